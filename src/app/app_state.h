@@ -1,0 +1,40 @@
+#pragma once
+
+// Run flags, application-wide state and the error log.
+
+#include <filesystem>
+#include <string>
+
+namespace kv508 {
+
+inline constexpr const char* kApplicationTitle = "KV508";
+
+struct RunFlags {
+  bool DebugMode = false;
+  bool LowSpeedLink = false;
+};
+
+// The whole argument text, trimmed and upper-cased, must be one of
+// "/D", "/E", "/DE", "/ED"; anything else sets neither flag.
+RunFlags ParseRunFlags(const std::string& argumentText);
+
+struct AppState {
+  bool DebugMode = false;
+  bool LowSpeedLink = false;
+  bool Busy = false;
+  bool DataChanged = false;
+  bool OperationFailed = false;
+  bool OperationIncomplete = false;
+  std::string CurrentFilePath;
+  std::string TitleText;
+};
+
+// Appends "date,time:procedure -> errorText" to err.log in the folder, only in
+// DebugMode. Failures to write the log are ignored.
+void ErrLog(const AppState& state, const std::filesystem::path& folder,
+            const std::string& procedure, const std::string& errorText);
+
+// "<number><description>" as the log wants it, from an errno value.
+std::string ErrorText(int errorNumber);
+
+} // namespace kv508

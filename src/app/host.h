@@ -1,0 +1,36 @@
+#pragma once
+
+// What the core needs from the front end: message boxes, yielding to the window
+// system, pauses, a millisecond clock, the wait cursor and the transfer monitor.
+// The GUI implements it with message boxes; the CLI prints to stderr and answers
+// from its options; tests script the answers and can run a fake clock.
+
+#include <cstdint>
+#include <string>
+
+namespace kv508 {
+
+enum class Icon { None, Information, Exclamation, Critical, Question };
+enum class Buttons { Ok, OkCancel, YesNoCancel, RetryCancel };
+enum class Answer { Ok, Cancel, Yes, No, Retry };
+
+class Host {
+public:
+  virtual ~Host() = default;
+
+  virtual Answer Message(Icon icon, const std::string& title, const std::string& text,
+                         Buttons buttons = Buttons::Ok) = 0;
+  // Lets the window system process pending events (a no-op outside the GUI).
+  virtual void Yield() = 0;
+  virtual void Pause(int ms) = 0;
+  // Monotonic milliseconds.
+  virtual std::int64_t NowMs() = 0;
+
+  virtual void SetWaitCursor(bool /*on*/) {}
+  virtual void SetMainWindowEnabled(bool /*enabled*/) {}
+  // The transfer dialog's monitor line and progress bar (0..100).
+  virtual void Monitor(const std::string& /*text*/) {}
+  virtual void Progress(int /*percent*/) {}
+};
+
+} // namespace kv508

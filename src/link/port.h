@@ -1,0 +1,35 @@
+#pragma once
+
+// The serial port operations the link needs. Implementations: the QSerialPort
+// adapter and the in-process simulated radio.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kv508 {
+
+class Port {
+public:
+  virtual ~Port() = default;
+
+  // settings is "19200,N,8,1" or "57600,N,8,1". On failure error() says why.
+  virtual bool Open(const std::string& settings) = 0;
+  virtual void Close() = 0;
+  virtual bool IsOpen() const = 0;
+  virtual std::size_t BytesWaiting() = 0;
+  // Blocks up to timeoutMs for at least one byte to arrive; returns BytesWaiting() > 0.
+  virtual bool WaitForBytes(int timeoutMs) = 0;
+  // Takes up to maxBytes of the waiting bytes.
+  virtual std::vector<std::uint8_t> Read(std::size_t maxBytes) = 0;
+  virtual bool Write(const std::vector<std::uint8_t>& bytes) = 0;
+  // Drops everything waiting.
+  virtual void Purge() = 0;
+
+  // Why the last Open or Write failed, and its error number (0 when unknown).
+  virtual std::string ErrorText() const { return {}; }
+  virtual int ErrorNumber() const { return 0; }
+};
+
+} // namespace kv508

@@ -1,0 +1,31 @@
+#pragma once
+
+// The Port on a real serial device, through QSerialPort. Bytes are delivered
+// without an event loop (waitForReadyRead with a short timeout), so the same
+// code serves the GUI and the command line.
+
+#include "link/port.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kv508 {
+
+struct SerialPortInfo {
+  std::string systemLocation; // /dev/ttyUSB0, COM3
+  std::string portName;       // ttyUSB0, COM3
+  std::string description;
+};
+
+// The ports the system reports, sorted by system location.
+std::vector<SerialPortInfo> ListSerialPorts();
+
+// The device of menu entry COMn: on Windows "COMn"; elsewhere the n-th port of
+// ListSerialPorts() (1-based). Empty when there is no such port.
+std::string DeviceForComNumber(int comNumber);
+
+// A port for a device path or name; nothing is opened until Port::Open.
+std::unique_ptr<Port> MakeQtSerialPort(const std::string& device);
+
+} // namespace kv508

@@ -1,0 +1,72 @@
+#pragma once
+
+// A Host for tests: records every message, answers from a script, and runs a
+// fake clock that only moves when the code pauses or yields.
+
+#include "app/host.h"
+#include "app/user_settings.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kv508::testing {
+
+struct RecordedMessage {
+  Icon icon;
+  std::string title;
+  std::string text;
+  Buttons buttons;
+};
+
+class FakeHost : public Host {
+public:
+  Answer Message(Icon icon, const std::string& title, const std::string& text,
+                 Buttons buttons) override {
+    messages.push_back({icon, title, text, buttons});
+    if (!answers.empty()) {
+      Answer a = answers.front();
+      answers.pop_front();
+      return a;
+    }
+    switch (buttons) {
+    case Buttons::Ok:
+    case Buttons::OkCancel: return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    case Buttons::YesNoCancel:
+    case Buttons::RetryCancel: return Answer::Cancel;
+    }
+    return Answer::Ok;
+  }
+  void Yield() override {
+    ++yields;
+    now += yieldStepMs;
+    if (onYield) onYield();
+  }
+  void Pause(int ms) override {
+    pausedMs += ms;
+    now += ms;
+  }
+  std::int64_t NowMs() override { return now; }
+  void Monitor(const std::string& text) override { monitor.push_back(text); }
+  void Progress(int percent) override { progress.push_back(percent); }
+
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> out;
+    for (const auto& m : messages) out.push_back(m.text);
+    return out;
+  }
+
+  std::vector<RecordedMessage> messages;
+  std::deque<Answer> answers; // scripted answers, then the default (Ok / Cancel)
+  std::vector<std::string> monitor;
+  std::vector<int> progress;
+  std::function<void()> onYield;
+  std::int64_t now = 0;
+  std::int64_t yieldStepMs = 1;
+  std::int64_t pausedMs = 0;
+  int yields = 0;
+};
+
+} // namespace kv508::testing
