@@ -1,0 +1,77 @@
+#include "report/diff.h"
+
+#include "report_fixture.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace kv508::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+struct DiffTest : ::testing::Test {
+  DefaultSession before;
+  DefaultSession after;
+  RadioData &a = before.Data();
+  RadioData &b = after.Data();
+  ModelInfo model = before.Model();
+};
+
+TEST_F(DiffTest, EqualDataGivesNoLine) { EXPECT_THAT(DiffSettings(a, b, model), IsEmpty()); }
+
+TEST_F(DiffTest, ChangedFieldsInReportOrder) {
+  b.CHEXP[2].Rxfreq = 156.05;
+  b.CHMMSID[7].TagName = "HARBOUR";
+  b.CHUSA[32].ChTag = "CALL16";
+  b.CHUSA[200].DispayA = true; // a disabled record counts too
+  b.DscAdvanced.GroupCallTx[1] = true;
+  b.Common.Sog = 1;
+  b.ChannelGroups[1].PriorityCh = 241;
+  b.ChannelGroups[3].ExpChGroup[2] = false;
+  b.CHWX[0].ScanMemory = true;
+  EXPECT_THAT(
+      DiffSettings(a, b, model),
+      ElementsAre(
+          "ChannelGroups Group2 PriorityCh: \"16\" -> \"EXP2\"",
+          "ChannelGroups ExpCH ExpChGroup[2]: \"On\" -> \"Off\"",
+          "Common Sog: \"\" (255) -> \"MPH\"", "DscAdvanced GroupCallTx[1]: \"Low\" -> \"Hi\"",
+          "CHUSA 16 ChTag: \"DISTRESS\" -> \"CALL16\"", "CHUSA 100 DispayA: \"Off\" -> \"On\"",
+          "CHWX 1 ScanMemory: \"Off\" -> \"On\"", "CHMMSID 7 TagName: \"\" -> \"HARBOUR\"",
+          "CHEXP 2 Rxfreq: \"---.----\" -> \"156.0500\""));
+}
+
+TEST_F(DiffTest, ValuesThatReadTheSameShowTheStoredValues) {
+  a.ChannelGroups[0].PriorityCh = -1;
+  b.ChannelGroups[0].PriorityCh = 65535;
+  a.CHEXP[1].Txfreq = 156.0130;
+  b.CHEXP[1].Txfreq = 156.0110;
+  EXPECT_THAT(DiffSettings(a, b, model),
+              ElementsAre("ChannelGroups Group1 PriorityCh: \"Off\" (-1) -> \"Off\" (65535)",
+                          "CHEXP 1 Txfreq: \"156.0100\" (156.013) -> \"156.0100\" (156.011)"));
+}
+
+TEST_F(DiffTest, ModelDecidesAtisAndScrambleAndTextsAreEscaped) {
+  b.Atis.AtisCode = "1234567890";
+  b.AtisCallSigns[3].Disp = "A\"B\\C\t";
+  b.CHCAN[0].Scramble = 4;
+  EXPECT_THAT(DiffSettings(a, b, model), IsEmpty());
+  model.AtisCapable = true;
+  model.ScrambleCapable = true;
+  EXPECT_THAT(DiffSettings(a, b, model),
+              ElementsAre("Atis AtisCode: \"\" -> \"1234567890\"",
+                          "AtisCallSign 3 Disp: \"\" -> \"A\\\"B\\\\C\\x09\"",
+                          "CHCAN 00 Scramble: \"--\" -> \" 0\""));
+}
+
+TEST_F(DiffTest, RecordCountThatDiffersIsOneLine) {
+  b.CHWX.Reset(0, 8);
+  b.CHWX[0] = a.CHWX[0];
+  const auto lines = DiffSettings(a, b, model);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "CHWX Records: \"10\" -> \"9\"");
+}
+
+} // namespace
+} // namespace kv508::testing
