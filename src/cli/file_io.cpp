@@ -1,0 +1,96 @@
+#include "cli/file_io.h"
+
+#include "cli/options.h"
+
+#include "app/hex_file.h"
+#include "app/new_data.h"
+#include "app/safe_save.h"
+#include "files/dat_file.h"
+#include "image/decode.h"
+#include "image/default_image.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace kv508::cli {
+
+namespace {
+
+std::string LowerExtension(const std::string& path) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ext;
+}
+
+} // namespace
+
+FileKind KindOf(const std::string& path) {
+  std::string ext = LowerExtension(path);
+  if (ext == ".hex") return FileKind::Hex;
+  if (ext == ".dat") return FileKind::Dat;
+  if (ext == ".txt") return FileKind::Txt;
+  return FileKind::Other;
+}
+
+void RequireKind(const std::string& path, std::initializer_list<FileKind> kinds) {
+  if (std::find(kinds.begin(), kinds.end(), KindOf(path)) == kinds.end()) {
+    throw UsageError{"unsupported file type: " + path};
+  }
+}
+
+bool LoadBaseImage(Session& session, const std::string& path) {
+  std::error_code ec;
+  auto size = std::filesystem::file_size(path, ec);
+  if (ec || size != static_cast<std::uintmax_t>(kImageSize)) {
+    session.host.Message(Icon::Critical, session.state.TitleText, "bad file!!");
+    return false;
+  }
+  std::ifstream in(path, std::ios::binary);
+  MemoryImage bytes{};
+  if (!in.read(reinterpret_cast<char*>(bytes.data()), kImageSize)) {
+    session.host.Message(Icon::Exclamation, session.state.TitleText, "FileRead Error!!");
+    return false;
+  }
+  if (!ImageMatchesModel(bytes, session.model.ModelVariant)) {
+    session.host.Message(Icon::Critical, "Read from Radio", "ModelType Error !!");
+    return false;
+  }
+  session.data.Image = bytes;
+  return true;
+}
+
+bool LoadSettingsOrImage(Session& session, const std::string& path, const std::string& base) {
+  if (KindOf(path) == FileKind::Hex) {
+    NewData(session, true);
+    return ReadHexFile(session, path);
+  }
+  if (!FileRead2(session, path)) return false;
+  return base.empty() || LoadBaseImage(session, base);
+}
+
+bool SaveSettingsOrImage(Session& session, const std::string& path) {
+  if (KindOf(path) == FileKind::Hex) return SaveHexFile(session, path);
+  return SaveFileAs(session, path);
+}
+
+bool WriteWholeFile(Session& session, const std::string& path, const std::string& bytes) {
+  std::error_code ec = SafeWriteFile(path, bytes);
+  if (!ec) return true;
+  session.host.Message(Icon::Exclamation, session.state.TitleText, ec.message());
+  return false;
+}
+
+bool SaveRawImage(Session& session, const std::string& path) {
+  std::string bytes(session.data.Image.begin(), session.data.Image.end());
+  std::error_code ec = SafeWriteFile(path, bytes);
+  if (!ec) return true;
+  ErrLog(session.state, session.programDir, "frmMain.SaveHexFileAs", ErrorText(ec.value()));
+  session.host.Message(Icon::Exclamation, session.state.TitleText, "FileSave Error!!");
+  return false;
+}
+
+} // namespace kv508::cli

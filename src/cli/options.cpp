@@ -1,0 +1,103 @@
+#include "cli/options.h"
+
+#include <charconv>
+
+namespace kv508::cli {
+
+namespace {
+
+int ParseInt(const std::string& option, const std::string& text) {
+  int value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc{} || end != text.data() + text.size()) {
+    throw UsageError{option + " expects a number, not '" + text + "'"};
+  }
+  return value;
+}
+
+} // namespace
+
+const char* UsageText() {
+  return R"(Usage: kv508-cli [OPTIONS] COMMAND ...
+
+Programs marine VHF/DSC radios from the command line.
+
+Commands:
+  new -o OUT.{hex,dat}                    default data of the model (and its stored destination)
+  convert IN.{hex,dat} OUT.{hex,dat}      .dat -> .hex encodes over the default image
+                                          (or --base IMAGE.hex); .hex -> .dat decodes
+  report IN.{hex,dat} [-o OUT.txt]        the text report (standard output by default)
+  read  --port P -o OUT.{hex,dat}         read the radio (.hex keeps its bytes as read)
+  write --port P IN.{hex,dat}             program the radio
+  clear --port P AREA                     AREA: mmsi dsc-log distress-log individual group
+                                          waypoint dsc-tx-log all
+  ports                                   the serial ports found, with descriptions
+  diff A B                                the settings that differ between two files
+
+Options:
+  --program-dir DIR    folder with global.ini and the destination images
+  --settings FILE      per-user settings file (default ~/.config/KV508/KV508.ini)
+  --model N            model index (1 or 11) instead of the one global.ini selects
+  --atis, --no-atis    override the model's ATIS capability
+  --debug              monitor lines of the link, error log in the program folder
+  --port P             COMn, a device path such as /dev/ttyUSB0, or sim (built-in simulated radio)
+  --base IMAGE.hex     bytes the settings file does not carry come from this image
+  --low-speed          run the link at 19200 baud after the handshake
+  --retry-busy N       answer "Radio is busy!!" with Retry up to N times
+  --resync             answer the re-synchronisation question with OK
+  -o, --output FILE    output file
+  -h, --help           this text
+  --version            the version
+
+Exit status: 0 success, 1 the operation failed (the message is on stderr), 2 usage error.
+)";
+}
+
+Options ParseOptions(int argc, char** argv) {
+  Options options;
+  auto value = [&](int& i, const std::string& name) -> std::string {
+    if (i + 1 >= argc) throw UsageError{name + " needs a value"};
+    return argv[++i];
+  };
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "-h" || arg == "--help") {
+      options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
+    } else if (arg == "--program-dir") {
+      options.programDir = value(i, arg);
+    } else if (arg == "--settings") {
+      options.settingsFile = value(i, arg);
+    } else if (arg == "--model") {
+      options.model = ParseInt(arg, value(i, arg));
+    } else if (arg == "--atis") {
+      options.atis = true;
+    } else if (arg == "--no-atis") {
+      options.atis = false;
+    } else if (arg == "--debug") {
+      options.debug = true;
+    } else if (arg == "--low-speed") {
+      options.lowSpeed = true;
+    } else if (arg == "--resync") {
+      options.resync = true;
+    } else if (arg == "--retry-busy") {
+      options.retryBusy = ParseInt(arg, value(i, arg));
+    } else if (arg == "--port") {
+      options.port = value(i, arg);
+    } else if (arg == "-o" || arg == "--output") {
+      options.output = value(i, arg);
+    } else if (arg == "--base") {
+      options.base = value(i, arg);
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      throw UsageError{"unknown option " + arg};
+    } else if (options.command.empty()) {
+      options.command = arg;
+    } else {
+      options.arguments.push_back(arg);
+    }
+  }
+  return options;
+}
+
+} // namespace kv508::cli
