@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# kv508-cli on files: exit statuses, messages on stderr, and that outputs are
+# left alone when an input is refused.
+set -u
+cli=$(realpath "$1")
+programDir=$(realpath "$2")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+failures=0
+passed=0
+
+run() { "$cli" --program-dir "$programDir" --settings "$work/user.ini" "$@"; }
+
+expect() { # expect STATUS STDERR-TEXT -- command...
+  local status=$1 text=$2
+  shift 3
+  local err
+  err=$(run "$@" 2>&1 >/dev/null)
+  local got=$?
+  if [ "$got" -ne "$status" ] || { [ -n "$text" ] && ! grep -qF -- "$text" <<<"$err"; }; then
+    echo "FAIL: $* -> status $got (want $status), stderr: $err"
+    failures=$((failures + 1))
+  else
+    passed=$((passed + 1))
+  fi
+}
+
+check() { # check DESCRIPTION command...
+  local what=$1
+  shift
+  if "$@"; then passed=$((passed + 1)); else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+
+expect 0 "" -- new -o default.hex
+expect 0 "" -- new -o default.dat
+check "a new image is 32768 bytes" test "$(stat -c %s default.hex)" -eq 32768
+check "a settings file starts with [MAIN]" grep -q $'^\\[MAIN\\]\r$' default.dat
+
+# Conversions both ways give back the same image and the same settings text.
+expect 0 "" -- convert default.dat back.hex
+check ".dat -> .hex reproduces the image" cmp -s default.hex back.hex
+expect 0 "" -- convert default.hex back.dat
+check ".hex -> .dat reproduces the text" cmp -s default.dat back.dat
+
+# Report: standard output and -o give the same bytes; the file ends in one CR LF.
+run report default.dat >stdout.txt
+expect 0 "" -- report default.dat -o report.txt
+check "report -o equals standard output" cmp -s stdout.txt report.txt
+check "report ends with CR LF" test "$(tail -c 2 report.txt | od -An -tx1 | tr -d ' ')" = 0d0a
+check "report has the usable group banner" grep -q "##### Usable CH Group Setup #####" report.txt
+
+# Diff: equal files give 0; a changed tag is named in the report's texts.
+expect 0 "" -- diff default.dat back.hex
+sed 's/^ChTag=#DISTRESS\r$/ChTag=#CALL16\r/' default.dat >changed.dat
+run diff default.dat changed.dat >diff.txt
+check "diff exits 1 when files differ" test $? -eq 1
+check "diff names the changed tag" grep -qF 'CHUSA 16 ChTag: "DISTRESS" -> "CALL16"' diff.txt
+
+# Refused inputs: message on stderr, status 1, no output written.
+head -c 32767 default.hex >short.hex
+expect 1 "bad file!!" -- convert short.hex out.dat
+check "no output after a refused image" test ! -e out.dat
+cp default.hex wrongmodel.hex
+printf '\x07\xd1' | dd of=wrongmodel.hex bs=1 seek=32766 conv=notrunc status=none
+expect 1 "ModelType Error !!" -- convert wrongmodel.hex out.dat
+sed 's/^MODELTYPE=1\r$/MODELTYPE=11\r/' default.dat >othermodel.dat
+expect 1 "ModelType Error !!" -- convert othermodel.dat out.hex
+check "no output after a refused settings file" test ! -e out.hex
+expect 1 "ModelType Error !!" -- convert default.dat out.hex --base wrongmodel.hex
+
+# A failed save keeps the previous file.
+mkdir locked && cp default.hex locked/keep.hex && chmod 555 locked
+if [ "$(id -u)" -ne 0 ]; then
+  expect 1 "FileSave Error!!" -- convert default.dat locked/keep.hex
+  check "the old file survives a failed save" cmp -s default.hex locked/keep.hex
+fi
+mkdir dir.hex
+expect 1 "FileSave Error!!" -- convert default.dat dir.hex
+chmod 755 locked
+
+# Usage errors.
+expect 2 "" -- frobnicate
+expect 2 "" -- new
+expect 2 "" -- new -o out.bin
+expect 2 "" -- convert default.dat
+expect 2 "" -- read -o x.hex
+expect 2 "" -- clear --port sim everything
+expect 2 "" -- --model 5 new -o x.hex
+expect 0 "" -- --help
+
+echo "$passed passed, $failures failed"
+[ "$failures" -eq 0 ]
