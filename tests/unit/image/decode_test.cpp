@@ -1,0 +1,157 @@
+#include "image/decode.h"
+
+#include "image_builder.h"
+
+namespace kv508::testing {
+namespace {
+
+TEST(DecodeImage, AllFfImageGivesEmptyTextsFullBitmapsAndErasedFlags) {
+  auto data = DataWithImage(FilledImage(0xFF));
+  data->CHUSA[5].DuplexAllowed = true;
+  data->CHUSA[5].RxOnly = true;
+  data->CHUSA[5].Position = 5;
+  DecodeImage(*data);
+
+  for (int g = 0; g < 3; ++g) {
+    for (const ChannelRecord &r : data->GroupBank(g)) {
+      ASSERT_TRUE(r.Enable && r.ScanMemory && r.TxEnable && r.Duplex && r.PowUp);
+      ASSERT_FALSE(r.LowPower);
+      ASSERT_EQ(r.Scramble, 7);
+      ASSERT_EQ(r.ChTag, "");
+    }
+    EXPECT_EQ(data->ChannelGroups[g].PriorityCh, 65535);
+  }
+  for (const ChannelRecord &r : data->CHWX)
+    ASSERT_TRUE(r.Enable && r.ScanMemory);
+  for (const ChannelRecord &r : data->CHEXP) {
+    ASSERT_TRUE(r.Enable && r.Narrow && r.TxEnable);
+    ASSERT_EQ(r.Rxfreq, 0.0);
+    ASSERT_EQ(r.Txfreq, 0.0);
+    ASSERT_EQ(r.CHDisplayL + r.CHDisplayR + r.ChTag, "");
+  }
+  for (const DirectoryEntry &e : data->CHMMSID)
+    ASSERT_TRUE(!e.Enable && e.Mmsid.empty());
+  for (const DirectoryEntry &e : data->CHGRPID)
+    ASSERT_TRUE(!e.Enable && e.Mmsid.empty());
+  EXPECT_EQ(data->DscBasic.UserMmsi, "");
+  EXPECT_EQ(data->Atis.AtisCode, "");
+  EXPECT_EQ(data->Common.OffsetTime, 31);
+  // Fields the plans own are left alone.
+  EXPECT_TRUE(data->CHUSA[5].DuplexAllowed && data->CHUSA[5].RxOnly);
+  EXPECT_EQ(data->CHUSA[5].Position, 5);
+}
+
+TEST(DecodeImage, DirectoryEntriesAfterAnEmptySlotAreDropped) {
+  MemoryImage image = FilledImage(0xFF);
+  for (int slot : {0, 1, 4}) {
+    Put(image, 18176 + 16 * slot, {0x21, 0x10, 0x00, 0x00, 0x10, 'S', 'H', 'I', 'P'});
+  }
+  auto data = DataWithImage(image);
+  data->CHMMSID[3].TagName = "OLD";
+  DecodeImage(*data);
+  EXPECT_TRUE(data->CHMMSID[1].Enable && data->CHMMSID[2].Enable);
+  EXPECT_EQ(data->CHMMSID[2].Mmsid, "2110000010");
+  EXPECT_EQ(data->CHMMSID[2].TagName, "SHIP");
+  for (int k = 3; k <= 80; ++k) {
+    ASSERT_FALSE(data->CHMMSID[k].Enable) << k;
+    ASSERT_EQ(data->CHMMSID[k].Mmsid + data->CHMMSID[k].TagName, "") << k;
+  }
+}
+
+TEST(DecodeSettings, TimeByteGivesDisplayFormatAndSignedOffset) {
+  struct Case {
+    std::uint8_t byte;
+    bool timeDisplay, format;
+    int offset;
+  } cases[] = {{0x9A, true, false, -26},
+               {0xE4, true, true, 4},
+               {0x20, false, false, 0},
+               {0x00, false, false, 0},
+               {0x58, false, true, -24}};
+  for (const Case &c : cases) {
+    auto data = DataWithImage(FilledImage(0));
+    data->Image[43] = c.byte;
+    DecodeSettings(*data);
+    EXPECT_EQ(data->Common.TimeDisplay, c.timeDisplay) << int(c.byte);
+    EXPECT_EQ(data->Common.Format, c.format) << int(c.byte);
+    EXPECT_EQ(data->Common.OffsetTime, c.offset) << int(c.byte);
+  }
+}
+
+TEST(DecodeSettings, GroupsDscAutoPosAndAtisComeFromTheirBytes) {
+  MemoryImage image = FilledImage(0);
+  Put(image, 96, {0x00, 0x20, 0x01, 0x00, 0xFF, 0xFF});
+  Put(image, 192, {1, 0, 'U', 'S', 'A', ' '});
+  Put(image, 240, {0, 7, 'E', 'X', 'P', 'S'}); // group 3: the name lives only in RadioData
+  image[3584] = 0x0A;                          // ExpChGroup elements 0 and 2
+  for (int k = 1; k < 64; ++k)
+    image[3584 + 16 * k] = 0x04;
+  Put(image, 416, {0x12, 0x34, 0x56, 0x78, 0x90});
+  Put(image, 422, {0x98, 0x76, 0x54, 0x32, 0x1F});
+  Put(image, 432, {0x81, 0x42, 0x24, 0x18, 0xF0, 0x95, 0, 1, 0, 1, 0, 1});
+  image[207 + 16] = 2;
+  Put(image, 464, {1, 0xFF, 0x34, 9, 0xFF});
+  image[479] = 77;
+  Put(image, 490, {1, 11, 22});
+  auto data = DataWithImage(image);
+  data->ChannelGroups[3].StatusName = "KEEP";
+  DecodeSettings(*data);
+
+  EXPECT_EQ(data->ChannelGroups[0].PriorityCh, 32);
+  EXPECT_EQ(data->ChannelGroups[1].PriorityCh, 256);
+  EXPECT_EQ(data->ChannelGroups[0].StatusName, "USA");
+  EXPECT_TRUE(data->ChannelGroups[0].Enable);
+  EXPECT_FALSE(data->ChannelGroups[3].Enable);
+  EXPECT_EQ(data->ChannelGroups[3].StatusName, "KEEP");
+  EXPECT_EQ(data->ChannelGroups[3].ExpChGroup, (std::array<bool, 3>{true, false, true}));
+  EXPECT_EQ(data->DscBasic.DscGroup, (std::array<bool, 4>{false, false, false, true}));
+  EXPECT_EQ(data->DscBasic.UserMmsi, "1234567890");
+  EXPECT_EQ(data->Atis.AtisCode, "987654321");
+  EXPECT_EQ(data->Atis.UsableAtisChGroup, (std::array<bool, 4>{false, true, false, false}));
+  const DscAdvancedSetup &adv = data->DscAdvanced;
+  EXPECT_EQ(adv.AllShipsCall, (std::array<bool, 4>{true, false, false, false}));
+  EXPECT_EQ(adv.AllShipsCallTx, (std::array<bool, 4>{false, false, false, true}));
+  EXPECT_EQ(adv.GroupCall, (std::array<bool, 4>{false, true, false, false}));
+  EXPECT_EQ(adv.PositionRequestCallTx, (std::array<bool, 4>{true, false, false, false}));
+  EXPECT_EQ(adv.PositionReportCall, (std::array<bool, 4>{true, true, true, true}));
+  // 437 = 0x95: bit 7 beep 0, bit 4 position request, bits 2 and 0 display menus.
+  EXPECT_TRUE(data->DscBasic.BeepOut[0] && data->DscBasic.PosRequest[0]);
+  EXPECT_EQ(data->DscDisplay, (DscDisplaySetup{true, false, true}));
+  // 438..443 = 0 1 0 1 0 1 hold beeps 1, 2, 3, 5, 6, 4; element 7 is not in the image.
+  EXPECT_EQ(data->DscBasic.BeepOut, (std::array<bool, 8>{1, 0, 1, 0, 1, 1, 0, 0}));
+  const AutoPosEntry &pos = data->AutoPos.Entry[1];
+  EXPECT_TRUE(pos.Enable);
+  EXPECT_EQ(pos.Channel, 0x7F34);
+  EXPECT_EQ(pos.Interval, 9);
+  EXPECT_EQ(pos.MarineEnable, 77);
+  EXPECT_EQ(pos.SelectCall, 1);
+  EXPECT_EQ(pos.LastAddress, 22);
+}
+
+TEST(DecodeSettings, LastAddressIsKeptForAnUnknownCallKind) {
+  auto data = DataWithImage(FilledImage(0));
+  Put(data->Image, 490, {2, 11, 22});
+  data->AutoPos.Entry[1].LastAddress = 99;
+  DecodeSettings(*data);
+  EXPECT_EQ(data->AutoPos.Entry[1].LastAddress, 99);
+}
+
+TEST(DecodeExpansionBank, RecordsCarryDisplayFrequenciesAndFlags) {
+  MemoryImage image = FilledImage(0);
+  Put(image, 1428, {0x40});
+  Put(image, 3584 + 16, {0x00, 0xC1, '1', '6', 'A', 0x56, 0x05, 0x00, 0x60, 0x62, 0x50});
+  Put(image, 16640 + 16, {'M', 'Y', ' ', 'C', 'H', 0xFF});
+  auto data = DataWithImage(image);
+  DecodeExpansionBank(*data);
+  const ChannelRecord &r = data->CHEXP[2];
+  EXPECT_TRUE(r.Enable && r.TxEnable && r.Narrow && !r.LowPower);
+  EXPECT_FALSE(data->CHEXP[1].Enable);
+  EXPECT_EQ(r.CHDisplayL, "16");
+  EXPECT_EQ(r.CHDisplayR, "A");
+  EXPECT_EQ(r.ChTag, "MY CH");
+  EXPECT_EQ(r.Rxfreq, 156.05);
+  EXPECT_EQ(r.Txfreq, 160.625);
+}
+
+} // namespace
+} // namespace kv508::testing

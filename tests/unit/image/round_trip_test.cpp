@@ -1,0 +1,107 @@
+#include "image_builder.h"
+
+#include <random>
+
+namespace kv508::testing {
+namespace {
+
+TEST(DefaultImage, HoldsTheFixedBytesAfterNewDataEncodesIt) {
+  const auto data = DefaultData(1);
+  const MemoryImage &image = data->Image;
+  EXPECT_EQ(Slice(image, 0, 4), (Bytes{0x07, 0xD0, 0, 0}));
+  EXPECT_EQ(Slice(image, 32766, 2), (Bytes{0x07, 0xD0}));
+  EXPECT_EQ(Slice(image, 33, 9), (Bytes{0, 0, 0, 30, 0, 30, 0, 0, 0}));
+  EXPECT_EQ(Slice(image, 47, 2), (Bytes{0, 0}));
+  EXPECT_EQ(Slice(image, 57, 3), (Bytes{3, 0, 0}));
+  EXPECT_EQ(image[65], 0xFF);
+  EXPECT_EQ(Slice(image, 96, 6), (Bytes{0, 32, 0, 32, 0, 32}));
+  EXPECT_EQ(Slice(image, 198, 5), (Bytes{'R', 'A', 'D', 'I', 'O'}));
+  EXPECT_EQ(Slice(image, 214, 4), (Bytes{'R', 'A', 'M', '1'}));
+  EXPECT_EQ(Slice(image, 230, 4), (Bytes{'R', 'A', 'M', '2'}));
+  EXPECT_EQ(Slice(image, 416, 12),
+            (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(Slice(image, 432, 6), (Bytes{0x60, 0x10, 0x10, 0xFF, 0xFF, 0xFE}));
+  EXPECT_EQ(Slice(image, 1428, 8), Bytes(8, 0));
+  EXPECT_EQ(Slice(image, 1684, 8), Bytes(8, 0));
+  // Model 1 stores the expansion group, which has no channel, as not usable.
+  EXPECT_EQ((Bytes{image[192], image[208], image[224], image[240]}), (Bytes{1, 1, 1, 0}));
+  EXPECT_EQ(data->Common.ResumeTime, 3);
+  EXPECT_EQ(data->ChannelGroups[2].PriorityCh, 32);
+  EXPECT_EQ(data->DscDisplay, (DscDisplaySetup{true, true, false}));
+}
+
+TEST(DefaultImage, OnlyModels1And11GetOneAndPassTheModelTest) {
+  for (int model : {1, 11}) {
+    auto data = DataWithImage(FilledImage(0));
+    BuildDefaultImage(*data, model);
+    EXPECT_TRUE(ImageMatchesModel(data->Image, model));
+    EXPECT_FALSE(ImageMatchesModel(data->Image, 5));
+    EXPECT_EQ(data->Common.ResumeTime, 3);
+  }
+  auto other = DataWithImage(FilledImage(0));
+  other->Image[57] = 2;
+  const MemoryImage before = other->Image;
+  BuildDefaultImage(*other, 5);
+  EXPECT_TRUE(other->Image == before);
+  EXPECT_EQ(other->Common.ResumeTime, 2); // the settings are decoded all the same
+}
+
+TEST(ImageMatchesModel, NeedsModelId2000AtBothEnds) {
+  struct Case {
+    Bytes head, tail;
+    bool accepted;
+  } cases[] = {{{0x07, 0xD0}, {0x07, 0xD0}, true},
+               {{0x07, 0xD0}, {0x07, 0xD1}, false},
+               {{0x07, 0xD1}, {0x07, 0xD1}, false},
+               {{0xFF, 0xFF}, {0x07, 0xD0}, false}};
+  for (const Case &c : cases) {
+    MemoryImage image = FilledImage(0);
+    Put(image, 0, {c.head[0], c.head[1]});
+    Put(image, 32766, {c.tail[0], c.tail[1]});
+    EXPECT_EQ(ImageMatchesModel(image, 11), c.accepted);
+  }
+}
+
+TEST(RoundTrip, DefaultImageDecodesAndEncodesByteForByte) {
+  for (int model : {1, 11}) {
+    const auto original = DefaultData(model);
+    auto data = std::make_unique<RadioData>(*original);
+    DecodeImage(*data);
+    ASSERT_FALSE(EncodeImage(*data, model).has_value());
+    EXPECT_TRUE(data->Image == original->Image) << model;
+  }
+}
+
+TEST(RoundTrip, RandomImagesDecodeToTheSameDataAfterEncoding) {
+  std::mt19937 random(508);
+  std::uniform_int_distribution<int> byte(0, 255);
+  for (int round = 0; round < 25; ++round) {
+    MemoryImage image;
+    for (std::uint8_t &b : image)
+      b = static_cast<std::uint8_t>(byte(random));
+    // Stored MMSIs always end in a zero digit; any other tenth digit is not kept.
+    for (int at : {416, 469})
+      image[at + 4] &= 0xF0;
+    for (int slot = 0; slot < 80; ++slot)
+      image[18176 + 16 * slot + 4] &= 0xF0;
+    for (int slot = 0; slot < 32; ++slot)
+      image[20224 + 16 * slot + 4] &= 0xF0;
+
+    auto first = DataWithImage(image);
+    // Duplex is only stored where it is allowed; allow it everywhere.
+    for (int g = 0; g < 3; ++g) {
+      for (ChannelRecord &r : first->GroupBank(g))
+        r.DuplexAllowed = true;
+    }
+    DecodeImage(*first);
+    ASSERT_FALSE(EncodeImage(*first, 1).has_value());
+    auto second = std::make_unique<RadioData>(*first);
+    DecodeImage(*second);
+    EXPECT_TRUE(*second == *first) << "round " << round;
+    ASSERT_FALSE(EncodeImage(*second, 1).has_value());
+    EXPECT_TRUE(second->Image == first->Image) << "round " << round;
+  }
+}
+
+} // namespace
+} // namespace kv508::testing
