@@ -1,0 +1,29 @@
+#pragma once
+
+// Key names shared by the settings-file writer and reader.
+
+#include "model/radio_data.h"
+
+#include <array>
+
+namespace kv508 {
+
+// The five call kinds of the advanced DSC setup, in file order: key name+k holds
+// the receive flag k, name+"TX"+k the TX flag k.
+struct DatCallKind {
+  const char *key;
+  std::array<bool, 4> DscAdvancedSetup::*rx;
+  std::array<bool, 4> DscAdvancedSetup::*tx;
+};
+
+inline constexpr DatCallKind kDatCallKinds[] = {
+    {"All Ships Call", &DscAdvancedSetup::AllShipsCall, &DscAdvancedSetup::AllShipsCallTx},
+    {"Group Call", &DscAdvancedSetup::GroupCall, &DscAdvancedSetup::GroupCallTx},
+    {"Individual Call", &DscAdvancedSetup::IndividualCall, &DscAdvancedSetup::IndividualCallTx},
+    {"PositionRequest Call", &DscAdvancedSetup::PositionRequestCall,
+     &DscAdvancedSetup::PositionRequestCallTx},
+    {"PositionReport Call", &DscAdvancedSetup::PositionReportCall,
+     &DscAdvancedSetup::PositionReportCallTx},
+};
+
+} // namespace kv508

@@ -1,0 +1,158 @@
+#pragma once
+
+// Builders for settings-file tests: a session reset by NewData in a temporary
+// program folder, random radio data decoded from a random image, and text helpers.
+
+#include "fake_host.h"
+
+#include "app/new_data.h"
+#include "app/session.h"
+#include "app/user_settings.h"
+#include "files/dat_file.h"
+#include "image/decode.h"
+#include "image/default_image.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace kv508::testing {
+
+class TempDir {
+public:
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kv508-dat-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+      throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  TempDir(const TempDir &) = delete;
+  TempDir &operator=(const TempDir &) = delete;
+  const std::filesystem::path &Path() const { return path_; }
+
+private:
+  std::filesystem::path path_;
+};
+
+inline void WriteFile(const std::filesystem::path &path, const std::string &bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string ReadFile(const std::filesystem::path &path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A session of the given model after NewData, in an empty program folder.
+struct DatSession {
+  explicit DatSession(int variant = 1, bool atis = false) : session(host, settings) {
+    session.model.ModelVariant = static_cast<std::int16_t>(variant);
+    session.model.AtisCapable = atis;
+    session.state.TitleText = TitleTextFor(variant);
+    session.programDir = dir.Path();
+    NewData(session, true);
+  }
+  RadioData &data() { return session.data; }
+  std::filesystem::path File(const std::string &name) const { return dir.Path() / name; }
+
+  TempDir dir;
+  FakeHost host;
+  MemoryUserSettings settings;
+  Session session;
+};
+
+inline std::unique_ptr<DatSession> MakeSession(int variant = 1, bool atis = false) {
+  return std::make_unique<DatSession>(variant, atis);
+}
+
+// Decodes a random image over the defaults, then gives every text field and
+// every field the image does not hold a random value. With untidyTexts the
+// texts may have blanks at either end or a leading '#', which a file does not keep.
+inline void RandomizeData(RadioData &data, std::mt19937 &rng, bool untidyTexts = true) {
+  std::uniform_int_distribution<int> byte(0, 255);
+  for (auto &b : data.Image)
+    b = static_cast<std::uint8_t>(byte(rng));
+  data.Image[0] = data.Image[ImageLastIndex - 1] = kModelId >> 8;
+  data.Image[1] = data.Image[ImageLastIndex] = kModelId & 0xFF;
+  DecodeImage(data);
+
+  auto coin = [&] { return byte(rng) % 2 == 1; };
+  auto word = [&](int maxLength) {
+    static const std::string alphabet = "ABCxyz019-+()./*, #";
+    std::string text;
+    int length = byte(rng) % (maxLength + 1);
+    for (int i = 0; i < length; ++i)
+      text += alphabet[static_cast<std::size_t>(byte(rng)) % alphabet.size()];
+    if (!untidyTexts) {
+      text.erase(0, text.find_first_not_of(" #"));
+      text.erase(text.find_last_not_of(' ') + 1);
+    }
+    return text;
+  };
+  for (auto *bank : {&data.CHUSA, &data.CHINT, &data.CHCAN, &data.CHWX, &data.CHEXP}) {
+    for (auto &ch : *bank) {
+      ch.DispayA = coin();
+      ch.ChTag = word(16);
+      ch.CHDisplayL = word(2);
+      ch.CHDisplayR = word(1);
+    }
+  }
+  for (auto *directory : {&data.CHMMSID, &data.CHGRPID}) {
+    for (auto &entry : *directory) {
+      entry.TagName = word(11);
+      entry.Mmsid = word(10);
+    }
+  }
+  for (auto &g : data.ChannelGroups)
+    g.StatusName = word(4);
+  data.DscBasic.UserMmsi = word(10);
+  data.Atis.AtisCode = word(10);
+  for (auto &b : data.DscBasic.PosRequestTx)
+    b = coin();
+  data.DscBasic.BeepOut[7] = coin();
+  for (auto &b : data.Atis.UsableAtisKikkerChGroup)
+    b = coin();
+  for (auto &sign : data.AtisCallSigns) {
+    sign.Mid = word(5);
+    sign.Disp = word(8);
+  }
+  data.ChannelGroups[1].PriorityCh = -1;
+  data.ChannelGroups[2].PriorityCh = 70000;
+}
+
+// The text of one section: its line and its entries, up to the next section line.
+inline std::string SectionText(const std::string &text, const std::string &name) {
+  std::size_t start = text.find("[" + name + "]\r\n");
+  if (start == std::string::npos)
+    return {};
+  std::size_t end = text.find("\r\n[", start);
+  return text.substr(start, end == std::string::npos ? std::string::npos : end + 2 - start);
+}
+
+// Section names in file order, as written.
+inline std::vector<std::string> SectionNames(const std::string &text) {
+  std::vector<std::string> names;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t end = text.find("\r\n", pos);
+    if (end == std::string::npos)
+      end = text.size();
+    if (text[pos] == '[')
+      names.push_back(text.substr(pos + 1, end - pos - 2));
+    pos = end + 2;
+  }
+  return names;
+}
+
+} // namespace kv508::testing
