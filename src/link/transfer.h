@@ -2,10 +2,27 @@
 
 // The operations of the transfer dialog: read, program and the clear modes,
 // run behind Host so that the dialog, the command line and the tests share them.
+//
+// Use: TransferSession transfer(session, port); result = transfer.Run(mode);
+// Run is the dialog's OK button: it connects, checks the radio (status, model
+// identifier, product code) and runs the operation of the mode on
+// session.data.Image. Messages, the monitor line and the progress bar go
+// through session.host; Host::Yield is called on every pass of every wait, and
+// may call RequestCancel (the dialog's Cancel button while Busy). The caller
+// owns the port and closes it when the dialog closes. Run may be called again
+// on the same object after a failure (the dialog stays open for another try).
+//
+// Host questions asked during a run: "Radio is busy!!" (Buttons::RetryCancel;
+// Retry repeats the status check) and "confirm the synchronization of the
+// communication" (Buttons::OkCancel; Ok re-synchronises and gives the command
+// one more try). A host that always agrees loops as long as the radio refuses,
+// so an unattended host should agree a bounded number of times.
 
 #include "app/session.h"
 #include "link/port.h"
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
 namespace kv508 {
@@ -26,28 +43,51 @@ enum TransferModeValue : int {
 // The dialog caption of a transfer mode; empty outside 0..9.
 std::string TransferCaption(int mode);
 
+// The bytes a radio read leaves as they were: 2-32, 256-415, 1792-2047, 20736-32765.
+bool ReadKeepsByte(int address);
+
 struct TransferResult {
-  bool connected = false;        // Connect succeeded
-  bool succeeded = false;        // TransferSucceeded
-  bool exchangeFailed = false;   // the dialog stays open when true
+  bool connected = false;      // Connect succeeded
+  bool succeeded = false;      // TransferSucceeded: the operation completed ("Complete!!")
+  bool exchangeFailed = false; // ExchangeFailed at the end: the dialog stays open when true
+  bool cancelled = false;      // CancelRequested at the end
 };
 
 class Link; // protocol state: ExchangeFailed, CancelRequested, RetryCount
 
-// The OK button: Connect, then the operation of the mode. The caller owns the
-// port; CancelRequested may be set from Host::Yield through RequestCancel.
 class TransferSession {
 public:
-  TransferSession(Session& session, Port& port);
+  TransferSession(Session &session, Port &port);
   ~TransferSession();
+  TransferSession(const TransferSession &) = delete;
+  TransferSession &operator=(const TransferSession &) = delete;
+
   TransferResult Run(int mode);
-  void RequestCancel();   // the Cancel button while Busy
-  Link& link();
+  void RequestCancel(); // the Cancel button while Busy
+  Link &link();
 
 private:
-  Session& session_;
-  Port& port_;
-  Link* link_;
+  bool CommonFrame();
+  bool ModelCheck();
+  bool ProductCodeCheck();
+  void ReadFromRadio();
+  void ReadAll(std::uint8_t *buffer);
+  void ProgramToRadio();
+  void WriteAll();
+  void ClearRadioData(int mode);
+  void ClearMmsiData();
+  void WriteRange(int first, int last);
+  void WriteClearAll();
+  void WriteMmsiBytes();
+  // After a loop: ClosePort, then the pause of success or the message of failure.
+  void FinishWriteLoop(const char *failureTitle);
+  void Complete();
+  void ShowProgress(long percent);
+
+  Session &session_;
+  Port &port_;
+  std::unique_ptr<Link> link_;
+  bool succeeded_ = false;
 };
 
 } // namespace kv508

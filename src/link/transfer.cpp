@@ -1,0 +1,493 @@
+#include "link/transfer.h"
+
+#include "image/decode.h"
+#include "image/default_image.h"
+#include "image/encode.h"
+#include "link/protocol.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace kv508 {
+
+namespace {
+
+constexpr const char *kProductCode = "QZ318R";
+constexpr int kProductCodeAddress = 112;
+constexpr int kProductCodeLength = 6;
+
+// The radio's memory areas that the clear modes fill (inclusive addresses).
+struct Area {
+  int first;
+  int last;
+};
+constexpr Area kDscLog{26880, 30975};
+constexpr Area kDistressLog{30976, 32703};
+constexpr Area kIndividualDirectory{18176, 19455};
+constexpr Area kGroupDirectory{20224, 20735};
+constexpr Area kWaypointDirectory{20736, 24191};
+constexpr Area kWaypointZeroes{20736, 20835};
+constexpr Area kDscTxLog{25344, 26879};
+constexpr Area kMmsiData{416, 420};
+constexpr int kMmsiLastByte = 421;
+
+// The highest block address of the programming plan, and the clear-all loop's first.
+constexpr int kWriteAllLast = 20736;
+constexpr int kClearAllFirst = 18176;
+
+void Fill(MemoryImage &image, Area area, std::uint8_t value) {
+  std::fill(image.begin() + area.first, image.begin() + area.last + 1, value);
+}
+
+void FillWaypoints(MemoryImage &image) {
+  Fill(image, kWaypointDirectory, 255);
+  Fill(image, kWaypointZeroes, 0);
+}
+
+std::string Hex(unsigned value) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string text;
+  do {
+    text.insert(text.begin(), kDigits[value & 0xF]);
+    value >>= 4;
+  } while (value != 0);
+  return text;
+}
+
+long Percent(double part, double whole) { return std::lround(part / whole * 100.0); }
+
+} // namespace
+
+std::string TransferCaption(int mode) {
+  switch (mode) {
+  case kTransferRead:
+    return "Read from Radio";
+  case kTransferProgram:
+    return "Program to Radio";
+  case kClearMmsi:
+    return "Clear MMSI Data";
+  case kClearDscLog:
+    return "Clear DSC Log Data";
+  case kClearDistressLog:
+    return "Clear Distress Log Data";
+  case kClearIndividual:
+    return "Clear Individual Directory";
+  case kClearGroup:
+    return "Clear Group Directory";
+  case kClearWaypoint:
+    return "Clear WayPoint Directory";
+  case kClearDscTxLog:
+    return "Clear DSC TX Log Data";
+  case kClearAll:
+    return "Clear All Data";
+  default:
+    return {};
+  }
+}
+
+bool ReadKeepsByte(int address) {
+  return (address >= 2 && address <= 32) || (address >= 256 && address <= 415) ||
+         (address >= 1792 && address <= 2047) || (address >= 20736 && address <= 32765);
+}
+
+TransferSession::TransferSession(Session &session, Port &port)
+    : session_(session), port_(port), link_(std::make_unique<Link>(session, port)) {}
+
+TransferSession::~TransferSession() = default;
+
+Link &TransferSession::link() { return *link_; }
+
+void TransferSession::RequestCancel() { link_->CancelRequested = true; }
+
+void TransferSession::ShowProgress(long percent) {
+  session_.host.Progress(static_cast<int>(std::clamp(percent, 0L, 100L)));
+}
+
+TransferResult TransferSession::Run(int mode) {
+  Link &link = *link_;
+  Host &host = session_.host;
+  link.SetCaption(TransferCaption(mode));
+  succeeded_ = false;
+  TransferResult result;
+
+  session_.state.Busy = true;
+  host.SetWaitCursor(true);
+  link.Monitor("startsync...");
+  if (!link.Connect()) {
+    link.Monitor("can not syncing!!");
+    host.SetWaitCursor(false);
+    session_.state.Busy = false;
+    result.exchangeFailed = true;
+    result.cancelled = link.CancelRequested;
+    return result;
+  }
+  result.connected = true;
+  link.Monitor("sync ok");
+
+  if (mode == kTransferRead) {
+    ReadFromRadio();
+  } else if (mode == kTransferProgram) {
+    const auto error =
+        PrepareOutgoingImage(session_.data, session_.model.ModelVariant, /*radioWrite=*/true);
+    if (error) {
+      // A value that does not fit the image must not reach the radio.
+      host.Message(Icon::Exclamation, "Program to Radio", EncodeErrorMessage(*error));
+      link.ExchangeFailed = true;
+    } else {
+      ProgramToRadio();
+    }
+  } else if (mode >= kClearMmsi && mode <= kClearAll) {
+    ClearRadioData(mode);
+  }
+
+  ShowProgress(0);
+  host.SetWaitCursor(false);
+  session_.state.Busy = false;
+  result.succeeded = succeeded_;
+  result.exchangeFailed = link.ExchangeFailed;
+  result.cancelled = link.CancelRequested;
+  return result;
+}
+
+// ---- checks --------------------------------------------------------------
+
+bool TransferSession::CommonFrame() {
+  Link &link = *link_;
+  if (!link.StatusCheck()) {
+    link.Error("Radio not ready!!");
+    link.ExchangeFailed = true;
+    return false;
+  }
+  // Both checks run; either failing ends the operation, even when the second
+  // one's successful read cleared the flag.
+  const bool modelOk = ModelCheck();
+  const bool productOk = ProductCodeCheck();
+  if (modelOk && productOk)
+    return true;
+  link.ExchangeFailed = true;
+  return false;
+}
+
+bool TransferSession::ModelCheck() {
+  Link &link = *link_;
+  if (!link.EnsurePortOpen()) {
+    link.ExchangeFailed = true;
+    return false;
+  }
+  link.Monitor("model check...");
+  std::vector<std::uint8_t> buffer(kImageSize, 0);
+  link.ReadBlock(buffer.data(), 0, 2);
+  if (!link.ExchangeFailed)
+    link.ReadBlock(buffer.data(), ImageLastIndex - 1, 2);
+  if (link.CancelRequested)
+    return false;
+  if (link.ExchangeFailed) {
+    link.Error("Communication Error!!", "Model Check");
+    return false;
+  }
+  if (!ImageMatchesModel(buffer.data(), session_.model.ModelVariant)) {
+    link.ExchangeFailed = true;
+    link.Error("ModelType Error !!", "Read from Radio");
+    return false;
+  }
+  return true;
+}
+
+bool TransferSession::ProductCodeCheck() {
+  Link &link = *link_;
+  if (!link.EnsurePortOpen()) {
+    link.ExchangeFailed = true;
+    return false;
+  }
+  link.Monitor("product-code check...");
+  std::vector<std::uint8_t> buffer(kImageSize, 0);
+  link.ReadBlock(buffer.data(), kProductCodeAddress, 7);
+  if (link.CancelRequested)
+    return false;
+  if (link.ExchangeFailed) {
+    link.Error("Communication Error!!", "Model Check");
+    return false;
+  }
+  for (int i = 0; i < kProductCodeLength; ++i) {
+    const int address = kProductCodeAddress + i;
+    const std::uint8_t byte = buffer[static_cast<std::size_t>(address)];
+    if (byte == static_cast<std::uint8_t>(kProductCode[i]))
+      continue;
+    if (session_.state.DebugMode) {
+      link.Error("address: 0x" + Hex(static_cast<unsigned>(address)) + " -> 0x" + Hex(byte),
+                 "Product Code Error!");
+    }
+    link.ExchangeFailed = true;
+    link.Error("ModelType Error !!", "Read from Radio");
+    return false;
+  }
+  return true;
+}
+
+void TransferSession::Complete() {
+  succeeded_ = true;
+  link_->Monitor("");
+  session_.host.Message(Icon::Information, link_->Caption(), "Complete!!");
+}
+
+// ---- read ----------------------------------------------------------------
+
+void TransferSession::ReadFromRadio() {
+  if (!CommonFrame())
+    return;
+  Link &link = *link_;
+  link.Monitor("radio reading...");
+  MemoryImage &image = session_.data.Image;
+  std::vector<std::uint8_t> buffer(image.begin(), image.end());
+  ReadAll(buffer.data());
+  if (link.ExchangeFailed || link.CancelRequested)
+    return;
+  for (int i = 0; i < kImageSize; ++i) {
+    if (!ReadKeepsByte(i))
+      image[static_cast<std::size_t>(i)] = buffer[static_cast<std::size_t>(i)];
+  }
+  DecodeImage(session_.data);
+  Complete();
+}
+
+void TransferSession::ReadAll(std::uint8_t *buffer) {
+  Link &link = *link_;
+  if (!link.EnsurePortOpen()) {
+    link.ExchangeFailed = true;
+    return;
+  }
+  ShowProgress(0);
+  for (int address = 0; address <= kImageSize - kBlockSize; address += kBlockSize) {
+    ShowProgress(Percent(address, ImageLastIndex));
+    link.ReadBlock(buffer, address, kBlockSize);
+    if (link.ExchangeFailed || link.CancelRequested)
+      break;
+  }
+  const bool cancelled = link.CancelRequested;
+  if (cancelled)
+    link.CancelRead();
+  link.ClosePort();
+  if (cancelled)
+    return;
+  if (!link.ExchangeFailed)
+    session_.host.Pause(500);
+  else
+    link.Error("Communication Error!!", "Read from Radio");
+}
+
+// ---- program -------------------------------------------------------------
+
+void TransferSession::ProgramToRadio() {
+  if (!CommonFrame())
+    return;
+  Link &link = *link_;
+  link.Monitor("radio writing...");
+  WriteAll();
+  if (!link.ExchangeFailed && !link.CancelRequested)
+    Complete();
+}
+
+void TransferSession::WriteAll() {
+  Link &link = *link_;
+  if (!link.EnsurePortOpen()) {
+    link.ExchangeFailed = true;
+    return;
+  }
+  // One write, single byte or block; false once the run must stop, so that a
+  // later good write cannot hide an earlier failure.
+  auto write = [&link](int address, int length) {
+    link.WriteBlock(address, length);
+    return !link.ExchangeFailed && !link.CancelRequested;
+  };
+  auto writeBytes = [&write](int first, int last) {
+    for (int a = first; a <= last; ++a) {
+      if (!write(a, 1))
+        return false;
+    }
+    return true;
+  };
+
+  ShowProgress(0);
+  bool going = true;
+  for (int address = 0; address <= kWriteAllLast && going; address += kBlockSize) {
+    ShowProgress(Percent(address, kWriteAllLast));
+    if (address == 0) {
+      going = writeBytes(33, 63);
+    } else if (address == 64) {
+      going = writeBytes(64, 111);
+    } else if (address == 320) {
+      going = writeBytes(352, 383);
+    } else if (address == 256 || (address >= 1792 && address <= 2047) || address >= kWriteAllLast) {
+      session_.host.Pause(50);
+    } else {
+      going = write(address, kBlockSize);
+    }
+  }
+  FinishWriteLoop("Program to Radio");
+}
+
+void TransferSession::FinishWriteLoop(const char *failureTitle) {
+  Link &link = *link_;
+  link.ClosePort();
+  if (!link.CancelRequested && !link.ExchangeFailed)
+    session_.host.Pause(500);
+  else if (link.ExchangeFailed)
+    link.Error("Communication Error!!", failureTitle);
+}
+
+// ---- clear ---------------------------------------------------------------
+
+void TransferSession::ClearRadioData(int mode) {
+  if (!CommonFrame())
+    return;
+  if (mode == kClearMmsi) {
+    ClearMmsiData();
+    return;
+  }
+  Link &link = *link_;
+  MemoryImage &image = session_.data.Image;
+  const MemoryImage backup = image;
+
+  auto clearRange = [&](const char *line, Area area) {
+    link.Monitor(line);
+    Fill(image, area, 255);
+    WriteRange(area.first, area.last);
+  };
+  switch (mode) {
+  case kClearDscLog:
+    clearRange("radio clear DSC...", kDscLog);
+    break;
+  case kClearDistressLog:
+    clearRange("radio clear Distress...", kDistressLog);
+    break;
+  case kClearIndividual:
+    clearRange("radio clear individual...", kIndividualDirectory);
+    break;
+  case kClearGroup:
+    clearRange("radio clear group...", kGroupDirectory);
+    break;
+  case kClearWaypoint:
+    link.Monitor("radio clear waypoint...");
+    FillWaypoints(image);
+    WriteRange(kWaypointDirectory.first, kWaypointDirectory.last);
+    break;
+  case kClearDscTxLog:
+    clearRange("radio clear DSCTX...", kDscTxLog);
+    break;
+  default:
+    link.Monitor("radio clear All...");
+    Fill(image, kDscLog, 255);
+    Fill(image, kDistressLog, 255);
+    Fill(image, kIndividualDirectory, 255);
+    Fill(image, kGroupDirectory, 255);
+    FillWaypoints(image);
+    Fill(image, kDscTxLog, 255);
+    WriteClearAll();
+    break;
+  }
+  if (!link.ExchangeFailed && !link.CancelRequested)
+    Complete();
+  else
+    image = backup;
+}
+
+void TransferSession::WriteRange(int first, int last) {
+  Link &link = *link_;
+  if (!link.EnsurePortOpen()) {
+    link.ExchangeFailed = true;
+    return;
+  }
+  ShowProgress(0);
+  for (int address = 0; address <= ImageLastIndex; address += kBlockSize) {
+    session_.host.Yield();
+    ShowProgress(Percent(address, ImageLastIndex));
+    if (address >= first && address <= last) {
+      link.WriteBlock(address, kBlockSize);
+      if (link.ExchangeFailed || link.CancelRequested)
+        break;
+    } else {
+      session_.host.Pause(10);
+    }
+    if (link.CancelRequested)
+      break;
+  }
+  FinishWriteLoop("Program to Radio");
+}
+
+void TransferSession::WriteClearAll() {
+  Link &link = *link_;
+  if (!link.EnsurePortOpen()) {
+    link.ExchangeFailed = true;
+    return;
+  }
+  ShowProgress(0);
+  for (int address = kClearAllFirst; address <= ImageLastIndex; address += kBlockSize) {
+    session_.host.Yield();
+    ShowProgress(Percent(address - kClearAllFirst, ImageLastIndex - kClearAllFirst));
+    const bool skipped =
+        (address >= 19456 && address < kGroupDirectory.first) || address >= kImageSize - kBlockSize;
+    if (!skipped) {
+      link.WriteBlock(address, kBlockSize);
+      if (link.ExchangeFailed || link.CancelRequested)
+        break;
+    } else {
+      session_.host.Pause(10);
+    }
+    if (link.CancelRequested)
+      break;
+  }
+  FinishWriteLoop("Program to Radio");
+}
+
+void TransferSession::ClearMmsiData() {
+  Link &link = *link_;
+  MemoryImage &image = session_.data.Image;
+  link.Monitor("radio clear...");
+  const std::uint8_t keptLast = image[kMmsiLastByte];
+  std::array<std::uint8_t, 5> kept{};
+  std::copy(image.begin() + kMmsiData.first, image.begin() + kMmsiData.last + 1, kept.begin());
+
+  image[kMmsiLastByte] = 0;
+  Fill(image, kMmsiData, 255);
+  WriteMmsiBytes();
+
+  if (!link.ExchangeFailed && !link.CancelRequested) {
+    Complete();
+    session_.data.DscBasic.UserMmsi.clear();
+  } else {
+    image[kMmsiLastByte] = keptLast;
+    std::copy(kept.begin(), kept.end(), image.begin() + kMmsiData.first);
+  }
+}
+
+void TransferSession::WriteMmsiBytes() {
+  Link &link = *link_;
+  if (!link.EnsurePortOpen()) {
+    link.ExchangeFailed = true;
+    return;
+  }
+  ShowProgress(0);
+  // Every byte is tried even after one failed, but the clear only succeeds
+  // when all six were written.
+  bool anyFailed = false;
+  for (int address = kMmsiData.first; address <= kMmsiLastByte; ++address) {
+    link.WriteBlock(address, 1);
+    anyFailed = anyFailed || link.ExchangeFailed;
+    if (link.CancelRequested)
+      break;
+  }
+  if (anyFailed)
+    link.ExchangeFailed = true;
+  link.ClosePort();
+  if (link.CancelRequested)
+    return;
+  if (!link.ExchangeFailed) {
+    ShowProgress(100);
+    session_.host.Pause(500);
+  } else {
+    link.Error("Communication Error!!", "Clear Data");
+  }
+}
+
+} // namespace kv508

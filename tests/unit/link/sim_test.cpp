@@ -1,0 +1,105 @@
+// The simulated radio's side of every exchange, byte for byte, and its port.
+
+#include "link/test_ports.h"
+#include "sim/radio_engine.h"
+#include "sim/sim_port.h"
+
+#include <gtest/gtest.h>
+
+namespace kv508::sim {
+namespace {
+
+using testing::ToBytes;
+using testing::ToText;
+
+std::string Framed(const std::string &body) {
+  std::uint8_t sum = 0;
+  for (char c : body)
+    sum ^= static_cast<std::uint8_t>(c);
+  static const char kDigits[] = "0123456789ABCDEF";
+  return body + kDigits[sum >> 4] + kDigits[sum & 15] + "\r\n";
+}
+
+std::string Fill(std::size_t n) { return std::string(n, '\0'); }
+
+const std::string kOk = "#CMDOK\r\n";
+
+TEST(RadioEngine, DefaultMemoryCarriesModelAndProductCode) {
+  const MemoryImage memory = RadioEngine::DefaultMemory();
+  EXPECT_EQ(memory[0] * 256 + memory[1], 2000);
+  EXPECT_EQ(memory[32766] * 256 + memory[32767], 2000);
+  EXPECT_EQ(std::string(memory.begin() + 112, memory.begin() + 118), "QZ318R");
+}
+
+// Each step: what the PC sends, what the radio side must send back so that a
+// PC reading away exactly its counts never waits for a time-out.
+TEST(RadioEngine, AnswersWithTheCountsThePcReadsAway) {
+  RadioEngine engine;
+  engine.Memory()[0x21] = 0x11;
+  const std::string readTop = Framed("#CEPRD\t7FFE\t02\t");
+  const std::string write = Framed("#CEPWR\t0021\t01\t5A\t");
+  const std::string badRead = "#CEPRD\t0000\t40\t6F\r\n";
+  const std::string pastEnd = Framed("#CEPRD\t7FFF\t02\t");
+  struct Step {
+    std::string pc;
+    std::string radio;
+    int baud;
+  } steps[] = {
+      {"P", "P", 19200},
+      {"0", "", 19200},
+      {"ACMD:002\r\n", "ACMD:002\r\nOK\r\n", 57600},
+      {"#CMDSY\r\n", "#CMDSY\r\n" + kOk, 57600},
+      {"#CEPSR\t00\t74\r\n", "#CEPSR\t00\t74\r\n" + Fill(1) + kOk + Framed("#CEPSD\t00\t"), 57600},
+      {kOk, kOk, 57600},
+      {readTop, readTop + Fill(21) + kOk + Framed("#CEPDT\t7FFE\t02\t07D0\t"), 57600},
+      {write, write + Fill(write.size() + 2) + kOk, 57600},
+      {"#CMDSM\r\n", "#CMDSM\r\n", 57600},
+      {badRead, badRead + Fill(21) + "ERROR", 57600},
+      {pastEnd, pastEnd + Fill(21) + "ERROR", 57600},
+      {"\x18", "\x06", 57600},
+      {"P", "P", 19200},
+  };
+  for (const Step &s : steps) {
+    EXPECT_EQ(ToText(engine.OnBytesFromPc(ToBytes(s.pc))), s.radio) << s.pc;
+    EXPECT_EQ(engine.CurrentBaud(), s.baud) << s.pc;
+  }
+  EXPECT_EQ(engine.Memory()[0x21], 0x5A);
+  EXPECT_EQ(engine.Counters().refusals, 2u);
+  EXPECT_EQ(engine.Counters().cancels, 1u);
+}
+
+TEST(RadioEngine, ABlockReadIs27BytesOutAnd196Back) {
+  RadioEngine engine;
+  const std::string frame = "#CEPRD\t0000\t40\t6E\r\n";
+  const std::string answer = ToText(engine.OnBytesFromPc(ToBytes(frame)));
+  EXPECT_EQ(answer.size(), 19u + 21u + 8u + 148u);
+  EXPECT_EQ(ToText(engine.OnBytesFromPc(ToBytes(kOk))).size(), 8u);
+  EXPECT_EQ(engine.Counters().bytesFromPc, 27u);
+  EXPECT_EQ(engine.Counters().bytesToPc, 204u);
+  EXPECT_DOUBLE_EQ(engine.Counters().lineSeconds, 204 * 10.0 / 19200);
+}
+
+TEST(SimPort, PacedBytesArriveInOrderAndReopeningDropsThem) {
+  SimPort port(SimPort::Pacing::LineRate);
+  ASSERT_TRUE(port.Open("57600,N,8,1"));
+  ASSERT_TRUE(port.Write(ToBytes("ACMD:002\r\n")));
+  std::string got;
+  while (got.size() < 14 && port.WaitForBytes(50))
+    got += ToText(port.Read(1));
+  EXPECT_EQ(got, "ACMD:002\r\nOK\r\n");
+  EXPECT_EQ(port.Engine().CurrentBaud(), 57600);
+
+  ASSERT_TRUE(port.Write(ToBytes("#CMDSY\r\n")));
+  ASSERT_TRUE(port.Open("57600,N,8,1"));
+  EXPECT_FALSE(port.WaitForBytes(5));
+  EXPECT_EQ(port.BytesWaiting(), 0u);
+
+  port.Close();
+  EXPECT_FALSE(port.Write(ToBytes("P")));
+  port.SetOpenFails(true);
+  EXPECT_FALSE(port.Open("19200,N,8,1"));
+  EXPECT_NE(port.ErrorNumber(), 0);
+}
+
+} // namespace
+} // namespace kv508::sim
