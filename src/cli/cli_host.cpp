@@ -55,8 +55,14 @@ Answer CliHost::Message(Icon icon, const std::string& title, const std::string& 
     }
     break;
   case Buttons::OkCancel:
-    answer = answers_.resync ? Answer::Ok : Answer::Cancel;
-    reply = answers_.resync ? " [OK]" : " [Cancel; --resync answers OK]";
+    if (answers_.resync && resyncsLeft_ > 0) {
+      --resyncsLeft_;
+      answer = Answer::Ok;
+      reply = " [OK]";
+    } else {
+      answer = Answer::Cancel;
+      reply = answers_.resync ? " [Cancel]" : " [Cancel; --resync answers OK]";
+    }
     break;
   case Buttons::YesNoCancel:
     answer = Answer::Cancel;

@@ -14,7 +14,7 @@ namespace kv508::cli {
 
 struct Answers {
   int retryBusy = 0;      // how many "Radio is busy!!" questions are answered Retry
-  bool resync = false;    // answer to the re-synchronisation question
+  bool resync = false;    // answer OK to the re-synchronisation question (a few times only)
 };
 
 class CliHost : public Host {
@@ -39,6 +39,7 @@ private:
   bool debug_;
   bool progressOnTerminal_;
   int lastPercent_ = -1;
+  int resyncsLeft_ = 3; // a radio that keeps refusing must not keep the command going
   bool showedFailure_ = false;
   std::function<void()> cancelHandler_;
 };

@@ -49,8 +49,11 @@ bool Transfer(Context& ctx, int mode) {
   ctx.host.EndProgress();
   port->Close();
   if (result.succeeded) return true;
-  if (!ctx.host.ShowedFailure()) {
-    std::fprintf(stderr, "%s\n", result.connected ? "Cancelled." : "can not syncing!!");
+  if (result.cancelled) {
+    std::fprintf(stderr, "Cancelled.\n");
+  } else if (!ctx.host.ShowedFailure()) {
+    // Connection failures show only on the monitor line; say so here.
+    std::fprintf(stderr, "%s\n", result.connected ? "Communication Error!!" : "can not syncing!!");
   }
   return false;
 }
