@@ -79,7 +79,8 @@ Answer CliHost::Message(Icon icon, const std::string& title, const std::string& 
 }
 
 void CliHost::Yield() {
-  if (interrupted.exchange(false) && cancelHandler_) cancelHandler_();
+  // Keep asking until the transfer ends: an echo discard clears a single request.
+  if (interrupted && cancelHandler_) cancelHandler_();
 }
 
 void CliHost::Pause(int ms) {

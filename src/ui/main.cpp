@@ -1,0 +1,38 @@
+// kv508: the desktop application.
+
+#include "app/app_state.h"
+#include "app/config.h"
+#include "ui/main_window.h"
+#include "ui/qt_host.h"
+#include "ui/qt_user_settings.h"
+#include "ui/ui_dialogs.h"
+#include "ui/ui_text.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QLatin1String(kv508::kApplicationTitle));
+  QApplication::setOrganizationName(QLatin1String(kv508::kApplicationTitle));
+  QApplication::setDesktopFileName(QStringLiteral("kv508"));
+
+  // The flags come from the whole argument text, as one string.
+  QStringList arguments = QApplication::arguments();
+  arguments.removeFirst();
+  const kv508::RunFlags flags =
+      kv508::ParseRunFlags(kv508::ui::FromQt(arguments.join(QLatin1Char(' '))));
+
+  kv508::ui::QtHost host;
+  kv508::ui::QtUserSettings settings;
+  kv508::ui::QtDialogs dialogs;
+  kv508::ui::MainWindow::Options options;
+  options.programDir =
+      kv508::LocateProgramFolder(kv508::ui::PathFromQt(QApplication::applicationDirPath()));
+  options.flags = flags;
+
+  kv508::ui::MainWindow window(host, settings, dialogs, options);
+  if (!window.StartUp())
+    return 1;
+  window.show();
+  return QApplication::exec();
+}

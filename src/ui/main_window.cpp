@@ -1,0 +1,306 @@
+#include "ui/main_window.h"
+
+#include "app/busy_scope.h"
+#include "ui/help_window.h"
+#include "ui/hex_dump.h"
+#include "ui/layout_rules.h"
+#include "ui/nav_tree.h"
+#include "ui/screen_area.h"
+#include "ui/ui_text.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QResizeEvent>
+#include <QShortcut>
+#include <QTimer>
+#include <QTreeWidget>
+
+// The icons are compiled into this static library; its resources must be
+// registered by hand. Q_INIT_RESOURCE does not work inside a namespace.
+static void InitUiResources() { Q_INIT_RESOURCE(ui_resources); }
+
+namespace kv508::ui {
+
+namespace {
+const QString kTreeHint = QStringLiteral("[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+constexpr int kHexDumpHeightPx = 140;
+} // namespace
+
+MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, Options options,
+                       QWidget *parent)
+    : QMainWindow(parent), options_(std::move(options)), host_(host), session_(host_, settings),
+      dialogs_(dialogs), ports_(options_.flags.LowSpeedLink) {
+  InitUiResources();
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/kv508.svg")));
+  setMinimumSize(kMinWidthPx, kMinHeightPx);
+  session_.programDir = options_.programDir;
+  session_.state.DebugMode = options_.flags.DebugMode;
+  session_.state.LowSpeedLink = options_.flags.LowSpeedLink;
+  host_.SetMainWindow(this);
+
+  CreateMenus();
+  CreateToolBar();
+  CreateStatusBar();
+  CreateCentralArea();
+  WireEditorHooks();
+
+  newTimer_ = new QTimer(this);
+  newTimer_->setObjectName(QStringLiteral("tmrNew"));
+  newTimer_->setSingleShot(true);
+  newTimer_->setInterval(100);
+  connect(newTimer_, &QTimer::timeout, this, &MainWindow::RunDeferredNew);
+
+  // The image commands exist in debug mode only; shortcuts of the window reach
+  // it whichever control has the focus.
+  if (session_.state.DebugMode) {
+    auto *saveImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), this);
+    connect(saveImage, &QShortcut::activated, this, &MainWindow::SaveImageCommand);
+    auto *openImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this);
+    connect(openImage, &QShortcut::activated, this, &MainWindow::OpenImageCommand);
+  }
+}
+
+MainWindow::~MainWindow() {
+  session_.editor = EditorHooks{};
+  host_.SetMainWindow(nullptr);
+}
+
+void MainWindow::CreateCentralArea() {
+  auto *central = new QWidget(this);
+  central->setObjectName(QStringLiteral("fraCentral"));
+  setCentralWidget(central);
+
+  tree_ = new QTreeWidget(central);
+  tree_->setObjectName(QStringLiteral("tvTreeView"));
+  tree_->setHeaderHidden(true);
+  tree_->setColumnCount(1);
+  tree_->setUniformRowHeights(true);
+  tree_->installEventFilter(this);
+  connect(tree_, &QTreeWidget::currentItemChanged, this, &MainWindow::OnCurrentItemChanged);
+  connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *node) {
+    const QString key = NodeKey(node);
+    if (key == QLatin1String("SM") || key == QLatin1String("SG"))
+      RefreshDirectoryNode(*node, session_.data);
+  });
+
+  splitter_ = new QWidget(central);
+  splitter_->setObjectName(QStringLiteral("imgSplitter"));
+  splitter_->setCursor(Qt::SplitHCursor);
+  splitter_->installEventFilter(this);
+
+  screens_ = new ScreenArea(central);
+
+  dragBar_ = new QWidget(central);
+  dragBar_->setObjectName(QStringLiteral("picSplitter"));
+  dragBar_->setAutoFillBackground(true);
+  QPalette dark = dragBar_->palette();
+  dark.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+  dragBar_->setPalette(dark);
+  dragBar_->hide();
+
+  hexDump_ = new QListWidget(central);
+  hexDump_->setObjectName(QStringLiteral("HexDumpView"));
+  hexDump_->hide();
+
+  central->installEventFilter(this);
+  treeWidthPx_ = ToPixels(kSplitterStartTwips);
+}
+
+void MainWindow::WireEditorHooks() {
+  EditorHooks &e = session_.editor;
+  e.RefillScreens = [this] { screens_->RefillAll(); };
+  e.RebuildTree = [this] { BuildTree(); };
+  e.SelectGeneral = [this] { SelectGeneralHook(); };
+  e.ClearStatusHint = [this] { SetStatusHint(QString()); };
+  e.UpdateCaption = [this] { UpdateCaption(); };
+  e.RefreshNodeTexts = [this] { RefreshNodeTexts(); };
+  e.DestinationMenuChanged = [this] { SyncDestinationMenu(); };
+}
+
+// --- layout -----------------------------------------------------------------
+
+void MainWindow::resizeEvent(QResizeEvent *event) {
+  QMainWindow::resizeEvent(event);
+  if (isMinimized())
+    return;
+  treeWidthPx_ = ToPixels(TreeWidthForWindow(ToTwips(width())));
+  LayoutPanes(treeWidthPx_);
+  if (isEnabled())
+    LoadLogoOnce();
+}
+
+void MainWindow::changeEvent(QEvent *event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::EnabledChange && isEnabled() && isVisible())
+    LoadLogoOnce();
+}
+
+void MainWindow::LayoutPanes(int treeWidthPx) {
+  QWidget *central = centralWidget();
+  if (!central || isMinimized())
+    return;
+  const int w = central->width();
+  const int h = central->height();
+  const int hexHeight = hexDump_->isVisibleTo(this) ? kHexDumpHeightPx : 0;
+  const int paneHeight = std::max(0, h - hexHeight);
+  const int gap = ToPixels(kScreenGapTwips);
+  const int margin = ToPixels(kScreenMarginTwips);
+  tree_->setGeometry(0, 0, treeWidthPx, paneHeight);
+  splitter_->setGeometry(treeWidthPx, 0, gap, paneHeight);
+  dragBar_->setGeometry(treeWidthPx, 0, 4, paneHeight);
+  const int screenLeft = treeWidthPx + gap;
+  screens_->setGeometry(screenLeft, margin, std::max(0, w - screenLeft - margin),
+                        std::max(0, paneHeight - 2 * margin));
+  hexDump_->setGeometry(0, paneHeight, w, hexHeight);
+}
+
+void MainWindow::LoadLogoOnce() {
+  if (logoLoaded_)
+    return;
+  logoLoaded_ = true;
+  QPixmap logo(QtFromPath(options_.programDir / "KQ Logo.gif"));
+  if (logo.isNull())
+    return;
+  screens_->Logo()->setPixmap(logo);
+  screens_->Logo()->show();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == centralWidget() && event->type() == QEvent::Resize) {
+    LayoutPanes(treeWidthPx_);
+  } else if (watched == tree_ && event->type() == QEvent::FocusIn) {
+    SetStatusHint(kTreeHint);
+  } else if (watched == splitter_) {
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    const auto barX = [&] {
+      const int x = splitter_->mapTo(this, mouse->position().toPoint()).x();
+      return ToPixels(ClampSplitterDrag(ToTwips(x), ToTwips(width())));
+    };
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+      if (mouse->button() != Qt::LeftButton)
+        break;
+      dragging_ = true;
+      dragBar_->move(barX() - centralWidget()->x(), 0);
+      dragBar_->show();
+      dragBar_->raise();
+      return true;
+    case QEvent::MouseMove:
+      if (!dragging_)
+        break;
+      dragBar_->move(barX() - centralWidget()->x(), 0);
+      return true;
+    case QEvent::MouseButtonRelease:
+      if (!dragging_)
+        break;
+      dragging_ = false;
+      treeWidthPx_ = barX() - centralWidget()->x();
+      dragBar_->hide();
+      LayoutPanes(treeWidthPx_);
+      return true;
+    default:
+      break;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// --- tree and screens --------------------------------------------------------
+
+void MainWindow::BuildTree() {
+  selecting_ = true;
+  kv508::ui::BuildTree(*tree_, session_.data, session_.model.AtisCapable);
+  selecting_ = false;
+}
+
+void MainWindow::RefreshNodeTexts() { kv508::ui::RefreshNodeTexts(*tree_, session_.data); }
+
+void MainWindow::OnCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *) {
+  if (selecting_)
+    return;
+  if (session_.state.Busy) {
+    SetStatusHint(kTreeHint);
+    return;
+  }
+  NodeClick(current);
+}
+
+void MainWindow::NodeClick(QTreeWidgetItem *node) {
+  SetStatusHint(kTreeHint);
+  if (!node)
+    return;
+  if (NodeIndex(node) == currentNode_)
+    return;
+  if (!CommitActiveEdit()) {
+    // The field refused its input: the old node and its screen stay.
+    selecting_ = true;
+    tree_->setCurrentItem(FindNodeByIndex(*tree_, currentNode_));
+    selecting_ = false;
+    return;
+  }
+  currentNode_ = NodeIndex(node);
+  ShowScreenForNode(node);
+}
+
+void MainWindow::SelectNodeByKey(const QString &key) {
+  QTreeWidgetItem *node = FindNodeByKey(*tree_, key);
+  if (!node)
+    return;
+  selecting_ = true;
+  tree_->setCurrentItem(node);
+  selecting_ = false;
+  NodeClick(node);
+}
+
+void MainWindow::SelectNodeSilently(const QString &key) {
+  selecting_ = true;
+  tree_->setCurrentItem(FindNodeByKey(*tree_, key));
+  selecting_ = false;
+}
+
+void MainWindow::SelectGeneralHook() {
+  SelectNodeByKey(QStringLiteral("General"));
+  currentNode_ = -1;
+}
+
+void MainWindow::ShowScreenForNode(QTreeWidgetItem *node) {
+  AppState &state = session_.state;
+  state.OperationIncomplete = true;
+  if (isMinimized() || !node)
+    return;
+  const bool changed = state.DataChanged;
+  {
+    BusyScope busy(state);
+    screens_->Show(ScreenForNode(NodeKey(node->parent()), NodeKey(node)));
+  }
+  SetStatusHint(kTreeHint);
+  state.OperationIncomplete = false;
+  state.DataChanged = changed;
+}
+
+bool MainWindow::CommitActiveEdit() { return screens_->CommitActiveEdit(); }
+
+void MainWindow::SetStatusHint(const QString &hint) { statusPanels_[0]->setText(hint); }
+
+void MainWindow::RefreshHexDump() {
+  if (!hexDump_->isVisibleTo(this))
+    return;
+  FillHexDump(*hexDump_, session_.data.Image);
+}
+
+void MainWindow::ToggleHexDump() {
+  const bool visible = hexDumpAction_->isChecked() && session_.state.DebugMode;
+  hexDump_->setVisible(visible);
+  LayoutPanes(treeWidthPx_);
+  RefreshHexDump();
+}
+
+QString MainWindow::ProgramFolder() const { return QtFromPath(options_.programDir); }
+
+std::filesystem::path MainWindow::GlobalIni() const { return options_.programDir / "global.ini"; }
+
+} // namespace kv508::ui

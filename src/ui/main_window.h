@@ -1,0 +1,166 @@
+#pragma once
+
+// frmMain: the menus, toolbar, navigation tree, screen area, splitter, status
+// bar and (debug mode) hex dump, and the window's lifecycle from start-up to close.
+
+#include "app/app_state.h"
+#include "app/session.h"
+#include "ui/port_provider.h"
+#include "ui/ui_host.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QPrinter;
+
+namespace kv508::ui {
+
+class HelpWindow;
+class ScreenArea;
+class UiDialogs;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+public:
+  struct Options {
+    std::filesystem::path programDir;
+    RunFlags flags;
+  };
+
+  MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, Options options,
+             QWidget *parent = nullptr);
+  ~MainWindow() override;
+
+  // The start-up sequence; false when no model is offered ("Unknown model!!"),
+  // after which the window is closed.
+  bool StartUp();
+
+  Session &session() { return session_; }
+  ScreenArea &screens() { return *screens_; }
+  QTreeWidget &tree() { return *tree_; }
+  PortChoice portChoice() const { return portChoice_; }
+  PortProvider &ports() { return ports_; }
+  int currentNode() const { return currentNode_; }
+
+  // Commands of the menus and the toolbar.
+  void FileNew();
+  void FileOpen();
+  void FileSave();
+  void FileSaveAs();
+  void FilePrint();
+  void FilePrintPreview();
+  void FilePrintToFile();
+  void ChangeModel(int menuIndex);
+  void ChangeDestination(int menuIndex);
+  void TransferProgram();
+  void TransferRead();
+  // Opens frmRadio for one mode and does the main window's follow-up; returns
+  // whether the operation succeeded (the clear buttons of the DSC screen use it).
+  bool RunTransfer(int mode);
+  void ChoosePort(int menuIndex);
+  void ChooseDevicePort();
+  void ChooseSimulatedRadio();
+  void ToggleHexDump();
+  void HelpContents();
+  void HelpAbout();
+  void ShowHelpTopic(int topic);
+
+  // Lifecycle steps other parts use.
+  bool CommitActiveEdit();
+  bool Save(bool useCurrentPath);
+  void UpdateCaption();
+  void BuildTree();
+  void RefreshNodeTexts();
+  void SelectNodeByKey(const QString &key);
+  void ShowScreenForNode(QTreeWidgetItem *node);
+  void RefreshHexDump();
+  void SetStatusHint(const QString &hint);
+
+  // The hidden debug commands (Ctrl+F3, Ctrl+F2).
+  void SaveImageCommand();
+  void OpenImageCommand();
+
+  // Renders the report onto a printer that is already set up.
+  void PrintReportTo(QPrinter &printer);
+
+protected:
+  void closeEvent(QCloseEvent *event) override;
+  void resizeEvent(QResizeEvent *event) override;
+  void changeEvent(QEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  void CreateMenus();
+  void CreateToolBar();
+  void CreateStatusBar();
+  void CreateCentralArea();
+  void WireEditorHooks();
+  QAction *AddAction(QMenu *menu, const char *objectName, const QString &text);
+
+  void RunDeferredNew();
+  void ApplyModelMenu(const std::vector<int> &offered);
+  void SyncModelMenu();
+  void SyncDestinationMenu();
+  void SyncPortMenu();
+  void RefreshPortCaptions();
+  void StorePortChoice();
+  void SelectGeneralHook();
+  // Moves the tree's selection without acting on it.
+  void SelectNodeSilently(const QString &key);
+  void OnCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);
+  void NodeClick(QTreeWidgetItem *node);
+  void LayoutPanes(int treeWidthPx);
+  void LoadLogoOnce();
+  void StorePlacement();
+  QString ProgramFolder() const;
+  std::filesystem::path GlobalIni() const;
+
+  Options options_;
+  UiHost host_;
+  Session session_;
+  UiDialogs &dialogs_;
+  PortProvider ports_;
+  PortChoice portChoice_;
+  std::filesystem::path helpFile_;
+
+  QTreeWidget *tree_ = nullptr;
+  ScreenArea *screens_ = nullptr;
+  QWidget *splitter_ = nullptr;
+  QWidget *dragBar_ = nullptr;
+  QListWidget *hexDump_ = nullptr;
+  QLabel *statusPanels_[3] = {};
+  QTimer *newTimer_ = nullptr;
+  QPointer<HelpWindow> helpWindow_;
+
+  QMenu *editMenu_ = nullptr;
+  QMenu *destinationMenu_ = nullptr;
+  QMenu *portMenu_ = nullptr;
+  std::array<QAction *, 10> modelActions_{};
+  std::array<QAction *, kDestinationEntries> destinationActions_{};
+  std::array<QAction *, 16> portActions_{};
+  QAction *deviceAction_ = nullptr;
+  QAction *simAction_ = nullptr;
+  QAction *hexDumpAction_ = nullptr;
+  QAction *helpContentsAction_ = nullptr;
+  QAction *programAction_ = nullptr;
+  QAction *readAction_ = nullptr;
+
+  int currentNode_ = -1;
+  int treeWidthPx_ = 0;
+  bool dragging_ = false;
+  bool logoLoaded_ = false;
+  bool selecting_ = false;
+};
+
+} // namespace kv508::ui

@@ -1,0 +1,362 @@
+// frmMain from start-up to close: New, model and destination changes, Open,
+// Save, the caption, the close prompt and the debug image commands.
+
+#include "ui/main_window.h"
+
+#include "app/config.h"
+#include "app/hex_file.h"
+#include "app/new_data.h"
+#include "files/dat_file.h"
+#include "model/tables.h"
+#include "ui/help_window.h"
+#include "ui/layout_rules.h"
+#include "ui/nav_tree.h"
+#include "ui/screen_area.h"
+#include "ui/ui_dialogs.h"
+#include "ui/ui_text.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace kv508::ui {
+
+namespace {
+const QString kDatFilter = QStringLiteral("dat files(*.dat);;All files(*.*)");
+const QString kHexFilter = QStringLiteral("hex files(*.hex);;All files(*.*)");
+
+QString FileNamePart(const std::string &path) {
+  const std::size_t cut = path.find_last_of("/\\");
+  return QFile::decodeName(
+      QByteArray::fromStdString(cut == std::string::npos ? path : path.substr(cut + 1)));
+}
+} // namespace
+
+bool MainWindow::StartUp() {
+  AppState &state = session_.state;
+  UserSettings &settings = session_.settings;
+
+  editMenu_->menuAction()->setVisible(false);
+  setEnabled(false);
+  host_.SetWaitCursor(true);
+
+  screens_->Logo()->hide();
+  session_.model.ScrambleCapable = false;
+
+  for (QAction *a : modelActions_) {
+    a->setChecked(false);
+    a->setEnabled(false);
+    a->setVisible(false);
+  }
+  const ModelSelection selection =
+      SelectModelAtStartup(GlobalIni(), settings.Get("Settings", "lastmodel", "1"));
+  if (selection.UnknownModel) {
+    host_.SetWaitCursor(false);
+    host_.Message(Icon::Critical, kApplicationTitle, "Unknown model!!", Buttons::Ok);
+    close();
+    return false;
+  }
+  ApplyModelMenu(selection.OfferedModels);
+  editMenu_->menuAction()->setVisible(selection.ShowEditMenu);
+  ApplyModelSelection(session_, selection);
+  SyncModelMenu();
+  statusPanels_[2]->setText(ToQt(ModelName(session_.model.ModelVariant)));
+
+  // One of each pair of transfer buttons is shown.
+  for (const char *hidden : {"Program2", "Read2"}) {
+    if (auto *a = findChild<QAction *>(QLatin1String(hidden)))
+      a->setVisible(false);
+  }
+
+  hexDumpAction_->setChecked(
+      ParseBooleanText(settings.Get("Settings", "hexvisible", "False")).value_or(false));
+  hexDumpAction_->setVisible(state.DebugMode);
+
+  SelectPort(session_, StoredComPort(settings) - 1, false);
+  const std::string source = settings.Get(kPortSection, kPortSourceKey, "");
+  portChoice_.device = settings.Get(kPortSection, kPortDeviceKey, "");
+  portChoice_.number = session_.ComPort;
+  portChoice_.source = source == "sim"                                     ? PortSource::Simulated
+                       : source == "device" && !portChoice_.device.empty() ? PortSource::Device
+                                                                           : PortSource::Numbered;
+  SyncPortMenu();
+
+  treeWidthPx_ = ToPixels(kSplitterStartTwips);
+  resize(kMinWidthPx, kMinHeightPx);
+
+  (void)ChannelTable();
+  (void)WxTable();
+  currentNode_ = -1;
+  NewData(session_, true);
+  state.DataChanged = false;
+
+  helpFile_ = SelectHelpFile(options_.programDir, session_.model.AtisCapable);
+  helpContentsAction_->setEnabled(!helpFile_.empty());
+  hexDump_->setVisible(state.DebugMode && hexDumpAction_->isChecked());
+  hexDump_->raise();
+  RefreshHexDump();
+  LayoutPanes(treeWidthPx_);
+
+  host_.SetWaitCursor(false);
+  setEnabled(true);
+  UpdateCaption();
+  return true;
+}
+
+void MainWindow::ApplyModelMenu(const std::vector<int> &offered) {
+  for (int index : offered) {
+    if (index < 1 || index > 10)
+      continue;
+    QAction *a = modelActions_[static_cast<std::size_t>(index - 1)];
+    a->setText(ToQt(ModelMenuCaption(index)));
+    a->setEnabled(true);
+    a->setVisible(true);
+  }
+}
+
+void MainWindow::SyncModelMenu() {
+  for (int i = 0; i < 10; ++i)
+    modelActions_[static_cast<std::size_t>(i)]->setChecked(i + 1 == session_.model.ModelVariant);
+}
+
+void MainWindow::SyncDestinationMenu() {
+  const DestinationMenu &menu = session_.destinations;
+  destinationMenu_->setEnabled(menu.Enabled);
+  for (int i = 0; i < kDestinationEntries; ++i) {
+    QAction *a = destinationActions_[static_cast<std::size_t>(i)];
+    const std::string &caption = menu.Captions[static_cast<std::size_t>(i)];
+    a->setText(ToQt(caption));
+    a->setVisible(!caption.empty());
+    a->setChecked(menu.Checked == i);
+  }
+}
+
+// --- File > New, model and destination ---------------------------------------
+
+void MainWindow::FileNew() {
+  if (!CommitActiveEdit())
+    return;
+  // Deferred so that the menu has closed before the data is reset.
+  newTimer_->start();
+}
+
+void MainWindow::RunDeferredNew() {
+  newTimer_->stop();
+  WorkingScope working(host_);
+  SelectGeneralHook();
+  host_.Pause(500);
+  NewData(session_, true);
+  session_.state.DataChanged = false;
+  RefreshHexDump();
+}
+
+void MainWindow::ChangeModel(int menuIndex) {
+  const int index = menuIndex + 1;
+  if (index == session_.model.ModelVariant)
+    return;
+  const Answer answer = host_.Message(Icon::Exclamation, session_.state.TitleText,
+                                      "Do you want to program the " + ModelName(index) + " series?",
+                                      Buttons::OkCancel);
+  if (answer != Answer::Ok)
+    return;
+  ModelSelection selection;
+  selection.ModelVariant = static_cast<std::int16_t>(index);
+  selection.AtisCapable = ReadAtisCapable(GlobalIni(), index);
+  selection.TitleText = TitleTextFor(index);
+  ApplyModelSelection(session_, selection);
+  SyncModelMenu();
+  statusPanels_[2]->setText(ToQt(ModelName(index)));
+  session_.settings.Set("Settings", "lastmodel", std::to_string(index));
+  UpdateCaption();
+  FileNew();
+}
+
+void MainWindow::ChangeDestination(int menuIndex) {
+  if (menuIndex < 0 || menuIndex >= kDestinationEntries)
+    return;
+  const std::string caption = session_.destinations.Captions[static_cast<std::size_t>(menuIndex)];
+  if (session_.destinations.Checked != menuIndex) {
+    const Answer answer =
+        host_.Message(Icon::Exclamation, session_.state.TitleText,
+                      "Do you want to change to " + caption + "?", Buttons::OkCancel);
+    if (answer != Answer::Ok)
+      return;
+  }
+  WorkingScope working(host_);
+  SelectGeneralHook();
+  host_.Pause(500);
+  NewData(session_, false);
+  LoadDestination(session_, menuIndex);
+  session_.state.DataChanged = false;
+  RefreshHexDump();
+}
+
+// --- Open, Save, caption ------------------------------------------------------
+
+void MainWindow::FileOpen() {
+  if (!CommitActiveEdit())
+    return;
+  AppState &state = session_.state;
+  state.OperationIncomplete = true;
+  const QString file = dialogs_.OpenFileName(this, kDatFilter, ProgramFolder());
+  if (file.isEmpty())
+    return;
+  QTreeWidgetItem *selected = tree_->currentItem();
+  const int selectedIndex = NodeIndex(selected);
+  {
+    WorkingScope working(host_);
+    const std::string path = PathFromQt(file).string();
+    if (FileRead2(session_, path) && !state.OperationFailed) {
+      state.CurrentFilePath = path;
+      state.OperationIncomplete = false;
+    }
+    UpdateCaption();
+  }
+  if (!state.OperationIncomplete) {
+    // The node that was selected shows the new data; the rebuilt tree keeps it.
+    currentNode_ = selectedIndex;
+    if (QTreeWidgetItem *node = FindNodeByIndex(*tree_, selectedIndex))
+      ShowScreenForNode(node);
+  }
+  BuildTree();
+  RefreshNodeTexts();
+  if (QTreeWidgetItem *node = FindNodeByIndex(*tree_, selectedIndex)) {
+    selecting_ = true;
+    tree_->setCurrentItem(node);
+    selecting_ = false;
+  }
+  RefreshHexDump();
+}
+
+void MainWindow::FileSave() {
+  if (!CommitActiveEdit())
+    return;
+  Save(true);
+}
+
+void MainWindow::FileSaveAs() {
+  if (!CommitActiveEdit())
+    return;
+  Save(false);
+}
+
+bool MainWindow::Save(bool useCurrentPath) {
+  AppState &state = session_.state;
+  QString target;
+  if (useCurrentPath && !state.CurrentFilePath.empty()) {
+    target = QFile::decodeName(QByteArray::fromStdString(state.CurrentFilePath));
+  } else {
+    target = dialogs_.SaveFileName(this, kDatFilter, ProgramFolder(),
+                                   FileNamePart(state.CurrentFilePath));
+  }
+  state.OperationIncomplete = true;
+  if (target.isEmpty())
+    return false;
+  {
+    WorkingScope working(host_);
+    SaveFileAs(session_, PathFromQt(target));
+  }
+  if (state.OperationFailed)
+    return false;
+  state.CurrentFilePath = PathFromQt(target).string();
+  UpdateCaption();
+  state.OperationIncomplete = false;
+  state.DataChanged = false;
+  return true;
+}
+
+void MainWindow::UpdateCaption() {
+  const AppState &state = session_.state;
+  QString caption = QLatin1String(kApplicationTitle) + QStringLiteral("  ") + ToQt(state.TitleText);
+  if (!state.CurrentFilePath.empty())
+    caption += QStringLiteral(" - ") + FileNamePart(state.CurrentFilePath).toLower();
+  setWindowTitle(caption);
+}
+
+// --- close ----------------------------------------------------------------------
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+  AppState &state = session_.state;
+  if (state.DataChanged) {
+    const Answer answer = host_.Message(Icon::Exclamation, state.TitleText,
+                                        "KMT data has changed.\r\nDo you want to save changes?",
+                                        Buttons::YesNoCancel);
+    if (answer == Answer::Cancel) {
+      event->ignore();
+      return;
+    }
+    if (answer == Answer::Yes) {
+      if (!CommitActiveEdit()) {
+        event->ignore();
+        return;
+      }
+      Save(true);
+      if (state.OperationFailed || state.OperationIncomplete) {
+        event->ignore();
+        return;
+      }
+    }
+  }
+  if (helpWindow_)
+    helpWindow_->close();
+  StorePlacement();
+  event->accept();
+}
+
+void MainWindow::StorePlacement() {
+  if (isMinimized())
+    return;
+  const QRect frame = frameGeometry();
+  const auto twips = [](int px) { return std::to_string(ToTwips(px)); };
+  UserSettings &settings = session_.settings;
+  settings.Set("Settings", "MainLeft", twips(frame.x()));
+  settings.Set("Settings", "MainTop", twips(frame.y()));
+  settings.Set("Settings", "MainWidth", twips(frame.width()));
+  settings.Set("Settings", "MainHeight", twips(frame.height()));
+}
+
+// --- debug image commands -------------------------------------------------------
+
+void MainWindow::SaveImageCommand() {
+  if (!session_.state.DebugMode || !CommitActiveEdit())
+    return;
+  const QString file = dialogs_.SaveFileName(this, kHexFilter, ProgramFolder(), QString());
+  if (file.isEmpty()) {
+    session_.state.OperationIncomplete = true;
+    return;
+  }
+  WorkingScope working(host_);
+  if (!SaveHexFile(session_, PathFromQt(file)))
+    session_.state.OperationIncomplete = true;
+  RefreshHexDump();
+}
+
+void MainWindow::OpenImageCommand() {
+  if (!session_.state.DebugMode)
+    return;
+  AppState &state = session_.state;
+  const QString file = dialogs_.OpenFileName(this, kHexFilter, ProgramFolder());
+  if (file.isEmpty()) {
+    state.OperationIncomplete = true;
+    return;
+  }
+  {
+    WorkingScope working(host_);
+    const std::filesystem::path path = PathFromQt(file);
+    if (ReadHexFile(session_, path) && !state.OperationFailed) {
+      state.CurrentFilePath = path.string();
+      UpdateCaption();
+      state.DataChanged = false;
+      BuildTree();
+      RefreshNodeTexts();
+      SelectGeneralHook();
+    }
+  }
+  RefreshHexDump();
+}
+
+} // namespace kv508::ui

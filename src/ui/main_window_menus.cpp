@@ -1,0 +1,201 @@
+// The menu bar, the toolbar and the status bar of frmMain.
+
+#include "ui/main_window.h"
+
+#include "link/qt_serial_port.h"
+#include "ui/ui_text.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace kv508::ui {
+
+QAction *MainWindow::AddAction(QMenu *menu, const char *objectName, const QString &text) {
+  QAction *action = menu->addAction(text);
+  action->setObjectName(QLatin1String(objectName));
+  return action;
+}
+
+void MainWindow::CreateMenus() {
+  QMenuBar *bar = menuBar();
+
+  QMenu *file = bar->addMenu(tr("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  connect(AddAction(file, "mnuFileNew", tr("&New")), &QAction::triggered, this,
+          &MainWindow::FileNew);
+  connect(AddAction(file, "mnuFileOpen", tr("&Open")), &QAction::triggered, this,
+          &MainWindow::FileOpen);
+  file->addSeparator();
+  connect(AddAction(file, "mnuFileSave", tr("&Save")), &QAction::triggered, this,
+          &MainWindow::FileSave);
+  connect(AddAction(file, "mnuFileSaveAs", tr("Save &As...")), &QAction::triggered, this,
+          &MainWindow::FileSaveAs);
+  file->addSeparator();
+  connect(AddAction(file, "mnuFilePrint", tr("&Print")), &QAction::triggered, this,
+          &MainWindow::FilePrint);
+  connect(AddAction(file, "mnuFilePrintPreview", tr("Print Pre&view")), &QAction::triggered, this,
+          &MainWindow::FilePrintPreview);
+  connect(AddAction(file, "mnuFilePrintToFile", tr("P&rint to File")), &QAction::triggered, this,
+          &MainWindow::FilePrintToFile);
+  file->addSeparator();
+  connect(AddAction(file, "mnuFileExit", tr("E&xit")), &QAction::triggered, this,
+          &MainWindow::close);
+
+  editMenu_ = bar->addMenu(tr("&Edit"));
+  editMenu_->setObjectName(QStringLiteral("mnuEdit"));
+  QMenu *model = editMenu_->addMenu(tr("&Model"));
+  model->setObjectName(QStringLiteral("mnuEditModel"));
+  for (int i = 0; i < 10; ++i) {
+    QAction *a = model->addAction(QStringLiteral("model %1").arg(i + 1));
+    a->setObjectName(QStringLiteral("mnuModel_%1").arg(i));
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, i] {
+      SyncModelMenu();
+      ChangeModel(i);
+    });
+    modelActions_[static_cast<std::size_t>(i)] = a;
+  }
+
+  QMenu *transfer = bar->addMenu(tr("&Transfer"));
+  transfer->setObjectName(QStringLiteral("mnuTransfer"));
+  programAction_ = AddAction(transfer, "mnuTransferProgram", tr("&Program to Radio"));
+  connect(programAction_, &QAction::triggered, this, &MainWindow::TransferProgram);
+  readAction_ = AddAction(transfer, "mnuTransferRead", tr("&Read from Radio"));
+  connect(readAction_, &QAction::triggered, this, &MainWindow::TransferRead);
+
+  destinationMenu_ = bar->addMenu(tr("&Destination"));
+  destinationMenu_->setObjectName(QStringLiteral("mnuDestination"));
+  for (int i = 0; i < kDestinationEntries; ++i) {
+    QAction *a = destinationMenu_->addAction(QStringLiteral("DST%1").arg(i));
+    a->setObjectName(QStringLiteral("mnuDst_%1").arg(i));
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, i] {
+      SyncDestinationMenu();
+      ChangeDestination(i);
+    });
+    destinationActions_[static_cast<std::size_t>(i)] = a;
+  }
+  destinationMenu_->setEnabled(false);
+
+  QMenu *options = bar->addMenu(tr("&Options"));
+  options->setObjectName(QStringLiteral("mnuOptions"));
+  portMenu_ = options->addMenu(tr("&SerialPort"));
+  portMenu_->setObjectName(QStringLiteral("mnuOptionsSerialPort"));
+  for (int i = 0; i < 16; ++i) {
+    QAction *a = portMenu_->addAction(QString());
+    a->setObjectName(QStringLiteral("mnuCom_%1").arg(i));
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, i] { ChoosePort(i); });
+    portActions_[static_cast<std::size_t>(i)] = a;
+  }
+  portMenu_->addSeparator();
+  deviceAction_ = AddAction(portMenu_, "mnuComDevice", tr("Other &device..."));
+  deviceAction_->setCheckable(true);
+  connect(deviceAction_, &QAction::triggered, this, &MainWindow::ChooseDevicePort);
+  simAction_ = AddAction(portMenu_, "mnuComSim", tr("Simulated &radio (built in)"));
+  simAction_->setCheckable(true);
+  connect(simAction_, &QAction::triggered, this, &MainWindow::ChooseSimulatedRadio);
+  connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::RefreshPortCaptions);
+  RefreshPortCaptions();
+
+  hexDumpAction_ = AddAction(options, "mnuOptionsHexdump", tr("Hexdump"));
+  hexDumpAction_->setCheckable(true);
+  hexDumpAction_->setVisible(false);
+  connect(hexDumpAction_, &QAction::triggered, this, &MainWindow::ToggleHexDump);
+
+  QMenu *help = bar->addMenu(tr("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  helpContentsAction_ = AddAction(help, "mnuHelpContents", tr("&Contents"));
+  connect(helpContentsAction_, &QAction::triggered, this, &MainWindow::HelpContents);
+  help->addSeparator();
+  connect(AddAction(help, "mnuHelpAbout", tr("&About KMT Version")), &QAction::triggered, this,
+          &MainWindow::HelpAbout);
+}
+
+void MainWindow::RefreshPortCaptions() {
+  // Entry N opens the N-th port the system lists; the caption says which one.
+  const std::vector<SerialPortInfo> ports = ListSerialPorts();
+  for (int i = 0; i < 16; ++i) {
+    QString caption =
+        i < 9 ? QStringLiteral("COM&%1").arg(i + 1) : QStringLiteral("COM%1").arg(i + 1);
+#ifndef Q_OS_WIN
+    if (static_cast<std::size_t>(i) < ports.size()) {
+      const SerialPortInfo &p = ports[static_cast<std::size_t>(i)];
+      caption += QStringLiteral("\t") + QString::fromStdString(p.systemLocation);
+      if (!p.description.empty())
+        caption += QStringLiteral(" (%1)").arg(QString::fromStdString(p.description));
+    }
+#endif
+    portActions_[static_cast<std::size_t>(i)]->setText(caption);
+  }
+  QString device = tr("Other &device...");
+  if (!portChoice_.device.empty())
+    device += QStringLiteral("\t") + QString::fromStdString(portChoice_.device);
+  deviceAction_->setText(device);
+}
+
+void MainWindow::CreateToolBar() {
+  QToolBar *bar = addToolBar(tr("Toolbar"));
+  bar->setObjectName(QStringLiteral("Toolbar1"));
+  bar->setMovable(false);
+  bar->setIconSize(QSize(20, 20));
+  const auto icon = [](const char *theme, const char *own) {
+    return QIcon::fromTheme(QLatin1String(theme), QIcon(QLatin1String(own)));
+  };
+  struct Button {
+    const char *key;
+    const char *tip;
+    QIcon icon;
+    const char *menuEntry;
+  };
+  const Button buttons[] = {
+      {"New", "New", icon("document-new", ":/icons/new.svg"), "mnuFileNew"},
+      {"Open", "Open...", icon("document-open", ":/icons/open.svg"), "mnuFileOpen"},
+      {"Save", "Save", icon("document-save", ":/icons/save.svg"), "mnuFileSave"},
+      {nullptr, nullptr, {}, nullptr},
+      {"Print", "Print", icon("document-print", ":/icons/print.svg"), "mnuFilePrint"},
+      {nullptr, nullptr, {}, nullptr},
+      {"Program", "Program to Radio", QIcon(QStringLiteral(":/icons/program.svg")),
+       "mnuTransferProgram"},
+      {"Program2", "Program to Radio", QIcon(QStringLiteral(":/icons/program.svg")),
+       "mnuTransferProgram"},
+      {"Read", "Read from Radio", QIcon(QStringLiteral(":/icons/read.svg")), "mnuTransferRead"},
+      {"Read2", "Read from Radio", QIcon(QStringLiteral(":/icons/read.svg")), "mnuTransferRead"},
+  };
+  for (const Button &b : buttons) {
+    if (!b.key) {
+      bar->addSeparator();
+      continue;
+    }
+    QAction *a = bar->addAction(b.icon, QLatin1String(b.key));
+    a->setObjectName(QLatin1String(b.key));
+    a->setToolTip(QLatin1String(b.tip));
+    a->setStatusTip(QLatin1String(b.tip));
+    // A button runs its menu entry, and only while that entry is enabled.
+    const QString entry = QLatin1String(b.menuEntry);
+    connect(a, &QAction::triggered, this, [this, entry] {
+      QAction *menuAction = menuBar()->findChild<QAction *>(entry);
+      if (menuAction && menuAction->isEnabled())
+        menuAction->trigger();
+    });
+  }
+}
+
+void MainWindow::CreateStatusBar() {
+  QStatusBar *bar = statusBar();
+  bar->setObjectName(QStringLiteral("sbStatusBar"));
+  bar->setSizeGripEnabled(true);
+  for (int i = 0; i < 3; ++i) {
+    auto *panel = new QLabel(bar);
+    panel->setObjectName(QStringLiteral("sbPanel%1").arg(i + 1));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(panel, i == 0 ? 3 : 1);
+    statusPanels_[i] = panel;
+  }
+}
+
+} // namespace kv508::ui

@@ -1,0 +1,126 @@
+// kv508-screenshots: opens the main window, the transfer dialog during a read
+// of the simulated radio, the report window and the about box, and saves a
+// picture of each; with a second argument it also prints the report into that
+// PDF file. scripts/screenshot runs it under Xvfb for the README.
+
+#include "app/config.h"
+#include "report/report.h"
+#include "ui/main_window.h"
+#include "ui/qt_host.h"
+#include "ui/report_printer.h"
+#include "ui/ui_dialogs.h"
+#include "ui/ui_text.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+
+namespace {
+
+// Answers every question with its first button and takes pictures on cue.
+class ShowHost : public kv508::ui::QtHost {
+public:
+  kv508::Answer Message(kv508::Icon, const std::string &, const std::string &,
+                        kv508::Buttons buttons) override {
+    return buttons == kv508::Buttons::YesNoCancel ? kv508::Answer::No : kv508::Answer::Ok;
+  }
+  void Progress(int percent) override {
+    if (onProgress)
+      onProgress(percent);
+  }
+  std::function<void(int)> onProgress;
+};
+
+void Save(QWidget *widget, const QDir &folder, const char *name) {
+  QApplication::processEvents();
+  const QString path = folder.filePath(QLatin1String(name));
+  if (!widget->grab().save(path))
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+  else
+    std::printf("%s\n", qPrintable(path));
+}
+
+// Runs fn once the modal window that opens next is up.
+void WhenOpen(std::function<void()> fn) { QTimer::singleShot(300, std::move(fn)); }
+
+} // namespace
+
+int main(int argc, char **argv) {
+  QApplication app(argc, argv);
+  const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+  QDir().mkpath(out.path());
+
+  ShowHost host;
+  kv508::MemoryUserSettings settings;
+  settings.Set("ComPath", "ComSource", "sim");
+  kv508::ui::QtDialogs dialogs;
+  kv508::ui::MainWindow::Options options;
+  options.programDir =
+      kv508::LocateProgramFolder(kv508::ui::PathFromQt(QApplication::applicationDirPath()));
+  kv508::ui::MainWindow window(host, settings, dialogs, options);
+  if (!window.StartUp())
+    return 1;
+  window.resize(820, 560);
+  window.show();
+
+  QTimer::singleShot(500, [&] {
+    Save(&window, out, "main-window.png");
+
+    bool shot = false;
+    host.onProgress = [&](int percent) {
+      if (shot || percent < 40)
+        return;
+      shot = true;
+      if (QWidget *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
+        Save(d, out, "transfer-dialog.png");
+    };
+    WhenOpen([&] {
+      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
+        d->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    });
+    window.findChild<QAction *>(QStringLiteral("mnuTransferRead"))->trigger();
+    host.onProgress = nullptr;
+
+    QTreeWidget &tree = window.tree();
+    tree.expandItem(tree.topLevelItem(0));
+    tree.expandItem(tree.topLevelItem(2));
+    tree.expandItem(tree.topLevelItem(2)->child(0));
+    Save(&window, out, "main-window-after-read.png");
+
+    WhenOpen([&] {
+      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmPrn"))) {
+        QTimer::singleShot(1200, [&, d] {
+          Save(d, out, "report-window.png");
+          d->accept();
+        });
+      }
+    });
+    window.FilePrintToFile();
+
+    WhenOpen([&] {
+      if (QWidget *about = QApplication::activeModalWidget()) {
+        Save(about, out, "about.png");
+        about->close();
+      }
+    });
+    window.HelpAbout();
+
+    // A sample of the printed report, when asked for.
+    if (argc > 2) {
+      QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
+      pdf.setPageSize(QPageSize(QPageSize::A4));
+      kv508::ui::PrintReport(kv508::BuildReport(window.session().data, window.session().model),
+                             pdf);
+    }
+    window.session().state.DataChanged = false;
+    window.close();
+  });
+  return QApplication::exec();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+// The common dialogs the windows ask through, so that tests can answer them.
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace kv508::ui {
+
+class UiDialogs {
+public:
+  virtual ~UiDialogs() = default;
+  // Filters are in Qt's form ("dat files(*.dat);;All files(*.*)"); an empty
+  // result means the dialog was cancelled.
+  virtual QString OpenFileName(QWidget *parent, const QString &filter, const QString &folder) = 0;
+  // Asks before an existing file is overwritten.
+  virtual QString SaveFileName(QWidget *parent, const QString &filter, const QString &folder,
+                               const QString &proposedName) = 0;
+  // The printer dialog; false when cancelled.
+  virtual bool SetUpPrinter(QWidget *parent, QPrinter &printer) = 0;
+  // A serial device path; empty when cancelled.
+  virtual QString DevicePath(QWidget *parent, const QString &current) = 0;
+};
+
+class QtDialogs : public UiDialogs {
+public:
+  QString OpenFileName(QWidget *parent, const QString &filter, const QString &folder) override;
+  QString SaveFileName(QWidget *parent, const QString &filter, const QString &folder,
+                       const QString &proposedName) override;
+  bool SetUpPrinter(QWidget *parent, QPrinter &printer) override;
+  QString DevicePath(QWidget *parent, const QString &current) override;
+};
+
+} // namespace kv508::ui

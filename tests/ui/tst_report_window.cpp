@@ -1,0 +1,184 @@
+// frmPrn's text image and its .txt file, and the printed report as a PDF.
+
+#include "ui_test_support.h"
+
+#include "report/report.h"
+#include "ui/ui_text.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+using namespace kv508;
+using namespace kv508::testing;
+
+namespace {
+
+std::string ReadAll(const QString &path) {
+  QFile file(path);
+  file.open(QIODevice::ReadOnly);
+  return file.readAll().toStdString();
+}
+
+// The pages of a PDF as pdftotext -layout lays them out.
+QStringList PdfPages(const QString &pdf) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  if (!p.waitForFinished(60000))
+    return {};
+  QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
+  if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+    pages.removeLast();
+  return pages;
+}
+
+int PageOf(const QStringList &pages, const QString &text) {
+  for (int i = 0; i < pages.size(); ++i) {
+    if (pages[i].contains(text))
+      return i;
+  }
+  return -1;
+}
+
+QString FirstLine(const QString &page) {
+  for (const QString &line : page.split(QLatin1Char('\n'))) {
+    if (!line.trimmed().isEmpty())
+      return line.trimmed();
+  }
+  return {};
+}
+
+} // namespace
+
+class ReportWindowTest : public QObject {
+  Q_OBJECT
+private slots:
+  void textImageAndSave();
+  void saveFailureKeepsText();
+  void printedReportPages_data();
+  void printedReportPages();
+};
+
+void ReportWindowTest::textImageAndSave() {
+  WindowFixture f;
+  QVERIFY(f.Start());
+  f.S().data.CHMMSID[2].TagName = "MARINA";
+  const Report report = BuildReport(f.S().data, f.S().model);
+  const QString target = f.folder.File(QStringLiteral("report.txt"));
+  f.dialogs.saveAnswers.push_back(target);
+  bool checked = false;
+  QTimer::singleShot(0, [&] {
+    auto *window = f.Window().findChild<QDialog *>(QStringLiteral("frmPrn"));
+    QVERIFY(window);
+    QCOMPARE(window->size(), QSize(558, 409));
+    auto *text = window->findChild<QPlainTextEdit *>(QStringLiteral("txtPrn"));
+    QCOMPARE(text->toPlainText(), QStringLiteral("Now, making text image. Please wait..."));
+    QTRY_VERIFY(text->toPlainText().startsWith(QStringLiteral("#####")));
+    QCOMPARE(text->toPlainText(), ui::DisplayText(RenderTextImage(report)));
+    QVERIFY(window->isEnabled());
+    window->findChild<QAction *>(QStringLiteral("mnuFileSave"))->trigger();
+    QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:Text files(*.txt);;All files(*.*)"));
+    checked = true;
+    window->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+  });
+  f.Window().findChild<QAction *>(QStringLiteral("mnuFilePrintToFile"))->trigger();
+  QVERIFY(checked);
+  const std::string saved = ReadAll(target);
+  QCOMPARE(saved, ReportFileText(report));
+  QVERIFY(saved.size() > 4 && saved.substr(saved.size() - 2) == "\r\n");
+  QVERIFY(saved.substr(saved.size() - 4) != "\r\n\r\n");
+  QVERIFY(!f.S().state.OperationIncomplete);
+}
+
+void ReportWindowTest::saveFailureKeepsText() {
+  WindowFixture f;
+  QVERIFY(f.Start());
+  f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("missing/folder/report.txt")));
+  QTimer::singleShot(0, [&] {
+    auto *window = f.Window().findChild<QDialog *>(QStringLiteral("frmPrn"));
+    auto *text = window->findChild<QPlainTextEdit *>(QStringLiteral("txtPrn"));
+    QTRY_VERIFY(text->toPlainText().startsWith(QStringLiteral("#####")));
+    window->findChild<QAction *>(QStringLiteral("mnuFileSave"))->trigger();
+    QVERIFY(window->isVisible());
+    QVERIFY(text->toPlainText().startsWith(QStringLiteral("#####")));
+    window->findChild<QAction *>(QStringLiteral("mnuFileExit"))->trigger();
+  });
+  f.Window().FilePrintToFile();
+  QCOMPARE(f.host.messages.size(), std::size_t(1));
+  QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
+  QVERIFY(!f.host.messages[0].text.empty());
+  QVERIFY(f.S().state.OperationFailed);
+  QVERIFY(f.S().state.OperationIncomplete);
+}
+
+void ReportWindowTest::printedReportPages_data() {
+  QTest::addColumn<bool>("atis");
+  QTest::newRow("ATIS") << true;
+  QTest::newRow("no ATIS") << false;
+}
+
+void ReportWindowTest::printedReportPages() {
+  QFETCH(bool, atis);
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    QSKIP("pdftotext (poppler-utils) is not installed");
+  WindowFixture f(atis ? "[model1]\nuse=1\natis=True\n" : "[model1]\nuse=1\natis=False\n");
+  QVERIFY(f.Start());
+  f.S().data.CHMMSID[4].Enable = true;
+  f.S().data.CHMMSID[4].TagName = "LIGHTHOUSE";
+  f.S().data.CHMMSID[4].Mmsid = "2350001230";
+  const QString pdf = f.folder.File(QStringLiteral("report.pdf"));
+  f.dialogs.printer = [&](QPrinter &printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return true;
+  };
+  f.Window().findChild<QAction *>(QStringLiteral("mnuFilePrint"))->trigger();
+  const QStringList pages = PdfPages(pdf);
+  QVERIFY(pages.size() >= 8);
+
+  const QString header = QStringLiteral("TR4100/TR4300 Velmora");
+  QCOMPARE(FirstLine(pages[0]), header);
+  QCOMPARE(PageOf(pages, QStringLiteral("##### Usable CH Group Setup #####")), 0);
+  // Sections 1 to 5 run on from page 1; a long section goes on without a header.
+  const int displayPage = PageOf(pages, QStringLiteral("##### DSC Setup (Display Setup) #####"));
+  QVERIFY(displayPage >= 0 && displayPage <= 1);
+  QVERIFY(PageOf(pages, QStringLiteral("Received Geographic:")) <= displayPage);
+  for (int p = 1; p <= displayPage; ++p)
+    QVERIFY(FirstLine(pages[p]) != header);
+  int previous = displayPage;
+  const int atisPage = PageOf(pages, QStringLiteral("##### ATIS Setup (Common) #####"));
+  if (atis) {
+    QCOMPARE(atisPage, displayPage + 1);
+    QCOMPARE(FirstLine(pages[atisPage]), QStringLiteral("##### ATIS Setup (Common) #####"));
+    previous = atisPage;
+  } else {
+    QCOMPARE(atisPage, -1);
+  }
+  // Sections 7 to 13 each start a page with the page header.
+  const QStringList banners = {QStringLiteral("##### Programable USA Channel #####"),
+                               QStringLiteral("##### Programable International Channel #####"),
+                               QStringLiteral("##### Programable Canada Channel #####"),
+                               QStringLiteral("##### Programable WX Channel #####"),
+                               QStringLiteral("##### Memory ID #####"),
+                               QStringLiteral("##### Group ID #####"),
+                               QStringLiteral("##### Programable EXP Channel #####")};
+  for (const QString &banner : banners) {
+    const int page = PageOf(pages, banner);
+    QVERIFY2(page > previous, qPrintable(banner));
+    QCOMPARE(FirstLine(pages[page]), header);
+    previous = page;
+  }
+  const int memoryPage = PageOf(pages, QStringLiteral("##### Memory ID #####"));
+  QVERIFY(pages[memoryPage].contains(QStringLiteral("LIGHTHOUSE")));
+  QVERIFY(pages[memoryPage].contains(QStringLiteral("235000123")));
+  QVERIFY(!pages[0].contains(QStringLiteral("LIGHTHOUSE")));
+}
+
+QTEST_MAIN(ReportWindowTest)
+#include "tst_report_window.moc"

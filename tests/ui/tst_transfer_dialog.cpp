@@ -1,0 +1,293 @@
+// Read from Radio and Program to Radio through the real frmRadio against the
+// in-process simulated radio.
+
+#include "ui_test_support.h"
+
+#include "image/decode.h"
+#include "image/default_image.h"
+#include "image/encode.h"
+#include "link/transfer.h"
+#include "sim/sim_port.h"
+#include "ui/nav_tree.h"
+#include "ui/screen_area.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace kv508;
+using namespace kv508::testing;
+
+namespace {
+
+struct SimFixture : WindowFixture {
+  using WindowFixture::WindowFixture;
+  bool StartWithRadio() {
+    if (!Start())
+      return false;
+    auto port = std::make_unique<sim::SimPort>(sim::SimPort::Pacing::Unpaced);
+    radio = port.get();
+    Window().ports().SetSimulatedRadio(std::move(port));
+    Window().findChild<QAction *>(QStringLiteral("mnuComSim"))->trigger();
+    return true;
+  }
+  QDialog *Dialog() { return Window().findChild<QDialog *>(QStringLiteral("frmRadio")); }
+  // Presses OK; a dialog left open by a failure is closed, so the test goes on.
+  void RunToEnd(const char *command) {
+    RunWithDialog(command, [](QDialog &d) {
+      d.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+      if (d.isVisible())
+        d.findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
+    });
+  }
+  std::string Messages() const {
+    std::string all;
+    for (const auto &m : host.messages)
+      all += m.title + ": " + m.text + "\n";
+    return all;
+  }
+  // Runs the command; once the dialog is up, inspects it and presses a button.
+  void RunWithDialog(const char *command, std::function<void(QDialog &)> inDialog) {
+    QTimer::singleShot(0, [this, inDialog] {
+      QDialog *d = Dialog();
+      QVERIFY(d);
+      inDialog(*d);
+    });
+    Window().findChild<QAction *>(QLatin1String(command))->trigger();
+  }
+  sim::SimPort *radio = nullptr;
+};
+
+void Press(QDialog &d, const char *button) {
+  d.findChild<QPushButton *>(QLatin1String(button))->click();
+}
+
+// The radio's memory holding settings of its own.
+MemoryImage RadioMemoryWithDirectoryEntry() {
+  RadioData data;
+  BuildDefaultImage(data, 1);
+  DecodeImage(data);
+  data.CHMMSID[1].Enable = true;
+  data.CHMMSID[1].TagName = "HARBOUR";
+  data.CHMMSID[1].Mmsid = "2111111110";
+  (void)PrepareOutgoingImage(data, 1, false);
+  MemoryImage memory = sim::RadioEngine::DefaultMemory();
+  for (int a = 2048; a < 20736; ++a)
+    memory[static_cast<std::size_t>(a)] = data.Image[static_cast<std::size_t>(a)];
+  return memory;
+}
+
+} // namespace
+
+class TransferDialogTest : public QObject {
+  Q_OBJECT
+private slots:
+  void dialogLayout_data();
+  void dialogLayout();
+  void readFromRadio();
+  void programToRadio();
+  void refusedRadioKeepsDialogOpen();
+  void cancelWhileBusy();
+  void missingPortSaysSo();
+  void clearMarksDataChanged();
+};
+
+void TransferDialogTest::dialogLayout_data() {
+  QTest::addColumn<QString>("command");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<int>("pictA");
+  QTest::addColumn<int>("pictB");
+  QTest::newRow("read") << QStringLiteral("mnuTransferRead") << QStringLiteral("Read from Radio")
+                        << 350 / 15 << 4200 / 15;
+  QTest::newRow("program") << QStringLiteral("mnuTransferProgram")
+                           << QStringLiteral("Program to Radio") << 4100 / 15 << 450 / 15;
+}
+
+void TransferDialogTest::dialogLayout() {
+  QFETCH(QString, command);
+  QFETCH(QString, caption);
+  QFETCH(int, pictA);
+  QFETCH(int, pictB);
+  SimFixture f;
+  QVERIFY(f.StartWithRadio());
+  bool inspected = false;
+  f.RunWithDialog(command.toLatin1().constData(), [&](QDialog &d) {
+    QCOMPARE(d.windowTitle(), caption);
+    QCOMPARE(d.size(), QSize(465, 290));
+    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("lblmess"))->text(),
+             QStringLiteral("1.Connect the KMT cable between the PC serial port and the radio.\n"
+                            "2.On the radio, press and hold [DISTRESS] and [CALL] keys while\n"
+                            "   turning the power on.\n"
+                            "   The Radio display will show PC CONTROL.\n"
+                            "3.Press the [OK] button to start."));
+    QVERIFY(!d.findChild<QLabel *>(QStringLiteral("lblmon"))->isVisibleTo(&d));
+    QCOMPARE(d.findChild<QWidget *>(QStringLiteral("pictA"))->pos(), QPoint(pictA, 88));
+    QCOMPARE(d.findChild<QWidget *>(QStringLiteral("pictB"))->pos(), QPoint(pictB, 88));
+    QWidget *bar = d.findChild<QWidget *>(QStringLiteral("pictProgress"));
+    QCOMPARE(d.findChild<QWidget *>(QStringLiteral("lblPercent"))->x(), -bar->width());
+    inspected = true;
+    Press(d, "cmdCancel");
+  });
+  QVERIFY(inspected);
+  QVERIFY(!f.Dialog());
+  QCOMPARE(f.radio->Engine().Counters().bytesFromPc, std::uint64_t(0));
+}
+
+void TransferDialogTest::readFromRadio() {
+  SimFixture f("[model1]\nuse=1\natis=True\n", "/D");
+  QVERIFY(f.StartWithRadio());
+  f.radio->Engine().Memory() = RadioMemoryWithDirectoryEntry();
+  f.S().data.Image[300] = 0x5A; // a byte a read keeps
+  f.S().state.DataChanged = true;
+  f.S().state.CurrentFilePath = "/data/old.dat";
+  f.Window().SelectNodeByKey(QStringLiteral("SG"));
+
+  bool monitorShown = false;
+  f.RunWithDialog("Read", [&](QDialog &d) {
+    monitorShown = d.findChild<QLabel *>(QStringLiteral("lblmon"))->isVisibleTo(&d);
+    Press(d, "cmdOK");
+    if (d.isVisible())
+      Press(d, "cmdCancel");
+  });
+  QVERIFY(monitorShown);
+  QVERIFY(!f.Dialog());
+  QVERIFY2(f.host.messages.back().text == "Complete!!", f.Messages().c_str());
+  QCOMPARE(f.host.messages.back().icon, Icon::Information);
+  QVERIFY(std::find(f.host.monitor.begin(), f.host.monitor.end(), "radio reading...") !=
+          f.host.monitor.end());
+  QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("HARBOUR"));
+  QCOMPARE(f.S().data.Image[300], 0x5A);
+  QCOMPARE(f.S().data.Image[5000], f.radio->Engine().Memory()[5000]);
+  QVERIFY(f.S().state.CurrentFilePath.empty());
+  QVERIFY(!f.S().state.DataChanged);
+  QVERIFY(!f.S().state.Busy);
+  QCOMPARE(f.Window().windowTitle(), QStringLiteral("KV508  PC Program for TR4100/TR4300"));
+  QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()), QStringLiteral("General"));
+  QCOMPARE(f.Window().screens().ActivePanel(), f.Window().screens().GeneralScreen());
+  QCOMPARE(ui::FindNodeByKey(f.Window().tree(), QStringLiteral("SM 1"))->text(0),
+           QStringLiteral("Memory ID1[Enable]"));
+  QVERIFY(f.Window().isEnabled());
+}
+
+void TransferDialogTest::programToRadio() {
+  SimFixture f;
+  QVERIFY(f.StartWithRadio());
+  f.S().data.CHMMSID[1].Enable = true;
+  f.S().data.CHMMSID[1].TagName = "PILOT";
+  f.S().data.CHMMSID[1].Mmsid = "3160000010";
+  f.S().state.DataChanged = true;
+  f.RunToEnd("Program");
+  QVERIFY(!f.Dialog());
+  QVERIFY2(f.host.messages.back().text == "Complete!!", f.Messages().c_str());
+  const MemoryImage &radio = f.radio->Engine().Memory();
+  const MemoryImage &image = f.S().data.Image;
+  for (int a = 2048; a < 20736; ++a) {
+    if (radio[static_cast<std::size_t>(a)] != image[static_cast<std::size_t>(a)])
+      QFAIL(qPrintable(QStringLiteral("byte %1 differs").arg(a)));
+  }
+  QCOMPARE(std::string(reinterpret_cast<const char *>(&radio[112]), 6), std::string("QZ318R"));
+  QVERIFY(f.S().state.DataChanged); // programming does not change it
+
+  // What was programmed reads back.
+  f.S().data.CHMMSID[1] = DirectoryEntry{};
+  f.RunToEnd("mnuTransferRead");
+  QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("PILOT"));
+  QVERIFY(f.S().data.CHMMSID[1].Enable);
+}
+
+void TransferDialogTest::refusedRadioKeepsDialogOpen() {
+  SimFixture f;
+  QVERIFY(f.StartWithRadio());
+  f.radio->Engine().Faults().wrongProductCode = true;
+  f.S().state.CurrentFilePath = "/data/keep.dat";
+  const MemoryImage before = f.S().data.Image;
+  bool stayedOpen = false;
+  f.RunWithDialog("mnuTransferRead", [&](QDialog &d) {
+    Press(d, "cmdOK");
+    stayedOpen = d.isVisible();
+    QVERIFY(d.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isEnabled());
+    QVERIFY(d.findChild<QPushButton *>(QStringLiteral("cmdHelp"))->isEnabled());
+    Press(d, "cmdCancel");
+  });
+  QVERIFY(stayedOpen);
+  QCOMPARE(f.host.messages.back().text, std::string("ModelType Error !!"));
+  QCOMPARE(f.host.messages.back().title, std::string("Read from Radio"));
+  QVERIFY(f.S().data.Image == before);
+  QCOMPARE(f.S().state.CurrentFilePath, std::string("/data/keep.dat"));
+  QVERIFY(!f.S().state.Busy);
+}
+
+void TransferDialogTest::cancelWhileBusy() {
+  SimFixture f;
+  QVERIFY(f.StartWithRadio());
+  const MemoryImage before = f.S().data.Image;
+  f.S().state.DataChanged = true;
+  bool cancelled = false;
+  bool closeRefused = false;
+  f.host.onYield = [&] {
+    // Once the block reads are under way the user keeps pressing Cancel.
+    if (f.host.progress.empty() || f.host.progress.back() < 10)
+      return;
+    QDialog *d = f.Dialog();
+    if (!d)
+      return;
+    if (!cancelled)
+      closeRefused = !d->close();
+    cancelled = true;
+    Press(*d, "cmdCancel");
+  };
+  f.RunToEnd("mnuTransferRead");
+  QVERIFY(cancelled);
+  QVERIFY(closeRefused);
+  QVERIFY(!f.Dialog());
+  const std::vector<std::string> texts = f.host.Texts();
+  QVERIFY(std::find(texts.begin(), texts.end(), "Complete!!") == texts.end());
+  QVERIFY(f.S().data.Image == before);
+  QVERIFY(f.S().state.DataChanged); // no read happened
+  QVERIFY2(f.radio->Engine().Counters().cancels == 1, f.Messages().c_str());
+}
+
+void TransferDialogTest::missingPortSaysSo() {
+  SimFixture f;
+  QVERIFY(f.Start());
+  f.Window().findChild<QAction *>(QStringLiteral("mnuCom_15"))->trigger();
+  bool stayedOpen = false;
+  f.RunWithDialog("mnuTransferRead", [&](QDialog &d) {
+    Press(d, "cmdOK");
+    stayedOpen = d.isVisible();
+    Press(d, "cmdCancel");
+  });
+  QVERIFY(stayedOpen);
+  // The link's own message, then why the port would not open.
+  QVERIFY2(f.host.messages.size() == 2, f.Messages().c_str());
+  QCOMPARE(f.host.messages[0].text, std::string("port inicialize error!!"));
+  QCOMPARE(f.host.messages[1].title, std::string("Read from Radio"));
+  QVERIFY(f.host.messages[1].text.rfind("There is no serial port COM16 on this computer.", 0) == 0);
+}
+
+void TransferDialogTest::clearMarksDataChanged() {
+  SimFixture f;
+  QVERIFY(f.StartWithRadio());
+  QString caption;
+  QTimer::singleShot(0, [&] {
+    QDialog *d = f.Dialog();
+    caption = d->windowTitle();
+    Press(*d, "cmdOK");
+  });
+  QVERIFY(f.Window().RunTransfer(kClearWaypoint));
+  QCOMPARE(caption, QStringLiteral("Clear WayPoint Directory"));
+  QVERIFY(f.S().state.DataChanged);
+  const MemoryImage &radio = f.radio->Engine().Memory();
+  QCOMPARE(radio[20736], 0);
+  QCOMPARE(radio[20835], 0);
+  QCOMPARE(radio[20836], 0xFF);
+  QCOMPARE(radio[24191], 0xFF);
+}
+
+QTEST_MAIN(TransferDialogTest)
+#include "tst_transfer_dialog.moc"

@@ -1,0 +1,317 @@
+// frmMain's commands: New, model and destination changes, Open, the debug image
+// commands, the serial port menu, help and about.
+
+#include "ui_test_support.h"
+
+#include "files/dat_file.h"
+#include "ui/nav_tree.h"
+#include "ui/screen_area.h"
+#include "ui/ui_text.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <fstream>
+
+using namespace kv508;
+using namespace kv508::testing;
+
+namespace {
+
+QAction *Action(ui::MainWindow &w, const char *name) {
+  return w.findChild<QAction *>(QLatin1String(name));
+}
+
+std::string ReadAll(const QString &path) {
+  QFile file(path);
+  file.open(QIODevice::ReadOnly);
+  return file.readAll().toStdString();
+}
+
+// Two destination images that differ in one byte the decoder keeps.
+MemoryImage DestinationImage(std::uint8_t marker) {
+  MemoryImage image = DefaultImageBytes();
+  image[20000] = marker;
+  return image;
+}
+
+} // namespace
+
+class WindowCommandsTest : public QObject {
+  Q_OBJECT
+private slots:
+  void newResetsAfterItsTimer();
+  void modelChange();
+  void destinationChange();
+  void openSettingsFile();
+  void imageCommandsOnlyInDebugMode_data();
+  void imageCommandsOnlyInDebugMode();
+  void imageOpenRefusesWrongLength();
+  void serialPortMenu();
+  void helpAndAbout();
+};
+
+void WindowCommandsTest::newResetsAfterItsTimer() {
+  WindowFixture f;
+  QVERIFY(f.Start());
+  f.S().data.CHMMSID[3].Enable = true;
+  f.S().data.CHMMSID[3].TagName = "TEST";
+  f.S().state.DataChanged = true;
+  f.S().state.CurrentFilePath = "/tmp/x.dat";
+  Action(f.Window(), "mnuFileNew")->trigger();
+  QVERIFY(f.S().state.DataChanged); // deferred by its timer
+  QTRY_VERIFY(!f.S().state.DataChanged);
+  QVERIFY(!f.S().data.CHMMSID[3].Enable);
+  QVERIFY(f.S().data.CHMMSID[3].TagName.empty());
+  QVERIFY(f.S().state.CurrentFilePath.empty());
+  QVERIFY(f.host.messages.empty()); // New does not ask
+  QVERIFY(f.Window().isEnabled());
+  QCOMPARE(f.Window().screens().ActivePanel(), f.Window().screens().GeneralScreen());
+}
+
+void WindowCommandsTest::modelChange() {
+  WindowFixture f("[model1]\nuse=1\natis=True\n[model2]\nuse=1\natis=False\n");
+  QVERIFY(f.Start());
+  ui::MainWindow &w = f.Window();
+
+  w.ChangeModel(0); // the model in use: nothing happens
+  QVERIFY(f.host.messages.empty());
+
+  w.ChangeModel(1); // cancelled by the default answer
+  QCOMPARE(f.host.messages.back().text,
+           std::string("Do you want to program the Unknown model series?"));
+  QCOMPARE(f.host.messages.back().title, std::string("PC Program for TR4100/TR4300"));
+  QCOMPARE(f.host.messages.back().buttons, Buttons::OkCancel);
+  QCOMPARE(f.S().model.ModelVariant, 1);
+  QVERIFY(f.settings.Values().empty());
+
+  f.host.answers.push_back(Answer::Ok);
+  f.S().state.DataChanged = true;
+  Action(w, "mnuModel_1")->trigger();
+  QCOMPARE(f.S().model.ModelVariant, 2);
+  QVERIFY(!f.S().model.AtisCapable);
+  QCOMPARE(f.S().state.TitleText, std::string("PC Program for Unknown model"));
+  QCOMPARE(f.settings.Get("Settings", "lastmodel", ""), std::string("2"));
+  QVERIFY(Action(w, "mnuModel_1")->isChecked() && !Action(w, "mnuModel_0")->isChecked());
+  QTRY_VERIFY(!f.S().state.DataChanged);
+  QVERIFY(!ui::FindNodeByKey(w.tree(), QStringLiteral("ATIS")));
+  QCOMPARE(w.windowTitle(), QStringLiteral("KV508  PC Program for Unknown model"));
+}
+
+void WindowCommandsTest::destinationChange() {
+  WindowFixture f;
+  f.folder.WriteBytes(QStringLiteral("usaa_07D0.ini"), DestinationImage(0x11));
+  f.folder.WriteBytes(QStringLiteral("EURO_07D0.ini"), DestinationImage(0x22));
+  QVERIFY(f.Start());
+  ui::MainWindow &w = f.Window();
+  // The stored default "usaa" is loaded at start-up.
+  QCOMPARE(Action(w, "mnuDst_0")->text(), QStringLiteral("EURO"));
+  QCOMPARE(Action(w, "mnuDst_1")->text(), QStringLiteral("USAA"));
+  QVERIFY(!Action(w, "mnuDst_2")->isVisible());
+  QVERIFY(Action(w, "mnuDst_1")->isChecked());
+  QCOMPARE(f.S().data.Image[20000], 0x11);
+  QVERIFY(w.findChild<QMenu *>(QStringLiteral("mnuDestination"))->isEnabled());
+
+  f.S().state.DataChanged = true;
+  Action(w, "mnuDst_0")->trigger(); // the question is cancelled
+  QCOMPARE(f.host.messages.back().text, std::string("Do you want to change to EURO?"));
+  QCOMPARE(f.S().data.Image[20000], 0x11);
+  QVERIFY(Action(w, "mnuDst_1")->isChecked() && !Action(w, "mnuDst_0")->isChecked());
+  QVERIFY(f.S().state.DataChanged);
+
+  f.host.answers.push_back(Answer::Ok);
+  Action(w, "mnuDst_0")->trigger();
+  QCOMPARE(f.S().data.Image[20000], 0x22);
+  QVERIFY(Action(w, "mnuDst_0")->isChecked() && !Action(w, "mnuDst_1")->isChecked());
+  QCOMPARE(f.settings.Get("IniFilePath", "IniFileName_1", ""), std::string("EURO"));
+  QVERIFY(!f.S().state.DataChanged);
+  QVERIFY(w.isEnabled());
+
+  // The checked entry reloads without a question.
+  const std::size_t asked = f.host.messages.size();
+  f.S().data.Image[20000] = 0;
+  Action(w, "mnuDst_0")->trigger();
+  QCOMPARE(f.host.messages.size(), asked);
+  QCOMPARE(f.S().data.Image[20000], 0x22);
+}
+
+void WindowCommandsTest::openSettingsFile() {
+  WindowFixture f;
+  QVERIFY(f.Start());
+  ui::MainWindow &w = f.Window();
+  f.S().data.ChannelGroups[0].Enable = true;
+  f.S().data.ChannelGroups[0].StatusName = "HOME";
+  f.S().data.CHMMSID[2].Enable = true;
+  const QString path = f.folder.File(QStringLiteral("Boat.dat"));
+  QVERIFY(SaveFileAs(f.S(), ui::PathFromQt(path)));
+
+  f.S().data.ChannelGroups[0].StatusName = "";
+  f.S().data.CHMMSID[2].Enable = false;
+  w.BuildTree();
+  w.SelectNodeByKey(QStringLiteral("SM"));
+  f.S().state.DataChanged = true;
+  f.dialogs.openAnswers.push_back(path);
+  Action(w, "Open")->trigger(); // the toolbar button runs the menu entry
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("open:dat files(*.dat);;All files(*.*)"));
+  QCOMPARE(f.S().data.ChannelGroups[0].StatusName, std::string("HOME"));
+  QCOMPARE(w.windowTitle(), QStringLiteral("KV508  PC Program for TR4100/TR4300 - boat.dat"));
+  QVERIFY(f.S().state.DataChanged); // an open leaves it as it was
+  QVERIFY(!f.S().state.OperationIncomplete);
+  QCOMPARE(ui::NodeKey(w.tree().currentItem()), QStringLiteral("SM"));
+  QVERIFY(ui::FindNodeByKey(w.tree(), QStringLiteral("PU"))->text(0) ==
+          QStringLiteral("Group1(HOME)"));
+  QCOMPARE(ui::FindNodeByKey(w.tree(), QStringLiteral("SM 2"))->text(0),
+           QStringLiteral("Memory ID2[Enable]"));
+
+  // A cancelled dialog changes nothing and leaves the command incomplete.
+  Action(w, "mnuFileOpen")->trigger();
+  QVERIFY(f.S().state.OperationIncomplete);
+}
+
+void WindowCommandsTest::imageCommandsOnlyInDebugMode_data() {
+  QTest::addColumn<QString>("arguments");
+  QTest::addColumn<bool>("enabled");
+  QTest::newRow("/D") << QStringLiteral("/D") << true;
+  QTest::newRow("/ed") << QStringLiteral("/ed") << true;
+  QTest::newRow("/E") << QStringLiteral("/E") << false;
+  QTest::newRow("none") << QString() << false;
+}
+
+void WindowCommandsTest::imageCommandsOnlyInDebugMode() {
+  QFETCH(QString, arguments);
+  QFETCH(bool, enabled);
+  WindowFixture f("[model1]\nuse=1\natis=True\n", arguments.toStdString());
+  QVERIFY(f.Start());
+  ui::MainWindow &w = f.Window();
+  w.show();
+  QApplication::setActiveWindow(&w);
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+
+  const QString image = f.folder.File(QStringLiteral("radio.hex"));
+  f.dialogs.saveAnswers.push_back(image);
+  f.S().state.DataChanged = true;
+  QTest::keyClick(&w.tree(), Qt::Key_F3, Qt::ControlModifier);
+  QCOMPARE(QFile::exists(image), enabled);
+  QVERIFY(f.S().state.DataChanged);
+  QVERIFY(f.S().state.CurrentFilePath.empty());
+  if (!enabled) {
+    QTest::keyClick(&w.tree(), Qt::Key_F2, Qt::ControlModifier);
+    QVERIFY(f.dialogs.asked.isEmpty());
+    return;
+  }
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:hex files(*.hex);;All files(*.*)"));
+  const std::string bytes = ReadAll(image);
+  QCOMPARE(bytes.size(), std::size_t(32768));
+  QCOMPARE(static_cast<std::uint8_t>(bytes[0]), 0x07);
+  QCOMPARE(static_cast<std::uint8_t>(bytes[1]), 0xD0);
+
+  f.S().data.CHMMSID[1].TagName = "CHANGED";
+  f.dialogs.openAnswers.push_back(image);
+  QTest::keyClick(&w.tree(), Qt::Key_F2, Qt::ControlModifier);
+  QVERIFY(f.S().data.CHMMSID[1].TagName.empty());
+  QVERIFY(!f.S().state.DataChanged);
+  QCOMPARE(w.windowTitle(), QStringLiteral("KV508  PC Program for TR4100/TR4300 - radio.hex"));
+
+  // Cancelled dialogs leave the command incomplete.
+  f.S().state.OperationIncomplete = false;
+  QTest::keyClick(&w.tree(), Qt::Key_F3, Qt::ControlModifier);
+  QVERIFY(f.S().state.OperationIncomplete);
+}
+
+void WindowCommandsTest::imageOpenRefusesWrongLength() {
+  WindowFixture f("[model1]\nuse=1\natis=True\n", "/D");
+  QVERIFY(f.Start());
+  f.folder.WriteText(QStringLiteral("short.hex"), std::string(100, '\x07'));
+  f.S().state.DataChanged = true;
+  const MemoryImage before = f.S().data.Image;
+  f.dialogs.openAnswers.push_back(f.folder.File(QStringLiteral("short.hex")));
+  f.Window().OpenImageCommand();
+  QCOMPARE(f.host.messages.back().text, std::string("bad file!!"));
+  QCOMPARE(f.host.messages.back().icon, Icon::Critical);
+  QVERIFY(f.S().data.Image == before);
+  QVERIFY(f.S().state.DataChanged);
+  QVERIFY(f.S().state.CurrentFilePath.empty());
+  QVERIFY(f.Window().isEnabled());
+}
+
+void WindowCommandsTest::serialPortMenu() {
+  WindowFixture f;
+  QVERIFY(f.Start());
+  ui::MainWindow &w = f.Window();
+  QCOMPARE(Action(w, "mnuCom_0")->text().left(5), QStringLiteral("COM&1"));
+  QCOMPARE(Action(w, "mnuCom_15")->text().left(5), QStringLiteral("COM16"));
+  Action(w, "mnuCom_4")->trigger();
+  QCOMPARE(f.S().ComPort, 5);
+  QCOMPARE(f.settings.Get("ComPath", "ComNum", ""), std::string("5"));
+  QVERIFY(Action(w, "mnuCom_4")->isChecked() && !Action(w, "mnuCom_0")->isChecked());
+
+  Action(w, "mnuComSim")->trigger();
+  QVERIFY(w.portChoice().source == ui::PortSource::Simulated);
+  QVERIFY(Action(w, "mnuComSim")->isChecked() && !Action(w, "mnuCom_4")->isChecked());
+  QCOMPARE(f.settings.Get("ComPath", "ComSource", ""), std::string("sim"));
+
+  f.dialogs.device = QStringLiteral("/dev/ttyS7");
+  Action(w, "mnuComDevice")->trigger();
+  QVERIFY(w.portChoice().source == ui::PortSource::Device);
+  QCOMPARE(f.settings.Get("ComPath", "ComDevice", ""), std::string("/dev/ttyS7"));
+
+  // The choice is restored at the next start.
+  WindowFixture again;
+  again.settings = f.settings;
+  QVERIFY(again.Start());
+  QVERIFY(again.Window().portChoice().source == ui::PortSource::Device);
+  QCOMPARE(again.Window().portChoice().device, std::string("/dev/ttyS7"));
+  QCOMPARE(again.S().ComPort, 5);
+}
+
+void WindowCommandsTest::helpAndAbout() {
+  {
+    WindowFixture f; // no help page in the folder
+    QVERIFY(f.Start());
+    QVERIFY(!Action(f.Window(), "mnuHelpContents")->isEnabled());
+    f.Window().HelpContents();
+    QCOMPARE(f.host.messages.back().text,
+             std::string("Unable to display Help Contents. There is no Help associated with this "
+                         "project."));
+    QCOMPARE(f.host.messages.back().icon, Icon::Information);
+  }
+  WindowFixture f("[model1]\nuse=1\natis=0\n");
+  QDir(f.folder.File(QString())).mkpath(QStringLiteral("help"));
+  f.folder.WriteText(QStringLiteral("help/KV508_NA.html"),
+                     "<html><body><h1 id=\"1001\">Contents</h1><p>guide</p>"
+                     "<h2 id=\"1012\">Transfer</h2></body></html>");
+  QVERIFY(f.Start());
+  QVERIFY(Action(f.Window(), "mnuHelpContents")->isEnabled());
+  Action(f.Window(), "mnuHelpContents")->trigger();
+  auto *browser = qApp->findChild<QTextBrowser *>(QStringLiteral("txtHelp"));
+  if (!browser) {
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+      if ((browser = top->findChild<QTextBrowser *>(QStringLiteral("txtHelp"))))
+        break;
+    }
+  }
+  QVERIFY(browser);
+  QCOMPARE(browser->source().fileName(), QStringLiteral("KV508_NA.html"));
+  QCOMPARE(browser->source().fragment(), QStringLiteral("1001"));
+  QVERIFY(browser->toPlainText().contains(QStringLiteral("guide")));
+
+  QTimer::singleShot(0, [] {
+    QWidget *about = QApplication::activeModalWidget();
+    QVERIFY(about && about->objectName() == QStringLiteral("frmAbout"));
+    QVERIFY(about->findChild<QLabel *>(QStringLiteral("lblVersion"))
+                ->text()
+                .startsWith(QStringLiteral("Version ")));
+    about->close();
+  });
+  Action(f.Window(), "mnuHelpAbout")->trigger();
+}
+
+QTEST_MAIN(WindowCommandsTest)
+#include "tst_window_commands.moc"

@@ -1,0 +1,71 @@
+#pragma once
+
+// What the window tests share: common dialogs answered from a script, a
+// program folder built by code, and a main window started over them.
+
+#include "fake_host.h"
+#include "model/radio_data.h"
+#include "ui/main_window.h"
+#include "ui/ui_dialogs.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace kv508::testing {
+
+class ScriptedDialogs : public ui::UiDialogs {
+public:
+  QString OpenFileName(QWidget *, const QString &filter, const QString &) override;
+  QString SaveFileName(QWidget *, const QString &filter, const QString &, const QString &) override;
+  bool SetUpPrinter(QWidget *, QPrinter &printer) override;
+  QString DevicePath(QWidget *, const QString &) override;
+
+  std::deque<QString> openAnswers; // then cancelled
+  std::deque<QString> saveAnswers; // then cancelled
+  std::function<bool(QPrinter &)> printer;
+  QString device;
+  QStringList asked; // "open:" or "save:" followed by the filter
+};
+
+// A default image of model 1 with its identifier at both ends.
+MemoryImage DefaultImageBytes();
+
+class ProgramFolder {
+public:
+  ProgramFolder();
+  std::filesystem::path Path() const;
+  QString File(const QString &name) const;
+  void WriteText(const QString &name, const std::string &text) const;
+  void WriteBytes(const QString &name, const MemoryImage &image) const;
+
+private:
+  QTemporaryDir dir_;
+};
+
+struct WindowFixture {
+  // global.ini offering model 1 with ATIS unless told otherwise.
+  explicit WindowFixture(const std::string &globalIni = "[model1]\nuse=1\natis=True\n",
+                         const std::string &arguments = "");
+  // Runs the start-up sequence; false when it ended the program.
+  bool Start();
+  ui::MainWindow &Window() { return *window; }
+  Session &S() { return window->session(); }
+
+  FakeHost host;
+  MemoryUserSettings settings;
+  ScriptedDialogs dialogs;
+  ProgramFolder folder;
+  std::string arguments;
+  std::unique_ptr<ui::MainWindow> window;
+};
+
+// The texts of the tree in order, children indented by two blanks per level,
+// children of channel groups and directories left out.
+QStringList TreeOutline(QTreeWidget &tree);
+
+} // namespace kv508::testing
