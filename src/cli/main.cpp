@@ -27,12 +27,12 @@ fs::path ExecutableDir(const char* argv0) {
 
 fs::path DefaultSettingsFile() {
   if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) {
-    return fs::path(config) / "KV508" / "KV508.ini";
+    return fs::path(config) / "KV508" / "KV508.conf";
   }
   if (const char* home = std::getenv("HOME"); home && *home) {
-    return fs::path(home) / ".config" / "KV508" / "KV508.ini";
+    return fs::path(home) / ".config" / "KV508" / "KV508.conf";
   }
-  return "KV508.ini";
+  return "KV508.conf";
 }
 
 int Dispatch(Context& ctx) {

@@ -36,7 +36,7 @@ Commands:
 
 Options:
   --program-dir DIR    folder with global.ini and the destination images
-  --settings FILE      per-user settings file (default ~/.config/KV508/KV508.ini)
+  --settings FILE      per-user settings file (default ~/.config/KV508/KV508.conf, shared with kv508)
   --model N            model index (1 or 11) instead of the one global.ini selects
   --atis, --no-atis    override the model's ATIS capability
   --debug              monitor lines of the link, error log in the program folder
