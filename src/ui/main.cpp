@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/config.h"
+#include "link/qt_serial_port.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
 #include "ui/qt_user_settings.h"
@@ -29,6 +30,7 @@ int main(int argc, char **argv) {
   options.programDir =
       kv508::LocateProgramFolder(kv508::ui::PathFromQt(QApplication::applicationDirPath()));
   options.flags = flags;
+  options.defaultToSimulatedRadio = kv508::ListSerialPorts().empty();
 
   kv508::ui::MainWindow window(host, settings, dialogs, options);
   if (!window.StartUp())

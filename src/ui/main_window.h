@@ -36,6 +36,9 @@ public:
   struct Options {
     std::filesystem::path programDir;
     RunFlags flags;
+    // Used when the user never chose a port: a computer without serial ports
+    // starts on the simulated radio, so a first run can read something.
+    bool defaultToSimulatedRadio = false;
   };
 
   MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, Options options,

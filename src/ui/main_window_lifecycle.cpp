@@ -77,7 +77,10 @@ bool MainWindow::StartUp() {
   hexDumpAction_->setVisible(state.DebugMode);
 
   SelectPort(session_, StoredComPort(settings) - 1, false);
-  const std::string source = settings.Get(kPortSection, kPortSourceKey, "");
+  std::string source = settings.Get(kPortSection, kPortSourceKey, "");
+  if (source.empty() && options_.defaultToSimulatedRadio &&
+      settings.Get(kPortSection, "ComNum", "").empty())
+    source = "sim";
   portChoice_.device = settings.Get(kPortSection, kPortDeviceKey, "");
   portChoice_.number = session_.ComPort;
   portChoice_.source = source == "sim"                                     ? PortSource::Simulated
