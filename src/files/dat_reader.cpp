@@ -126,6 +126,14 @@ void ApplyAtis(const DatApplier &a, RadioData &data) {
 
 // Records are addressed by their Position, not by the section number; the
 // sections must be numbered from 0 without a gap, the first missing one ends the bank.
+// The keys that close both a plan and an expansion channel section.
+void ApplyRecordTail(const DatApplier &a, const std::string &s, ChannelRecord &ch, bool scramble) {
+  a.Flag(s, "ScanMemory", ch.ScanMemory);
+  if (scramble)
+    a.Int16(s, "Scramble", ch.Scramble);
+  a.Text(s, "ChTag", ch.ChTag);
+}
+
 void ApplyPlanBank(const DatApplier &a, const std::string &prefix, ChannelBank &bank,
                    bool scramble) {
   for (long n = 0;; ++n) {
@@ -146,10 +154,7 @@ void ApplyPlanBank(const DatApplier &a, const std::string &prefix, ChannelBank &
       ch.Duplex = ch.Duplex && ch.DuplexAllowed;
       a.Flag(s, "TxEnable", ch.TxEnable);
       a.Flag(s, "DispayA", ch.DispayA);
-      a.Flag(s, "ScanMemory", ch.ScanMemory);
-      if (scramble)
-        a.Int16(s, "Scramble", ch.Scramble);
-      a.Text(s, "ChTag", ch.ChTag);
+      ApplyRecordTail(a, s, ch, scramble);
     }
     a.Yield();
   }
@@ -185,10 +190,7 @@ void ApplyExpansionBank(const DatApplier &a, ChannelBank &bank, bool scramble) {
     a.Frequency(s, "Txfreq", ch.Txfreq);
     a.Flag(s, "LowPower", ch.LowPower);
     a.Flag(s, "PowUp", ch.PowUp);
-    a.Flag(s, "ScanMemory", ch.ScanMemory);
-    if (scramble)
-      a.Int16(s, "Scramble", ch.Scramble);
-    a.Text(s, "ChTag", ch.ChTag);
+    ApplyRecordTail(a, s, ch, scramble);
     a.Yield();
   }
 }

@@ -121,6 +121,14 @@ void WriteAtis(DatWriter &w, const RadioData &data) {
   }
 }
 
+// The keys that close both a plan and an expansion channel section.
+void WriteRecordTail(DatWriter &w, const ChannelRecord &ch, const ModelInfo &model) {
+  w.Flag("ScanMemory", ch.ScanMemory);
+  if (model.ScrambleCapable)
+    w.Number("Scramble", ch.Scramble);
+  w.Marked("ChTag", ch.ChTag);
+}
+
 void WritePlanBank(DatWriter &w, const std::string &prefix, const ChannelBank &bank,
                    const ModelInfo &model) {
   int n = 0;
@@ -133,10 +141,7 @@ void WritePlanBank(DatWriter &w, const std::string &prefix, const ChannelBank &b
     w.Flag("Duplex", ch.Duplex);
     w.Flag("TxEnable", ch.TxEnable);
     w.Flag("DispayA", ch.DispayA);
-    w.Flag("ScanMemory", ch.ScanMemory);
-    if (model.ScrambleCapable)
-      w.Number("Scramble", ch.Scramble);
-    w.Marked("ChTag", ch.ChTag);
+    WriteRecordTail(w, ch, model);
   }
 }
 
@@ -172,10 +177,7 @@ void WriteExpansionBank(DatWriter &w, const ChannelBank &bank, const ModelInfo &
     w.Frequency("Txfreq", ch.Txfreq);
     w.Flag("LowPower", ch.LowPower);
     w.Flag("PowUp", ch.PowUp);
-    w.Flag("ScanMemory", ch.ScanMemory);
-    if (model.ScrambleCapable)
-      w.Number("Scramble", ch.Scramble);
-    w.Marked("ChTag", ch.ChTag);
+    WriteRecordTail(w, ch, model);
   }
 }
 

@@ -31,11 +31,6 @@ void Fill(MemoryImage &image, int offset, int count, std::uint8_t value) {
   std::fill_n(image.begin() + offset, count, value);
 }
 
-void WriteModelId(MemoryImage &image, int offset) {
-  image[offset] = static_cast<std::uint8_t>(kModelId / 256);
-  image[offset + 1] = static_cast<std::uint8_t>(kModelId % 256);
-}
-
 void FillDefaultImage(MemoryImage &image) {
   image.fill(0xFF);
   image[kSpare2] = 0;
@@ -67,8 +62,8 @@ void FillDefaultImage(MemoryImage &image) {
   image[kDscMenuByte] = kDefaultDscMenus;
   Fill(image, kExpEnable, kExpBitmapBytes, 0);
   Fill(image, kExpScan, kExpBitmapBytes, 0);
-  WriteModelId(image, kModelIdHead);
-  WriteModelId(image, kModelIdTail);
+  Be16Write(image, kModelIdHead, kModelId);
+  Be16Write(image, kModelIdTail, kModelId);
 }
 
 } // namespace

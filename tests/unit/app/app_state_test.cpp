@@ -1,11 +1,11 @@
 #include "app/app_state.h"
 
+#include "config_fixtures.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 namespace kv508 {
 namespace {
@@ -27,37 +27,23 @@ TEST(RunFlags, OnlyTheFourWholeSwitchesCount) {
   }
 }
 
-class ErrLogTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kv508-errlog-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::string LogText() const {
-    std::ifstream in(folder_ / "err.log", std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-
-  std::filesystem::path folder_;
+struct ErrLogTest : ::testing::Test {
+  testing::TempFolder folder;
+  std::string LogText() const { return testing::ReadBytes(folder / "err.log"); }
 };
 
 TEST_F(ErrLogTest, WritesNothingOutsideDebugMode) {
   AppState state;
-  ErrLog(state, folder_, "frmMain.SaveFileAs", ErrorText(EACCES));
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "err.log"));
+  ErrLog(state, folder.path(), "frmMain.SaveFileAs", ErrorText(EACCES));
+  EXPECT_FALSE(std::filesystem::exists(folder / "err.log"));
 }
 
 TEST_F(ErrLogTest, AppendsOneLinePerFailureKeepingEarlierLines) {
-  std::ofstream(folder_ / "err.log", std::ios::binary) << "earlier line\n";
+  std::ofstream(folder / "err.log", std::ios::binary) << "earlier line\n";
   AppState state;
   state.DebugMode = true;
-  ErrLog(state, folder_, "frmMain.SaveFileAs", ErrorText(EACCES));
-  ErrLog(state, folder_, "frmRadio.PortOpen", ErrorText(ENOENT));
+  ErrLog(state, folder.path(), "frmMain.SaveFileAs", ErrorText(EACCES));
+  ErrLog(state, folder.path(), "frmRadio.PortOpen", ErrorText(ENOENT));
 
   // The stamp is the current date and time; only its shape can be checked.
   std::string text = LogText();
@@ -75,10 +61,10 @@ TEST_F(ErrLogTest, AppendsOneLinePerFailureKeepingEarlierLines) {
 TEST_F(ErrLogTest, UnwritableFolderIsIgnored) {
   AppState state;
   state.DebugMode = true;
-  EXPECT_NO_THROW(ErrLog(state, folder_ / "missing", "frmMain.FileRead2", "53File not found"));
-  std::ofstream(folder_ / "plain-file") << "x";
-  EXPECT_NO_THROW(ErrLog(state, folder_ / "plain-file", "frmMain.FileRead2", "53File not found"));
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "missing"));
+  EXPECT_NO_THROW(ErrLog(state, folder / "missing", "frmMain.FileRead2", "53File not found"));
+  std::ofstream(folder / "plain-file") << "x";
+  EXPECT_NO_THROW(ErrLog(state, folder / "plain-file", "frmMain.FileRead2", "53File not found"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
 }
 
 } // namespace

@@ -54,13 +54,10 @@ TEST(IniRead, UnreadableOrHostileFilesReadAsAbsent) {
 }
 
 TEST(ParseBooleanText, WordsAndNumbers) {
-  EXPECT_EQ(ParseBooleanText(" tRuE "), true);
-  EXPECT_EQ(ParseBooleanText("FALSE"), false);
-  EXPECT_EQ(ParseBooleanText("-1"), true);
-  EXPECT_EQ(ParseBooleanText("0.0"), false);
-  EXPECT_EQ(ParseBooleanText("2.5"), true);
-  EXPECT_EQ(ParseBooleanText("yes"), std::nullopt);
-  EXPECT_EQ(ParseBooleanText(""), std::nullopt);
+  const std::pair<const char*, std::optional<bool>> cases[] = {
+      {" tRuE ", true}, {"FALSE", false}, {"-1", true},        {"0.0", false},
+      {"2.5", true},    {"yes", std::nullopt}, {"", std::nullopt}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(ParseBooleanText(text), value) << text;
 }
 
 struct ModelCase {
@@ -134,20 +131,6 @@ TEST_F(DestinationTest, StoredDefaultFindsLowerCaseFile) {
   EXPECT_THAT(hooks, ElementsAre("RebuildTree", "RefreshNodeTexts"));
   EXPECT_FALSE(session.state.Busy);
   EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(DestinationTest, ElevenFilesOfferTheFirstTenListed) {
-  std::vector<std::string> files;
-  for (int i = 0; i < 11; ++i) WriteBytes(folder / ("D" + std::to_string(i) + "_07D0.ini"), "");
-  for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-    files.push_back(entry.path().filename().string());
-  RebuildDestinationList(session);
-  std::vector<std::string> expected = DestinationNames(files, "_07D0");
-  ASSERT_EQ(expected.size(), 10u);
-  for (std::size_t i = 0; i < expected.size(); ++i)
-    EXPECT_EQ(session.destinations.Captions[i], expected[i]);
-  EXPECT_EQ(session.destinations.Captions[10], "");
-  EXPECT_EQ(session.destinations.Checked, -1);
 }
 
 TEST_F(DestinationTest, NothingListedOrStoredLoadsNothing) {

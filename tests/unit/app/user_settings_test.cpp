@@ -1,37 +1,21 @@
 #include "app/user_settings.h"
 
-#include <gtest/gtest.h>
+#include "config_fixtures.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <gtest/gtest.h>
 
 namespace kv508 {
 namespace {
 
-class IniSettingsTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kv508-ini-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    path_ = folder_ / "sub" / "kv508.ini";
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
+struct IniSettingsTest : ::testing::Test {
   void WriteFile(const std::string &bytes) {
     std::filesystem::create_directories(path_.parent_path());
-    std::ofstream(path_, std::ios::binary) << bytes;
+    testing::WriteBytes(path_, bytes);
   }
-  std::string FileText() const {
-    std::ifstream in(path_, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string FileText() const { return testing::ReadBytes(path_); }
 
-  std::filesystem::path folder_;
-  std::filesystem::path path_;
+  testing::TempFolder folder_;
+  std::filesystem::path path_ = folder_ / "sub" / "kv508.ini";
 };
 
 TEST_F(IniSettingsTest, RoundTripThroughAFreshStore) {

@@ -1,12 +1,11 @@
 #pragma once
 
 // Builders for settings-file tests: a session reset by NewData in a temporary
-// program folder, random radio data decoded from a random image, and text helpers.
+// program folder (the folder and file helpers are shared with the app tests),
+// random radio data decoded from a random image, and text helpers.
 
-#include "fake_host.h"
-
+#include "app/config_fixtures.h"
 #include "app/new_data.h"
-#include "app/session.h"
 #include "app/user_settings.h"
 #include "files/dat_file.h"
 #include "image/decode.h"
@@ -14,9 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
@@ -24,49 +20,19 @@
 
 namespace kv508::testing {
 
-class TempDir {
-public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kv508-dat-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-      throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  TempDir(const TempDir &) = delete;
-  TempDir &operator=(const TempDir &) = delete;
-  const std::filesystem::path &Path() const { return path_; }
-
-private:
-  std::filesystem::path path_;
-};
-
-inline void WriteFile(const std::filesystem::path &path, const std::string &bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::string ReadFile(const std::filesystem::path &path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // A session of the given model after NewData, in an empty program folder.
 struct DatSession {
   explicit DatSession(int variant = 1, bool atis = false) : session(host, settings) {
     session.model.ModelVariant = static_cast<std::int16_t>(variant);
     session.model.AtisCapable = atis;
     session.state.TitleText = TitleTextFor(variant);
-    session.programDir = dir.Path();
+    session.programDir = dir.path();
     NewData(session, true);
   }
   RadioData &data() { return session.data; }
-  std::filesystem::path File(const std::string &name) const { return dir.Path() / name; }
+  std::filesystem::path File(const std::string &name) const { return dir / name; }
 
-  TempDir dir;
+  TempFolder dir;
   FakeHost host;
   MemoryUserSettings settings;
   Session session;

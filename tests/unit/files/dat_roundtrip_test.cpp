@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 
 namespace kv508::testing {
 namespace {
@@ -55,6 +56,13 @@ void ExpectCarriedFields(const RadioData &src, const RadioData &dst, bool atis) 
       EXPECT_EQ(dst.AtisCallSigns[i].Disp, Plain(src.AtisCallSigns[i].Disp)) << i;
     }
   }
+  using Flags = std::initializer_list<bool ChannelRecord::*>;
+  auto expectRecord = [](const ChannelRecord &a, const ChannelRecord &b, Flags flags,
+                         const std::string &where) {
+    for (bool ChannelRecord::*flag : flags)
+      EXPECT_EQ(b.*flag, a.*flag) << where;
+    EXPECT_EQ(b.ChTag, Marked(a.ChTag)) << where;
+  };
   for (auto bank : {&RadioData::CHUSA, &RadioData::CHINT, &RadioData::CHCAN}) {
     for (int i = 0; i < kPlanBankSize; ++i) {
       const ChannelRecord &a = (src.*bank)[i];
@@ -62,21 +70,18 @@ void ExpectCarriedFields(const RadioData &src, const RadioData &dst, bool atis) 
       ASSERT_EQ(a.Position, i);
       const std::string where = "plan record " + std::to_string(i);
       EXPECT_EQ(b.Position, a.Position) << where;
-      EXPECT_EQ(b.Enable, a.Enable) << where;
-      EXPECT_EQ(b.LowPower, a.LowPower) << where;
-      EXPECT_EQ(b.PowUp, a.PowUp) << where;
       EXPECT_EQ(b.Duplex, a.Duplex && b.DuplexAllowed) << where;
-      EXPECT_EQ(b.TxEnable, a.TxEnable) << where;
-      EXPECT_EQ(b.DispayA, a.DispayA) << where;
-      EXPECT_EQ(b.ScanMemory, a.ScanMemory) << where;
-      EXPECT_EQ(b.ChTag, Marked(a.ChTag)) << where;
+      expectRecord(a, b,
+                   Flags{&ChannelRecord::Enable, &ChannelRecord::LowPower, &ChannelRecord::PowUp,
+                         &ChannelRecord::TxEnable, &ChannelRecord::DispayA,
+                         &ChannelRecord::ScanMemory},
+                   where);
     }
   }
-  for (int i = 0; i < kWxBankSize; ++i) {
-    EXPECT_EQ(dst.CHWX[i].Enable, src.CHWX[i].Enable) << i;
-    EXPECT_EQ(dst.CHWX[i].ScanMemory, src.CHWX[i].ScanMemory) << i;
-    EXPECT_EQ(dst.CHWX[i].ChTag, Marked(src.CHWX[i].ChTag)) << i;
-  }
+  for (int i = 0; i < kWxBankSize; ++i)
+    expectRecord(src.CHWX[i], dst.CHWX[i],
+                 Flags{&ChannelRecord::Enable, &ChannelRecord::ScanMemory},
+                 "CHWX " + std::to_string(i));
   for (auto dir : {&RadioData::CHMMSID, &RadioData::CHGRPID}) {
     for (int i = (src.*dir).Lower(); i <= (src.*dir).Upper(); ++i) {
       EXPECT_EQ((dst.*dir)[i].Enable, (src.*dir)[i].Enable) << i;
@@ -88,15 +93,14 @@ void ExpectCarriedFields(const RadioData &src, const RadioData &dst, bool atis) 
     const ChannelRecord &a = src.CHEXP[i];
     const ChannelRecord &b = dst.CHEXP[i];
     const std::string where = "CHEXP " + std::to_string(i);
-    EXPECT_EQ(b.Enable, a.Enable) << where;
     EXPECT_EQ(b.CHDisplayL, Plain(a.CHDisplayL)) << where;
     EXPECT_EQ(b.CHDisplayR, Plain(a.CHDisplayR)) << where;
     ExpectSameFrequency(a.Rxfreq, b.Rxfreq, where);
     ExpectSameFrequency(a.Txfreq, b.Txfreq, where);
-    EXPECT_EQ(b.LowPower, a.LowPower) << where;
-    EXPECT_EQ(b.PowUp, a.PowUp) << where;
-    EXPECT_EQ(b.ScanMemory, a.ScanMemory) << where;
-    EXPECT_EQ(b.ChTag, Marked(a.ChTag)) << where;
+    expectRecord(a, b,
+                 Flags{&ChannelRecord::Enable, &ChannelRecord::LowPower, &ChannelRecord::PowUp,
+                       &ChannelRecord::ScanMemory},
+                 where);
   }
 }
 
@@ -124,10 +128,10 @@ TEST(DatRoundTrip, FileTextIsReproducedExactly) {
   const std::string text = BuildDatText(src->data(), src->session.model);
 
   auto dst = MakeSession(11, false);
-  WriteFile(dst->File("b.dat"), text);
+  WriteBytes(dst->File("b.dat"), text);
   ASSERT_TRUE(FileRead2(dst->session, dst->File("b.dat")));
   ASSERT_TRUE(SaveFileAs(dst->session, dst->File("c.dat")));
-  EXPECT_EQ(ReadFile(dst->File("c.dat")), text);
+  EXPECT_EQ(ReadBytes(dst->File("c.dat")), text);
 }
 
 // Small edits of a valid file: cut, insert, repeat, truncate, odd values.
@@ -194,7 +198,7 @@ TEST(DatRoundTrip, MutatedFilesNeverBreakReadingOrSaving) {
       ASSERT_EQ(s->data().CHCAN[i].Position, i) << round;
 
     if (round % 500 == 0) {
-      WriteFile(s->File("fuzz.dat"), text);
+      WriteBytes(s->File("fuzz.dat"), text);
       FileRead2(s->session, s->File("fuzz.dat"));
       ASSERT_TRUE(SaveFileAs(s->session, s->File("fuzz-out.dat"))) << round;
     }

@@ -133,27 +133,20 @@ TEST(DatWriter, ChannelAndDirectorySections) {
   auto s = MakeSession(1);
   RadioData &d = s->data();
   ChannelRecord &ch = d.CHUSA[16];
-  ch.Enable = true;
-  ch.LowPower = true;
-  ch.PowUp = false;
-  ch.Duplex = false;
-  ch.TxEnable = true;
-  ch.DispayA = true;
-  ch.ScanMemory = false;
+  ch.Enable = ch.LowPower = ch.TxEnable = ch.DispayA = true;
+  ch.PowUp = ch.Duplex = ch.ScanMemory = false;
   ch.Scramble = 5;
   ch.ChTag = "CALLING";
+  const std::string usa16 = "[CHUSA16]\r\nPosition=16\r\nEnable=1\r\nLowPower=1\r\nPowUp=0\r\n"
+                            "Duplex=0\r\nTxEnable=1\r\nDispayA=1\r\nScanMemory=0\r\n";
   std::string text = BuildDatText(d, s->session.model);
-  EXPECT_EQ(SectionText(text, "CHUSA16"),
-            "[CHUSA16]\r\nPosition=16\r\nEnable=1\r\nLowPower=1\r\nPowUp=0\r\nDuplex=0\r\n"
-            "TxEnable=1\r\nDispayA=1\r\nScanMemory=0\r\nChTag=#CALLING\r\n");
+  EXPECT_EQ(SectionText(text, "CHUSA16"), usa16 + "ChTag=#CALLING\r\n");
 
   // Sections are numbered by place; Position is the record's own field.
   d.CHINT[3].Position = 77;
   s->session.model.ScrambleCapable = true;
   text = BuildDatText(d, s->session.model);
-  EXPECT_EQ(SectionText(text, "CHUSA16"),
-            "[CHUSA16]\r\nPosition=16\r\nEnable=1\r\nLowPower=1\r\nPowUp=0\r\nDuplex=0\r\n"
-            "TxEnable=1\r\nDispayA=1\r\nScanMemory=0\r\nScramble=5\r\nChTag=#CALLING\r\n");
+  EXPECT_EQ(SectionText(text, "CHUSA16"), usa16 + "Scramble=5\r\nChTag=#CALLING\r\n");
   EXPECT_EQ(Head(SectionText(text, "CHINT3"), 23), "[CHINT3]\r\nPosition=77\r\n");
 
   d.CHWX[9].Enable = true;
@@ -173,14 +166,12 @@ TEST(DatWriter, ExpansionSectionsWithFrequencies) {
   auto s = MakeSession(1);
   RadioData &d = s->data();
   ChannelRecord &ch = d.CHEXP[1];
-  ch.Enable = true;
+  ch.Enable = ch.PowUp = ch.ScanMemory = true;
+  ch.LowPower = false;
   ch.CHDisplayL = "10";
   ch.CHDisplayR = "A";
   ch.Rxfreq = 100.52590000000001;
   ch.Txfreq = 157.42500000000032;
-  ch.LowPower = false;
-  ch.PowUp = true;
-  ch.ScanMemory = true;
   ch.ChTag = "EXP ONE";
   d.CHEXP[64] = ChannelRecord{};
   d.CHEXP[64].Rxfreq = 161.6;

@@ -11,6 +11,12 @@ namespace {
 
 constexpr int kAt = 100;
 
+MemoryImage WithBytesAt(const Bytes &bytes, std::uint8_t fill) {
+  MemoryImage image = FilledImage(fill);
+  std::copy(bytes.begin(), bytes.end(), image.begin() + kAt);
+  return image;
+}
+
 TEST(Bcd5, ReadStopsAtTheFirstNibbleAboveNine) {
   struct Case {
     Bytes bytes;
@@ -20,9 +26,7 @@ TEST(Bcd5, ReadStopsAtTheFirstNibbleAboveNine) {
                {{0x12, 0x3A, 0x56, 0x78, 0x90}, "123"},
                {{0xFF, 0x12, 0x34, 0x56, 0x78}, ""}};
   for (const Case &c : cases) {
-    MemoryImage image = FilledImage(0);
-    std::copy(c.bytes.begin(), c.bytes.end(), image.begin() + kAt);
-    EXPECT_EQ(Bcd5Read(image, kAt), c.digits);
+    EXPECT_EQ(Bcd5Read(WithBytesAt(c.bytes, 0), kAt), c.digits);
   }
 }
 
@@ -56,9 +60,7 @@ TEST(NameField, ReadCutsAtAForeignByteAndWritePadsWithFf) {
                {{'A', ' ', 'B', ' ', ' ', 0xFF}, "A B"},
                {{0xFF, 'A', 'B', 'C', 'D', 'E'}, ""}};
   for (const Case &c : cases) {
-    MemoryImage image = FilledImage(0xFF);
-    std::copy(c.bytes.begin(), c.bytes.end(), image.begin() + kAt);
-    EXPECT_EQ(NameFieldRead(image, kAt, 4), c.name);
+    EXPECT_EQ(NameFieldRead(WithBytesAt(c.bytes, 0xFF), kAt, 4), c.name);
   }
   MemoryImage image = FilledImage(0);
   NameFieldWrite(image, kAt, 6, "ab_c");
@@ -76,9 +78,7 @@ TEST(Freq, ReadTakesTheLeadingDecimalNumber) {
                {{0x56, 0x0F, 0x99}, 156.0},    {{0x99, 0x99, 0x99}, 199.9999},
                {{0x00, 0x00, 0x01}, 100.0001}, {{0xA5, 0x05, 0x00}, 0.0}};
   for (const Case &c : cases) {
-    MemoryImage image = FilledImage(0);
-    std::copy(c.bytes.begin(), c.bytes.end(), image.begin() + kAt);
-    EXPECT_EQ(FreqRead(image, kAt), c.mhz);
+    EXPECT_EQ(FreqRead(WithBytesAt(c.bytes, 0), kAt), c.mhz);
   }
 }
 
