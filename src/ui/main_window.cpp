@@ -6,6 +6,7 @@
 #include "ui/layout_rules.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
+#include "ui/solid_fill.h"
 #include "ui/ui_text.h"
 
 #include <QEvent>
@@ -96,10 +97,7 @@ void MainWindow::CreateCentralArea() {
 
   dragBar_ = new QWidget(central);
   dragBar_->setObjectName(QStringLiteral("picSplitter"));
-  dragBar_->setAutoFillBackground(true);
-  QPalette dark = dragBar_->palette();
-  dark.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
-  dragBar_->setPalette(dark);
+  FillSolid(dragBar_, QColor(0x80, 0x80, 0x80));
   dragBar_->hide();
 
   hexDump_ = new QListWidget(central);

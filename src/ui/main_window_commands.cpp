@@ -24,15 +24,13 @@ namespace kv508::ui {
 // --- transfer -----------------------------------------------------------------
 
 void MainWindow::TransferProgram() {
-  if (!CommitActiveEdit())
-    return;
-  RunTransfer(kTransferProgram);
+  if (CommitActiveEdit())
+    RunTransfer(kTransferProgram);
 }
 
 void MainWindow::TransferRead() {
-  if (!CommitActiveEdit())
-    return;
-  RunTransfer(kTransferRead);
+  if (CommitActiveEdit())
+    RunTransfer(kTransferRead);
 }
 
 bool MainWindow::RunTransfer(int mode) {

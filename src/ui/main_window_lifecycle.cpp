@@ -236,15 +236,13 @@ void MainWindow::FileOpen() {
 }
 
 void MainWindow::FileSave() {
-  if (!CommitActiveEdit())
-    return;
-  Save(true);
+  if (CommitActiveEdit())
+    Save(true);
 }
 
 void MainWindow::FileSaveAs() {
-  if (!CommitActiveEdit())
-    return;
-  Save(false);
+  if (CommitActiveEdit())
+    Save(false);
 }
 
 bool MainWindow::Save(bool useCurrentPath) {

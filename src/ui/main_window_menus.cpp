@@ -24,23 +24,28 @@ void MainWindow::CreateMenus() {
 
   QMenu *file = bar->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  connect(AddAction(file, "mnuFileNew", tr("&New")), &QAction::triggered, this,
-          &MainWindow::FileNew);
-  connect(AddAction(file, "mnuFileOpen", tr("&Open")), &QAction::triggered, this,
-          &MainWindow::FileOpen);
-  file->addSeparator();
-  connect(AddAction(file, "mnuFileSave", tr("&Save")), &QAction::triggered, this,
-          &MainWindow::FileSave);
-  connect(AddAction(file, "mnuFileSaveAs", tr("Save &As...")), &QAction::triggered, this,
-          &MainWindow::FileSaveAs);
-  file->addSeparator();
-  connect(AddAction(file, "mnuFilePrint", tr("&Print")), &QAction::triggered, this,
-          &MainWindow::FilePrint);
-  connect(AddAction(file, "mnuFilePrintPreview", tr("Print Pre&view")), &QAction::triggered, this,
-          &MainWindow::FilePrintPreview);
-  connect(AddAction(file, "mnuFilePrintToFile", tr("P&rint to File")), &QAction::triggered, this,
-          &MainWindow::FilePrintToFile);
-  file->addSeparator();
+  const struct {
+    const char *name; // null: a separator
+    QString text;
+    void (MainWindow::*command)();
+  } fileEntries[] = {
+      {"mnuFileNew", tr("&New"), &MainWindow::FileNew},
+      {"mnuFileOpen", tr("&Open"), &MainWindow::FileOpen},
+      {nullptr, {}, nullptr},
+      {"mnuFileSave", tr("&Save"), &MainWindow::FileSave},
+      {"mnuFileSaveAs", tr("Save &As..."), &MainWindow::FileSaveAs},
+      {nullptr, {}, nullptr},
+      {"mnuFilePrint", tr("&Print"), &MainWindow::FilePrint},
+      {"mnuFilePrintPreview", tr("Print Pre&view"), &MainWindow::FilePrintPreview},
+      {"mnuFilePrintToFile", tr("P&rint to File"), &MainWindow::FilePrintToFile},
+      {nullptr, {}, nullptr},
+  };
+  for (const auto &entry : fileEntries) {
+    if (entry.name)
+      connect(AddAction(file, entry.name, entry.text), &QAction::triggered, this, entry.command);
+    else
+      file->addSeparator();
+  }
   connect(AddAction(file, "mnuFileExit", tr("E&xit")), &QAction::triggered, this,
           &MainWindow::close);
 

@@ -6,46 +6,52 @@
 #include <QMessageBox>
 #include <QThread>
 
+#include <utility>
+
 namespace kv508::ui {
+
+namespace {
+
+// Finds the value a table pairs with a key; the last entry is the fallback.
+template <typename Key, typename Value, std::size_t N>
+Value Lookup(const std::pair<Key, Value> (&table)[N], Key key) {
+  for (const auto &[k, v] : table) {
+    if (k == key)
+      return v;
+  }
+  return table[N - 1].second;
+}
+
+constexpr std::pair<Icon, QMessageBox::Icon> kIcons[] = {
+    {Icon::Information, QMessageBox::Information},
+    {Icon::Exclamation, QMessageBox::Warning},
+    {Icon::Critical, QMessageBox::Critical},
+    {Icon::Question, QMessageBox::Question},
+    {Icon::None, QMessageBox::NoIcon}};
+
+constexpr std::pair<Buttons, QMessageBox::StandardButtons> kButtons[] = {
+    {Buttons::OkCancel, QMessageBox::Ok | QMessageBox::Cancel},
+    {Buttons::YesNoCancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel},
+    {Buttons::RetryCancel, QMessageBox::Retry | QMessageBox::Cancel},
+    {Buttons::Ok, QMessageBox::Ok}};
+
+constexpr std::pair<int, Answer> kAnswers[] = {{QMessageBox::Ok, Answer::Ok},
+                                               {QMessageBox::Yes, Answer::Yes},
+                                               {QMessageBox::No, Answer::No},
+                                               {QMessageBox::Retry, Answer::Retry},
+                                               {QMessageBox::Cancel, Answer::Cancel}};
+
+} // namespace
 
 QtHost::QtHost() { clock_.start(); }
 
 Answer QtHost::Message(Icon icon, const std::string &title, const std::string &text,
                        Buttons buttons) {
   QMessageBox box(QApplication::activeWindow());
-  switch (icon) {
-  case Icon::None:
-    box.setIcon(QMessageBox::NoIcon);
-    break;
-  case Icon::Information:
-    box.setIcon(QMessageBox::Information);
-    break;
-  case Icon::Exclamation:
-    box.setIcon(QMessageBox::Warning);
-    break;
-  case Icon::Critical:
-    box.setIcon(QMessageBox::Critical);
-    break;
-  case Icon::Question:
-    box.setIcon(QMessageBox::Question);
-    break;
-  }
+  box.setIcon(Lookup(kIcons, icon));
   box.setWindowTitle(ToQt(title));
   box.setText(DisplayText(text));
-  switch (buttons) {
-  case Buttons::Ok:
-    box.setStandardButtons(QMessageBox::Ok);
-    break;
-  case Buttons::OkCancel:
-    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-    break;
-  case Buttons::YesNoCancel:
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    break;
-  case Buttons::RetryCancel:
-    box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-    break;
-  }
+  box.setStandardButtons(Lookup(kButtons, buttons));
   // The message box is modal, so a wait cursor must not hide its buttons.
   const bool waiting = QApplication::overrideCursor() != nullptr;
   if (waiting)
@@ -53,18 +59,7 @@ Answer QtHost::Message(Icon icon, const std::string &title, const std::string &t
   const int answer = box.exec();
   if (waiting)
     QApplication::restoreOverrideCursor();
-  switch (answer) {
-  case QMessageBox::Ok:
-    return Answer::Ok;
-  case QMessageBox::Yes:
-    return Answer::Yes;
-  case QMessageBox::No:
-    return Answer::No;
-  case QMessageBox::Retry:
-    return Answer::Retry;
-  default:
-    return Answer::Cancel;
-  }
+  return Lookup(kAnswers, answer);
 }
 
 void QtHost::Yield() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

@@ -1,5 +1,7 @@
 #include "ui/screen_area.h"
 
+#include "ui/solid_fill.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -85,10 +87,7 @@ ScreenArea::ScreenArea(QWidget *parent) : QStackedWidget(parent) {
 
   empty_ = new QWidget(this);
   empty_->setObjectName(QStringLiteral("fraEmpty"));
-  empty_->setAutoFillBackground(true);
-  QPalette grey = empty_->palette();
-  grey.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-  empty_->setPalette(grey);
+  FillSolid(empty_, QColor(0xC0, 0xC0, 0xC0));
 
   addWidget(general_);
   addWidget(empty_);

@@ -1,6 +1,7 @@
 #include "ui/transfer_dialog.h"
 
 #include "ui/layout_rules.h"
+#include "ui/solid_fill.h"
 #include "ui/svg_picture.h"
 #include "ui/ui_host.h"
 #include "ui/ui_text.h"
@@ -63,16 +64,10 @@ TransferDialog::TransferDialog(Session &session, UiHost &host, Port &port, int m
   progress_ = new QWidget(this);
   progress_->setObjectName(QStringLiteral("pictProgress"));
   progress_->setGeometry(14, 212, kWidth - 28, 16);
-  progress_->setAutoFillBackground(true);
-  QPalette trough = progress_->palette();
-  trough.setColor(QPalette::Window, QColor(0xE4, 0xE4, 0xE4));
-  progress_->setPalette(trough);
+  FillSolid(progress_, QColor(0xE4, 0xE4, 0xE4));
   percent_ = new QWidget(progress_);
   percent_->setObjectName(QStringLiteral("lblPercent"));
-  percent_->setAutoFillBackground(true);
-  QPalette fill = percent_->palette();
-  fill.setColor(QPalette::Window, QColor(0x1E, 0x5A, 0xC8));
-  percent_->setPalette(fill);
+  FillSolid(percent_, QColor(0x1E, 0x5A, 0xC8));
 
   const int buttonTop = kHeight - 44;
   ok_ = new QPushButton(tr("OK"), this);

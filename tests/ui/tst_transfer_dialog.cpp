@@ -6,13 +6,12 @@
 #include "image/decode.h"
 #include "image/default_image.h"
 #include "image/encode.h"
+#include "image/layout.h"
 #include "link/transfer.h"
 #include "sim/sim_port.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -25,6 +24,15 @@ using namespace kv508::testing;
 
 namespace {
 
+// The settings part of the image that a transfer carries.
+constexpr std::size_t kSettingsFirst = layout::kPlanFlags[0];
+constexpr std::size_t kSettingsEnd =
+    layout::kGroupIdSlots + layout::kGroupIdSlotCount * layout::kDirectorySlotStride;
+
+void Press(QDialog &d, const char *button) {
+  d.findChild<QPushButton *>(QLatin1String(button))->click();
+}
+
 struct SimFixture : WindowFixture {
   using WindowFixture::WindowFixture;
   bool StartWithRadio() {
@@ -33,24 +41,10 @@ struct SimFixture : WindowFixture {
     auto port = std::make_unique<sim::SimPort>(sim::SimPort::Pacing::Unpaced);
     radio = port.get();
     Window().ports().SetSimulatedRadio(std::move(port));
-    Window().findChild<QAction *>(QStringLiteral("mnuComSim"))->trigger();
+    Action("mnuComSim")->trigger();
     return true;
   }
   QDialog *Dialog() { return Window().findChild<QDialog *>(QStringLiteral("frmRadio")); }
-  // Presses OK; a dialog left open by a failure is closed, so the test goes on.
-  void RunToEnd(const char *command) {
-    RunWithDialog(command, [](QDialog &d) {
-      d.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-      if (d.isVisible())
-        d.findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
-    });
-  }
-  std::string Messages() const {
-    std::string all;
-    for (const auto &m : host.messages)
-      all += m.title + ": " + m.text + "\n";
-    return all;
-  }
   // Runs the command; once the dialog is up, inspects it and presses a button.
   void RunWithDialog(const char *command, std::function<void(QDialog &)> inDialog) {
     QTimer::singleShot(0, [this, inDialog] {
@@ -58,27 +52,29 @@ struct SimFixture : WindowFixture {
       QVERIFY(d);
       inDialog(*d);
     });
-    Window().findChild<QAction *>(QLatin1String(command))->trigger();
+    Action(command)->trigger();
+  }
+  // Presses OK; a dialog left open by a failure is closed, so the test goes on.
+  void RunToEnd(const char *command) {
+    RunWithDialog(command, [](QDialog &d) {
+      Press(d, "cmdOK");
+      if (d.isVisible())
+        Press(d, "cmdCancel");
+    });
   }
   sim::SimPort *radio = nullptr;
 };
-
-void Press(QDialog &d, const char *button) {
-  d.findChild<QPushButton *>(QLatin1String(button))->click();
-}
 
 // The radio's memory holding settings of its own.
 MemoryImage RadioMemoryWithDirectoryEntry() {
   RadioData data;
   BuildDefaultImage(data, 1);
   DecodeImage(data);
-  data.CHMMSID[1].Enable = true;
-  data.CHMMSID[1].TagName = "HARBOUR";
-  data.CHMMSID[1].Mmsid = "2111111110";
+  data.CHMMSID[1] = {.Enable = true, .TagName = "HARBOUR", .Mmsid = "2111111110"};
   (void)PrepareOutgoingImage(data, 1, false);
   MemoryImage memory = sim::RadioEngine::DefaultMemory();
-  for (int a = 2048; a < 20736; ++a)
-    memory[static_cast<std::size_t>(a)] = data.Image[static_cast<std::size_t>(a)];
+  std::copy(data.Image.begin() + kSettingsFirst, data.Image.begin() + kSettingsEnd,
+            memory.begin() + kSettingsFirst);
   return memory;
 }
 
@@ -91,9 +87,9 @@ private slots:
   void dialogLayout();
   void readFromRadio();
   void programToRadio();
-  void refusedRadioKeepsDialogOpen();
+  void failedConnectionKeepsDialogOpen_data();
+  void failedConnectionKeepsDialogOpen();
   void cancelWhileBusy();
-  void missingPortSaysSo();
   void clearMarksDataChanged();
 };
 
@@ -139,7 +135,7 @@ void TransferDialogTest::dialogLayout() {
 }
 
 void TransferDialogTest::readFromRadio() {
-  SimFixture f("[model1]\nuse=1\natis=True\n", "/D");
+  SimFixture f(kAtisIni, "/D");
   QVERIFY(f.StartWithRadio());
   f.radio->Engine().Memory() = RadioMemoryWithDirectoryEntry();
   f.S().data.Image[300] = 0x5A; // a byte a read keeps
@@ -156,7 +152,7 @@ void TransferDialogTest::readFromRadio() {
   });
   QVERIFY(monitorShown);
   QVERIFY(!f.Dialog());
-  QVERIFY2(f.host.messages.back().text == "Complete!!", f.Messages().c_str());
+  QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
   QCOMPARE(f.host.messages.back().icon, Icon::Information);
   QVERIFY(std::find(f.host.monitor.begin(), f.host.monitor.end(), "radio reading...") !=
           f.host.monitor.end());
@@ -177,20 +173,18 @@ void TransferDialogTest::readFromRadio() {
 void TransferDialogTest::programToRadio() {
   SimFixture f;
   QVERIFY(f.StartWithRadio());
-  f.S().data.CHMMSID[1].Enable = true;
-  f.S().data.CHMMSID[1].TagName = "PILOT";
-  f.S().data.CHMMSID[1].Mmsid = "3160000010";
+  f.S().data.CHMMSID[1] = {.Enable = true, .TagName = "PILOT", .Mmsid = "3160000010"};
   f.S().state.DataChanged = true;
   f.RunToEnd("Program");
   QVERIFY(!f.Dialog());
-  QVERIFY2(f.host.messages.back().text == "Complete!!", f.Messages().c_str());
+  QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
   const MemoryImage &radio = f.radio->Engine().Memory();
   const MemoryImage &image = f.S().data.Image;
-  for (int a = 2048; a < 20736; ++a) {
-    if (radio[static_cast<std::size_t>(a)] != image[static_cast<std::size_t>(a)])
-      QFAIL(qPrintable(QStringLiteral("byte %1 differs").arg(a)));
-  }
-  QCOMPARE(std::string(reinterpret_cast<const char *>(&radio[112]), 6), std::string("QZ318R"));
+  QVERIFY(std::equal(radio.begin() + kSettingsFirst, radio.begin() + kSettingsEnd,
+                     image.begin() + kSettingsFirst));
+  QCOMPARE(std::string(reinterpret_cast<const char *>(&radio[layout::kProductCode]),
+                       layout::kProductCodeLength),
+           std::string("QZ318R"));
   QVERIFY(f.S().state.DataChanged); // programming does not change it
 
   // What was programmed reads back.
@@ -200,10 +194,20 @@ void TransferDialogTest::programToRadio() {
   QVERIFY(f.S().data.CHMMSID[1].Enable);
 }
 
-void TransferDialogTest::refusedRadioKeepsDialogOpen() {
+void TransferDialogTest::failedConnectionKeepsDialogOpen_data() {
+  QTest::addColumn<bool>("missingPort");
+  QTest::newRow("radio refuses the model") << false;
+  QTest::newRow("no such port") << true;
+}
+
+void TransferDialogTest::failedConnectionKeepsDialogOpen() {
+  QFETCH(bool, missingPort);
   SimFixture f;
   QVERIFY(f.StartWithRadio());
-  f.radio->Engine().Faults().wrongProductCode = true;
+  if (missingPort)
+    f.Action("mnuCom_15")->trigger();
+  else
+    f.radio->Engine().Faults().wrongProductCode = true;
   f.S().state.CurrentFilePath = "/data/keep.dat";
   const MemoryImage before = f.S().data.Image;
   bool stayedOpen = false;
@@ -215,11 +219,19 @@ void TransferDialogTest::refusedRadioKeepsDialogOpen() {
     Press(d, "cmdCancel");
   });
   QVERIFY(stayedOpen);
-  QCOMPARE(f.host.messages.back().text, std::string("ModelType Error !!"));
-  QCOMPARE(f.host.messages.back().title, std::string("Read from Radio"));
   QVERIFY(f.S().data.Image == before);
   QCOMPARE(f.S().state.CurrentFilePath, std::string("/data/keep.dat"));
   QVERIFY(!f.S().state.Busy);
+  if (!missingPort) {
+    QCOMPARE(f.host.messages.back().text, std::string("ModelType Error !!"));
+    QCOMPARE(f.host.messages.back().title, std::string("Read from Radio"));
+    return;
+  }
+  // The link's own message, then why the port would not open.
+  QCOMPARE(f.host.messages.size(), std::size_t(2));
+  QCOMPARE(f.host.messages[0].text, std::string("port inicialize error!!"));
+  QCOMPARE(f.host.messages[1].title, std::string("Read from Radio"));
+  QVERIFY(f.host.messages[1].text.rfind("There is no serial port COM16 on this computer.", 0) == 0);
 }
 
 void TransferDialogTest::cancelWhileBusy() {
@@ -231,10 +243,8 @@ void TransferDialogTest::cancelWhileBusy() {
   bool closeRefused = false;
   f.host.onYield = [&] {
     // Once the block reads are under way the user keeps pressing Cancel.
-    if (f.host.progress.empty() || f.host.progress.back() < 10)
-      return;
     QDialog *d = f.Dialog();
-    if (!d)
+    if (f.host.progress.empty() || f.host.progress.back() < 10 || !d)
       return;
     if (!cancelled)
       closeRefused = !d->close();
@@ -249,25 +259,7 @@ void TransferDialogTest::cancelWhileBusy() {
   QVERIFY(std::find(texts.begin(), texts.end(), "Complete!!") == texts.end());
   QVERIFY(f.S().data.Image == before);
   QVERIFY(f.S().state.DataChanged); // no read happened
-  QVERIFY2(f.radio->Engine().Counters().cancels == 1, f.Messages().c_str());
-}
-
-void TransferDialogTest::missingPortSaysSo() {
-  SimFixture f;
-  QVERIFY(f.Start());
-  f.Window().findChild<QAction *>(QStringLiteral("mnuCom_15"))->trigger();
-  bool stayedOpen = false;
-  f.RunWithDialog("mnuTransferRead", [&](QDialog &d) {
-    Press(d, "cmdOK");
-    stayedOpen = d.isVisible();
-    Press(d, "cmdCancel");
-  });
-  QVERIFY(stayedOpen);
-  // The link's own message, then why the port would not open.
-  QVERIFY2(f.host.messages.size() == 2, f.Messages().c_str());
-  QCOMPARE(f.host.messages[0].text, std::string("port inicialize error!!"));
-  QCOMPARE(f.host.messages[1].title, std::string("Read from Radio"));
-  QVERIFY(f.host.messages[1].text.rfind("There is no serial port COM16 on this computer.", 0) == 0);
+  QCOMPARE(f.radio->Engine().Counters().cancels, std::uint64_t(1));
 }
 
 void TransferDialogTest::clearMarksDataChanged() {
@@ -275,9 +267,8 @@ void TransferDialogTest::clearMarksDataChanged() {
   QVERIFY(f.StartWithRadio());
   QString caption;
   QTimer::singleShot(0, [&] {
-    QDialog *d = f.Dialog();
-    caption = d->windowTitle();
-    Press(*d, "cmdOK");
+    caption = f.Dialog()->windowTitle();
+    Press(*f.Dialog(), "cmdOK");
   });
   QVERIFY(f.Window().RunTransfer(kClearWaypoint));
   QCOMPARE(caption, QStringLiteral("Clear WayPoint Directory"));

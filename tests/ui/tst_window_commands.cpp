@@ -8,7 +8,6 @@
 #include "ui/screen_area.h"
 #include "ui/ui_text.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -18,31 +17,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <fstream>
-
 using namespace kv508;
 using namespace kv508::testing;
-
-namespace {
-
-QAction *Action(ui::MainWindow &w, const char *name) {
-  return w.findChild<QAction *>(QLatin1String(name));
-}
-
-std::string ReadAll(const QString &path) {
-  QFile file(path);
-  file.open(QIODevice::ReadOnly);
-  return file.readAll().toStdString();
-}
-
-// Two destination images that differ in one byte the decoder keeps.
-MemoryImage DestinationImage(std::uint8_t marker) {
-  MemoryImage image = DefaultImageBytes();
-  image[20000] = marker;
-  return image;
-}
-
-} // namespace
 
 class WindowCommandsTest : public QObject {
   Q_OBJECT
@@ -53,19 +29,17 @@ private slots:
   void openSettingsFile();
   void imageCommandsOnlyInDebugMode_data();
   void imageCommandsOnlyInDebugMode();
-  void imageOpenRefusesWrongLength();
   void serialPortMenu();
   void helpAndAbout();
 };
 
 void WindowCommandsTest::newResetsAfterItsTimer() {
-  WindowFixture f;
-  QVERIFY(f.Start());
+  KV508_START_WINDOW(f);
   f.S().data.CHMMSID[3].Enable = true;
   f.S().data.CHMMSID[3].TagName = "TEST";
   f.S().state.DataChanged = true;
   f.S().state.CurrentFilePath = "/tmp/x.dat";
-  Action(f.Window(), "mnuFileNew")->trigger();
+  f.Action("mnuFileNew")->trigger();
   QVERIFY(f.S().state.DataChanged); // deferred by its timer
   QTRY_VERIFY(!f.S().state.DataChanged);
   QVERIFY(!f.S().data.CHMMSID[3].Enable);
@@ -77,10 +51,8 @@ void WindowCommandsTest::newResetsAfterItsTimer() {
 }
 
 void WindowCommandsTest::modelChange() {
-  WindowFixture f("[model1]\nuse=1\natis=True\n[model2]\nuse=1\natis=False\n");
-  QVERIFY(f.Start());
+  KV508_START_WINDOW(f, kTwoModelsIni);
   ui::MainWindow &w = f.Window();
-
   w.ChangeModel(0); // the model in use: nothing happens
   QVERIFY(f.host.messages.empty());
 
@@ -92,14 +64,13 @@ void WindowCommandsTest::modelChange() {
   QCOMPARE(f.S().model.ModelVariant, 1);
   QVERIFY(f.settings.Values().empty());
 
-  f.host.answers.push_back(Answer::Ok);
-  f.S().state.DataChanged = true;
-  Action(w, "mnuModel_1")->trigger();
+  f.ChangeDataAndAnswer(Answer::Ok);
+  f.Action("mnuModel_1")->trigger();
   QCOMPARE(f.S().model.ModelVariant, 2);
   QVERIFY(!f.S().model.AtisCapable);
   QCOMPARE(f.S().state.TitleText, std::string("PC Program for Unknown model"));
   QCOMPARE(f.settings.Get("Settings", "lastmodel", ""), std::string("2"));
-  QVERIFY(Action(w, "mnuModel_1")->isChecked() && !Action(w, "mnuModel_0")->isChecked());
+  QVERIFY(f.Action("mnuModel_1")->isChecked() && !f.Action("mnuModel_0")->isChecked());
   QTRY_VERIFY(!f.S().state.DataChanged);
   QVERIFY(!ui::FindNodeByKey(w.tree(), QStringLiteral("ATIS")));
   QCOMPARE(w.windowTitle(), QStringLiteral("KV508  PC Program for Unknown model"));
@@ -107,44 +78,46 @@ void WindowCommandsTest::modelChange() {
 
 void WindowCommandsTest::destinationChange() {
   WindowFixture f;
-  f.folder.WriteBytes(QStringLiteral("usaa_07D0.ini"), DestinationImage(0x11));
-  f.folder.WriteBytes(QStringLiteral("EURO_07D0.ini"), DestinationImage(0x22));
+  // Two destination images that differ in one byte the decoder keeps.
+  MemoryImage image = DefaultImageBytes();
+  image[20000] = 0x11;
+  f.folder.WriteBytes(QStringLiteral("usaa_07D0.ini"), image);
+  image[20000] = 0x22;
+  f.folder.WriteBytes(QStringLiteral("EURO_07D0.ini"), image);
   QVERIFY(f.Start());
-  ui::MainWindow &w = f.Window();
   // The stored default "usaa" is loaded at start-up.
-  QCOMPARE(Action(w, "mnuDst_0")->text(), QStringLiteral("EURO"));
-  QCOMPARE(Action(w, "mnuDst_1")->text(), QStringLiteral("USAA"));
-  QVERIFY(!Action(w, "mnuDst_2")->isVisible());
-  QVERIFY(Action(w, "mnuDst_1")->isChecked());
+  QCOMPARE(f.Action("mnuDst_0")->text(), QStringLiteral("EURO"));
+  QCOMPARE(f.Action("mnuDst_1")->text(), QStringLiteral("USAA"));
+  QVERIFY(!f.Action("mnuDst_2")->isVisible());
+  QVERIFY(f.Action("mnuDst_1")->isChecked());
   QCOMPARE(f.S().data.Image[20000], 0x11);
-  QVERIFY(w.findChild<QMenu *>(QStringLiteral("mnuDestination"))->isEnabled());
+  QVERIFY(f.Window().findChild<QMenu *>(QStringLiteral("mnuDestination"))->isEnabled());
 
   f.S().state.DataChanged = true;
-  Action(w, "mnuDst_0")->trigger(); // the question is cancelled
+  f.Action("mnuDst_0")->trigger(); // the question is cancelled
   QCOMPARE(f.host.messages.back().text, std::string("Do you want to change to EURO?"));
   QCOMPARE(f.S().data.Image[20000], 0x11);
-  QVERIFY(Action(w, "mnuDst_1")->isChecked() && !Action(w, "mnuDst_0")->isChecked());
+  QVERIFY(f.Action("mnuDst_1")->isChecked() && !f.Action("mnuDst_0")->isChecked());
   QVERIFY(f.S().state.DataChanged);
 
   f.host.answers.push_back(Answer::Ok);
-  Action(w, "mnuDst_0")->trigger();
+  f.Action("mnuDst_0")->trigger();
   QCOMPARE(f.S().data.Image[20000], 0x22);
-  QVERIFY(Action(w, "mnuDst_0")->isChecked() && !Action(w, "mnuDst_1")->isChecked());
+  QVERIFY(f.Action("mnuDst_0")->isChecked() && !f.Action("mnuDst_1")->isChecked());
   QCOMPARE(f.settings.Get("IniFilePath", "IniFileName_1", ""), std::string("EURO"));
   QVERIFY(!f.S().state.DataChanged);
-  QVERIFY(w.isEnabled());
+  QVERIFY(f.Window().isEnabled());
 
   // The checked entry reloads without a question.
   const std::size_t asked = f.host.messages.size();
   f.S().data.Image[20000] = 0;
-  Action(w, "mnuDst_0")->trigger();
+  f.Action("mnuDst_0")->trigger();
   QCOMPARE(f.host.messages.size(), asked);
   QCOMPARE(f.S().data.Image[20000], 0x22);
 }
 
 void WindowCommandsTest::openSettingsFile() {
-  WindowFixture f;
-  QVERIFY(f.Start());
+  KV508_START_WINDOW(f);
   ui::MainWindow &w = f.Window();
   f.S().data.ChannelGroups[0].Enable = true;
   f.S().data.ChannelGroups[0].StatusName = "HOME";
@@ -158,7 +131,7 @@ void WindowCommandsTest::openSettingsFile() {
   w.SelectNodeByKey(QStringLiteral("SM"));
   f.S().state.DataChanged = true;
   f.dialogs.openAnswers.push_back(path);
-  Action(w, "Open")->trigger(); // the toolbar button runs the menu entry
+  f.Action("Open")->trigger(); // the toolbar button runs the menu entry
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("open:dat files(*.dat);;All files(*.*)"));
   QCOMPARE(f.S().data.ChannelGroups[0].StatusName, std::string("HOME"));
   QCOMPARE(w.windowTitle(), QStringLiteral("KV508  PC Program for TR4100/TR4300 - boat.dat"));
@@ -171,7 +144,7 @@ void WindowCommandsTest::openSettingsFile() {
            QStringLiteral("Memory ID2[Enable]"));
 
   // A cancelled dialog changes nothing and leaves the command incomplete.
-  Action(w, "mnuFileOpen")->trigger();
+  f.Action("mnuFileOpen")->trigger();
   QVERIFY(f.S().state.OperationIncomplete);
 }
 
@@ -187,8 +160,7 @@ void WindowCommandsTest::imageCommandsOnlyInDebugMode_data() {
 void WindowCommandsTest::imageCommandsOnlyInDebugMode() {
   QFETCH(QString, arguments);
   QFETCH(bool, enabled);
-  WindowFixture f("[model1]\nuse=1\natis=True\n", arguments.toStdString());
-  QVERIFY(f.Start());
+  KV508_START_WINDOW(f, kAtisIni, arguments.toStdString());
   ui::MainWindow &w = f.Window();
   w.show();
   QApplication::setActiveWindow(&w);
@@ -212,6 +184,18 @@ void WindowCommandsTest::imageCommandsOnlyInDebugMode() {
   QCOMPARE(static_cast<std::uint8_t>(bytes[0]), 0x07);
   QCOMPARE(static_cast<std::uint8_t>(bytes[1]), 0xD0);
 
+  // An image of the wrong length is refused and changes nothing.
+  f.folder.WriteText(QStringLiteral("short.hex"), std::string(100, '\x07'));
+  const MemoryImage before = f.S().data.Image;
+  f.dialogs.openAnswers.push_back(f.folder.File(QStringLiteral("short.hex")));
+  w.OpenImageCommand();
+  QCOMPARE(f.host.messages.back().text, std::string("bad file!!"));
+  QCOMPARE(f.host.messages.back().icon, Icon::Critical);
+  QVERIFY(f.S().data.Image == before);
+  QVERIFY(f.S().state.DataChanged);
+  QVERIFY(f.S().state.CurrentFilePath.empty());
+  QVERIFY(w.isEnabled());
+
   f.S().data.CHMMSID[1].TagName = "CHANGED";
   f.dialogs.openAnswers.push_back(image);
   QTest::keyClick(&w.tree(), Qt::Key_F2, Qt::ControlModifier);
@@ -225,40 +209,23 @@ void WindowCommandsTest::imageCommandsOnlyInDebugMode() {
   QVERIFY(f.S().state.OperationIncomplete);
 }
 
-void WindowCommandsTest::imageOpenRefusesWrongLength() {
-  WindowFixture f("[model1]\nuse=1\natis=True\n", "/D");
-  QVERIFY(f.Start());
-  f.folder.WriteText(QStringLiteral("short.hex"), std::string(100, '\x07'));
-  f.S().state.DataChanged = true;
-  const MemoryImage before = f.S().data.Image;
-  f.dialogs.openAnswers.push_back(f.folder.File(QStringLiteral("short.hex")));
-  f.Window().OpenImageCommand();
-  QCOMPARE(f.host.messages.back().text, std::string("bad file!!"));
-  QCOMPARE(f.host.messages.back().icon, Icon::Critical);
-  QVERIFY(f.S().data.Image == before);
-  QVERIFY(f.S().state.DataChanged);
-  QVERIFY(f.S().state.CurrentFilePath.empty());
-  QVERIFY(f.Window().isEnabled());
-}
-
 void WindowCommandsTest::serialPortMenu() {
-  WindowFixture f;
-  QVERIFY(f.Start());
+  KV508_START_WINDOW(f);
   ui::MainWindow &w = f.Window();
-  QCOMPARE(Action(w, "mnuCom_0")->text().left(5), QStringLiteral("COM&1"));
-  QCOMPARE(Action(w, "mnuCom_15")->text().left(5), QStringLiteral("COM16"));
-  Action(w, "mnuCom_4")->trigger();
+  QCOMPARE(f.Action("mnuCom_0")->text().left(5), QStringLiteral("COM&1"));
+  QCOMPARE(f.Action("mnuCom_15")->text().left(5), QStringLiteral("COM16"));
+  f.Action("mnuCom_4")->trigger();
   QCOMPARE(f.S().ComPort, 5);
   QCOMPARE(f.settings.Get("ComPath", "ComNum", ""), std::string("5"));
-  QVERIFY(Action(w, "mnuCom_4")->isChecked() && !Action(w, "mnuCom_0")->isChecked());
+  QVERIFY(f.Action("mnuCom_4")->isChecked() && !f.Action("mnuCom_0")->isChecked());
 
-  Action(w, "mnuComSim")->trigger();
+  f.Action("mnuComSim")->trigger();
   QVERIFY(w.portChoice().source == ui::PortSource::Simulated);
-  QVERIFY(Action(w, "mnuComSim")->isChecked() && !Action(w, "mnuCom_4")->isChecked());
+  QVERIFY(f.Action("mnuComSim")->isChecked() && !f.Action("mnuCom_4")->isChecked());
   QCOMPARE(f.settings.Get("ComPath", "ComSource", ""), std::string("sim"));
 
   f.dialogs.device = QStringLiteral("/dev/ttyS7");
-  Action(w, "mnuComDevice")->trigger();
+  f.Action("mnuComDevice")->trigger();
   QVERIFY(w.portChoice().source == ui::PortSource::Device);
   QCOMPARE(f.settings.Get("ComPath", "ComDevice", ""), std::string("/dev/ttyS7"));
 
@@ -275,27 +242,25 @@ void WindowCommandsTest::helpAndAbout() {
   {
     WindowFixture f; // no help page in the folder
     QVERIFY(f.Start());
-    QVERIFY(!Action(f.Window(), "mnuHelpContents")->isEnabled());
+    QVERIFY(!f.Action("mnuHelpContents")->isEnabled());
     f.Window().HelpContents();
     QCOMPARE(f.host.messages.back().text,
              std::string("Unable to display Help Contents. There is no Help associated with this "
                          "project."));
     QCOMPARE(f.host.messages.back().icon, Icon::Information);
   }
-  WindowFixture f("[model1]\nuse=1\natis=0\n");
+  WindowFixture f(kNoAtisIni);
   QDir(f.folder.File(QString())).mkpath(QStringLiteral("help"));
   f.folder.WriteText(QStringLiteral("help/KV508_NA.html"),
                      "<html><body><h1 id=\"1001\">Contents</h1><p>guide</p>"
                      "<h2 id=\"1012\">Transfer</h2></body></html>");
   QVERIFY(f.Start());
-  QVERIFY(Action(f.Window(), "mnuHelpContents")->isEnabled());
-  Action(f.Window(), "mnuHelpContents")->trigger();
-  auto *browser = qApp->findChild<QTextBrowser *>(QStringLiteral("txtHelp"));
-  if (!browser) {
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-      if ((browser = top->findChild<QTextBrowser *>(QStringLiteral("txtHelp"))))
-        break;
-    }
+  QVERIFY(f.Action("mnuHelpContents")->isEnabled());
+  f.Action("mnuHelpContents")->trigger();
+  QTextBrowser *browser = nullptr;
+  for (QWidget *top : QApplication::topLevelWidgets()) {
+    if ((browser = top->findChild<QTextBrowser *>(QStringLiteral("txtHelp"))))
+      break;
   }
   QVERIFY(browser);
   QCOMPARE(browser->source().fileName(), QStringLiteral("KV508_NA.html"));
@@ -310,7 +275,7 @@ void WindowCommandsTest::helpAndAbout() {
                 .startsWith(QStringLiteral("Version ")));
     about->close();
   });
-  Action(f.Window(), "mnuHelpAbout")->trigger();
+  f.Action("mnuHelpAbout")->trigger();
 }
 
 QTEST_MAIN(WindowCommandsTest)

@@ -1,6 +1,5 @@
 #include "ui_test_support.h"
 
-#include "image/decode.h"
 #include "image/default_image.h"
 
 #include <QFile>
@@ -8,23 +7,33 @@
 
 namespace kv508::testing {
 
+namespace {
+
+QString NextAnswer(std::deque<QString> &answers) {
+  if (answers.empty())
+    return {};
+  QString answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+void WriteFile(const QString &path, const char *data, std::size_t size) {
+  QFile file(path);
+  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  file.write(data, static_cast<qint64>(size));
+}
+
+} // namespace
+
 QString ScriptedDialogs::OpenFileName(QWidget *, const QString &filter, const QString &) {
   asked << QStringLiteral("open:") + filter;
-  if (openAnswers.empty())
-    return {};
-  QString answer = openAnswers.front();
-  openAnswers.pop_front();
-  return answer;
+  return NextAnswer(openAnswers);
 }
 
 QString ScriptedDialogs::SaveFileName(QWidget *, const QString &filter, const QString &,
                                       const QString &) {
   asked << QStringLiteral("save:") + filter;
-  if (saveAnswers.empty())
-    return {};
-  QString answer = saveAnswers.front();
-  saveAnswers.pop_front();
-  return answer;
+  return NextAnswer(saveAnswers);
 }
 
 bool ScriptedDialogs::SetUpPrinter(QWidget *, QPrinter &p) {
@@ -43,6 +52,12 @@ MemoryImage DefaultImageBytes() {
   return data.Image;
 }
 
+std::string ReadAll(const QString &path) {
+  QFile file(path);
+  file.open(QIODevice::ReadOnly);
+  return file.readAll().toStdString();
+}
+
 ProgramFolder::ProgramFolder() { dir_.setAutoRemove(true); }
 
 std::filesystem::path ProgramFolder::Path() const {
@@ -52,15 +67,11 @@ std::filesystem::path ProgramFolder::Path() const {
 QString ProgramFolder::File(const QString &name) const { return dir_.filePath(name); }
 
 void ProgramFolder::WriteText(const QString &name, const std::string &text) const {
-  QFile file(File(name));
-  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-  file.write(text.data(), static_cast<qint64>(text.size()));
+  WriteFile(File(name), text.data(), text.size());
 }
 
 void ProgramFolder::WriteBytes(const QString &name, const MemoryImage &image) const {
-  QFile file(File(name));
-  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-  file.write(reinterpret_cast<const char *>(image.data()), static_cast<qint64>(image.size()));
+  WriteFile(File(name), reinterpret_cast<const char *>(image.data()), image.size());
 }
 
 WindowFixture::WindowFixture(const std::string &globalIni, const std::string &args)
@@ -77,14 +88,19 @@ bool WindowFixture::Start() {
   return window->StartUp();
 }
 
+void WindowFixture::ChangeDataAndAnswer(Answer answer) {
+  S().state.DataChanged = true;
+  host.answers.push_back(answer);
+}
+
 QStringList TreeOutline(QTreeWidget &tree) {
+  static const QStringList kLeafParents = {QStringLiteral("PU"), QStringLiteral("PI"),
+                                           QStringLiteral("PC"), QStringLiteral("SM"),
+                                           QStringLiteral("SG"), QStringLiteral("ExpChannel")};
   QStringList lines;
   const std::function<void(QTreeWidgetItem *, int)> walk = [&](QTreeWidgetItem *item, int depth) {
     lines << QString(depth * 2, QLatin1Char(' ')) + item->text(0);
-    const QString key = item->data(0, Qt::UserRole).toString();
-    if (key == QLatin1String("PU") || key == QLatin1String("PI") || key == QLatin1String("PC") ||
-        key == QLatin1String("SM") || key == QLatin1String("SG") ||
-        key == QLatin1String("ExpChannel"))
+    if (kLeafParents.contains(item->data(0, Qt::UserRole).toString()))
       return;
     for (int i = 0; i < item->childCount(); ++i)
       walk(item->child(i), depth + 1);

@@ -8,15 +8,24 @@
 #include "ui/main_window.h"
 #include "ui/ui_dialogs.h"
 
+#include <QAction>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <deque>
 #include <functional>
 #include <memory>
 #include <string>
 
+class QTreeWidget;
+
 namespace kv508::testing {
+
+// global.ini texts: model 1 with and without ATIS, and models 1 and 2.
+inline const std::string kAtisIni = "[model1]\nuse=1\natis=True\n";
+inline const std::string kNoAtisIni = "[model1]\nuse=1\natis=False\n";
+inline const std::string kTwoModelsIni = kAtisIni + "[model2]\nuse=1\natis=False\n";
 
 class ScriptedDialogs : public ui::UiDialogs {
 public:
@@ -35,6 +44,8 @@ public:
 // A default image of model 1 with its identifier at both ends.
 MemoryImage DefaultImageBytes();
 
+std::string ReadAll(const QString &path);
+
 class ProgramFolder {
 public:
   ProgramFolder();
@@ -48,13 +59,15 @@ private:
 };
 
 struct WindowFixture {
-  // global.ini offering model 1 with ATIS unless told otherwise.
-  explicit WindowFixture(const std::string &globalIni = "[model1]\nuse=1\natis=True\n",
+  explicit WindowFixture(const std::string &globalIni = kAtisIni,
                          const std::string &arguments = "");
   // Runs the start-up sequence; false when it ended the program.
   bool Start();
   ui::MainWindow &Window() { return *window; }
   Session &S() { return window->session(); }
+  QAction *Action(const char *name) { return window->findChild<QAction *>(QLatin1String(name)); }
+  // Marks the data changed and scripts the answer to the next question.
+  void ChangeDataAndAnswer(Answer answer);
 
   FakeHost host;
   MemoryUserSettings settings;
@@ -63,6 +76,12 @@ struct WindowFixture {
   std::string arguments;
   std::unique_ptr<ui::MainWindow> window;
 };
+
+// Declares the fixture `f` over a global.ini and arguments and runs start-up,
+// failing the test when start-up ended the program.
+#define KV508_START_WINDOW(f, ...)                                                                 \
+  WindowFixture f{__VA_ARGS__};                                                                    \
+  QVERIFY(f.Start())
 
 // The texts of the tree in order, children indented by two blanks per level,
 // children of channel groups and directories left out.
