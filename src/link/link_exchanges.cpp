@@ -118,38 +118,25 @@ bool Link::SyncCommand() {
   return true;
 }
 
+bool Link::Arrived(WaitOutcome outcome) {
+  if (outcome == WaitOutcome::Cancelled)
+    Error("cancel!!");
+  else if (outcome == WaitOutcome::TimedOut)
+    Error("time out!!");
+  return outcome == WaitOutcome::Done;
+}
+
 Link::StatusReply Link::ReceiveStatus() {
   std::string head;
-  switch (ReceiveText(6, 10, head)) {
-  case WaitOutcome::Done:
-    if (head != "#CEPSD") {
-      SendLine("#CMDUN");
-      return StatusReply::Failed;
-    }
-    break;
-  case WaitOutcome::Cancelled:
-    Error("cancel!!");
+  if (!Arrived(ReceiveText(6, 10, head)))
     return StatusReply::Failed;
-  case WaitOutcome::TimedOut:
-    Error("time out!!");
-    return StatusReply::Failed;
-  default:
+  if (head != "#CEPSD") {
+    SendLine("#CMDUN");
     return StatusReply::Failed;
   }
-
   std::string rest;
-  switch (ReceiveLineText(10, rest)) {
-  case WaitOutcome::Done:
-    break;
-  case WaitOutcome::Cancelled:
-    Error("cancel!!");
+  if (!Arrived(ReceiveLineText(10, rest)))
     return StatusReply::Failed;
-  case WaitOutcome::TimedOut:
-    Error("time out!!");
-    return StatusReply::Failed;
-  default:
-    return StatusReply::Failed;
-  }
   if (!VerifyChecksum("#CEPSD" + rest)) {
     SendLine("#CMDSM");
     return StatusReply::Failed;
@@ -228,34 +215,19 @@ void Link::ReceiveData(std::uint8_t *buffer, int address, int length) {
   CancelRequested = false;
 
   std::string head;
-  switch (ReceiveText(6, 10, head)) {
-  case WaitOutcome::Done:
-    if (head != "#CEPDT") {
-      SendLine("#CMDER");
-      ExchangeFailed = true; // the echo of "#CMDER" must not pass for success
-      return;
-    }
-    break;
-  case WaitOutcome::Cancelled:
-    Error("cancel!!");
+  if (!Arrived(ReceiveText(6, 10, head)))
     return;
-  case WaitOutcome::TimedOut:
-    Error("time out!!");
-    return;
-  default:
+  if (head != "#CEPDT") {
+    SendLine("#CMDER");
+    ExchangeFailed = true; // the echo of "#CMDER" must not pass for success
     return;
   }
-
   std::string rest;
-  switch (ReceiveLineText(10, rest)) {
-  case WaitOutcome::Done:
-    break;
-  case WaitOutcome::TimedOut:
-    Error("time out!!");
+  const WaitOutcome restOutcome = ReceiveLineText(10, rest);
+  if (restOutcome == WaitOutcome::Cancelled)
+    return; // a cancel in the data line ends without a message
+  if (!Arrived(restOutcome))
     return;
-  default:
-    return;
-  }
   if (!VerifyChecksum("#CEPDT" + rest)) {
     SendLine("#CMDSM");
     ExchangeFailed = true;

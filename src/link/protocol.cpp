@@ -180,30 +180,14 @@ WaitOutcome Link::ReceiveText(int count, int seconds, std::string &text) {
 }
 
 WaitOutcome Link::ReceiveLine(int seconds, std::string &text) {
-  text.clear();
-  const std::int64_t deadline = Deadline(seconds * 1000);
-  bool afterCr = false;
-  for (;;) {
-    std::uint8_t byte;
-    if (PollByte(deadline, byte)) {
-      if (afterCr)
-        return byte == kLf ? WaitOutcome::Done : WaitOutcome::WrongReply;
-      if (byte == kCr) {
-        afterCr = true;
-      } else {
-        if (text.size() >= kMaxReplyLine)
-          return WaitOutcome::WrongReply;
-        text += static_cast<char>(byte);
-      }
-    }
-    if (CancelRequested)
-      return WaitOutcome::Cancelled;
-    if (Expired(deadline))
-      return WaitOutcome::TimedOut;
-  }
+  return ReceiveUntilCrLf(seconds, text, true);
 }
 
 WaitOutcome Link::ReceiveLineText(int seconds, std::string &text) {
+  return ReceiveUntilCrLf(seconds, text, false);
+}
+
+WaitOutcome Link::ReceiveUntilCrLf(int seconds, std::string &text, bool lfRightAfterCr) {
   text.clear();
   const std::int64_t deadline = Deadline(seconds * 1000);
   bool afterCr = false;
@@ -213,6 +197,8 @@ WaitOutcome Link::ReceiveLineText(int seconds, std::string &text) {
       if (afterCr) {
         if (byte == kLf)
           return WaitOutcome::Done;
+        if (lfRightAfterCr)
+          return WaitOutcome::WrongReply;
       } else if (byte == kCr) {
         afterCr = true;
       } else {

@@ -122,6 +122,11 @@ private:
   bool PollByte(std::int64_t deadline, std::uint8_t &byte);
   bool Expired(std::int64_t deadline);
   std::int64_t Deadline(int ms);
+  // A line up to CR LF; with lfRightAfterCr any other byte after the CR is a wrong
+  // reply, else such bytes are passed over.
+  WaitOutcome ReceiveUntilCrLf(int seconds, std::string &text, bool lfRightAfterCr);
+  // True when the wait got its reply; a cancel or a time-out is told to the user.
+  bool Arrived(WaitOutcome outcome);
   void Write(const Bytes &bytes);
   bool OpenPort(const char *settings);
   const char *WorkingSettings() const;

@@ -3,10 +3,12 @@
 #include "image/decode.h"
 #include "image/default_image.h"
 #include "image/encode.h"
+#include "image/layout.h"
 #include "link/protocol.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace kv508 {
@@ -14,8 +16,8 @@ namespace kv508 {
 namespace {
 
 constexpr const char *kProductCode = "QZ318R";
-constexpr int kProductCodeAddress = 112;
-constexpr int kProductCodeLength = 6;
+constexpr int kProductCodeAddress = layout::kProductCode;
+constexpr int kProductCodeLength = layout::kProductCodeLength;
 
 // The radio's memory areas that the clear modes fill (inclusive addresses).
 struct Area {
@@ -24,17 +26,21 @@ struct Area {
 };
 constexpr Area kDscLog{26880, 30975};
 constexpr Area kDistressLog{30976, 32703};
-constexpr Area kIndividualDirectory{18176, 19455};
-constexpr Area kGroupDirectory{20224, 20735};
+constexpr int kIndividualDirectoryEnd =
+    layout::kMemoryIdSlots + layout::kMemoryIdSlotCount * layout::kDirectorySlotStride;
+constexpr Area kIndividualDirectory{layout::kMemoryIdSlots, kIndividualDirectoryEnd - 1};
+constexpr Area kGroupDirectory{layout::kGroupIdSlots,
+                               layout::kGroupIdSlots +
+                                   layout::kGroupIdSlotCount *layout::kDirectorySlotStride - 1};
 constexpr Area kWaypointDirectory{20736, 24191};
 constexpr Area kWaypointZeroes{20736, 20835};
 constexpr Area kDscTxLog{25344, 26879};
-constexpr Area kMmsiData{416, 420};
-constexpr int kMmsiLastByte = 421;
+constexpr Area kMmsiData{layout::kUserMmsi, layout::kUserMmsi + layout::kBcdLength - 1};
+constexpr int kMmsiLastByte = layout::kUserMmsiCount;
 
 // The highest block address of the programming plan, and the clear-all loop's first.
 constexpr int kWriteAllLast = 20736;
-constexpr int kClearAllFirst = 18176;
+constexpr int kClearAllFirst = layout::kMemoryIdSlots;
 
 void Fill(MemoryImage &image, Area area, std::uint8_t value) {
   std::fill(image.begin() + area.first, image.begin() + area.last + 1, value);
@@ -393,41 +399,29 @@ void TransferSession::ClearRadioData(int mode) {
 }
 
 void TransferSession::WriteRange(int first, int last) {
-  Link &link = *link_;
-  if (!link.EnsurePortOpen()) {
-    link.ExchangeFailed = true;
-    return;
-  }
-  ShowProgress(0);
-  for (int address = 0; address <= ImageLastIndex; address += kBlockSize) {
-    session_.host.Yield();
-    ShowProgress(Percent(address, ImageLastIndex));
-    if (address >= first && address <= last) {
-      link.WriteBlock(address, kBlockSize);
-      if (link.ExchangeFailed || link.CancelRequested)
-        break;
-    } else {
-      session_.host.Pause(10);
-    }
-    if (link.CancelRequested)
-      break;
-  }
-  FinishWriteLoop("Program to Radio");
+  WriteBlocks(0, [first, last](int address) { return address >= first && address <= last; });
 }
 
+// Clear-all writes its areas block by block and skips the gap between the two
+// directories and the last block.
 void TransferSession::WriteClearAll() {
+  WriteBlocks(kClearAllFirst, [](int address) {
+    return !(address >= kIndividualDirectoryEnd && address < kGroupDirectory.first) &&
+           address < kImageSize - kBlockSize;
+  });
+}
+
+void TransferSession::WriteBlocks(int start, const std::function<bool(int)> &writes) {
   Link &link = *link_;
   if (!link.EnsurePortOpen()) {
     link.ExchangeFailed = true;
     return;
   }
   ShowProgress(0);
-  for (int address = kClearAllFirst; address <= ImageLastIndex; address += kBlockSize) {
+  for (int address = start; address <= ImageLastIndex; address += kBlockSize) {
     session_.host.Yield();
-    ShowProgress(Percent(address - kClearAllFirst, ImageLastIndex - kClearAllFirst));
-    const bool skipped =
-        (address >= 19456 && address < kGroupDirectory.first) || address >= kImageSize - kBlockSize;
-    if (!skipped) {
+    ShowProgress(Percent(address - start, ImageLastIndex - start));
+    if (writes(address)) {
       link.WriteBlock(address, kBlockSize);
       if (link.ExchangeFailed || link.CancelRequested)
         break;

@@ -22,6 +22,7 @@
 #include "link/port.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -78,6 +79,8 @@ private:
   void ClearMmsiData();
   void WriteRange(int first, int last);
   void WriteClearAll();
+  // Every block from `start` to the end: written where `writes` says so, else a pause.
+  void WriteBlocks(int start, const std::function<bool(int)> &writes);
   void WriteMmsiBytes();
   // After a loop: ClosePort, then the pause of success or the message of failure.
   void FinishWriteLoop(const char *failureTitle);

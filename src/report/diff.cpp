@@ -1,5 +1,6 @@
 #include "report/diff.h"
 
+#include "files/dat_keys.h"
 #include "model/convert.h"
 #include "report/report_values.h"
 
@@ -8,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <utility>
 
 namespace kv508 {
@@ -43,10 +45,6 @@ std::string Raw(double v) {
 
 bool Same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
 bool Same(long long a, long long b) { return a == b; }
-
-std::string Item(const std::string &scope, int number) {
-  return scope + " " + std::to_string(number);
-}
 
 class Differ {
 public:
@@ -171,26 +169,12 @@ private:
   }
 
   void DscAdvanced(const DscAdvancedSetup &a, const DscAdvancedSetup &b) {
-    struct Call {
-      const char *name;
-      std::array<bool, 4> DscAdvancedSetup::*on;
-      std::array<bool, 4> DscAdvancedSetup::*hi;
-    };
-    constexpr std::array<Call, 5> kCalls{{
-        {"AllShipsCall", &DscAdvancedSetup::AllShipsCall, &DscAdvancedSetup::AllShipsCallTx},
-        {"GroupCall", &DscAdvancedSetup::GroupCall, &DscAdvancedSetup::GroupCallTx},
-        {"IndividualCall", &DscAdvancedSetup::IndividualCall, &DscAdvancedSetup::IndividualCallTx},
-        {"PositionRequestCall", &DscAdvancedSetup::PositionRequestCall,
-         &DscAdvancedSetup::PositionRequestCallTx},
-        {"PositionReportCall", &DscAdvancedSetup::PositionReportCall,
-         &DscAdvancedSetup::PositionReportCallTx},
-    }};
-    for (const Call &call : kCalls) {
+    for (const DatCallKind &call : kDatCallKinds) {
       for (std::size_t k = 0; k < 4; ++k) {
         const std::string index = "[" + std::to_string(k) + "]";
-        const std::string name = std::string("DscAdvanced ") + call.name;
-        Flag(name + index, (a.*call.on)[k], (b.*call.on)[k]);
-        LowHi(name + "Tx" + index, (a.*call.hi)[k], (b.*call.hi)[k]);
+        const std::string name = std::string("DscAdvanced ") + call.field;
+        Flag(name + index, (a.*call.rx)[k], (b.*call.rx)[k]);
+        LowHi(name + "Tx" + index, (a.*call.tx)[k], (b.*call.tx)[k]);
       }
     }
   }
@@ -207,14 +191,11 @@ private:
     Text("Atis AtisCode", a.Atis.AtisCode, b.Atis.AtisCode);
     Flags("Atis UsableAtisKikkerChGroup", a.Atis.UsableAtisKikkerChGroup,
           b.Atis.UsableAtisKikkerChGroup);
-    const auto &sa = a.AtisCallSigns;
-    const auto &sb = b.AtisCallSigns;
-    const int count = Shared("AtisCallSign", sa, sb);
-    for (int k = 0; k < count; ++k) {
-      const std::string item = Item("AtisCallSign", k + 1) + " ";
-      Text(item + "Mid", sa[sa.Lower() + k].Mid, sb[sb.Lower() + k].Mid);
-      Text(item + "Disp", sa[sa.Lower() + k].Disp, sb[sb.Lower() + k].Disp);
-    }
+    Numbered("AtisCallSign", a.AtisCallSigns, b.AtisCallSigns,
+             [this](const std::string &p, const AtisCallSign &ra, const AtisCallSign &rb) {
+               Text(p + "Mid", ra.Mid, rb.Mid);
+               Text(p + "Disp", ra.Disp, rb.Disp);
+             });
   }
 
   // The number of records both hold, counted from each one's lower bound; a
@@ -226,74 +207,90 @@ private:
     return std::min(a.Size(), b.Size());
   }
 
-  void PlanBank(const std::string &scope, const ChannelBank &a, const ChannelBank &b) {
+  // Compares the records both hold: `fields` gets record k's path prefix from `label`.
+  template <typename T, typename Label, typename Fields>
+  void Records(const std::string &scope, const BoundedArray<T> &a, const BoundedArray<T> &b,
+               Label label, Fields fields) {
     const int count = Shared(scope, a, b);
-    for (int k = 0; k < count; ++k) {
-      std::string label = ChannelLabel(k); // record k is ChannelTable slot k
-      if (label.empty())
-        label = std::to_string(k);
-      const std::string p = scope + " " + label + " ";
-      const ChannelRecord &ra = a[a.Lower() + k];
-      const ChannelRecord &rb = b[b.Lower() + k];
-      Number(p + "Position", ra.Position, rb.Position);
-      Flag(p + "Enable", ra.Enable, rb.Enable);
-      Flag(p + "LowPower", ra.LowPower, rb.LowPower);
-      Flag(p + "PowUp", ra.PowUp, rb.PowUp);
-      Flag(p + "Duplex", ra.Duplex, rb.Duplex);
-      Flag(p + "TxEnable", ra.TxEnable, rb.TxEnable);
-      Flag(p + "DispayA", ra.DispayA, rb.DispayA);
-      Flag(p + "ScanMemory", ra.ScanMemory, rb.ScanMemory);
-      Scramble(p, ra, rb);
-      Text(p + "ChTag", ra.ChTag, rb.ChTag);
-    }
+    for (int k = 0; k < count; ++k)
+      fields(scope + " " + label(k) + " ", a[a.Lower() + k], b[b.Lower() + k]);
   }
 
-  void Scramble(const std::string &prefix, const ChannelRecord &a, const ChannelRecord &b) {
+  // Records named by their number, from 1.
+  template <typename T, typename Fields>
+  void Numbered(const std::string &scope, const BoundedArray<T> &a, const BoundedArray<T> &b,
+                Fields fields) {
+    Records(
+        scope, a, b, [](int k) { return std::to_string(k + 1); }, fields);
+  }
+
+  using ChannelFlag = std::pair<const char *, bool ChannelRecord::*>;
+
+  void ChannelFlags(const std::string &p, const ChannelRecord &a, const ChannelRecord &b,
+                    std::initializer_list<ChannelFlag> flags) {
+    for (const auto &[name, member] : flags)
+      Flag(p + name, a.*member, b.*member);
+  }
+
+  void PlanBank(const std::string &scope, const ChannelBank &a, const ChannelBank &b) {
+    auto label = [](int k) {
+      const std::string label = ChannelLabel(k); // record k is ChannelTable slot k
+      return label.empty() ? std::to_string(k) : label;
+    };
+    Records(scope, a, b, label,
+            [this](const std::string &p, const ChannelRecord &ra, const ChannelRecord &rb) {
+              Number(p + "Position", ra.Position, rb.Position);
+              ChannelFlags(p, ra, rb,
+                           {{"Enable", &ChannelRecord::Enable},
+                            {"LowPower", &ChannelRecord::LowPower},
+                            {"PowUp", &ChannelRecord::PowUp},
+                            {"Duplex", &ChannelRecord::Duplex},
+                            {"TxEnable", &ChannelRecord::TxEnable},
+                            {"DispayA", &ChannelRecord::DispayA},
+                            {"ScanMemory", &ChannelRecord::ScanMemory}});
+              ScrambleAndTag(p, ra, rb);
+            });
+  }
+
+  void ScrambleAndTag(const std::string &prefix, const ChannelRecord &a, const ChannelRecord &b) {
     if (model_.ScrambleCapable)
       Choice(prefix + "Scramble", a.Scramble, b.Scramble, ScrambleText);
+    Text(prefix + "ChTag", a.ChTag, b.ChTag);
   }
 
   void Weather(const ChannelBank &a, const ChannelBank &b) {
-    const int count = Shared("CHWX", a, b);
-    for (int k = 0; k < count; ++k) {
-      const std::string p = Item("CHWX", k + 1) + " ";
-      const ChannelRecord &ra = a[a.Lower() + k];
-      const ChannelRecord &rb = b[b.Lower() + k];
-      Flag(p + "Enable", ra.Enable, rb.Enable);
-      Flag(p + "ScanMemory", ra.ScanMemory, rb.ScanMemory);
-      Text(p + "ChTag", ra.ChTag, rb.ChTag);
-    }
+    Numbered("CHWX", a, b,
+             [this](const std::string &p, const ChannelRecord &ra, const ChannelRecord &rb) {
+               ChannelFlags(p, ra, rb,
+                            {{"Enable", &ChannelRecord::Enable},
+                             {"ScanMemory", &ChannelRecord::ScanMemory}});
+               Text(p + "ChTag", ra.ChTag, rb.ChTag);
+             });
   }
 
   void DirectoryList(const std::string &scope, const Directory &a, const Directory &b) {
-    const int count = Shared(scope, a, b);
-    for (int k = 0; k < count; ++k) {
-      const std::string p = Item(scope, k + 1) + " ";
-      const DirectoryEntry &ea = a[a.Lower() + k];
-      const DirectoryEntry &eb = b[b.Lower() + k];
-      Flag(p + "Enable", ea.Enable, eb.Enable);
-      Text(p + "TagName", ea.TagName, eb.TagName);
-      Text(p + "Mmsid", ea.Mmsid, eb.Mmsid);
-    }
+    Numbered(scope, a, b,
+             [this](const std::string &p, const DirectoryEntry &ea, const DirectoryEntry &eb) {
+               Flag(p + "Enable", ea.Enable, eb.Enable);
+               Text(p + "TagName", ea.TagName, eb.TagName);
+               Text(p + "Mmsid", ea.Mmsid, eb.Mmsid);
+             });
   }
 
   void Expansion(const ChannelBank &a, const ChannelBank &b) {
-    const int count = Shared("CHEXP", a, b);
-    for (int k = 0; k < count; ++k) {
-      const std::string p = Item("CHEXP", k + 1) + " ";
-      const ChannelRecord &ra = a[a.Lower() + k];
-      const ChannelRecord &rb = b[b.Lower() + k];
-      Flag(p + "Enable", ra.Enable, rb.Enable);
-      Text(p + "CHDisplayL", ra.CHDisplayL, rb.CHDisplayL);
-      Text(p + "CHDisplayR", ra.CHDisplayR, rb.CHDisplayR);
-      Frequency(p + "Rxfreq", ra.Rxfreq, rb.Rxfreq);
-      Frequency(p + "Txfreq", ra.Txfreq, rb.Txfreq);
-      Flag(p + "LowPower", ra.LowPower, rb.LowPower);
-      Flag(p + "PowUp", ra.PowUp, rb.PowUp);
-      Flag(p + "ScanMemory", ra.ScanMemory, rb.ScanMemory);
-      Scramble(p, ra, rb);
-      Text(p + "ChTag", ra.ChTag, rb.ChTag);
-    }
+    Numbered("CHEXP", a, b,
+             [this](const std::string &p, const ChannelRecord &ra, const ChannelRecord &rb) {
+               Flag(p + "Enable", ra.Enable, rb.Enable);
+               Text(p + "CHDisplayL", ra.CHDisplayL, rb.CHDisplayL);
+               Text(p + "CHDisplayR", ra.CHDisplayR, rb.CHDisplayR);
+               Frequency(p + "Rxfreq", ra.Rxfreq, rb.Rxfreq);
+               Frequency(p + "Txfreq", ra.Txfreq, rb.Txfreq);
+               ChannelFlags(p, ra, rb,
+                            {{"LowPower", &ChannelRecord::LowPower},
+                             {"PowUp", &ChannelRecord::PowUp},
+                             {"ScanMemory", &ChannelRecord::ScanMemory}});
+               ScrambleAndTag(p, ra, rb);
+             });
   }
 
   const ModelInfo &model_;

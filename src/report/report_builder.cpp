@@ -77,17 +77,14 @@ constexpr std::array<Column, 4> kWxColumns{{
     {"CH Name", "------------", "------------", 12, 40},
 }};
 
-constexpr std::array<Column, 3> kMemoryIdColumns{{
-    {"No.", "---", "--", 5, 0},
-    {"Station Name", "------------", "------------", 14, 19},
-    {"MMSI", "---------", "---------", 9, 50},
-}};
-
-constexpr std::array<Column, 3> kGroupIdColumns{{
-    {"No.", "---", "--", 5, 0},
-    {"Group Name", "------------", "------------", 14, 19},
-    {"MMSI", "---------", "---------", 9, 50},
-}};
+// The memory ID and group ID tables differ in the title of the name column only.
+constexpr std::array<Column, 3> DirectoryColumns(const char *nameTitle) {
+  return {{
+      {"No.", "---", "--", 5, 0},
+      {nameTitle, "------------", "------------", 14, 19},
+      {"MMSI", "---------", "---------", 9, 50},
+  }};
+}
 
 constexpr std::array<Column, 9> kExpColumns{{
     {"CH", "--", "--", 4, 0},
@@ -122,9 +119,9 @@ public:
     Bank(8, "##### Programable International Channel #####", data_.CHINT);
     Bank(9, "##### Programable Canada Channel #####", data_.CHCAN);
     Weather();
-    DirectorySection(11, "##### Memory ID Setting #####", "##### Memory ID #####", kMemoryIdColumns,
+    DirectorySection(11, "##### Memory ID Setting #####", "##### Memory ID #####", "Station Name",
                      data_.CHMMSID);
-    DirectorySection(12, "##### Group ID Setting #####", "##### Group ID #####", kGroupIdColumns,
+    DirectorySection(12, "##### Group ID Setting #####", "##### Group ID #####", "Group Name",
                      data_.CHGRPID);
     Expansion();
     return std::move(report_);
@@ -377,7 +374,8 @@ private:
   }
 
   void DirectorySection(int section, const std::string &banner, const std::string &printBanner,
-                        const std::array<Column, 3> &columns, const Directory &directory) {
+                        const char *nameTitle, const Directory &directory) {
+    const std::array<Column, 3> columns = DirectoryColumns(nameTitle);
     TableStart(section, banner, printBanner, columns);
     for (int i = directory.Lower(); i <= directory.Upper(); ++i) {
       const DirectoryEntry &e = directory[i];

@@ -40,6 +40,8 @@ void ExpectSameIn(const std::vector<Range> &ranges, const MemoryImage &actual,
   }
 }
 
+// A read takes the radio except the kept ranges; the settings file it writes is
+// the decoded image that a .hex read gives.
 TEST(CliRead, FullReadTakesTheRadioExceptTheKeptRanges) {
   TempDir dir;
   const MemoryImage radio = NoiseRadioMemory(11);
@@ -47,12 +49,13 @@ TEST(CliRead, FullReadTakesTheRadioExceptTheKeptRanges) {
   WriteImage(dir / "base.hex", base);
   RadioSim sim(dir, radio);
 
-  const ProcessResult run =
-      RunCli(dir, {"read", "--port", sim.Device(), "-o", (dir / "out.hex").string(), "--base",
-                   (dir / "base.hex").string()});
-  ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.err, "Complete!!\n");
-
+  for (const char *file : {"out.hex", "radio.dat"}) {
+    const ProcessResult run =
+        RunCli(dir, {"read", "--port", sim.Device(), "-o", (dir / file).string(), "--base",
+                     (dir / "base.hex").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "Complete!!\n");
+  }
   const MemoryImage out = ReadImage(dir / "out.hex");
   MemoryImage expected{};
   for (int i = 0; i < kImageSize; ++i)
@@ -60,53 +63,39 @@ TEST(CliRead, FullReadTakesTheRadioExceptTheKeptRanges) {
         In(kKeptOnRead, i) ? base[static_cast<std::size_t>(i)] : radio[static_cast<std::size_t>(i)];
   EXPECT_EQ(FirstDifference(out, expected, 0, ImageLastIndex), -1);
   EXPECT_EQ(sim.StopAndSave(), radio) << "a read changed the radio";
-}
 
-TEST(CliRead, SettingsFileIsTheDecodedImage) {
-  TempDir dir;
-  RadioSim sim(dir, NoiseRadioMemory(13));
-
-  const ProcessResult read =
-      RunCli(dir, {"read", "--port", sim.Device(), "-o", (dir / "radio.dat").string()});
-  ASSERT_EQ(read.exitCode, 0) << read.err;
-  const ProcessResult backup =
-      RunCli(dir, {"read", "--port", sim.Device(), "-o", (dir / "radio.hex").string()});
-  ASSERT_EQ(backup.exitCode, 0) << backup.err;
   const ProcessResult convert =
-      RunCli(dir, {"convert", (dir / "radio.hex").string(), (dir / "converted.dat").string()});
+      RunCli(dir, {"convert", (dir / "out.hex").string(), (dir / "converted.dat").string()});
   ASSERT_EQ(convert.exitCode, 0) << convert.err;
-
   const std::string settings = ReadText(dir / "radio.dat");
   EXPECT_FALSE(settings.empty());
   EXPECT_EQ(settings, ReadText(dir / "converted.dat"));
 }
 
-// The image a write sends for a .hex file: opened as File > Open does, then
-// prepared as Program to Radio does.
-MemoryImage PreparedForRadio(const std::filesystem::path &file) {
+// A session as File > New leaves it.
+struct NewSession {
+  NewSession() {
+    session.programDir = KV508_PROGRAM_DIR;
+    NewData(session, true);
+  }
   testing::FakeHost host;
   MemoryUserSettings settings;
-  Session session(host, settings);
-  session.programDir = KV508_PROGRAM_DIR;
-  NewData(session, true);
-  EXPECT_TRUE(ReadHexFile(session, file));
-  EXPECT_FALSE(PrepareOutgoingImage(session.data, session.model.ModelVariant, true));
-  return session.data.Image;
-}
+  Session session{host, settings};
+};
 
 TEST(CliWrite, WriteThenReadBackReproducesEveryWrittenRange) {
   TempDir dir;
   {
-    testing::FakeHost host;
-    MemoryUserSettings settings;
-    Session session(host, settings);
-    session.programDir = KV508_PROGRAM_DIR;
-    NewData(session, true);
-    session.data.DscBasic.UserMmsi = "3669990010";
-    ASSERT_FALSE(PrepareOutgoingImage(session.data, session.model.ModelVariant, false));
-    WriteImage(dir / "in.hex", session.data.Image);
+    NewSession s;
+    s.session.data.DscBasic.UserMmsi = "3669990010";
+    ASSERT_FALSE(PrepareOutgoingImage(s.session.data, s.session.model.ModelVariant, false));
+    WriteImage(dir / "in.hex", s.session.data.Image);
   }
-  const MemoryImage sent = PreparedForRadio(dir / "in.hex");
+  // The image the write sends: opened as File > Open does, prepared as Program to Radio does.
+  NewSession opened;
+  ASSERT_TRUE(ReadHexFile(opened.session, dir / "in.hex"));
+  ASSERT_FALSE(PrepareOutgoingImage(opened.session.data, opened.session.model.ModelVariant, true));
+  const MemoryImage sent = opened.session.data.Image;
   // Noise in the radio shows every byte that a write misses or strays into.
   const MemoryImage radio = NoiseRadioMemory(21);
   RadioSim sim(dir, radio);

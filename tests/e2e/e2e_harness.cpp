@@ -38,6 +38,24 @@ constexpr int kStartSeconds = 10;
 
 int ExitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
 
+// Starts argv with standard output to `out` and, when given, standard error to `err`.
+pid_t Spawn(const std::vector<std::string> &argv, int out, int err) {
+  const pid_t pid = fork();
+  if (pid < 0)
+    throw std::runtime_error("fork");
+  if (pid == 0) {
+    dup2(out, STDOUT_FILENO);
+    if (err >= 0)
+      dup2(err, STDERR_FILENO);
+    dup2(open("/dev/null", O_RDONLY), STDIN_FILENO);
+    ExecOrDie(argv);
+  }
+  close(out);
+  if (err >= 0)
+    close(err);
+  return pid;
+}
+
 } // namespace
 
 ProcessResult RunProcess(const std::vector<std::string> &argv, int timeLimitSeconds,
@@ -45,20 +63,7 @@ ProcessResult RunProcess(const std::vector<std::string> &argv, int timeLimitSeco
   int outPipe[2], errPipe[2];
   if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
     throw std::runtime_error("pipe");
-  const pid_t pid = fork();
-  if (pid < 0)
-    throw std::runtime_error("fork");
-  if (pid == 0) {
-    dup2(outPipe[1], STDOUT_FILENO);
-    dup2(errPipe[1], STDERR_FILENO);
-    const int devNull = open("/dev/null", O_RDONLY);
-    dup2(devNull, STDIN_FILENO);
-    close(outPipe[0]);
-    close(errPipe[0]);
-    ExecOrDie(argv);
-  }
-  close(outPipe[1]);
-  close(errPipe[1]);
+  const pid_t pid = Spawn(argv, outPipe[1], errPipe[1]);
 
   ProcessResult result;
   const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(timeLimitSeconds);
@@ -123,15 +128,7 @@ RadioSim::RadioSim(const TempDir &dir, const MemoryImage &memory,
   int outPipe[2];
   if (pipe(outPipe) != 0)
     throw std::runtime_error("pipe");
-  pid_ = fork();
-  if (pid_ < 0)
-    throw std::runtime_error("fork");
-  if (pid_ == 0) {
-    dup2(outPipe[1], STDOUT_FILENO);
-    close(outPipe[0]);
-    ExecOrDie(argv);
-  }
-  close(outPipe[1]);
+  pid_ = Spawn(argv, outPipe[1], -1);
   // The device line on standard output says the simulator is serving.
   std::string line;
   pollfd fd{outPipe[0], POLLIN, 0};

@@ -24,13 +24,6 @@ std::string Fill(std::size_t n) { return std::string(n, '\0'); }
 
 const std::string kOk = "#CMDOK\r\n";
 
-TEST(RadioEngine, DefaultMemoryCarriesModelAndProductCode) {
-  const MemoryImage memory = RadioEngine::DefaultMemory();
-  EXPECT_EQ(memory[0] * 256 + memory[1], 2000);
-  EXPECT_EQ(memory[32766] * 256 + memory[32767], 2000);
-  EXPECT_EQ(std::string(memory.begin() + 112, memory.begin() + 118), "QZ318R");
-}
-
 // Each step: what the PC sends, what the radio side must send back so that a
 // PC reading away exactly its counts never waits for a time-out.
 TEST(RadioEngine, AnswersWithTheCountsThePcReadsAway) {
@@ -66,17 +59,6 @@ TEST(RadioEngine, AnswersWithTheCountsThePcReadsAway) {
   EXPECT_EQ(engine.Memory()[0x21], 0x5A);
   EXPECT_EQ(engine.Counters().refusals, 2u);
   EXPECT_EQ(engine.Counters().cancels, 1u);
-}
-
-TEST(RadioEngine, ABlockReadIs27BytesOutAnd196Back) {
-  RadioEngine engine;
-  const std::string frame = "#CEPRD\t0000\t40\t6E\r\n";
-  const std::string answer = ToText(engine.OnBytesFromPc(ToBytes(frame)));
-  EXPECT_EQ(answer.size(), 19u + 21u + 8u + 148u);
-  EXPECT_EQ(ToText(engine.OnBytesFromPc(ToBytes(kOk))).size(), 8u);
-  EXPECT_EQ(engine.Counters().bytesFromPc, 27u);
-  EXPECT_EQ(engine.Counters().bytesToPc, 204u);
-  EXPECT_DOUBLE_EQ(engine.Counters().lineSeconds, 204 * 10.0 / 19200);
 }
 
 TEST(SimPort, PacedBytesArriveInOrderAndReopeningDropsThem) {

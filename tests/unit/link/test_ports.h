@@ -5,6 +5,7 @@
 
 #include "link/port.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -18,58 +19,55 @@ using Bytes = std::vector<std::uint8_t>;
 inline Bytes ToBytes(const std::string &text) { return Bytes(text.begin(), text.end()); }
 inline std::string ToText(const Bytes &bytes) { return std::string(bytes.begin(), bytes.end()); }
 
-// Every answer is readable at once; WaitForBytes never blocks, so the link's
-// waits run on the FakeHost clock alone.
-class ScriptedPort : public Port {
-public:
-  bool Open(const std::string &settings) override {
-    opens.push_back(settings);
-    open = openSucceeds;
-    return open;
-  }
-  void Close() override { open = false; }
-  bool IsOpen() const override { return open; }
-  std::size_t BytesWaiting() override { return input.size(); }
-  bool WaitForBytes(int) override { return !input.empty(); }
-  Bytes Read(std::size_t maxBytes) override {
-    Bytes out;
-    while (!input.empty() && out.size() < maxBytes) {
-      out.push_back(input.front());
-      input.pop_front();
-    }
-    return out;
-  }
-  bool Write(const Bytes &bytes) override {
-    writes.push_back(bytes);
-    if (respond) {
-      Feed(respond(ToText(bytes)));
-    } else if (!answers.empty()) {
-      Feed(answers.front());
-      answers.pop_front();
-    }
-    return true;
-  }
-  void Purge() override { input.clear(); }
-
-  void Feed(const std::string &text) { input.insert(input.end(), text.begin(), text.end()); }
+// What the PC opened and wrote.
+struct PcSide {
+  std::vector<std::string> opens;
+  std::vector<Bytes> writes;
   std::string Written() const {
     std::string all;
     for (const Bytes &w : writes)
       all += ToText(w);
     return all;
   }
+  long CountWrites(const std::string &text) const {
+    return std::count(writes.begin(), writes.end(), ToBytes(text));
+  }
+};
+
+// Every answer is readable at once; WaitForBytes never blocks, so the link's
+// waits run on the FakeHost clock alone.
+class ScriptedPort : public Port, public PcSide {
+public:
+  bool Open(const std::string &settings) override {
+    opens.push_back(settings);
+    return open = true;
+  }
+  void Close() override { open = false; }
+  bool IsOpen() const override { return open; }
+  std::size_t BytesWaiting() override { return input.size(); }
+  bool WaitForBytes(int) override { return !input.empty(); }
+  Bytes Read(std::size_t maxBytes) override {
+    const std::size_t n = std::min(maxBytes, input.size());
+    Bytes out(input.begin(), input.begin() + static_cast<long>(n));
+    input.erase(input.begin(), input.begin() + static_cast<long>(n));
+    return out;
+  }
+  bool Write(const Bytes &bytes) override {
+    writes.push_back(bytes);
+    if (respond)
+      Feed(respond(ToText(bytes)));
+    return true;
+  }
+  void Purge() override { input.clear(); }
+  void Feed(const std::string &text) { input.insert(input.end(), text.begin(), text.end()); }
 
   bool open = false;
-  bool openSucceeds = true;
-  std::vector<std::string> opens;
-  std::vector<Bytes> writes;
-  std::deque<std::string> answers;                         // one per write, in order
-  std::function<std::string(const std::string &)> respond; // instead of answers
+  std::function<std::string(const std::string &)> respond; // the radio's answer to each write
   std::deque<std::uint8_t> input;
 };
 
 // Passes everything to another port and records the PC's side of it.
-class SpyPort : public Port {
+class SpyPort : public Port, public PcSide {
 public:
   explicit SpyPort(Port &inner) : inner_(inner) {}
   bool Open(const std::string &settings) override {
@@ -96,15 +94,6 @@ public:
   std::string ErrorText() const override { return inner_.ErrorText(); }
   int ErrorNumber() const override { return inner_.ErrorNumber(); }
 
-  int CountWrites(const std::string &text) const {
-    int n = 0;
-    for (const Bytes &w : writes)
-      n += ToText(w) == text;
-    return n;
-  }
-
-  std::vector<std::string> opens;
-  std::vector<Bytes> writes;
   std::size_t readSinceWrite = 0;
   std::function<void()> onRead;
 

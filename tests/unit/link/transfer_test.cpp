@@ -12,7 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 namespace kv508 {
 namespace {
@@ -34,15 +37,12 @@ MemoryImage RadioPattern() {
   return memory;
 }
 
-bool In(int a, int first, int last) { return a >= first && a <= last; }
-
-bool KeptByRead(int a) {
-  return In(a, 2, 32) || In(a, 256, 415) || In(a, 1792, 2047) || In(a, 20736, 32765);
+bool In(int a, std::initializer_list<std::pair<int, int>> ranges) {
+  return std::any_of(ranges.begin(), ranges.end(),
+                     [a](const auto &r) { return a >= r.first && a <= r.second; });
 }
-
-bool WrittenByProgram(int a) {
-  return In(a, 33, 111) || In(a, 128, 255) || In(a, 352, 1791) || In(a, 2048, 20735);
-}
+bool KeptByRead(int a) { return In(a, {{2, 32}, {256, 415}, {1792, 2047}, {20736, 32765}}); }
+bool WrittenByProgram(int a) { return In(a, {{33, 111}, {128, 255}, {352, 1791}, {2048, 20735}}); }
 
 struct Shown {
   std::string title;
