@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <system_error>
 
@@ -43,12 +44,29 @@ void ErrLog(const AppState &state, const std::filesystem::path &folder,
     return;
   std::string line = std::string(stamp) + ":" + procedure + " -> " + errorText + "\n";
 
-  // The log must never turn into a second failure for the caller.
+  // The log must never turn into a second failure for the caller. A program
+  // folder installed read-only sends it to the per-user data folder instead.
   std::FILE *file = std::fopen((folder / "err.log").c_str(), "ab");
-  if (file == nullptr)
-    return;
+  if (file == nullptr) {
+    std::filesystem::path userFolder = UserDataFolder();
+    std::error_code ec;
+    std::filesystem::create_directories(userFolder, ec);
+    if (userFolder.empty() || ec)
+      return;
+    file = std::fopen((userFolder / "err.log").c_str(), "ab");
+    if (file == nullptr)
+      return;
+  }
   std::fwrite(line.data(), 1, line.size(), file);
   std::fclose(file);
+}
+
+std::filesystem::path UserDataFolder() {
+  if (const char *data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0')
+    return std::filesystem::path(data) / kApplicationTitle;
+  if (const char *home = std::getenv("HOME"); home != nullptr && *home != '\0')
+    return std::filesystem::path(home) / ".local" / "share" / kApplicationTitle;
+  return {};
 }
 
 std::string ErrorText(int errorNumber) {

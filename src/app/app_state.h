@@ -29,10 +29,14 @@ struct AppState {
   std::string TitleText;
 };
 
-// Appends "date,time:procedure -> errorText" to err.log in the folder, only in
-// DebugMode. Failures to write the log are ignored.
+// Appends "date,time:procedure -> errorText" to err.log in the folder (or, when
+// the folder is not writable, in UserDataFolder()), only in DebugMode. Failures
+// to write the log are ignored.
 void ErrLog(const AppState& state, const std::filesystem::path& folder,
             const std::string& procedure, const std::string& errorText);
+
+// $XDG_DATA_HOME/KV508 or ~/.local/share/KV508; empty when neither is known.
+std::filesystem::path UserDataFolder();
 
 // "<number><description>" as the log wants it, from an errno value.
 std::string ErrorText(int errorNumber);

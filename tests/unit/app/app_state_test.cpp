@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <fstream>
 
 namespace kv508 {
@@ -58,13 +59,21 @@ TEST_F(ErrLogTest, AppendsOneLinePerFailureKeepingEarlierLines) {
                     "99/99/9999,99:99:99:frmRadio.PortOpen -> 2No such file or directory\n");
 }
 
-TEST_F(ErrLogTest, UnwritableFolderIsIgnored) {
+TEST_F(ErrLogTest, UnwritableProgramFolderLogsToTheUserFolderOrNowhere) {
   AppState state;
   state.DebugMode = true;
-  EXPECT_NO_THROW(ErrLog(state, folder / "missing", "frmMain.FileRead2", "53File not found"));
   std::ofstream(folder / "plain-file") << "x";
-  EXPECT_NO_THROW(ErrLog(state, folder / "plain-file", "frmMain.FileRead2", "53File not found"));
+  ::setenv("XDG_DATA_HOME", (folder / "user").c_str(), 1);
+  ErrLog(state, folder / "plain-file", "frmMain.FileRead2", "53File not found");
+  EXPECT_NE(testing::ReadBytes(folder / "user" / "KV508" / "err.log")
+                .find(":frmMain.FileRead2 -> 53File not found\n"),
+            std::string::npos);
+
+  // Neither folder writable: the caller goes on as if the line had been written.
+  ::setenv("XDG_DATA_HOME", (folder / "plain-file").c_str(), 1);
+  EXPECT_NO_THROW(ErrLog(state, folder / "missing", "frmMain.FileRead2", "53File not found"));
   EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+  ::unsetenv("XDG_DATA_HOME");
 }
 
 } // namespace
