@@ -79,20 +79,6 @@ TEST_F(ReportLayout, PagesStartWithTheHeaderExceptTheAtisPage) {
   EXPECT_FALSE(paper.front().line->newPage);
 }
 
-TEST_F(ReportLayout, NoAtisPageWithoutAtis) {
-  s.session->model.AtisCapable = false;
-  Build();
-  int pages = 0;
-  for (const PaperLine &p : paper) {
-    if (p.line->newPage) {
-      ++pages;
-      EXPECT_TRUE(p.line->pageHeader);
-    }
-    EXPECT_NE(p.line->section, 6);
-  }
-  EXPECT_EQ(pages, 7);
-}
-
 TEST_F(ReportLayout, TableColumnsAndBanners) {
   s.Data().CHUSA[32].ChTag = "ABCDEFGHIJKLMN";
   s.Data().CHUSA[32].Scramble = 4;
