@@ -354,6 +354,9 @@ fs::path SelectHelpFile(const fs::path& programDir, bool atisCapable) {
 fs::path LocateProgramFolder(const fs::path& executableDir) {
   std::error_code ec;
   if (fs::is_regular_file(executableDir / "global.ini", ec)) return executableDir;
+  // An installed tree keeps its data in <prefix>/share/kv508, wherever the prefix is.
+  fs::path installed = executableDir.parent_path() / "share" / "kv508";
+  if (fs::is_regular_file(installed / "global.ini", ec)) return installed;
   return fs::path(KV508_DATADIR);
 }
 
