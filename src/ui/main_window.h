@@ -77,7 +77,8 @@ public:
   void ToggleHexDump();
   void HelpContents();
   void HelpAbout();
-  void ShowHelpTopic(int topic);
+  // Without a help file the message carries the title of the window that asked.
+  void ShowHelpTopic(int topic, const std::string &messageTitle);
 
   // Lifecycle steps other parts use.
   bool CommitActiveEdit();

@@ -35,7 +35,8 @@ void MainWindow::TransferRead() {
 
 bool MainWindow::RunTransfer(int mode) {
   TransferDialog dialog(session_, host_, ports_.Acquire(portChoice_), mode, this);
-  connect(&dialog, &TransferDialog::HelpRequested, this, [this] { ShowHelpTopic(1012); });
+  connect(&dialog, &TransferDialog::HelpRequested, this,
+          [this, mode] { ShowHelpTopic(1012, TransferCaption(mode)); });
   dialog.exec();
   const bool succeeded = dialog.Succeeded();
   AppState &state = session_.state;
@@ -138,11 +139,11 @@ void MainWindow::FilePrintToFile() {
 
 // --- help and about -------------------------------------------------------------
 
-void MainWindow::HelpContents() { ShowHelpTopic(1001); }
+void MainWindow::HelpContents() { ShowHelpTopic(1001, session_.state.TitleText); }
 
-void MainWindow::ShowHelpTopic(int topic) {
+void MainWindow::ShowHelpTopic(int topic, const std::string &messageTitle) {
   if (helpFile_.empty()) {
-    host_.Message(Icon::Information, kApplicationTitle,
+    host_.Message(Icon::Information, messageTitle,
                   "Unable to display Help Contents. There is no Help associated with this "
                   "project.",
                   Buttons::Ok);

@@ -9,9 +9,11 @@
 #include "ui/ui_text.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -248,6 +250,19 @@ void WindowCommandsTest::helpAndAbout() {
              std::string("Unable to display Help Contents. There is no Help associated with this "
                          "project."));
     QCOMPARE(f.host.messages.back().icon, Icon::Information);
+    QCOMPARE(f.host.messages.back().title, f.S().state.TitleText);
+    // frmRadio's Help button titles the message with the dialog's caption.
+    QTimer::singleShot(0, [&f] {
+      auto *d = f.Window().findChild<QDialog *>(QStringLiteral("frmRadio"));
+      QVERIFY(d);
+      d->findChild<QPushButton *>(QStringLiteral("cmdHelp"))->click();
+      d->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
+    });
+    f.Action("mnuTransferProgram")->trigger();
+    QCOMPARE(f.host.messages.back().text,
+             std::string("Unable to display Help Contents. There is no Help associated with this "
+                         "project."));
+    QCOMPARE(f.host.messages.back().title, std::string("Program to Radio"));
   }
   WindowFixture f(kNoAtisIni);
   QDir(f.folder.File(QString())).mkpath(QStringLiteral("help"));
