@@ -6,9 +6,13 @@
 #include "ui/layout_rules.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
+#include "ui/screens/register_screens.h"
+#include "ui/screens/screen_context.h"
+#include "ui/screens/widget_props.h"
 #include "ui/solid_fill.h"
 #include "ui/ui_text.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,8 +30,32 @@ static void InitUiResources() { Q_INIT_RESOURCE(ui_resources); }
 namespace kv508::ui {
 
 namespace {
-const QString kTreeHint = QStringLiteral("[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+const QString &kTreeHint = kSelectionHint;
 constexpr int kHexDumpHeightPx = 140;
+constexpr int kTreeHelpTopic = 1054;
+constexpr int kContentsHelpTopic = 1001;
+
+// The window as the editing screens see it.
+class WindowContext : public ScreenContext {
+public:
+  explicit WindowContext(MainWindow &w) : w_(w) {}
+  Session &session() override { return w_.session(); }
+  void SetStatusHint(const QString &hint) override { w_.SetStatusHint(hint); }
+  void SelectNodeByKey(const QString &key) override { w_.SelectNodeByKey(key); }
+  QString SelectedNodeKey() override { return NodeKey(w_.tree().currentItem()); }
+  void RebuildTree() override { w_.RebuildTreeKeepingSelection(); }
+  void RefreshNodeTexts() override { w_.RefreshNodeTexts(); }
+  void SetNodeText(const QString &key, const QString &text) override {
+    if (QTreeWidgetItem *node = FindNodeByKey(w_.tree(), key))
+      node->setText(0, text);
+  }
+  void ShowSelectedNodeAgain() override { w_.ShowSelectedNodeAgain(); }
+  bool CommitActiveEdit() override { return w_.CommitActiveEdit(); }
+  bool RunTransfer(int mode) override { return w_.RunTransfer(mode); }
+
+private:
+  MainWindow &w_;
+};
 } // namespace
 
 MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, Options options,
@@ -48,6 +76,8 @@ MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, O
   CreateStatusBar();
   CreateCentralArea();
   WireEditorHooks();
+  screenContext_ = std::make_unique<WindowContext>(*this);
+  RegisterScreens(*screens_, *screenContext_);
 
   newTimer_ = new QTimer(this);
   newTimer_->setObjectName(QStringLiteral("tmrNew"));
@@ -63,6 +93,16 @@ MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, O
     auto *openImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this);
     connect(openImage, &QShortcut::activated, this, &MainWindow::OpenImageCommand);
   }
+  auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this, &MainWindow::HelpForFocus);
+  // Every control's hint appears when it gets the focus.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+    if (!now || !isAncestorOf(now))
+      return;
+    const QString hint = HintFor(now);
+    if (!hint.isNull())
+      SetStatusHint(hint);
+  });
 }
 
 MainWindow::~MainWindow() {
@@ -80,7 +120,8 @@ void MainWindow::CreateCentralArea() {
   tree_->setHeaderHidden(true);
   tree_->setColumnCount(1);
   tree_->setUniformRowHeights(true);
-  tree_->installEventFilter(this);
+  SetHint(tree_, kTreeHint);
+  SetHelpTopic(tree_, kTreeHelpTopic);
   connect(tree_, &QTreeWidget::currentItemChanged, this, &MainWindow::OnCurrentItemChanged);
   connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *node) {
     const QString key = NodeKey(node);
@@ -170,8 +211,6 @@ void MainWindow::LoadLogoOnce() {
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
   if (watched == centralWidget() && event->type() == QEvent::Resize) {
     LayoutPanes(treeWidthPx_);
-  } else if (watched == tree_ && event->type() == QEvent::FocusIn) {
-    SetStatusHint(kTreeHint);
   } else if (watched == splitter_) {
     auto *mouse = static_cast<QMouseEvent *>(event);
     const auto barX = [&] {
@@ -273,14 +312,35 @@ void MainWindow::ShowScreenForNode(QTreeWidgetItem *node) {
   const bool changed = state.DataChanged;
   {
     BusyScope busy(state);
-    screens_->Show(ScreenForNode(NodeKey(node->parent()), NodeKey(node)));
+    screens_->Show(ScreenForNode(NodeKey(node->parent()), NodeKey(node)), session_.data);
   }
   SetStatusHint(kTreeHint);
   state.OperationIncomplete = false;
   state.DataChanged = changed;
 }
 
+void MainWindow::ShowSelectedNodeAgain() {
+  if (QTreeWidgetItem *node = tree_->currentItem())
+    ShowScreenForNode(node);
+}
+
+void MainWindow::RebuildTreeKeepingSelection() {
+  const QString key = NodeKey(tree_->currentItem());
+  BuildTree();
+  RefreshNodeTexts();
+  QTreeWidgetItem *node = FindNodeByKey(*tree_, key);
+  selecting_ = true;
+  tree_->setCurrentItem(node);
+  selecting_ = false;
+  currentNode_ = node ? NodeIndex(node) : -1;
+}
+
 bool MainWindow::CommitActiveEdit() { return screens_->CommitActiveEdit(); }
+
+void MainWindow::HelpForFocus() {
+  const int topic = HelpTopicFor(QApplication::focusWidget());
+  ShowHelpTopic(topic > 0 ? topic : kContentsHelpTopic, session_.state.TitleText);
+}
 
 void MainWindow::SetStatusHint(const QString &hint) { statusPanels_[0]->setText(hint); }
 

@@ -28,6 +28,7 @@ namespace kv508::ui {
 
 class HelpWindow;
 class ScreenArea;
+class ScreenContext;
 class UiDialogs;
 
 class MainWindow : public QMainWindow {
@@ -88,8 +89,14 @@ public:
   void RefreshNodeTexts();
   void SelectNodeByKey(const QString &key);
   void ShowScreenForNode(QTreeWidgetItem *node);
+  // Shows the screen of the tree's selected node again with the current data.
+  void ShowSelectedNodeAgain();
+  // Rebuilds the tree and its node texts; the selected node stays selected.
+  void RebuildTreeKeepingSelection();
   void RefreshHexDump();
   void SetStatusHint(const QString &hint);
+  // F1: the help topic of the focused control, else the contents.
+  void HelpForFocus();
 
   // The hidden debug commands (Ctrl+F3, Ctrl+F2).
   void SaveImageCommand();
@@ -146,6 +153,7 @@ private:
   QLabel *statusPanels_[3] = {};
   QTimer *newTimer_ = nullptr;
   QPointer<HelpWindow> helpWindow_;
+  std::unique_ptr<ScreenContext> screenContext_;
 
   QMenu *editMenu_ = nullptr;
   QMenu *destinationMenu_ = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/screen_area.h"
 
+#include "model/radio_data.h"
+#include "ui/screens/commit_line_edit.h"
 #include "ui/solid_fill.h"
 
 #include <QLabel>
@@ -52,27 +54,44 @@ ScreenRequest ScreenForNode(const QString &parentKey, const QString &key) {
     else if (own == QLatin1String("ATIS"))
       r.kind = ScreenKind::Atis;
   } else if (parent == QLatin1String("PROGRAM")) {
-    r.group = GroupOfKey(own);
-    r.kind = r.group >= 0 ? ScreenKind::GroupGrid
+    r.bank = GroupOfKey(own);
+    r.kind = r.bank >= 0 ? ScreenKind::GroupGrid
                           : (own == QLatin1String("PW") ? ScreenKind::Weather : ScreenKind::Empty);
   } else if (GroupOfKey(parent) >= 0) {
     r.kind = ScreenKind::ChannelPanel;
-    r.group = GroupOfKey(parent);
+    r.bank = GroupOfKey(parent);
     r.record = RecordOf(key);
   } else if (parent == QLatin1String("DSCSETTING")) {
-    r.kind = ScreenKind::DirectoryGrid;
-    r.group = own == QLatin1String("SM") ? 0 : 1;
+    if (own == QLatin1String("SM") || own == QLatin1String("SG")) {
+      r.kind = ScreenKind::DirectoryGrid;
+      r.directory = own == QLatin1String("SM") ? 0 : 1;
+    }
   } else if (parent == QLatin1String("SM") || parent == QLatin1String("SG")) {
     r.kind = ScreenKind::DirectoryEntry;
-    r.group = parent == QLatin1String("SM") ? 0 : 1;
+    r.directory = parent == QLatin1String("SM") ? 0 : 1;
     r.record = RecordOf(key);
   } else if (parent == QLatin1String("EXPCHANNEL")) {
     r.kind = ScreenKind::ExpPanel;
-    r.group = 3;
+    r.bank = 3;
     r.record = RecordOf(key);
   }
   return r;
 }
+
+bool RecordExists(const ScreenRequest &request, const RadioData &data) {
+  if (request.record < 0 && request.kind != ScreenKind::ChannelPanel &&
+      request.kind != ScreenKind::ExpPanel && request.kind != ScreenKind::DirectoryEntry)
+    return true;
+  if (request.bank >= 0 && request.bank <= 3)
+    return data.GroupBank(request.bank).Contains(request.record);
+  if (request.directory == 0)
+    return data.CHMMSID.Contains(request.record);
+  if (request.directory == 1)
+    return data.CHGRPID.Contains(request.record);
+  return false;
+}
+
+bool EditorScreen::CommitEdit() { return CommitEditedFields(Panel()); }
 
 ScreenArea::ScreenArea(QWidget *parent) : QStackedWidget(parent) {
   setObjectName(QStringLiteral("fraScreens"));
@@ -97,46 +116,57 @@ ScreenArea::ScreenArea(QWidget *parent) : QStackedWidget(parent) {
 
 ScreenArea::~ScreenArea() = default;
 
-void ScreenArea::Register(ScreenKind kind, std::unique_ptr<EditorScreen> screen) {
-  addWidget(screen->Panel());
-  screen->Panel()->setEnabled(false);
-  screens_[kind] = std::move(screen);
-}
-
-void ScreenArea::RegisterEditValidator(int order, QWidget *panel, std::function<bool()> validate) {
-  validators_.push_back({order, panel, std::move(validate)});
-  std::stable_sort(validators_.begin(), validators_.end(),
-                   [](const Validator &a, const Validator &b) { return a.order < b.order; });
+void ScreenArea::Register(std::unique_ptr<EditorScreen> screen) {
+  QWidget *panel = screen->Panel();
+  if (indexOf(panel) < 0)
+    addWidget(panel);
+  panel->setEnabled(false);
+  for (ScreenKind kind : screen->Kinds())
+    screens_[kind] = screen.get();
+  owned_.push_back(std::move(screen));
 }
 
 bool ScreenArea::CommitActiveEdit() const {
-  for (const Validator &v : validators_) {
-    if (v.panel && v.panel->isEnabledTo(this))
-      return v.validate ? v.validate() : true;
+  std::vector<EditorScreen *> ordered;
+  for (const auto &screen : owned_) {
+    if (screen->CommitOrder() != kCommitNone)
+      ordered.push_back(screen.get());
+  }
+  std::stable_sort(ordered.begin(), ordered.end(), [](EditorScreen *a, EditorScreen *b) {
+    return a->CommitOrder() < b->CommitOrder();
+  });
+  for (EditorScreen *screen : ordered) {
+    if (screen->Panel()->isEnabledTo(this))
+      return screen->CommitEdit();
   }
   return true;
+}
+
+EditorScreen *ScreenArea::ScreenFor(ScreenKind kind) const {
+  auto it = screens_.find(kind);
+  return it == screens_.end() ? nullptr : it->second;
 }
 
 QWidget *ScreenArea::PanelFor(ScreenKind kind) const {
   if (kind == ScreenKind::General)
     return general_;
-  auto it = screens_.find(kind);
-  return it == screens_.end() ? empty_ : it->second->Panel();
+  EditorScreen *screen = ScreenFor(kind);
+  return screen ? screen->Panel() : empty_;
 }
 
-void ScreenArea::Show(const ScreenRequest &request) {
+void ScreenArea::Show(const ScreenRequest &request, const RadioData &data) {
   for (int i = 0; i < count(); ++i)
     widget(i)->setEnabled(false);
-  QWidget *panel = PanelFor(request.kind);
+  const bool exists = RecordExists(request, data);
+  QWidget *panel = exists ? PanelFor(request.kind) : empty_;
   panel->setEnabled(true);
   setCurrentWidget(panel);
-  auto it = screens_.find(request.kind);
-  if (it != screens_.end())
-    it->second->Fill(request);
+  if (EditorScreen *screen = exists ? ScreenFor(request.kind) : nullptr)
+    screen->Fill(request);
 }
 
 void ScreenArea::RefillAll() {
-  for (auto &[kind, screen] : screens_)
+  for (auto &screen : owned_)
     screen->Refill();
 }
 

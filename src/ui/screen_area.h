@@ -7,12 +7,15 @@
 #include <QStackedWidget>
 #include <QString>
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
 
 class QLabel;
+
+namespace kv508 {
+struct RadioData;
+}
 
 namespace kv508::ui {
 
@@ -32,18 +35,27 @@ enum class ScreenKind {
   ExpPanel,
 };
 
+// What a node's screen edits. Bank is the channel group 0..3 (CHUSA, CHINT,
+// CHCAN, CHEXP), directory 0 is Memory ID and 1 Group ID, record the number of
+// an item key; -1 where the screen has none.
 struct ScreenRequest {
   ScreenKind kind = ScreenKind::Empty;
-  QString key;     // the node's key
-  int group = -1;  // 0..3 for group grids and channel panels; 0 Memory ID, 1 Group ID
-  int record = -1; // record number of an item key
+  QString key;
+  int bank = -1;
+  int directory = -1;
+  int record = -1;
+
+  bool operator==(const ScreenRequest &) const = default;
 };
 
 // Which screen a node shows, from its own key and its parent's key.
 ScreenRequest ScreenForNode(const QString &parentKey, const QString &key);
+// False when the request names a record its bank or directory does not hold.
+bool RecordExists(const ScreenRequest &request, const RadioData &data);
 
 // The order in which CommitActiveEdit looks for the enabled panel.
 enum CommitOrder : int {
+  kCommitNone = -1,
   kCommitUsable = 0,
   kCommitDirectoryEntry = 1,
   kCommitDsc = 2,
@@ -55,10 +67,17 @@ class EditorScreen {
 public:
   virtual ~EditorScreen() = default;
   virtual QWidget *Panel() = 0;
+  // The node kinds this screen serves (one panel may serve several).
+  virtual std::vector<ScreenKind> Kinds() const = 0;
   // Fills the panel from RadioData for the node it is shown for.
   virtual void Fill(const ScreenRequest &request) = 0;
   // RadioData was replaced as a whole.
   virtual void Refill() {}
+  // Where CommitActiveEdit looks at this screen; kCommitNone for never.
+  virtual int CommitOrder() const { return kCommitNone; }
+  // Finishes the edit in progress; false when a field refused its input (the
+  // field has told the user why). By default every edited text field commits.
+  virtual bool CommitEdit();
 };
 
 class ScreenArea : public QStackedWidget {
@@ -67,17 +86,18 @@ public:
   explicit ScreenArea(QWidget *parent = nullptr);
   ~ScreenArea() override;
 
-  void Register(ScreenKind kind, std::unique_ptr<EditorScreen> screen);
-  // The field validation of a panel: runs when that panel is the enabled one.
-  void RegisterEditValidator(int order, QWidget *panel, std::function<bool()> validate);
+  // A later screen for the same kind replaces the earlier one.
+  void Register(std::unique_ptr<EditorScreen> screen);
   // Finishes the edit in progress; false when the field refused its input.
   bool CommitActiveEdit() const;
 
-  // Disables and hides every panel, then enables, raises and fills the one.
-  void Show(const ScreenRequest &request);
+  // Disables every panel, then enables, raises and fills the one; a record
+  // that does not exist shows the empty panel.
+  void Show(const ScreenRequest &request, const RadioData &data);
   void RefillAll();
 
   QWidget *ActivePanel() const;
+  EditorScreen *ScreenFor(ScreenKind kind) const;
   QWidget *GeneralScreen() const { return general_; }
   QWidget *EmptyPanel() const { return empty_; }
   QLabel *Logo() const { return logo_; }
@@ -88,13 +108,8 @@ private:
   QWidget *general_;
   QWidget *empty_;
   QLabel *logo_;
-  std::map<ScreenKind, std::unique_ptr<EditorScreen>> screens_;
-  struct Validator {
-    int order;
-    QWidget *panel;
-    std::function<bool()> validate;
-  };
-  std::vector<Validator> validators_;
+  std::vector<std::unique_ptr<EditorScreen>> owned_;
+  std::map<ScreenKind, EditorScreen *> screens_;
 };
 
 } // namespace kv508::ui

@@ -4,6 +4,12 @@
 
 #include "ui/layout_rules.h"
 #include "ui/screen_area.h"
+#include "ui/screens/binder.h"
+#include "ui/screens/commit_line_edit.h"
+#include "ui/screens/widget_props.h"
+
+#include <QApplication>
+#include <QComboBox>
 
 #include <QLabel>
 #include <QListWidget>
@@ -22,9 +28,45 @@ namespace {
 class RefusingScreen : public ui::EditorScreen {
 public:
   QWidget *Panel() override { return &panel; }
+  std::vector<ui::ScreenKind> Kinds() const override { return {ui::ScreenKind::Usable}; }
   void Fill(const ui::ScreenRequest &) override { ++fills; }
+  int CommitOrder() const override { return ui::kCommitUsable; }
+  bool CommitEdit() override {
+    ++validations;
+    return accept;
+  }
   QWidget panel;
   int fills = 0;
+  int validations = 0;
+  bool accept = true;
+};
+
+// A stand-in screen with one checked text field, a bound list and a hint.
+class FieldScreen : public ui::EditorScreen {
+public:
+  explicit FieldScreen(Session &s) : binder(s, &panel) {
+    field = new ui::CommitLineEdit(s, &panel, &panel);
+    field->setObjectName(QStringLiteral("txtField"));
+    ui::SetHint(field, QStringLiteral("field hint"));
+    ui::SetHelpTopic(field, 1051);
+    list = new QComboBox(&panel);
+    list->addItems({QStringLiteral("Off"), QStringLiteral("On")});
+    binder.OnOff(list, [](RadioData &d) -> bool & { return d.Common.DualWatch; });
+    field->check = [this, &s] {
+      if (field->text().size() == 3)
+        return true;
+      s.host.Message(Icon::Exclamation, "Field", "Data Error!!", Buttons::Ok);
+      return false;
+    };
+  }
+  QWidget *Panel() override { return &panel; }
+  std::vector<ui::ScreenKind> Kinds() const override { return {ui::ScreenKind::Common}; }
+  void Fill(const ui::ScreenRequest &) override { binder.Fill(); }
+  int CommitOrder() const override { return ui::kCommitDsc; }
+  QWidget panel;
+  ui::CommitLineEdit *field;
+  QComboBox *list;
+  ui::Binder binder;
 };
 
 } // namespace
@@ -36,12 +78,15 @@ private slots:
   void startUpWithTwoModels();
   void startUpWithoutModels_data();
   void startUpWithoutModels();
+  void screenForNode_data();
+  void screenForNode();
   void treeForModelAndGroups_data();
   void treeForModelAndGroups();
   void captionWithAndWithoutFile();
   void closePrompt_data();
   void closePrompt();
   void refusedEditKeepsNodeAndBlocksCommands();
+  void fieldCheckedOnLeavingAndBeforeCommands();
   void layoutAndSplitter();
   void hexDumpOnlyInDebugMode_data();
   void hexDumpOnlyInDebugMode();
@@ -101,6 +146,58 @@ void MainWindowTest::startUpWithoutModels() {
   QCOMPARE(f.host.messages[0].title, std::string("KV508"));
   QCOMPARE(f.host.messages[0].icon, Icon::Critical);
   QVERIFY(!f.Window().isVisible());
+}
+
+void MainWindowTest::screenForNode_data() {
+  QTest::addColumn<QString>("parent");
+  QTest::addColumn<QString>("key");
+  QTest::addColumn<int>("kind");
+  QTest::addColumn<int>("bank");
+  QTest::addColumn<int>("directory");
+  QTest::addColumn<int>("record");
+  QTest::addColumn<bool>("exists");
+  using K = ui::ScreenKind;
+  const auto row = [](const char *name, const char *parent, const char *key, K kind, int bank,
+                      int directory, int record, bool exists) {
+    QTest::newRow(name) << QString::fromLatin1(parent) << QString::fromLatin1(key)
+                        << static_cast<int>(kind) << bank << directory << record << exists;
+  };
+  row("general", "", "General", K::General, -1, -1, -1, true);
+  row("program root", "", "Program", K::Empty, -1, -1, -1, true);
+  row("dsc root", "", "DSCSetting", K::Empty, -1, -1, -1, true);
+  row("exp grid", "", "ExpChannel", K::ExpGrid, -1, -1, -1, true);
+  row("usable", "General", "Usable", K::Usable, -1, -1, -1, true);
+  row("common", "General", "Common", K::Common, -1, -1, -1, true);
+  row("dsc", "General", "DSC", K::Dsc, -1, -1, -1, true);
+  row("atis", "General", "ATIS", K::Atis, -1, -1, -1, true);
+  row("keys ignore case", "GENERAL", "usable", K::Usable, -1, -1, -1, true);
+  row("group grid PI", "Program", "PI", K::GroupGrid, 1, -1, -1, true);
+  row("weather", "Program", "PW", K::Weather, -1, -1, -1, true);
+  row("usa channel", "PU", "PU 17", K::ChannelPanel, 0, -1, 17, true);
+  row("canada channel 0", "PC", "PC 0", K::ChannelPanel, 2, -1, 0, true);
+  row("channel beyond the bank", "PI", "PI 240", K::ChannelPanel, 1, -1, 240, false);
+  row("memory id grid", "DSCSetting", "SM", K::DirectoryGrid, -1, 0, -1, true);
+  row("group id grid", "DSCSetting", "SG", K::DirectoryGrid, -1, 1, -1, true);
+  row("memory id 80", "SM", "SM 80", K::DirectoryEntry, -1, 0, 80, true);
+  row("group id 33", "SG", "SG 33", K::DirectoryEntry, -1, 1, 33, false);
+  row("group id 0", "SG", "SG 0", K::DirectoryEntry, -1, 1, 0, false);
+  row("expansion 5", "ExpChannel", "E 5", K::ExpPanel, 3, -1, 5, true);
+  row("expansion 65", "ExpChannel", "E 65", K::ExpPanel, 3, -1, 65, false);
+  row("expansion without number", "ExpChannel", "E", K::ExpPanel, 3, -1, 0, false);
+}
+
+void MainWindowTest::screenForNode() {
+  QFETCH(QString, parent);
+  QFETCH(QString, key);
+  const ui::ScreenRequest r = ui::ScreenForNode(parent, key);
+  QFETCH(int, kind);
+  QCOMPARE(static_cast<int>(r.kind), kind);
+  QTEST(r.bank, "bank");
+  QTEST(r.directory, "directory");
+  QTEST(r.record, "record");
+  QCOMPARE(r.key, key);
+  const RadioData data;
+  QTEST(ui::RecordExists(r, data), "exists");
 }
 
 void MainWindowTest::treeForModelAndGroups_data() {
@@ -234,13 +331,9 @@ void MainWindowTest::refusedEditKeepsNodeAndBlocksCommands() {
   ui::MainWindow &w = f.Window();
   auto screen = std::make_unique<RefusingScreen>();
   RefusingScreen *usable = screen.get();
-  w.screens().Register(ui::ScreenKind::Usable, std::move(screen));
-  int validations = 0;
-  bool accept = true;
-  w.screens().RegisterEditValidator(ui::kCommitUsable, usable->Panel(), [&] {
-    ++validations;
-    return accept;
-  });
+  w.screens().Register(std::move(screen));
+  int &validations = usable->validations;
+  bool &accept = usable->accept;
 
   w.SelectNodeByKey(QStringLiteral("Usable"));
   QCOMPARE(w.screens().ActivePanel(), usable->Panel());
@@ -268,7 +361,7 @@ void MainWindowTest::refusedEditKeepsNodeAndBlocksCommands() {
 
   accept = true;
   w.SelectNodeByKey(QStringLiteral("Common"));
-  QCOMPARE(w.screens().ActivePanel(), w.screens().EmptyPanel());
+  QVERIFY(w.screens().ActivePanel() != usable->Panel());
   QVERIFY(!usable->Panel()->isEnabled());
   QVERIFY(f.S().state.DataChanged); // showing a screen is no change
   QVERIFY(!f.S().state.OperationIncomplete);
@@ -341,3 +434,40 @@ void MainWindowTest::hexDumpOnlyInDebugMode() {
 
 QTEST_MAIN(MainWindowTest)
 #include "tst_main_window.moc"
+
+void MainWindowTest::fieldCheckedOnLeavingAndBeforeCommands() {
+  KV508_START_WINDOW(f);
+  ui::MainWindow &w = f.Window();
+  auto owned = std::make_unique<FieldScreen>(f.S());
+  FieldScreen *screen = owned.get();
+  w.screens().Register(std::move(owned));
+  QVERIFY(f.Activate());
+  f.ShowNode(QStringLiteral("Common"));
+  QVERIFY(!f.S().state.DataChanged);
+
+  // A bound list stores the user's choice, not the fill.
+  f.Choose(screen->list, 1);
+  QCOMPARE(f.StatusHint(), QStringLiteral("[Up]/[Down]:Change of a Selection item."));
+  QVERIFY(f.S().data.Common.DualWatch);
+  QVERIFY(f.S().state.DataChanged);
+  f.S().state.DataChanged = false;
+
+  f.Type(screen->field, QStringLiteral("12"));
+  QCOMPARE(f.StatusHint(), QStringLiteral("field hint"));
+  QVERIFY(f.S().state.DataChanged);
+  f.Leave();
+  QCOMPARE(f.host.Texts(), std::vector<std::string>{"Data Error!!"});
+  QTRY_COMPARE(QApplication::focusWidget(), screen->field);
+  // A command asks again; a tree click that took the focus first does not
+  // show the same refusal twice.
+  QVERIFY(!w.CommitActiveEdit());
+  QCOMPARE(f.host.messages.size(), std::size_t{2});
+  f.ShowNode(QStringLiteral("DSC"));
+  QCOMPARE(w.screens().ActivePanel(), screen->Panel());
+
+  QTest::keyClick(screen->field, Qt::Key_3);
+  QVERIFY(w.CommitActiveEdit());
+  QVERIFY(!screen->field->IsEdited());
+  f.ShowNode(QStringLiteral("DSC"));
+  QVERIFY(w.screens().ActivePanel() != screen->Panel());
+}

@@ -2,7 +2,11 @@
 
 #include "image/default_image.h"
 
+#include <QClipboard>
+#include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QTreeWidget>
 
 namespace kv508::testing {
@@ -91,6 +95,38 @@ bool WindowFixture::Start() {
 void WindowFixture::ChangeDataAndAnswer(Answer answer) {
   S().state.DataChanged = true;
   host.answers.push_back(answer);
+}
+
+bool WindowFixture::Activate() {
+  window->show();
+  window->activateWindow();
+  return QTest::qWaitForWindowActive(window.get());
+}
+
+void WindowFixture::ShowNode(const QString &key) { window->SelectNodeByKey(key); }
+
+void WindowFixture::Type(QWidget *widget, const QString &text) {
+  widget->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(widget, text);
+}
+
+void WindowFixture::Paste(QWidget *widget, const QString &text) {
+  QGuiApplication::clipboard()->setText(text);
+  widget->setFocus(Qt::TabFocusReason);
+  QTest::keySequence(widget, QKeySequence::Paste);
+}
+
+void WindowFixture::Leave() { window->tree().setFocus(Qt::TabFocusReason); }
+
+void WindowFixture::Choose(QComboBox *box, int index) {
+  box->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(box, Qt::Key_Home);
+  for (int i = 0; i < index; ++i)
+    QTest::keyClick(box, Qt::Key_Down);
+}
+
+QString WindowFixture::StatusHint() {
+  return window->findChild<QLabel *>(QStringLiteral("sbPanel1"))->text();
 }
 
 QStringList TreeOutline(QTreeWidget &tree) {

@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 
+class QComboBox;
 class QTreeWidget;
 
 namespace kv508::testing {
@@ -68,6 +69,21 @@ struct WindowFixture {
   QAction *Action(const char *name) { return window->findChild<QAction *>(QLatin1String(name)); }
   // Marks the data changed and scripts the answer to the next question.
   void ChangeDataAndAnswer(Answer answer);
+
+  // Screen tests: shows the window and makes it active, so that focus moves
+  // (and the checks that run when a field is left) happen as for a user.
+  bool Activate();
+  // Selects the tree node as if clicked.
+  void ShowNode(const QString &key);
+  template <class T> T *Widget(const QString &name) { return window->findChild<T *>(name); }
+  // Focus, then typed keys / a paste from the clipboard.
+  static void Type(QWidget *widget, const QString &text);
+  static void Paste(QWidget *widget, const QString &text);
+  // Moves the focus to the tree, as a user leaving the field does.
+  void Leave();
+  // Chooses a list entry with the keyboard (Home, then Down).
+  static void Choose(QComboBox *box, int index);
+  QString StatusHint();
 
   FakeHost host;
   MemoryUserSettings settings;

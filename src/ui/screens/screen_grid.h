@@ -1,0 +1,49 @@
+#pragma once
+
+// The read-only lists of the editor (channel groups, expansion channels,
+// directories): a table model that reads RadioData on every data() call, and a
+// view on which a double-click or Enter jumps to the row's own screen.
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QTableView>
+
+#include <initializer_list>
+
+namespace kv508::ui {
+
+class GridModel : public QAbstractTableModel {
+public:
+  GridModel(QStringList headers, QObject *parent);
+
+  int columnCount(const QModelIndex &parent = {}) const override;
+  QVariant data(const QModelIndex &index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  // Rebuilds the row map and tells the views.
+  void Reload();
+
+protected:
+  virtual QString Cell(int row, int column) const = 0;
+  // Called inside a model reset: rebuild whatever maps rows to records.
+  virtual void Rebuild() {}
+
+private:
+  QStringList headers_;
+};
+
+class ScreenGrid : public QTableView {
+  Q_OBJECT
+public:
+  explicit ScreenGrid(QWidget *parent = nullptr);
+  // Column widths in twips.
+  void SetColumnTwips(std::initializer_list<int> widths);
+
+signals:
+  void JumpRequested(int row);
+
+protected:
+  void keyPressEvent(QKeyEvent *event) override;
+};
+
+} // namespace kv508::ui
