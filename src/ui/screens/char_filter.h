@@ -2,7 +2,9 @@
 
 // Text fields that take only some characters. A validator sees typed, pasted
 // and dropped text alike, so one filter covers all three: characters outside
-// the set are dropped and the rest is kept.
+// the set are dropped and the rest is kept. The filter also keeps the length:
+// a line edit's own maximum would cut a paste before its disallowed
+// characters are dropped, losing allowed ones.
 
 #include <QValidator>
 
@@ -12,11 +14,13 @@ namespace kv508::ui {
 
 class CharFilter : public QValidator {
 public:
-  CharFilter(QString allowed, QObject *parent);
+  // maxLength 0 for none.
+  CharFilter(QString allowed, int maxLength, QObject *parent);
   State validate(QString &input, int &pos) const override;
 
 private:
   QString allowed_;
+  int maxLength_;
 };
 
 // Characters a name stored in the radio may hold.
