@@ -132,7 +132,7 @@ void ChannelGridsTest::expansionGrid() {
   r.Enable = true;
   r.CHDisplayL = "'5";
   r.CHDisplayR = "b";
-  r.Rxfreq = 156.05;
+  r.Rxfreq = 156.013; // off the 5 kHz steps: shown snapped down
   r.Txfreq = 0;
   r.PowUp = r.ScanMemory = true;
   r.ChTag = "MARINA";
@@ -142,7 +142,7 @@ void ChannelGridsTest::expansionGrid() {
   QCOMPARE(grid->model()->rowCount(), 64);
   QCOMPARE(HeaderTexts(*grid->model()), Cells("CH|ENABLE|DISP|RX[MHz]|TX[MHz]|LOW|UP|MEM|CH Name"));
   QCOMPARE(RowTexts(*grid->model(), 4),
-           Cells("5|[Enable]|'5b|156.0500|---.----|---|UP|MEM|MARINA"));
+           Cells("5|[Enable]|'5b|156.0100|---.----|---|UP|MEM|MARINA"));
   QCOMPARE(RowTexts(*grid->model(), 63), Cells("64|||---.----|---.----|---|--|---|"));
   QVERIFY(!f.S().state.DataChanged);
 }
