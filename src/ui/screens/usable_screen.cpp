@@ -55,6 +55,8 @@ UsableScreen::UsableScreen(ScreenContext &context)
     SetHint(name_[k], kStatusNameHint);
     priorityLabel_[k] = NewLabel(parent, QStringLiteral("Priority CH"));
     priority_[k] = NewList(parent, Indexed("cmbUsablePri", k), {});
+    // Sized by a fixed width: measuring 240 labels on every show is too slow.
+    priority_[k]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     priority_[k]->setMinimumContentsLength(5);
 
     CommitLineEdit *edit = name_[k];
@@ -137,9 +139,21 @@ void UsableScreen::GroupSwitched(int k) {
 
 void UsableScreen::FillPriorityList(int k) {
   QComboBox *box = priority_[k];
+  const std::vector<PriorityChoice> choices = PriorityChoices(context_.session().data.GroupBank(k));
+  const auto same = [&] {
+    if (box->count() != static_cast<int>(choices.size()))
+      return false;
+    for (int i = 0; i < box->count(); ++i) {
+      if (box->itemData(i).toInt() != choices[static_cast<std::size_t>(i)].position)
+        return false;
+    }
+    return true;
+  };
+  if (same())
+    return;
   const QSignalBlocker blocker(box);
   box->clear();
-  for (const PriorityChoice &choice : PriorityChoices(context_.session().data.GroupBank(k)))
+  for (const PriorityChoice &choice : choices)
     box->addItem(ToQt(choice.label), choice.position);
 }
 
