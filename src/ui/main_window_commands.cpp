@@ -52,8 +52,8 @@ bool MainWindow::RunTransfer(int mode) {
     state.DataChanged = false;
   } else if (succeeded && mode >= kClearMmsi) {
     screens_->RefillAll();
-    BuildTree();
-    RefreshNodeTexts();
+    // The clear buttons show their screen again afterwards: keep its node.
+    RebuildTreeKeepingSelection();
     state.DataChanged = true;
   }
   RefreshHexDump();

@@ -52,8 +52,9 @@ Answer QtHost::Message(Icon icon, const std::string &title, const std::string &t
   box.setWindowTitle(ToQt(title));
   box.setText(DisplayText(text));
   box.setStandardButtons(Lookup(kButtons, buttons));
-  // Retry/Cancel is the busy-radio question, where Enter must not retry.
-  if (buttons == Buttons::RetryCancel)
+  // Retry/Cancel is the busy-radio question, where Enter must not retry; an
+  // OK/Cancel question with the critical icon is about to erase data.
+  if (buttons == Buttons::RetryCancel || (buttons == Buttons::OkCancel && icon == Icon::Critical))
     box.setDefaultButton(QMessageBox::Cancel);
   // The message box is modal, so a wait cursor must not hide its buttons.
   const bool waiting = QApplication::overrideCursor() != nullptr;
