@@ -91,13 +91,11 @@ private slots:
   void entryStates();
   void enablingAddsTheEntry_data();
   void enablingAddsTheEntry();
-  void deleteAsksFirst_data();
-  void deleteAsksFirst();
+  void deleteClosesTheGap_data();
+  void deleteClosesTheGap();
   void mmsiStoredInTenDigitForm_data();
   void mmsiStoredInTenDigitForm();
   void wrongLengthRefusedAndStopsSave();
-  void emptiedMmsiDeletesWithoutAsking_data();
-  void emptiedMmsiDeletesWithoutAsking();
   void nameFilteredAndBlankNotStored_data();
   void nameFilteredAndBlankNotStored();
   void listShowsEveryEntryAndJumps_data();
@@ -114,20 +112,21 @@ void DirectoryScreensTest::entryStates_data() {
   QTest::addColumn<bool>("deleteChecked");
   QTest::addColumn<bool>("fieldsOn");
   QTest::addColumn<QString>("errorTitle");
-  QTest::newRow("in use") << "SM 2"
-                          << "" << false << true << true << false << true << "";
-  QTest::newRow("first free") << "SM 4"
-                              << "" << true << false << false << true << false << "";
-  QTest::newRow("beyond") << "SM 5"
-                          << "" << false << false << false << true << false << "";
-  QTest::newRow("after a nameless entry")
-      << "SM 4"
-      << "name" << false << false << false << true << false << "Individual Directory";
-  QTest::newRow("group in use") << "SG 3"
-                                << "" << false << true << true << false << true << "";
-  QTest::newRow("group after an entry without MMSI")
-      << "SG 4"
-      << "mmsi" << false << false << false << true << false << "Group Directory";
+  const auto row = [](const char *name, const char *key, const char *emptied, bool enableOn,
+                      bool enableChecked, bool deleteOn, bool deleteChecked, bool fieldsOn,
+                      const char *errorTitle) {
+    QTest::newRow(name) << QString::fromLatin1(key) << QString::fromLatin1(emptied) << enableOn
+                        << enableChecked << deleteOn << deleteChecked << fieldsOn
+                        << QString::fromLatin1(errorTitle);
+  };
+  row("in use", "SM 2", "", false, true, true, false, true, "");
+  row("first free", "SM 4", "", true, false, false, true, false, "");
+  row("beyond", "SM 5", "", false, false, false, true, false, "");
+  row("after a nameless entry", "SM 4", "name", false, false, false, true, false,
+      "Individual Directory");
+  row("group in use", "SG 2", "", false, true, true, false, true, "");
+  row("group after an entry without MMSI", "SG 4", "mmsi", false, false, false, true, false,
+      "Group Directory");
 }
 
 void DirectoryScreensTest::entryStates() {
@@ -197,10 +196,8 @@ void DirectoryScreensTest::entryStates() {
 void DirectoryScreensTest::enablingAddsTheEntry_data() {
   QTest::addColumn<QString>("prefix");
   QTest::addColumn<QString>("nodeText");
-  QTest::newRow("memory") << "SM"
-                          << "Memory ID4[Enable]";
-  QTest::newRow("group") << "SG"
-                         << "Group ID4[Enable]";
+  QTest::newRow("memory") << QStringLiteral("SM") << QStringLiteral("Memory ID4[Enable]");
+  QTest::newRow("group") << QStringLiteral("SG") << QStringLiteral("Group ID4[Enable]");
 }
 
 void DirectoryScreensTest::enablingAddsTheEntry() {
@@ -229,39 +226,51 @@ void DirectoryScreensTest::enablingAddsTheEntry() {
   QVERIFY(!p.enable->isEnabled());
 }
 
-void DirectoryScreensTest::deleteAsksFirst_data() {
+void DirectoryScreensTest::deleteClosesTheGap_data() {
   QTest::addColumn<QString>("prefix");
-  QTest::addColumn<bool>("yes");
-  QTest::newRow("memory, yes") << "SM" << true;
-  QTest::newRow("memory, no") << "SM" << false;
-  QTest::newRow("group, yes") << "SG" << true;
+  QTest::addColumn<int>("entry");
+  QTest::addColumn<QString>("how"); // answer to the question, or the MMSI emptied
+  QTest::newRow("memory, yes") << "SM" << 2 << "yes";
+  QTest::newRow("memory, no") << "SM" << 2 << "no";
+  QTest::newRow("group, yes") << "SG" << 2 << "yes";
+  QTest::newRow("memory, MMSI emptied") << "SM" << 3 << "emptied";
+  QTest::newRow("group, MMSI emptied") << "SG" << 3 << "emptied";
 }
 
-void DirectoryScreensTest::deleteAsksFirst() {
+void DirectoryScreensTest::deleteClosesTheGap() {
   QFETCH(QString, prefix);
-  QFETCH(bool, yes);
+  QFETCH(int, entry);
+  QFETCH(QString, how);
   KV508_START_WINDOW(f);
   Directory &dir = Entries(f.S(), prefix);
   UseEntries(dir, 5);
   const Directory before = dir;
   QVERIFY(f.Activate());
-  f.ShowNode(prefix + QStringLiteral(" 2"));
-  f.host.answers.push_back(yes ? Answer::Yes : Answer::No);
+  f.ShowNode(prefix + QLatin1Char(' ') + QString::number(entry));
   Panel p(f);
-  Tick(p.remove);
-
-  QCOMPARE(f.host.messages.size(), std::size_t{1});
-  QCOMPARE(f.host.messages[0].text, std::string("Are you sure ?"));
-  QCOMPARE(f.host.messages[0].title, f.S().state.TitleText);
-  QCOMPARE(f.host.messages[0].icon, Icon::Critical);
-  QCOMPARE(f.host.messages[0].buttons, Buttons::YesNo);
-  QVERIFY(!p.remove->isChecked());
-  QCOMPARE(f.S().state.DataChanged, yes);
-  if (!yes) {
+  if (how == QLatin1String("emptied")) {
+    p.mmsi->setFocus(Qt::TabFocusReason);
+    p.mmsi->selectAll();
+    QTest::keyClick(p.mmsi, Qt::Key_Backspace);
+    f.Leave();
+    QVERIFY(f.host.messages.empty());
+  } else {
+    f.host.answers.push_back(how == QLatin1String("yes") ? Answer::Yes : Answer::No);
+    Tick(p.remove);
+    QCOMPARE(f.host.messages.size(), std::size_t{1});
+    QCOMPARE(f.host.messages[0].text, std::string("Are you sure ?"));
+    QCOMPARE(f.host.messages[0].title, f.S().state.TitleText);
+    QCOMPARE(f.host.messages[0].icon, Icon::Critical);
+    QCOMPARE(f.host.messages[0].buttons, Buttons::YesNo);
+    QVERIFY(!p.remove->isChecked());
+  }
+  const bool deleted = how != QLatin1String("no");
+  QCOMPARE(f.S().state.DataChanged, deleted);
+  if (!deleted) {
     QVERIFY(dir == before);
     return;
   }
-  for (int n = 2; n <= 4; ++n) {
+  for (int n = entry; n <= 4; ++n) {
     QCOMPARE(dir[n].TagName, before[n + 1].TagName);
     QCOMPARE(dir[n].Mmsid, before[n + 1].Mmsid);
     QVERIFY(dir[n].Enable);
@@ -269,8 +278,8 @@ void DirectoryScreensTest::deleteAsksFirst() {
   QVERIFY(!dir[5].Enable && dir[5].TagName.empty() && dir[5].Mmsid.empty());
   for (int n = 1; n <= 5; ++n)
     QVERIFY(dir[n].Member == before[n].Member);
-  // Entry 2 now shows what was entry 3, and the tree lost one mark.
-  QCOMPARE(p.name->text(), QStringLiteral("SHIP3"));
+  // The entry now shows its successor, and the tree lost one mark.
+  QCOMPARE(p.name->text(), QStringLiteral("SHIP") + QString::number(entry + 1));
   QVERIFY(NodeText(f, prefix + QStringLiteral(" 4")).endsWith(QLatin1String("[Enable]")));
   QVERIFY(!NodeText(f, prefix + QStringLiteral(" 5")).endsWith(QLatin1String("[Enable]")));
 }
@@ -282,26 +291,18 @@ void DirectoryScreensTest::mmsiStoredInTenDigitForm_data() {
   QTest::addColumn<QString>("shown");
   QTest::addColumn<QString>("stored");
   QTest::addColumn<QString>("listed");
-  QTest::newRow("memory typed") << "SM" << false << "123456789"
-                                << "123456789"
-                                << "1234567890"
-                                << "123456789";
-  QTest::newRow("group typed") << "SG" << false << "12345678"
-                               << "12345678"
-                               << "0123456780"
-                               << "012345678";
-  QTest::newRow("letters not typed") << "SM" << false << "12a3456789x"
-                                     << "123456789"
-                                     << "1234567890"
-                                     << "123456789";
-  QTest::newRow("pasted with blanks") << "SM" << true << "98-765 4321"
-                                      << "987654321"
-                                      << "9876543210"
-                                      << "987654321";
-  QTest::newRow("group pasted, cut to eight") << "SG" << true << "1x2345678999"
-                                              << "12345678"
-                                              << "0123456780"
-                                              << "012345678";
+  const auto row = [](const char *name, const char *prefix, bool paste, const char *input,
+                      const char *shown, const char *stored, const char *listed) {
+    QTest::newRow(name) << QString::fromLatin1(prefix) << paste << QString::fromLatin1(input)
+                        << QString::fromLatin1(shown) << QString::fromLatin1(stored)
+                        << QString::fromLatin1(listed);
+  };
+  row("memory typed", "SM", false, "123456789", "123456789", "1234567890", "123456789");
+  row("group typed", "SG", false, "12345678", "12345678", "0123456780", "012345678");
+  row("letters not typed", "SM", false, "12a3456789x", "123456789", "1234567890", "123456789");
+  row("pasted with blanks", "SM", true, "98-765 4321", "987654321", "9876543210", "987654321");
+  row("group pasted, cut to eight", "SG", true, "1x2345678999", "12345678", "0123456780",
+      "012345678");
 }
 
 void DirectoryScreensTest::mmsiStoredInTenDigitForm() {
@@ -363,60 +364,24 @@ void DirectoryScreensTest::wrongLengthRefusedAndStopsSave() {
   QCOMPARE(f.S().data.CHMMSID[3].Mmsid, std::string("1234567890"));
 }
 
-void DirectoryScreensTest::emptiedMmsiDeletesWithoutAsking_data() {
-  QTest::addColumn<QString>("prefix");
-  QTest::newRow("memory") << "SM";
-  QTest::newRow("group") << "SG";
-}
-
-void DirectoryScreensTest::emptiedMmsiDeletesWithoutAsking() {
-  QFETCH(QString, prefix);
-  KV508_START_WINDOW(f);
-  Directory &dir = Entries(f.S(), prefix);
-  UseEntries(dir, 5);
-  const Directory before = dir;
-  QVERIFY(f.Activate());
-  f.ShowNode(prefix + QStringLiteral(" 3"));
-  Panel p(f);
-  p.mmsi->setFocus(Qt::TabFocusReason);
-  p.mmsi->selectAll();
-  QTest::keyClick(p.mmsi, Qt::Key_Backspace);
-  f.Leave();
-  QVERIFY(f.host.messages.empty());
-  QCOMPARE(dir[3].TagName, before[4].TagName);
-  QCOMPARE(dir[4].Mmsid, before[5].Mmsid);
-  QVERIFY(!dir[5].Enable && dir[5].Mmsid.empty());
-  QVERIFY(f.S().state.DataChanged);
-  QCOMPARE(p.name->text(), QStringLiteral("SHIP4"));
-  QVERIFY(!NodeText(f, prefix + QStringLiteral(" 5")).endsWith(QLatin1String("[Enable]")));
-}
-
 void DirectoryScreensTest::nameFilteredAndBlankNotStored_data() {
   QTest::addColumn<bool>("paste");
   QTest::addColumn<QString>("input");
-  QTest::addColumn<QString>("stored");
-  QTest::addColumn<QString>("shownAfter");
-  QTest::newRow("typed") << false << "Harbour_Master#1"
-                         << "HarbourMast"
-                         << "HarbourMast";
-  QTest::newRow("pasted") << true << QString::fromLatin1("Pilot\xE9 (North), 2") << "Pilot (Nort"
-                          << "Pilot (Nort";
-  QTest::newRow("kept blanks") << false << " A B "
-                               << " A B "
-                               << " A B ";
-  QTest::newRow("blank") << false << "   "
-                         << "SHIP3"
-                         << "SHIP3";
-  QTest::newRow("only refused characters") << true << "__##"
-                                           << "SHIP3"
-                                           << "SHIP3";
+  QTest::addColumn<QString>("stored"); // and shown after leaving
+  const auto row = [](const char *name, bool paste, const char *input, const char *stored) {
+    QTest::newRow(name) << paste << QString::fromLatin1(input) << QString::fromLatin1(stored);
+  };
+  row("typed", false, "Harbour_Master#1", "HarbourMast");
+  row("pasted", true, "Pilot\xE9 (North), 2", "Pilot (Nort");
+  row("kept blanks", false, " A B ", " A B ");
+  row("blank", false, "   ", "SHIP3");
+  row("only refused characters", true, "__##", "SHIP3");
 }
 
 void DirectoryScreensTest::nameFilteredAndBlankNotStored() {
   QFETCH(bool, paste);
   QFETCH(QString, input);
   QFETCH(QString, stored);
-  QFETCH(QString, shownAfter);
   KV508_START_WINDOW(f);
   UseEntries(f.S().data.CHGRPID, 3);
   QVERIFY(f.Activate());
@@ -429,7 +394,7 @@ void DirectoryScreensTest::nameFilteredAndBlankNotStored() {
   QCOMPARE(f.S().data.CHGRPID[3].TagName, std::string("SHIP3"));
   f.Leave();
   QCOMPARE(ui::ToQt(f.S().data.CHGRPID[3].TagName), stored);
-  QCOMPARE(p.name->text(), shownAfter);
+  QCOMPARE(p.name->text(), stored);
   QVERIFY(f.host.messages.empty());
 }
 

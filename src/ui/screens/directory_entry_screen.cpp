@@ -116,7 +116,8 @@ void DirectoryEntryScreen::Fill(const ScreenRequest &request) {
   kind_ = request.directory == 1 ? DirectoryKind::GroupId : DirectoryKind::MemoryId;
   entry_ = request.record;
   const int digits = TypedMmsiLength(kind_);
-  Restrict(mmsi_, kDigits, digits);
+  if (RestrictedLength(mmsi_) != digits)
+    Restrict(mmsi_, kDigits, digits);
   SetHint(mmsi_, QStringLiteral("Numeric Only. Indispensable %1 figures.").arg(digits));
   groupLabel_->setVisible(IsGroup());
   ShowDirectoryEntry();
