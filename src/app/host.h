@@ -11,7 +11,7 @@
 namespace kv508 {
 
 enum class Icon { None, Information, Exclamation, Critical, Question };
-enum class Buttons { Ok, OkCancel, YesNoCancel, RetryCancel };
+enum class Buttons { Ok, OkCancel, YesNoCancel, RetryCancel, YesNo };
 enum class Answer { Ok, Cancel, Yes, No, Retry };
 
 class Host {

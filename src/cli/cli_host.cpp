@@ -68,6 +68,10 @@ Answer CliHost::Message(Icon icon, const std::string& title, const std::string& 
     answer = Answer::Cancel;
     reply = " [Cancel]";
     break;
+  case Buttons::YesNo:
+    answer = Answer::No;
+    reply = " [No]";
+    break;
   }
   if (icon == Icon::Critical || icon == Icon::Exclamation) showedFailure_ = true;
   if (debug_ && !title.empty()) {

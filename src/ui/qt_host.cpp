@@ -33,6 +33,7 @@ constexpr std::pair<Buttons, QMessageBox::StandardButtons> kButtons[] = {
     {Buttons::OkCancel, QMessageBox::Ok | QMessageBox::Cancel},
     {Buttons::YesNoCancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel},
     {Buttons::RetryCancel, QMessageBox::Retry | QMessageBox::Cancel},
+    {Buttons::YesNo, QMessageBox::Yes | QMessageBox::No},
     {Buttons::Ok, QMessageBox::Ok}};
 
 constexpr std::pair<int, Answer> kAnswers[] = {{QMessageBox::Ok, Answer::Ok},

@@ -36,6 +36,7 @@ public:
     case Buttons::OkCancel: return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     case Buttons::YesNoCancel:
     case Buttons::RetryCancel: return Answer::Cancel;
+    case Buttons::YesNo: return Answer::No;
     }
     return Answer::Ok;
   }

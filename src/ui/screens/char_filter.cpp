@@ -13,7 +13,7 @@ const QString kStatusNameChars =
     kDigits + QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-+().*/ ");
 const QString kChannelDisplayChars = kDigits + QStringLiteral("AbCdEFGHIJLMnoPqrStUy");
 
-CharFilter::CharFilter(QString allowed, int maxLength, QObject *parent)
+CharFilter::CharFilter(QString allowed, QObject *parent, int maxLength)
     : QValidator(parent), allowed_(std::move(allowed)), maxLength_(maxLength) {}
 
 QValidator::State CharFilter::validate(QString &input, int &pos) const {
@@ -27,21 +27,27 @@ QValidator::State CharFilter::validate(QString &input, int &pos) const {
     if (i < pos)
       ++keptBeforeCursor;
   }
-  // What was just typed, pasted or dropped ends at the cursor: too long, it
-  // loses its own end, as a full field refuses the next key.
-  const qsizetype excess = maxLength_ > 0 ? kept.size() - maxLength_ : 0;
-  if (excess > 0) {
-    const int cut = static_cast<int>(std::min<qsizetype>(excess, keptBeforeCursor));
+  if (maxLength_ > 0 && kept.size() > maxLength_) {
+    const int cut = std::min(static_cast<int>(kept.size()) - maxLength_, keptBeforeCursor);
     kept.remove(keptBeforeCursor - cut, cut);
     keptBeforeCursor -= cut;
+    kept.truncate(maxLength_);
   }
   input = kept;
-  pos = keptBeforeCursor;
+  pos = std::min(keptBeforeCursor, static_cast<int>(kept.size()));
   return Acceptable;
 }
 
 void Restrict(QLineEdit *edit, const QString &allowed, int maxLength) {
-  edit->setValidator(new CharFilter(allowed, maxLength, edit));
+  const QValidator *previous = edit->validator();
+  edit->setValidator(new CharFilter(allowed, edit, maxLength));
+  if (previous && previous->parent() == edit)
+    delete previous;
+}
+
+int RestrictedLength(const QLineEdit *edit) {
+  const auto *filter = dynamic_cast<const CharFilter *>(edit->validator());
+  return filter ? filter->MaxLength() : 0;
 }
 
 } // namespace kv508::ui

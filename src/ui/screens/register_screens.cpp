@@ -3,6 +3,8 @@
 #include "ui/screen_area.h"
 #include "ui/screens/atis_screen.h"
 #include "ui/screens/common_screen.h"
+#include "ui/screens/directory_entry_screen.h"
+#include "ui/screens/directory_grid_screen.h"
 #include "ui/screens/dsc_screen.h"
 #include "ui/screens/exp_grid_screen.h"
 #include "ui/screens/group_grid_screen.h"
@@ -22,6 +24,10 @@ void RegisterScreens(ScreenArea &area, ScreenContext &context) {
   area.Register(std::make_unique<CommonScreen>(context));
   area.Register(std::make_unique<DscScreen>(context));
   area.Register(std::make_unique<AtisScreen>(context));
+  (void)area;
+  (void)context;
+  area.Register(std::make_unique<DirectoryGridScreen>(context));
+  area.Register(std::make_unique<DirectoryEntryScreen>(context));
 }
 
 } // namespace kv508::ui
