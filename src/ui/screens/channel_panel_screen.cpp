@@ -107,6 +107,7 @@ void ChannelPanelScreen::BuildWidgets() {
     disp_[k]->setObjectName(QStringLiteral("txtChDisp_%1").arg(k));
     disp_[k]->setFixedWidth(dispWidths[k]);
     Restrict(disp_[k], kChannelDisplayChars, dispLengths[k]);
+    dispFilter_[k] = disp_[k]->validator();
     dispRow->addWidget(disp_[k]);
   }
   SetHint(disp_[0], QStringLiteral("Indispensable 2 figures."));
@@ -270,6 +271,10 @@ void ChannelPanelScreen::SetMode() {
     edit->setReadOnly(plan);
     edit->setPalette(plan ? lockedPalette_ : editablePalette_);
   }
+  // A validator also filters set texts: the plan display shows "o" and "'",
+  // which nobody may type.
+  for (int k = 0; k < 2; ++k)
+    disp_[k]->setValidator(plan ? nullptr : dispFilter_[k]);
   txEnable_->setVisible(plan);
   duplex_->setVisible(plan);
   lowPowerLine_->setVisible(plan);

@@ -16,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QValidator;
 
 namespace kv508 {
 struct Session;
@@ -68,6 +69,7 @@ private:
   QCheckBox *enable_ = nullptr;
   QLabel *dispLabel_ = nullptr;
   std::array<QLineEdit *, 2> disp_{};
+  std::array<const QValidator *, 2> dispFilter_{};
   QLabel *rxLabel_ = nullptr;
   QLabel *rxUnit_ = nullptr;
   CommitLineEdit *rx_ = nullptr;
