@@ -96,8 +96,6 @@ private slots:
   void userChangesSetDataChanged_data();
   void userChangesSetDataChanged();
   void toneChoosersExcludeEachOther();
-  void hintsAndHelpTopics_data();
-  void hintsAndHelpTopics();
   void editedChannelSavedReadBackAndProgrammed();
 };
 
@@ -107,36 +105,16 @@ void ChannelPanelTest::planChannelFields_data() {
   QTest::addColumn<QString>("disp1");
   QTest::addColumn<QString>("rx");
   QTest::addColumn<QString>("tx");
-  QTest::newRow("16") << "PU 32"
-                      << "16"
-                      << ""
-                      << "156.800"
-                      << "156.800";
-  QTest::newRow("05A") << "PI 11"
-                       << "05"
-                       << "A"
-                       << "156.250"
-                       << "156.250";
-  QTest::newRow("101") << "PC 202"
-                       << "o1"
-                       << ""
-                       << "158.075"
-                       << "158.075";
-  QTest::newRow("115") << "PU 230"
-                       << "'5"
-                       << ""
-                       << "158.775"
-                       << "158.775";
-  QTest::newRow("70 receive only") << "PU 140"
-                                   << "70"
-                                   << ""
-                                   << "156.525"
-                                   << "---.---";
-  QTest::newRow("24 duplex") << "PU 48"
-                             << "24"
-                             << ""
-                             << "161.800"
-                             << "157.200";
+  const auto row = [](const char *name, const char *key, const char *d0, const char *d1,
+                      const char *rx, const char *tx) {
+    QTest::newRow(name) << QString(key) << QString(d0) << QString(d1) << QString(rx) << QString(tx);
+  };
+  row("16", "PU 32", "16", "", "156.800", "156.800");
+  row("05A", "PI 11", "05", "A", "156.250", "156.250");
+  row("101", "PC 202", "o1", "", "158.075", "158.075");
+  row("115", "PU 230", "'5", "", "158.775", "158.775");
+  row("70 receive only", "PU 140", "70", "", "156.525", "---.---");
+  row("24 duplex", "PU 48", "24", "", "161.800", "157.200");
 }
 
 void ChannelPanelTest::planChannelFields() {
@@ -310,12 +288,9 @@ void ChannelPanelTest::cascadeFollowsClicks() {
 void ChannelPanelTest::nodeTextFollowsChEnable_data() {
   QTest::addColumn<QString>("key");
   QTest::addColumn<QString>("text");
-  QTest::newRow("plan") << "PU 32"
-                        << "CH16";
-  QTest::newRow("plan A") << "PU 11"
-                          << "CH05A";
-  QTest::newRow("expansion") << "E 5"
-                             << "EXP5";
+  QTest::newRow("plan") << QStringLiteral("PU 32") << QStringLiteral("CH16");
+  QTest::newRow("plan A") << QStringLiteral("PU 11") << QStringLiteral("CH05A");
+  QTest::newRow("expansion") << QStringLiteral("E 5") << QStringLiteral("EXP5");
 }
 
 void ChannelPanelTest::nodeTextFollowsChEnable() {
@@ -364,24 +339,21 @@ void ChannelPanelTest::frequencyCheck_data() {
   QTest::addColumn<bool>("accepted");
   QTest::addColumn<double>("stored");
   QTest::addColumn<QString>("shown");
-  QTest::newRow("137") << "txtRxFreq"
-                       << "137" << true << 137.0 << "137.0000";
-  QTest::newRow("174") << "txtTxFreq"
-                       << "174" << true << 174.0 << "174.0000";
-  QTest::newRow("174.0000") << "txtRxFreq"
-                            << "174.0000" << true << 174.0 << "174.0000";
-  QTest::newRow("156.050") << "txtRxFreq"
-                           << "156.050" << true << 156.05 << "156.0500";
-  QTest::newRow("empty") << "txtTxFreq"
-                         << "" << true << 0.0 << "---.----";
-  QTest::newRow("136.975") << "txtRxFreq"
-                           << "136.975" << false << 150.0 << "136.975";
-  QTest::newRow("156.0625") << "txtTxFreq"
-                            << "156.0625" << false << 150.0 << "156.0625";
-  QTest::newRow("174.0125") << "txtRxFreq"
-                            << "174.0125" << false << 150.0 << "174.0125";
-  QTest::newRow("letters") << "txtTxFreq"
-                           << "1x6" << false << 150.0 << "1x6";
+  const auto row = [](const char *field, const char *typed, bool accepted, double stored,
+                      const char *shown) {
+    QTest::newRow(typed) << QString(field) << QString(typed) << accepted << stored
+                         << QString(shown);
+  };
+  row("txtRxFreq", "137", true, 137.0, "137.0000");
+  row("txtTxFreq", "174", true, 174.0, "174.0000");
+  row("txtRxFreq", "174.0000", true, 174.0, "174.0000");
+  row("txtRxFreq", "156.050", true, 156.05, "156.0500");
+  row("txtTxFreq", "", true, 0.0, "---.----");
+  // Refused: the text stays as typed and the record keeps 150 MHz.
+  row("txtRxFreq", "136.975", false, 150.0, "136.975");
+  row("txtTxFreq", "156.0625", false, 150.0, "156.0625");
+  row("txtRxFreq", "174.0125", false, 150.0, "174.0125");
+  row("txtTxFreq", "1x6", false, 150.0, "1x6");
 }
 
 void ChannelPanelTest::frequencyCheck() {
@@ -463,24 +435,19 @@ void ChannelPanelTest::filters_data() {
   QTest::addColumn<bool>("paste");
   QTest::addColumn<QString>("input");
   QTest::addColumn<QString>("shown");
-  QTest::newRow("display x typed") << "txtChDisp_0" << false << "x"
-                                   << "";
-  QTest::newRow("display B typed") << "txtChDisp_0" << false << "B"
-                                   << "";
-  QTest::newRow("display b typed") << "txtChDisp_0" << false << "b"
-                                   << "b";
-  QTest::newRow("display pasted") << "txtChDisp_0" << true << "Bb"
-                                  << "b";
-  QTest::newRow("display 2 only") << "txtChDisp_1" << false << "AC"
-                                  << "A";
-  QTest::newRow("display 2 pasted") << "txtChDisp_1" << true << "B"
-                                    << "";
-  QTest::newRow("name typed") << "txtChName" << false << "a_b"
-                              << "ab";
-  QTest::newRow("name pasted") << "txtChName" << true << QString::fromUtf8("Caf\xc3\xa9_1")
-                               << "Caf1";
-  QTest::newRow("name 16 at most") << "txtChName" << true << "ABCDEFGHIJKLMNOPQR"
-                                   << "ABCDEFGHIJKLMNOP";
+  const auto row = [](const char *name, const char *field, bool paste, const QString &input,
+                      const char *shown) {
+    QTest::newRow(name) << QString(field) << paste << input << QString(shown);
+  };
+  row("display x typed", "txtChDisp_0", false, "x", "");
+  row("display B typed", "txtChDisp_0", false, "B", "");
+  row("display b typed", "txtChDisp_0", false, "b", "b");
+  row("display pasted", "txtChDisp_0", true, "Bb", "b");
+  row("display 2 only", "txtChDisp_1", false, "AC", "A");
+  row("display 2 pasted", "txtChDisp_1", true, "B", "");
+  row("name typed", "txtChName", false, "a_b", "ab");
+  row("name pasted", "txtChName", true, QString::fromUtf8("Caf\xc3\xa9_1"), "Caf1");
+  row("name 16 at most", "txtChName", true, "ABCDEFGHIJKLMNOPQR", "ABCDEFGHIJKLMNOP");
 }
 
 void ChannelPanelTest::filters() {
@@ -589,71 +556,6 @@ void ChannelPanelTest::toneChoosersExcludeEachOther() {
   QCOMPARE(ctcss->currentIndex(), 0);
   QCOMPARE(Exp(f, 8).Ctcss[1], std::int16_t{0});
   QVERIFY(comp->isEnabled());
-}
-
-void ChannelPanelTest::hintsAndHelpTopics_data() {
-  QTest::addColumn<QString>("key");
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QString>("hint");
-  QTest::addColumn<int>("topic");
-  const QString check = QStringLiteral("[Space]:An effective and invalid change.");
-  const QString list = QStringLiteral("[Up]/[Down]:Change of a Selection item.");
-  const QString option = QStringLiteral("[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
-  QTest::newRow("enable") << "PU 40"
-                          << "chkChEnable" << check << 1028;
-  QTest::newRow("tx enable") << "PU 40"
-                             << "chkTxEnable" << check << 1029;
-  QTest::newRow("duplex") << "PU 40"
-                          << "chkDuplex" << check << 1030;
-  QTest::newRow("low power") << "PU 40"
-                             << "chkLowPower" << check << 1031;
-  QTest::newRow("power up") << "E 4"
-                            << "chkPowerUp" << check << 1032;
-  QTest::newRow("scan memory") << "PU 40"
-                               << "chkScanMemory" << check << 1033;
-  QTest::newRow("name") << "PU 40"
-                        << "txtChName" << QString() << 1034;
-  QTest::newRow("scrambler") << "PU 40"
-                             << "cmbScrambler" << list << 1064;
-  QTest::newRow("narrow") << "E 4"
-                          << "optNarrow" << option << 0;
-  QTest::newRow("wide") << "E 4"
-                        << "optWide" << option << 0;
-  QTest::newRow("rx") << "E 4"
-                      << "txtRxFreq"
-                      << "Rx frequency" << 0;
-  QTest::newRow("tx") << "E 4"
-                      << "txtTxFreq"
-                      << "Tx frequency" << 0;
-  QTest::newRow("display 1") << "E 4"
-                             << "txtChDisp_0"
-                             << "Indispensable 2 figures." << 0;
-  QTest::newRow("display 2") << "E 4"
-                             << "txtChDisp_1"
-                             << "Indispensable 1 figures." << 0;
-  QTest::newRow("tone") << "E 4"
-                        << "cmbCtcss_0" << list << 0;
-}
-
-void ChannelPanelTest::hintsAndHelpTopics() {
-  QFETCH(QString, key);
-  QFETCH(QString, name);
-  QFETCH(int, topic);
-  WindowFixture f;
-  QVERIFY(StartOnChannels(f));
-  f.S().model.ScrambleCapable = true;
-  Usa(f, 40).LowPower = true;
-  Exp(f, 4) = ExpChannel("44", 156.05);
-  Exp(f, 4).LowPower = true;
-  f.ShowNode(key);
-  QWidget *w = f.Widget<QWidget>(name);
-  QVERIFY(w->isEnabled());
-  w->setFocus(Qt::TabFocusReason);
-  QFETCH(QString, hint);
-  if (!hint.isNull())
-    QCOMPARE(f.StatusHint(), hint);
-  if (topic != 0)
-    QCOMPARE(w->property("helpTopic").toInt(), topic);
 }
 
 void ChannelPanelTest::editedChannelSavedReadBackAndProgrammed() {

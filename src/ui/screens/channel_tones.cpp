@@ -46,15 +46,21 @@ ChannelTones::ChannelTones(QWidget *parent, Binder &binder, RecordOf record,
   // The lists never change, so they are filled once.
   const QStringList ctcssItems = Items(BuildCtcssList);
   const QStringList dcsItems = Items(BuildDcsList);
+  // A fixed width spares measuring every item when the panel first shows.
+  const auto sized = [](QComboBox *box) {
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(7);
+    box->setMaxVisibleItems(12);
+  };
   for (int k = 0; k < 2; ++k) {
     ctcss_[k] = new QComboBox(this);
     ctcss_[k]->setObjectName(QStringLiteral("cmbCtcss_%1").arg(k));
     ctcss_[k]->addItems(ctcssItems);
-    ctcss_[k]->setMaxVisibleItems(12);
+    sized(ctcss_[k]);
     dcs_[k] = new QComboBox(this);
     dcs_[k]->setObjectName(QStringLiteral("cmbDcs_%1").arg(k));
     dcs_[k]->addItems(dcsItems);
-    dcs_[k]->setMaxVisibleItems(12);
+    sized(dcs_[k]);
     grid->addWidget(ctcss_[k], k + 1, 1);
     grid->addWidget(dcs_[k], k + 1, 2);
     binder.ListIndex(

@@ -111,15 +111,5 @@ TEST(ChannelPanelEnables, CascadeAndExceptions) {
   }
 }
 
-TEST(ChannelPanelEnables, TxEnableShownOnlyWhenTheChannelMayTransmit) {
-  ChannelRecord r = Record(30, true, true, false);
-  EXPECT_TRUE(TxEnableShown(r, ChannelMode::Plan));
-  r.RxOnly = true;
-  EXPECT_FALSE(TxEnableShown(r, ChannelMode::Plan));
-  EXPECT_TRUE(TxEnableShown(r, ChannelMode::Expansion));
-  r.TxEnable = false;
-  EXPECT_FALSE(TxEnableShown(r, ChannelMode::Expansion));
-}
-
 } // namespace
 } // namespace kv508
