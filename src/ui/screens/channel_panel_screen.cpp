@@ -260,7 +260,9 @@ void ChannelPanelScreen::Fill(const ScreenRequest &request) {
 }
 
 void ChannelPanelScreen::Refill() {
-  if (RecordExists(request_, session_.data))
+  const bool shown =
+      request_.kind == ScreenKind::ChannelPanel || request_.kind == ScreenKind::ExpPanel;
+  if (shown && RecordExists(request_, session_.data))
     Fill(request_);
 }
 
