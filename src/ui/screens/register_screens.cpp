@@ -2,6 +2,7 @@
 
 #include "ui/screen_area.h"
 #include "ui/screens/atis_screen.h"
+#include "ui/screens/channel_panel_screen.h"
 #include "ui/screens/common_screen.h"
 #include "ui/screens/directory_entry_screen.h"
 #include "ui/screens/directory_grid_screen.h"
@@ -24,10 +25,9 @@ void RegisterScreens(ScreenArea &area, ScreenContext &context) {
   area.Register(std::make_unique<CommonScreen>(context));
   area.Register(std::make_unique<DscScreen>(context));
   area.Register(std::make_unique<AtisScreen>(context));
-  (void)area;
-  (void)context;
   area.Register(std::make_unique<DirectoryGridScreen>(context));
   area.Register(std::make_unique<DirectoryEntryScreen>(context));
+  area.Register(std::make_unique<ChannelPanelScreen>(context));
 }
 
 } // namespace kv508::ui
