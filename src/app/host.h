@@ -6,7 +6,9 @@
 // from its options; tests script the answers and can run a fake clock.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace kv508 {
 
@@ -31,6 +33,15 @@ public:
   // The transfer dialog's monitor line and progress bar (0..100).
   virtual void Monitor(const std::string& /*text*/) {}
   virtual void Progress(int /*percent*/) {}
+  // The line after a failure message that names what failed and why
+  // ("/dev/ttyUSB0: No such file or directory").
+  virtual void Reason(const std::string& /*text*/) {}
 };
+
+// The reason line of a file error: the path and the system's reason.
+inline void FileErrorReason(Host& host, const std::filesystem::path& path,
+                            const std::error_code& error) {
+  host.Reason(path.string() + ": " + error.message());
+}
 
 } // namespace kv508
