@@ -1,5 +1,7 @@
 #include "app/config.h"
 
+#include "app/platform.h"
+
 #include "app/busy_scope.h"
 #include "image/decode.h"
 #include "image/default_image.h"
@@ -258,19 +260,20 @@ bool LoadDestinationFile(Session& session, const fs::path& path) {
   if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) != kImageSize || ec) return false;
 
   session.state.OperationFailed = false;
+  bool accepted = false;
   {
     BusyScope busy(session.state);
-    MemoryImage buffer{};
-    std::ifstream in(path, std::ios::binary);
-    in.read(reinterpret_cast<char*>(buffer.data()), kImageSize);
-    if (in.gcount() == kImageSize && ImageMatchesModel(buffer, session.model.ModelVariant))
-      session.data.Image = buffer;
-    else
-      session.state.OperationFailed = true;
-    in.close();
+    std::string bytes;
+    if (!platform::ReadRegularFile(path, bytes, kImageSize) && bytes.size() == kImageSize) {
+      MemoryImage buffer{};
+      std::copy(bytes.begin(), bytes.end(), buffer.begin());
+      accepted = ImageMatchesModel(buffer, session.model.ModelVariant);
+      if (accepted) session.data.Image = buffer;
+    }
     session.host.Pause(kLoadPauseMs);
   }
-  if (session.state.OperationFailed) return false;
+  session.state.OperationFailed = !accepted;
+  if (!accepted) return false;
   DecodeImage(session.data);
   return true;
 }
@@ -298,8 +301,12 @@ void RebuildDestinationList(Session& session) {
     for (int i = 0; i < kDestinationEntries && stored < 0; ++i) {
       if (!menu.Captions[i].empty() && EqualNoCase(menu.Captions[i], storedName)) stored = i;
     }
+    // The stored destination is loaded on the side of NewData: its failure must
+    // not become the failure of the file operation that called NewData.
+    const bool failedBefore = session.state.OperationFailed;
     if (stored >= 0 && LoadDestinationFile(session, DestinationFilePath(session, storedName)))
       menu.Checked = stored;
+    session.state.OperationFailed = failedBefore;
   }
   if (!SameMenu(before, menu)) session.Call(session.editor.DestinationMenuChanged);
   if (menu.Checked >= 0) {

@@ -98,6 +98,12 @@ void CliHost::Monitor(const std::string& text) {
   std::fprintf(stderr, "monitor: %s\n", text.c_str());
 }
 
+void CliHost::Reason(const std::string& text) {
+  if (text.empty()) return;
+  EndProgress();
+  std::fprintf(stderr, "%s\n", PlainLines(text).c_str());
+}
+
 void CliHost::Progress(int percent) {
   if (!progressOnTerminal_ || percent == lastPercent_) return;
   lastPercent_ = percent;

@@ -28,6 +28,7 @@ public:
   std::int64_t NowMs() override;
   void Monitor(const std::string& text) override;
   void Progress(int percent) override;
+  void Reason(const std::string& text) override;
 
   // Called from Yield once after Ctrl-C was pressed.
   void SetCancelHandler(std::function<void()> handler) { cancelHandler_ = std::move(handler); }

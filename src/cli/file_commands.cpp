@@ -4,6 +4,7 @@
 #include "cli/file_io.h"
 
 #include "app/new_data.h"
+#include "image/default_image.h"
 #include "report/diff.h"
 #include "report/report.h"
 
@@ -16,6 +17,12 @@ int RunNew(Context& ctx) {
     throw UsageError{"new needs -o OUT.hex or -o OUT.dat"};
   }
   RequireKind(ctx.options.output, {FileKind::Hex, FileKind::Dat});
+  // Only the known models have a default image; anything else would be an
+  // all-zero image that no command accepts.
+  if (!HasDefaultImage(ctx.session.model.ModelVariant)) {
+    ctx.session.host.Message(Icon::Critical, kApplicationTitle, "Unknown model!!");
+    return kFailed;
+  }
   NewData(ctx.session, true);
   return SaveSettingsOrImage(ctx.session, ctx.options.output) ? kSuccess : kFailed;
 }
@@ -37,10 +44,8 @@ int RunReport(Context& ctx) {
   if (!LoadSettingsOrImage(ctx.session, ctx.options.arguments[0], ctx.options.base)) return kFailed;
 
   std::string text = ReportFileText(BuildReport(ctx.session.data, ctx.session.model));
-  if (ctx.options.output.empty()) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 ? kSuccess : kFailed;
-  }
+  if (ctx.options.output.empty())
+    return WriteStandardOutput(ctx.session, text) ? kSuccess : kFailed;
   return WriteWholeFile(ctx.session, ctx.options.output, text) ? kSuccess : kFailed;
 }
 

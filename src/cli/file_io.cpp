@@ -4,6 +4,7 @@
 
 #include "app/hex_file.h"
 #include "app/new_data.h"
+#include "app/platform.h"
 #include "app/safe_save.h"
 #include "files/dat_file.h"
 #include "image/decode.h"
@@ -12,7 +13,8 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
 #include <iterator>
 
 namespace kv508::cli {
@@ -43,18 +45,18 @@ void RequireKind(const std::string& path, std::initializer_list<FileKind> kinds)
 }
 
 bool LoadBaseImage(Session& session, const std::string& path) {
-  std::error_code ec;
-  auto size = std::filesystem::file_size(path, ec);
-  if (ec || size != static_cast<std::uintmax_t>(kImageSize)) {
+  std::string read;
+  if (std::error_code ec = platform::ReadRegularFile(path, read, kImageSize)) {
+    session.host.Message(Icon::Exclamation, session.state.TitleText, "FileRead Error!!");
+    FileErrorReason(session.host, path, ec);
+    return false;
+  }
+  if (read.size() != static_cast<std::size_t>(kImageSize)) {
     session.host.Message(Icon::Critical, session.state.TitleText, "bad file!!");
     return false;
   }
-  std::ifstream in(path, std::ios::binary);
   MemoryImage bytes{};
-  if (!in.read(reinterpret_cast<char*>(bytes.data()), kImageSize)) {
-    session.host.Message(Icon::Exclamation, session.state.TitleText, "FileRead Error!!");
-    return false;
-  }
+  std::copy(read.begin(), read.end(), bytes.begin());
   if (!ImageMatchesModel(bytes, session.model.ModelVariant)) {
     session.host.Message(Icon::Critical, "Read from Radio", "ModelType Error !!");
     return false;
@@ -80,7 +82,8 @@ bool SaveSettingsOrImage(Session& session, const std::string& path) {
 bool WriteWholeFile(Session& session, const std::string& path, const std::string& bytes) {
   std::error_code ec = SafeWriteFile(path, bytes);
   if (!ec) return true;
-  session.host.Message(Icon::Exclamation, session.state.TitleText, ec.message());
+  session.host.Message(Icon::Exclamation, session.state.TitleText, "FileSave Error!!");
+  FileErrorReason(session.host, path, ec);
   return false;
 }
 
@@ -90,6 +93,17 @@ bool SaveRawImage(Session& session, const std::string& path) {
   if (!ec) return true;
   ErrLog(session.state, session.programDir, "frmMain.SaveHexFileAs", ErrorText(ec.value()));
   session.host.Message(Icon::Exclamation, session.state.TitleText, "FileSave Error!!");
+  FileErrorReason(session.host, path, ec);
+  return false;
+}
+
+bool WriteStandardOutput(Session& session, const std::string& bytes) {
+  errno = 0;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+  if (std::fflush(stdout) == 0 && written) return true;
+  const std::error_code ec(errno != 0 ? errno : EIO, std::generic_category());
+  session.host.Message(Icon::Exclamation, session.state.TitleText, "FileSave Error!!");
+  session.host.Reason("standard output: " + ec.message());
   return false;
 }
 

@@ -24,5 +24,7 @@ bool SaveSettingsOrImage(Session& session, const std::string& path);
 // The image exactly as it is, without encoding (a faithful backup of a radio).
 bool SaveRawImage(Session& session, const std::string& path);
 bool WriteWholeFile(Session& session, const std::string& path, const std::string& bytes);
+// A failed or short write is "FileSave Error!!" with the system's reason.
+bool WriteStandardOutput(Session& session, const std::string& bytes);
 
 } // namespace kv508::cli

@@ -5,7 +5,11 @@
 #include "cli/options.h"
 
 #include "app/config.h"
+#include "app/platform.h"
 
+#include <QCoreApplication>
+
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,12 +22,7 @@ using namespace kv508::cli;
 
 namespace {
 
-fs::path ExecutableDir(const char* argv0) {
-  std::error_code ec;
-  fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  if (ec) self = fs::absolute(argv0, ec);
-  return self.parent_path();
-}
+fs::path ExecutableDir(const char* argv0) { return platform::ExecutablePath(argv0).parent_path(); }
 
 fs::path DefaultSettingsFile() {
   if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) {
@@ -97,6 +96,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "kv508-cli: no command given\n\n%s", UsageText());
     return kUsage;
   }
+
+  // The serial ports need the application object's event dispatcher. Its
+  // constructor adopts the user's locale, which would change how the core
+  // formats and parses numbers, so the previous locale is put back.
+  const char* current = std::setlocale(LC_ALL, nullptr);
+  const std::string locale = current != nullptr ? current : "C";
+  QCoreApplication application(argc, argv);
+  std::setlocale(LC_ALL, locale.c_str());
 
   InstallInterruptHandler();
   CliHost host(Answers{options.retryBusy, options.resync}, options.debug);

@@ -8,6 +8,9 @@ namespace kv508 {
 
 constexpr std::uint16_t kModelId = 2000;
 
+// Models 1 and 11 have a default image.
+inline bool HasDefaultImage(int modelVariant) { return modelVariant == 1 || modelVariant == 11; }
+
 // Builds the default image into data.Image for models 1 and 11 (other models
 // leave the image as it is), then DecodeSettings.
 void BuildDefaultImage(RadioData& data, int modelVariant);

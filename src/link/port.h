@@ -27,9 +27,13 @@ public:
   // Drops everything waiting.
   virtual void Purge() = 0;
 
-  // Why the last Open or Write failed, and its error number (0 when unknown).
+  // Why the last Open or Write failed, or why the line was lost, and its error
+  // number (0 when unknown).
   virtual std::string ErrorText() const { return {}; }
   virtual int ErrorNumber() const { return 0; }
+  // True once the open port reported that the line is gone (the device removed,
+  // the other end closed); a silent line is not lost. Open clears it.
+  virtual bool LineLost() const { return false; }
 };
 
 } // namespace kv508
