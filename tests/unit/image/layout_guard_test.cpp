@@ -19,7 +19,8 @@ struct BankPlace {
   int name;          // the record's 16-byte name field
 };
 
-// Record positions are picked so that the bit is not bit 7 of the first byte.
+// Record positions are picked so that the bit is not bit 7 of the first byte. The
+// record before the chosen one carries ScanMemory, so that the two bitmaps differ.
 const BankPlace kBanks[] = {
     {"CHUSA", &RadioData::CHUSA, 17, 1280, 1536, 2048 + 2 * 17, 4864 + 16 * 17},
     {"CHINT", &RadioData::CHINT, 130, 1328, 1584, 2560 + 2 * 130, 8704 + 16 * 130},
@@ -56,8 +57,9 @@ TEST(LayoutGuard, EachBankWritesAndReadsItsOwnBitmapsFlagAndName) {
     ClearAllBanks(*data);
     ChannelBank &bank = *data.get().*place.records;
     ChannelRecord &r = bank[bank.Lower() + place.record];
-    r.Enable = r.ScanMemory = r.TxEnable = r.PowUp = true;
+    r.Enable = r.TxEnable = r.PowUp = true;
     r.ChTag = "LAYOUT";
+    bank[bank.Lower() + place.record - 1].ScanMemory = true;
     ASSERT_FALSE(EncodeImage(*data, 11).has_value());
     const MemoryImage &image = data->Image;
 
@@ -66,9 +68,11 @@ TEST(LayoutGuard, EachBankWritesAndReadsItsOwnBitmapsFlagAndName) {
       const BankPlace &other = kBanks[b];
       const bool mine = other.records == place.records;
       const int bytes = kBitmapBytes[b];
-      const Bytes bits = mine ? OneBit(bytes, place.record) : Bytes(bytes, 0);
-      EXPECT_EQ(Slice(image, other.enableBitmap, bytes), bits) << "Enable of " << other.bank;
-      EXPECT_EQ(Slice(image, other.scanBitmap, bytes), bits) << "ScanMemory of " << other.bank;
+      const Bytes none(bytes, 0);
+      EXPECT_EQ(Slice(image, other.enableBitmap, bytes), mine ? OneBit(bytes, place.record) : none)
+          << "Enable of " << other.bank;
+      EXPECT_EQ(Slice(image, other.scanBitmap, bytes), mine ? OneBit(bytes, place.record - 1) : none)
+          << "ScanMemory of " << other.bank;
       EXPECT_EQ(Slice(image, other.name, 16), mine ? kName : Bytes(16, 0xFF))
           << "name in " << other.bank;
     }
@@ -80,9 +84,10 @@ TEST(LayoutGuard, EachBankWritesAndReadsItsOwnBitmapsFlagAndName) {
     // And back: a zeroed image with only these bytes decodes into that record alone.
     auto decoded = DataWithImage(FilledImage(0));
     const int b = static_cast<int>(&place - kBanks);
-    const Bytes bits = OneBit(kBitmapBytes[b], place.record);
-    std::copy(bits.begin(), bits.end(), decoded->Image.begin() + place.enableBitmap);
-    std::copy(bits.begin(), bits.end(), decoded->Image.begin() + place.scanBitmap);
+    const Bytes enable = OneBit(kBitmapBytes[b], place.record);
+    const Bytes scan = OneBit(kBitmapBytes[b], place.record - 1);
+    std::copy(enable.begin(), enable.end(), decoded->Image.begin() + place.enableBitmap);
+    std::copy(scan.begin(), scan.end(), decoded->Image.begin() + place.scanBitmap);
     std::copy(kName.begin(), kName.end(), decoded->Image.begin() + place.name);
     if (place.flagByte != 0)
       decoded->Image[place.flagByte] = 0x50; // power field 1: TX at low power, PowUp
@@ -91,9 +96,10 @@ TEST(LayoutGuard, EachBankWritesAndReadsItsOwnBitmapsFlagAndName) {
       const ChannelBank &got = *decoded.get().*other.records;
       for (int k = 0; k < got.Size(); ++k) {
         const ChannelRecord &g = got[got.Lower() + k];
-        const bool chosen = other.records == place.records && k == place.record;
+        const bool mine = other.records == place.records;
+        const bool chosen = mine && k == place.record;
         ASSERT_EQ(g.Enable, chosen) << other.bank << " " << k;
-        ASSERT_EQ(g.ScanMemory, chosen) << other.bank << " " << k;
+        ASSERT_EQ(g.ScanMemory, mine && k == place.record - 1) << other.bank << " " << k;
         ASSERT_EQ(g.ChTag, chosen ? "LAYOUT" : "") << other.bank << " " << k;
       }
     }
