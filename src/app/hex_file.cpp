@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 constexpr int kFilePauseMs = 500;
 
-bool ReadFailed(Session& session, const fs::path& path, std::error_code error) {
+bool ReadFailed(Session &session, const fs::path &path, std::error_code error) {
   ErrLog(session.state, session.programDir, "frmMain.ReadHexFileAs",
          ErrorText(error.value() != 0 ? error.value() : EIO));
   session.host.Message(Icon::Exclamation, session.state.TitleText, "FileRead Error!!");
@@ -33,8 +33,8 @@ bool ReadFailed(Session& session, const fs::path& path, std::error_code error) {
 
 } // namespace
 
-bool ReadHexFile(Session& session, const fs::path& path) {
-  AppState& state = session.state;
+bool ReadHexFile(Session &session, const fs::path &path) {
+  AppState &state = session.state;
   state.OperationFailed = false;
 
   std::string bytes;
@@ -63,8 +63,8 @@ bool ReadHexFile(Session& session, const fs::path& path) {
   return true;
 }
 
-bool SaveHexFile(Session& session, const fs::path& path) {
-  AppState& state = session.state;
+bool SaveHexFile(Session &session, const fs::path &path) {
+  AppState &state = session.state;
   state.OperationFailed = false;
 
   if (std::optional<EncodeError> error =
@@ -77,10 +77,11 @@ bool SaveHexFile(Session& session, const fs::path& path) {
   std::error_code written;
   {
     BusyScope busy(state);
-    const MemoryImage& image = session.data.Image;
+    const MemoryImage &image = session.data.Image;
     written = SafeWriteFile(
-        path, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
-    if (!written) session.host.Pause(kFilePauseMs);
+        path, std::string_view(reinterpret_cast<const char *>(image.data()), image.size()));
+    if (!written)
+      session.host.Pause(kFilePauseMs);
   }
   if (written) {
     ErrLog(state, session.programDir, "frmMain.SaveHexFileAs", ErrorText(written.value()));

@@ -28,8 +28,8 @@ std::error_code SafeWriteFile(const fs::path &target, std::string_view bytes) {
   // The rename would replace a read-only file as long as its folder is
   // writable; its owner meant it to stay as it is.
   const fs::perms mode = status.permissions();
-  const fs::perms writeBits = fs::perms::owner_write | fs::perms::group_write |
-                              fs::perms::others_write;
+  const fs::perms writeBits =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
   if ((mode & writeBits) == fs::perms::none || !platform::MayWrite(file))
     return std::make_error_code(std::errc::permission_denied);
   return platform::ReplaceFile(file, bytes, mode);

@@ -12,16 +12,16 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <iterator>
 
 namespace kv508::cli {
 
 namespace {
 
-std::string LowerExtension(const std::string& path) {
+std::string LowerExtension(const std::string &path) {
   std::string ext = std::filesystem::path(path).extension().string();
   std::transform(ext.begin(), ext.end(), ext.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -30,21 +30,24 @@ std::string LowerExtension(const std::string& path) {
 
 } // namespace
 
-FileKind KindOf(const std::string& path) {
+FileKind KindOf(const std::string &path) {
   std::string ext = LowerExtension(path);
-  if (ext == ".hex") return FileKind::Hex;
-  if (ext == ".dat") return FileKind::Dat;
-  if (ext == ".txt") return FileKind::Txt;
+  if (ext == ".hex")
+    return FileKind::Hex;
+  if (ext == ".dat")
+    return FileKind::Dat;
+  if (ext == ".txt")
+    return FileKind::Txt;
   return FileKind::Other;
 }
 
-void RequireKind(const std::string& path, std::initializer_list<FileKind> kinds) {
+void RequireKind(const std::string &path, std::initializer_list<FileKind> kinds) {
   if (std::find(kinds.begin(), kinds.end(), KindOf(path)) == kinds.end()) {
     throw UsageError{"unsupported file type: " + path};
   }
 }
 
-bool LoadBaseImage(Session& session, const std::string& path) {
+bool LoadBaseImage(Session &session, const std::string &path) {
   std::string read;
   if (std::error_code ec = platform::ReadRegularFile(path, read, kImageSize)) {
     session.host.Message(Icon::Exclamation, session.state.TitleText, "FileRead Error!!");
@@ -65,42 +68,47 @@ bool LoadBaseImage(Session& session, const std::string& path) {
   return true;
 }
 
-bool LoadSettingsOrImage(Session& session, const std::string& path, const std::string& base) {
+bool LoadSettingsOrImage(Session &session, const std::string &path, const std::string &base) {
   if (KindOf(path) == FileKind::Hex) {
     NewData(session, true);
     return ReadHexFile(session, path);
   }
-  if (!FileRead2(session, path)) return false;
+  if (!FileRead2(session, path))
+    return false;
   return base.empty() || LoadBaseImage(session, base);
 }
 
-bool SaveSettingsOrImage(Session& session, const std::string& path) {
-  if (KindOf(path) == FileKind::Hex) return SaveHexFile(session, path);
+bool SaveSettingsOrImage(Session &session, const std::string &path) {
+  if (KindOf(path) == FileKind::Hex)
+    return SaveHexFile(session, path);
   return SaveFileAs(session, path);
 }
 
-bool WriteWholeFile(Session& session, const std::string& path, const std::string& bytes) {
+bool WriteWholeFile(Session &session, const std::string &path, const std::string &bytes) {
   std::error_code ec = SafeWriteFile(path, bytes);
-  if (!ec) return true;
+  if (!ec)
+    return true;
   session.host.Message(Icon::Exclamation, session.state.TitleText, "FileSave Error!!");
   FileErrorReason(session.host, path, ec);
   return false;
 }
 
-bool SaveRawImage(Session& session, const std::string& path) {
+bool SaveRawImage(Session &session, const std::string &path) {
   std::string bytes(session.data.Image.begin(), session.data.Image.end());
   std::error_code ec = SafeWriteFile(path, bytes);
-  if (!ec) return true;
+  if (!ec)
+    return true;
   ErrLog(session.state, session.programDir, "frmMain.SaveHexFileAs", ErrorText(ec.value()));
   session.host.Message(Icon::Exclamation, session.state.TitleText, "FileSave Error!!");
   FileErrorReason(session.host, path, ec);
   return false;
 }
 
-bool WriteStandardOutput(Session& session, const std::string& bytes) {
+bool WriteStandardOutput(Session &session, const std::string &bytes) {
   errno = 0;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-  if (std::fflush(stdout) == 0 && written) return true;
+  if (std::fflush(stdout) == 0 && written)
+    return true;
   const std::error_code ec(errno != 0 ? errno : EIO, std::generic_category());
   session.host.Message(Icon::Exclamation, session.state.TitleText, "FileSave Error!!");
   session.host.Reason("standard output: " + ec.message());

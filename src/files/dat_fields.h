@@ -68,8 +68,8 @@ const std::vector<DatSettingsSection> &DatSettingsSections();
 // One key of a record section ([CHUSA0], [CHEXP1], [CHMMSID1]) or, for the ATIS
 // call signs, the stem of a numbered key (MID1, DISP1).
 template <typename Record> struct DatRecordField {
-  using Member = std::variant<bool Record::*, std::int16_t Record::*, std::string Record::*,
-                              double Record::*>;
+  using Member =
+      std::variant<bool Record::*, std::int16_t Record::*, std::string Record::*, double Record::*>;
   const char *key;
   DatFormat format;
   DatShow show;

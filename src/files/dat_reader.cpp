@@ -1,8 +1,8 @@
 #include "app/config.h"
 #include "app/new_data.h"
+#include "files/dat_fields.h"
 #include "files/dat_file.h"
 #include "files/dat_index.h"
-#include "files/dat_fields.h"
 #include "files/dat_values.h"
 #include "files/file_operation.h"
 
@@ -64,8 +64,8 @@ void ApplyCallSigns(const DatIndex &index, RadioData &data) {
 
 // Records are addressed by their Position, not by the section number; the
 // sections must be numbered from 0 without a gap, the first missing one ends the bank.
-void ApplyPlanBank(const DatIndex &index, Host &host, const std::string &prefix,
-                   ChannelBank &bank, bool scramble) {
+void ApplyPlanBank(const DatIndex &index, Host &host, const std::string &prefix, ChannelBank &bank,
+                   bool scramble) {
   for (long n = 0;; ++n) {
     const std::string s = prefix + std::to_string(n);
     std::string_view position = index.Value(s, kDatPositionKey);

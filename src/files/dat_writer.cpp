@@ -1,6 +1,6 @@
 #include "app/safe_save.h"
-#include "files/dat_file.h"
 #include "files/dat_fields.h"
+#include "files/dat_file.h"
 #include "files/dat_values.h"
 #include "files/file_operation.h"
 

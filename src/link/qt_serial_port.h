@@ -28,6 +28,6 @@ std::string DeviceForComNumber(int comNumber);
 // A port for a device path or name; nothing is opened until Port::Open. The
 // program must have created its QCoreApplication (QSerialPort's notifiers need
 // the thread's event dispatcher).
-std::unique_ptr<Port> MakeQtSerialPort(const std::string& device);
+std::unique_ptr<Port> MakeQtSerialPort(const std::string &device);
 
 } // namespace kv508

@@ -12,11 +12,11 @@ namespace {
 struct BankPlace {
   const char *bank;
   ChannelBank RadioData::*records;
-  int record;        // position from the bank's lower bound
-  int enableBitmap;  // first byte of the Enable bitmap
-  int scanBitmap;    // first byte of the ScanMemory bitmap
-  int flagByte;      // the record's channel flag byte; 0 when the bank has none
-  int name;          // the record's 16-byte name field
+  int record;       // position from the bank's lower bound
+  int enableBitmap; // first byte of the Enable bitmap
+  int scanBitmap;   // first byte of the ScanMemory bitmap
+  int flagByte;     // the record's channel flag byte; 0 when the bank has none
+  int name;         // the record's 16-byte name field
 };
 
 // Record positions are picked so that the bit is not bit 7 of the first byte. The
@@ -30,7 +30,7 @@ const BankPlace kBanks[] = {
 };
 constexpr int kBitmapBytes[] = {30, 30, 30, 2, 8};
 
-const Bytes kName = {'L', 'A', 'Y', 'O', 'U', 'T', 0xFF, 0xFF,
+const Bytes kName = {'L',  'A',  'Y',  'O',  'U',  'T',  0xFF, 0xFF,
                      0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
 
 // A bitmap of `bytes` bytes with only the bit of record `position` set.
@@ -71,7 +71,8 @@ TEST(LayoutGuard, EachBankWritesAndReadsItsOwnBitmapsFlagAndName) {
       const Bytes none(bytes, 0);
       EXPECT_EQ(Slice(image, other.enableBitmap, bytes), mine ? OneBit(bytes, place.record) : none)
           << "Enable of " << other.bank;
-      EXPECT_EQ(Slice(image, other.scanBitmap, bytes), mine ? OneBit(bytes, place.record - 1) : none)
+      EXPECT_EQ(Slice(image, other.scanBitmap, bytes),
+                mine ? OneBit(bytes, place.record - 1) : none)
           << "ScanMemory of " << other.bank;
       EXPECT_EQ(Slice(image, other.name, 16), mine ? kName : Bytes(16, 0xFF))
           << "name in " << other.bank;
@@ -142,7 +143,8 @@ TEST(LayoutGuard, EachDirectoryWritesAndReadsItsSlots) {
           const auto digit = static_cast<std::uint8_t>(slot + 1);
           expected = {0x21, 0x10, 0x00, 0x00, static_cast<std::uint8_t>(digit << 4),
                       'S',  'H',  'I',  'P',  static_cast<std::uint8_t>('0' + digit),
-                      0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+                      0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                      0xFF};
         }
         ASSERT_EQ(Slice(image, at, 16), expected) << other.directory << " slot " << slot;
       }

@@ -136,7 +136,6 @@ TEST(Bytes, SplitWordAndSum) {
   EXPECT_EQ(ByteSum(image, 10, 2), 0x10);
   EXPECT_EQ(ByteSum(image, 10, 0), 0xF0); // at least one byte
   EXPECT_EQ(ByteSum(image, ImageLastIndex, 5), 7);
-
 }
 
 } // namespace
