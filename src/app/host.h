@@ -6,7 +6,9 @@
 // from its options; tests script the answers and can run a fake clock.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace kv508 {
 
@@ -18,7 +20,7 @@ class Host {
 public:
   virtual ~Host() = default;
 
-  virtual Answer Message(Icon icon, const std::string& title, const std::string& text,
+  virtual Answer Message(Icon icon, const std::string &title, const std::string &text,
                          Buttons buttons = Buttons::Ok) = 0;
   // Lets the window system process pending events (a no-op outside the GUI).
   virtual void Yield() = 0;
@@ -29,8 +31,17 @@ public:
   virtual void SetWaitCursor(bool /*on*/) {}
   virtual void SetMainWindowEnabled(bool /*enabled*/) {}
   // The transfer dialog's monitor line and progress bar (0..100).
-  virtual void Monitor(const std::string& /*text*/) {}
+  virtual void Monitor(const std::string & /*text*/) {}
   virtual void Progress(int /*percent*/) {}
+  // The line after a failure message that names what failed and why
+  // ("/dev/ttyUSB0: No such file or directory").
+  virtual void Reason(const std::string & /*text*/) {}
 };
+
+// The reason line of a file error: the path and the system's reason.
+inline void FileErrorReason(Host &host, const std::filesystem::path &path,
+                            const std::error_code &error) {
+  host.Reason(path.string() + ": " + error.message());
+}
 
 } // namespace kv508

@@ -5,7 +5,11 @@
 #include "cli/options.h"
 
 #include "app/config.h"
+#include "app/platform.h"
 
+#include <QCoreApplication>
+
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,29 +22,25 @@ using namespace kv508::cli;
 
 namespace {
 
-fs::path ExecutableDir(const char* argv0) {
-  std::error_code ec;
-  fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  if (ec) self = fs::absolute(argv0, ec);
-  return self.parent_path();
-}
+fs::path ExecutableDir(const char *argv0) { return platform::ExecutablePath(argv0).parent_path(); }
 
 fs::path DefaultSettingsFile() {
-  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) {
+  if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && *config) {
     return fs::path(config) / "KV508" / "KV508.conf";
   }
-  if (const char* home = std::getenv("HOME"); home && *home) {
+  if (const char *home = std::getenv("HOME"); home && *home) {
     return fs::path(home) / ".config" / "KV508" / "KV508.conf";
   }
   return "KV508.conf";
 }
 
-int Dispatch(Context& ctx) {
-  static const std::map<std::string, int (*)(Context&)> kCommands = {
-      {"new", RunNew},   {"convert", RunConvert}, {"report", RunReport}, {"diff", RunDiff},
-      {"ports", RunPorts}, {"read", RunRead},     {"write", RunWrite},   {"clear", RunClear}};
+int Dispatch(Context &ctx) {
+  static const std::map<std::string, int (*)(Context &)> kCommands = {
+      {"new", RunNew},     {"convert", RunConvert}, {"report", RunReport}, {"diff", RunDiff},
+      {"ports", RunPorts}, {"read", RunRead},       {"write", RunWrite},   {"clear", RunClear}};
   auto command = kCommands.find(ctx.options.command);
-  if (command == kCommands.end()) throw UsageError{"unknown command " + ctx.options.command};
+  if (command == kCommands.end())
+    throw UsageError{"unknown command " + ctx.options.command};
   return command->second(ctx);
 }
 
@@ -48,7 +48,7 @@ int Dispatch(Context& ctx) {
 
 namespace kv508::cli {
 
-bool PrepareSession(Session& session, const Options& options) {
+bool PrepareSession(Session &session, const Options &options) {
   session.state.DebugMode = options.debug;
   session.state.LowSpeedLink = options.lowSpeed;
   session.programDir = options.programDir.empty() ? LocateProgramFolder(ExecutableDir("kv508-cli"))
@@ -69,7 +69,8 @@ bool PrepareSession(Session& session, const Options& options) {
     session.host.Message(Icon::Critical, kApplicationTitle, "Unknown model!!");
     return false;
   }
-  if (options.atis) selection.AtisCapable = *options.atis;
+  if (options.atis)
+    selection.AtisCapable = *options.atis;
   ApplyModelSelection(session, selection);
   session.ComPort = StoredComPort(session.settings);
   return true;
@@ -77,11 +78,11 @@ bool PrepareSession(Session& session, const Options& options) {
 
 } // namespace kv508::cli
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
   Options options;
   try {
     options = ParseOptions(argc, argv);
-  } catch (const UsageError& e) {
+  } catch (const UsageError &e) {
     std::fprintf(stderr, "kv508-cli: %s\n\n%s", e.reason.c_str(), UsageText());
     return kUsage;
   }
@@ -98,6 +99,14 @@ int main(int argc, char** argv) {
     return kUsage;
   }
 
+  // The serial ports need the application object's event dispatcher. Its
+  // constructor adopts the user's locale, which would change how the core
+  // formats and parses numbers, so the previous locale is put back.
+  const char *current = std::setlocale(LC_ALL, nullptr);
+  const std::string locale = current != nullptr ? current : "C";
+  QCoreApplication application(argc, argv);
+  std::setlocale(LC_ALL, locale.c_str());
+
   InstallInterruptHandler();
   CliHost host(Answers{options.retryBusy, options.resync}, options.debug);
   IniFileUserSettings settings(options.settingsFile.empty() ? DefaultSettingsFile()
@@ -105,12 +114,13 @@ int main(int argc, char** argv) {
   Session session(host, settings);
   Context ctx{options, host, settings, session};
   try {
-    if (!PrepareSession(session, options)) return kFailed;
+    if (!PrepareSession(session, options))
+      return kFailed;
     return Dispatch(ctx);
-  } catch (const UsageError& e) {
+  } catch (const UsageError &e) {
     std::fprintf(stderr, "kv508-cli: %s\n\n%s", e.reason.c_str(), UsageText());
     return kUsage;
-  } catch (const std::exception& e) {
+  } catch (const std::exception &e) {
     std::fprintf(stderr, "kv508-cli: %s\n", e.what());
     return kFailed;
   }

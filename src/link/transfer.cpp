@@ -161,14 +161,14 @@ TransferResult TransferSession::Run(int mode) {
 bool TransferSession::CommonFrame() {
   Link &link = *link_;
   if (!link.StatusCheck()) {
-    link.Error("Radio not ready!!");
+    link.Error(link.LineLost ? "Communication Error!!" : "Radio not ready!!");
     link.ExchangeFailed = true;
     return false;
   }
   // Both checks run; either failing ends the operation, even when the second
   // one's successful read cleared the flag.
   const bool modelOk = ModelCheck();
-  const bool productOk = ProductCodeCheck();
+  const bool productOk = !link.LineLost && ProductCodeCheck();
   if (modelOk && productOk)
     return true;
   link.ExchangeFailed = true;
@@ -468,7 +468,7 @@ void TransferSession::WriteMmsiBytes() {
   for (int address = kMmsiData.first; address <= kMmsiLastByte; ++address) {
     link.WriteBlock(address, 1);
     anyFailed = anyFailed || link.ExchangeFailed;
-    if (link.CancelRequested)
+    if (link.CancelRequested || link.LineLost)
       break;
   }
   if (anyFailed)

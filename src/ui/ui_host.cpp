@@ -28,6 +28,12 @@ void UiHost::Monitor(const std::string &text) {
   inner_.Monitor(text);
 }
 
+void UiHost::Reason(const std::string &text) {
+  if (view_.monitor)
+    view_.monitor(text);
+  inner_.Reason(text);
+}
+
 void UiHost::Progress(int percent) {
   if (view_.progress)
     view_.progress(percent);

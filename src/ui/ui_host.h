@@ -29,6 +29,8 @@ public:
   void SetMainWindowEnabled(bool enabled) override;
   void Monitor(const std::string &text) override;
   void Progress(int percent) override;
+  // Shown on the transfer dialog's monitor line, under the failure's message box.
+  void Reason(const std::string &text) override;
 
   void SetMainWindow(QWidget *window) { mainWindow_ = window; }
   struct TransferView {

@@ -46,13 +46,17 @@ struct SimFixture : WindowFixture {
   }
   QDialog *Dialog() { return Window().findChild<QDialog *>(QStringLiteral("frmRadio")); }
   // Runs the command; once the dialog is up, inspects it and presses a button.
+  // A missing dialog fails here instead of hanging the test.
   void RunWithDialog(const char *command, std::function<void(QDialog &)> inDialog) {
-    QTimer::singleShot(0, [this, inDialog] {
-      QDialog *d = Dialog();
-      QVERIFY(d);
-      inDialog(*d);
+    bool shown = false;
+    QTimer::singleShot(0, [this, inDialog, &shown] {
+      if (QDialog *d = Dialog()) {
+        shown = true;
+        inDialog(*d);
+      }
     });
     Action(command)->trigger();
+    QTRY_VERIFY(shown);
   }
   // Presses OK; a dialog left open by a failure is closed, so the test goes on.
   void RunToEnd(const char *command) {

@@ -210,12 +210,82 @@ TEST_F(TransferTest, ReadFaultsEndInTheirMessagesAndChangeNothing) {
           [this, &c] { c.fault(Radio().Faults()); });
     const TransferResult result = transfer.Run(kTransferRead);
     EXPECT_EQ(Messages(), c.messages);
+    // Only the port that cannot be opened names a reason: the system's.
+    EXPECT_EQ(host.reasons, c.fault ? std::vector<std::string>{}
+                                    : std::vector<std::string>{"No such file or directory"});
     EXPECT_EQ(result.connected, c.fault != nullptr);
     EXPECT_FALSE(result.succeeded);
     EXPECT_TRUE(result.exchangeFailed);
     EXPECT_TRUE(session.data == before);
   }
   EXPECT_EQ(port.CountWrites("#CMDSM\r\n") + port.CountWrites("#CMDUN\r\n"), 3);
+}
+
+// A port that reports the line gone ends the transfer at once, with one message
+// and its reason; a line that merely falls silent waits out the protocol's time-outs.
+TEST_F(TransferTest, LostLineEndsAtOnceASilentOneTimesOut) {
+  using Counters = const sim::LineCounters &;
+  struct Case {
+    const char *name;
+    int mode;
+    bool (*gone)(Counters); // when the line goes
+    bool silentOnly;
+    Shown message;
+  } cases[] = {
+      {"status check",
+       kTransferProgram,
+       [](Counters) { return true; },
+       false,
+       {"Program to Radio", "Communication Error!!"}},
+      {"model check",
+       kTransferRead,
+       [](Counters n) { return n.blockReads == 1; },
+       false,
+       {"Model Check", "Communication Error!!"}},
+      {"read, mid-way",
+       kTransferRead,
+       [](Counters n) { return n.blockReads == 100; },
+       false,
+       {"Read from Radio", "Communication Error!!"}},
+      {"clear mmsi",
+       kClearMmsi,
+       [](Counters n) { return n.blockWrites == 2; },
+       false,
+       {"Clear Data", "Communication Error!!"}},
+      {"read, silent",
+       kTransferRead,
+       [](Counters n) { return n.blockReads == 100; },
+       true,
+       {"Read from Radio", "Communication Error!!"}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    host = FakeHost{};
+    sim = SimPort{RadioEngine(RadioPattern()), SimPort::Pacing::Unpaced};
+    port.lost = false;
+    const RadioData before = session.data;
+    std::int64_t goneAt = -1;
+    Arm([this, &c] { return c.gone(Radio().Counters()); },
+        [this, &c, &goneAt] {
+          goneAt = host.now;
+          Radio().Faults().silenceAfterFrames = 1;
+          port.lost = !c.silentOnly;
+        });
+    const TransferResult result = transfer.Run(c.mode);
+    ASSERT_GE(goneAt, 0);
+    EXPECT_FALSE(result.succeeded);
+    EXPECT_EQ(Messages(), std::vector<Shown>{c.message});
+    if (c.silentOnly) {
+      EXPECT_TRUE(host.reasons.empty());
+      EXPECT_GE(host.now - goneAt, 10000);
+    } else {
+      EXPECT_EQ(host.reasons, std::vector<std::string>{"Lost /dev/ttyUSB0"});
+      EXPECT_LT(host.now - goneAt, 1000);
+    }
+    if (c.mode == kTransferRead) {
+      EXPECT_TRUE(session.data == before);
+    }
+  }
 }
 
 TEST_F(TransferTest, ChecksFailBeforeAnyDataMoves) {
