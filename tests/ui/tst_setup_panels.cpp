@@ -2,6 +2,7 @@
 
 #include "ui_test_support.h"
 
+#include "image/fields.h"
 #include "image/layout.h"
 #include "link/transfer.h"
 #include "model/convert.h"
@@ -687,8 +688,7 @@ void SetupPanelsTest::editsReachTheRadio() {
   using namespace layout;
   QCOMPARE(radio[kWeater], 3);
   QCOMPARE(radio[kTimeByte] & 0x3F, 32 + 6);
-  for (int i = 0; i < kStatusNameLength; ++i)
-    QCOMPARE(radio[GroupStatusName(0) + i], CharToCode(std::string(1, "ABCD"[i])));
+  QCOMPARE(NameFieldRead(radio, GroupStatusName(0), kStatusNameLength), std::string("ABCD"));
   const std::uint8_t userMmsi[] = {0x21, 0x12, 0x34, 0x56, 0x70};
   const std::uint8_t atisCode[] = {0x01, 0x23, 0x45, 0x67, 0x89};
   for (int i = 0; i < kBcdLength; ++i) {
