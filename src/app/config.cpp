@@ -268,7 +268,7 @@ bool LoadDestinationFile(Session& session, const fs::path& path) {
     else
       session.state.OperationFailed = true;
     in.close();
-    session.host.Pause(kLoadPauseMs);
+    session.host.RepaintPause(kLoadPauseMs);
   }
   if (session.state.OperationFailed) return false;
   DecodeImage(session.data);

@@ -56,7 +56,7 @@ bool ReadHexFile(Session& session, const fs::path& path) {
     if (std::fread(buffer.data(), 1, buffer.size(), file.get()) != buffer.size())
       return ReadFailed(session, errno);
   }
-  session.host.Pause(kFilePauseMs);
+  session.host.RepaintPause(kFilePauseMs);
 
   if (!ImageMatchesModel(buffer, session.model.ModelVariant)) {
     session.host.Message(Icon::Critical, "Read from Radio", "ModelType Error !!");
@@ -87,7 +87,7 @@ bool SaveHexFile(Session& session, const fs::path& path) {
     const MemoryImage& image = session.data.Image;
     written = SafeWriteFile(
         path, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
-    if (!written) session.host.Pause(kFilePauseMs);
+    if (!written) session.host.RepaintPause(kFilePauseMs);
   }
   if (written) {
     ErrLog(state, session.programDir, "frmMain.SaveHexFileAs", ErrorText(written.value()));

@@ -18,19 +18,24 @@ class Host {
 public:
   virtual ~Host() = default;
 
-  virtual Answer Message(Icon icon, const std::string& title, const std::string& text,
+  virtual Answer Message(Icon icon, const std::string &title, const std::string &text,
                          Buttons buttons = Buttons::Ok) = 0;
   // Lets the window system process pending events (a no-op outside the GUI).
   virtual void Yield() = 0;
   virtual void Pause(int ms) = 0;
+  // The pause after a file operation, there only so that the windows repaint;
+  // a front end without windows skips it.
+  virtual void RepaintPause(int ms) { Pause(ms); }
   // Monotonic milliseconds.
   virtual std::int64_t NowMs() = 0;
 
   virtual void SetWaitCursor(bool /*on*/) {}
   virtual void SetMainWindowEnabled(bool /*enabled*/) {}
   // The transfer dialog's monitor line and progress bar (0..100).
-  virtual void Monitor(const std::string& /*text*/) {}
+  virtual void Monitor(const std::string & /*text*/) {}
   virtual void Progress(int /*percent*/) {}
+  // The transfer dialog's status line: the step under way, in plain words.
+  virtual void Status(const std::string & /*text*/) {}
 };
 
 } // namespace kv508

@@ -72,6 +72,9 @@ public:
   bool ExchangeFailed = false;
   bool CancelRequested = false;
   int RetryCount = 3;
+  // Messages shown through Error, so that a caller can tell a failure that
+  // already explained itself from one that did not.
+  int ErrorsShown = 0;
 
   // The dialog's monitor line: shown and held 500 ms in DebugMode, else nothing.
   void Monitor(const std::string &text);

@@ -51,6 +51,7 @@ public:
   std::int64_t NowMs() override { return now; }
   void Monitor(const std::string& text) override { monitor.push_back(text); }
   void Progress(int percent) override { progress.push_back(percent); }
+  void Status(const std::string& text) override { status.push_back(text); }
 
   std::vector<std::string> Texts() const {
     std::vector<std::string> out;
@@ -62,6 +63,7 @@ public:
   std::deque<Answer> answers; // scripted answers, then the default (Ok / Cancel)
   std::vector<std::string> monitor;
   std::vector<int> progress;
+  std::vector<std::string> status;
   std::function<void()> onYield;
   std::int64_t now = 0;
   std::int64_t yieldStepMs = 1;
