@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QDialog>
 #include <QDir>
 #include <QPdfWriter>
@@ -117,7 +118,8 @@ int main(int argc, char **argv) {
       QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
       pdf.setPageSize(QPageSize(QPageSize::A4));
       kv508::ui::PrintReport(kv508::BuildReport(window.session().data, window.session().model),
-                             pdf);
+                             pdf, {QDate::currentDate().toString(Qt::ISODate),
+                                   QStringLiteral("radio read")});
     }
     window.session().state.DataChanged = false;
     window.close();
