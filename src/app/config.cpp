@@ -298,7 +298,7 @@ bool LoadDestinationFile(Session &session, const fs::path &path) {
       if (accepted)
         session.data.Image = buffer;
     }
-    session.host.Pause(kLoadPauseMs);
+    session.host.RepaintPause(kLoadPauseMs);
   }
   session.state.OperationFailed = !accepted;
   if (!accepted)

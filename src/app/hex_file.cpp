@@ -49,7 +49,7 @@ bool ReadHexFile(Session &session, const fs::path &path) {
   BusyScope busy(state);
   MemoryImage buffer{};
   std::copy(bytes.begin(), bytes.end(), buffer.begin());
-  session.host.Pause(kFilePauseMs);
+  session.host.RepaintPause(kFilePauseMs);
 
   if (!ImageMatchesModel(buffer, session.model.ModelVariant)) {
     session.host.Message(Icon::Critical, "Read from Radio", "ModelType Error !!");
@@ -81,7 +81,7 @@ bool SaveHexFile(Session &session, const fs::path &path) {
     written = SafeWriteFile(
         path, std::string_view(reinterpret_cast<const char *>(image.data()), image.size()));
     if (!written)
-      session.host.Pause(kFilePauseMs);
+      session.host.RepaintPause(kFilePauseMs);
   }
   if (written) {
     ErrLog(state, session.programDir, "frmMain.SaveHexFileAs", ErrorText(written.value()));

@@ -25,6 +25,9 @@ public:
   // Lets the window system process pending events (a no-op outside the GUI).
   virtual void Yield() = 0;
   virtual void Pause(int ms) = 0;
+  // The pause after a file operation, there only so that the windows repaint;
+  // a front end without windows skips it.
+  virtual void RepaintPause(int ms) { Pause(ms); }
   // Monotonic milliseconds.
   virtual std::int64_t NowMs() = 0;
 
@@ -36,6 +39,8 @@ public:
   // The line after a failure message that names what failed and why
   // ("/dev/ttyUSB0: No such file or directory").
   virtual void Reason(const std::string & /*text*/) {}
+  // The transfer dialog's status line: the step under way, in plain words.
+  virtual void Status(const std::string & /*text*/) {}
 };
 
 // The reason line of a file error: the path and the system's reason.

@@ -25,6 +25,8 @@ public:
                  Buttons buttons) override;
   void Yield() override;
   void Pause(int ms) override;
+  // No window to repaint: file commands run without their pauses.
+  void RepaintPause(int) override {}
   std::int64_t NowMs() override;
   void Monitor(const std::string &text) override;
   void Progress(int percent) override;

@@ -5,7 +5,6 @@
 #include "cli/options.h"
 
 #include "app/config.h"
-#include "app/platform.h"
 
 #include <QCoreApplication>
 
@@ -21,8 +20,6 @@ using namespace kv508;
 using namespace kv508::cli;
 
 namespace {
-
-fs::path ExecutableDir(const char *argv0) { return platform::ExecutablePath(argv0).parent_path(); }
 
 fs::path DefaultSettingsFile() {
   if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && *config) {
@@ -46,39 +43,7 @@ int Dispatch(Context &ctx) {
 
 } // namespace
 
-namespace kv508::cli {
-
-bool PrepareSession(Session &session, const Options &options) {
-  session.state.DebugMode = options.debug;
-  session.state.LowSpeedLink = options.lowSpeed;
-  session.programDir = options.programDir.empty() ? LocateProgramFolder(ExecutableDir("kv508-cli"))
-                                                  : fs::path(options.programDir);
-  fs::path globalIni = session.programDir / "global.ini";
-  ModelSelection selection =
-      SelectModelAtStartup(globalIni, session.settings.Get("Settings", "lastmodel", "1"));
-  if (options.model) {
-    if (*options.model != 1 && *options.model != 11) {
-      throw UsageError{"--model must be 1 or 11"};
-    }
-    selection.UnknownModel = false;
-    selection.ModelVariant = static_cast<std::int16_t>(*options.model);
-    selection.AtisCapable = ReadAtisCapable(globalIni, *options.model);
-    selection.TitleText = TitleTextFor(*options.model);
-  }
-  if (selection.UnknownModel) {
-    session.host.Message(Icon::Critical, kApplicationTitle, "Unknown model!!");
-    return false;
-  }
-  if (options.atis)
-    selection.AtisCapable = *options.atis;
-  ApplyModelSelection(session, selection);
-  session.ComPort = StoredComPort(session.settings);
-  return true;
-}
-
-} // namespace kv508::cli
-
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
   Options options;
   try {
     options = ParseOptions(argc, argv);

@@ -9,6 +9,7 @@
 #include "link/transfer.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
 
@@ -41,12 +42,23 @@ std::unique_ptr<Port> OpenNamedPort(Context &ctx) {
   return MakeQtSerialPort(name);
 }
 
+// How messages name the port: "COM3 (/dev/ttyS2)", a device path, or the simulator.
+std::string PortName(const std::string& name) {
+  if (name == "sim") return "the simulated radio";
+  if (name.compare(0, 3, "COM") == 0) {
+    const std::string device = DeviceForComNumber(std::atoi(name.c_str() + 3));
+    if (!device.empty()) return name + " (" + device + ")";
+  }
+  return name;
+}
+
 // Runs one transfer mode on the session's data; true when it succeeded.
 bool Transfer(Context &ctx, int mode) {
   std::unique_ptr<Port> port = OpenNamedPort(ctx);
   if (!port)
     return false;
   TransferSession transfer(ctx.session, *port);
+  transfer.SetPortName(PortName(ctx.options.port));
   ctx.host.SetCancelHandler([&transfer] { transfer.RequestCancel(); });
   TransferResult result = transfer.Run(mode);
   ctx.host.SetCancelHandler({});

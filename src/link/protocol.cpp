@@ -97,6 +97,7 @@ void Link::Monitor(const std::string &text) {
 }
 
 void Link::Error(const std::string &text, const std::string &title) {
+  ++ErrorsShown;
   session_.host.Message(Icon::Critical, title.empty() ? caption_ : title, text);
   if (LineLost)
     session_.host.Reason(port_.ErrorText());

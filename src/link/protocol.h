@@ -75,6 +75,9 @@ public:
   // Set when the port reports the line gone: every wait ends at once, no retry.
   bool LineLost = false;
   int RetryCount = 3;
+  // Messages shown through Error, so that a caller can tell a failure that
+  // already explained itself from one that did not.
+  int ErrorsShown = 0;
 
   // The dialog's monitor line: shown and held 500 ms in DebugMode, else nothing.
   void Monitor(const std::string &text);

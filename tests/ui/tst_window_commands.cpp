@@ -191,7 +191,9 @@ void WindowCommandsTest::imageCommandsOnlyInDebugMode() {
   const MemoryImage before = f.S().data.Image;
   f.dialogs.openAnswers.push_back(f.folder.File(QStringLiteral("short.hex")));
   w.OpenImageCommand();
-  QCOMPARE(f.host.messages.back().text, std::string("bad file!!"));
+  QCOMPARE(f.host.messages.back().text,
+           "bad file!!\r\n\r\nOpening " +
+               ui::PathFromQt(f.folder.File(QStringLiteral("short.hex"))).string() + ".");
   QCOMPARE(f.host.messages.back().icon, Icon::Critical);
   QVERIFY(f.S().data.Image == before);
   QVERIFY(f.S().state.DataChanged);

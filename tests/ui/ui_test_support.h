@@ -33,13 +33,18 @@ public:
   QString OpenFileName(QWidget *, const QString &filter, const QString &) override;
   QString SaveFileName(QWidget *, const QString &filter, const QString &, const QString &) override;
   bool SetUpPrinter(QWidget *, QPrinter &printer) override;
+  bool PrinterInstalled() override { return printerInstalled; }
+  NoPrinterChoice NoPrinter(QWidget *) override;
   QString DevicePath(QWidget *, const QString &) override;
 
   std::deque<QString> openAnswers; // then cancelled
   std::deque<QString> saveAnswers; // then cancelled
   std::function<bool(QPrinter &)> printer;
   QString device;
-  QStringList asked; // "open:" or "save:" followed by the filter
+  bool printerInstalled = true;
+  NoPrinterChoice noPrinterChoice = NoPrinterChoice::Cancel;
+  QStringList asked;   // "open:" or "save:" followed by the filter
+  QStringList folders; // the folder each file dialog started in
 };
 
 // A default image of model 1 with its identifier at both ends.

@@ -57,6 +57,7 @@ public:
   void Monitor(const std::string &text) override { monitor.push_back(text); }
   void Progress(int percent) override { progress.push_back(percent); }
   void Reason(const std::string &text) override { reasons.push_back(text); }
+  void Status(const std::string& text) override { status.push_back(text); }
 
   std::vector<std::string> Texts() const {
     std::vector<std::string> out;
@@ -70,6 +71,7 @@ public:
   std::vector<std::string> monitor;
   std::vector<int> progress;
   std::vector<std::string> reasons;
+  std::vector<std::string> status;
   std::function<void()> onYield;
   std::int64_t now = 0;
   std::int64_t yieldStepMs = 1;
