@@ -50,6 +50,8 @@ public:
     return {};
   }
   bool SetUpPrinter(QWidget *, QPrinter &) override { return false; }
+  bool PrinterInstalled() override { return false; }
+  NoPrinterChoice NoPrinter(QWidget *) override { return NoPrinterChoice::Cancel; }
   QString DevicePath(QWidget *, const QString &) override { return {}; }
 };
 

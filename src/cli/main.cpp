@@ -43,7 +43,7 @@ int Dispatch(Context &ctx) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
   Options options;
   try {
     options = ParseOptions(argc, argv);

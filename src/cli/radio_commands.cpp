@@ -43,11 +43,13 @@ std::unique_ptr<Port> OpenNamedPort(Context &ctx) {
 }
 
 // How messages name the port: "COM3 (/dev/ttyS2)", a device path, or the simulator.
-std::string PortName(const std::string& name) {
-  if (name == "sim") return "the simulated radio";
+std::string PortName(const std::string &name) {
+  if (name == "sim")
+    return "the simulated radio";
   if (name.compare(0, 3, "COM") == 0) {
     const std::string device = DeviceForComNumber(std::atoi(name.c_str() + 3));
-    if (!device.empty()) return name + " (" + device + ")";
+    if (!device.empty())
+      return name + " (" + device + ")";
   }
   return name;
 }

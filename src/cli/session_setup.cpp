@@ -14,8 +14,10 @@ namespace kv508::cli {
 bool PrepareSession(Session &session, const Options &options) {
   session.state.DebugMode = options.debug;
   session.state.LowSpeedLink = options.lowSpeed;
-  session.programDir = options.programDir.empty() ? LocateProgramFolder(platform::ExecutablePath("kv508-cli").parent_path())
-                                                  : fs::path(options.programDir);
+  session.programDir =
+      options.programDir.empty()
+          ? LocateProgramFolder(platform::ExecutablePath("kv508-cli").parent_path())
+          : fs::path(options.programDir);
   fs::path globalIni = session.programDir / "global.ini";
   ModelSelection selection =
       SelectModelAtStartup(globalIni, session.settings.Get("Settings", "lastmodel", "1"));

@@ -57,7 +57,7 @@ public:
   void Monitor(const std::string &text) override { monitor.push_back(text); }
   void Progress(int percent) override { progress.push_back(percent); }
   void Reason(const std::string &text) override { reasons.push_back(text); }
-  void Status(const std::string& text) override { status.push_back(text); }
+  void Status(const std::string &text) override { status.push_back(text); }
 
   std::vector<std::string> Texts() const {
     std::vector<std::string> out;
