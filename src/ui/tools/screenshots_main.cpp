@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -94,6 +95,29 @@ int main(int argc, char **argv) {
     tree.expandItem(tree.topLevelItem(2));
     tree.expandItem(tree.topLevelItem(2)->child(0));
     Save(&window, out, "main-window-after-read.png");
+
+    // The editing screens, with the settings just read.
+    const struct {
+      const char *node;
+      const char *file;
+      int dscPage;
+    } screens[] = {
+        {"PU", "screen-group-grid.png", -1},       {"PU 40", "screen-channel.png", -1},
+        {"ExpChannel", "screen-exp-grid.png", -1}, {"E 1", "screen-exp-channel.png", -1},
+        {"PW", "screen-weather.png", -1},          {"Usable", "screen-usable.png", -1},
+        {"Common", "screen-common.png", -1},       {"DSC", "screen-dsc-basic.png", -1},
+        {"DSC", "screen-dsc-advanced.png", 2},     {"ATIS", "screen-atis.png", -1},
+        {"SM", "screen-directory.png", -1},        {"SM 2", "screen-directory-entry.png", -1},
+    };
+    for (const auto &screen : screens) {
+      window.SelectNodeByKey(QLatin1String(screen.node));
+      if (screen.dscPage >= 0) {
+        if (auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabDsc")))
+          tabs->setCurrentIndex(screen.dscPage);
+      }
+      Save(&window, out, screen.file);
+    }
+    window.SelectNodeByKey(QStringLiteral("General"));
 
     WhenOpen([&] {
       if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmPrn"))) {
