@@ -68,9 +68,11 @@ bool Transfer(Context &ctx, int mode) {
   port->Close();
   if (result.succeeded)
     return true;
+  if (ctx.host.ShowedFailure())
+    return false; // the radio's own "cancel!!" or failure message said it
   if (result.cancelled) {
     std::fprintf(stderr, "Cancelled.\n");
-  } else if (!ctx.host.ShowedFailure()) {
+  } else {
     // Connection failures show only on the monitor line; say so here.
     std::fprintf(stderr, "%s\n", result.connected ? "Communication Error!!" : "can not syncing!!");
   }
