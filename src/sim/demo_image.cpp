@@ -58,8 +58,8 @@ void AddOwnersSettings(RadioData &data) {
 
   for (int r = kExpLower; r <= kExpUpper; ++r)
     data.CHEXP[r] = ChannelRecord{};
-  data.CHEXP[1] = ExpansionChannel("MARINA", "1", 157.0125, true);
-  data.CHEXP[2] = ExpansionChannel("CLUB RACE", "2", 157.0250, false);
+  data.CHEXP[1] = ExpansionChannel("MARINA", "E1", 157.0500, true);
+  data.CHEXP[2] = ExpansionChannel("CLUB RACE", "E2", 157.0250, false);
 
   data.CHMMSID[1] = {.Enable = true, .TagName = "HARBOUR", .Mmsid = "2320001230"};
   data.CHMMSID[2] = {.Enable = true, .TagName = "PILOT", .Mmsid = "2320004560"};

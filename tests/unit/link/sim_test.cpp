@@ -3,6 +3,7 @@
 #include "image/decode.h"
 #include "image/default_image.h"
 #include "link/test_ports.h"
+#include "model/convert.h"
 #include "report/report.h"
 #include "sim/radio_engine.h"
 #include "sim/sim_port.h"
@@ -102,7 +103,18 @@ TEST(RadioEngine, ServesTheMemoryOfARadioInUse) {
   DecodeImage(data);
   EXPECT_EQ(data.DscBasic.UserMmsi, "2320012340");
   EXPECT_EQ(data.CHEXP[1].ChTag, "MARINA");
-  EXPECT_EQ(data.CHEXP[1].Rxfreq, 157.0125);
+  EXPECT_EQ(data.CHEXP[1].Rxfreq, 157.05);
+  // The editor must accept what the demo radio holds, or its first screen
+  // refuses to let the user move on.
+  for (int n = kExpLower; n <= kExpUpper; ++n) {
+    const ChannelRecord &r = data.CHEXP[n];
+    if (!r.Enable)
+      continue;
+    double f = 0;
+    EXPECT_GE(r.CHDisplayL.size(), 2u) << n;
+    EXPECT_TRUE(ParseExpansionFreq(FormatFreq4(r.Rxfreq), f) && f > 0) << n;
+    EXPECT_TRUE(ParseExpansionFreq(FormatFreq4(r.Txfreq), f)) << n;
+  }
   EXPECT_FALSE(data.CHEXP[3].Enable);
   EXPECT_EQ(data.CHMMSID[3].TagName, "SEA BREEZE");
   EXPECT_FALSE(data.CHMMSID[4].Enable);
