@@ -1,11 +1,10 @@
 // fraChannel: plan and expansion channels driven through the real widgets.
 
-#include "ui_test_support.h"
+#include "sim_radio.h"
 
 #include "image/decode.h"
 #include "image/encode.h"
 #include "image/layout.h"
-#include "sim/sim_port.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
 #include "ui/screens/commit_line_edit.h"
@@ -13,12 +12,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 using namespace kv508;
@@ -561,10 +557,7 @@ void ChannelPanelTest::toneChoosersExcludeEachOther() {
 void ChannelPanelTest::editedChannelSavedReadBackAndProgrammed() {
   WindowFixture f;
   QVERIFY(f.Start());
-  auto port = std::make_unique<sim::SimPort>(sim::SimPort::Pacing::Unpaced);
-  sim::SimPort *radio = port.get();
-  f.Window().ports().SetSimulatedRadio(std::move(port));
-  f.Action("mnuComSim")->trigger();
+  sim::SimPort *radio = AttachSimulatedRadio(f);
   f.S().data.ChannelGroups[3].Enable = true;
   f.Window().BuildTree();
   QVERIFY(f.Activate());
@@ -606,16 +599,7 @@ void ChannelPanelTest::editedChannelSavedReadBackAndProgrammed() {
   QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("156.0500"));
   QCOMPARE(W<QLineEdit>(f, "txtChDisp_0")->text(), QStringLiteral("72"));
 
-  // The modal transfer dialog is answered once it is up.
-  QTimer::singleShot(0, [&f] {
-    auto *d = f.Window().findChild<QDialog *>(QStringLiteral("frmRadio"));
-    if (!d)
-      return;
-    d->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-    if (d->isVisible())
-      d->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
-  });
-  f.Action("Program")->trigger();
+  QVERIFY(RunTransfer(f, [&f] { f.Action("Program")->trigger(); }));
   QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
 
   RadioData want = f.S().data;

@@ -1,12 +1,11 @@
 // The Memory ID and Group ID lists and the entry panel, driven by object name.
 
-#include "ui_test_support.h"
+#include "sim_radio.h"
 
 #include "image/decode.h"
 #include "image/default_image.h"
 #include "image/encode.h"
 #include "image/layout.h"
-#include "sim/sim_port.h"
 #include "ui/layout_rules.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
@@ -18,12 +17,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 using namespace kv508;
@@ -456,10 +452,7 @@ void DirectoryScreensTest::listShowsEveryEntryAndJumps() {
 
 void DirectoryScreensTest::editedSavedReopenedAndProgrammed() {
   KV508_START_WINDOW(f);
-  auto port = std::make_unique<sim::SimPort>(sim::SimPort::Pacing::Unpaced);
-  sim::SimPort *radio = port.get();
-  f.Window().ports().SetSimulatedRadio(std::move(port));
-  f.Action("mnuComSim")->trigger();
+  sim::SimPort *radio = AttachSimulatedRadio(f);
   QVERIFY(f.Activate());
 
   const struct {
@@ -489,17 +482,7 @@ void DirectoryScreensTest::editedSavedReopenedAndProgrammed() {
   f.Action("mnuFileOpen")->trigger();
   QCOMPARE(f.S().data.CHMMSID[2].TagName, std::string("Harbour 2"));
 
-  bool pressed = false;
-  QTimer::singleShot(0, [&] {
-    if (auto *d = f.Window().findChild<QDialog *>(QStringLiteral("frmRadio"))) {
-      d->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-      if (d->isVisible())
-        d->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
-      pressed = true;
-    }
-  });
-  f.Action("Program")->trigger();
-  QVERIFY(pressed);
+  QVERIFY(RunTransfer(f, [&f] { f.Action("Program")->trigger(); }));
   QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
 
   RadioData expected;
