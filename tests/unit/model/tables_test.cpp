@@ -121,16 +121,6 @@ TEST(ChannelTable, TellingRows) {
   EXPECT_EQ(t[177].TxFreq, 157.42500000000032);
 }
 
-TEST(ChannelTable, FindChannelByLabelIsExact) {
-  EXPECT_EQ(FindChannelByLabel("16"), "32");
-  EXPECT_EQ(FindChannelByLabel("88A"), "177");
-  EXPECT_EQ(FindChannelByLabel("119A"), "239");
-  EXPECT_EQ(FindChannelByLabel("00"), "0");
-  EXPECT_EQ(FindChannelByLabel("88a"), "");
-  EXPECT_EQ(FindChannelByLabel("6"), "");
-  EXPECT_EQ(FindChannelByLabel(""), "");
-}
-
 TEST(WxTable, BuildsTenReceiveOnlyRecordsNumberedFromOne) {
   const ChannelTableArray &wx = WxTable();
   ASSERT_EQ(wx.Lower(), 1);
