@@ -209,9 +209,6 @@ void ChannelPanelTest::enableChain_data() {
   QTest::newRow("receive only") << "PU 30" << true << false << true << false << false
                                 << without(
                                        {"chkTxEnable", "chkLowPower", "chkPowerUp", "chkDuplex"});
-  QTest::newRow("receive only, tx bits")
-      << "PU 30" << true << true << true << false << false
-      << without({"chkTxEnable", "chkLowPower", "chkPowerUp", "chkDuplex"});
   QTest::newRow("duplex not allowed")
       << "PU 11" << true << true << true << true << true << without({"chkDuplex"});
   QTest::newRow("channel 70") << "PU 140" << true << false << false << true << false
@@ -221,7 +218,6 @@ void ChannelPanelTest::enableChain_data() {
                               << without({"cmbScrambler"});
   QTest::newRow("expansion") << "E 9" << true << true << true << true << true
                              << without({"chkDuplex"});
-  QTest::newRow("expansion off") << "E 9" << false << true << true << true << true << QStringList{};
 }
 
 void ChannelPanelTest::enableChain() {
@@ -435,7 +431,6 @@ void ChannelPanelTest::filters_data() {
                       const char *shown) {
     QTest::newRow(name) << QString(field) << paste << input << QString(shown);
   };
-  row("display x typed", "txtChDisp_0", false, "x", "");
   row("display B typed", "txtChDisp_0", false, "B", "");
   row("display b typed", "txtChDisp_0", false, "b", "b");
   row("display pasted", "txtChDisp_0", true, "Bb", "b");
