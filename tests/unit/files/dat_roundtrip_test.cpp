@@ -88,6 +88,7 @@ TEST(DatRoundTrip, MutatedFilesNeverBreakReadingOrSaving) {
   const std::vector<std::string> sections = SectionNames(base);
   auto pristine = std::make_unique<RadioData>(s->data());
 
+  int refused = 0;
   for (int round = 0; round < 300; ++round) {
     const std::string text = Mutate(base, rng);
     s->data() = *pristine;
@@ -98,12 +99,28 @@ TEST(DatRoundTrip, MutatedFilesNeverBreakReadingOrSaving) {
     for (int i = 0; i < kPlanBankSize; ++i)
       ASSERT_EQ(s->data().CHCAN[i].Position, i) << round;
 
-    if (round % 100 == 0) {
-      WriteBytes(s->File("fuzz.dat"), text);
-      FileRead2(s->session, s->File("fuzz.dat"));
+    // Through the whole read: a file of another model is refused whatever else
+    // it holds, and a refused file changes nothing.
+    if (round % 20 == 0) {
+      std::string file = text;
+      const std::size_t model = file.find("MODELTYPE=");
+      const bool otherModel = round % 40 == 20 && model != std::string::npos;
+      if (otherModel)
+        file.insert(model + 10, "9");
+      WriteBytes(s->File("fuzz.dat"), file);
+      auto before = std::make_unique<RadioData>(s->data());
+      const bool read = FileRead2(s->session, s->File("fuzz.dat"));
+      if (otherModel) {
+        ASSERT_FALSE(read) << round;
+      }
+      if (!read) {
+        ++refused;
+        ASSERT_TRUE(s->data() == *before) << round;
+      }
       ASSERT_TRUE(SaveFileAs(s->session, s->File("fuzz-out.dat"))) << round;
     }
   }
+  EXPECT_GT(refused, 0); // the refusal above was reached
 }
 
 } // namespace
