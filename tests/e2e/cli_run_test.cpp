@@ -1,4 +1,4 @@
-// Every clear mode and every fault the simulator injects, through the whole chain:
+// Every clear mode and a fault of each kind, through the whole chain:
 // the system's message and exit status, and exactly the bytes of the radio that
 // the run may change. A failed operation leaves neither a file nor a changed radio.
 
@@ -128,8 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
                 "confirm the synchronization of the communication [Cancel; --resync answers "
                 "OK]\n" +
                     kNotReady},
-        RunCase{"bad_checksum", {"--bad-checksums", "1"}, {"read"}, 1, kNotReady},
-        RunCase{"wrong_reply_token", {"--wrong-reply-token", "1"}, {"read"}, 1, kNotReady},
         RunCase{"wrong_address",
                 {"--wrong-address", "1"},
                 {"read"},
@@ -141,7 +139,6 @@ INSTANTIATE_TEST_SUITE_P(
                 1,
                 "data error!!\nCommunication Error!!\n"},
         RunCase{"wrong_model", {"--wrong-model"}, {"read"}, 1, kModelType},
-        RunCase{"wrong_product_code", {"--wrong-product-code"}, {"read"}, 1, kModelType},
         RunCase{"acmd_error", {"--acmd-answer", "ERROR"}, {"read"}, 1, "ACMD Command error!!\n"},
         // Status, two model reads, the product code and two blocks, then nothing.
         RunCase{"silence_during_read",
@@ -159,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CliCancel, InterruptDuringReadSendsCanAndSavesNothing) {
   TempDir dir;
   const MemoryImage radio = NoiseRadioMemory(42);
-  RadioSim sim(dir, radio, {"--baud", "2400"});
+  RadioSim sim(dir, radio, {"--baud", "1200"});
   const std::string output = (dir / "out.hex").string();
 
   using Clock = std::chrono::steady_clock;
@@ -175,7 +172,7 @@ TEST(CliCancel, InterruptDuringReadSendsCanAndSavesNothing) {
           if (frame != std::string::npos && log.find("#CMDOK<CR><LF>", frame) != std::string::npos)
             ackSeen = Clock::now();
         } else if (Clock::now() - *ackSeen > std::chrono::milliseconds(250)) {
-          // The 148-byte data reply takes about 600 ms at 2400 baud.
+          // The 148-byte data reply takes about 1.2 s at 1200 baud: room for a slow poll.
           kill(pid, SIGINT);
           interrupted = true;
         }

@@ -195,8 +195,6 @@ void ChannelGridsTest::typedLabelMovesToItsRow_data() {
   QTest::addColumn<QString>("keys");
   QTest::addColumn<int>("row");
   QTest::newRow("16") << "16" << 12;
-  QTest::newRow("05A") << "05A" << 1;
-  QTest::newRow("lower-case a") << "63a" << 26;
   QTest::newRow("restart after a dead end") << "1670" << 32;
   // 05 is a channel, but not of this plan: the row stays.
   QTest::newRow("not in the plan") << "05" << 0;

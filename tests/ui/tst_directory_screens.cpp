@@ -1,12 +1,11 @@
 // The Memory ID and Group ID lists and the entry panel, driven by object name.
 
-#include "ui_test_support.h"
+#include "sim_radio.h"
 
 #include "image/decode.h"
 #include "image/default_image.h"
 #include "image/encode.h"
 #include "image/layout.h"
-#include "sim/sim_port.h"
 #include "ui/layout_rules.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
@@ -18,12 +17,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 using namespace kv508;
@@ -103,41 +99,35 @@ private slots:
   void editedSavedReopenedAndProgrammed();
 };
 
+// What the entry panel shows for an entry, entries 1-3 in use.
+struct EntryCase {
+  const char *name, *key;
+  const char *emptied; // field of entry 3 emptied first
+  bool enableOn, enableChecked, deleteOn, deleteChecked, fieldsOn;
+  const char *errorTitle; // of the message shown, if any
+};
+Q_DECLARE_METATYPE(EntryCase)
+
 void DirectoryScreensTest::entryStates_data() {
-  QTest::addColumn<QString>("key");
-  QTest::addColumn<QString>("emptied"); // field of entry 3 emptied first
-  QTest::addColumn<bool>("enableOn");
-  QTest::addColumn<bool>("enableChecked");
-  QTest::addColumn<bool>("deleteOn");
-  QTest::addColumn<bool>("deleteChecked");
-  QTest::addColumn<bool>("fieldsOn");
-  QTest::addColumn<QString>("errorTitle");
-  const auto row = [](const char *name, const char *key, const char *emptied, bool enableOn,
-                      bool enableChecked, bool deleteOn, bool deleteChecked, bool fieldsOn,
-                      const char *errorTitle) {
-    QTest::newRow(name) << QString::fromLatin1(key) << QString::fromLatin1(emptied) << enableOn
-                        << enableChecked << deleteOn << deleteChecked << fieldsOn
-                        << QString::fromLatin1(errorTitle);
-  };
-  row("in use", "SM 2", "", false, true, true, false, true, "");
-  row("first free", "SM 4", "", true, false, false, true, false, "");
-  row("beyond", "SM 5", "", false, false, false, true, false, "");
-  row("after a nameless entry", "SM 4", "name", false, false, false, true, false,
-      "Individual Directory");
-  row("group in use", "SG 2", "", false, true, true, false, true, "");
-  row("group after an entry without MMSI", "SG 4", "mmsi", false, false, false, true, false,
-      "Group Directory");
+  QTest::addColumn<EntryCase>("c");
+  for (const EntryCase &c : {
+           EntryCase{"in use", "SM 2", "", false, true, true, false, true, ""},
+           {"first free", "SM 4", "", true, false, false, true, false, ""},
+           {"beyond", "SM 5", "", false, false, false, true, false, ""},
+           {"after a nameless entry", "SM 4", "name", false, false, false, true, false,
+            "Individual Directory"},
+           {"group in use", "SG 2", "", false, true, true, false, true, ""},
+           {"group after an entry without MMSI", "SG 4", "mmsi", false, false, false, true, false,
+            "Group Directory"},
+       })
+    QTest::newRow(c.name) << c;
 }
 
 void DirectoryScreensTest::entryStates() {
-  QFETCH(QString, key);
-  QFETCH(QString, emptied);
-  QFETCH(bool, enableOn);
-  QFETCH(bool, enableChecked);
-  QFETCH(bool, deleteOn);
-  QFETCH(bool, deleteChecked);
-  QFETCH(bool, fieldsOn);
-  QFETCH(QString, errorTitle);
+  QFETCH(EntryCase, c);
+  const QString key = QLatin1String(c.key);
+  const QString emptied = QLatin1String(c.emptied);
+  const QString errorTitle = QLatin1String(c.errorTitle);
   KV508_START_WINDOW(f);
   const QString prefix = key.left(2);
   const bool group = prefix == QLatin1String("SG");
@@ -154,12 +144,12 @@ void DirectoryScreensTest::entryStates() {
 
   Panel p(f);
   QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraDirectory"));
-  QCOMPARE(p.enable->isEnabled(), enableOn);
-  QCOMPARE(p.enable->isChecked(), enableChecked);
-  QCOMPARE(p.remove->isEnabled(), deleteOn);
-  QCOMPARE(p.remove->isChecked(), deleteChecked);
+  QCOMPARE(p.enable->isEnabled(), c.enableOn);
+  QCOMPARE(p.enable->isChecked(), c.enableChecked);
+  QCOMPARE(p.remove->isEnabled(), c.deleteOn);
+  QCOMPARE(p.remove->isChecked(), c.deleteChecked);
   for (QWidget *w : std::initializer_list<QWidget *>{p.name, p.mmsi, p.tag, p.mmsiLabel})
-    QCOMPARE(w->isEnabled(), fieldsOn);
+    QCOMPARE(w->isEnabled(), c.fieldsOn);
   if (errorTitle.isEmpty()) {
     QVERIFY(f.host.messages.empty());
   } else {
@@ -184,7 +174,7 @@ void DirectoryScreensTest::entryStates() {
     // The box shows the digits as typed, not the stored ten.
     QCOMPARE(p.mmsi->text(), group ? QStringLiteral("12345678") : QStringLiteral("123456789"));
   }
-  if (fieldsOn) {
+  if (c.fieldsOn) {
     p.mmsi->setFocus(Qt::TabFocusReason);
     QCOMPARE(f.StatusHint(), group ? kMmsi8Hint : kMmsi9Hint);
   }
@@ -284,52 +274,52 @@ void DirectoryScreensTest::deleteClosesTheGap() {
   QVERIFY(!NodeText(f, prefix + QStringLiteral(" 5")).endsWith(QLatin1String("[Enable]")));
 }
 
+// Digits typed or pasted into the MMSI box of entry 3: what the box shows, what
+// is stored on leaving it, and what the list shows.
+struct MmsiCase {
+  const char *name, *prefix;
+  bool paste;
+  const char *input, *shown, *stored, *listed;
+};
+Q_DECLARE_METATYPE(MmsiCase)
+
 void DirectoryScreensTest::mmsiStoredInTenDigitForm_data() {
-  QTest::addColumn<QString>("prefix");
-  QTest::addColumn<bool>("paste");
-  QTest::addColumn<QString>("input");
-  QTest::addColumn<QString>("shown");
-  QTest::addColumn<QString>("stored");
-  QTest::addColumn<QString>("listed");
-  const auto row = [](const char *name, const char *prefix, bool paste, const char *input,
-                      const char *shown, const char *stored, const char *listed) {
-    QTest::newRow(name) << QString::fromLatin1(prefix) << paste << QString::fromLatin1(input)
-                        << QString::fromLatin1(shown) << QString::fromLatin1(stored)
-                        << QString::fromLatin1(listed);
-  };
-  row("memory typed", "SM", false, "123456789", "123456789", "1234567890", "123456789");
-  row("group typed", "SG", false, "12345678", "12345678", "0123456780", "012345678");
-  row("letters not typed", "SM", false, "12a3456789x", "123456789", "1234567890", "123456789");
-  row("pasted with blanks", "SM", true, "98-765 4321", "987654321", "9876543210", "987654321");
-  row("group pasted, cut to eight", "SG", true, "1x2345678999", "12345678", "0123456780",
-      "012345678");
+  QTest::addColumn<MmsiCase>("c");
+  for (const MmsiCase &c : {
+           MmsiCase{"memory typed", "SM", false, "123456789", "123456789", "1234567890",
+                    "123456789"},
+           {"group typed", "SG", false, "12345678", "12345678", "0123456780", "012345678"},
+           {"letters not typed", "SM", false, "12a3456789x", "123456789", "1234567890",
+            "123456789"},
+           {"pasted with blanks", "SM", true, "98-765 4321", "987654321", "9876543210",
+            "987654321"},
+           {"group pasted, cut to eight", "SG", true, "1x2345678999", "12345678", "0123456780",
+            "012345678"},
+       })
+    QTest::newRow(c.name) << c;
 }
 
 void DirectoryScreensTest::mmsiStoredInTenDigitForm() {
-  QFETCH(QString, prefix);
-  QFETCH(bool, paste);
-  QFETCH(QString, input);
-  QFETCH(QString, shown);
-  QFETCH(QString, stored);
-  QFETCH(QString, listed);
+  QFETCH(MmsiCase, c);
+  const QString prefix = QLatin1String(c.prefix);
   KV508_START_WINDOW(f);
   Directory &dir = Entries(f.S(), prefix);
   UseEntries(dir, 3);
   QVERIFY(f.Activate());
   f.ShowNode(prefix + QStringLiteral(" 3"));
   Panel p(f);
-  if (paste)
-    f.Paste(p.mmsi, input);
+  if (c.paste)
+    f.Paste(p.mmsi, QString::fromLatin1(c.input));
   else
-    f.Type(p.mmsi, input);
-  QCOMPARE(p.mmsi->text(), shown);
+    f.Type(p.mmsi, QString::fromLatin1(c.input));
+  QCOMPARE(p.mmsi->text(), QLatin1String(c.shown));
   QVERIFY(f.S().state.DataChanged);
   QCOMPARE(dir[3].Mmsid, std::string("3111111110")); // stored on leaving only
   f.Leave();
-  QCOMPARE(ui::ToQt(dir[3].Mmsid), stored);
+  QCOMPARE(dir[3].Mmsid, std::string(c.stored));
   QVERIFY(f.host.messages.empty());
   f.ShowNode(prefix);
-  QCOMPARE(GridCell(f, 2, 2), listed);
+  QCOMPARE(GridCell(f, 2, 2), QLatin1String(c.listed));
 }
 
 void DirectoryScreensTest::wrongLengthRefusedAndStopsSave() {
@@ -456,10 +446,7 @@ void DirectoryScreensTest::listShowsEveryEntryAndJumps() {
 
 void DirectoryScreensTest::editedSavedReopenedAndProgrammed() {
   KV508_START_WINDOW(f);
-  auto port = std::make_unique<sim::SimPort>(sim::SimPort::Pacing::Unpaced);
-  sim::SimPort *radio = port.get();
-  f.Window().ports().SetSimulatedRadio(std::move(port));
-  f.Action("mnuComSim")->trigger();
+  sim::SimPort *radio = AttachSimulatedRadio(f);
   QVERIFY(f.Activate());
 
   const struct {
@@ -489,17 +476,7 @@ void DirectoryScreensTest::editedSavedReopenedAndProgrammed() {
   f.Action("mnuFileOpen")->trigger();
   QCOMPARE(f.S().data.CHMMSID[2].TagName, std::string("Harbour 2"));
 
-  bool pressed = false;
-  QTimer::singleShot(0, [&] {
-    if (auto *d = f.Window().findChild<QDialog *>(QStringLiteral("frmRadio"))) {
-      d->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-      if (d->isVisible())
-        d->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
-      pressed = true;
-    }
-  });
-  f.Action("Program")->trigger();
-  QVERIFY(pressed);
+  QVERIFY(RunTransfer(f, [&f] { f.Action("Program")->trigger(); }));
   QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
 
   RadioData expected;

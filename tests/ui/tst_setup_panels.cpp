@@ -1,12 +1,11 @@
 // The usable-group, common, DSC and ATIS panels driven by object name.
 
-#include "ui_test_support.h"
+#include "sim_radio.h"
 
 #include "image/fields.h"
 #include "image/layout.h"
 #include "link/transfer.h"
 #include "model/convert.h"
-#include "sim/sim_port.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
 #include "ui/screens/setup_widgets.h"
@@ -14,7 +13,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +20,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 using namespace kv508;
@@ -58,10 +55,7 @@ struct PanelFixture : WindowFixture {
   bool StartWithRadio() {
     if (!Start())
       return false;
-    auto port = std::make_unique<sim::SimPort>(sim::SimPort::Pacing::Unpaced);
-    radio = port.get();
-    Window().ports().SetSimulatedRadio(std::move(port));
-    Action("mnuComSim")->trigger();
+    radio = AttachSimulatedRadio(*this);
     return Activate();
   }
   // Shows a node and, for the DSC screen, one of its pages.
@@ -70,17 +64,6 @@ struct PanelFixture : WindowFixture {
     ShowNode(node);
     if (page >= 0)
       Widget<QTabWidget>(QStringLiteral("tabDsc"))->setCurrentIndex(page);
-  }
-  // Clicks a button that runs a transfer; OK starts it once the dialog is up.
-  void ClickAndTransfer(QAbstractButton *button) {
-    QTimer::singleShot(0, [this] {
-      if (auto *d = Window().findChild<QDialog *>(QStringLiteral("frmRadio"))) {
-        d->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-        if (d->isVisible())
-          d->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
-      }
-    });
-    button->click();
   }
   QString SelectedKey() { return ui::NodeKey(Window().tree().currentItem()); }
   sim::SimPort *radio = nullptr;
@@ -605,7 +588,7 @@ void SetupPanelsTest::clearButtons() {
   QVERIFY(!f.S().state.DataChanged);
 
   f.host.answers.push_back(Answer::Ok);
-  f.ClickAndTransfer(clear);
+  QVERIFY(RunTransfer(f, [clear] { clear->click(); }));
   QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
   // Clearing all writes whole blocks from the first directory on, except the
   // gap after it and the last block.
@@ -676,13 +659,7 @@ void SetupPanelsTest::editsReachTheRadio() {
   QCOMPARE(d.Atis.AtisCode, std::string("0123456789"));
   QVERIFY(d.Atis.UsableAtisChGroup[0]);
 
-  QTimer::singleShot(0, [&] {
-    f.Window()
-        .findChild<QDialog *>(QStringLiteral("frmRadio"))
-        ->findChild<QPushButton *>(QStringLiteral("cmdOK"))
-        ->click();
-  });
-  f.Action("mnuTransferProgram")->trigger();
+  QVERIFY(RunTransfer(f, [&f] { f.Action("mnuTransferProgram")->trigger(); }));
   QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
   const MemoryImage &radio = f.radio->Engine().Memory();
   using namespace layout;

@@ -44,7 +44,6 @@ public:
     return Answer::Ok;
   }
   void Yield() override {
-    ++yields;
     now += yieldStepMs;
     if (onYield)
       onYield();
@@ -76,7 +75,6 @@ public:
   std::int64_t now = 0;
   std::int64_t yieldStepMs = 1;
   std::int64_t pausedMs = 0;
-  int yields = 0;
 };
 
 } // namespace kv508::testing

@@ -100,15 +100,6 @@ TEST(OffsetTime, TextsAndByteForms) {
   }
 }
 
-TEST(StatusName, BracketsANonEmptyGroupName) {
-  RadioData data;
-  data.ChannelGroups[1].StatusName = "ABCD";
-  EXPECT_EQ(StatusNameText(data, 2), "[ABCD]");
-  EXPECT_EQ(StatusNameText(data, 1), "");
-  EXPECT_EQ(StatusNameText(data, 0), "");
-  EXPECT_EQ(StatusNameText(data, 5), "");
-}
-
 TEST(Bits, OutOfRangeArgumentsFallBack) {
   EXPECT_EQ(GetBit(0x80, 7), 1);
   EXPECT_EQ(GetBit(0xFF, 8), 0);

@@ -19,12 +19,6 @@ TEST(ChannelGridText, DamagedPositionShowsNoLabelNorFrequency) {
   EXPECT_EQ(ExpGridCell(1, ChannelRecord{}, -1), "");
 }
 
-TEST(ChannelGridText, EnabledRecordsInBankOrderFromTheLowerBound) {
-  ChannelBank bank(1, 5);
-  bank[2].Enable = bank[5].Enable = true;
-  EXPECT_EQ(EnabledRecords(bank), (std::vector<int>{2, 5}));
-}
-
 TEST(ChannelGridText, WeatherRecordsAreWxOneToTen) {
   EXPECT_EQ(WxChannelLabel(0), "WX01[162.550MHz]");
   EXPECT_EQ(WxChannelLabel(7), "WX08[161.650MHz]");
