@@ -194,13 +194,6 @@ std::int16_t ByteToOffsetTime(std::uint8_t b) {
   return static_cast<std::int16_t>((b & 0x20) != 0 ? m : -m);
 }
 
-std::string StatusNameText(const RadioData &data, int group) {
-  if (group < 1 || group > 4)
-    return {};
-  const std::string &name = data.ChannelGroups[static_cast<std::size_t>(group - 1)].StatusName;
-  return name.empty() ? std::string() : "[" + name + "]";
-}
-
 int GetBit(std::uint8_t byte, int n) {
   if (n < 0 || n > 7)
     return 0;

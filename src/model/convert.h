@@ -38,8 +38,6 @@ std::string OffsetTimeText(int v);
 std::uint8_t OffsetTimeToByte(std::int16_t &v);
 std::int16_t ByteToOffsetTime(std::uint8_t b);
 
-std::string StatusNameText(const RadioData &data, int group);
-
 int GetBit(std::uint8_t byte, int n);
 std::uint8_t SetBit(std::uint8_t byte, int value, int n);
 int GetField(std::uint8_t byte, int count, int top);

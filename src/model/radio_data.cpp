@@ -54,45 +54,4 @@ void ClearDirectory(Directory &directory) {
   }
 }
 
-int CountMembers(const RadioData &data, const DirectoryEntry &entry) {
-  if (entry.TagName.empty())
-    return 0;
-  int count = 0;
-  for (int k = 1; k <= kMemoryIdCount; ++k) {
-    // Both arrays may have been resized by a careless caller; count only what exists.
-    if (!entry.Member.Contains(k) || !data.CHMMSID.Contains(k))
-      continue;
-    if (entry.Member[k] != 0 && !data.CHMMSID[k].Mmsid.empty())
-      ++count;
-  }
-  return count;
-}
-
-void CopyChannel(const ChannelRecord &source, ChannelRecord &target) {
-  target.Position = source.Position;
-  target.Enable = source.Enable;
-  target.LowPower = source.LowPower;
-  target.PowUp = source.PowUp;
-  target.Duplex = source.Duplex;
-  target.DuplexAllowed = source.DuplexAllowed;
-  target.TxEnable = source.TxEnable;
-  target.DispayA = source.DispayA;
-  target.ScanMemory = source.ScanMemory;
-  target.ChTag = source.ChTag;
-  target.Scramble = source.Scramble;
-  target.RxOnly = source.RxOnly;
-}
-
-ChannelBank EnabledChannels(const ChannelBank &bank) {
-  ChannelBank result(0, -1);
-  for (const ChannelRecord &record : bank) {
-    if (!record.Enable)
-      continue;
-    ChannelRecord copy;
-    CopyChannel(record, copy);
-    result.Append(copy);
-  }
-  return result;
-}
-
 } // namespace kv508

@@ -190,10 +190,5 @@ bool GroupIsEmpty(const RadioData &data, int group);
 // Clears Enable of every group whose bank has no enabled channel; never enables one.
 void DisableEmptyGroups(RadioData &data);
 void ClearDirectory(Directory &directory);
-int CountMembers(const RadioData &data, const DirectoryEntry &entry);
-// Copies the fields that the grids and the report use (not the expansion-only fields).
-void CopyChannel(const ChannelRecord &source, ChannelRecord &target);
-// The enabled records, re-indexed from 0; the count is Size() of the result.
-ChannelBank EnabledChannels(const ChannelBank &bank);
 
 } // namespace kv508
