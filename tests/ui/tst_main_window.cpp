@@ -419,6 +419,10 @@ void MainWindowTest::hexDumpOnlyInDebugMode() {
   auto *list = f.Window().findChild<QListWidget *>(QStringLiteral("HexDumpView"));
   QCOMPARE(f.Action("mnuOptionsHexdump")->isVisible(), debug);
   QCOMPARE(list->isVisibleTo(&f.Window()), debug);
+  // The middle panel names the port and the run modes.
+  const QString modes = f.Window().findChild<QLabel *>(QStringLiteral("sbPanel2"))->text();
+  QVERIFY2(modes.startsWith(QStringLiteral("COM1")), qPrintable(modes));
+  QCOMPARE(modes.endsWith(QStringLiteral("  /D")), debug);
   if (!debug)
     return;
   QCOMPARE(list->count(), 2 + 2048);
