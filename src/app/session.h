@@ -5,6 +5,7 @@
 // services. There is exactly one per process; operations take it by reference.
 
 #include "app/app_state.h"
+#include "app/backups.h"
 #include "app/host.h"
 #include "app/user_settings.h"
 #include "model/radio_data.h"
@@ -63,6 +64,7 @@ struct Session {
   Host& host;
   UserSettings& settings;
   EditorHooks editor;
+  BackupOptions backups; // off until a front end names the folder
 
   void Call(const std::function<void()>& hook) const {
     if (hook) hook();
