@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/file_io.h"
 
+#include "app/backups.h"
 #include "app/new_data.h"
 #include "image/decode.h"
 #include "link/qt_serial_port.h"
@@ -43,6 +44,7 @@ bool Transfer(Context& ctx, int mode) {
   std::unique_ptr<Port> port = OpenNamedPort(ctx);
   if (!port) return false;
   TransferSession transfer(ctx.session, *port);
+  transfer.SetVerifyAfterProgram(ctx.options.verify);
   ctx.host.SetCancelHandler([&transfer] { transfer.RequestCancel(); });
   TransferResult result = transfer.Run(mode);
   ctx.host.SetCancelHandler({});
@@ -100,6 +102,18 @@ int RunClear(Context& ctx) {
   if (area == kAreas.end()) throw UsageError{"unknown area " + ctx.options.arguments[0]};
   if (!PrepareBase(ctx)) return kFailed;
   return Transfer(ctx, area->second) ? kSuccess : kFailed;
+}
+
+int RunBackups(Context& ctx) {
+  if (!ctx.options.arguments.empty()) throw UsageError{"backups takes no arguments"};
+  const std::filesystem::path folder = DefaultBackupFolder();
+  const std::vector<BackupEntry> entries = ListBackups(folder);
+  if (entries.empty()) std::printf("No backups in %s\n", folder.c_str());
+  for (const BackupEntry& entry : entries) {
+    std::printf("%s  %-7s  %s\n", BackupTimeText(entry.time).c_str(), BackupKindText(entry.kind),
+                entry.file.c_str());
+  }
+  return kSuccess;
 }
 
 int RunPorts(Context&) {
