@@ -69,6 +69,7 @@ MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, O
   session_.programDir = options_.programDir;
   session_.state.DebugMode = options_.flags.DebugMode;
   session_.state.LowSpeedLink = options_.flags.LowSpeedLink;
+  session_.backups.folder = options_.backupFolder;
   host_.SetMainWindow(this);
 
   CreateMenus();

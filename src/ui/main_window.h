@@ -40,6 +40,8 @@ public:
     // Used when the user never chose a port: a computer without serial ports
     // starts on the simulated radio, so a first run can read something.
     bool defaultToSimulatedRadio = false;
+    // Images read and programmed are kept here; empty: no backups.
+    std::filesystem::path backupFolder;
   };
 
   MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, Options options,
@@ -60,6 +62,8 @@ public:
   // Commands of the menus and the toolbar.
   void FileNew();
   void FileOpen();
+  // Loads a backup image as unsaved data.
+  void FileRestore();
   void FileSave();
   void FileSaveAs();
   void FilePrint();
@@ -77,6 +81,7 @@ public:
   void ChooseSimulatedRadio();
   void ToggleHexDump();
   void HelpContents();
+  void HelpBackups();
   void HelpAbout();
   // Without a help file the message carries the title of the window that asked.
   void ShowHelpTopic(int topic, const std::string &messageTitle);
@@ -84,6 +89,9 @@ public:
   // Lifecycle steps other parts use.
   bool CommitActiveEdit();
   bool Save(bool useCurrentPath);
+  // The close prompt's question before unsaved data is replaced or dropped:
+  // true when the command may go on (saved, or the user said No).
+  bool SaveChangesFirst();
   void UpdateCaption();
   void BuildTree();
   void RefreshNodeTexts();
@@ -120,6 +128,8 @@ private:
   QAction *AddAction(QMenu *menu, const char *objectName, const QString &text);
 
   void RunDeferredNew();
+  // Every command that puts other data in place ends here.
+  void DataReplaced();
   void ApplyModelMenu(const std::vector<int> &offered);
   void SyncModelMenu();
   void SyncDestinationMenu();

@@ -141,7 +141,7 @@ void MainWindow::SyncDestinationMenu() {
 // --- File > New, model and destination ---------------------------------------
 
 void MainWindow::FileNew() {
-  if (!CommitActiveEdit())
+  if (!CommitActiveEdit() || !SaveChangesFirst())
     return;
   // Deferred so that the menu has closed before the data is reset.
   newTimer_->start();
@@ -154,7 +154,7 @@ void MainWindow::RunDeferredNew() {
   host_.Pause(500);
   NewData(session_, true);
   session_.state.DataChanged = false;
-  RefreshHexDump();
+  DataReplaced();
 }
 
 void MainWindow::ChangeModel(int menuIndex) {
@@ -164,7 +164,7 @@ void MainWindow::ChangeModel(int menuIndex) {
   const Answer answer = host_.Message(Icon::Exclamation, session_.state.TitleText,
                                       "Do you want to program the " + ModelName(index) + " series?",
                                       Buttons::OkCancel);
-  if (answer != Answer::Ok)
+  if (answer != Answer::Ok || !CommitActiveEdit() || !SaveChangesFirst())
     return;
   ModelSelection selection;
   selection.ModelVariant = static_cast<std::int16_t>(index);
@@ -175,7 +175,8 @@ void MainWindow::ChangeModel(int menuIndex) {
   statusPanels_[2]->setText(ToQt(ModelName(index)));
   session_.settings.Set("Settings", "lastmodel", std::to_string(index));
   UpdateCaption();
-  FileNew();
+  // The question about unsaved data was asked before the model changed.
+  newTimer_->start();
 }
 
 void MainWindow::ChangeDestination(int menuIndex) {
@@ -189,19 +190,21 @@ void MainWindow::ChangeDestination(int menuIndex) {
     if (answer != Answer::Ok)
       return;
   }
+  if (!CommitActiveEdit() || !SaveChangesFirst())
+    return;
   WorkingScope working(host_);
   SelectGeneralHook();
   host_.Pause(500);
   NewData(session_, false);
   LoadDestination(session_, menuIndex);
   session_.state.DataChanged = false;
-  RefreshHexDump();
+  DataReplaced();
 }
 
 // --- Open, Save, caption ------------------------------------------------------
 
 void MainWindow::FileOpen() {
-  if (!CommitActiveEdit())
+  if (!CommitActiveEdit() || !SaveChangesFirst())
     return;
   AppState &state = session_.state;
   state.OperationIncomplete = true;
@@ -232,7 +235,36 @@ void MainWindow::FileOpen() {
     tree_->setCurrentItem(node);
     selecting_ = false;
   }
-  RefreshHexDump();
+  if (state.OperationIncomplete)
+    RefreshHexDump();
+  else
+    DataReplaced();
+}
+
+void MainWindow::FileRestore() {
+  if (!CommitActiveEdit() || !SaveChangesFirst())
+    return;
+  const std::filesystem::path &folder = session_.backups.folder;
+  std::error_code ec;
+  if (!folder.empty())
+    std::filesystem::create_directories(folder, ec);
+  const QString file = dialogs_.OpenFileName(this, kHexFilter, QtFromPath(folder));
+  if (file.isEmpty())
+    return;
+  AppState &state = session_.state;
+  {
+    WorkingScope working(host_);
+    if (!ReadHexFile(session_, PathFromQt(file)))
+      return;
+    // A restored image belongs to no file: saving it asks for a name.
+    state.CurrentFilePath.clear();
+    UpdateCaption();
+    BuildTree();
+    RefreshNodeTexts();
+    SelectGeneralHook();
+    state.DataChanged = true;
+  }
+  DataReplaced();
 }
 
 void MainWindow::FileSave() {
@@ -270,6 +302,24 @@ bool MainWindow::Save(bool useCurrentPath) {
   return true;
 }
 
+bool MainWindow::SaveChangesFirst() {
+  AppState &state = session_.state;
+  if (!state.DataChanged)
+    return true;
+  switch (host_.Message(Icon::Exclamation, state.TitleText,
+                        "KMT data has changed.\r\nDo you want to save changes?",
+                        Buttons::YesNoCancel)) {
+  case Answer::Yes:
+    return CommitActiveEdit() && Save(true);
+  case Answer::No:
+    return true;
+  default:
+    return false;
+  }
+}
+
+void MainWindow::DataReplaced() { RefreshHexDump(); }
+
 void MainWindow::UpdateCaption() {
   const AppState &state = session_.state;
   QString caption = QLatin1String(kApplicationTitle) + QStringLiteral("  ") + ToQt(state.TitleText);
@@ -281,26 +331,9 @@ void MainWindow::UpdateCaption() {
 // --- close ----------------------------------------------------------------------
 
 void MainWindow::closeEvent(QCloseEvent *event) {
-  AppState &state = session_.state;
-  if (state.DataChanged) {
-    const Answer answer = host_.Message(Icon::Exclamation, state.TitleText,
-                                        "KMT data has changed.\r\nDo you want to save changes?",
-                                        Buttons::YesNoCancel);
-    if (answer == Answer::Cancel) {
-      event->ignore();
-      return;
-    }
-    if (answer == Answer::Yes) {
-      if (!CommitActiveEdit()) {
-        event->ignore();
-        return;
-      }
-      Save(true);
-      if (state.OperationFailed || state.OperationIncomplete) {
-        event->ignore();
-        return;
-      }
-    }
+  if (!SaveChangesFirst()) {
+    event->ignore();
+    return;
   }
   if (helpWindow_)
     helpWindow_->close();
@@ -340,6 +373,8 @@ void MainWindow::OpenImageCommand() {
   if (!session_.state.DebugMode)
     return;
   AppState &state = session_.state;
+  if (!CommitActiveEdit() || !SaveChangesFirst())
+    return;
   const QString file = dialogs_.OpenFileName(this, kHexFilter, ProgramFolder());
   if (file.isEmpty()) {
     state.OperationIncomplete = true;
@@ -357,7 +392,10 @@ void MainWindow::OpenImageCommand() {
       SelectGeneralHook();
     }
   }
-  RefreshHexDump();
+  if (state.OperationFailed)
+    RefreshHexDump();
+  else
+    DataReplaced();
 }
 
 } // namespace kv508::ui

@@ -31,6 +31,7 @@ void MainWindow::CreateMenus() {
   } fileEntries[] = {
       {"mnuFileNew", tr("&New"), &MainWindow::FileNew},
       {"mnuFileOpen", tr("&Open"), &MainWindow::FileOpen},
+      {"mnuFileRestore", tr("Restore &Backup..."), &MainWindow::FileRestore},
       {nullptr, {}, nullptr},
       {"mnuFileSave", tr("&Save"), &MainWindow::FileSave},
       {"mnuFileSaveAs", tr("Save &As..."), &MainWindow::FileSaveAs},
@@ -115,6 +116,8 @@ void MainWindow::CreateMenus() {
   help->setObjectName(QStringLiteral("mnuHelp"));
   helpContentsAction_ = AddAction(help, "mnuHelpContents", tr("&Contents"));
   connect(helpContentsAction_, &QAction::triggered, this, &MainWindow::HelpContents);
+  connect(AddAction(help, "mnuHelpBackups", tr("Show &Backup Folder")), &QAction::triggered, this,
+          &MainWindow::HelpBackups);
   help->addSeparator();
   connect(AddAction(help, "mnuHelpAbout", tr("&About KMT Version")), &QAction::triggered, this,
           &MainWindow::HelpAbout);

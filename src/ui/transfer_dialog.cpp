@@ -6,6 +6,9 @@
 #include "ui/ui_host.h"
 #include "ui/ui_text.h"
 
+#include "app/config.h"
+
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +21,9 @@ constexpr int kWidth = 465;
 constexpr int kHeight = 290;
 constexpr int kPictureTopTwips = 1320;
 constexpr QSize kPictureSize(150, 96);
+// Per user: read back what was programmed (on unless the user turned it off).
+constexpr const char *kVerifySection = "Settings";
+constexpr const char *kVerifyKey = "VerifyAfterWriting";
 
 const char *const kInstructions[] = {
     "1.Connect the KMT cable between the PC serial port and the radio.",
@@ -84,6 +90,16 @@ TransferDialog::TransferDialog(Session &session, UiHost &host, Port &port, int m
   connect(cancel_, &QPushButton::clicked, this, &TransferDialog::OnCancel);
   connect(help_, &QPushButton::clicked, this, &TransferDialog::HelpRequested);
 
+  verify_ = new QCheckBox(tr("Verify after writing"), this);
+  verify_->setObjectName(QStringLiteral("chkVerify"));
+  verify_->setGeometry(14, buttonTop + 4, kWidth - 3 * 96 - 8 - 14 - 4, 22);
+  verify_->setVisible(mode == kTransferProgram);
+  verify_->setChecked(
+      ParseBooleanText(session_.settings.Get(kVerifySection, kVerifyKey, "True")).value_or(true));
+  connect(verify_, &QCheckBox::toggled, this, [this](bool on) {
+    session_.settings.Set(kVerifySection, kVerifyKey, on ? "True" : "False");
+  });
+
   host_.SetTransferView({[this](const std::string &text) { monitor_->setText(ToQt(text)); },
                          [this](int percent) { ShowProgress(percent); }});
   Monitor("starting at debug mode..");
@@ -127,11 +143,13 @@ void TransferDialog::OnOk() {
   AppState &state = session_.state;
   ok_->setEnabled(false);
   help_->setEnabled(false);
+  verify_->setEnabled(false);
   state.Busy = true;
   host_.SetWaitCursor(true);
   TransferResult result;
   {
     TransferSession transfer(session_, port_);
+    transfer.SetVerifyAfterProgram(mode_ == kTransferProgram && verify_->isChecked());
     running_ = &transfer;
     result = transfer.Run(mode_);
     running_ = nullptr;
@@ -141,6 +159,7 @@ void TransferDialog::OnOk() {
   state.Busy = false;
   ok_->setEnabled(true);
   help_->setEnabled(true);
+  verify_->setEnabled(true);
   succeeded_ = succeeded_ || result.succeeded;
   if (!result.connected && !port_.IsOpen() && !port_.ErrorText().empty()) {
     // Without this the only trace of a port that would not open is the debug monitor line.

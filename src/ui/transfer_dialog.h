@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -58,6 +59,7 @@ private:
   QPushButton *ok_;
   QPushButton *cancel_;
   QPushButton *help_;
+  QCheckBox *verify_;
 };
 
 } // namespace kv508::ui

@@ -1,12 +1,18 @@
 #include "ui/ui_dialogs.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QUrl>
 
 namespace kv508::ui {
+
+bool UiDialogs::ShowFolder(QWidget *, const QString &folder) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
 
 QString QtDialogs::OpenFileName(QWidget *parent, const QString &filter, const QString &folder) {
   return QFileDialog::getOpenFileName(parent, QObject::tr("Open"), folder, filter);

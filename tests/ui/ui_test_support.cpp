@@ -29,8 +29,9 @@ void WriteFile(const QString &path, const char *data, std::size_t size) {
 
 } // namespace
 
-QString ScriptedDialogs::OpenFileName(QWidget *, const QString &filter, const QString &) {
+QString ScriptedDialogs::OpenFileName(QWidget *, const QString &filter, const QString &folder) {
   asked << QStringLiteral("open:") + filter;
+  openFolder = folder;
   return NextAnswer(openAnswers);
 }
 
@@ -48,6 +49,11 @@ bool ScriptedDialogs::SetUpPrinter(QWidget *, QPrinter &p) {
 QString ScriptedDialogs::DevicePath(QWidget *, const QString &) {
   asked << QStringLiteral("device");
   return device;
+}
+
+bool ScriptedDialogs::ShowFolder(QWidget *, const QString &folder) {
+  asked << QStringLiteral("folder:") + folder;
+  return folderShown;
 }
 
 MemoryImage DefaultImageBytes() {
@@ -88,6 +94,7 @@ bool WindowFixture::Start() {
   ui::MainWindow::Options options;
   options.programDir = folder.Path();
   options.flags = ParseRunFlags(arguments);
+  options.backupFolder = backupFolder;
   window = std::make_unique<ui::MainWindow>(host, settings, dialogs, options);
   return window->StartUp();
 }

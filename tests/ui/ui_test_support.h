@@ -34,12 +34,15 @@ public:
   QString SaveFileName(QWidget *, const QString &filter, const QString &, const QString &) override;
   bool SetUpPrinter(QWidget *, QPrinter &printer) override;
   QString DevicePath(QWidget *, const QString &) override;
+  bool ShowFolder(QWidget *, const QString &folder) override;
 
   std::deque<QString> openAnswers; // then cancelled
   std::deque<QString> saveAnswers; // then cancelled
   std::function<bool(QPrinter &)> printer;
   QString device;
-  QStringList asked; // "open:" or "save:" followed by the filter
+  bool folderShown = true;
+  QStringList asked;  // "open:" or "save:" followed by the filter, "folder:" and the folder
+  QString openFolder; // where the last open dialog started
 };
 
 // A default image of model 1 with its identifier at both ends.
@@ -90,6 +93,7 @@ struct WindowFixture {
   ScriptedDialogs dialogs;
   ProgramFolder folder;
   std::string arguments;
+  std::filesystem::path backupFolder; // none by default
   std::unique_ptr<ui::MainWindow> window;
 };
 
