@@ -1,5 +1,7 @@
 #include "app/app_state.h"
 
+#include "app/platform.h"
+
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -37,7 +39,7 @@ void ErrLog(const AppState &state, const std::filesystem::path &folder,
 
   std::time_t now = std::time(nullptr);
   std::tm local{};
-  if (localtime_r(&now, &local) == nullptr)
+  if (!platform::LocalTime(now, local))
     return;
   char stamp[32];
   if (std::strftime(stamp, sizeof stamp, "%d/%m/%Y,%H:%M:%S", &local) == 0)
@@ -46,14 +48,14 @@ void ErrLog(const AppState &state, const std::filesystem::path &folder,
 
   // The log must never turn into a second failure for the caller. A program
   // folder installed read-only sends it to the per-user data folder instead.
-  std::FILE *file = std::fopen((folder / "err.log").c_str(), "ab");
+  std::FILE *file = std::fopen((folder / "err.log").string().c_str(), "ab");
   if (file == nullptr) {
     std::filesystem::path userFolder = UserDataFolder();
     std::error_code ec;
     std::filesystem::create_directories(userFolder, ec);
     if (userFolder.empty() || ec)
       return;
-    file = std::fopen((userFolder / "err.log").c_str(), "ab");
+    file = std::fopen((userFolder / "err.log").string().c_str(), "ab");
     if (file == nullptr)
       return;
   }

@@ -7,7 +7,7 @@
 
 namespace kv508 {
 
-inline constexpr const char* kApplicationTitle = "KV508";
+inline constexpr const char *kApplicationTitle = "KV508";
 
 struct RunFlags {
   bool DebugMode = false;
@@ -16,7 +16,7 @@ struct RunFlags {
 
 // The whole argument text, trimmed and upper-cased, must be one of
 // "/D", "/E", "/DE", "/ED"; anything else sets neither flag.
-RunFlags ParseRunFlags(const std::string& argumentText);
+RunFlags ParseRunFlags(const std::string &argumentText);
 
 struct AppState {
   bool DebugMode = false;
@@ -32,8 +32,8 @@ struct AppState {
 // Appends "date,time:procedure -> errorText" to err.log in the folder (or, when
 // the folder is not writable, in UserDataFolder()), only in DebugMode. Failures
 // to write the log are ignored.
-void ErrLog(const AppState& state, const std::filesystem::path& folder,
-            const std::string& procedure, const std::string& errorText);
+void ErrLog(const AppState &state, const std::filesystem::path &folder,
+            const std::string &procedure, const std::string &errorText);
 
 // $XDG_DATA_HOME/KV508 or ~/.local/share/KV508; empty when neither is known.
 std::filesystem::path UserDataFolder();

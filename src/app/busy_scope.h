@@ -9,13 +9,13 @@ namespace kv508 {
 // inside a file read) does not end the outer busy period early.
 class BusyScope {
 public:
-  explicit BusyScope(AppState& state) : state_(state), previous_(state.Busy) { state.Busy = true; }
+  explicit BusyScope(AppState &state) : state_(state), previous_(state.Busy) { state.Busy = true; }
   ~BusyScope() { state_.Busy = previous_; }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
+  BusyScope(const BusyScope &) = delete;
+  BusyScope &operator=(const BusyScope &) = delete;
 
 private:
-  AppState& state_;
+  AppState &state_;
   bool previous_;
 };
 

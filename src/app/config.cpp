@@ -1,5 +1,7 @@
 #include "app/config.h"
 
+#include "app/platform.h"
+
 #include "app/busy_scope.h"
 #include "image/decode.h"
 #include "image/default_image.h"
@@ -52,18 +54,22 @@ bool EndsWithNoCase(std::string_view text, std::string_view tail) {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsBlank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back()))
+    text.remove_suffix(1);
   return text;
 }
 
 // Reads a regular file up to the cap; anything else (missing, a folder, a
 // device) reads as nothing.
-std::string ReadCapped(const fs::path& file) {
+std::string ReadCapped(const fs::path &file) {
   std::error_code ec;
-  if (!fs::is_regular_file(file, ec)) return {};
+  if (!fs::is_regular_file(file, ec))
+    return {};
   std::ifstream in(file, std::ios::binary);
-  if (!in) return {};
+  if (!in)
+    return {};
   std::string bytes(kIniReadCap, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
@@ -73,7 +79,8 @@ std::string ReadCapped(const fs::path& file) {
 // The raw value of the first key of the first matching section, or nothing.
 std::optional<std::string_view> FindIniValue(std::string_view text, std::string_view section,
                                              std::string_view key) {
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  if (text.substr(0, 3) == "\xEF\xBB\xBF")
+    text.remove_prefix(3);
   bool inSection = false;
   bool sectionSeen = false;
   while (!text.empty()) {
@@ -83,7 +90,8 @@ std::optional<std::string_view> FindIniValue(std::string_view text, std::string_
 
     if (!line.empty() && line.front() == '[') {
       // The first section of that name is the only one searched.
-      if (sectionSeen) return std::nullopt;
+      if (sectionSeen)
+        return std::nullopt;
       // A header without its closing bracket names the rest of the line.
       std::size_t close = line.rfind(']');
       std::string_view name = line.substr(1, close == std::string_view::npos ? close : close - 1);
@@ -91,9 +99,11 @@ std::optional<std::string_view> FindIniValue(std::string_view text, std::string_
       sectionSeen = inSection;
       continue;
     }
-    if (!inSection) continue;
+    if (!inSection)
+      continue;
     std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) continue;
+    if (equals == std::string_view::npos)
+      continue;
     if (EqualNoCase(TrimBlanks(line.substr(0, equals)), key))
       return TrimBlanks(line.substr(equals + 1));
   }
@@ -106,7 +116,8 @@ std::optional<double> LeadingNumber(std::string_view text) {
   text = TrimBlanks(text);
   std::size_t i = 0;
   bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+    negative = text[i++] == '-';
   double value = 0;
   bool digits = false;
   for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
@@ -121,57 +132,68 @@ std::optional<double> LeadingNumber(std::string_view text) {
       digits = true;
     }
   }
-  if (!digits) return std::nullopt;
+  if (!digits)
+    return std::nullopt;
   return negative ? -value : value;
 }
 
 // A whole text that is a decimal integer (blanks around it allowed).
 template <typename Int> std::optional<Int> WholeInteger(std::string_view text) {
   text = TrimBlanks(text);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (!text.empty() && text.front() == '+')
+    text.remove_prefix(1);
   Int value{};
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
+    return std::nullopt;
   return value;
 }
 
 // A file of the folder whose name equals the wanted one without regard to case,
 // so destination captions find their files on case-sensitive file systems.
-fs::path ResolveNoCase(const fs::path& folder, const std::string& name) {
+fs::path ResolveNoCase(const fs::path &folder, const std::string &name) {
   fs::path exact = folder / name;
   std::error_code ec;
-  if (fs::exists(exact, ec)) return exact;
+  if (fs::exists(exact, ec))
+    return exact;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    if (EqualNoCase(it->path().filename().string(), name)) return it->path();
+    if (EqualNoCase(it->path().filename().string(), name))
+      return it->path();
   }
   return exact;
 }
 
 std::string StoredDestinationKey(int variant) { return "IniFileName_" + std::to_string(variant); }
 
-bool SameMenu(const DestinationMenu& a, const DestinationMenu& b) {
+bool SameMenu(const DestinationMenu &a, const DestinationMenu &b) {
   return a.Enabled == b.Enabled && a.Captions == b.Captions && a.Checked == b.Checked;
 }
 
 } // namespace
 
-std::string IniRead(const fs::path& file, const std::string& section, const std::string& key) {
+std::string IniRead(const fs::path &file, const std::string &section, const std::string &key) {
   std::string bytes = ReadCapped(file);
   std::optional<std::string_view> found = FindIniValue(bytes, section, key);
   std::string value(found ? *found : std::string_view(kNoneMarker));
-  if (value.size() > kIniValueMax) value.resize(kIniValueMax);
+  if (value.size() > kIniValueMax)
+    value.resize(kIniValueMax);
   value = value.substr(0, value.find('\0'));
-  if (value == kNoneMarker) return {};
-  if (!value.empty() && value.front() == '#') value.erase(0, 1);
+  if (value == kNoneMarker)
+    return {};
+  if (!value.empty() && value.front() == '#')
+    value.erase(0, 1);
   return value;
 }
 
-std::optional<bool> ParseBooleanText(const std::string& text) {
+std::optional<bool> ParseBooleanText(const std::string &text) {
   std::string_view trimmed = TrimBlanks(text);
-  if (EqualNoCase(trimmed, "true")) return true;
-  if (EqualNoCase(trimmed, "false")) return false;
+  if (EqualNoCase(trimmed, "true"))
+    return true;
+  if (EqualNoCase(trimmed, "false"))
+    return false;
   std::size_t i = 0;
-  if (i < trimmed.size() && (trimmed[i] == '+' || trimmed[i] == '-')) ++i;
+  if (i < trimmed.size() && (trimmed[i] == '+' || trimmed[i] == '-'))
+    ++i;
   bool digits = false;
   bool nonZero = false;
   bool point = false;
@@ -186,15 +208,17 @@ std::optional<bool> ParseBooleanText(const std::string& text) {
       return std::nullopt;
     }
   }
-  if (!digits) return std::nullopt;
+  if (!digits)
+    return std::nullopt;
   return nonZero;
 }
 
-ModelSelection SelectModelAtStartup(const fs::path& globalIni, const std::string& lastModel) {
+ModelSelection SelectModelAtStartup(const fs::path &globalIni, const std::string &lastModel) {
   ModelSelection selection;
   for (int n = 1; n <= kModelMenuEntries; ++n) {
     std::string use = IniRead(globalIni, "model" + std::to_string(n), "use");
-    if (use.empty()) break;
+    if (use.empty())
+      break;
     std::optional<double> value = LeadingNumber(use);
     if (value && *value == 1) {
       selection.OfferedModels.push_back(n);
@@ -206,7 +230,7 @@ ModelSelection SelectModelAtStartup(const fs::path& globalIni, const std::string
     return selection;
   }
   std::optional<int> last = WholeInteger<int>(lastModel);
-  const auto& offered = selection.OfferedModels;
+  const auto &offered = selection.OfferedModels;
   if (last && *last < kModelMenuEntries &&
       std::find(offered.begin(), offered.end(), *last) != offered.end())
     selection.ModelVariant = static_cast<std::int16_t>(*last);
@@ -216,75 +240,84 @@ ModelSelection SelectModelAtStartup(const fs::path& globalIni, const std::string
   return selection;
 }
 
-bool ReadAtisCapable(const fs::path& globalIni, int variant) {
+bool ReadAtisCapable(const fs::path &globalIni, int variant) {
   return ParseBooleanText(IniRead(globalIni, "model" + std::to_string(variant), "atis"))
       .value_or(false);
 }
 
-void ApplyModelSelection(Session& session, const ModelSelection& selection) {
+void ApplyModelSelection(Session &session, const ModelSelection &selection) {
   session.model.ModelVariant = selection.ModelVariant;
   session.model.AtisCapable = selection.AtisCapable;
   session.state.TitleText =
       selection.TitleText.empty() ? TitleTextFor(selection.ModelVariant) : selection.TitleText;
 }
 
-std::vector<std::string> DestinationNames(const std::vector<std::string>& fileNames,
-                                          const std::string& suffix) {
+std::vector<std::string> DestinationNames(const std::vector<std::string> &fileNames,
+                                          const std::string &suffix) {
   std::vector<std::string> names;
   // Without a suffix the pattern would match every .ini file, global.ini included.
-  if (suffix.empty()) return names;
+  if (suffix.empty())
+    return names;
   const std::string tail = suffix + ".ini";
-  for (const std::string& file : fileNames) {
-    if (static_cast<int>(names.size()) == kDestinationNames) break;
-    if (!EndsWithNoCase(file, tail)) continue;
+  for (const std::string &file : fileNames) {
+    if (static_cast<int>(names.size()) == kDestinationNames)
+      break;
+    if (!EndsWithNoCase(file, tail))
+      continue;
     names.push_back(ToUpper(file.substr(0, file.find('_'))));
   }
-  std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+  std::stable_sort(names.begin(), names.end(), [](const std::string &a, const std::string &b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                         [](char x, char y) { return Lower(x) < Lower(y); });
   });
   return names;
 }
 
-fs::path DestinationFilePath(const Session& session, const std::string& caption) {
+fs::path DestinationFilePath(const Session &session, const std::string &caption) {
   std::string name = ToUpper(caption);
-  if (name.size() > 2 && name.ends_with("-M")) name.resize(name.size() - 2);
+  if (name.size() > 2 && name.ends_with("-M"))
+    name.resize(name.size() - 2);
   return ResolveNoCase(session.programDir,
                        name + DestinationSuffix(session.model.ModelVariant) + ".ini");
 }
 
-bool LoadDestinationFile(Session& session, const fs::path& path) {
+bool LoadDestinationFile(Session &session, const fs::path &path) {
   std::error_code ec;
-  if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) != kImageSize || ec) return false;
+  if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) != kImageSize || ec)
+    return false;
 
   session.state.OperationFailed = false;
+  bool accepted = false;
   {
     BusyScope busy(session.state);
-    MemoryImage buffer{};
-    std::ifstream in(path, std::ios::binary);
-    in.read(reinterpret_cast<char*>(buffer.data()), kImageSize);
-    if (in.gcount() == kImageSize && ImageMatchesModel(buffer, session.model.ModelVariant))
-      session.data.Image = buffer;
-    else
-      session.state.OperationFailed = true;
-    in.close();
-    session.host.Pause(kLoadPauseMs);
+    std::string bytes;
+    if (!platform::ReadRegularFile(path, bytes, kImageSize) && bytes.size() == kImageSize) {
+      MemoryImage buffer{};
+      std::copy(bytes.begin(), bytes.end(), buffer.begin());
+      accepted = ImageMatchesModel(buffer, session.model.ModelVariant);
+      if (accepted)
+        session.data.Image = buffer;
+    }
+    session.host.RepaintPause(kLoadPauseMs);
   }
-  if (session.state.OperationFailed) return false;
+  session.state.OperationFailed = !accepted;
+  if (!accepted)
+    return false;
   DecodeImage(session.data);
   return true;
 }
 
-void RebuildDestinationList(Session& session) {
+void RebuildDestinationList(Session &session) {
   const DestinationMenu before = session.destinations;
-  DestinationMenu& menu = session.destinations;
+  DestinationMenu &menu = session.destinations;
   menu = DestinationMenu{};
 
   std::vector<std::string> files;
   std::error_code ec;
   for (fs::directory_iterator it(session.programDir, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code statusError;
-    if (it->is_regular_file(statusError)) files.push_back(it->path().filename().string());
+    if (it->is_regular_file(statusError))
+      files.push_back(it->path().filename().string());
   }
   std::vector<std::string> names =
       DestinationNames(files, DestinationSuffix(session.model.ModelVariant));
@@ -292,25 +325,33 @@ void RebuildDestinationList(Session& session) {
   int stored = -1;
   if (!names.empty()) {
     menu.Enabled = true;
-    for (std::size_t i = 0; i < names.size(); ++i) menu.Captions[i] = names[i];
+    for (std::size_t i = 0; i < names.size(); ++i)
+      menu.Captions[i] = names[i];
     std::string storedName = session.settings.Get(
         "IniFilePath", StoredDestinationKey(session.model.ModelVariant), "usaa");
     for (int i = 0; i < kDestinationEntries && stored < 0; ++i) {
-      if (!menu.Captions[i].empty() && EqualNoCase(menu.Captions[i], storedName)) stored = i;
+      if (!menu.Captions[i].empty() && EqualNoCase(menu.Captions[i], storedName))
+        stored = i;
     }
+    // The stored destination is loaded on the side of NewData: its failure must
+    // not become the failure of the file operation that called NewData.
+    const bool failedBefore = session.state.OperationFailed;
     if (stored >= 0 && LoadDestinationFile(session, DestinationFilePath(session, storedName)))
       menu.Checked = stored;
+    session.state.OperationFailed = failedBefore;
   }
-  if (!SameMenu(before, menu)) session.Call(session.editor.DestinationMenuChanged);
+  if (!SameMenu(before, menu))
+    session.Call(session.editor.DestinationMenuChanged);
   if (menu.Checked >= 0) {
     session.Call(session.editor.RebuildTree);
     session.Call(session.editor.RefreshNodeTexts);
   }
 }
 
-void LoadDestination(Session& session, int menuIndex) {
-  if (menuIndex < 0 || menuIndex >= kDestinationEntries) return;
-  DestinationMenu& menu = session.destinations;
+void LoadDestination(Session &session, int menuIndex) {
+  if (menuIndex < 0 || menuIndex >= kDestinationEntries)
+    return;
+  DestinationMenu &menu = session.destinations;
   session.host.SetWaitCursor(true);
   session.host.SetMainWindowEnabled(false);
 
@@ -333,30 +374,33 @@ void LoadDestination(Session& session, int menuIndex) {
   session.host.SetWaitCursor(false);
 }
 
-void SelectPort(Session& session, int menuIndex, bool store) {
+void SelectPort(Session &session, int menuIndex, bool store) {
   const auto port = static_cast<std::int16_t>(
       std::clamp<long long>(menuIndex + 1LL, std::numeric_limits<std::int16_t>::min(),
                             std::numeric_limits<std::int16_t>::max()));
   session.ComPort = port;
-  if (store) session.settings.Set("ComPath", "ComNum", std::to_string(port));
+  if (store)
+    session.settings.Set("ComPath", "ComNum", std::to_string(port));
 }
 
-std::int16_t StoredComPort(UserSettings& settings) {
+std::int16_t StoredComPort(UserSettings &settings) {
   return WholeInteger<std::int16_t>(settings.Get("ComPath", "ComNum", "1")).value_or(1);
 }
 
-fs::path SelectHelpFile(const fs::path& programDir, bool atisCapable) {
+fs::path SelectHelpFile(const fs::path &programDir, bool atisCapable) {
   fs::path file = programDir / "help" / (atisCapable ? "KV508.html" : "KV508_NA.html");
   std::error_code ec;
   return fs::is_regular_file(file, ec) ? file : fs::path{};
 }
 
-fs::path LocateProgramFolder(const fs::path& executableDir) {
+fs::path LocateProgramFolder(const fs::path &executableDir) {
   std::error_code ec;
-  if (fs::is_regular_file(executableDir / "global.ini", ec)) return executableDir;
+  if (fs::is_regular_file(executableDir / "global.ini", ec))
+    return executableDir;
   // An installed tree keeps its data in <prefix>/share/kv508, wherever the prefix is.
   fs::path installed = executableDir.parent_path() / "share" / "kv508";
-  if (fs::is_regular_file(installed / "global.ini", ec)) return installed;
+  if (fs::is_regular_file(installed / "global.ini", ec))
+    return installed;
   return fs::path(KV508_DATADIR);
 }
 

@@ -12,56 +12,56 @@
 
 namespace kv508 {
 
-inline constexpr const char* kNoneMarker = "<NONE>";
+inline constexpr const char *kNoneMarker = "<NONE>";
 
 // Private-profile read: section and key without regard to case, first match,
 // at most 127 characters, "<NONE>" (absent) gives "", one leading '#' removed.
 // A missing or unreadable file reads as absent.
-std::string IniRead(const std::filesystem::path& file, const std::string& section,
-                    const std::string& key);
+std::string IniRead(const std::filesystem::path &file, const std::string &section,
+                    const std::string &key);
 
 // Boolean text: True/False in any case, or a number (non-zero is true).
-std::optional<bool> ParseBooleanText(const std::string& text);
+std::optional<bool> ParseBooleanText(const std::string &text);
 
 struct ModelSelection {
-  bool UnknownModel = false;           // no model offered: "Unknown model!!", the program ends
-  std::vector<int> OfferedModels;      // model indexes 1..10 whose use=1, in order
+  bool UnknownModel = false;      // no model offered: "Unknown model!!", the program ends
+  std::vector<int> OfferedModels; // model indexes 1..10 whose use=1, in order
   std::int16_t ModelVariant = 0;
   bool AtisCapable = false;
   std::string TitleText;
-  bool ShowEditMenu = false;           // two or more models offered
+  bool ShowEditMenu = false; // two or more models offered
 };
 
 // Pure: the model choice from global.ini's text and the stored lastmodel.
-ModelSelection SelectModelAtStartup(const std::filesystem::path& globalIni,
-                                    const std::string& lastModel);
+ModelSelection SelectModelAtStartup(const std::filesystem::path &globalIni,
+                                    const std::string &lastModel);
 // AtisCapable of a model from global.ini (missing or unreadable: false).
-bool ReadAtisCapable(const std::filesystem::path& globalIni, int variant);
+bool ReadAtisCapable(const std::filesystem::path &globalIni, int variant);
 // Applies a selection to the session (ModelVariant, AtisCapable, TitleText).
-void ApplyModelSelection(Session& session, const ModelSelection& selection);
+void ApplyModelSelection(Session &session, const ModelSelection &selection);
 
 // Destination names from a folder listing: files NAME + suffix + ".ini", first ten
 // in listing order, names before the first '_' upper-cased, sorted without case.
-std::vector<std::string> DestinationNames(const std::vector<std::string>& fileNames,
-                                          const std::string& suffix);
+std::vector<std::string> DestinationNames(const std::vector<std::string> &fileNames,
+                                          const std::string &suffix);
 // The file of a destination caption: upper-cased, a trailing "-M" dropped.
-std::filesystem::path DestinationFilePath(const Session& session, const std::string& caption);
+std::filesystem::path DestinationFilePath(const Session &session, const std::string &caption);
 // Accepts a 32,768-byte image with model identifier 2000 at both ends for models
 // 1 and 11, copies it into the image and decodes it.
-bool LoadDestinationFile(Session& session, const std::filesystem::path& path);
-void RebuildDestinationList(Session& session);
-void LoadDestination(Session& session, int menuIndex);
+bool LoadDestinationFile(Session &session, const std::filesystem::path &path);
+void RebuildDestinationList(Session &session);
+void LoadDestination(Session &session, int menuIndex);
 
 // ComPort = menuIndex + 1; stored as ComNum when store is true.
-void SelectPort(Session& session, int menuIndex, bool store);
+void SelectPort(Session &session, int menuIndex, bool store);
 // The stored port number (default 1; text that is not a number gives 1).
-std::int16_t StoredComPort(UserSettings& settings);
+std::int16_t StoredComPort(UserSettings &settings);
 
 // The help page for the model in use: help/KV508.html with ATIS, help/KV508_NA.html
 // without; empty when the file does not exist.
-std::filesystem::path SelectHelpFile(const std::filesystem::path& programDir, bool atisCapable);
+std::filesystem::path SelectHelpFile(const std::filesystem::path &programDir, bool atisCapable);
 
 // The folder of the executable when it holds global.ini, else the installed data folder.
-std::filesystem::path LocateProgramFolder(const std::filesystem::path& executableDir);
+std::filesystem::path LocateProgramFolder(const std::filesystem::path &executableDir);
 
 } // namespace kv508

@@ -1,11 +1,13 @@
 #include "app/hex_file.h"
 
 #include "app/busy_scope.h"
+#include "app/platform.h"
 #include "app/safe_save.h"
 #include "image/decode.h"
 #include "image/default_image.h"
 #include "image/encode.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -20,28 +22,25 @@ namespace fs = std::filesystem;
 
 constexpr int kFilePauseMs = 500;
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-bool ReadFailed(Session& session, int errorNumber) {
+bool ReadFailed(Session &session, const fs::path &path, std::error_code error) {
   ErrLog(session.state, session.programDir, "frmMain.ReadHexFileAs",
-         ErrorText(errorNumber != 0 ? errorNumber : EIO));
+         ErrorText(error.value() != 0 ? error.value() : EIO));
   session.host.Message(Icon::Exclamation, session.state.TitleText, "FileRead Error!!");
+  FileErrorReason(session.host, path, error);
   session.state.OperationFailed = true;
   return false;
 }
 
 } // namespace
 
-bool ReadHexFile(Session& session, const fs::path& path) {
-  AppState& state = session.state;
+bool ReadHexFile(Session &session, const fs::path &path) {
+  AppState &state = session.state;
   state.OperationFailed = false;
 
-  std::error_code ec;
-  const std::uintmax_t size = fs::file_size(path, ec);
-  if (ec) return ReadFailed(session, ec.value());
-  if (size != kImageSize) {
+  std::string bytes;
+  if (std::error_code ec = platform::ReadRegularFile(path, bytes, kImageSize))
+    return ReadFailed(session, path, ec);
+  if (bytes.size() != kImageSize) {
     session.host.Message(Icon::Critical, state.TitleText, "bad file!!");
     state.OperationFailed = true;
     return false;
@@ -49,14 +48,8 @@ bool ReadHexFile(Session& session, const fs::path& path) {
 
   BusyScope busy(state);
   MemoryImage buffer{};
-  {
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return ReadFailed(session, errno);
-    if (std::fread(buffer.data(), 1, buffer.size(), file.get()) != buffer.size())
-      return ReadFailed(session, errno);
-  }
-  session.host.Pause(kFilePauseMs);
+  std::copy(bytes.begin(), bytes.end(), buffer.begin());
+  session.host.RepaintPause(kFilePauseMs);
 
   if (!ImageMatchesModel(buffer, session.model.ModelVariant)) {
     session.host.Message(Icon::Critical, "Read from Radio", "ModelType Error !!");
@@ -70,8 +63,8 @@ bool ReadHexFile(Session& session, const fs::path& path) {
   return true;
 }
 
-bool SaveHexFile(Session& session, const fs::path& path) {
-  AppState& state = session.state;
+bool SaveHexFile(Session &session, const fs::path &path) {
+  AppState &state = session.state;
   state.OperationFailed = false;
 
   if (std::optional<EncodeError> error =
@@ -84,14 +77,16 @@ bool SaveHexFile(Session& session, const fs::path& path) {
   std::error_code written;
   {
     BusyScope busy(state);
-    const MemoryImage& image = session.data.Image;
+    const MemoryImage &image = session.data.Image;
     written = SafeWriteFile(
-        path, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
-    if (!written) session.host.Pause(kFilePauseMs);
+        path, std::string_view(reinterpret_cast<const char *>(image.data()), image.size()));
+    if (!written)
+      session.host.RepaintPause(kFilePauseMs);
   }
   if (written) {
     ErrLog(state, session.programDir, "frmMain.SaveHexFileAs", ErrorText(written.value()));
     session.host.Message(Icon::Exclamation, state.TitleText, "FileSave Error!!");
+    FileErrorReason(session.host, path, written);
     state.OperationFailed = true;
     return false;
   }

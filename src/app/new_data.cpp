@@ -9,9 +9,9 @@
 
 namespace kv508 {
 
-void NewData(Session& session, bool withDestination) {
-  RadioData& data = session.data;
-  const EditorHooks& editor = session.editor;
+void NewData(Session &session, bool withDestination) {
+  RadioData &data = session.data;
+  const EditorHooks &editor = session.editor;
   BusyScope busy(session.state);
 
   ApplyUsaPlan(data);
@@ -28,7 +28,8 @@ void NewData(Session& session, bool withDestination) {
   (void)EncodeImage(data, session.model.ModelVariant);
   session.Call(editor.RefillScreens);
 
-  if (withDestination) RebuildDestinationList(session);
+  if (withDestination)
+    RebuildDestinationList(session);
 
   session.Call(editor.RebuildTree);
   session.Call(editor.SelectGeneral);

@@ -1,58 +1,38 @@
 #include "app/safe_save.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <string>
-#include <unistd.h>
+#include "app/platform.h"
 
 namespace kv508 {
 
-namespace {
+namespace fs = std::filesystem;
 
-std::error_code LastError() { return {errno, std::generic_category()}; }
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-} // namespace
-
-std::error_code SafeWriteFile(const std::filesystem::path& target, std::string_view bytes) {
+std::error_code SafeWriteFile(const fs::path &target, std::string_view bytes) {
   std::error_code ec;
-  if (std::filesystem::is_directory(target, ec)) return std::make_error_code(std::errc::is_a_directory);
-
-  std::filesystem::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return LastError();
-
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  std::error_code writeError = ok ? std::error_code{} : LastError();
-  // Keep the permissions an ordinary new file would get.
-  mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd, 0666 & ~mask);
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    writeError = LastError();
+  // A symbolic link keeps pointing at the file it names: that file is replaced.
+  fs::path file = target;
+  for (int hops = 0; fs::is_symlink(file, ec) && hops < 40; ++hops) {
+    const fs::path next = fs::read_symlink(file, ec);
+    if (ec)
+      return ec;
+    file = next.is_absolute() ? next : file.parent_path() / next;
   }
-  if (ok && ::rename(pattern.c_str(), target.c_str()) != 0) {
-    ok = false;
-    writeError = LastError();
-  }
-  if (!ok) ::unlink(pattern.c_str());
-  return writeError;
+  const fs::file_status status = fs::status(file, ec);
+  if (ec && ec != std::errc::no_such_file_or_directory)
+    return ec;
+  if (!fs::exists(status))
+    return platform::ReplaceFile(file, bytes, std::nullopt);
+  if (fs::is_directory(status))
+    return std::make_error_code(std::errc::is_a_directory);
+  if (!fs::is_regular_file(status))
+    return std::make_error_code(std::errc::invalid_argument);
+  // The rename would replace a read-only file as long as its folder is
+  // writable; its owner meant it to stay as it is.
+  const fs::perms mode = status.permissions();
+  const fs::perms writeBits =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if ((mode & writeBits) == fs::perms::none || !platform::MayWrite(file))
+    return std::make_error_code(std::errc::permission_denied);
+  return platform::ReplaceFile(file, bytes, mode);
 }
 
 } // namespace kv508

@@ -5,15 +5,18 @@ namespace kv508 {
 namespace {
 
 // Both named models share one memory layout and the model identifier 2000.
-constexpr const char* kModelIdText = "07D0";
+constexpr const char *kModelIdText = "07D0";
 
 } // namespace
 
 std::string ModelName(int variant) {
   switch (variant) {
-  case 1: return "TR4100/TR4300";
-  case 11: return "TR4100M";
-  default: return "Unknown model";
+  case 1:
+    return "TR4100/TR4300";
+  case 11:
+    return "TR4100M";
+  default:
+    return "Unknown model";
   }
 }
 
@@ -21,9 +24,12 @@ std::string ModelMenuCaption(int variant) { return variant == 1 ? "TR4100/TR4300
 
 std::string DestinationSuffix(int variant) {
   switch (variant) {
-  case 1: return std::string("_") + kModelIdText;
-  case 11: return std::string("-M_") + kModelIdText;
-  default: return "";
+  case 1:
+    return std::string("_") + kModelIdText;
+  case 11:
+    return std::string("-M_") + kModelIdText;
+  default:
+    return "";
   }
 }
 

@@ -43,17 +43,17 @@ struct DestinationMenu {
 
 // The editor's refresh steps; empty functions until a window is attached.
 struct EditorHooks {
-  std::function<void()> RefillScreens;    // every panel and grid from RadioData
-  std::function<void()> RebuildTree;      // BuildTree
-  std::function<void()> SelectGeneral;    // select "General" as if clicked, then no node chosen
-  std::function<void()> ClearStatusHint;  // first status-bar panel
+  std::function<void()> RefillScreens;   // every panel and grid from RadioData
+  std::function<void()> RebuildTree;     // BuildTree
+  std::function<void()> SelectGeneral;   // select "General" as if clicked, then no node chosen
+  std::function<void()> ClearStatusHint; // first status-bar panel
   std::function<void()> UpdateCaption;
   std::function<void()> RefreshNodeTexts;
   std::function<void()> DestinationMenuChanged;
 };
 
 struct Session {
-  Session(Host& h, UserSettings& s) : host(h), settings(s) {}
+  Session(Host &h, UserSettings &s) : host(h), settings(s) {}
 
   RadioData data;
   AppState state;
@@ -61,13 +61,14 @@ struct Session {
   DestinationMenu destinations;
   std::int16_t ComPort = 1;
   std::filesystem::path programDir;
-  Host& host;
-  UserSettings& settings;
+  Host &host;
+  UserSettings &settings;
   EditorHooks editor;
   BackupOptions backups; // off until a front end names the folder
 
-  void Call(const std::function<void()>& hook) const {
-    if (hook) hook();
+  void Call(const std::function<void()> &hook) const {
+    if (hook)
+      hook();
   }
 };
 

@@ -13,19 +13,19 @@ namespace kv508 {
 class UserSettings {
 public:
   virtual ~UserSettings() = default;
-  virtual std::string Get(const std::string& section, const std::string& key,
-                          const std::string& defaultValue) = 0;
-  virtual void Set(const std::string& section, const std::string& key,
-                   const std::string& value) = 0;
+  virtual std::string Get(const std::string &section, const std::string &key,
+                          const std::string &defaultValue) = 0;
+  virtual void Set(const std::string &section, const std::string &key,
+                   const std::string &value) = 0;
 };
 
 // Settings held in memory only (tests, one-shot commands).
 class MemoryUserSettings : public UserSettings {
 public:
-  std::string Get(const std::string& section, const std::string& key,
-                  const std::string& defaultValue) override;
-  void Set(const std::string& section, const std::string& key, const std::string& value) override;
-  const std::map<std::pair<std::string, std::string>, std::string>& Values() const {
+  std::string Get(const std::string &section, const std::string &key,
+                  const std::string &defaultValue) override;
+  void Set(const std::string &section, const std::string &key, const std::string &value) override;
+  const std::map<std::pair<std::string, std::string>, std::string> &Values() const {
     return values_;
   }
 
@@ -37,9 +37,9 @@ private:
 class IniFileUserSettings : public UserSettings {
 public:
   explicit IniFileUserSettings(std::filesystem::path path);
-  std::string Get(const std::string& section, const std::string& key,
-                  const std::string& defaultValue) override;
-  void Set(const std::string& section, const std::string& key, const std::string& value) override;
+  std::string Get(const std::string &section, const std::string &key,
+                  const std::string &defaultValue) override;
+  void Set(const std::string &section, const std::string &key, const std::string &value) override;
 
 private:
   std::filesystem::path path_;

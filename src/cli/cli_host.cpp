@@ -15,10 +15,11 @@ std::atomic<bool> interrupted{false};
 void OnInterrupt(int) { interrupted = true; }
 
 // Messages may hold CR LF between lines; the terminal wants plain newlines.
-std::string PlainLines(const std::string& text) {
+std::string PlainLines(const std::string &text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+      continue;
     out += text[i] == '\r' ? '\n' : text[i];
   }
   return out;
@@ -36,14 +37,16 @@ void InstallInterruptHandler() {
 CliHost::CliHost(Answers answers, bool debug)
     : answers_(answers), debug_(debug), progressOnTerminal_(::isatty(STDERR_FILENO) != 0) {}
 
-Answer CliHost::Message(Icon icon, const std::string& title, const std::string& text,
+Answer CliHost::Message(Icon icon, const std::string &title, const std::string &text,
                         Buttons buttons) {
   EndProgress();
   std::string shown = PlainLines(text);
   Answer answer = Answer::Ok;
   std::string reply;
   switch (buttons) {
-  case Buttons::Ok: answer = Answer::Ok; break;
+  case Buttons::Ok:
+    answer = Answer::Ok;
+    break;
   case Buttons::RetryCancel:
     if (answers_.retryBusy > 0) {
       --answers_.retryBusy;
@@ -68,8 +71,13 @@ Answer CliHost::Message(Icon icon, const std::string& title, const std::string& 
     answer = Answer::Cancel;
     reply = " [Cancel]";
     break;
+  case Buttons::YesNo:
+    answer = Answer::No;
+    reply = " [No]";
+    break;
   }
-  if (icon == Icon::Critical || icon == Icon::Exclamation) showedFailure_ = true;
+  if (icon == Icon::Critical || icon == Icon::Exclamation)
+    showedFailure_ = true;
   if (debug_ && !title.empty()) {
     std::fprintf(stderr, "%s: %s%s\n", title.c_str(), shown.c_str(), reply.c_str());
   } else {
@@ -80,11 +88,13 @@ Answer CliHost::Message(Icon icon, const std::string& title, const std::string& 
 
 void CliHost::Yield() {
   // Keep asking until the transfer ends: an echo discard clears a single request.
-  if (interrupted && cancelHandler_) cancelHandler_();
+  if (interrupted && cancelHandler_)
+    cancelHandler_();
 }
 
 void CliHost::Pause(int ms) {
-  if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+  if (ms > 0)
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 std::int64_t CliHost::NowMs() {
@@ -92,14 +102,23 @@ std::int64_t CliHost::NowMs() {
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void CliHost::Monitor(const std::string& text) {
-  if (!debug_) return;
+void CliHost::Monitor(const std::string &text) {
+  if (!debug_)
+    return;
   EndProgress();
   std::fprintf(stderr, "monitor: %s\n", text.c_str());
 }
 
+void CliHost::Reason(const std::string &text) {
+  if (text.empty())
+    return;
+  EndProgress();
+  std::fprintf(stderr, "%s\n", PlainLines(text).c_str());
+}
+
 void CliHost::Progress(int percent) {
-  if (!progressOnTerminal_ || percent == lastPercent_) return;
+  if (!progressOnTerminal_ || percent == lastPercent_)
+    return;
   lastPercent_ = percent;
   int shown = percent > 100 ? 100 : (percent < 0 ? 0 : percent);
   constexpr int kWidth = 40;
@@ -110,7 +129,8 @@ void CliHost::Progress(int percent) {
 }
 
 void CliHost::EndProgress() {
-  if (lastPercent_ >= 0 && progressOnTerminal_) std::fputc('\n', stderr);
+  if (lastPercent_ >= 0 && progressOnTerminal_)
+    std::fputc('\n', stderr);
   lastPercent_ = -1;
 }
 

@@ -13,21 +13,24 @@
 namespace kv508::cli {
 
 struct Answers {
-  int retryBusy = 0;      // how many "Radio is busy!!" questions are answered Retry
-  bool resync = false;    // answer OK to the re-synchronisation question (a few times only)
+  int retryBusy = 0;   // how many "Radio is busy!!" questions are answered Retry
+  bool resync = false; // answer OK to the re-synchronisation question (a few times only)
 };
 
 class CliHost : public Host {
 public:
   explicit CliHost(Answers answers, bool debug);
 
-  Answer Message(Icon icon, const std::string& title, const std::string& text,
+  Answer Message(Icon icon, const std::string &title, const std::string &text,
                  Buttons buttons) override;
   void Yield() override;
   void Pause(int ms) override;
+  // No window to repaint: file commands run without their pauses.
+  void RepaintPause(int) override {}
   std::int64_t NowMs() override;
-  void Monitor(const std::string& text) override;
+  void Monitor(const std::string &text) override;
   void Progress(int percent) override;
+  void Reason(const std::string &text) override;
 
   // Called from Yield once after Ctrl-C was pressed.
   void SetCancelHandler(std::function<void()> handler) { cancelHandler_ = std::move(handler); }

@@ -15,27 +15,27 @@ constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
 struct Context {
-  const Options& options;
-  CliHost& host;
-  UserSettings& settings;
-  Session& session;
+  const Options &options;
+  CliHost &host;
+  UserSettings &settings;
+  Session &session;
 };
 
 // Sets up the model of a fresh session from global.ini and the options;
 // false after "Unknown model!!".
-bool PrepareSession(Session& session, const Options& options);
+bool PrepareSession(Session &session, const Options &options);
 
 // The built-in simulated radio, paced at the line rate like a real one.
 std::unique_ptr<Port> MakeSimulatedRadioPort(bool lowSpeedLink);
 
-int RunNew(Context& ctx);
-int RunConvert(Context& ctx);
-int RunReport(Context& ctx);
-int RunDiff(Context& ctx);
-int RunPorts(Context& ctx);
-int RunRead(Context& ctx);
-int RunWrite(Context& ctx);
-int RunClear(Context& ctx);
-int RunBackups(Context& ctx);
+int RunNew(Context &ctx);
+int RunConvert(Context &ctx);
+int RunReport(Context &ctx);
+int RunDiff(Context &ctx);
+int RunPorts(Context &ctx);
+int RunRead(Context &ctx);
+int RunWrite(Context &ctx);
+int RunClear(Context &ctx);
+int RunBackups(Context &ctx);
 
 } // namespace kv508::cli

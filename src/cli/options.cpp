@@ -6,7 +6,7 @@ namespace kv508::cli {
 
 namespace {
 
-int ParseInt(const std::string& option, const std::string& text) {
+int ParseInt(const std::string &option, const std::string &text) {
   int value = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc{} || end != text.data() + text.size()) {
@@ -17,7 +17,7 @@ int ParseInt(const std::string& option, const std::string& text) {
 
 } // namespace
 
-const char* UsageText() {
+const char *UsageText() {
   return R"(Usage: kv508-cli [OPTIONS] COMMAND ...
 
 Programs marine VHF/DSC radios from the command line.
@@ -57,10 +57,11 @@ Exit status: 0 success, 1 the operation failed (the message is on stderr), 2 usa
 )";
 }
 
-Options ParseOptions(int argc, char** argv) {
+Options ParseOptions(int argc, char **argv) {
   Options options;
-  auto value = [&](int& i, const std::string& name) -> std::string {
-    if (i + 1 >= argc) throw UsageError{name + " needs a value"};
+  auto value = [&](int &i, const std::string &name) -> std::string {
+    if (i + 1 >= argc)
+      throw UsageError{name + " needs a value"};
     return argv[++i];
   };
   for (int i = 1; i < argc; ++i) {

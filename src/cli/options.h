@@ -31,7 +31,7 @@ struct UsageError {
   std::string reason;
 };
 
-Options ParseOptions(int argc, char** argv);
-const char* UsageText();
+Options ParseOptions(int argc, char **argv);
+const char *UsageText();
 
 } // namespace kv508::cli

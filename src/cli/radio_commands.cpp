@@ -10,6 +10,7 @@
 #include "link/transfer.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
 
@@ -18,14 +19,17 @@ namespace kv508::cli {
 namespace {
 
 // COMn, a device path, or the built-in simulated radio.
-std::unique_ptr<Port> OpenNamedPort(Context& ctx) {
-  const std::string& name = ctx.options.port;
-  if (name.empty()) throw UsageError{ctx.options.command + " needs --port P"};
-  if (name == "sim") return MakeSimulatedRadioPort(ctx.options.lowSpeed);
+std::unique_ptr<Port> OpenNamedPort(Context &ctx) {
+  const std::string &name = ctx.options.port;
+  if (name.empty())
+    throw UsageError{ctx.options.command + " needs --port P"};
+  if (name == "sim")
+    return MakeSimulatedRadioPort(ctx.options.lowSpeed);
   if (name.size() > 3 && name.compare(0, 3, "COM") == 0) {
     int number = 0;
     for (char c : name.substr(3)) {
-      if (c < '0' || c > '9') throw UsageError{"bad port name " + name};
+      if (c < '0' || c > '9')
+        throw UsageError{"bad port name " + name};
       number = number * 10 + (c - '0');
     }
     std::string device = DeviceForComNumber(number);
@@ -39,18 +43,33 @@ std::unique_ptr<Port> OpenNamedPort(Context& ctx) {
   return MakeQtSerialPort(name);
 }
 
+// How messages name the port: "COM3 (/dev/ttyS2)", a device path, or the simulator.
+std::string PortName(const std::string &name) {
+  if (name == "sim")
+    return "the simulated radio";
+  if (name.compare(0, 3, "COM") == 0) {
+    const std::string device = DeviceForComNumber(std::atoi(name.c_str() + 3));
+    if (!device.empty())
+      return name + " (" + device + ")";
+  }
+  return name;
+}
+
 // Runs one transfer mode on the session's data; true when it succeeded.
-bool Transfer(Context& ctx, int mode) {
+bool Transfer(Context &ctx, int mode) {
   std::unique_ptr<Port> port = OpenNamedPort(ctx);
-  if (!port) return false;
+  if (!port)
+    return false;
   TransferSession transfer(ctx.session, *port);
   transfer.SetVerifyAfterProgram(ctx.options.verify);
+  transfer.SetPortName(PortName(ctx.options.port));
   ctx.host.SetCancelHandler([&transfer] { transfer.RequestCancel(); });
   TransferResult result = transfer.Run(mode);
   ctx.host.SetCancelHandler({});
   ctx.host.EndProgress();
   port->Close();
-  if (result.succeeded) return true;
+  if (result.succeeded)
+    return true;
   if (result.cancelled) {
     std::fprintf(stderr, "Cancelled.\n");
   } else if (!ctx.host.ShowedFailure()) {
@@ -61,30 +80,34 @@ bool Transfer(Context& ctx, int mode) {
 }
 
 // The image a transfer starts from: the default image, or the base image.
-bool PrepareBase(Context& ctx) {
+bool PrepareBase(Context &ctx) {
   NewData(ctx.session, true);
-  if (ctx.options.base.empty()) return true;
-  if (!LoadBaseImage(ctx.session, ctx.options.base)) return false;
+  if (ctx.options.base.empty())
+    return true;
+  if (!LoadBaseImage(ctx.session, ctx.options.base))
+    return false;
   DecodeImage(ctx.session.data);
   return true;
 }
 
 } // namespace
 
-int RunRead(Context& ctx) {
+int RunRead(Context &ctx) {
   if (ctx.options.output.empty() || !ctx.options.arguments.empty()) {
     throw UsageError{"read needs --port P -o OUT.hex or -o OUT.dat"};
   }
   RequireKind(ctx.options.output, {FileKind::Hex, FileKind::Dat});
-  if (!PrepareBase(ctx) || !Transfer(ctx, kTransferRead)) return kFailed;
+  if (!PrepareBase(ctx) || !Transfer(ctx, kTransferRead))
+    return kFailed;
   bool saved = KindOf(ctx.options.output) == FileKind::Hex
                    ? SaveRawImage(ctx.session, ctx.options.output)
                    : SaveSettingsOrImage(ctx.session, ctx.options.output);
   return saved ? kSuccess : kFailed;
 }
 
-int RunWrite(Context& ctx) {
-  if (ctx.options.arguments.size() != 1) throw UsageError{"write needs --port P IN"};
+int RunWrite(Context &ctx) {
+  if (ctx.options.arguments.size() != 1)
+    throw UsageError{"write needs --port P IN"};
   RequireKind(ctx.options.arguments[0], {FileKind::Hex, FileKind::Dat});
   if (!LoadSettingsOrImage(ctx.session, ctx.options.arguments[0], ctx.options.base)) {
     return kFailed;
@@ -92,35 +115,45 @@ int RunWrite(Context& ctx) {
   return Transfer(ctx, kTransferProgram) ? kSuccess : kFailed;
 }
 
-int RunClear(Context& ctx) {
-  static const std::map<std::string, int> kAreas = {
-      {"mmsi", kClearMmsi},         {"dsc-log", kClearDscLog},     {"distress-log", kClearDistressLog},
-      {"individual", kClearIndividual}, {"group", kClearGroup},   {"waypoint", kClearWaypoint},
-      {"dsc-tx-log", kClearDscTxLog}, {"all", kClearAll}};
-  if (ctx.options.arguments.size() != 1) throw UsageError{"clear needs --port P AREA"};
+int RunClear(Context &ctx) {
+  static const std::map<std::string, int> kAreas = {{"mmsi", kClearMmsi},
+                                                    {"dsc-log", kClearDscLog},
+                                                    {"distress-log", kClearDistressLog},
+                                                    {"individual", kClearIndividual},
+                                                    {"group", kClearGroup},
+                                                    {"waypoint", kClearWaypoint},
+                                                    {"dsc-tx-log", kClearDscTxLog},
+                                                    {"all", kClearAll}};
+  if (ctx.options.arguments.size() != 1)
+    throw UsageError{"clear needs --port P AREA"};
   auto area = kAreas.find(ctx.options.arguments[0]);
-  if (area == kAreas.end()) throw UsageError{"unknown area " + ctx.options.arguments[0]};
-  if (!PrepareBase(ctx)) return kFailed;
+  if (area == kAreas.end())
+    throw UsageError{"unknown area " + ctx.options.arguments[0]};
+  if (!PrepareBase(ctx))
+    return kFailed;
   return Transfer(ctx, area->second) ? kSuccess : kFailed;
 }
 
-int RunBackups(Context& ctx) {
-  if (!ctx.options.arguments.empty()) throw UsageError{"backups takes no arguments"};
+int RunBackups(Context &ctx) {
+  if (!ctx.options.arguments.empty())
+    throw UsageError{"backups takes no arguments"};
   const std::filesystem::path folder = DefaultBackupFolder();
   const std::vector<BackupEntry> entries = ListBackups(folder);
-  if (entries.empty()) std::printf("No backups in %s\n", folder.c_str());
-  for (const BackupEntry& entry : entries) {
+  if (entries.empty())
+    std::printf("No backups in %s\n", folder.c_str());
+  for (const BackupEntry &entry : entries) {
     std::printf("%s  %-7s  %s\n", BackupTimeText(entry.time).c_str(), BackupKindText(entry.kind),
                 entry.file.c_str());
   }
   return kSuccess;
 }
 
-int RunPorts(Context&) {
+int RunPorts(Context &) {
   auto ports = ListSerialPorts();
-  if (ports.empty()) std::printf("No serial ports found.\n");
+  if (ports.empty())
+    std::printf("No serial ports found.\n");
   int number = 1;
-  for (const auto& port : ports) {
+  for (const auto &port : ports) {
     std::printf("COM%-3d %-20s %s\n", number++, port.systemLocation.c_str(),
                 port.description.c_str());
   }

@@ -1,9 +1,7 @@
+#include "app/platform.h"
 #include "files/dat_file.h"
 #include "files/dat_values.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <memory>
 #include <string_view>
 
 namespace kv508 {
@@ -54,10 +52,6 @@ DatEntry MakeEntry(std::string_view line, std::size_t equals) {
   return {UpperAscii(TrimDatBlanks(line.substr(0, equals))), std::string(value)};
 }
 
-struct FileCloser {
-  void operator()(std::FILE *file) const { std::fclose(file); }
-};
-
 } // namespace
 
 DatFile ParseDatText(const std::string &text) {
@@ -99,22 +93,9 @@ DatFile ParseDatText(const std::string &text) {
 
 std::error_code LoadDatText(const std::filesystem::path &path, std::string &text) {
   text.clear();
-  errno = 0;
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file)
-    return {errno != 0 ? errno : EIO, std::generic_category()};
-
-  // One byte beyond the limit tells a file that is too large.
   std::string bytes;
-  char chunk[65536];
-  while (bytes.size() <= kDatMaxFileBytes) {
-    std::size_t n = std::fread(chunk, 1, sizeof chunk, file.get());
-    bytes.append(chunk, n);
-    if (n < sizeof chunk)
-      break;
-  }
-  if (std::ferror(file.get()))
-    return {errno != 0 ? errno : EIO, std::generic_category()};
+  if (std::error_code ec = platform::ReadRegularFile(path, bytes, kDatMaxFileBytes))
+    return ec;
   if (bytes.size() > kDatMaxFileBytes || !WithinLineLimits(bytes))
     return std::make_error_code(std::errc::file_too_large);
   text = std::move(bytes);

@@ -1,8 +1,8 @@
 #include "app/config.h"
 #include "app/new_data.h"
+#include "files/dat_fields.h"
 #include "files/dat_file.h"
 #include "files/dat_index.h"
-#include "files/dat_keys.h"
 #include "files/dat_values.h"
 #include "files/file_operation.h"
 
@@ -16,189 +16,90 @@ namespace kv508 {
 namespace {
 
 // Each assignment stands alone: a value that cannot be converted leaves its
-// field as NewData set it, and reading goes on.
-class DatApplier {
-public:
-  DatApplier(const DatIndex &index, Host &host) : index_(index), host_(host) {}
-
-  void Flag(const std::string &section, const std::string &key, bool &field) const {
-    if (auto v = ParseDatBoolean(index_.Value(section, key)))
-      field = *v;
+// field as NewData set it, and reading goes on. A missing text key empties the field.
+void Apply(DatFormat format, std::string_view raw, DatRef field) {
+  switch (format) {
+  case DatFormat::Flag:
+  case DatFormat::Truth:
+    if (auto v = ParseDatBoolean(raw))
+      *std::get<bool *>(field) = *v;
+    break;
+  case DatFormat::Int16:
+    if (auto v = ParseDatInt16(raw))
+      *std::get<std::int16_t *>(field) = *v;
+    break;
+  case DatFormat::Int32:
+  case DatFormat::Priority:
+    if (auto v = ParseDatInt32(raw))
+      *std::get<std::int32_t *>(field) = *v;
+    break;
+  case DatFormat::Text:
+  case DatFormat::Marked:
+    *std::get<std::string *>(field) = std::string(raw);
+    break;
+  case DatFormat::Frequency:
+    if (auto v = ParseDatFrequency(raw))
+      *std::get<double *>(field) = *v;
+    break;
   }
-  void Int16(const std::string &section, const std::string &key, std::int16_t &field) const {
-    if (auto v = ParseDatInt16(index_.Value(section, key)))
-      field = *v;
-  }
-  void Int32(const std::string &section, const std::string &key, std::int32_t &field) const {
-    if (auto v = ParseDatInt32(index_.Value(section, key)))
-      field = *v;
-  }
-  // A missing text key empties the field.
-  void Text(const std::string &section, const std::string &key, std::string &field) const {
-    field = std::string(index_.Value(section, key));
-  }
-  void Frequency(const std::string &section, const std::string &key, double &field) const {
-    if (auto v = ParseDatFrequency(index_.Value(section, key)))
-      field = *v;
-  }
-  std::string_view Raw(const std::string &section, const std::string &key) const {
-    return index_.Value(section, key);
-  }
-  void Yield() const { host_.Yield(); }
-
-private:
-  const DatIndex &index_;
-  Host &host_;
-};
-
-void ApplyGroups(const DatApplier &a, RadioData &data) {
-  const std::string s = "Usable CH Group Setup";
-  auto &groups = data.ChannelGroups;
-  a.Flag(s, "Group1", groups[0].Enable);
-  a.Flag(s, "Group2", groups[1].Enable);
-  a.Flag(s, "Group3", groups[2].Enable);
-  a.Flag(s, "Exp CH", groups[3].Enable);
-  for (int g = 0; g < 4; ++g)
-    a.Int32(s, "Priority CH " + std::to_string(g), groups[g].PriorityCh);
-  for (int g = 0; g < 4; ++g)
-    a.Text(s, "Status name " + std::to_string(g), groups[g].StatusName);
-  for (int k = 0; k < 3; ++k)
-    a.Flag(s, "Exp Ch Group " + std::to_string(k), groups[3].ExpChGroup[k]);
 }
 
-void ApplyCommon(const DatApplier &a, CommonSetup &c) {
-  const std::string s = "Common Setup";
-  a.Int16(s, "TX Po Display", c.TxPoDisplay);
-  a.Flag(s, "SCAN", c.Scan);
-  a.Int16(s, "Resume Time", c.ResumeTime);
-  a.Flag(s, "PTT SCAN Clear", c.PttScanClear);
-  a.Flag(s, "Dual Watch", c.DualWatch);
-  a.Int16(s, "Offset Time", c.OffsetTime);
-  a.Flag(s, "Time Display", c.TimeDisplay);
-  a.Flag(s, "Format", c.Format);
-  a.Int16(s, "Weater", c.Weater);
-  a.Int16(s, "SOG", c.Sog);
-  a.Int16(s, "Distance", c.Distance);
+template <typename Record>
+void ApplyRecord(const DatIndex &index, const std::string &section, Record &record,
+                 const std::vector<DatRecordField<Record>> &fields, bool scramble) {
+  for (const DatRecordField<Record> &f : fields) {
+    if (f.scrambleOnly && !scramble)
+      continue;
+    Apply(f.format, index.Value(section, f.key), RecordRef(record, f.member));
+  }
 }
 
-void ApplyDsc(const DatApplier &a, RadioData &data) {
-  std::string s = "DSC Setup (Basic Setup)";
-  DscBasicSetup &basic = data.DscBasic;
-  for (int k = 0; k < 3; ++k)
-    a.Flag(s, "Group" + std::to_string(k + 1), basic.DscGroup[k]);
-  a.Text(s, "User MMSI", basic.UserMmsi);
-  for (int k = 0; k < 4; ++k) {
-    a.Flag(s, "PosRequest" + std::to_string(k), basic.PosRequest[k]);
-    a.Flag(s, "PosRequestTX" + std::to_string(k), basic.PosRequestTx[k]);
-  }
-  for (int k = 0; k < 8; ++k)
-    a.Flag(s, "BeepOut" + std::to_string(k), basic.BeepOut[k]);
-
-  s = "DSC Setup (Advanced Setup)";
-  for (const DatCallKind &kind : kDatCallKinds) {
-    for (int k = 0; k < 4; ++k) {
-      a.Flag(s, kind.key + std::to_string(k), (data.DscAdvanced.*kind.rx)[k]);
-      a.Flag(s, kind.key + std::string("TX") + std::to_string(k), (data.DscAdvanced.*kind.tx)[k]);
-    }
-  }
-
-  s = "DSC Setup (Display Setup)";
-  a.Flag(s, "Individual ACK Menu", data.DscDisplay[IndividualAckMenu]);
-  a.Flag(s, "Individual ACK Message Menu", data.DscDisplay[IndividualAckMessageMenu]);
-  a.Flag(s, "POS Request ACK Menu", data.DscDisplay[PosRequestAckMenu]);
-}
-
-void ApplyAtis(const DatApplier &a, RadioData &data) {
-  std::string s = "ATIS Setup (Common)";
-  for (int k = 0; k < 4; ++k)
-    a.Flag(s, "Usable ATIS CH Group" + std::to_string(k), data.Atis.UsableAtisChGroup[k]);
-  a.Text(s, "Atis Code", data.Atis.AtisCode);
-  for (int k = 0; k < 4; ++k)
-    a.Flag(s, "Usable ATIS Kikker CH Group" + std::to_string(k),
-           data.Atis.UsableAtisKikkerChGroup[k]);
-
-  s = "ATIS Setup (Call Sign)";
+void ApplyCallSigns(const DatIndex &index, RadioData &data) {
   for (int i = data.AtisCallSigns.Lower(); i <= data.AtisCallSigns.Upper(); ++i) {
-    a.Text(s, "MID" + std::to_string(i), data.AtisCallSigns[i].Mid);
-    a.Text(s, "DISP" + std::to_string(i), data.AtisCallSigns[i].Disp);
+    for (const CallSignField &f : DatCallSignFields())
+      Apply(f.format, index.Value(kDatCallSignSection, f.key + std::to_string(i)),
+            RecordRef(data.AtisCallSigns[i], f.member));
   }
 }
 
 // Records are addressed by their Position, not by the section number; the
 // sections must be numbered from 0 without a gap, the first missing one ends the bank.
-// The keys that close both a plan and an expansion channel section.
-void ApplyRecordTail(const DatApplier &a, const std::string &s, ChannelRecord &ch, bool scramble) {
-  a.Flag(s, "ScanMemory", ch.ScanMemory);
-  if (scramble)
-    a.Int16(s, "Scramble", ch.Scramble);
-  a.Text(s, "ChTag", ch.ChTag);
-}
-
-void ApplyPlanBank(const DatApplier &a, const std::string &prefix, ChannelBank &bank,
+void ApplyPlanBank(const DatIndex &index, Host &host, const std::string &prefix, ChannelBank &bank,
                    bool scramble) {
   for (long n = 0;; ++n) {
     const std::string s = prefix + std::to_string(n);
-    std::string_view position = a.Raw(s, "Position");
+    std::string_view position = index.Value(s, kDatPositionKey);
     if (position.empty())
       break;
     std::optional<double> p = LeadingDatNumber(position);
-    double index = p ? std::nearbyint(*p) : -1.0;
-    if (p && index >= bank.Lower() && index <= bank.Upper()) {
-      ChannelRecord &ch = bank[static_cast<int>(index)];
-      ch.Position = static_cast<std::int16_t>(index);
-      a.Flag(s, "Enable", ch.Enable);
-      a.Flag(s, "LowPower", ch.LowPower);
-      a.Flag(s, "PowUp", ch.PowUp);
-      a.Flag(s, "Duplex", ch.Duplex);
+    double at = p ? std::nearbyint(*p) : -1.0;
+    if (p && at >= bank.Lower() && at <= bank.Upper()) {
+      ChannelRecord &ch = bank[static_cast<int>(at)];
+      const std::int16_t kept = static_cast<std::int16_t>(at);
+      ApplyRecord(index, s, ch, DatPlanRecordFields(), scramble);
+      ch.Position = kept;
       // A file cannot turn on duplex where the channel does not allow it.
       ch.Duplex = ch.Duplex && ch.DuplexAllowed;
-      a.Flag(s, "TxEnable", ch.TxEnable);
-      a.Flag(s, "DispayA", ch.DispayA);
-      ApplyRecordTail(a, s, ch, scramble);
     }
-    a.Yield();
+    host.Yield();
   }
 }
 
-void ApplyWxBank(const DatApplier &a, ChannelBank &bank) {
-  for (int i = bank.Lower(); i <= bank.Upper(); ++i) {
-    const std::string s = "CHWX" + std::to_string(i);
-    a.Flag(s, "Enable", bank[i].Enable);
-    a.Flag(s, "ScanMemory", bank[i].ScanMemory);
-    a.Text(s, "ChTag", bank[i].ChTag);
-    a.Yield();
+template <typename Record>
+void ApplyNumbered(const DatIndex &index, Host &host, const std::string &prefix,
+                   BoundedArray<Record> &records, const std::vector<DatRecordField<Record>> &fields,
+                   bool scramble) {
+  for (int i = records.Lower(); i <= records.Upper(); ++i) {
+    ApplyRecord(index, prefix + std::to_string(i), records[i], fields, scramble);
+    host.Yield();
   }
 }
 
-void ApplyDirectory(const DatApplier &a, const std::string &prefix, Directory &directory) {
-  for (int i = directory.Lower(); i <= directory.Upper(); ++i) {
-    const std::string s = prefix + std::to_string(i);
-    a.Flag(s, "Enable", directory[i].Enable);
-    a.Text(s, "TagName", directory[i].TagName);
-    a.Text(s, "Mmsid", directory[i].Mmsid);
-  }
-}
-
-void ApplyExpansionBank(const DatApplier &a, ChannelBank &bank, bool scramble) {
-  int n = 1;
-  for (ChannelRecord &ch : bank) {
-    const std::string s = "CHEXP" + std::to_string(n++);
-    a.Flag(s, "Enable", ch.Enable);
-    a.Text(s, "CHDisplayL", ch.CHDisplayL);
-    a.Text(s, "CHDisplayR", ch.CHDisplayR);
-    a.Frequency(s, "Rxfreq", ch.Rxfreq);
-    a.Frequency(s, "Txfreq", ch.Txfreq);
-    a.Flag(s, "LowPower", ch.LowPower);
-    a.Flag(s, "PowUp", ch.PowUp);
-    ApplyRecordTail(a, s, ch, scramble);
-    a.Yield();
-  }
-}
-
-void ReportReadError(Session &session, int errorNumber) {
-  ErrLog(session.state, session.programDir, "frmMain.FileRead2",
-         ErrorText(errorNumber != 0 ? errorNumber : EIO));
+void ReportReadError(Session &session, const std::filesystem::path &path, std::error_code error) {
+  const int errorNumber = error.value() != 0 ? error.value() : EIO;
+  ErrLog(session.state, session.programDir, "frmMain.FileRead2", ErrorText(errorNumber));
   session.host.Message(Icon::Exclamation, session.state.TitleText, "FileRead Error!!");
+  FileErrorReason(session.host, path, error);
   session.state.OperationFailed = true;
   session.state.OperationIncomplete = true;
 }
@@ -207,28 +108,32 @@ void ReportReadError(Session &session, int errorNumber) {
 
 bool CheckModelType(const std::filesystem::path &path, int modelVariant) {
   std::optional<std::int16_t> type =
-      ParseDatInt16(TrimDatBlanks(IniRead(path, "MAIN", "MODELTYPE")));
+      ParseDatInt16(TrimDatBlanks(IniRead(path, kDatMainSection, kDatModelTypeKey)));
   return type && *type == modelVariant;
 }
 
 void ApplyDatFile(Session &session, const DatFile &sections) {
   const DatIndex index(sections);
-  const DatApplier a(index, session.host);
   RadioData &data = session.data;
+  Host &host = session.host;
   const ModelInfo &model = session.model;
+  const bool scramble = model.ScrambleCapable;
 
-  ApplyGroups(a, data);
-  ApplyCommon(a, data.Common);
-  ApplyDsc(a, data);
+  for (const DatSettingsSection &section : DatSettingsSections()) {
+    if (section.atisOnly && !model.AtisCapable)
+      continue;
+    for (const DatField &f : section.fields)
+      Apply(f.format, index.Value(section.section, f.key), f.field(data));
+  }
   if (model.AtisCapable)
-    ApplyAtis(a, data);
-  ApplyPlanBank(a, "CHUSA", data.CHUSA, model.ScrambleCapable);
-  ApplyPlanBank(a, "CHINT", data.CHINT, model.ScrambleCapable);
-  ApplyPlanBank(a, "CHCAN", data.CHCAN, model.ScrambleCapable);
-  ApplyWxBank(a, data.CHWX);
-  ApplyDirectory(a, "CHMMSID", data.CHMMSID);
-  ApplyDirectory(a, "CHGRPID", data.CHGRPID);
-  ApplyExpansionBank(a, data.CHEXP, model.ScrambleCapable);
+    ApplyCallSigns(index, data);
+  ApplyPlanBank(index, host, "CHUSA", data.CHUSA, scramble);
+  ApplyPlanBank(index, host, "CHINT", data.CHINT, scramble);
+  ApplyPlanBank(index, host, "CHCAN", data.CHCAN, scramble);
+  ApplyNumbered(index, host, "CHWX", data.CHWX, DatWeatherRecordFields(), scramble);
+  ApplyNumbered(index, host, "CHMMSID", data.CHMMSID, DatDirectoryFields(), scramble);
+  ApplyNumbered(index, host, "CHGRPID", data.CHGRPID, DatDirectoryFields(), scramble);
+  ApplyNumbered(index, host, "CHEXP", data.CHEXP, DatExpansionRecordFields(), scramble);
 }
 
 bool FileRead2(Session &session, const std::filesystem::path &path) {
@@ -241,7 +146,7 @@ bool FileRead2(Session &session, const std::filesystem::path &path) {
   // leaves the user's data as it was.
   std::string text;
   if (std::error_code loaded = LoadDatText(path, text)) {
-    ReportReadError(session, loaded.value());
+    ReportReadError(session, path, loaded);
     FinishFileOperation(session);
     return false;
   }
@@ -259,9 +164,9 @@ bool FileRead2(Session &session, const std::filesystem::path &path) {
     text = std::string();
     ApplyDatFile(session, sections);
   } catch (const std::bad_alloc &) {
-    ReportReadError(session, ENOMEM);
+    ReportReadError(session, path, std::make_error_code(std::errc::not_enough_memory));
   } catch (const std::exception &) {
-    ReportReadError(session, EIO);
+    ReportReadError(session, path, std::make_error_code(std::errc::io_error));
   }
 
   if (!state.OperationFailed) {

@@ -16,7 +16,7 @@ inline void BeginFileOperation(Session &session) {
 }
 
 inline void FinishFileOperation(Session &session) {
-  session.host.Pause(kFileOperationPauseMs);
+  session.host.RepaintPause(kFileOperationPauseMs);
   session.state.Busy = false;
   session.host.SetMainWindowEnabled(true);
   session.host.SetWaitCursor(false);

@@ -5,8 +5,8 @@
 namespace kv508 {
 
 // Every byte pattern decodes; out-of-range contents stay as decoded.
-void DecodeImage(RadioData& data);       // settings, plan banks, CHWX, directories, CHEXP
-void DecodeSettings(RadioData& data);    // groups, common, DSC, auto position, ATIS
-void DecodeExpansionBank(RadioData& data);
+void DecodeImage(RadioData &data);    // settings, plan banks, CHWX, directories, CHEXP
+void DecodeSettings(RadioData &data); // groups, common, DSC, auto position, ATIS
+void DecodeExpansionBank(RadioData &data);
 
 } // namespace kv508

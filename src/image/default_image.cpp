@@ -21,8 +21,6 @@ constexpr std::uint8_t kDefaultGroupCall = 0x10;
 constexpr std::uint8_t kDefaultIndividualCall = 0x10;
 constexpr std::uint8_t kDefaultDscMenus = 0xFE;
 
-bool KnownModel(int modelVariant) { return modelVariant == 1 || modelVariant == 11; }
-
 void PutText(MemoryImage &image, int offset, const std::string &text) {
   std::copy(text.begin(), text.end(), image.begin() + offset);
 }
@@ -69,7 +67,7 @@ void FillDefaultImage(MemoryImage &image) {
 } // namespace
 
 void BuildDefaultImage(RadioData &data, int modelVariant) {
-  if (KnownModel(modelVariant))
+  if (HasDefaultImage(modelVariant))
     FillDefaultImage(data.Image);
   DecodeSettings(data);
 }
@@ -77,7 +75,7 @@ void BuildDefaultImage(RadioData &data, int modelVariant) {
 bool ImageMatchesModel(const std::uint8_t *bytes, int modelVariant) {
   const int head = bytes[kModelIdHead] * 256 + bytes[kModelIdHead + 1];
   const int tail = bytes[kModelIdTail] * 256 + bytes[kModelIdTail + 1];
-  return head == tail && KnownModel(modelVariant) && head == kModelId;
+  return head == tail && HasDefaultImage(modelVariant) && head == kModelId;
 }
 
 } // namespace kv508

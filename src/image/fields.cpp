@@ -21,24 +21,6 @@ constexpr double kFreqFirstUnstorable = 199.99995;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::uint8_t Bits(int top, int count) {
-  return static_cast<std::uint8_t>(((1 << count) - 1) << (top - count + 1));
-}
-
-std::uint8_t PutField(std::uint8_t byte, int top, int count, int value) {
-  const std::uint8_t mask = Bits(top, count);
-  const auto bits = static_cast<std::uint8_t>((value << (top - count + 1)) & mask);
-  return static_cast<std::uint8_t>((byte & ~mask) | bits);
-}
-
-int TakeField(std::uint8_t byte, int top, int count) {
-  return (byte & Bits(top, count)) >> (top - count + 1);
-}
-
-std::uint8_t PutBit(std::uint8_t byte, int bit, bool value) {
-  return PutField(byte, bit, 1, value ? 1 : 0);
-}
-
 // d * 10000 rounded to a whole number from the exact binary value of d, exact
 // halves to the even neighbour. d = m * 2^(e-53) with a 53-bit m, so
 // d * 10000 = m * 625 / 2^(49-e) with m * 625 below 2^63: integer arithmetic is exact.
@@ -66,11 +48,11 @@ bool FlagRead(const MemoryImage &image, int offset) { return image.at(offset) !=
 void FlagWrite(MemoryImage &image, int offset, bool value) { image.at(offset) = value ? 1 : 0; }
 
 bool BitRead(const MemoryImage &image, int offset, int bit) {
-  return TakeField(image.at(offset), bit, 1) != 0;
+  return GetBit(image.at(offset), bit) != 0;
 }
 
 void BitWrite(MemoryImage &image, int offset, int bit, bool value) {
-  image.at(offset) = PutBit(image.at(offset), bit, value);
+  image.at(offset) = SetBit(image.at(offset), value ? 1 : 0, bit);
 }
 
 void ByteWrite(MemoryImage &image, int offset, int value) {
@@ -84,15 +66,9 @@ int Be16Read(const MemoryImage &image, int offset) {
 }
 
 void Be16Write(MemoryImage &image, int offset, std::int32_t value) {
-  if (value > 0xFFFF)
-    throw RangeError("word value out of range");
-  if (value < 0) {
-    image.at(offset) = kEmpty;
-    image.at(offset + 1) = kEmpty;
-    return;
-  }
-  image.at(offset) = static_cast<std::uint8_t>(value / 256);
-  image.at(offset + 1) = static_cast<std::uint8_t>(value % 256);
+  const auto [high, low] = SplitWord(value);
+  image.at(offset) = high;
+  image.at(offset + 1) = low;
 }
 
 std::string Bcd5Read(const MemoryImage &image, int offset) {
@@ -209,7 +185,7 @@ void BitmapWrite(MemoryImage &image, int offset, int byteCount, const ChannelBan
     std::uint8_t byte = 0;
     for (int bit = 7; bit >= 0; --bit, ++r) {
       if (r <= bank.Upper())
-        byte = PutBit(byte, bit, bank[r].*field);
+        byte = SetBit(byte, bank[r].*field ? 1 : 0, bit);
     }
     image.at(offset + i) = byte;
   }
@@ -221,15 +197,15 @@ bool BitmapBit(const MemoryImage &image, int offset, int position) {
 
 void ChannelFlagsRead(std::uint8_t flags, ChannelRecord &record, FlagLayout layout) {
   using namespace layout;
-  const int power = TakeField(flags, kPowerTopBit, kPowerBits);
+  const int power = GetField(flags, kPowerBits, kPowerTopBit);
   record.TxEnable = power == 1 || power == 3;
   record.LowPower = power == 1;
   if (layout == FlagLayout::Plan)
-    record.Duplex = TakeField(flags, kDuplexBit, 1) != 0;
-  record.PowUp = TakeField(flags, kPowUpBit, 1) != 0;
-  record.Scramble = static_cast<std::int16_t>(TakeField(flags, kScrambleTopBit, kScrambleBits));
+    record.Duplex = GetBit(flags, kDuplexBit) != 0;
+  record.PowUp = GetBit(flags, kPowUpBit) != 0;
+  record.Scramble = static_cast<std::int16_t>(GetField(flags, kScrambleBits, kScrambleTopBit));
   if (layout == FlagLayout::Expansion)
-    record.Narrow = TakeField(flags, kNarrowBit, 1) != 0;
+    record.Narrow = GetBit(flags, kNarrowBit) != 0;
 }
 
 std::uint8_t ChannelFlagsWrite(std::uint8_t previous, const ChannelRecord &record,
@@ -238,14 +214,14 @@ std::uint8_t ChannelFlagsWrite(std::uint8_t previous, const ChannelRecord &recor
   if (record.Scramble < 0 || record.Scramble > 255)
     throw RangeError("scramble out of range");
   const int power = !record.TxEnable ? 0 : record.LowPower ? 1 : 3;
-  std::uint8_t flags = PutField(previous, kPowerTopBit, kPowerBits, power);
+  std::uint8_t flags = SetField(previous, kPowerBits, kPowerTopBit, power);
   if (layout == FlagLayout::Plan) {
-    flags = PutBit(flags, kDuplexBit, record.Duplex && record.DuplexAllowed);
+    flags = SetBit(flags, record.Duplex && record.DuplexAllowed ? 1 : 0, kDuplexBit);
   }
-  flags = PutBit(flags, kPowUpBit, record.PowUp);
-  flags = PutField(flags, kScrambleTopBit, kScrambleBits, record.Scramble);
+  flags = SetBit(flags, record.PowUp ? 1 : 0, kPowUpBit);
+  flags = SetField(flags, kScrambleBits, kScrambleTopBit, record.Scramble);
   if (layout == FlagLayout::Expansion)
-    flags = PutBit(flags, kNarrowBit, record.Narrow);
+    flags = SetBit(flags, record.Narrow ? 1 : 0, kNarrowBit);
   return flags;
 }
 

@@ -47,7 +47,11 @@ Link::TryResult Link::AfterAck(WaitOutcome outcome, int &tries) {
 
 bool Link::Connect() {
   CancelRequested = false;
-  OpenHandshakePort();
+  LineLost = false;
+  if (!OpenHandshakePort()) {
+    PortOpenFailed();
+    return false;
+  }
 
   bool woke = false;
   for (int probe = 0; probe < 3 && !woke; ++probe) {
@@ -83,15 +87,22 @@ bool Link::Connect() {
       return false;
     break;
   default:
+    if (LineLost)
+      Error("Communication Error!!");
     return false;
   }
 
   if (!OpenWorkingPort()) {
-    Error("port inicialize error!!");
+    PortOpenFailed();
     return false;
   }
   session_.host.Pause(1000);
   return SyncCommand();
+}
+
+void Link::PortOpenFailed() {
+  Error("port inicialize error!!");
+  session_.host.Reason(port_.ErrorText());
 }
 
 bool Link::SyncCommand() {

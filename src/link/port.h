@@ -15,7 +15,7 @@ public:
   virtual ~Port() = default;
 
   // settings is "19200,N,8,1" or "57600,N,8,1". On failure error() says why.
-  virtual bool Open(const std::string& settings) = 0;
+  virtual bool Open(const std::string &settings) = 0;
   virtual void Close() = 0;
   virtual bool IsOpen() const = 0;
   virtual std::size_t BytesWaiting() = 0;
@@ -23,13 +23,17 @@ public:
   virtual bool WaitForBytes(int timeoutMs) = 0;
   // Takes up to maxBytes of the waiting bytes.
   virtual std::vector<std::uint8_t> Read(std::size_t maxBytes) = 0;
-  virtual bool Write(const std::vector<std::uint8_t>& bytes) = 0;
+  virtual bool Write(const std::vector<std::uint8_t> &bytes) = 0;
   // Drops everything waiting.
   virtual void Purge() = 0;
 
-  // Why the last Open or Write failed, and its error number (0 when unknown).
+  // Why the last Open or Write failed, or why the line was lost, and its error
+  // number (0 when unknown).
   virtual std::string ErrorText() const { return {}; }
   virtual int ErrorNumber() const { return 0; }
+  // True once the open port reported that the line is gone (the device removed,
+  // the other end closed); a silent line is not lost. Open clears it.
+  virtual bool LineLost() const { return false; }
 };
 
 } // namespace kv508

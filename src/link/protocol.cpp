@@ -97,7 +97,10 @@ void Link::Monitor(const std::string &text) {
 }
 
 void Link::Error(const std::string &text, const std::string &title) {
+  ++ErrorsShown;
   session_.host.Message(Icon::Critical, title.empty() ? caption_ : title, text);
+  if (LineLost)
+    session_.host.Reason(port_.ErrorText());
 }
 
 // ---- waiting -------------------------------------------------------------
@@ -108,6 +111,10 @@ bool Link::Expired(std::int64_t deadline) { return session_.host.NowMs() > deadl
 
 bool Link::PollByte(std::int64_t deadline, std::uint8_t &byte) {
   session_.host.Yield();
+  if (port_.LineLost()) {
+    LineLost = true;
+    return false;
+  }
   if (port_.BytesWaiting() == 0) {
     // The loop ends one tick after the deadline, so block at most until then.
     const std::int64_t remaining = deadline + 1 - session_.host.NowMs();
@@ -131,7 +138,7 @@ void Link::DiscardEcho(int count) {
     std::uint8_t byte;
     if (PollByte(deadline, byte))
       ++taken;
-    if (CancelRequested)
+    if (CancelRequested || LineLost)
       return;
     if (Expired(deadline))
       return;
@@ -151,6 +158,8 @@ WaitOutcome Link::WaitByte(std::uint8_t expected, int seconds) {
       last = byte;
     if (CancelRequested)
       return WaitOutcome::Cancelled;
+    if (LineLost)
+      return WaitOutcome::LineLost;
     if (Expired(deadline))
       return WaitOutcome::TimedOut;
     if (last == expected)
@@ -170,6 +179,8 @@ WaitOutcome Link::ReceiveText(int count, int seconds, std::string &text) {
     }
     if (CancelRequested)
       return WaitOutcome::Cancelled;
+    if (LineLost)
+      return WaitOutcome::LineLost;
     if (Expired(deadline))
       return WaitOutcome::TimedOut;
     if (EqualsIgnoringCase(text, "ERROR"))
@@ -209,6 +220,8 @@ WaitOutcome Link::ReceiveUntilCrLf(int seconds, std::string &text, bool lfRightA
     }
     if (CancelRequested)
       return WaitOutcome::Cancelled;
+    if (LineLost)
+      return WaitOutcome::LineLost;
     if (Expired(deadline))
       return WaitOutcome::TimedOut;
   }

@@ -29,6 +29,7 @@ enum class WaitOutcome : int {
   TimedOut = 3,
   RadioError = 8,  // the text received so far is "ERROR", in any case
   WrongReply = -1, // a reply arrived but not the expected one
+  LineLost = -2,   // the port reported that the line is gone
 };
 
 inline constexpr const char *kHandshakeSettings = "19200,N,8,1";
@@ -71,11 +72,17 @@ public:
 
   bool ExchangeFailed = false;
   bool CancelRequested = false;
+  // Set when the port reports the line gone: every wait ends at once, no retry.
+  bool LineLost = false;
   int RetryCount = 3;
+  // Messages shown through Error, so that a caller can tell a failure that
+  // already explained itself from one that did not.
+  int ErrorsShown = 0;
 
   // The dialog's monitor line: shown and held 500 ms in DebugMode, else nothing.
   void Monitor(const std::string &text);
-  // A critical message titled with the caption unless another title is given.
+  // A critical message titled with the caption unless another title is given;
+  // after a lost line, followed by the port's reason.
   void Error(const std::string &text, const std::string &title = {});
 
   // Port handling.
@@ -129,6 +136,8 @@ private:
   bool Arrived(WaitOutcome outcome);
   void Write(const Bytes &bytes);
   bool OpenPort(const char *settings);
+  // "port inicialize error!!" and the port's reason.
+  void PortOpenFailed();
   const char *WorkingSettings() const;
   // "confirm the synchronization of the communication": true when the user
   // agreed and the re-synchronisation succeeded.

@@ -1,6 +1,5 @@
 #include "link/qt_serial_port.h"
 
-#include <QCoreApplication>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QString>
@@ -12,7 +11,6 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <clocale>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -94,6 +92,7 @@ public:
 
   bool Open(const std::string &settings) override {
     Close();
+    lost_ = false;
     const auto s = ParseSettings(settings);
     if (!s) {
       errorNumber_ = 0;
@@ -161,12 +160,12 @@ public:
       return true;
     const qint64 size = static_cast<qint64>(bytes.size());
     if (port_.write(reinterpret_cast<const char *>(bytes.data()), size) != size)
-      return Fail("write");
+      return Lost("write") ? false : Fail("write");
     // The time the line needs for the bytes, plus a second for the driver.
     const int budgetMs = 1000 + static_cast<int>(size * 10000 / std::max(baud_, 1));
     while (port_.bytesToWrite() > 0) {
       if (!port_.waitForBytesWritten(budgetMs))
-        return Fail("write");
+        return Lost("write") ? false : Fail("write");
     }
     return true;
   }
@@ -182,6 +181,7 @@ public:
 
   std::string ErrorText() const override { return errorText_; }
   int ErrorNumber() const override { return errorNumber_; }
+  bool LineLost() const override { return lost_; }
 
 private:
   void Poll(int timeoutMs) {
@@ -189,7 +189,24 @@ private:
       // Timing out is the normal outcome of a poll, not a port fault.
       if (port_.error() == QSerialPort::TimeoutError)
         port_.clearError();
+      else
+        Lost("read");
     }
+  }
+
+  // A device that went away (unplugged, the other end of a pseudo-terminal
+  // closed) reports a resource error; later waits would only time out. True when
+  // the line is lost.
+  bool Lost(const char *what) {
+    if (lost_)
+      return true;
+    if (port_.error() != QSerialPort::ResourceError)
+      return false;
+    lost_ = true;
+    errorNumber_ = static_cast<int>(port_.error());
+    errorText_ = "Lost " + device_ + " during " + what + ": " + port_.errorString().toStdString();
+    port_.clearError();
+    return true;
   }
 
   bool Fail(const char *what) {
@@ -221,6 +238,7 @@ private:
   std::string device_;
   QSerialPort port_;
   int baud_ = 19200;
+  bool lost_ = false;
   int errorNumber_ = 0;
   std::string errorText_;
 };
@@ -256,22 +274,6 @@ bool NaturalLess(const std::string &a, const std::string &b) {
   return a.size() - i < b.size() - j;
 }
 
-// QSerialPort's notifiers need the thread's event dispatcher, which only an
-// application object provides; the command line has none of its own. Its
-// constructor adopts the user's locale, which would change how the core
-// formats and parses numbers, so the previous locale is put back.
-void EnsureApplicationObject() {
-  if (QCoreApplication::instance() != nullptr)
-    return;
-  static int argc = 1;
-  static char name[] = "kv508";
-  static char *argv[] = {name, nullptr};
-  const char *current = std::setlocale(LC_ALL, nullptr);
-  const std::string locale = current != nullptr ? current : "C";
-  static QCoreApplication application(argc, argv);
-  std::setlocale(LC_ALL, locale.c_str());
-}
-
 } // namespace
 
 std::vector<SerialPortInfo> ListSerialPorts() {
@@ -299,7 +301,6 @@ std::string DeviceForComNumber(int comNumber) {
 }
 
 std::unique_ptr<Port> MakeQtSerialPort(const std::string &device) {
-  EnsureApplicationObject();
   std::string location = device;
 #if !defined(Q_OS_WIN)
   // A relative path would otherwise be looked up under /dev.

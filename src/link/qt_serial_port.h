@@ -25,7 +25,9 @@ std::vector<SerialPortInfo> ListSerialPorts();
 // ListSerialPorts() (1-based). Empty when there is no such port.
 std::string DeviceForComNumber(int comNumber);
 
-// A port for a device path or name; nothing is opened until Port::Open.
-std::unique_ptr<Port> MakeQtSerialPort(const std::string& device);
+// A port for a device path or name; nothing is opened until Port::Open. The
+// program must have created its QCoreApplication (QSerialPort's notifiers need
+// the thread's event dispatcher).
+std::unique_ptr<Port> MakeQtSerialPort(const std::string &device);
 
 } // namespace kv508

@@ -64,6 +64,9 @@ std::string Hex(unsigned value) {
 
 long Percent(double part, double whole) { return std::lround(part / whole * 100.0); }
 
+constexpr const char *kStoppedStatus =
+    "Stopped after an error. Check the radio and press OK to try again.";
+
 } // namespace
 
 std::string TransferCaption(int mode) {
@@ -93,6 +96,14 @@ std::string TransferCaption(int mode) {
   }
 }
 
+std::string NoAnswerMessage(const std::string &portName) {
+  return "The radio did not answer on " + (portName.empty() ? "the serial port" : portName) +
+         ".\r\nCheck that:\r\n"
+         "- the cable is plugged into this port and into the radio;\r\n"
+         "- the radio shows PC CONTROL (hold [DISTRESS] and [CALL] while turning it on);\r\n"
+         "- Options > SerialPort names the port the cable is plugged into.";
+}
+
 bool ReadKeepsByte(int address) {
   return (address >= 2 && address <= 32) || (address >= 256 && address <= 415) ||
          (address >= 1792 && address <= 2047) || (address >= 20736 && address <= 32765);
@@ -116,6 +127,28 @@ void TransferSession::ShowProgress(long percent) {
   session_.host.Progress(static_cast<int>(std::clamp(percent, 0L, 100L)));
 }
 
+void TransferSession::ShowStatus(const std::string &text) {
+  if (text == status_)
+    return;
+  status_ = text;
+  session_.host.Status(text);
+}
+
+void TransferSession::ShowBlockStatus(const char *verb, long done, long total) {
+  Host &host = session_.host;
+  if (done <= 0)
+    loopStartMs_ = host.NowMs();
+  std::string text = std::string(verb) + " " + std::to_string(done / 1024) + " of " +
+                     std::to_string((total + 1023) / 1024) + " KB";
+  const std::int64_t elapsed = host.NowMs() - loopStartMs_;
+  // Before a second has passed the rate says little.
+  if (done > 0 && done < total && elapsed >= 1000) {
+    const std::int64_t left = elapsed * (total - done) / done;
+    text += ", about " + std::to_string((left + 999) / 1000) + " s left";
+  }
+  ShowStatus(text);
+}
+
 TransferResult TransferSession::Run(int mode) {
   Link &link = *link_;
   Host &host = session_.host;
@@ -126,8 +159,15 @@ TransferResult TransferSession::Run(int mode) {
   session_.state.Busy = true;
   host.SetWaitCursor(true);
   link.Monitor("startsync...");
+  const std::string portName = portName_.empty() ? "the serial port" : portName_;
+  ShowStatus("Connecting to " + portName + "...");
+  const int errorsBefore = link.ErrorsShown;
   if (!link.Connect()) {
     link.Monitor("can not syncing!!");
+    // Without this a radio that never answered looks like nothing happened.
+    if (!link.CancelRequested && link.ErrorsShown == errorsBefore)
+      host.Message(Icon::Critical, link.Caption(), NoAnswerMessage(portName_));
+    ShowStatus(link.CancelRequested ? "Cancelled." : kStoppedStatus);
     host.SetWaitCursor(false);
     session_.state.Busy = false;
     result.exchangeFailed = true;
@@ -154,6 +194,7 @@ TransferResult TransferSession::Run(int mode) {
   }
 
   ShowProgress(0);
+  ShowStatus(succeeded_ ? "Done." : link.CancelRequested ? "Cancelled." : kStoppedStatus);
   host.SetWaitCursor(false);
   session_.state.Busy = false;
   result.succeeded = succeeded_;
@@ -166,15 +207,16 @@ TransferResult TransferSession::Run(int mode) {
 
 bool TransferSession::CommonFrame() {
   Link &link = *link_;
+  ShowStatus("Checking the radio's status...");
   if (!link.StatusCheck()) {
-    link.Error("Radio not ready!!");
+    link.Error(link.LineLost ? "Communication Error!!" : "Radio not ready!!");
     link.ExchangeFailed = true;
     return false;
   }
   // Both checks run; either failing ends the operation, even when the second
   // one's successful read cleared the flag.
   const bool modelOk = ModelCheck();
-  const bool productOk = ProductCodeCheck();
+  const bool productOk = !link.LineLost && ProductCodeCheck();
   if (modelOk && productOk)
     return true;
   link.ExchangeFailed = true;
@@ -188,6 +230,7 @@ bool TransferSession::ModelCheck() {
     return false;
   }
   link.Monitor("model check...");
+  ShowStatus("Checking the radio's model...");
   std::vector<std::uint8_t> buffer(kImageSize, 0);
   link.ReadBlock(buffer.data(), 0, 2);
   if (!link.ExchangeFailed)
@@ -275,6 +318,7 @@ void TransferSession::ReadAll(std::uint8_t *buffer) {
   ShowProgress(0);
   for (int address = 0; address <= kImageSize - kBlockSize; address += kBlockSize) {
     ShowProgress(Percent(address, ImageLastIndex));
+    ShowBlockStatus("Reading", address, kImageSize);
     link.ReadBlock(buffer, address, kBlockSize);
     if (link.ExchangeFailed || link.CancelRequested)
       break;
@@ -330,6 +374,7 @@ void TransferSession::WriteAll() {
   bool going = true;
   for (int address = 0; address <= kWriteAllLast && going; address += kBlockSize) {
     ShowProgress(Percent(address, kWriteAllLast));
+    ShowBlockStatus("Programming", address, kWriteAllLast + kBlockSize);
     if (address == 0) {
       going = writeBytes(33, 63);
     } else if (address == 64) {
@@ -447,6 +492,7 @@ void TransferSession::WriteBlocks(int start, const std::function<bool(int)> &wri
   for (int address = start; address <= ImageLastIndex; address += kBlockSize) {
     session_.host.Yield();
     ShowProgress(Percent(address - start, ImageLastIndex - start));
+    ShowBlockStatus("Clearing", address - start, kImageSize - start);
     if (writes(address)) {
       link.WriteBlock(address, kBlockSize);
       if (link.ExchangeFailed || link.CancelRequested)
@@ -488,13 +534,14 @@ void TransferSession::WriteMmsiBytes() {
     return;
   }
   ShowProgress(0);
+  ShowStatus("Clearing the MMSI...");
   // Every byte is tried even after one failed, but the clear only succeeds
   // when all six were written.
   bool anyFailed = false;
   for (int address = kMmsiData.first; address <= kMmsiLastByte; ++address) {
     link.WriteBlock(address, 1);
     anyFailed = anyFailed || link.ExchangeFailed;
-    if (link.CancelRequested)
+    if (link.CancelRequested || link.LineLost)
       break;
   }
   if (anyFailed)

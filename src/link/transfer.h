@@ -25,6 +25,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace kv508 {
 
@@ -43,6 +44,9 @@ enum TransferModeValue : int {
 
 // The dialog caption of a transfer mode; empty outside 0..9.
 std::string TransferCaption(int mode);
+
+// The message of a connection the radio never answered, naming the port.
+std::string NoAnswerMessage(const std::string &portName);
 
 // The bytes a radio read leaves as they were: 2-32, 256-415, 1792-2047, 20736-32765.
 bool ReadKeepsByte(int address);
@@ -66,6 +70,8 @@ public:
   TransferSession &operator=(const TransferSession &) = delete;
 
   TransferResult Run(int mode);
+  // How the messages and the status line name the port ("COM1 (/dev/ttyS0)").
+  void SetPortName(std::string name) { portName_ = std::move(name); }
   void RequestCancel(); // the Cancel button while Busy
   // Program to Radio then reads back every block it wrote and compares.
   void SetVerifyAfterProgram(bool verify) { verify_ = verify; }
@@ -94,12 +100,19 @@ private:
   void FinishWriteLoop(const char *failureTitle);
   void Complete();
   void ShowProgress(long percent);
+  // The status line; the host hears of it only when the text changes.
+  void ShowStatus(const std::string &text);
+  // "Reading 12 of 32 KB, about 9 s left" while a block loop runs.
+  void ShowBlockStatus(const char *verb, long done, long total);
 
   Session &session_;
   Port &port_;
   std::unique_ptr<Link> link_;
   bool succeeded_ = false;
   bool verify_ = false;
+  std::string portName_;
+  std::string status_;
+  std::int64_t loopStartMs_ = 0;
 };
 
 } // namespace kv508

@@ -18,7 +18,7 @@ public:
     lower_ = lower;
     items_.assign(upper >= lower ? static_cast<std::size_t>(upper - lower + 1) : 0, T{});
   }
-  void Append(const T& item) { items_.push_back(item); }
+  void Append(const T &item) { items_.push_back(item); }
 
   int Lower() const { return lower_; }
   int Upper() const { return lower_ + static_cast<int>(items_.size()) - 1; }
@@ -27,19 +27,20 @@ public:
   bool Contains(int index) const { return index >= lower_ && index <= Upper(); }
 
   // Out-of-range access throws instead of touching foreign memory.
-  T& operator[](int index) { return items_.at(Offset(index)); }
-  const T& operator[](int index) const { return items_.at(Offset(index)); }
+  T &operator[](int index) { return items_.at(Offset(index)); }
+  const T &operator[](int index) const { return items_.at(Offset(index)); }
 
   auto begin() { return items_.begin(); }
   auto end() { return items_.end(); }
   auto begin() const { return items_.begin(); }
   auto end() const { return items_.end(); }
 
-  bool operator==(const BoundedArray&) const = default;
+  bool operator==(const BoundedArray &) const = default;
 
 private:
   std::size_t Offset(int index) const {
-    if (index < lower_) throw std::out_of_range("BoundedArray index below lower bound");
+    if (index < lower_)
+      throw std::out_of_range("BoundedArray index below lower bound");
     return static_cast<std::size_t>(index - lower_);
   }
 

@@ -102,17 +102,6 @@ bool InNameAlphabet(char c) {
   }
 }
 
-std::uint8_t CharToCode(const std::string &ch) {
-  if (ch.empty() || !InNameAlphabet(ch[0]))
-    return 0xFF;
-  return static_cast<std::uint8_t>(ch[0]);
-}
-
-std::string CodeToChar(std::uint8_t code) {
-  char c = static_cast<char>(code);
-  return InNameAlphabet(c) ? std::string(1, c) : std::string();
-}
-
 std::string FormatFreq3(double f) {
   if (NoFrequency(f))
     return "---.---";
@@ -212,15 +201,6 @@ std::string StatusNameText(const RadioData &data, int group) {
   return name.empty() ? std::string() : "[" + name + "]";
 }
 
-int BoolToBit(int v) { return v != 0 ? 1 : 0; }
-
-// A text without any NUL gives the empty text, as the fixed-size buffers this
-// reads always end in one.
-std::string TextBeforeNul(const std::string &text) {
-  std::size_t nul = text.find('\0');
-  return nul == std::string::npos ? std::string() : text.substr(0, nul);
-}
-
 int GetBit(std::uint8_t byte, int n) {
   if (n < 0 || n > 7)
     return 0;
@@ -252,25 +232,6 @@ std::uint8_t SetField(std::uint8_t byte, int count, int top, int value) {
   int shift = top - count + 1;
   int mask = ((1 << count) - 1) << shift;
   return static_cast<std::uint8_t>((byte & ~mask) | ((value << shift) & mask));
-}
-
-int BitMask1(int value, int n) {
-  if (value == 0 || n < 1 || n > 8)
-    return 0;
-  return 1 << (n - 1);
-}
-
-bool TestBit1(std::uint8_t byte, int n) {
-  if (n < 1 || n > 8)
-    return false;
-  return ((byte >> (n - 1)) & 1) != 0;
-}
-
-std::string BinaryDigits(std::uint8_t byte, int count) {
-  std::string digits;
-  for (int bit = count - 1; bit >= 0; --bit)
-    digits += GetBit(byte, bit) != 0 ? '1' : '0';
-  return digits;
 }
 
 std::pair<std::uint8_t, std::uint8_t> SplitWord(std::int32_t v) {

@@ -21,10 +21,6 @@ public:
 
 // The 71-character name alphabet: 0-9 A-Z a-z - + ( ) . * / , and space.
 bool InNameAlphabet(char c);
-// Code of the first character when it is in the alphabet, else 0xFF (also for "").
-std::uint8_t CharToCode(const std::string& ch);
-// The character of a code in the alphabet, else "".
-std::string CodeToChar(std::uint8_t code);
 
 std::string FormatFreq3(double f);
 std::string FormatTxFreq3(double f, bool rxOnly);
@@ -32,31 +28,25 @@ std::string FormatFreq4(double f);
 bool IsOn25kHzRaster(double f);
 // The expansion-channel frequency entry rule: 137..174 MHz on the 25 kHz raster,
 // or an empty text (no frequency, value 0). Returns false when refused.
-bool ParseExpansionFreq(const std::string& text, double& value);
+bool ParseExpansionFreq(const std::string &text, double &value);
 
 // x rounded to the nearest whole number, halves to the even neighbour.
 double RoundHalfEven(double x);
 
-const std::vector<std::string>& OffsetTimeList();
+const std::vector<std::string> &OffsetTimeList();
 std::string OffsetTimeText(int v);
-std::uint8_t OffsetTimeToByte(std::int16_t& v);
+std::uint8_t OffsetTimeToByte(std::int16_t &v);
 std::int16_t ByteToOffsetTime(std::uint8_t b);
 
-std::string StatusNameText(const RadioData& data, int group);
-
-int BoolToBit(int v);
-std::string TextBeforeNul(const std::string& text);
+std::string StatusNameText(const RadioData &data, int group);
 
 int GetBit(std::uint8_t byte, int n);
 std::uint8_t SetBit(std::uint8_t byte, int value, int n);
 int GetField(std::uint8_t byte, int count, int top);
 // Throws RangeError when value is outside 0..255.
 std::uint8_t SetField(std::uint8_t byte, int count, int top, int value);
-int BitMask1(int value, int n);
-bool TestBit1(std::uint8_t byte, int n);
-std::string BinaryDigits(std::uint8_t byte, int count);
 // {0xFF, 0xFF} for v < 0; throws RangeError when v > 65535.
 std::pair<std::uint8_t, std::uint8_t> SplitWord(std::int32_t v);
-std::uint8_t ByteSum(const MemoryImage& image, int start, int count);
+std::uint8_t ByteSum(const MemoryImage &image, int start, int count);
 
 } // namespace kv508

@@ -38,19 +38,19 @@ struct ChannelRecord {
   double Txfreq = 0.0;
   double Rxfreq = 0.0;
 
-  bool operator==(const ChannelRecord&) const = default;
+  bool operator==(const ChannelRecord &) const = default;
 };
 
 using ChannelBank = BoundedArray<ChannelRecord>;
 
-constexpr int kPlanBankSize = 240;  // CHUSA, CHINT, CHCAN: 0 To 239
-constexpr int kWxBankSize = 10;     // CHWX: 0 To 9
-constexpr int kExpLower = 1;        // CHEXP: 1 To 64
+constexpr int kPlanBankSize = 240; // CHUSA, CHINT, CHCAN: 0 To 239
+constexpr int kWxBankSize = 10;    // CHWX: 0 To 9
+constexpr int kExpLower = 1;       // CHEXP: 1 To 64
 constexpr int kExpUpper = 64;
-constexpr int kMemoryIdCount = 80;  // CHMMSID: 1 To 80
-constexpr int kGroupIdCount = 32;   // CHGRPID: 1 To 32
+constexpr int kMemoryIdCount = 80; // CHMMSID: 1 To 80
+constexpr int kGroupIdCount = 32;  // CHGRPID: 1 To 32
 constexpr int kMultiStationCount = 24;
-constexpr int kCallSignCount = 32;  // AtisCallSign 1 To 32
+constexpr int kCallSignCount = 32; // AtisCallSign 1 To 32
 
 struct DirectoryEntry {
   bool Enable = false;
@@ -58,7 +58,7 @@ struct DirectoryEntry {
   std::string Mmsid;
   BoundedArray<std::int16_t> Member{1, kMemoryIdCount};
 
-  bool operator==(const DirectoryEntry&) const = default;
+  bool operator==(const DirectoryEntry &) const = default;
 };
 
 using Directory = BoundedArray<DirectoryEntry>;
@@ -69,7 +69,7 @@ struct ChannelGroupSetup {
   std::string StatusName;
   std::array<bool, 3> ExpChGroup{}; // entry 3 only
 
-  bool operator==(const ChannelGroupSetup&) const = default;
+  bool operator==(const ChannelGroupSetup &) const = default;
 };
 
 struct CommonSetup {
@@ -85,7 +85,7 @@ struct CommonSetup {
   std::int16_t Sog = 0;
   std::int16_t Distance = 0;
 
-  bool operator==(const CommonSetup&) const = default;
+  bool operator==(const CommonSetup &) const = default;
 };
 
 struct DscBasicSetup {
@@ -95,7 +95,7 @@ struct DscBasicSetup {
   std::array<bool, 4> PosRequestTx{};
   std::array<bool, 8> BeepOut{};
 
-  bool operator==(const DscBasicSetup&) const = default;
+  bool operator==(const DscBasicSetup &) const = default;
 };
 
 struct DscAdvancedSetup {
@@ -110,7 +110,7 @@ struct DscAdvancedSetup {
   std::array<bool, 4> PositionReportCall{};
   std::array<bool, 4> PositionReportCallTx{};
 
-  bool operator==(const DscAdvancedSetup&) const = default;
+  bool operator==(const DscAdvancedSetup &) const = default;
 };
 
 // Elements 0 IndividualAckMenu, 1 IndividualAckMessageMenu, 2 PosRequestAckMenu.
@@ -123,20 +123,20 @@ struct AutoPosEntry {
   std::string Mmsi;
   bool Enable = false;
   bool RcEnable = false;
-  std::int32_t Channel = 0;  // a Variant in the radio's vocabulary; empty is never produced here
+  std::int32_t Channel = 0; // a Variant in the radio's vocabulary; empty is never produced here
   std::int32_t Interval = 0;
   std::int16_t SelectCall = 0;
   std::int32_t LastAddress = 0;
   std::int16_t MarineEnable = 0;
 
-  bool operator==(const AutoPosEntry&) const = default;
+  bool operator==(const AutoPosEntry &) const = default;
 };
 
 struct AutoPosSetup {
   bool MenuDisplay = false;
   std::array<AutoPosEntry, 2> Entry{};
 
-  bool operator==(const AutoPosSetup&) const = default;
+  bool operator==(const AutoPosSetup &) const = default;
 };
 
 struct AtisSetup {
@@ -144,14 +144,14 @@ struct AtisSetup {
   std::string AtisCode;
   std::array<bool, 4> UsableAtisKikkerChGroup{};
 
-  bool operator==(const AtisSetup&) const = default;
+  bool operator==(const AtisSetup &) const = default;
 };
 
 struct AtisCallSign {
   std::string Mid;
   std::string Disp;
 
-  bool operator==(const AtisCallSign&) const = default;
+  bool operator==(const AtisCallSign &) const = default;
 };
 
 struct RadioData {
@@ -177,23 +177,23 @@ struct RadioData {
   MemoryImage Image{};
 
   // The bank of channel group 0..3 (CHUSA, CHINT, CHCAN, CHEXP).
-  ChannelBank& GroupBank(int group);
-  const ChannelBank& GroupBank(int group) const;
+  ChannelBank &GroupBank(int group);
+  const ChannelBank &GroupBank(int group) const;
 
-  bool operator==(const RadioData&) const = default;
+  bool operator==(const RadioData &) const = default;
 };
 
 // Lowest index from the bank's lower bound whose Enable is set; -1 when none.
-int FirstEnabledChannel(const ChannelBank& bank);
+int FirstEnabledChannel(const ChannelBank &bank);
 // True for group 0..3 when its bank has no enabled record; false for other numbers.
-bool GroupIsEmpty(const RadioData& data, int group);
+bool GroupIsEmpty(const RadioData &data, int group);
 // Clears Enable of every group whose bank has no enabled channel; never enables one.
-void DisableEmptyGroups(RadioData& data);
-void ClearDirectory(Directory& directory);
-int CountMembers(const RadioData& data, const DirectoryEntry& entry);
+void DisableEmptyGroups(RadioData &data);
+void ClearDirectory(Directory &directory);
+int CountMembers(const RadioData &data, const DirectoryEntry &entry);
 // Copies the fields that the grids and the report use (not the expansion-only fields).
-void CopyChannel(const ChannelRecord& source, ChannelRecord& target);
+void CopyChannel(const ChannelRecord &source, ChannelRecord &target);
 // The enabled records, re-indexed from 0; the count is Size() of the result.
-ChannelBank EnabledChannels(const ChannelBank& bank);
+ChannelBank EnabledChannels(const ChannelBank &bank);
 
 } // namespace kv508

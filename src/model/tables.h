@@ -25,25 +25,25 @@ using ChannelTableArray = BoundedArray<ChannelTableEntry>; // ChannelTable 0..23
 
 // Builds the 240 slots with a running double-precision sum, so channel 88
 // holds 157.42500000000032 exactly as the radio software always had it.
-void BuildChannelTable(ChannelTableArray& table);
-void BuildWxTable(ChannelTableArray& table);
+void BuildChannelTable(ChannelTableArray &table);
+void BuildWxTable(ChannelTableArray &table);
 // Built once per process on first use; read-only afterwards.
-const ChannelTableArray& ChannelTable();
-const ChannelTableArray& WxTable();
+const ChannelTableArray &ChannelTable();
+const ChannelTableArray &WxTable();
 
-void ResetBank(ChannelBank& bank);
-void SetPlanChannel(ChannelBank& bank, int position, bool rxOnly, bool duplex, bool lowPower,
-                    const std::string& tag);
-void ApplyUsaPlan(RadioData& data);
-void ApplyIntlPlan(RadioData& data);
-void ApplyCanadaPlan(RadioData& data);
-void BuildBankFromTable(ChannelBank& bank, const ChannelTableArray& table, bool noDuplex);
+void ResetBank(ChannelBank &bank);
+void SetPlanChannel(ChannelBank &bank, int position, bool rxOnly, bool duplex, bool lowPower,
+                    const std::string &tag);
+void ApplyUsaPlan(RadioData &data);
+void ApplyIntlPlan(RadioData &data);
+void ApplyCanadaPlan(RadioData &data);
+void BuildBankFromTable(ChannelBank &bank, const ChannelTableArray &table, bool noDuplex);
 
 // Index of the first ChannelTable entry whose label equals text (case-sensitive),
 // as decimal text; empty when none matches.
-std::string FindChannelByLabel(const std::string& text);
+std::string FindChannelByLabel(const std::string &text);
 
-void BuildCtcssList(std::vector<std::string>& list);
-void BuildDcsList(std::vector<std::string>& list);
+void BuildCtcssList(std::vector<std::string> &list);
+void BuildDcsList(std::vector<std::string> &list);
 
 } // namespace kv508

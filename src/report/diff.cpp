@@ -1,6 +1,6 @@
 #include "report/diff.h"
 
-#include "files/dat_keys.h"
+#include "files/dat_fields.h"
 #include "model/convert.h"
 #include "report/report_values.h"
 
@@ -9,8 +9,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <initializer_list>
 #include <utility>
+#include <variant>
 
 namespace kv508 {
 
@@ -51,20 +51,24 @@ public:
   explicit Differ(const ModelInfo &model) : model_(model) {}
 
   std::vector<std::string> Run(const RadioData &a, const RadioData &b) {
-    Groups(a, b);
-    Common(a.Common, b.Common);
-    DscBasic(a.DscBasic, b.DscBasic);
-    DscAdvanced(a.DscAdvanced, b.DscAdvanced);
-    DscDisplay(a.DscDisplay, b.DscDisplay);
+    // The settings are only read through the field references.
+    auto &ma = const_cast<RadioData &>(a);
+    auto &mb = const_cast<RadioData &>(b);
+    for (const DatSettingsSection &section : DatSettingsSections()) {
+      if (section.atisOnly && !model_.AtisCapable)
+        continue;
+      for (const DatField &f : section.fields)
+        Field(f.name, f.show, f.field(ma), f.field(mb));
+    }
     if (model_.AtisCapable)
-      Atis(a, b);
+      Numbered("AtisCallSign", a.AtisCallSigns, b.AtisCallSigns, DatCallSignFields());
     PlanBank("CHUSA", a.CHUSA, b.CHUSA);
     PlanBank("CHINT", a.CHINT, b.CHINT);
     PlanBank("CHCAN", a.CHCAN, b.CHCAN);
-    Weather(a.CHWX, b.CHWX);
-    DirectoryList("CHMMSID", a.CHMMSID, b.CHMMSID);
-    DirectoryList("CHGRPID", a.CHGRPID, b.CHGRPID);
-    Expansion(a.CHEXP, b.CHEXP);
+    Numbered("CHWX", a.CHWX, b.CHWX, DatWeatherRecordFields());
+    Numbered("CHMMSID", a.CHMMSID, b.CHMMSID, DatDirectoryFields());
+    Numbered("CHGRPID", a.CHGRPID, b.CHGRPID, DatDirectoryFields());
+    Numbered("CHEXP", a.CHEXP, b.CHEXP, DatExpansionRecordFields());
     return std::move(lines_);
   }
 
@@ -114,88 +118,75 @@ private:
     Value(path, a, b, [](double v) { return FormatFreq4(v); });
   }
 
-  template <std::size_t N>
-  void Flags(const std::string &path, const std::array<bool, N> &a, const std::array<bool, N> &b,
-             std::size_t count = N) {
-    for (std::size_t k = 0; k < count; ++k)
-      Flag(path + "[" + std::to_string(k) + "]", a[k], b[k]);
-  }
-
-  void Groups(const RadioData &a, const RadioData &b) {
-    constexpr std::array<const char *, 4> kNames{"Group1", "Group2", "Group3", "ExpCH"};
-    auto item = [&](std::size_t k) { return std::string("ChannelGroups ") + kNames[k] + " "; };
-    const auto &ga = a.ChannelGroups;
-    const auto &gb = b.ChannelGroups;
-    for (std::size_t k = 0; k < 4; ++k)
-      Flag(item(k) + "Enable", ga[k].Enable, gb[k].Enable);
-    for (std::size_t k = 0; k < 4; ++k) {
-      Value(item(k) + "PriorityCh", static_cast<long long>(ga[k].PriorityCh),
-            static_cast<long long>(gb[k].PriorityCh),
+  void Field(const std::string &path, DatShow show, DatRef a, DatRef b) {
+    auto number = [](DatRef r) -> long long {
+      if (auto *p = std::get_if<std::int16_t *>(&r))
+        return **p;
+      return *std::get<std::int32_t *>(r);
+    };
+    auto choice = [&](std::string (*format)(int)) {
+      Choice(path, static_cast<int>(number(a)), static_cast<int>(number(b)), format);
+    };
+    switch (show) {
+    case DatShow::OnOff:
+      Flag(path, *std::get<bool *>(a), *std::get<bool *>(b));
+      break;
+    case DatShow::LowHi:
+      LowHi(path, *std::get<bool *>(a), *std::get<bool *>(b));
+      break;
+    case DatShow::TimeDisplay:
+    case DatShow::TimeFormat: {
+      auto text = show == DatShow::TimeDisplay ? TimeDisplayText : TimeFormatText;
+      if (*std::get<bool *>(a) != *std::get<bool *>(b))
+        Emit(path, Quote(text(*std::get<bool *>(a))), Quote(text(*std::get<bool *>(b))));
+      break;
+    }
+    case DatShow::Text:
+      Text(path, *std::get<std::string *>(a), *std::get<std::string *>(b));
+      break;
+    case DatShow::Number:
+      Number(path, number(a), number(b));
+      break;
+    case DatShow::Frequency:
+      Frequency(path, *std::get<double *>(a), *std::get<double *>(b));
+      break;
+    case DatShow::PriorityCh:
+      Value(path, number(a), number(b),
             [](long long p) { return PriorityChText(static_cast<std::int32_t>(p)); });
-    }
-    for (std::size_t k = 0; k < 4; ++k)
-      Text(item(k) + "StatusName", ga[k].StatusName, gb[k].StatusName);
-    Flags(item(3) + "ExpChGroup", ga[3].ExpChGroup, gb[3].ExpChGroup);
-  }
-
-  void Common(const CommonSetup &a, const CommonSetup &b) {
-    const std::string p = "Common ";
-    Choice(p + "TxPoDisplay", a.TxPoDisplay, b.TxPoDisplay, TxPoDisplayText);
-    Flag(p + "Scan", a.Scan, b.Scan);
-    Choice(p + "ResumeTime", a.ResumeTime, b.ResumeTime, ResumeTimeText);
-    Flag(p + "PttScanClear", a.PttScanClear, b.PttScanClear);
-    Flag(p + "DualWatch", a.DualWatch, b.DualWatch);
-    if (a.TimeDisplay != b.TimeDisplay)
-      Emit(p + "TimeDisplay", Quote(TimeDisplayText(a.TimeDisplay)),
-           Quote(TimeDisplayText(b.TimeDisplay)));
-    Choice(p + "OffsetTime", a.OffsetTime, b.OffsetTime, OffsetTimeText);
-    if (a.Format != b.Format)
-      Emit(p + "Format", Quote(TimeFormatText(a.Format)), Quote(TimeFormatText(b.Format)));
-    Choice(p + "Weater", a.Weater, b.Weater, WeatherAlertText);
-    Choice(p + "Sog", a.Sog, b.Sog, SogText);
-    Choice(p + "Distance", a.Distance, b.Distance, DistanceText);
-  }
-
-  void DscBasic(const DscBasicSetup &a, const DscBasicSetup &b) {
-    const std::string p = "DscBasic ";
-    Flags(p + "DscGroup", a.DscGroup, b.DscGroup, 3); // the fourth is not a setting
-    Text(p + "UserMmsi", a.UserMmsi, b.UserMmsi);
-    for (std::size_t k = 0; k < 4; ++k) {
-      const std::string index = "[" + std::to_string(k) + "]";
-      Flag(p + "PosRequest" + index, a.PosRequest[k], b.PosRequest[k]);
-      LowHi(p + "PosRequestTx" + index, a.PosRequestTx[k], b.PosRequestTx[k]);
-    }
-    Flags(p + "BeepOut", a.BeepOut, b.BeepOut);
-  }
-
-  void DscAdvanced(const DscAdvancedSetup &a, const DscAdvancedSetup &b) {
-    for (const DatCallKind &call : kDatCallKinds) {
-      for (std::size_t k = 0; k < 4; ++k) {
-        const std::string index = "[" + std::to_string(k) + "]";
-        const std::string name = std::string("DscAdvanced ") + call.field;
-        Flag(name + index, (a.*call.rx)[k], (b.*call.rx)[k]);
-        LowHi(name + "Tx" + index, (a.*call.tx)[k], (b.*call.tx)[k]);
-      }
+      break;
+    case DatShow::TxPoDisplay:
+      choice(TxPoDisplayText);
+      break;
+    case DatShow::ResumeTime:
+      choice(ResumeTimeText);
+      break;
+    case DatShow::OffsetTime:
+      choice(OffsetTimeText);
+      break;
+    case DatShow::WeatherAlert:
+      choice(WeatherAlertText);
+      break;
+    case DatShow::Sog:
+      choice(SogText);
+      break;
+    case DatShow::Distance:
+      choice(DistanceText);
+      break;
+    case DatShow::Scramble:
+      choice(ScrambleText);
+      break;
     }
   }
 
-  void DscDisplay(const DscDisplaySetup &a, const DscDisplaySetup &b) {
-    Flag("DscDisplay IndividualAckMenu", a[IndividualAckMenu], b[IndividualAckMenu]);
-    Flag("DscDisplay IndividualAckMessageMenu", a[IndividualAckMessageMenu],
-         b[IndividualAckMessageMenu]);
-    Flag("DscDisplay PosRequestAckMenu", a[PosRequestAckMenu], b[PosRequestAckMenu]);
-  }
-
-  void Atis(const RadioData &a, const RadioData &b) {
-    Flags("Atis UsableAtisChGroup", a.Atis.UsableAtisChGroup, b.Atis.UsableAtisChGroup);
-    Text("Atis AtisCode", a.Atis.AtisCode, b.Atis.AtisCode);
-    Flags("Atis UsableAtisKikkerChGroup", a.Atis.UsableAtisKikkerChGroup,
-          b.Atis.UsableAtisKikkerChGroup);
-    Numbered("AtisCallSign", a.AtisCallSigns, b.AtisCallSigns,
-             [this](const std::string &p, const AtisCallSign &ra, const AtisCallSign &rb) {
-               Text(p + "Mid", ra.Mid, rb.Mid);
-               Text(p + "Disp", ra.Disp, rb.Disp);
-             });
+  template <typename Record>
+  void RecordFields(const std::string &prefix, const Record &a, const Record &b,
+                    const std::vector<DatRecordField<Record>> &fields) {
+    auto &ma = const_cast<Record &>(a); // only read
+    auto &mb = const_cast<Record &>(b);
+    for (const DatRecordField<Record> &f : fields) {
+      if (!f.scrambleOnly || model_.ScrambleCapable)
+        Field(prefix + f.name, f.show, RecordRef(ma, f.member), RecordRef(mb, f.member));
+    }
   }
 
   // The number of records both hold, counted from each one's lower bound; a
@@ -217,19 +208,14 @@ private:
   }
 
   // Records named by their number, from 1.
-  template <typename T, typename Fields>
-  void Numbered(const std::string &scope, const BoundedArray<T> &a, const BoundedArray<T> &b,
-                Fields fields) {
+  template <typename Record>
+  void Numbered(const std::string &scope, const BoundedArray<Record> &a,
+                const BoundedArray<Record> &b, const std::vector<DatRecordField<Record>> &fields) {
     Records(
-        scope, a, b, [](int k) { return std::to_string(k + 1); }, fields);
-  }
-
-  using ChannelFlag = std::pair<const char *, bool ChannelRecord::*>;
-
-  void ChannelFlags(const std::string &p, const ChannelRecord &a, const ChannelRecord &b,
-                    std::initializer_list<ChannelFlag> flags) {
-    for (const auto &[name, member] : flags)
-      Flag(p + name, a.*member, b.*member);
+        scope, a, b, [](int k) { return std::to_string(k + 1); },
+        [&](const std::string &p, const Record &ra, const Record &rb) {
+          RecordFields(p, ra, rb, fields);
+        });
   }
 
   void PlanBank(const std::string &scope, const ChannelBank &a, const ChannelBank &b) {
@@ -239,58 +225,8 @@ private:
     };
     Records(scope, a, b, label,
             [this](const std::string &p, const ChannelRecord &ra, const ChannelRecord &rb) {
-              Number(p + "Position", ra.Position, rb.Position);
-              ChannelFlags(p, ra, rb,
-                           {{"Enable", &ChannelRecord::Enable},
-                            {"LowPower", &ChannelRecord::LowPower},
-                            {"PowUp", &ChannelRecord::PowUp},
-                            {"Duplex", &ChannelRecord::Duplex},
-                            {"TxEnable", &ChannelRecord::TxEnable},
-                            {"DispayA", &ChannelRecord::DispayA},
-                            {"ScanMemory", &ChannelRecord::ScanMemory}});
-              ScrambleAndTag(p, ra, rb);
+              RecordFields(p, ra, rb, DatPlanRecordFields());
             });
-  }
-
-  void ScrambleAndTag(const std::string &prefix, const ChannelRecord &a, const ChannelRecord &b) {
-    if (model_.ScrambleCapable)
-      Choice(prefix + "Scramble", a.Scramble, b.Scramble, ScrambleText);
-    Text(prefix + "ChTag", a.ChTag, b.ChTag);
-  }
-
-  void Weather(const ChannelBank &a, const ChannelBank &b) {
-    Numbered("CHWX", a, b,
-             [this](const std::string &p, const ChannelRecord &ra, const ChannelRecord &rb) {
-               ChannelFlags(p, ra, rb,
-                            {{"Enable", &ChannelRecord::Enable},
-                             {"ScanMemory", &ChannelRecord::ScanMemory}});
-               Text(p + "ChTag", ra.ChTag, rb.ChTag);
-             });
-  }
-
-  void DirectoryList(const std::string &scope, const Directory &a, const Directory &b) {
-    Numbered(scope, a, b,
-             [this](const std::string &p, const DirectoryEntry &ea, const DirectoryEntry &eb) {
-               Flag(p + "Enable", ea.Enable, eb.Enable);
-               Text(p + "TagName", ea.TagName, eb.TagName);
-               Text(p + "Mmsid", ea.Mmsid, eb.Mmsid);
-             });
-  }
-
-  void Expansion(const ChannelBank &a, const ChannelBank &b) {
-    Numbered("CHEXP", a, b,
-             [this](const std::string &p, const ChannelRecord &ra, const ChannelRecord &rb) {
-               Flag(p + "Enable", ra.Enable, rb.Enable);
-               Text(p + "CHDisplayL", ra.CHDisplayL, rb.CHDisplayL);
-               Text(p + "CHDisplayR", ra.CHDisplayR, rb.CHDisplayR);
-               Frequency(p + "Rxfreq", ra.Rxfreq, rb.Rxfreq);
-               Frequency(p + "Txfreq", ra.Txfreq, rb.Txfreq);
-               ChannelFlags(p, ra, rb,
-                            {{"LowPower", &ChannelRecord::LowPower},
-                             {"PowUp", &ChannelRecord::PowUp},
-                             {"ScanMemory", &ChannelRecord::ScanMemory}});
-               ScrambleAndTag(p, ra, rb);
-             });
   }
 
   const ModelInfo &model_;

@@ -1,6 +1,7 @@
 #include "sim/radio_engine.h"
 
 #include "image/default_image.h"
+#include "sim/demo_image.h"
 
 #include <algorithm>
 
@@ -17,7 +18,6 @@ constexpr char kTab = '\t';
 constexpr std::uint8_t kCan = 24;
 constexpr std::uint8_t kAck = 6;
 constexpr std::size_t kMaxLine = 1024; // longer than any frame; beyond it is noise
-constexpr const char *kProductCode = "QZ318R";
 constexpr int kProductCodeAddress = 112;
 
 std::string Hex(unsigned value, int digits) {
@@ -75,15 +75,7 @@ bool TakeOne(int &count) {
 
 } // namespace
 
-MemoryImage RadioEngine::DefaultMemory() {
-  RadioData data;
-  BuildDefaultImage(data, 1);
-  MemoryImage memory = data.Image;
-  for (int i = 0; kProductCode[i] != '\0'; ++i)
-    memory[static_cast<std::size_t>(kProductCodeAddress + i)] =
-        static_cast<std::uint8_t>(kProductCode[i]);
-  return memory;
-}
+MemoryImage RadioEngine::DefaultMemory() { return DemoRadioMemory(); }
 
 RadioEngine::RadioEngine() : memory_(DefaultMemory()) {}
 

@@ -79,7 +79,8 @@ public:
   static constexpr int kDefaultWorkingBaud = 57600;
   static constexpr std::uint8_t kFiller = 0x00;
 
-  // The default image of model 1 with the product code "QZ318R" at 112-117.
+  // The memory of a radio in use (DemoRadioMemory) with the product code
+  // "QZ318R" at 112-117.
   RadioEngine();
   explicit RadioEngine(const MemoryImage &memory);
   static MemoryImage DefaultMemory();

@@ -20,7 +20,7 @@ using namespace kv508;
 
 class NullHost : public Host {
 public:
-  Answer Message(Icon, const std::string&, const std::string& text, Buttons) override {
+  Answer Message(Icon, const std::string &, const std::string &text, Buttons) override {
     std::fprintf(stderr, "%s\n", text.c_str());
     return Answer::Ok;
   }
@@ -31,12 +31,12 @@ public:
 
 struct GroupChoice {
   bool usable;
-  const char* statusName;
+  const char *statusName;
   bool atis;
 };
 
 struct Destination {
-  const char* name;
+  const char *name;
   std::array<GroupChoice, 3> groups; // Group1 (USA), Group2 (INTL), Group3 (CAN)
 };
 
@@ -47,17 +47,18 @@ constexpr Destination kDestinations[] = {
 };
 
 // The erased bytes behind these choices decode to values no list offers.
-void ApplyFactoryChoices(RadioData& data) {
+void ApplyFactoryChoices(RadioData &data) {
   data.Common.Weater = 0;
   data.Common.Sog = 0;
   data.Common.Distance = 0;
   data.Common.OffsetTime = 0;
-  for (AutoPosEntry& entry : data.AutoPos.Entry) entry = AutoPosEntry{};
+  for (AutoPosEntry &entry : data.AutoPos.Entry)
+    entry = AutoPosEntry{};
 }
 
-void ApplyDestination(RadioData& data, const Destination& destination) {
+void ApplyDestination(RadioData &data, const Destination &destination) {
   for (int g = 0; g < 3; ++g) {
-    const GroupChoice& choice = destination.groups[static_cast<std::size_t>(g)];
+    const GroupChoice &choice = destination.groups[static_cast<std::size_t>(g)];
     data.ChannelGroups[static_cast<std::size_t>(g)].Enable = choice.usable;
     data.ChannelGroups[static_cast<std::size_t>(g)].StatusName = choice.statusName;
     data.DscBasic.DscGroup[static_cast<std::size_t>(g)] = choice.usable;
@@ -72,7 +73,7 @@ void ApplyDestination(RadioData& data, const Destination& destination) {
   data.Atis.UsableAtisKikkerChGroup[3] = false;
 }
 
-bool WriteDestination(const std::filesystem::path& folder, const Destination& destination) {
+bool WriteDestination(const std::filesystem::path &folder, const Destination &destination) {
   NullHost host;
   MemoryUserSettings settings;
   Session session(host, settings);
@@ -86,9 +87,9 @@ bool WriteDestination(const std::filesystem::path& folder, const Destination& de
   }
   const std::filesystem::path target =
       folder / (std::string(destination.name) + DestinationSuffix(1) + ".ini");
-  const MemoryImage& image = session.data.Image;
+  const MemoryImage &image = session.data.Image;
   std::error_code ec = SafeWriteFile(
-      target, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+      target, std::string_view(reinterpret_cast<const char *>(image.data()), image.size()));
   if (ec) {
     std::fprintf(stderr, "%s: %s\n", target.string().c_str(), ec.message().c_str());
     return false;
@@ -98,7 +99,7 @@ bool WriteDestination(const std::filesystem::path& folder, const Destination& de
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
     return 2;
@@ -107,7 +108,7 @@ int main(int argc, char** argv) {
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   bool ok = true;
-  for (const Destination& destination : kDestinations)
+  for (const Destination &destination : kDestinations)
     ok = WriteDestination(folder, destination) && ok;
   return ok ? 0 : 1;
 }

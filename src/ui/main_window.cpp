@@ -61,11 +61,12 @@ private:
 MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, Options options,
                        QWidget *parent)
     : QMainWindow(parent), options_(std::move(options)), host_(host), session_(host_, settings),
-      dialogs_(dialogs), ports_(options_.flags.LowSpeedLink) {
+      dialogs_(dialogs), places_(settings), ports_(options_.flags.LowSpeedLink) {
   InitUiResources();
   setObjectName(QStringLiteral("frmMain"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/kv508.svg")));
   setMinimumSize(kMinWidthPx, kMinHeightPx);
+  setAcceptDrops(true);
   session_.programDir = options_.programDir;
   session_.state.DebugMode = options_.flags.DebugMode;
   session_.state.LowSpeedLink = options_.flags.LowSpeedLink;
@@ -357,8 +358,6 @@ void MainWindow::ToggleHexDump() {
   LayoutPanes(treeWidthPx_);
   RefreshHexDump();
 }
-
-QString MainWindow::ProgramFolder() const { return QtFromPath(options_.programDir); }
 
 std::filesystem::path MainWindow::GlobalIni() const { return options_.programDir / "global.ini"; }
 

@@ -5,6 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/session.h"
+#include "ui/file_places.h"
 #include "ui/port_provider.h"
 #include "ui/ui_host.h"
 
@@ -30,6 +31,8 @@ class HelpWindow;
 class ScreenArea;
 class ScreenContext;
 class UiDialogs;
+class TransferPorts;
+struct RunningHeader;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -69,6 +72,14 @@ public:
   void FilePrint();
   void FilePrintPreview();
   void FilePrintToFile();
+  void FileExportPdf();
+  // Open by path (Recent Files, a drop): a settings file, or an image as the
+  // image command reads it. False when it was not read.
+  bool OpenSettingsFile(const QString &file);
+  bool OpenImageFile(const QString &file);
+  // A Recent Files entry: opened, or dropped from the list when it is gone.
+  void OpenRecent(const QString &file);
+  FilePlaces &places() { return places_; }
   void ChangeModel(int menuIndex);
   void ChangeDestination(int menuIndex);
   void TransferProgram();
@@ -118,6 +129,8 @@ protected:
   void resizeEvent(QResizeEvent *event) override;
   void changeEvent(QEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
+  void dragEnterEvent(QDragEnterEvent *event) override;
+  void dropEvent(QDropEvent *event) override;
 
 private:
   void CreateMenus();
@@ -136,6 +149,17 @@ private:
   void SyncPortMenu();
   void RefreshPortCaptions();
   void StorePortChoice();
+  // "COM1 (/dev/ttyS0)", a device path or "the simulated radio", and what the
+  // system says of the port.
+  QString PortName() const;
+  QString PortDescription() const;
+  void UpdatePortPanel();
+  void RefreshRecentMenu();
+  // A file opened or saved: its folder is remembered and it heads Recent Files.
+  void RememberFile(FileKind kind, const QString &file);
+  RunningHeader ReportHeader() const;
+  // Back to the main window once a modal window has closed.
+  void ActivateAgain();
   void SelectGeneralHook();
   // Moves the tree's selection without acting on it.
   void SelectNodeSilently(const QString &key);
@@ -144,13 +168,13 @@ private:
   void LayoutPanes(int treeWidthPx);
   void LoadLogoOnce();
   void StorePlacement();
-  QString ProgramFolder() const;
   std::filesystem::path GlobalIni() const;
 
   Options options_;
   UiHost host_;
   Session session_;
   UiDialogs &dialogs_;
+  FilePlaces places_;
   PortProvider ports_;
   PortChoice portChoice_;
   std::filesystem::path helpFile_;
@@ -168,6 +192,7 @@ private:
   QMenu *editMenu_ = nullptr;
   QMenu *destinationMenu_ = nullptr;
   QMenu *portMenu_ = nullptr;
+  QMenu *recentMenu_ = nullptr;
   std::array<QAction *, 10> modelActions_{};
   std::array<QAction *, kDestinationEntries> destinationActions_{};
   std::array<QAction *, 16> portActions_{};

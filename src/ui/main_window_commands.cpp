@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 
 #include "app/config.h"
+#include "link/qt_serial_port.h"
 #include "link/transfer.h"
 #include "report/report.h"
 #include "ui/about_dialog.h"
@@ -15,11 +16,40 @@
 #include "ui/ui_dialogs.h"
 #include "ui/ui_text.h"
 
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <QTreeWidget>
 
 namespace kv508::ui {
+
+namespace {
+
+// The dialog's port: the main window's current choice and its port menu.
+class WindowPorts : public TransferPorts {
+public:
+  WindowPorts(PortProvider &provider, const PortChoice &choice, std::function<QString()> name,
+              std::function<QString()> description, QMenu *menu)
+      : provider_(provider), choice_(choice), name_(std::move(name)),
+        description_(std::move(description)), menu_(menu) {}
+  Port &Acquire() override { return provider_.Acquire(choice_); }
+  QString Name() const override { return name_(); }
+  QString Description() const override { return description_(); }
+  QMenu *Menu() override { return menu_; }
+
+private:
+  PortProvider &provider_;
+  const PortChoice &choice_;
+  std::function<QString()> name_;
+  std::function<QString()> description_;
+  QMenu *menu_;
+};
+
+} // namespace
 
 // --- transfer -----------------------------------------------------------------
 
@@ -34,10 +64,14 @@ void MainWindow::TransferRead() {
 }
 
 bool MainWindow::RunTransfer(int mode) {
-  TransferDialog dialog(session_, host_, ports_.Acquire(portChoice_), mode, this);
+  WindowPorts ports(
+      ports_, portChoice_, [this] { return PortName(); }, [this] { return PortDescription(); },
+      portMenu_);
+  TransferDialog dialog(session_, host_, ports, mode, this);
   connect(&dialog, &TransferDialog::HelpRequested, this,
           [this, mode] { ShowHelpTopic(1012, TransferCaption(mode)); });
   dialog.exec();
+  ActivateAgain();
   const bool succeeded = dialog.Succeeded();
   AppState &state = session_.state;
   if (succeeded && mode == kTransferRead) {
@@ -52,8 +86,8 @@ bool MainWindow::RunTransfer(int mode) {
     state.DataChanged = false;
   } else if (succeeded && mode >= kClearMmsi) {
     screens_->RefillAll();
-    BuildTree();
-    RefreshNodeTexts();
+    // The clear buttons show their screen again afterwards: keep its node.
+    RebuildTreeKeepingSelection();
     state.DataChanged = true;
   }
   if (succeeded && (mode == kTransferRead || mode >= kClearMmsi))
@@ -89,6 +123,37 @@ void MainWindow::ChooseSimulatedRadio() {
   SyncPortMenu();
 }
 
+QString MainWindow::PortName() const {
+  switch (portChoice_.source) {
+  case PortSource::Simulated:
+    return tr("the simulated radio");
+  case PortSource::Device:
+    return QString::fromStdString(portChoice_.device);
+  case PortSource::Numbered:
+    break;
+  }
+  const QString com = QStringLiteral("COM%1").arg(session_.ComPort);
+  const std::string device = DeviceForComNumber(session_.ComPort);
+  if (device.empty() || QString::fromStdString(device) == com)
+    return com;
+  return QStringLiteral("%1 (%2)").arg(com, QString::fromStdString(device));
+}
+
+QString MainWindow::PortDescription() const {
+  if (portChoice_.source == PortSource::Simulated)
+    return tr("(built in)");
+  const std::string device = portChoice_.source == PortSource::Device
+                                 ? portChoice_.device
+                                 : DeviceForComNumber(session_.ComPort);
+  if (device.empty())
+    return tr("(not on this computer)");
+  for (const SerialPortInfo &port : ListSerialPorts()) {
+    if (port.systemLocation == device || port.portName == device)
+      return QString::fromStdString(port.description);
+  }
+  return {};
+}
+
 void MainWindow::StorePortChoice() {
   UserSettings &settings = session_.settings;
   const char *source = portChoice_.source == PortSource::Simulated ? "sim"
@@ -106,22 +171,82 @@ void MainWindow::SyncPortMenu() {
   deviceAction_->setChecked(portChoice_.source == PortSource::Device);
   simAction_->setChecked(portChoice_.source == PortSource::Simulated);
   RefreshPortCaptions();
+  UpdatePortPanel();
 }
 
 // --- printing and the report window -------------------------------------------------
 
+RunningHeader MainWindow::ReportHeader() const {
+  const std::string &path = session_.state.CurrentFilePath;
+  return {QLocale().toString(QDate::currentDate(), QLocale::ShortFormat),
+          path.empty() ? tr("radio read")
+                       : QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName()};
+}
+
 void MainWindow::PrintReportTo(QPrinter &printer) {
   WorkingScope working(host_);
-  PrintReport(BuildReport(session_.data, session_.model), printer);
+  PrintReport(BuildReport(session_.data, session_.model), printer, ReportHeader());
 }
 
 void MainWindow::FilePrint() {
   if (!CommitActiveEdit())
     return;
-  QPrinter printer(QPrinter::HighResolution);
-  if (!dialogs_.SetUpPrinter(this, printer))
+  if (!dialogs_.PrinterInstalled()) {
+    const UiDialogs::NoPrinterChoice choice = dialogs_.NoPrinter(this);
+    ActivateAgain();
+    if (choice == UiDialogs::NoPrinterChoice::Preview)
+      FilePrintPreview();
+    else if (choice == UiDialogs::NoPrinterChoice::Pdf)
+      FileExportPdf();
     return;
-  PrintReportTo(printer);
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  const bool accepted = dialogs_.SetUpPrinter(this, printer);
+  ActivateAgain();
+  if (accepted)
+    PrintReportTo(printer);
+}
+
+void MainWindow::FileExportPdf() {
+  if (!CommitActiveEdit())
+    return;
+  const std::string &current = session_.state.CurrentFilePath;
+  const QString proposed =
+      current.empty()
+          ? QStringLiteral("report.pdf")
+          : QFileInfo(QFile::decodeName(QByteArray::fromStdString(current))).completeBaseName() +
+                QStringLiteral(".pdf");
+  QString target = dialogs_.SaveFileName(this, FilterFor(FileKind::Pdf),
+                                         places_.StartFolder(FileKind::Pdf), proposed);
+  ActivateAgain();
+  if (target.isEmpty())
+    return;
+  target = WithDefaultSuffix(target, FileKind::Pdf);
+  MessageContext context(host_, {.doing = "Saving " + FromQt(target), .why = [target] {
+                                   return WriteFailureReason(PathFromQt(target).string());
+                                 }});
+  // Written beside the target and renamed over it once complete, like every other file.
+  QTemporaryFile part(target + QStringLiteral(".XXXXXX"));
+  bool written = part.open();
+  if (written) {
+    part.close();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(part.fileName());
+    {
+      WorkingScope working(host_);
+      written = PrintReport(BuildReport(session_.data, session_.model), printer, ReportHeader());
+    }
+    written = written && (!QFile::exists(target) || QFile::remove(target)) &&
+              QFile::rename(part.fileName(), target);
+    if (written)
+      part.setAutoRemove(false);
+  }
+  if (!written) {
+    host_.Message(Icon::Exclamation, session_.state.TitleText, "FileSave Error!!", Buttons::Ok);
+    return;
+  }
+  places_.Remember(FileKind::Pdf, target);
 }
 
 void MainWindow::FilePrintPreview() {
@@ -130,14 +255,17 @@ void MainWindow::FilePrintPreview() {
   QPrinter printer(QPrinter::HighResolution);
   QPrintPreviewDialog preview(&printer, this);
   preview.setObjectName(QStringLiteral("dlgPrintPreview"));
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter *p) { PrintReport(BuildReport(session_.data, session_.model), *p); });
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) {
+    PrintReport(BuildReport(session_.data, session_.model), *p, ReportHeader());
+  });
   preview.exec();
+  ActivateAgain();
 }
 
 void MainWindow::FilePrintToFile() {
-  ReportWindow window(session_, dialogs_, this);
+  ReportWindow window(session_, host_, dialogs_, places_, this);
   window.exec();
+  ActivateAgain();
 }
 
 // --- help and about -------------------------------------------------------------
@@ -174,6 +302,14 @@ void MainWindow::ShowHelpTopic(int topic, const std::string &messageTitle) {
 void MainWindow::HelpAbout() {
   AboutDialog about(this);
   about.exec();
+  ActivateAgain();
+}
+
+void MainWindow::ActivateAgain() {
+  if (!isVisible())
+    return;
+  raise();
+  activateWindow();
 }
 
 } // namespace kv508::ui

@@ -16,9 +16,13 @@
 #include "ui/ui_text.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -26,9 +30,6 @@
 namespace kv508::ui {
 
 namespace {
-const QString kDatFilter = QStringLiteral("dat files(*.dat);;All files(*.*)");
-const QString kHexFilter = QStringLiteral("hex files(*.hex);;All files(*.*)");
-
 QString FileNamePart(const std::string &path) {
   const std::size_t cut = path.find_last_of("/\\");
   return QFile::decodeName(
@@ -87,6 +88,7 @@ bool MainWindow::StartUp() {
                        : source == "device" && !portChoice_.device.empty() ? PortSource::Device
                                                                            : PortSource::Numbered;
   SyncPortMenu();
+  UpdatePortPanel();
 
   treeWidthPx_ = ToPixels(kSplitterStartTwips);
   resize(kMinWidthPx, kMinHeightPx);
@@ -206,19 +208,29 @@ void MainWindow::ChangeDestination(int menuIndex) {
 void MainWindow::FileOpen() {
   if (!CommitActiveEdit() || !SaveChangesFirst())
     return;
-  AppState &state = session_.state;
-  state.OperationIncomplete = true;
-  const QString file = dialogs_.OpenFileName(this, kDatFilter, ProgramFolder());
+  session_.state.OperationIncomplete = true;
+  const QString file = dialogs_.OpenFileName(this, FilterFor(FileKind::Settings),
+                                             places_.StartFolder(FileKind::Settings));
+  ActivateAgain();
   if (file.isEmpty())
     return;
+  OpenSettingsFile(file);
+}
+
+bool MainWindow::OpenSettingsFile(const QString &file) {
+  AppState &state = session_.state;
+  state.OperationIncomplete = true;
   QTreeWidgetItem *selected = tree_->currentItem();
   const int selectedIndex = NodeIndex(selected);
   {
     WorkingScope working(host_);
     const std::string path = PathFromQt(file).string();
+    MessageContext context(
+        host_, {.doing = "Opening " + path, .why = [path] { return ReadFailureReason(path); }});
     if (FileRead2(session_, path) && !state.OperationFailed) {
       state.CurrentFilePath = path;
       state.OperationIncomplete = false;
+      RememberFile(FileKind::Settings, file);
     }
     UpdateCaption();
   }
@@ -239,6 +251,7 @@ void MainWindow::FileOpen() {
     RefreshHexDump();
   else
     DataReplaced();
+  return !state.OperationIncomplete;
 }
 
 void MainWindow::FileRestore() {
@@ -248,12 +261,16 @@ void MainWindow::FileRestore() {
   std::error_code ec;
   if (!folder.empty())
     std::filesystem::create_directories(folder, ec);
-  const QString file = dialogs_.OpenFileName(this, kHexFilter, QtFromPath(folder));
+  const QString file = dialogs_.OpenFileName(this, FilterFor(FileKind::Image), QtFromPath(folder));
+  ActivateAgain();
   if (file.isEmpty())
     return;
   AppState &state = session_.state;
   {
     WorkingScope working(host_);
+    const std::string text = PathFromQt(file).string();
+    MessageContext context(
+        host_, {.doing = "Restoring " + text, .why = [text] { return ReadFailureReason(text); }});
     if (!ReadHexFile(session_, PathFromQt(file)))
       return;
     // A restored image belongs to no file: saving it asks for a name.
@@ -265,6 +282,52 @@ void MainWindow::FileRestore() {
     state.DataChanged = true;
   }
   DataReplaced();
+}
+void MainWindow::RememberFile(FileKind kind, const QString &file) {
+  places_.Remember(kind, file);
+  places_.AddRecent(file);
+  RefreshRecentMenu();
+}
+
+void MainWindow::OpenRecent(const QString &file) {
+  if (!QFileInfo::exists(file)) {
+    places_.RemoveRecent(file);
+    RefreshRecentMenu();
+    host_.Message(Icon::Exclamation, session_.state.TitleText,
+                  "The file " + PathFromQt(file).string() +
+                      " is no longer there.\r\nIt has been taken off the Recent Files list.",
+                  Buttons::Ok);
+    return;
+  }
+  if (!CommitActiveEdit() || !SaveChangesFirst())
+    return;
+  if (IsImageFile(file))
+    OpenImageFile(file);
+  else
+    OpenSettingsFile(file);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() == 1 && urls.front().isLocalFile() &&
+      (IsSettingsFile(urls.front().toLocalFile()) || IsImageFile(urls.front().toLocalFile())))
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile())
+    return;
+  const QString file = urls.front().toLocalFile();
+  if (!IsSettingsFile(file) && !IsImageFile(file))
+    return;
+  event->acceptProposedAction();
+  if (session_.state.Busy || !CommitActiveEdit() || !SaveChangesFirst())
+    return;
+  if (IsImageFile(file))
+    OpenImageFile(file);
+  else
+    OpenSettingsFile(file);
 }
 
 void MainWindow::FileSave() {
@@ -283,18 +346,25 @@ bool MainWindow::Save(bool useCurrentPath) {
   if (useCurrentPath && !state.CurrentFilePath.empty()) {
     target = QFile::decodeName(QByteArray::fromStdString(state.CurrentFilePath));
   } else {
-    target = dialogs_.SaveFileName(this, kDatFilter, ProgramFolder(),
+    target = dialogs_.SaveFileName(this, FilterFor(FileKind::Settings),
+                                   places_.StartFolder(FileKind::Settings),
                                    FileNamePart(state.CurrentFilePath));
+    ActivateAgain();
+    target = WithDefaultSuffix(target, FileKind::Settings);
   }
   state.OperationIncomplete = true;
   if (target.isEmpty())
     return false;
   {
     WorkingScope working(host_);
+    const std::string path = PathFromQt(target).string();
+    MessageContext context(
+        host_, {.doing = "Saving " + path, .why = [path] { return WriteFailureReason(path); }});
     SaveFileAs(session_, PathFromQt(target));
   }
   if (state.OperationFailed)
     return false;
+  RememberFile(FileKind::Settings, target);
   state.CurrentFilePath = PathFromQt(target).string();
   UpdateCaption();
   state.OperationIncomplete = false;
@@ -358,44 +428,68 @@ void MainWindow::StorePlacement() {
 void MainWindow::SaveImageCommand() {
   if (!session_.state.DebugMode || !CommitActiveEdit())
     return;
-  const QString file = dialogs_.SaveFileName(this, kHexFilter, ProgramFolder(), QString());
+  const QString file =
+      WithDefaultSuffix(dialogs_.SaveFileName(this, FilterFor(FileKind::Image),
+                                              places_.StartFolder(FileKind::Image), QString()),
+                        FileKind::Image);
+  ActivateAgain();
   if (file.isEmpty()) {
     session_.state.OperationIncomplete = true;
     return;
   }
-  WorkingScope working(host_);
-  if (!SaveHexFile(session_, PathFromQt(file)))
-    session_.state.OperationIncomplete = true;
+  {
+    WorkingScope working(host_);
+    const std::string path = PathFromQt(file).string();
+    MessageContext context(
+        host_, {.doing = "Saving " + path, .why = [path] { return WriteFailureReason(path); }});
+    if (SaveHexFile(session_, PathFromQt(file)))
+      RememberFile(FileKind::Image, file);
+    else
+      session_.state.OperationIncomplete = true;
+  }
   RefreshHexDump();
 }
 
 void MainWindow::OpenImageCommand() {
   if (!session_.state.DebugMode)
     return;
-  AppState &state = session_.state;
   if (!CommitActiveEdit() || !SaveChangesFirst())
     return;
-  const QString file = dialogs_.OpenFileName(this, kHexFilter, ProgramFolder());
+  const QString file =
+      dialogs_.OpenFileName(this, FilterFor(FileKind::Image), places_.StartFolder(FileKind::Image));
+  ActivateAgain();
   if (file.isEmpty()) {
-    state.OperationIncomplete = true;
+    session_.state.OperationIncomplete = true;
     return;
   }
+  OpenImageFile(file);
+}
+
+bool MainWindow::OpenImageFile(const QString &file) {
+  AppState &state = session_.state;
+  bool read = false;
   {
     WorkingScope working(host_);
     const std::filesystem::path path = PathFromQt(file);
+    const std::string text = path.string();
+    MessageContext context(
+        host_, {.doing = "Opening " + text, .why = [text] { return ReadFailureReason(text); }});
     if (ReadHexFile(session_, path) && !state.OperationFailed) {
+      read = true;
       state.CurrentFilePath = path.string();
       UpdateCaption();
       state.DataChanged = false;
       BuildTree();
       RefreshNodeTexts();
       SelectGeneralHook();
+      RememberFile(FileKind::Image, file);
     }
   }
-  if (state.OperationFailed)
-    RefreshHexDump();
-  else
+  if (read)
     DataReplaced();
+  else
+    RefreshHexDump();
+  return read;
 }
 
 } // namespace kv508::ui

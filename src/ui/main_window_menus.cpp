@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace kv508::ui {
 
@@ -28,27 +29,39 @@ void MainWindow::CreateMenus() {
     const char *name; // null: a separator
     QString text;
     void (MainWindow::*command)();
+    QKeySequence keys;
   } fileEntries[] = {
-      {"mnuFileNew", tr("&New"), &MainWindow::FileNew},
-      {"mnuFileOpen", tr("&Open"), &MainWindow::FileOpen},
-      {"mnuFileRestore", tr("Restore &Backup..."), &MainWindow::FileRestore},
-      {nullptr, {}, nullptr},
-      {"mnuFileSave", tr("&Save"), &MainWindow::FileSave},
-      {"mnuFileSaveAs", tr("Save &As..."), &MainWindow::FileSaveAs},
-      {nullptr, {}, nullptr},
-      {"mnuFilePrint", tr("&Print"), &MainWindow::FilePrint},
-      {"mnuFilePrintPreview", tr("Print Pre&view"), &MainWindow::FilePrintPreview},
-      {"mnuFilePrintToFile", tr("P&rint to File"), &MainWindow::FilePrintToFile},
-      {nullptr, {}, nullptr},
+      {"mnuFileNew", tr("&New"), &MainWindow::FileNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
+      {"mnuFileOpen", tr("&Open"), &MainWindow::FileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {"mnuFileRestore", tr("Restore &Backup..."), &MainWindow::FileRestore, {}},
+      {nullptr, {}, nullptr, {}},
+      {"mnuFileSave", tr("&Save"), &MainWindow::FileSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {"mnuFileSaveAs", tr("Save &As..."), &MainWindow::FileSaveAs,
+       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+      {nullptr, {}, nullptr, {}},
+      {"mnuFilePrint", tr("&Print"), &MainWindow::FilePrint, QKeySequence(Qt::CTRL | Qt::Key_P)},
+      {"mnuFilePrintPreview", tr("Print Pre&view"), &MainWindow::FilePrintPreview, {}},
+      {"mnuFilePrintToFile", tr("P&rint to File"), &MainWindow::FilePrintToFile, {}},
+      {"mnuFileExportPdf", tr("&Export PDF..."), &MainWindow::FileExportPdf, {}},
+      {nullptr, {}, nullptr, {}},
   };
   for (const auto &entry : fileEntries) {
-    if (entry.name)
-      connect(AddAction(file, entry.name, entry.text), &QAction::triggered, this, entry.command);
-    else
+    if (!entry.name) {
       file->addSeparator();
+      continue;
+    }
+    QAction *action = AddAction(file, entry.name, entry.text);
+    action->setShortcut(entry.keys);
+    connect(action, &QAction::triggered, this, entry.command);
   }
-  connect(AddAction(file, "mnuFileExit", tr("E&xit")), &QAction::triggered, this,
-          &MainWindow::close);
+  recentMenu_ = file->addMenu(tr("Recent &Files"));
+  recentMenu_->setObjectName(QStringLiteral("mnuFileRecent"));
+  connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::RefreshRecentMenu);
+  RefreshRecentMenu();
+  file->addSeparator();
+  QAction *exit = AddAction(file, "mnuFileExit", tr("E&xit"));
+  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(exit, &QAction::triggered, this, &MainWindow::close);
 
   editMenu_ = bar->addMenu(tr("&Edit"));
   editMenu_->setObjectName(QStringLiteral("mnuEdit"));
@@ -145,6 +158,27 @@ void MainWindow::RefreshPortCaptions() {
   deviceAction_->setText(device);
 }
 
+void MainWindow::RefreshRecentMenu() {
+  recentMenu_->clear();
+  const QStringList files = places_.Recent();
+  for (int i = 0; i < files.size(); ++i) {
+    const QString file = files[i];
+    QAction *a = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(file));
+    a->setObjectName(QStringLiteral("mnuRecent_%1").arg(i));
+    connect(a, &QAction::triggered, this, [this, file] { OpenRecent(file); });
+  }
+  recentMenu_->setEnabled(!files.isEmpty());
+}
+
+void MainWindow::UpdatePortPanel() {
+  QString text = PortName();
+  if (session_.state.DebugMode)
+    text += QStringLiteral("  /D");
+  if (session_.state.LowSpeedLink)
+    text += QStringLiteral("  /E");
+  statusPanels_[1]->setText(text);
+}
+
 void MainWindow::CreateToolBar() {
   QToolBar *bar = addToolBar(tr("Toolbar"));
   bar->setObjectName(QStringLiteral("Toolbar1"));
@@ -182,6 +216,12 @@ void MainWindow::CreateToolBar() {
     a->setObjectName(QLatin1String(b.key));
     a->setToolTip(QLatin1String(b.tip));
     a->setStatusTip(QLatin1String(b.tip));
+    // The two transfer buttons say what they do beside their pictures.
+    if (const QString entry = QLatin1String(b.menuEntry);
+        entry.startsWith(QLatin1String("mnuTransfer"))) {
+      if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(a)))
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
     // A button runs its menu entry, and only while that entry is enabled.
     const QString entry = QLatin1String(b.menuEntry);
     connect(a, &QAction::triggered, this, [this, entry] {

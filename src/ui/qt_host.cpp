@@ -3,7 +3,10 @@
 #include "ui/ui_text.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QPointer>
+#include <QSpacerItem>
 #include <QThread>
 
 #include <utility>
@@ -33,6 +36,7 @@ constexpr std::pair<Buttons, QMessageBox::StandardButtons> kButtons[] = {
     {Buttons::OkCancel, QMessageBox::Ok | QMessageBox::Cancel},
     {Buttons::YesNoCancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel},
     {Buttons::RetryCancel, QMessageBox::Retry | QMessageBox::Cancel},
+    {Buttons::YesNo, QMessageBox::Yes | QMessageBox::No},
     {Buttons::Ok, QMessageBox::Ok}};
 
 constexpr std::pair<int, Answer> kAnswers[] = {{QMessageBox::Ok, Answer::Ok},
@@ -41,19 +45,31 @@ constexpr std::pair<int, Answer> kAnswers[] = {{QMessageBox::Ok, Answer::Ok},
                                                {QMessageBox::Retry, Answer::Retry},
                                                {QMessageBox::Cancel, Answer::Cancel}};
 
+// Room the window frame takes beside the title: icon and buttons.
+constexpr int kTitleFramePx = 140;
+
 } // namespace
 
 QtHost::QtHost() { clock_.start(); }
 
 Answer QtHost::Message(Icon icon, const std::string &title, const std::string &text,
                        Buttons buttons) {
-  QMessageBox box(QApplication::activeWindow());
+  const QPointer<QWidget> owner = QApplication::activeWindow();
+  QMessageBox box(owner);
   box.setIcon(Lookup(kIcons, icon));
   box.setWindowTitle(ToQt(title));
   box.setText(DisplayText(text));
+  // A short text would make the box narrower than its title; the window frame
+  // would then cut the title.
+  if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+    const int titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleFramePx;
+    grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
   box.setStandardButtons(Lookup(kButtons, buttons));
-  // Retry/Cancel is the busy-radio question, where Enter must not retry.
-  if (buttons == Buttons::RetryCancel)
+  // Retry/Cancel is the busy-radio question, where Enter must not retry; an
+  // OK/Cancel question with the critical icon is about to erase data.
+  if (buttons == Buttons::RetryCancel || (buttons == Buttons::OkCancel && icon == Icon::Critical))
     box.setDefaultButton(QMessageBox::Cancel);
   // The message box is modal, so a wait cursor must not hide its buttons.
   const bool waiting = QApplication::overrideCursor() != nullptr;
@@ -62,6 +78,11 @@ Answer QtHost::Message(Icon icon, const std::string &title, const std::string &t
   const int answer = box.exec();
   if (waiting)
     QApplication::restoreOverrideCursor();
+  // The window that was active before the message is active again.
+  if (owner) {
+    owner->raise();
+    owner->activateWindow();
+  }
   return Lookup(kAnswers, answer);
 }
 

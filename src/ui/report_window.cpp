@@ -2,7 +2,9 @@
 
 #include "app/safe_save.h"
 #include "report/report.h"
+#include "ui/file_places.h"
 #include "ui/ui_dialogs.h"
+#include "ui/ui_host.h"
 #include "ui/ui_text.h"
 
 #include <QFontDatabase>
@@ -15,8 +17,9 @@
 
 namespace kv508::ui {
 
-ReportWindow::ReportWindow(Session &session, UiDialogs &dialogs, QWidget *parent)
-    : QDialog(parent), session_(session), dialogs_(dialogs) {
+ReportWindow::ReportWindow(Session &session, UiHost &host, UiDialogs &dialogs, FilePlaces &places,
+                           QWidget *parent)
+    : QDialog(parent), session_(session), host_(host), dialogs_(dialogs), places_(places) {
   setObjectName(QStringLiteral("frmPrn"));
   setWindowTitle(tr("Print to File"));
   resize(558, 409);
@@ -38,6 +41,7 @@ ReportWindow::ReportWindow(Session &session, UiDialogs &dialogs, QWidget *parent
   text_->setObjectName(QStringLiteral("txtPrn"));
   text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text_->setReadOnly(true);
   text_->setPlainText(tr("Now, making text image. Please wait..."));
   layout->addWidget(text_);
 
@@ -73,12 +77,12 @@ void ReportWindow::BuildTextImage() {
 
 bool ReportWindow::SaveText() {
   AppState &state = session_.state;
-  const QString file =
-      dialogs_.SaveFileName(this, QStringLiteral("Text files(*.txt);;All files(*.*)"),
-                            QtFromPath(session_.programDir), QString());
+  QString file = dialogs_.SaveFileName(this, FilterFor(FileKind::Report),
+                                       places_.StartFolder(FileKind::Report), QString());
   state.OperationIncomplete = true;
   if (file.isEmpty())
     return false;
+  file = WithDefaultSuffix(file, FileKind::Report);
   // The text is written as one line, so the file ends with one CR LF.
   QString text = text_->toPlainText();
   text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
@@ -87,9 +91,12 @@ bool ReportWindow::SaveText() {
   const std::error_code error = SafeWriteFile(PathFromQt(file), FromQt(text));
   if (error) {
     state.OperationFailed = true;
-    session_.host.Message(Icon::Exclamation, state.TitleText, error.message(), Buttons::Ok);
+    // The system's description is the message; the lines below say which file.
+    MessageContext context(host_, {.doing = "Saving " + FromQt(file), .why = {}});
+    host_.Message(Icon::Exclamation, state.TitleText, error.message(), Buttons::Ok);
     return false;
   }
+  places_.Remember(FileKind::Report, file);
   state.OperationIncomplete = false;
   return true;
 }

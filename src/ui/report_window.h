@@ -1,7 +1,8 @@
 #pragma once
 
 // frmPrn: the text image of the report, built once the window is visible, and
-// saved from there as a .txt file.
+// saved from there as a .txt file. The text is shown, not edited: what is saved
+// is the report as built.
 
 #include "app/session.h"
 
@@ -12,12 +13,15 @@ class QTimer;
 
 namespace kv508::ui {
 
+class FilePlaces;
 class UiDialogs;
+class UiHost;
 
 class ReportWindow : public QDialog {
   Q_OBJECT
 public:
-  ReportWindow(Session &session, UiDialogs &dialogs, QWidget *parent = nullptr);
+  ReportWindow(Session &session, UiHost &host, UiDialogs &dialogs, FilePlaces &places,
+               QWidget *parent = nullptr);
 
   void BuildTextImage();
   // File > Save: false when cancelled or failed.
@@ -28,7 +32,9 @@ protected:
 
 private:
   Session &session_;
+  UiHost &host_;
   UiDialogs &dialogs_;
+  FilePlaces &places_;
   QPlainTextEdit *text_;
   QTimer *timer_;
 };

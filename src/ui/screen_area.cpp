@@ -56,7 +56,7 @@ ScreenRequest ScreenForNode(const QString &parentKey, const QString &key) {
   } else if (parent == QLatin1String("PROGRAM")) {
     r.bank = GroupOfKey(own);
     r.kind = r.bank >= 0 ? ScreenKind::GroupGrid
-                          : (own == QLatin1String("PW") ? ScreenKind::Weather : ScreenKind::Empty);
+                         : (own == QLatin1String("PW") ? ScreenKind::Weather : ScreenKind::Empty);
   } else if (GroupOfKey(parent) >= 0) {
     r.kind = ScreenKind::ChannelPanel;
     r.bank = GroupOfKey(parent);

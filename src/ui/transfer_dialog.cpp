@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 
 namespace kv508::ui {
@@ -37,11 +39,41 @@ QWidget *Picture(QWidget *parent, const char *name, const char *resource) {
   return SvgPicture(parent, name, QLatin1String(resource), kPictureSize);
 }
 
+// The per cent written over the bar: light on the filled part, dark on the rest.
+class PercentText : public QWidget {
+public:
+  explicit PercentText(QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("lblPercentText"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+  void SetPercent(int percent) {
+    percent_ = percent;
+    update();
+  }
+  QString Text() const { return QStringLiteral("%1 %").arg(percent_); }
+
+protected:
+  void paintEvent(QPaintEvent *) override {
+    QPainter painter(this);
+    const QRect filled(0, 0, width() * percent_ / 100, height());
+    const QRect empty(filled.right() + 1, 0, width() - filled.width(), height());
+    painter.setClipRect(filled);
+    painter.setPen(Qt::white);
+    painter.drawText(rect(), Qt::AlignCenter, Text());
+    painter.setClipRect(empty);
+    painter.setPen(Qt::black);
+    painter.drawText(rect(), Qt::AlignCenter, Text());
+  }
+
+private:
+  int percent_ = 0;
+};
+
 } // namespace
 
-TransferDialog::TransferDialog(Session &session, UiHost &host, Port &port, int mode,
+TransferDialog::TransferDialog(Session &session, UiHost &host, TransferPorts &ports, int mode,
                                QWidget *parent)
-    : QDialog(parent), session_(session), host_(host), port_(port), mode_(mode) {
+    : QDialog(parent), session_(session), host_(host), ports_(ports), mode_(mode) {
   setObjectName(QStringLiteral("frmRadio"));
   // Window-modal, so that the help window stays usable while the dialog is open.
   setWindowModality(Qt::WindowModal);
@@ -62,18 +94,29 @@ TransferDialog::TransferDialog(Session &session, UiHost &host, Port &port, int m
   pictHandy_ = SvgPicture(this, "pictHandy", QStringLiteral(":/icons/cable.svg"), QSize(100, 36));
   PlacePictures();
 
+  // The debug monitor line and the plain status line share one place.
   monitor_ = new QLabel(this);
   monitor_->setObjectName(QStringLiteral("lblmon"));
-  monitor_->setGeometry(14, 190, kWidth - 28, 18);
+  monitor_->setGeometry(14, 186, kWidth - 28, 18);
   monitor_->setVisible(session_.state.DebugMode);
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("lblStatus"));
+  status_->setGeometry(14, 186, kWidth - 28, 18);
+  status_->setVisible(!session_.state.DebugMode);
 
   progress_ = new QWidget(this);
   progress_->setObjectName(QStringLiteral("pictProgress"));
-  progress_->setGeometry(14, 212, kWidth - 28, 16);
+  progress_->setGeometry(14, 206, kWidth - 28, 16);
   FillSolid(progress_, QColor(0xE4, 0xE4, 0xE4));
   percent_ = new QWidget(progress_);
   percent_->setObjectName(QStringLiteral("lblPercent"));
   FillSolid(percent_, QColor(0x1E, 0x5A, 0xC8));
+  percentText_ = new PercentText(progress_);
+  percentText_->setGeometry(0, 0, progress_->width(), progress_->height());
+
+  portLabel_ = new QLabel(this);
+  portLabel_->setObjectName(QStringLiteral("lblPort"));
+  portLabel_->setGeometry(14, 224, kWidth - 28, 18);
 
   const int buttonTop = kHeight - 44;
   ok_ = new QPushButton(tr("OK"), this);
@@ -89,11 +132,28 @@ TransferDialog::TransferDialog(Session &session, UiHost &host, Port &port, int m
   connect(ok_, &QPushButton::clicked, this, &TransferDialog::OnOk);
   connect(cancel_, &QPushButton::clicked, this, &TransferDialog::OnCancel);
   connect(help_, &QPushButton::clicked, this, &TransferDialog::HelpRequested);
+  portButton_ = new QPushButton(tr("Change..."), this);
+  portButton_->setObjectName(QStringLiteral("cmdPort"));
+  portButton_->setGeometry(14, buttonTop, 88, 28);
+  portButton_->setAutoDefault(false);
+  portButton_->setToolTip(tr("Choose the serial port the cable is plugged into"));
+  if (QMenu *menu = ports_.Menu()) {
+    portButton_->setMenu(menu);
+    // Each entry first changes the window's choice, then the dialog takes its
+    // port; the connections end with the dialog, the menu lives on.
+    for (QAction *entry : menu->actions())
+      connect(entry, &QAction::triggered, this, [this] { UsePort(); });
+  }
+  UsePort();
 
   verify_ = new QCheckBox(tr("Verify after writing"), this);
   verify_->setObjectName(QStringLiteral("chkVerify"));
-  verify_->setGeometry(14, buttonTop + 4, kWidth - 3 * 96 - 8 - 14 - 4, 22);
+  // Shares the port line, which gives way to it when programming.
+  constexpr int kVerifyWidth = 150;
+  verify_->setGeometry(kWidth - 14 - kVerifyWidth, 222, kVerifyWidth, 22);
   verify_->setVisible(mode == kTransferProgram);
+  if (mode == kTransferProgram)
+    portLabel_->setFixedWidth(kWidth - 28 - kVerifyWidth - 6);
   verify_->setChecked(
       ParseBooleanText(session_.settings.Get(kVerifySection, kVerifyKey, "True")).value_or(true));
   connect(verify_, &QCheckBox::toggled, this, [this](bool on) {
@@ -101,16 +161,37 @@ TransferDialog::TransferDialog(Session &session, UiHost &host, Port &port, int m
   });
 
   host_.SetTransferView({[this](const std::string &text) { monitor_->setText(ToQt(text)); },
-                         [this](int percent) { ShowProgress(percent); }});
+                         [this](int percent) { ShowProgress(percent); },
+                         [this](const std::string &text) { status_->setText(ToQt(text)); }});
   Monitor("starting at debug mode..");
+  status_->setText(tr("Ready. Press OK to start."));
   ShowProgress(0);
   host_.SetWaitCursor(false);
 }
 
 TransferDialog::~TransferDialog() {
   host_.SetTransferView({});
-  if (port_.IsOpen())
-    port_.Close();
+  if (port_->IsOpen())
+    port_->Close();
+}
+
+void TransferDialog::UsePort() {
+  if (port_ && port_->IsOpen())
+    port_->Close();
+  port_ = &ports_.Acquire();
+  QString text = tr("Port: %1").arg(ports_.Name());
+  const QString description = ports_.Description();
+  if (!description.isEmpty())
+    text += QStringLiteral("  ") + description;
+  portLabel_->setText(text);
+  portLabel_->setToolTip(text);
+}
+
+void TransferDialog::SetButtonsEnabled(bool enabled) {
+  ok_->setEnabled(enabled);
+  help_->setEnabled(enabled);
+  portButton_->setEnabled(enabled);
+  verify_->setEnabled(enabled);
 }
 
 void TransferDialog::PlacePictures() {
@@ -137,18 +218,25 @@ void TransferDialog::ShowProgress(int percent) {
   percent = std::clamp(percent, 0, 100);
   const int w = progress_->width();
   percent_->setGeometry(w * percent / 100 - w, 0, w, progress_->height());
+  static_cast<PercentText *>(percentText_)->SetPercent(percent);
 }
 
 void TransferDialog::OnOk() {
   AppState &state = session_.state;
-  ok_->setEnabled(false);
-  help_->setEnabled(false);
-  verify_->setEnabled(false);
+  SetButtonsEnabled(false);
   state.Busy = true;
   host_.SetWaitCursor(true);
   TransferResult result;
   {
-    TransferSession transfer(session_, port_);
+    const std::string name = FromQt(ports_.Name());
+    Port &port = *port_;
+    // A port that would not open adds why to the link's own message.
+    MessageContext context(
+        host_, {.doing = "Opening " + name,
+                .why = [&port] { return port.IsOpen() ? std::string() : port.ErrorText(); },
+                .onlyWithReason = true});
+    TransferSession transfer(session_, port);
+    transfer.SetPortName(name);
     transfer.SetVerifyAfterProgram(mode_ == kTransferProgram && verify_->isChecked());
     running_ = &transfer;
     result = transfer.Run(mode_);
@@ -157,14 +245,8 @@ void TransferDialog::OnOk() {
   ShowProgress(0);
   host_.SetWaitCursor(false);
   state.Busy = false;
-  ok_->setEnabled(true);
-  help_->setEnabled(true);
-  verify_->setEnabled(true);
+  SetButtonsEnabled(true);
   succeeded_ = succeeded_ || result.succeeded;
-  if (!result.connected && !port_.IsOpen() && !port_.ErrorText().empty()) {
-    // Without this the only trace of a port that would not open is the debug monitor line.
-    host_.Message(Icon::Critical, FromQt(windowTitle()), port_.ErrorText(), Buttons::Ok);
-  }
   if (result.connected && !result.exchangeFailed)
     accept();
 }

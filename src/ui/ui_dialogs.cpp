@@ -4,8 +4,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace kv508::ui {
@@ -20,8 +24,38 @@ QString QtDialogs::OpenFileName(QWidget *parent, const QString &filter, const QS
 
 QString QtDialogs::SaveFileName(QWidget *parent, const QString &filter, const QString &folder,
                                 const QString &proposedName) {
-  const QString start = proposedName.isEmpty() ? folder : QDir(folder).filePath(proposedName);
-  return QFileDialog::getSaveFileName(parent, QObject::tr("Save As"), start, filter);
+  QFileDialog dialog(parent, QObject::tr("Save As"), folder, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // "dat files(*.dat);;..." gives "dat", so that the overwrite question names the real file.
+  const QRegularExpressionMatch suffix =
+      QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+  if (suffix.hasMatch())
+    dialog.setDefaultSuffix(suffix.captured(1));
+  if (!proposedName.isEmpty())
+    dialog.selectFile(proposedName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return dialog.selectedFiles().first();
+}
+
+bool QtDialogs::PrinterInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+UiDialogs::NoPrinterChoice QtDialogs::NoPrinter(QWidget *parent) {
+  QMessageBox box(QMessageBox::Information, QObject::tr("Print"),
+                  QObject::tr("No printer is installed on this computer.\n\nYou can look at "
+                              "the report in Print Preview, or save it as a PDF file and print "
+                              "that elsewhere."),
+                  QMessageBox::NoButton, parent);
+  QPushButton *preview = box.addButton(QObject::tr("Print Pre&view"), QMessageBox::AcceptRole);
+  QPushButton *pdf = box.addButton(QObject::tr("Export &PDF..."), QMessageBox::AcceptRole);
+  box.addButton(QMessageBox::Cancel);
+  box.setDefaultButton(pdf);
+  box.exec();
+  if (box.clickedButton() == preview)
+    return NoPrinterChoice::Preview;
+  if (box.clickedButton() == pdf)
+    return NoPrinterChoice::Pdf;
+  return NoPrinterChoice::Cancel;
 }
 
 bool QtDialogs::SetUpPrinter(QWidget *parent, QPrinter &printer) {

@@ -15,11 +15,16 @@ public:
   // Filters are in Qt's form ("dat files(*.dat);;All files(*.*)"); an empty
   // result means the dialog was cancelled.
   virtual QString OpenFileName(QWidget *parent, const QString &filter, const QString &folder) = 0;
-  // Asks before an existing file is overwritten.
+  // Asks before an existing file is overwritten; a name typed without an
+  // extension gets the filter's first one.
   virtual QString SaveFileName(QWidget *parent, const QString &filter, const QString &folder,
                                const QString &proposedName) = 0;
   // The printer dialog; false when cancelled.
   virtual bool SetUpPrinter(QWidget *parent, QPrinter &printer) = 0;
+  virtual bool PrinterInstalled() = 0;
+  // With no printer installed: what to do instead.
+  enum class NoPrinterChoice { Preview, Pdf, Cancel };
+  virtual NoPrinterChoice NoPrinter(QWidget *parent) = 0;
   // A serial device path; empty when cancelled.
   virtual QString DevicePath(QWidget *parent, const QString &current) = 0;
   // Opens the folder in the desktop's file manager; false when that failed.
@@ -32,6 +37,8 @@ public:
   QString SaveFileName(QWidget *parent, const QString &filter, const QString &folder,
                        const QString &proposedName) override;
   bool SetUpPrinter(QWidget *parent, QPrinter &printer) override;
+  bool PrinterInstalled() override;
+  NoPrinterChoice NoPrinter(QWidget *parent) override;
   QString DevicePath(QWidget *parent, const QString &current) override;
 };
 

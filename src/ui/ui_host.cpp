@@ -3,7 +3,51 @@
 #include <QGuiApplication>
 #include <QWidget>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstring>
+
 namespace kv508::ui {
+
+Answer UiHost::Message(Icon icon, const std::string &title, const std::string &text,
+                       Buttons buttons) {
+  const bool failure = icon == Icon::Critical || icon == Icon::Exclamation;
+  if (!activity_ || !failure || buttons != Buttons::Ok)
+    return inner_.Message(icon, title, text, buttons);
+  const std::string why = activity_->why ? activity_->why() : std::string();
+  if (why.empty() && activity_->onlyWithReason)
+    return inner_.Message(icon, title, text, buttons);
+  std::string shown = text + "\r\n\r\n" + activity_->doing;
+  shown += why.empty() ? "." : ":\r\n" + why;
+  return inner_.Message(icon, title, shown, buttons);
+}
+
+std::string ReadFailureReason(const std::string &path) {
+  const QString name = QFile::decodeName(QByteArray::fromStdString(path));
+  if (QFileInfo(name).isDir())
+    return std::strerror(EISDIR);
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly))
+    return file.errorString().toStdString();
+  return {};
+}
+
+std::string WriteFailureReason(const std::string &path) {
+  const QFileInfo target(QFile::decodeName(QByteArray::fromStdString(path)));
+  if (target.isDir())
+    return std::strerror(EISDIR);
+  if (!target.dir().exists())
+    return std::strerror(ENOENT);
+  // A file of our own in the same folder meets the same refusal the save met.
+  QTemporaryFile probe(target.dir().filePath(QStringLiteral(".kv508-write-test-XXXXXX")));
+  if (!probe.open())
+    return probe.errorString().toStdString();
+  return {};
+}
 
 void UiHost::SetWaitCursor(bool on) {
   if (on) {
@@ -26,6 +70,18 @@ void UiHost::Monitor(const std::string &text) {
   if (view_.monitor)
     view_.monitor(text);
   inner_.Monitor(text);
+}
+
+void UiHost::Reason(const std::string &text) {
+  if (view_.monitor)
+    view_.monitor(text);
+  inner_.Reason(text);
+}
+
+void UiHost::Status(const std::string &text) {
+  if (view_.status)
+    view_.status(text);
+  inner_.Status(text);
 }
 
 void UiHost::Progress(int percent) {

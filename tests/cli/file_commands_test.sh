@@ -79,6 +79,36 @@ mkdir dir.hex
 expect 1 "FileSave Error!!" -- convert default.dat dir.hex
 chmod 755 locked
 
+# Hostile inputs and targets: refused at once, with the path and the reason on the next line.
+mkfifo pipe.dat pipe.hex
+expect 1 "FileRead Error!!" -- convert pipe.dat out.hex
+expect 1 "pipe.dat: Not a regular file" -- convert pipe.dat out.hex
+expect 1 "FileRead Error!!" -- convert pipe.hex out.dat
+expect 1 "FileRead Error!!" -- convert default.dat out.hex --base pipe.hex
+cp wrongmodel.hex readonly.hex && chmod 444 readonly.hex
+expect 1 "readonly.hex: Permission denied" -- convert default.dat readonly.hex
+check "a read-only target is left as it was" cmp -s wrongmodel.hex readonly.hex
+cp wrongmodel.hex private.hex && chmod 600 private.hex
+expect 0 "" -- convert default.dat private.hex
+check "a saved file keeps its mode" test "$(stat -c %a private.hex)" = 600
+check "and gets the new bytes" cmp -s default.hex private.hex
+cp wrongmodel.hex target.hex && ln -s target.hex link.hex
+expect 0 "" -- convert default.dat link.hex
+check "a link stays a link" test -L link.hex
+check "and its target gets the new bytes" cmp -s default.hex target.hex
+if [ -w /dev/full ]; then
+  err=$(run report default.dat 2>&1 >/dev/full)
+  check "report to a full standard output fails" test $? -eq 1
+  check "and says so" grep -qF "FileSave Error!!" <<<"$err"
+fi
+# A stored destination image of another model does not fail the commands that reset the data.
+cp -r "$programDir" prog && printf '\x07\xd1' | dd of=prog/USAA_07D0.ini bs=1 seek=32766 conv=notrunc status=none
+err=$("$cli" --program-dir prog --settings "$work/user.ini" convert default.dat viaBad.hex 2>&1)
+check "a bad stored destination leaks no failure" test $? -eq 0 -a -z "$err"
+printf '[model7]\r\nuse=1\r\n' >prog/global.ini
+err=$("$cli" --program-dir prog --settings "$work/user.ini" new -o unknown.hex 2>&1)
+check "new refuses a model without a default image" test $? -eq 1 -a -n "$err" -a ! -e unknown.hex
+
 # Usage errors.
 expect 2 "" -- frobnicate
 expect 2 "" -- new

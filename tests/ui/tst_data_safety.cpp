@@ -229,7 +229,10 @@ void DataSafetyTest::restoreBackup() {
   for (const Refused &r : refused) {
     f.dialogs.openAnswers = {f.folder.File(QLatin1String(r.file))};
     f.Action("mnuFileRestore")->trigger();
-    QCOMPARE(f.host.messages.back().text, r.text);
+    // The message says what was being done.
+    QCOMPARE(f.host.messages.back().text,
+             r.text + "\r\n\r\nRestoring " +
+                 ui::PathFromQt(f.folder.File(QLatin1String(r.file))).string() + ".");
     QCOMPARE(f.host.messages.back().title, r.title);
     QCOMPARE(f.host.messages.back().icon, Icon::Critical);
     QVERIFY(f.S().data.Image == before);
@@ -237,8 +240,8 @@ void DataSafetyTest::restoreBackup() {
     QCOMPARE(f.S().state.CurrentFilePath, std::string("/data/boat.dat"));
   }
   QCOMPARE(f.dialogs.asked.last(), kOpenHex);
-  QCOMPARE(f.dialogs.openFolder, ui::QtFromPath(f.backupFolder));
-  QVERIFY(QDir(f.dialogs.openFolder).exists());
+  QCOMPARE(f.dialogs.folders.back(), ui::QtFromPath(f.backupFolder));
+  QVERIFY(QDir(f.dialogs.folders.back()).exists());
 
   f.dialogs.openAnswers = {f.folder.File(QStringLiteral("good.hex"))};
   f.Action("mnuFileRestore")->trigger();

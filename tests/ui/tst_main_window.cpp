@@ -355,7 +355,7 @@ void MainWindowTest::refusedEditKeepsNodeAndBlocksCommands() {
   w.FileSave();
   w.TransferRead();
   QCOMPARE(validations, 4);
-  QTest::qWait(150);
+  QCoreApplication::processEvents();
   QVERIFY(f.S().state.DataChanged); // New never ran
   QVERIFY(f.dialogs.asked.isEmpty());
 

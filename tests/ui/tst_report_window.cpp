@@ -3,9 +3,11 @@
 #include "ui_test_support.h"
 
 #include "report/report.h"
+#include "ui/report_printer.h"
 #include "ui/ui_text.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -39,13 +41,18 @@ int PageOf(const QStringList &pages, const QString &text) {
   return -1;
 }
 
-QString FirstLine(const QString &page) {
+QStringList TextLines(const QString &page) {
+  QStringList lines;
   for (const QString &line : page.split(QLatin1Char('\n'))) {
     if (!line.trimmed().isEmpty())
-      return line.trimmed();
+      lines << line.trimmed();
   }
-  return {};
+  return lines;
 }
+
+// The running line with date, source and page number stands above every page's text.
+QString RunningLine(const QString &page) { return TextLines(page).value(0); }
+QString FirstLine(const QString &page) { return TextLines(page).value(1); }
 
 // Opens frmPrn; once its text image is made, hands the window and its text box over.
 void WithReportWindow(WindowFixture &f, std::function<void(QDialog &, QPlainTextEdit &)> check) {
@@ -69,6 +76,9 @@ private slots:
   void saveFailureKeepsText();
   void printedReportPages_data();
   void printedReportPages();
+  void exportPdf();
+  void noPrinterOffersPreviewOrPdf_data();
+  void noPrinterOffersPreviewOrPdf();
 };
 
 void ReportWindowTest::textImageAndSave() {
@@ -82,6 +92,9 @@ void ReportWindowTest::textImageAndSave() {
     QCOMPARE(window.size(), QSize(558, 409));
     QCOMPARE(text.toPlainText(), ui::DisplayText(RenderTextImage(report)));
     QVERIFY(window.isEnabled());
+    // The text is shown, not edited: typing changes neither it nor the file.
+    text.setFocus();
+    QTest::keyClicks(&text, QStringLiteral("EDITED"));
     window.findChild<QAction *>(QStringLiteral("mnuFileSave"))->trigger();
     QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:Text files(*.txt);;All files(*.*)"));
     checked = true;
@@ -132,6 +145,10 @@ void ReportWindowTest::printedReportPages() {
 
   const QString header = QStringLiteral("TR4100/TR4300 Velmora");
   QCOMPARE(FirstLine(pages[0]), header);
+  for (int p = 0; p < pages.size(); ++p) {
+    QVERIFY(RunningLine(pages[p]).endsWith(ui::PageNumberText(p + 1, int(pages.size()))));
+    QVERIFY(RunningLine(pages[p]).contains(QStringLiteral("radio read")));
+  }
   QCOMPARE(PageOf(pages, QStringLiteral("##### Usable CH Group Setup #####")), 0);
   // Sections 1 to 5 run on from page 1; a long section goes on without a header.
   const int displayPage = PageOf(pages, QStringLiteral("##### DSC Setup (Display Setup) #####"));
@@ -162,6 +179,48 @@ void ReportWindowTest::printedReportPages() {
   QVERIFY(pages[memoryPage].contains(QStringLiteral("LIGHTHOUSE")));
   QVERIFY(pages[memoryPage].contains(QStringLiteral("235000123")));
   QVERIFY(!pages[0].contains(QStringLiteral("LIGHTHOUSE")));
+}
+
+void ReportWindowTest::exportPdf() {
+  KV508_START_WINDOW(f);
+  f.S().state.CurrentFilePath = "/data/boat1.dat";
+  f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("boat1")));
+  f.Action("mnuFileExportPdf")->trigger();
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:PDF files(*.pdf);;All files(*.*)"));
+  QVERIFY(f.host.messages.empty());
+  const QString pdf = f.folder.File(QStringLiteral("boat1.pdf"));
+  const QStringList pages = PdfPages(pdf);
+  QVERIFY(pages.size() >= 8);
+  QVERIFY(RunningLine(pages[0]).contains(QStringLiteral("boat1.dat")));
+  QVERIFY(RunningLine(pages[0]).contains(QStringLiteral("page 1 of %1").arg(pages.size())));
+  QCOMPARE(FirstLine(pages[0]), QStringLiteral("TR4100/TR4300 Velmora"));
+  for (const char *banner : {"##### Usable CH Group Setup #####", "##### Common Setup #####",
+                             "##### Memory ID #####", "##### Programable EXP Channel #####"})
+    QVERIFY2(PageOf(pages, QLatin1String(banner)) >= 0, banner);
+  // Only the PDF is left in the folder: no part-written file beside it.
+  QCOMPARE(QDir(ui::QtFromPath(f.folder.Path())).entryList({QStringLiteral("boat1*")}, QDir::Files),
+           QStringList({QStringLiteral("boat1.pdf")}));
+}
+
+void ReportWindowTest::noPrinterOffersPreviewOrPdf_data() {
+  QTest::addColumn<int>("choice");
+  QTest::addColumn<QStringList>("asked");
+  QTest::newRow("cancel") << int(ui::UiDialogs::NoPrinterChoice::Cancel)
+                          << QStringList({QStringLiteral("noprinter")});
+  QTest::newRow("pdf") << int(ui::UiDialogs::NoPrinterChoice::Pdf)
+                       << QStringList({QStringLiteral("noprinter"),
+                                       QStringLiteral("save:PDF files(*.pdf);;All files(*.*)")});
+}
+
+void ReportWindowTest::noPrinterOffersPreviewOrPdf() {
+  QFETCH(int, choice);
+  QFETCH(QStringList, asked);
+  KV508_START_WINDOW(f);
+  f.dialogs.printerInstalled = false;
+  f.dialogs.noPrinterChoice = static_cast<ui::UiDialogs::NoPrinterChoice>(choice);
+  f.Action("mnuFilePrint")->trigger();
+  QCOMPARE(f.dialogs.asked, asked);
+  QVERIFY(f.host.messages.empty());
 }
 
 QTEST_MAIN(ReportWindowTest)

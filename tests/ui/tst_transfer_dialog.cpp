@@ -12,8 +12,10 @@
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -46,13 +48,17 @@ struct SimFixture : WindowFixture {
   }
   QDialog *Dialog() { return Window().findChild<QDialog *>(QStringLiteral("frmRadio")); }
   // Runs the command; once the dialog is up, inspects it and presses a button.
+  // A missing dialog fails here instead of hanging the test.
   void RunWithDialog(const char *command, std::function<void(QDialog &)> inDialog) {
-    QTimer::singleShot(0, [this, inDialog] {
-      QDialog *d = Dialog();
-      QVERIFY(d);
-      inDialog(*d);
+    bool shown = false;
+    QTimer::singleShot(0, [this, inDialog, &shown] {
+      if (QDialog *d = Dialog()) {
+        shown = true;
+        inDialog(*d);
+      }
     });
     Action(command)->trigger();
+    QTRY_VERIFY(shown);
   }
   // Presses OK; a dialog left open by a failure is closed, so the test goes on.
   void RunToEnd(const char *command) {
@@ -64,6 +70,27 @@ struct SimFixture : WindowFixture {
   }
   sim::SimPort *radio = nullptr;
 };
+
+// A port that opens and takes every byte, but no radio ever answers; the
+// link's waits run on the fake clock alone.
+class SilentPort : public Port {
+public:
+  bool Open(const std::string &) override { return open_ = true; }
+  void Close() override { open_ = false; }
+  bool IsOpen() const override { return open_; }
+  std::size_t BytesWaiting() override { return 0; }
+  bool WaitForBytes(int) override { return false; }
+  std::vector<std::uint8_t> Read(std::size_t) override { return {}; }
+  bool Write(const std::vector<std::uint8_t> &) override { return open_; }
+  void Purge() override {}
+
+private:
+  bool open_ = false;
+};
+
+QString LabelText(QDialog &d, const char *name) {
+  return d.findChild<QLabel *>(QLatin1String(name))->text();
+}
 
 // The radio's memory holding settings of its own.
 MemoryImage RadioMemoryWithDirectoryEntry() {
@@ -91,6 +118,9 @@ private slots:
   void failedConnectionKeepsDialogOpen();
   void cancelWhileBusy();
   void clearMarksDataChanged();
+  void statusLineDuringARead();
+  void radioThatNeverAnswers();
+  void changePortInTheDialog();
 };
 
 void TransferDialogTest::dialogLayout_data() {
@@ -228,11 +258,12 @@ void TransferDialogTest::failedConnectionKeepsDialogOpen() {
     QCOMPARE(f.host.messages.back().title, std::string("Read from Radio"));
     return;
   }
-  // The link's own message, then why the port would not open.
-  QCOMPARE(f.host.messages.size(), std::size_t(2));
-  QCOMPARE(f.host.messages[0].text, std::string("port inicialize error!!"));
-  QCOMPARE(f.host.messages[1].title, std::string("Read from Radio"));
-  QVERIFY(f.host.messages[1].text.rfind("There is no serial port COM16 on this computer.", 0) == 0);
+  // One message: the link's own text, then why the port would not open.
+  QCOMPARE(f.host.messages.size(), std::size_t(1));
+  QCOMPARE(f.host.messages[0].title, std::string("Read from Radio"));
+  QVERIFY(f.host.messages[0].text.rfind("port inicialize error!!\r\n\r\nOpening COM16:\r\n"
+                                        "There is no serial port COM16 on this computer.",
+                                        0) == 0);
 }
 
 void TransferDialogTest::cancelWhileBusy() {
@@ -279,6 +310,90 @@ void TransferDialogTest::clearMarksDataChanged() {
   QCOMPARE(radio[20835], 0);
   QCOMPARE(radio[20836], 0xFF);
   QCOMPARE(radio[24191], 0xFF);
+}
+
+void TransferDialogTest::statusLineDuringARead() {
+  SimFixture f;
+  QVERIFY(f.StartWithRadio());
+  QVERIFY(f.Activate());
+  f.host.yieldStepMs = 3;
+  QString before;
+  QString after;
+  bool monitorHidden = false;
+  f.RunWithDialog("mnuTransferRead", [&](QDialog &d) {
+    before = LabelText(d, "lblStatus");
+    monitorHidden = !d.findChild<QLabel *>(QStringLiteral("lblmon"))->isVisibleTo(&d);
+    Press(d, "cmdOK");
+    after = LabelText(d, "lblStatus");
+  });
+  QCOMPARE(before, QStringLiteral("Ready. Press OK to start."));
+  QVERIFY(monitorHidden);
+  QCOMPARE(after, QStringLiteral("Done."));
+  const std::vector<std::string> &s = f.host.status;
+  QVERIFY(s.size() > 6);
+  QCOMPARE(std::vector<std::string>(s.begin(), s.begin() + 4),
+           (std::vector<std::string>{"Connecting to the simulated radio...",
+                                     "Checking the radio's status...",
+                                     "Checking the radio's model...", "Reading 0 of 32 KB"}));
+  QVERIFY(std::find(s.begin(), s.end(), "Reading 16 of 32 KB") != s.end() ||
+          std::any_of(s.begin(), s.end(), [](const std::string &t) {
+            return t.rfind("Reading 16 of 32 KB, about ", 0) == 0;
+          }));
+  QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
+  QTRY_VERIFY(QApplication::activeWindow() == &f.Window());
+}
+
+void TransferDialogTest::radioThatNeverAnswers() {
+  WindowFixture f;
+  QVERIFY(f.Start());
+  f.Window().ports().SetSimulatedRadio(std::make_unique<SilentPort>());
+  f.Action("mnuComSim")->trigger();
+  const MemoryImage before = f.S().data.Image;
+  bool stayedOpen = false;
+  QTimer::singleShot(0, [&] {
+    auto *d = f.Window().findChild<QDialog *>(QStringLiteral("frmRadio"));
+    Press(*d, "cmdOK");
+    stayedOpen = d->isVisible();
+    Press(*d, "cmdCancel");
+  });
+  f.Action("mnuTransferRead")->trigger();
+  QVERIFY(stayedOpen);
+  QCOMPARE(f.host.messages.size(), std::size_t(1));
+  QCOMPARE(f.host.messages[0].icon, Icon::Critical);
+  QCOMPARE(f.host.messages[0].title, std::string("Read from Radio"));
+  QCOMPARE(f.host.messages[0].text, NoAnswerMessage("the simulated radio"));
+  QVERIFY(f.host.messages[0].text.rfind("The radio did not answer on the simulated radio.\r\n",
+                                        0) == 0);
+  QVERIFY(f.S().data.Image == before);
+}
+
+void TransferDialogTest::changePortInTheDialog() {
+  SimFixture f;
+  QVERIFY(f.StartWithRadio());
+  f.Action("mnuCom_15")->trigger(); // no such port on this computer
+  QString portBefore;
+  QString portAfter;
+  QString buttonText;
+  bool offersPorts = false;
+  f.RunWithDialog("mnuTransferRead", [&](QDialog &d) {
+    portBefore = LabelText(d, "lblPort");
+    auto *button = d.findChild<QPushButton *>(QStringLiteral("cmdPort"));
+    buttonText = button->text();
+    // The button offers the entries of Options > SerialPort.
+    offersPorts = button->menu() && button->menu()->actions().contains(f.Action("mnuComSim"));
+    f.Action("mnuComSim")->trigger();
+    portAfter = LabelText(d, "lblPort");
+    Press(d, "cmdOK");
+    if (d.isVisible())
+      Press(d, "cmdCancel");
+  });
+  QVERIFY(offersPorts);
+  QCOMPARE(buttonText, QStringLiteral("Change..."));
+  QCOMPARE(portBefore, QStringLiteral("Port: COM16  (not on this computer)"));
+  QCOMPARE(portAfter, QStringLiteral("Port: the simulated radio  (built in)"));
+  QVERIFY(!f.Dialog());
+  QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
+  QCOMPARE(f.settings.Get("ComPath", "ComSource", ""), std::string("sim"));
 }
 
 QTEST_MAIN(TransferDialogTest)

@@ -31,19 +31,25 @@ void WriteFile(const QString &path, const char *data, std::size_t size) {
 
 QString ScriptedDialogs::OpenFileName(QWidget *, const QString &filter, const QString &folder) {
   asked << QStringLiteral("open:") + filter;
-  openFolder = folder;
+  folders << folder;
   return NextAnswer(openAnswers);
 }
 
-QString ScriptedDialogs::SaveFileName(QWidget *, const QString &filter, const QString &,
+QString ScriptedDialogs::SaveFileName(QWidget *, const QString &filter, const QString &folder,
                                       const QString &) {
   asked << QStringLiteral("save:") + filter;
+  folders << folder;
   return NextAnswer(saveAnswers);
 }
 
 bool ScriptedDialogs::SetUpPrinter(QWidget *, QPrinter &p) {
   asked << QStringLiteral("printer");
   return printer ? printer(p) : false;
+}
+
+ui::UiDialogs::NoPrinterChoice ScriptedDialogs::NoPrinter(QWidget *) {
+  asked << QStringLiteral("noprinter");
+  return noPrinterChoice;
 }
 
 QString ScriptedDialogs::DevicePath(QWidget *, const QString &) {

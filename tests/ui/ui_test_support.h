@@ -33,6 +33,8 @@ public:
   QString OpenFileName(QWidget *, const QString &filter, const QString &) override;
   QString SaveFileName(QWidget *, const QString &filter, const QString &, const QString &) override;
   bool SetUpPrinter(QWidget *, QPrinter &printer) override;
+  bool PrinterInstalled() override { return printerInstalled; }
+  NoPrinterChoice NoPrinter(QWidget *) override;
   QString DevicePath(QWidget *, const QString &) override;
   bool ShowFolder(QWidget *, const QString &folder) override;
 
@@ -40,9 +42,11 @@ public:
   std::deque<QString> saveAnswers; // then cancelled
   std::function<bool(QPrinter &)> printer;
   QString device;
+  bool printerInstalled = true;
+  NoPrinterChoice noPrinterChoice = NoPrinterChoice::Cancel;
   bool folderShown = true;
-  QStringList asked;  // "open:" or "save:" followed by the filter, "folder:" and the folder
-  QString openFolder; // where the last open dialog started
+  QStringList asked;   // "open:" or "save:" followed by the filter, "folder:" and the folder
+  QStringList folders; // the folder each file dialog started in
 };
 
 // A default image of model 1 with its identifier at both ends.

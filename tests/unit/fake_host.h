@@ -23,7 +23,7 @@ struct RecordedMessage {
 
 class FakeHost : public Host {
 public:
-  Answer Message(Icon icon, const std::string& title, const std::string& text,
+  Answer Message(Icon icon, const std::string &title, const std::string &text,
                  Buttons buttons) override {
     messages.push_back({icon, title, text, buttons});
     if (!answers.empty()) {
@@ -33,28 +33,36 @@ public:
     }
     switch (buttons) {
     case Buttons::Ok:
-    case Buttons::OkCancel: return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    case Buttons::OkCancel:
+      return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     case Buttons::YesNoCancel:
-    case Buttons::RetryCancel: return Answer::Cancel;
+    case Buttons::RetryCancel:
+      return Answer::Cancel;
+    case Buttons::YesNo:
+      return Answer::No;
     }
     return Answer::Ok;
   }
   void Yield() override {
     ++yields;
     now += yieldStepMs;
-    if (onYield) onYield();
+    if (onYield)
+      onYield();
   }
   void Pause(int ms) override {
     pausedMs += ms;
     now += ms;
   }
   std::int64_t NowMs() override { return now; }
-  void Monitor(const std::string& text) override { monitor.push_back(text); }
+  void Monitor(const std::string &text) override { monitor.push_back(text); }
   void Progress(int percent) override { progress.push_back(percent); }
+  void Reason(const std::string &text) override { reasons.push_back(text); }
+  void Status(const std::string &text) override { status.push_back(text); }
 
   std::vector<std::string> Texts() const {
     std::vector<std::string> out;
-    for (const auto& m : messages) out.push_back(m.text);
+    for (const auto &m : messages)
+      out.push_back(m.text);
     return out;
   }
 
@@ -62,6 +70,8 @@ public:
   std::deque<Answer> answers; // scripted answers, then the default (Ok / Cancel)
   std::vector<std::string> monitor;
   std::vector<int> progress;
+  std::vector<std::string> reasons;
+  std::vector<std::string> status;
   std::function<void()> onYield;
   std::int64_t now = 0;
   std::int64_t yieldStepMs = 1;

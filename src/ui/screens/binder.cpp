@@ -9,7 +9,8 @@
 
 namespace kv508::ui {
 
-Binder::Binder(Session &session, QWidget *panel) : QObject(panel), session_(session), panel_(panel) {}
+Binder::Binder(Session &session, QWidget *panel)
+    : QObject(panel), session_(session), panel_(panel) {}
 
 bool Binder::Editable() const { return !session_.state.Busy && panel_->isEnabled(); }
 

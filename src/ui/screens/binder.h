@@ -33,18 +33,22 @@ public:
 
   // The stored value is the list index; an index outside the list leaves the
   // selection as it was.
-  template <class Field> void ListIndex(QComboBox *box, Field field, Rule rule = {}, Rule changed = {}) {
+  template <class Field>
+  void ListIndex(QComboBox *box, Field field, Rule rule = {}, Rule changed = {}) {
     Add(box, Kind::Index, Getter(field), Setter(field), std::move(rule), std::move(changed));
   }
   // A Boolean shown as index 0 (false) or 1 (true); index 0 stores false.
-  template <class Field> void OnOff(QComboBox *box, Field field, Rule rule = {}, Rule changed = {}) {
+  template <class Field>
+  void OnOff(QComboBox *box, Field field, Rule rule = {}, Rule changed = {}) {
     Add(box, Kind::Boolean, Getter(field), Setter(field), std::move(rule), std::move(changed));
   }
   // The stored value is the item's data; a value not in the list shows no selection.
-  template <class Field> void ItemValue(QComboBox *box, Field field, Rule rule = {}, Rule changed = {}) {
+  template <class Field>
+  void ItemValue(QComboBox *box, Field field, Rule rule = {}, Rule changed = {}) {
     Add(box, Kind::ItemValue, Getter(field), Setter(field), std::move(rule), std::move(changed));
   }
-  template <class Field> void Check(QAbstractButton *box, Field field, Rule rule = {}, Rule changed = {}) {
+  template <class Field>
+  void Check(QAbstractButton *box, Field field, Rule rule = {}, Rule changed = {}) {
     Add(box, Kind::Check, Getter(field), Setter(field), std::move(rule), std::move(changed));
   }
   // A text stored on every change (Windows-1252 bytes).

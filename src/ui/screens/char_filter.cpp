@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace kv508::ui {
 
 const QString kDigits = QStringLiteral("0123456789");
@@ -11,8 +13,8 @@ const QString kStatusNameChars =
     kDigits + QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-+().*/ ");
 const QString kChannelDisplayChars = kDigits + QStringLiteral("AbCdEFGHIJLMnoPqrStUy");
 
-CharFilter::CharFilter(QString allowed, QObject *parent)
-    : QValidator(parent), allowed_(std::move(allowed)) {}
+CharFilter::CharFilter(QString allowed, QObject *parent, int maxLength)
+    : QValidator(parent), allowed_(std::move(allowed)), maxLength_(maxLength) {}
 
 QValidator::State CharFilter::validate(QString &input, int &pos) const {
   QString kept;
@@ -25,15 +27,27 @@ QValidator::State CharFilter::validate(QString &input, int &pos) const {
     if (i < pos)
       ++keptBeforeCursor;
   }
+  if (maxLength_ > 0 && kept.size() > maxLength_) {
+    const int cut = std::min(static_cast<int>(kept.size()) - maxLength_, keptBeforeCursor);
+    kept.remove(keptBeforeCursor - cut, cut);
+    keptBeforeCursor -= cut;
+    kept.truncate(maxLength_);
+  }
   input = kept;
-  pos = keptBeforeCursor;
+  pos = std::min(keptBeforeCursor, static_cast<int>(kept.size()));
   return Acceptable;
 }
 
 void Restrict(QLineEdit *edit, const QString &allowed, int maxLength) {
-  edit->setValidator(new CharFilter(allowed, edit));
-  if (maxLength > 0)
-    edit->setMaxLength(maxLength);
+  const QValidator *previous = edit->validator();
+  edit->setValidator(new CharFilter(allowed, edit, maxLength));
+  if (previous && previous->parent() == edit)
+    delete previous;
+}
+
+int RestrictedLength(const QLineEdit *edit) {
+  const auto *filter = dynamic_cast<const CharFilter *>(edit->validator());
+  return filter ? filter->MaxLength() : 0;
 }
 
 } // namespace kv508::ui

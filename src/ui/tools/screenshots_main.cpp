@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QDialog>
 #include <QDir>
 #include <QPdfWriter>
@@ -116,8 +117,9 @@ int main(int argc, char **argv) {
     if (argc > 2) {
       QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
       pdf.setPageSize(QPageSize(QPageSize::A4));
-      kv508::ui::PrintReport(kv508::BuildReport(window.session().data, window.session().model),
-                             pdf);
+      kv508::ui::PrintReport(
+          kv508::BuildReport(window.session().data, window.session().model), pdf,
+          {QDate::currentDate().toString(Qt::ISODate), QStringLiteral("radio read")});
     }
     window.session().state.DataChanged = false;
     window.close();

@@ -30,19 +30,19 @@ public:
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
   }
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  const std::filesystem::path &path() const { return path_; }
+  std::filesystem::path operator/(const std::string &name) const { return path_ / name; }
 
 private:
   std::filesystem::path path_;
 };
 
-inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
+inline void WriteBytes(const std::filesystem::path &file, const std::string &bytes) {
   std::ofstream(file, std::ios::binary)
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-inline std::string ReadBytes(const std::filesystem::path& file) {
+inline std::string ReadBytes(const std::filesystem::path &file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -54,7 +54,8 @@ inline std::string ImageBytes(std::uint8_t marker = 1, std::uint16_t head = 0x07
   std::string bytes(size, '\xFF');
   bytes[0] = static_cast<char>(head >> 8);
   bytes[1] = static_cast<char>(head & 0xFF);
-  if (size >= 41) bytes[40] = static_cast<char>(marker);
+  if (size >= 41)
+    bytes[40] = static_cast<char>(marker);
   if (size >= 2) {
     bytes[size - 2] = static_cast<char>(tail >> 8);
     bytes[size - 1] = static_cast<char>(tail & 0xFF);
@@ -62,8 +63,8 @@ inline std::string ImageBytes(std::uint8_t marker = 1, std::uint16_t head = 0x07
   return bytes;
 }
 
-inline std::string ImageText(const MemoryImage& image) {
-  return {reinterpret_cast<const char*>(image.data()), image.size()};
+inline std::string ImageText(const MemoryImage &image) {
+  return {reinterpret_cast<const char *>(image.data()), image.size()};
 }
 
 // A session over a temporary program folder with model 1 in use.

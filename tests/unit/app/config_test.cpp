@@ -31,7 +31,7 @@ TEST(IniRead, FollowsPrivateProfileRules) {
       {"\xEF\xBB\xBF[a]\rk=v\r", "a", "k", "v"},
       {"[ a ]\nk\nk2=v\n", "a", "k2", "v"},
   };
-  for (const IniCase& c : cases) {
+  for (const IniCase &c : cases) {
     WriteBytes(folder / "t.ini", c.content);
     EXPECT_EQ(IniRead(folder / "t.ini", c.section, c.key), c.expected) << c.content;
   }
@@ -44,7 +44,8 @@ TEST(IniRead, UnreadableOrHostileFilesReadAsAbsent) {
 
   std::mt19937 random(7);
   std::string garbage(200000, '\0');
-  for (char& c : garbage) c = static_cast<char>(random());
+  for (char &c : garbage)
+    c = static_cast<char>(random());
   WriteBytes(folder / "garbage.ini", garbage + "\n[a]\nk=found\n");
   EXPECT_EQ(IniRead(folder / "garbage.ini", "a", "k"), "found");
 
@@ -54,10 +55,11 @@ TEST(IniRead, UnreadableOrHostileFilesReadAsAbsent) {
 }
 
 TEST(ParseBooleanText, WordsAndNumbers) {
-  const std::pair<const char*, std::optional<bool>> cases[] = {
-      {" tRuE ", true}, {"FALSE", false}, {"-1", true},        {"0.0", false},
+  const std::pair<const char *, std::optional<bool>> cases[] = {
+      {" tRuE ", true}, {"FALSE", false},      {"-1", true},      {"0.0", false},
       {"2.5", true},    {"yes", std::nullopt}, {"", std::nullopt}};
-  for (const auto& [text, value] : cases) EXPECT_EQ(ParseBooleanText(text), value) << text;
+  for (const auto &[text, value] : cases)
+    EXPECT_EQ(ParseBooleanText(text), value) << text;
 }
 
 struct ModelCase {
@@ -78,7 +80,7 @@ TEST(SelectModelAtStartup, CountsOfferedModelsAndRestoresLastModel) {
       {"[model1]\nuse=1\n[model2]\nuse=\n[model3]\nuse=1\n", "3", {1}, 1, false},
       {"[model1]\nuse=abc\n[model2]\nuse=1.0\n", "1", {2}, 2, false},
   };
-  for (const ModelCase& c : cases) {
+  for (const ModelCase &c : cases) {
     WriteBytes(folder / "global.ini", c.globalIni);
     ModelSelection s = SelectModelAtStartup(folder / "global.ini", c.lastModel);
     EXPECT_FALSE(s.UnknownModel) << c.globalIni;
@@ -93,7 +95,7 @@ TEST(SelectModelAtStartup, CountsOfferedModelsAndRestoresLastModel) {
 TEST(SelectModelAtStartup, UnknownModelWhenNothingIsOffered) {
   TempFolder folder;
   EXPECT_TRUE(SelectModelAtStartup(folder / "global.ini", "1").UnknownModel);
-  for (const char* text : {"[model1]\nuse=2\n", "[model1]\natis=True\n[model2]\nuse=1\n"}) {
+  for (const char *text : {"[model1]\nuse=2\n", "[model1]\natis=True\n[model2]\nuse=1\n"}) {
     WriteBytes(folder / "global.ini", text);
     EXPECT_TRUE(SelectModelAtStartup(folder / "global.ini", "1").UnknownModel) << text;
   }
@@ -102,7 +104,8 @@ TEST(SelectModelAtStartup, UnknownModelWhenNothingIsOffered) {
 TEST(DestinationNames, FirstTenMatchingFilesSortedWithoutCase) {
   std::vector<std::string> files = {"global.ini", "usaa_07D0.ini", "X_Y_07D0.ini", "Old_07D1.ini",
                                     "cana_07d0.INI"};
-  for (char c = 'K'; c >= 'C'; --c) files.push_back(std::string(1, c) + "_07D0.ini");
+  for (char c = 'K'; c >= 'C'; --c)
+    files.push_back(std::string(1, c) + "_07D0.ini");
   EXPECT_THAT(DestinationNames(files, "_07D0"),
               ElementsAre("CANA", "E", "F", "G", "H", "I", "J", "K", "USAA", "X"));
   EXPECT_TRUE(DestinationNames(files, "").empty());
@@ -151,7 +154,7 @@ TEST_F(DestinationTest, LoadDestinationFileRefusesForeignImages) {
   const std::string refused[] = {ImageBytes(1, 0x07D0, 0x07D1), ImageBytes(1, 0x07D1, 0x07D1),
                                  ImageBytes(1, 0x07D0, 0x07D0, kImageSize - 1),
                                  ImageBytes(1, 0x07D0, 0x07D0, kImageSize + 1)};
-  for (const std::string& bytes : refused) {
+  for (const std::string &bytes : refused) {
     WriteBytes(folder / "X_07D0.ini", bytes);
     EXPECT_FALSE(LoadDestinationFile(session, folder / "X_07D0.ini"));
     EXPECT_EQ(session.data.Image, before);
@@ -210,7 +213,7 @@ TEST_F(DestinationTest, PortHelpAndProgramFolder) {
 
 // The images generated at build time, when the build tree is at hand.
 TEST_F(DestinationTest, ShippedImagesLoadWithFactoryChoices) {
-  const char* dataDir = std::getenv("KV508_TEST_DATA");
+  const char *dataDir = std::getenv("KV508_TEST_DATA");
   if (!dataDir || !std::filesystem::exists(std::filesystem::path(dataDir) / "USAA_07D0.ini"))
     GTEST_SKIP() << "destination images not built";
   session.programDir = dataDir;
@@ -222,10 +225,10 @@ TEST_F(DestinationTest, ShippedImagesLoadWithFactoryChoices) {
                {2, {true, true, true, false}}};  // USAA
   RebuildDestinationList(session);
   ASSERT_EQ(session.destinations.Captions[2], "USAA");
-  for (const Case& c : cases) {
+  for (const Case &c : cases) {
     LoadDestination(session, c.index);
     ASSERT_EQ(session.destinations.Checked, c.index);
-    const RadioData& d = session.data;
+    const RadioData &d = session.data;
     for (int g = 0; g < 4; ++g)
       EXPECT_EQ(d.ChannelGroups[g].Enable, c.usable[g]) << c.index << " group " << g;
     EXPECT_EQ(d.Common.Weater, 0);

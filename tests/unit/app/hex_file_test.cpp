@@ -22,7 +22,7 @@ struct HexFileTest : SessionFixture {
     session.editor.SelectGeneral = [this] { hooks.push_back("SelectGeneral"); };
     session.editor.RefillScreens = [this] { hooks.push_back("RefillScreens"); };
   }
-  void ExpectOnlyMessage(Icon icon, const std::string& title, const std::string& text) {
+  void ExpectOnlyMessage(Icon icon, const std::string &title, const std::string &text) {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].icon, icon);
     EXPECT_EQ(host.messages[0].title, title);
@@ -44,7 +44,7 @@ TEST_F(HexFileTest, RefusedFilesChangeNothing) {
       {ImageBytes(2, 0x07D0, 0x07D1), Icon::Critical, "Read from Radio", "ModelType Error !!"},
       {ImageBytes(2, 0x07D1, 0x07D1), Icon::Critical, "Read from Radio", "ModelType Error !!"},
   };
-  for (const Case& c : cases) {
+  for (const Case &c : cases) {
     WriteBytes(folder / "x.hex", c.bytes);
     EXPECT_FALSE(ReadHexFile(session, folder / "x.hex"));
     ExpectOnlyMessage(c.icon, c.title, c.text);

@@ -17,13 +17,13 @@ struct NewDataTest : SessionFixture {
   std::vector<std::string> hooks;
   std::vector<bool> busyInHooks;
   NewDataTest() {
-    auto record = [this](const char* name) {
+    auto record = [this](const char *name) {
       return [this, name] {
         hooks.push_back(name);
         busyInHooks.push_back(session.state.Busy);
       };
     };
-    EditorHooks& e = session.editor;
+    EditorHooks &e = session.editor;
     e.RefillScreens = record("RefillScreens");
     e.RebuildTree = record("RebuildTree");
     e.SelectGeneral = record("SelectGeneral");
@@ -50,7 +50,7 @@ TEST_F(NewDataTest, ResetsBanksAndLeavesAConsistentImage) {
   EXPECT_EQ(session.data.CHWX, plans.CHWX);
   EXPECT_EQ(session.data.CHMMSID[3], DirectoryEntry{});
 
-  const MemoryImage& image = session.data.Image;
+  const MemoryImage &image = session.data.Image;
   EXPECT_THAT(std::vector<int>({image[0], image[1], image[32766], image[32767]}),
               ElementsAre(0x07, 0xD0, 0x07, 0xD0));
   // Decoding the image and encoding it again changes nothing: image and settings agree.

@@ -187,7 +187,7 @@ TEST(DatRoundTrip, MutatedFilesNeverBreakReadingOrSaving) {
   const std::vector<std::string> sections = SectionNames(base);
   auto pristine = std::make_unique<RadioData>(s->data());
 
-  for (int round = 0; round < 2000; ++round) {
+  for (int round = 0; round < 300; ++round) {
     const std::string text = Mutate(base, rng);
     s->data() = *pristine;
     ApplyDatFile(s->session, ParseDatText(text));
@@ -197,7 +197,7 @@ TEST(DatRoundTrip, MutatedFilesNeverBreakReadingOrSaving) {
     for (int i = 0; i < kPlanBankSize; ++i)
       ASSERT_EQ(s->data().CHCAN[i].Position, i) << round;
 
-    if (round % 500 == 0) {
+    if (round % 100 == 0) {
       WriteBytes(s->File("fuzz.dat"), text);
       FileRead2(s->session, s->File("fuzz.dat"));
       ASSERT_TRUE(SaveFileAs(s->session, s->File("fuzz-out.dat"))) << round;

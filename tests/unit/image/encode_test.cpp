@@ -103,23 +103,6 @@ TEST(EncodeImage, BitsAndBytesNoFieldOwnsComeOutAsTheyWentIn) {
     EXPECT_EQ(carried(c.offset), c.mask) << c.what;
 }
 
-TEST(EncodeImage, PlanBankRecordsLandInTheirBitmapNameAndFlagSlot) {
-  auto data = DataWithImage(FilledImage(0));
-  ChannelRecord &r = data->CHCAN[239];
-  r.Enable = true;
-  r.TxEnable = true;
-  r.LowPower = true;
-  r.Duplex = true; // DuplexAllowed is false: stored as simplex
-  r.Scramble = 9;  // only the low three bits are stored
-  r.ChTag = "PORT OPR";
-  const MemoryImage image = Encoded(*data);
-  EXPECT_EQ(image[1376 + 29], 0x01);
-  EXPECT_EQ(image[1632 + 29], 0x00);
-  EXPECT_EQ(Slice(image, 12544 + 16 * 239, 9),
-            (Bytes{'P', 'O', 'R', 'T', ' ', 'O', 'P', 'R', 0xFF}));
-  EXPECT_EQ(image[3072 + 2 * 239], 0x42);
-}
-
 TEST(EncodeImage, ExpansionRecordsAndTheGroupFlagsInEveryRecord) {
   auto data = DataWithImage(FilledImage(0xFF));
   data->ChannelGroups[3].ExpChGroup = {true, false, true};

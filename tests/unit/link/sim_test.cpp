@@ -1,10 +1,15 @@
 // The simulated radio's side of every exchange, byte for byte, and its port.
 
+#include "image/decode.h"
+#include "image/default_image.h"
 #include "link/test_ports.h"
+#include "report/report.h"
 #include "sim/radio_engine.h"
 #include "sim/sim_port.h"
 
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 namespace kv508::sim {
 namespace {
@@ -81,6 +86,36 @@ TEST(SimPort, PacedBytesArriveInOrderAndReopeningDropsThem) {
   port.SetOpenFails(true);
   EXPECT_FALSE(port.Open("19200,N,8,1"));
   EXPECT_NE(port.ErrorNumber(), 0);
+}
+
+// What a newcomer's first read shows: a radio in use, not erased memory.
+TEST(RadioEngine, ServesTheMemoryOfARadioInUse) {
+  const MemoryImage memory = RadioEngine().Memory();
+  EXPECT_EQ(memory, RadioEngine::DefaultMemory());
+  EXPECT_TRUE(ImageMatchesModel(memory, 1));
+  EXPECT_EQ(std::string(memory.begin() + 112, memory.begin() + 118), "QZ318R");
+  EXPECT_EQ(memory[95], static_cast<std::uint8_t>(
+                            std::accumulate(memory.begin() + 66, memory.begin() + 95, 0u)));
+
+  RadioData data;
+  data.Image = memory;
+  DecodeImage(data);
+  EXPECT_EQ(data.DscBasic.UserMmsi, "2320012340");
+  EXPECT_EQ(data.CHEXP[1].ChTag, "MARINA");
+  EXPECT_EQ(data.CHEXP[1].Rxfreq, 157.0125);
+  EXPECT_FALSE(data.CHEXP[3].Enable);
+  EXPECT_EQ(data.CHMMSID[3].TagName, "SEA BREEZE");
+  EXPECT_FALSE(data.CHMMSID[4].Enable);
+  EXPECT_EQ(data.CHGRPID[1].Mmsid, "0232123450");
+
+  ModelInfo model;
+  model.AtisCapable = true;
+  const std::string report = RenderTextImage(BuildReport(data, model));
+  for (const char *line :
+       {"Offset Time:                        0 ", "Weather Alert:                     OFF",
+        "SOG:                               KTS", "Distance:                          Nm",
+        "3        ------  ---.----  ---.----  ---  --  ---  --  ------------"})
+    EXPECT_NE(report.find(line), std::string::npos) << line;
 }
 
 } // namespace

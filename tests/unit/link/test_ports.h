@@ -91,9 +91,11 @@ public:
     return inner_.Write(bytes);
   }
   void Purge() override { inner_.Purge(); }
-  std::string ErrorText() const override { return inner_.ErrorText(); }
+  std::string ErrorText() const override { return lost ? "Lost /dev/ttyUSB0" : inner_.ErrorText(); }
   int ErrorNumber() const override { return inner_.ErrorNumber(); }
+  bool LineLost() const override { return lost; }
 
+  bool lost = false; // the device reported a hang-up
   std::size_t readSinceWrite = 0;
   std::function<void()> onRead;
 

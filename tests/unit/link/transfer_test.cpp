@@ -21,6 +21,7 @@ namespace {
 using sim::RadioEngine;
 using sim::SimPort;
 using testing::FakeHost;
+using testing::ScriptedPort;
 using testing::SpyPort;
 
 // The radio's memory: a pattern everywhere, the model identifier and product
@@ -210,12 +211,82 @@ TEST_F(TransferTest, ReadFaultsEndInTheirMessagesAndChangeNothing) {
           [this, &c] { c.fault(Radio().Faults()); });
     const TransferResult result = transfer.Run(kTransferRead);
     EXPECT_EQ(Messages(), c.messages);
+    // Only the port that cannot be opened names a reason: the system's.
+    EXPECT_EQ(host.reasons, c.fault ? std::vector<std::string>{}
+                                    : std::vector<std::string>{"No such file or directory"});
     EXPECT_EQ(result.connected, c.fault != nullptr);
     EXPECT_FALSE(result.succeeded);
     EXPECT_TRUE(result.exchangeFailed);
     EXPECT_TRUE(session.data == before);
   }
   EXPECT_EQ(port.CountWrites("#CMDSM\r\n") + port.CountWrites("#CMDUN\r\n"), 3);
+}
+
+// A port that reports the line gone ends the transfer at once, with one message
+// and its reason; a line that merely falls silent waits out the protocol's time-outs.
+TEST_F(TransferTest, LostLineEndsAtOnceASilentOneTimesOut) {
+  using Counters = const sim::LineCounters &;
+  struct Case {
+    const char *name;
+    int mode;
+    bool (*gone)(Counters); // when the line goes
+    bool silentOnly;
+    Shown message;
+  } cases[] = {
+      {"status check",
+       kTransferProgram,
+       [](Counters) { return true; },
+       false,
+       {"Program to Radio", "Communication Error!!"}},
+      {"model check",
+       kTransferRead,
+       [](Counters n) { return n.blockReads == 1; },
+       false,
+       {"Model Check", "Communication Error!!"}},
+      {"read, mid-way",
+       kTransferRead,
+       [](Counters n) { return n.blockReads == 100; },
+       false,
+       {"Read from Radio", "Communication Error!!"}},
+      {"clear mmsi",
+       kClearMmsi,
+       [](Counters n) { return n.blockWrites == 2; },
+       false,
+       {"Clear Data", "Communication Error!!"}},
+      {"read, silent",
+       kTransferRead,
+       [](Counters n) { return n.blockReads == 100; },
+       true,
+       {"Read from Radio", "Communication Error!!"}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    host = FakeHost{};
+    sim = SimPort{RadioEngine(RadioPattern()), SimPort::Pacing::Unpaced};
+    port.lost = false;
+    const RadioData before = session.data;
+    std::int64_t goneAt = -1;
+    Arm([this, &c] { return c.gone(Radio().Counters()); },
+        [this, &c, &goneAt] {
+          goneAt = host.now;
+          Radio().Faults().silenceAfterFrames = 1;
+          port.lost = !c.silentOnly;
+        });
+    const TransferResult result = transfer.Run(c.mode);
+    ASSERT_GE(goneAt, 0);
+    EXPECT_FALSE(result.succeeded);
+    EXPECT_EQ(Messages(), std::vector<Shown>{c.message});
+    if (c.silentOnly) {
+      EXPECT_TRUE(host.reasons.empty());
+      EXPECT_GE(host.now - goneAt, 10000);
+    } else {
+      EXPECT_EQ(host.reasons, std::vector<std::string>{"Lost /dev/ttyUSB0"});
+      EXPECT_LT(host.now - goneAt, 1000);
+    }
+    if (c.mode == kTransferRead) {
+      EXPECT_TRUE(session.data == before);
+    }
+  }
 }
 
 TEST_F(TransferTest, ChecksFailBeforeAnyDataMoves) {
@@ -291,6 +362,55 @@ TEST_F(TransferTest, EncodeFailureSendsNothing) {
   EXPECT_EQ(host.messages[0].icon, Icon::Exclamation);
   EXPECT_EQ(host.messages[0].text.rfind("Data Error!!", 0), 0u);
   EXPECT_EQ(Radio().Counters().blockWrites, 0u);
+}
+
+TEST_F(TransferTest, ARadioThatNeverAnswersIsNamedWithItsPort) {
+  ScriptedPort silent; // opens, takes every byte, never answers
+  TransferSession quiet(session, silent);
+  quiet.SetPortName("COM3 (/dev/ttyS2)");
+  const TransferResult result = quiet.Run(kTransferRead);
+  EXPECT_FALSE(result.connected);
+  EXPECT_EQ(Messages(),
+            (std::vector<Shown>{
+                {"Read from Radio",
+                 "The radio did not answer on COM3 (/dev/ttyS2).\r\nCheck that:\r\n"
+                 "- the cable is plugged into this port and into the radio;\r\n"
+                 "- the radio shows PC CONTROL (hold [DISTRESS] and [CALL] while turning it "
+                 "on);\r\n"
+                 "- Options > SerialPort names the port the cable is plugged into."}}));
+  EXPECT_EQ(host.messages[0].icon, Icon::Critical);
+  EXPECT_EQ(host.status,
+            (std::vector<std::string>{
+                "Connecting to COM3 (/dev/ttyS2)...",
+                "Stopped after an error. Check the radio and press OK to try again."}));
+
+  // A connection that failed with a message of its own gets no second one.
+  host = FakeHost{};
+  sim.SetOpenFails(true);
+  transfer.SetPortName("COM3 (/dev/ttyS2)");
+  transfer.Run(kTransferRead);
+  EXPECT_EQ(Messages(), (std::vector<Shown>{{"Read from Radio", "port inicialize error!!"}}));
+}
+
+TEST_F(TransferTest, StatusLineFollowsTheSteps) {
+  transfer.SetPortName("/dev/ttyUSB0");
+  host.yieldStepMs = 3; // the fake clock runs so that a time left appears
+  ASSERT_TRUE(transfer.Run(kTransferRead).succeeded);
+  const std::vector<std::string> &s = host.status;
+  ASSERT_GE(s.size(), 6u);
+  EXPECT_EQ(
+      std::vector<std::string>(s.begin(), s.begin() + 4),
+      (std::vector<std::string>{"Connecting to /dev/ttyUSB0...", "Checking the radio's status...",
+                                "Checking the radio's model...", "Reading 0 of 32 KB"}));
+  EXPECT_EQ(s.back(), "Done.");
+  const auto has = [&s](const std::string &prefix) {
+    return std::any_of(s.begin(), s.end(),
+                       [&](const std::string &t) { return t.rfind(prefix, 0) == 0; });
+  };
+  EXPECT_TRUE(has("Reading 12 of 32 KB, about "));
+  EXPECT_TRUE(has("Reading 31 of 32 KB"));
+  // The host hears of a text only when it changes.
+  EXPECT_EQ(std::adjacent_find(s.begin(), s.end()), s.end());
 }
 
 } // namespace

@@ -1,0 +1,67 @@
+#include "model/channel_rules.h"
+
+#include <cctype>
+
+namespace kv508 {
+
+ChannelDisplay PlanChannelDisplay(const std::string &label) {
+  std::string upper = label;
+  for (char &c : upper)
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  ChannelDisplay display;
+  std::string number = upper;
+  if (const auto a = upper.find('A'); a != std::string::npos) {
+    number = upper.substr(0, a);
+    display.right = "A";
+  }
+  // The leading digits count; a label without any reads as 0.
+  long n = 0;
+  for (char c : number) {
+    if (!std::isdigit(static_cast<unsigned char>(c)) || n > 100000)
+      break;
+    n = n * 10 + (c - '0');
+  }
+  if (n < 100) {
+    display.left = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+  } else if (n <= 109) {
+    display.left = "o" + std::to_string(n - 100);
+  } else {
+    display.left = "'" + std::to_string(n - 110);
+  }
+  return display;
+}
+
+bool TxEnableShown(const ChannelRecord &record, ChannelMode mode) {
+  if (mode == ChannelMode::Expansion)
+    return record.TxEnable;
+  return record.TxEnable && !record.RxOnly;
+}
+
+ChannelEnables ChannelPanelEnables(const ChannelRecord &record, ChannelMode mode) {
+  const bool plan = mode == ChannelMode::Plan;
+  const bool on = record.Enable;
+  ChannelEnables e;
+  e.fields = on;
+  e.txEnable = on;
+  e.duplex = on && record.DuplexAllowed;
+  // "Low Power Only" follows the "Tx Enable" box, which in expansion mode is
+  // hidden but still holds the record's value.
+  e.lowPower = e.txEnable && TxEnableShown(record, mode);
+  e.powerUp = e.lowPower && record.LowPower;
+  e.scanMemory = on;
+  e.scrambler = on;
+  e.comp = on && record.Dcs[1] != 0;
+  if (plan) {
+    if (record.RxOnly)
+      e.txEnable = false;
+    if (record.Position == kChannel70Slot) {
+      e.scanMemory = false;
+      e.scrambler = false;
+    }
+    if (record.Position == kChannel16Slot)
+      e.scrambler = false;
+  }
+  return e;
+}
+
+} // namespace kv508
