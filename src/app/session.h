@@ -7,6 +7,7 @@
 #include "app/app_state.h"
 #include "app/backups.h"
 #include "app/host.h"
+#include "app/undo_history.h"
 #include "app/user_settings.h"
 #include "model/radio_data.h"
 
@@ -50,6 +51,8 @@ struct EditorHooks {
   std::function<void()> UpdateCaption;
   std::function<void()> RefreshNodeTexts;
   std::function<void()> DestinationMenuChanged;
+  // After a user action on a control: its edit name and object name.
+  std::function<void(const std::string &name, const std::string &widgetName)> RecordEdit;
 };
 
 struct Session {
@@ -65,6 +68,7 @@ struct Session {
   UserSettings &settings;
   EditorHooks editor;
   BackupOptions backups; // off until a front end names the folder
+  UndoHistory undo;
 
   void Call(const std::function<void()> &hook) const {
     if (hook)

@@ -159,6 +159,9 @@ void MainWindow::WireEditorHooks() {
   e.ClearStatusHint = [this] { SetStatusHint(QString()); };
   e.UpdateCaption = [this] { UpdateCaption(); };
   e.RefreshNodeTexts = [this] { RefreshNodeTexts(); };
+  e.RecordEdit = [this](const std::string &name, const std::string &widgetName) {
+    RecordEdit(name, widgetName);
+  };
   e.DestinationMenuChanged = [this] { SyncDestinationMenu(); };
 }
 

@@ -117,6 +117,11 @@ public:
   // F1: the help topic of the focused control, else the contents.
   void HelpForFocus();
 
+  // Edit > Undo and Redo: the data as before the last step (or after the
+  // undone one), shown on its screen with the control that changed focused.
+  void Undo();
+  void Redo();
+
   // The hidden debug commands (Ctrl+F3, Ctrl+F2).
   void SaveImageCommand();
   void OpenImageCommand();
@@ -143,6 +148,12 @@ private:
   void RunDeferredNew();
   // Every command that puts other data in place ends here.
   void DataReplaced();
+  // A user action has finished: one undo step when it changed the settings.
+  void RecordEdit(const std::string &name, const std::string &widgetName);
+  // Records a change not yet recorded (a text being typed) under the focused control.
+  void RecordPendingEdit();
+  void ShowUndoneEdit(const EditPlace &place);
+  void UpdateUndoActions();
   void ApplyModelMenu(const std::vector<int> &offered);
   void SyncModelMenu();
   void SyncDestinationMenu();
@@ -190,6 +201,9 @@ private:
   std::unique_ptr<ScreenContext> screenContext_;
 
   QMenu *editMenu_ = nullptr;
+  QMenu *modelMenu_ = nullptr;
+  QAction *undoAction_ = nullptr;
+  QAction *redoAction_ = nullptr;
   QMenu *destinationMenu_ = nullptr;
   QMenu *portMenu_ = nullptr;
   QMenu *recentMenu_ = nullptr;

@@ -41,7 +41,7 @@ bool MainWindow::StartUp() {
   AppState &state = session_.state;
   UserSettings &settings = session_.settings;
 
-  editMenu_->menuAction()->setVisible(false);
+  modelMenu_->menuAction()->setVisible(false);
   setEnabled(false);
   host_.SetWaitCursor(true);
 
@@ -62,7 +62,8 @@ bool MainWindow::StartUp() {
     return false;
   }
   ApplyModelMenu(selection.OfferedModels);
-  editMenu_->menuAction()->setVisible(selection.ShowEditMenu);
+  // The Edit menu holds Undo and Redo; its Model submenu shows when there is a choice.
+  modelMenu_->menuAction()->setVisible(selection.ShowEditMenu);
   ApplyModelSelection(session_, selection);
   SyncModelMenu();
   statusPanels_[2]->setText(ToQt(ModelName(session_.model.ModelVariant)));
@@ -98,6 +99,8 @@ bool MainWindow::StartUp() {
   currentNode_ = -1;
   NewData(session_, true);
   state.DataChanged = false;
+  session_.undo.Reset(session_.data, true);
+  UpdateUndoActions();
 
   helpFile_ = SelectHelpFile(options_.programDir, session_.model.AtisCapable);
   helpContentsAction_->setEnabled(!helpFile_.empty());
@@ -369,6 +372,7 @@ bool MainWindow::Save(bool useCurrentPath) {
   UpdateCaption();
   state.OperationIncomplete = false;
   state.DataChanged = false;
+  session_.undo.MarkSaved(session_.data);
   return true;
 }
 
@@ -388,7 +392,13 @@ bool MainWindow::SaveChangesFirst() {
   }
 }
 
-void MainWindow::DataReplaced() { RefreshHexDump(); }
+void MainWindow::DataReplaced() {
+  // Data the user has not saved yet (a restored backup, a clear) stays changed
+  // until it is saved, whatever is undone.
+  session_.undo.Reset(session_.data, !session_.state.DataChanged);
+  UpdateUndoActions();
+  RefreshHexDump();
+}
 
 void MainWindow::UpdateCaption() {
   const AppState &state = session_.state;

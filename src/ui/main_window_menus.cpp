@@ -65,7 +65,22 @@ void MainWindow::CreateMenus() {
 
   editMenu_ = bar->addMenu(tr("&Edit"));
   editMenu_->setObjectName(QStringLiteral("mnuEdit"));
+  undoAction_ = AddAction(editMenu_, "mnuEditUndo", tr("&Undo"));
+  undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  connect(undoAction_, &QAction::triggered, this, &MainWindow::Undo);
+  redoAction_ = AddAction(editMenu_, "mnuEditRedo", tr("&Redo"));
+  redoAction_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  connect(redoAction_, &QAction::triggered, this, &MainWindow::Redo);
+  // The menu texts name the step; a text being typed counts once the menu opens.
+  connect(editMenu_, &QMenu::aboutToShow, this, [this] {
+    RecordPendingEdit();
+    UpdateUndoActions();
+  });
+  UpdateUndoActions();
+  editMenu_->addSeparator();
   QMenu *model = editMenu_->addMenu(tr("&Model"));
+  modelMenu_ = model;
   model->setObjectName(QStringLiteral("mnuEditModel"));
   for (int i = 0; i < 10; ++i) {
     QAction *a = model->addAction(QStringLiteral("model %1").arg(i + 1));
