@@ -250,10 +250,13 @@ bool MainWindow::OpenSettingsFile(const QString &file) {
     tree_->setCurrentItem(node);
     selecting_ = false;
   }
-  if (state.OperationIncomplete)
+  if (state.OperationIncomplete) {
     RefreshHexDump();
-  else
+  } else {
+    // The settings are now those of the file.
+    state.DataChanged = false;
     DataReplaced();
+  }
   return !state.OperationIncomplete;
 }
 

@@ -76,8 +76,7 @@ void MainWindow::ShowUndoneEdit(const EditPlace &place) {
 void MainWindow::UpdateUndoActions() {
   const UndoHistory &history = session_.undo;
   const auto text = [](const QString &command, const EditPlace *place) {
-    return place && !place->name.empty() ? command + QLatin1Char(' ') + ToQt(place->name)
-                                         : command;
+    return place && !place->name.empty() ? command + QLatin1Char(' ') + ToQt(place->name) : command;
   };
   undoAction_->setText(text(tr("&Undo"), history.NextUndo()));
   undoAction_->setEnabled(history.CanUndo(session_.data));

@@ -122,8 +122,7 @@ void MainWindowTest::startUpWithTwoModels() {
   f.settings.Set("ComPath", "ComNum", "3");
   QVERIFY(f.Start());
   QVERIFY(f.Window().findChild<QMenu *>(QStringLiteral("mnuEdit"))->menuAction()->isVisible());
-  QVERIFY(
-      f.Window().findChild<QMenu *>(QStringLiteral("mnuEditModel"))->menuAction()->isVisible());
+  QVERIFY(f.Window().findChild<QMenu *>(QStringLiteral("mnuEditModel"))->menuAction()->isVisible());
   QCOMPARE(f.Action("mnuModel_0")->text(), QStringLiteral("TR4100/TR4300"));
   QVERIFY(f.Action("mnuModel_1")->isVisible());
   QVERIFY(!f.Action("mnuModel_2")->isVisible());

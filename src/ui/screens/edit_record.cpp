@@ -33,8 +33,8 @@ QString RowLabel(const QLayout *layout, const QWidget *widget) {
   const int index = layout->indexOf(widget);
   if (index >= 0) {
     if (const auto *form = qobject_cast<const QFormLayout *>(layout)) {
-      const auto *label = qobject_cast<const QLabel *>(form->labelForField(
-          const_cast<QWidget *>(widget)));
+      const auto *label =
+          qobject_cast<const QLabel *>(form->labelForField(const_cast<QWidget *>(widget)));
       return label ? Plain(label->text()) : QString();
     }
     if (const auto *grid = qobject_cast<const QGridLayout *>(layout)) {
