@@ -445,6 +445,9 @@ void MainWindowTest::fieldCheckedOnLeavingAndBeforeCommands() {
   FieldScreen *screen = owned.get();
   w.screens().Register(std::move(owned));
   QVERIFY(f.Activate());
+  // Loaded with Dual Watch off, so that choosing On is a change.
+  f.S().data.Common.DualWatch = false;
+  f.S().undo.Reset(f.S().data, true);
   f.ShowNode(QStringLiteral("Common"));
   QVERIFY(!f.S().state.DataChanged);
 

@@ -96,21 +96,19 @@ void UndoTest::undoAndRedoOneAction_data() {
     f.Leave();
   }) << "CH Name"
                                       << "txtChName";
-  QTest::newRow("weather row") << "PW"
-                               << Action([](WindowFixture &f) {
-                                    Retype(W<QLineEdit>(f, "txtWxName_2"), QStringLiteral("WXB"));
-                                    f.Leave();
-                                  })
-                               << "CH Name"
+  QTest::newRow("weather row") << "PW" << Action([](WindowFixture &f) {
+    Retype(W<QLineEdit>(f, "txtWxName_2"), QStringLiteral("WXB"));
+    f.Leave();
+  }) << "CH Name"
                                << "txtWxName_2";
   QTest::newRow("common list") << "Common" << Action([](WindowFixture &f) {
     Flip(W<QComboBox>(f, "cmbCommonDual"));
   }) << "Dual Watch"
                                << "cmbCommonDual";
-  QTest::newRow("usable priority") << "Usable" << Action([](WindowFixture &f) {
-    Flip(W<QComboBox>(f, "cmbUsablePri_0"));
-  }) << "Priority CH"
-                                   << "cmbUsablePri_0";
+  QTest::newRow("usable priority")
+      << "Usable" << Action([](WindowFixture &f) { Flip(W<QComboBox>(f, "cmbUsablePri_0")); })
+      << "Priority CH"
+      << "cmbUsablePri_0";
   QTest::newRow("directory delete") << "SM 2" << Action([](WindowFixture &f) {
     f.host.answers.push_back(Answer::Yes);
     Click(W<QCheckBox>(f, "chkGDelete"));
@@ -251,8 +249,7 @@ void UndoTest::shortcuts() {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);
   QCOMPARE(f.S().data.Common.DualWatch, !was);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z,
-                  Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   QCOMPARE(f.S().data.Common.DualWatch, !was);
 }
 

@@ -137,7 +137,7 @@ void WindowCommandsTest::openSettingsFile() {
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("open:dat files(*.dat);;All files(*.*)"));
   QCOMPARE(f.S().data.ChannelGroups[0].StatusName, std::string("HOME"));
   QCOMPARE(w.windowTitle(), QStringLiteral("KV508  PC Program for TR4100/TR4300 - boat.dat"));
-  QVERIFY(f.S().state.DataChanged); // an open leaves it as it was
+  QVERIFY(!f.S().state.DataChanged); // the settings are those of the file
   QVERIFY(!f.S().state.OperationIncomplete);
   QCOMPARE(ui::NodeKey(w.tree().currentItem()), QStringLiteral("SM"));
   QVERIFY(ui::FindNodeByKey(w.tree(), QStringLiteral("PU"))->text(0) ==
