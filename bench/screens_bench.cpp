@@ -122,5 +122,38 @@ int main(int argc, char **argv) {
     samples.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
   }
   report("tree rebuild (BuildTree)", MedianMs(samples));
+
+  // The cost of one undo step: a copy of the settings (all channels named) and
+  // the comparison with the previous one that every recorded action makes.
+  for (ChannelRecord &r : data.CHUSA)
+    r.ChTag = "HARBOUR MASTER";
+  const auto timeEach = [&](const std::function<void()> &work) {
+    std::vector<double> times;
+    for (int i = 0; i < repetitions; ++i) {
+      QElapsedTimer timer;
+      timer.start();
+      work();
+      times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    return MedianMs(times);
+  };
+  RadioSettings copy;
+  const auto reportUs = [](const char *what, double ms) {
+    std::printf("%-40s %8.1f us\n", what, ms * 1000.0);
+  };
+  reportUs("undo snapshot (copy of the settings)", timeEach([&] { copy = RadioSettings(data); }));
+  bool same = false;
+  reportUs("undo compare (equal settings)", timeEach([&] { same = copy == data; }));
+  if (!same)
+    std::printf("the snapshot differs from the settings\n");
+  // The whole step: choose a list entry, record it, undo it.
+  window.SelectNodeByKey(QStringLiteral("Common"));
+  QApplication::processEvents();
+  report("undo of one list choice (with redraw)", timeEach([&] {
+           data.Common.DualWatch = !data.Common.DualWatch;
+           window.session().editor.RecordEdit("Dual Watch", "cmbCommonDual");
+           window.Undo();
+           QApplication::processEvents();
+         }));
   return 0;
 }

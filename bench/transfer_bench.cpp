@@ -1,7 +1,9 @@
 // How close a full read, a full write and a clear-all come to what the line
 // allows, against the in-process simulated radio paced at the line rate.
 //
-//   transfer_bench [57600|19200 ...] [read|write|clear ...]
+//   transfer_bench [57600|19200 ...] [read|write|verify|clear ...]
+//
+// "verify" is a write followed by the read-back of every written block.
 //
 // For each run: wall time; the minimum, which is the line time of every byte
 // the engine saw cross the line (10 bits each, at the speed in use) plus every
@@ -107,6 +109,7 @@ private:
 struct Operation {
   const char *name;
   int mode;
+  bool verify = false;
 };
 
 void RunOne(int baud, const Operation &op) {
@@ -122,6 +125,7 @@ void RunOne(int baud, const Operation &op) {
   const double cpuStart = CpuSeconds();
   const auto wallStart = std::chrono::steady_clock::now();
   TransferSession transfer(session, port);
+  transfer.SetVerifyAfterProgram(op.verify);
   const TransferResult result = transfer.Run(op.mode);
   const double wall =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
@@ -144,8 +148,10 @@ void RunOne(int baud, const Operation &op) {
 } // namespace
 
 int main(int argc, char **argv) {
-  const std::vector<Operation> all = {
-      {"read", kTransferRead}, {"write", kTransferProgram}, {"clear", kClearAll}};
+  const std::vector<Operation> all = {{"read", kTransferRead},
+                                      {"write", kTransferProgram},
+                                      {"verify", kTransferProgram, true},
+                                      {"clear", kClearAll}};
   std::vector<int> bauds;
   std::vector<Operation> ops;
   for (int i = 1; i < argc; ++i) {
@@ -161,7 +167,8 @@ int main(int argc, char **argv) {
       known = true;
     }
     if (!known) {
-      std::fprintf(stderr, "usage: transfer_bench [57600|19200 ...] [read|write|clear ...]\n");
+      std::fprintf(stderr,
+                   "usage: transfer_bench [57600|19200 ...] [read|write|verify|clear ...]\n");
       return 2;
     }
   }

@@ -5,7 +5,9 @@
 // services. There is exactly one per process; operations take it by reference.
 
 #include "app/app_state.h"
+#include "app/backups.h"
 #include "app/host.h"
+#include "app/undo_history.h"
 #include "app/user_settings.h"
 #include "model/radio_data.h"
 
@@ -49,6 +51,8 @@ struct EditorHooks {
   std::function<void()> UpdateCaption;
   std::function<void()> RefreshNodeTexts;
   std::function<void()> DestinationMenuChanged;
+  // After a user action on a control: its edit name and object name.
+  std::function<void(const std::string &name, const std::string &widgetName)> RecordEdit;
 };
 
 struct Session {
@@ -63,6 +67,8 @@ struct Session {
   Host &host;
   UserSettings &settings;
   EditorHooks editor;
+  BackupOptions backups; // off until a front end names the folder
+  UndoHistory undo;
 
   void Call(const std::function<void()> &hook) const {
     if (hook)

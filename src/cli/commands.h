@@ -36,5 +36,6 @@ int RunPorts(Context &ctx);
 int RunRead(Context &ctx);
 int RunWrite(Context &ctx);
 int RunClear(Context &ctx);
+int RunBackups(Context &ctx);
 
 } // namespace kv508::cli

@@ -33,11 +33,14 @@ fs::path DefaultSettingsFile() {
 
 int Dispatch(Context &ctx) {
   static const std::map<std::string, int (*)(Context &)> kCommands = {
-      {"new", RunNew},     {"convert", RunConvert}, {"report", RunReport}, {"diff", RunDiff},
-      {"ports", RunPorts}, {"read", RunRead},       {"write", RunWrite},   {"clear", RunClear}};
+      {"new", RunNew},     {"convert", RunConvert}, {"report", RunReport},
+      {"diff", RunDiff},   {"ports", RunPorts},     {"read", RunRead},
+      {"write", RunWrite}, {"clear", RunClear},     {"backups", RunBackups}};
   auto command = kCommands.find(ctx.options.command);
   if (command == kCommands.end())
     throw UsageError{"unknown command " + ctx.options.command};
+  if (ctx.options.verify && ctx.options.command != "write")
+    throw UsageError{"--verify goes with write"};
   return command->second(ctx);
 }
 

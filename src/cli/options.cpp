@@ -28,11 +28,13 @@ Commands:
                                           (or --base IMAGE.hex); .hex -> .dat decodes
   report IN.{hex,dat} [-o OUT.txt]        the text report (standard output by default)
   read  --port P -o OUT.{hex,dat}         read the radio (.hex keeps its bytes as read)
-  write --port P IN.{hex,dat}             program the radio
+  write --port P IN.{hex,dat} [--verify]  program the radio (--verify: read every written
+                                          block back and compare)
   clear --port P AREA                     AREA: mmsi dsc-log distress-log individual group
                                           waypoint dsc-tx-log all
   ports                                   the serial ports found, with descriptions
   diff A B                                the settings that differ between two files
+  backups                                 the automatic backups, newest first
 
 Options:
   --program-dir DIR    folder with global.ini and the destination images
@@ -45,6 +47,8 @@ Options:
   --low-speed          run the link at 19200 baud after the handshake
   --retry-busy N       answer "Radio is busy!!" with Retry up to N times
   --resync             answer the re-synchronisation question with OK
+  --no-backup          no automatic backup of the image read or programmed
+                       (kept in $XDG_DATA_HOME/KV508/backups, else ~/.local/share/KV508/backups)
   -o, --output FILE    output file
   -h, --help           this text
   --version            the version
@@ -82,6 +86,10 @@ Options ParseOptions(int argc, char **argv) {
       options.lowSpeed = true;
     } else if (arg == "--resync") {
       options.resync = true;
+    } else if (arg == "--no-backup") {
+      options.noBackup = true;
+    } else if (arg == "--verify") {
+      options.verify = true;
     } else if (arg == "--retry-busy") {
       options.retryBusy = ParseInt(arg, value(i, arg));
     } else if (arg == "--port") {

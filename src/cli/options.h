@@ -14,6 +14,8 @@ struct Options {
   bool debug = false;
   bool lowSpeed = false;
   bool resync = false;
+  bool noBackup = false;
+  bool verify = false;
   int retryBusy = 0;
   std::string port;
   std::string output;

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/file_io.h"
 
+#include "app/backups.h"
 #include "app/new_data.h"
 #include "image/decode.h"
 #include "link/qt_serial_port.h"
@@ -60,6 +61,7 @@ bool Transfer(Context &ctx, int mode) {
   if (!port)
     return false;
   TransferSession transfer(ctx.session, *port);
+  transfer.SetVerifyAfterProgram(ctx.options.verify);
   transfer.SetPortName(PortName(ctx.options.port));
   ctx.host.SetCancelHandler([&transfer] { transfer.RequestCancel(); });
   TransferResult result = transfer.Run(mode);
@@ -132,6 +134,20 @@ int RunClear(Context &ctx) {
   if (!PrepareBase(ctx))
     return kFailed;
   return Transfer(ctx, area->second) ? kSuccess : kFailed;
+}
+
+int RunBackups(Context &ctx) {
+  if (!ctx.options.arguments.empty())
+    throw UsageError{"backups takes no arguments"};
+  const std::filesystem::path folder = DefaultBackupFolder();
+  const std::vector<BackupEntry> entries = ListBackups(folder);
+  if (entries.empty())
+    std::printf("No backups in %s\n", folder.c_str());
+  for (const BackupEntry &entry : entries) {
+    std::printf("%s  %-7s  %s\n", BackupTimeText(entry.time).c_str(), BackupKindText(entry.kind),
+                entry.file.c_str());
+  }
+  return kSuccess;
 }
 
 int RunPorts(Context &) {

@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 
+#include "app/backups.h"
 #include "app/config.h"
 #include "app/platform.h"
 
@@ -38,6 +39,8 @@ bool PrepareSession(Session &session, const Options &options) {
     selection.AtisCapable = *options.atis;
   ApplyModelSelection(session, selection);
   session.ComPort = StoredComPort(session.settings);
+  if (!options.noBackup)
+    session.backups.folder = DefaultBackupFolder();
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "link/transfer.h"
 
+#include "app/backups.h"
 #include "image/decode.h"
 #include "image/default_image.h"
 #include "image/encode.h"
@@ -106,6 +107,11 @@ std::string NoAnswerMessage(const std::string &portName) {
 bool ReadKeepsByte(int address) {
   return (address >= 2 && address <= 32) || (address >= 256 && address <= 415) ||
          (address >= 1792 && address <= 2047) || (address >= 20736 && address <= 32765);
+}
+
+bool ProgramWritesByte(int address) {
+  return (address >= 33 && address <= 111) || (address >= 128 && address <= 255) ||
+         (address >= 352 && address <= 1791) || (address >= 2048 && address < kWriteAllLast);
 }
 
 TransferSession::TransferSession(Session &session, Port &port)
@@ -292,6 +298,9 @@ void TransferSession::ReadFromRadio() {
   ReadAll(buffer.data());
   if (link.ExchangeFailed || link.CancelRequested)
     return;
+  MemoryImage asRead{};
+  std::copy(buffer.begin(), buffer.end(), asRead.begin());
+  SaveBackup(session_, asRead, BackupKind::Read, link.Caption());
   for (int i = 0; i < kImageSize; ++i) {
     if (!ReadKeepsByte(i))
       image[static_cast<std::size_t>(i)] = buffer[static_cast<std::size_t>(i)];
@@ -332,8 +341,11 @@ void TransferSession::ProgramToRadio() {
   if (!CommonFrame())
     return;
   Link &link = *link_;
+  SaveBackup(session_, session_.data.Image, BackupKind::Program, link.Caption());
   link.Monitor("radio writing...");
   WriteAll();
+  if (!link.ExchangeFailed && !link.CancelRequested && verify_)
+    VerifyProgram();
   if (!link.ExchangeFailed && !link.CancelRequested)
     Complete();
 }
@@ -375,7 +387,21 @@ void TransferSession::WriteAll() {
       going = write(address, kBlockSize);
     }
   }
-  FinishWriteLoop("Program to Radio");
+  FinishProgramLoop();
+}
+
+void TransferSession::FinishProgramLoop() {
+  Link &link = *link_;
+  link.ClosePort();
+  if (!link.CancelRequested && !link.ExchangeFailed) {
+    session_.host.Pause(500);
+    return;
+  }
+  // Blocks already written stay written: the radio is neither the old nor the new.
+  const char *const partly = "\r\nThe radio now holds a partly written memory; the blocks "
+                             "already written stay written. Program it again before use.";
+  link.Error(std::string(link.CancelRequested ? "cancel!!" : "Communication Error!!") + partly,
+             "Program to Radio");
 }
 
 void TransferSession::FinishWriteLoop(const char *failureTitle) {

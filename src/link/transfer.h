@@ -50,6 +50,8 @@ std::string NoAnswerMessage(const std::string &portName);
 
 // The bytes a radio read leaves as they were: 2-32, 256-415, 1792-2047, 20736-32765.
 bool ReadKeepsByte(int address);
+// The bytes Program to Radio sends: 33-111, 128-255, 352-1791, 2048-20735.
+bool ProgramWritesByte(int address);
 
 struct TransferResult {
   bool connected = false;      // Connect succeeded
@@ -71,6 +73,8 @@ public:
   // How the messages and the status line name the port ("COM1 (/dev/ttyS0)").
   void SetPortName(std::string name) { portName_ = std::move(name); }
   void RequestCancel(); // the Cancel button while Busy
+  // Program to Radio then reads back every block it wrote and compares.
+  void SetVerifyAfterProgram(bool verify) { verify_ = verify; }
   Link &link();
 
 private:
@@ -81,6 +85,10 @@ private:
   void ReadAll(std::uint8_t *buffer);
   void ProgramToRadio();
   void WriteAll();
+  // After the program loop: ClosePort, then the pause of success or the message
+  // of a failure or cancel, which says the radio is left partly written.
+  void FinishProgramLoop();
+  void VerifyProgram();
   void ClearRadioData(int mode);
   void ClearMmsiData();
   void WriteRange(int first, int last);
@@ -101,6 +109,7 @@ private:
   Port &port_;
   std::unique_ptr<Link> link_;
   bool succeeded_ = false;
+  bool verify_ = false;
   std::string portName_;
   std::string status_;
   std::int64_t loopStartMs_ = 0;

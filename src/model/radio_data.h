@@ -154,7 +154,9 @@ struct AtisCallSign {
   bool operator==(const AtisCallSign &) const = default;
 };
 
-struct RadioData {
+// Everything the user edits: the whole RadioData but its memory image. Undo
+// keeps one copy per step, far smaller than the image.
+struct RadioSettings {
   ChannelBank CHUSA{0, kPlanBankSize - 1};
   ChannelBank CHINT{0, kPlanBankSize - 1};
   ChannelBank CHCAN{0, kPlanBankSize - 1};
@@ -174,6 +176,10 @@ struct RadioData {
   AtisSetup Atis;
   BoundedArray<AtisCallSign> AtisCallSigns{1, kCallSignCount};
 
+  bool operator==(const RadioSettings &) const = default;
+};
+
+struct RadioData : RadioSettings {
   MemoryImage Image{};
 
   // The bank of channel group 0..3 (CHUSA, CHINT, CHCAN, CHEXP).

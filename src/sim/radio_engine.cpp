@@ -228,6 +228,8 @@ void RadioEngine::OnFrame(const std::string &text, std::vector<std::uint8_t> &ou
     for (unsigned i = 0; i < length; ++i) {
       unsigned value = 0;
       ParseField(data.substr(2 * i, 2), 2, value);
+      if (static_cast<int>(address + i) == faults_.corruptStoredByte)
+        value ^= 0xFF;
       memory_[address + i] = static_cast<std::uint8_t>(value);
     }
   }

@@ -50,6 +50,8 @@ struct FaultOptions {
   bool wrongProductCode = false; // byte 117 of the product code reads 'X'
   bool noWakeUpAnswer = false;   // the probe "P" is not answered
   bool noCancelAck = false;      // CAN is not answered
+  int corruptStoredByte = -1;    // a write to this address stores the byte inverted,
+                                 // yet is acknowledged (-1: none)
   std::string acmdAnswer = "OK"; // answer to "ACMD:002"; "" for none; "ERROR" keeps the speed
 };
 

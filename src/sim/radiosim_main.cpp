@@ -58,6 +58,8 @@ Faults (N = how many times; each counts down):
   --wrong-product-code    the product code reads "QZ318X"
   --no-wake-up-answer     the probe "P" is not answered
   --no-cancel-ack         CAN is not answered
+  --corrupt-byte ADDR     a write to address ADDR (0-32767) stores that byte
+                          inverted but is acknowledged, as a bad cable might
   --acmd-answer TEXT      answer to "ACMD:002" (default OK; "" for none)
 )";
 
@@ -107,6 +109,12 @@ Options ParseOptions(int argc, char **argv) {
       {"--wrong-length", count(f.wrongLength)},
       {"--short-data", count(f.shortData)},
       {"--silence-after", count(f.silenceAfterFrames)},
+      {"--corrupt-byte",
+       [&](const std::string &n, const std::string &v) {
+         f.corruptStoredByte = ParseCount(n, v);
+         if (f.corruptStoredByte >= kImageSize)
+           throw UsageError{n + " expects an address below " + std::to_string(kImageSize)};
+       }},
   };
   const std::map<std::string, bool *> flags = {
       {"--wrong-model", &f.wrongModelId},

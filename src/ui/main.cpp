@@ -30,6 +30,7 @@ int main(int argc, char **argv) {
   options.programDir =
       kv508::LocateProgramFolder(kv508::ui::PathFromQt(QApplication::applicationDirPath()));
   options.flags = flags;
+  options.backupFolder = kv508::DefaultBackupFolder();
   options.defaultToSimulatedRadio = kv508::ListSerialPorts().empty();
 
   kv508::ui::MainWindow window(host, settings, dialogs, options);

@@ -70,6 +70,7 @@ MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, O
   session_.programDir = options_.programDir;
   session_.state.DebugMode = options_.flags.DebugMode;
   session_.state.LowSpeedLink = options_.flags.LowSpeedLink;
+  session_.backups.folder = options_.backupFolder;
   host_.SetMainWindow(this);
 
   CreateMenus();
@@ -158,6 +159,9 @@ void MainWindow::WireEditorHooks() {
   e.ClearStatusHint = [this] { SetStatusHint(QString()); };
   e.UpdateCaption = [this] { UpdateCaption(); };
   e.RefreshNodeTexts = [this] { RefreshNodeTexts(); };
+  e.RecordEdit = [this](const std::string &name, const std::string &widgetName) {
+    RecordEdit(name, widgetName);
+  };
   e.DestinationMenuChanged = [this] { SyncDestinationMenu(); };
 }
 

@@ -43,6 +43,8 @@ public:
     // Used when the user never chose a port: a computer without serial ports
     // starts on the simulated radio, so a first run can read something.
     bool defaultToSimulatedRadio = false;
+    // Images read and programmed are kept here; empty: no backups.
+    std::filesystem::path backupFolder;
   };
 
   MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, Options options,
@@ -63,6 +65,8 @@ public:
   // Commands of the menus and the toolbar.
   void FileNew();
   void FileOpen();
+  // Loads a backup image as unsaved data.
+  void FileRestore();
   void FileSave();
   void FileSaveAs();
   void FilePrint();
@@ -88,6 +92,7 @@ public:
   void ChooseSimulatedRadio();
   void ToggleHexDump();
   void HelpContents();
+  void HelpBackups();
   void HelpAbout();
   // Without a help file the message carries the title of the window that asked.
   void ShowHelpTopic(int topic, const std::string &messageTitle);
@@ -95,6 +100,9 @@ public:
   // Lifecycle steps other parts use.
   bool CommitActiveEdit();
   bool Save(bool useCurrentPath);
+  // The close prompt's question before unsaved data is replaced or dropped:
+  // true when the command may go on (saved, or the user said No).
+  bool SaveChangesFirst();
   void UpdateCaption();
   void BuildTree();
   void RefreshNodeTexts();
@@ -108,6 +116,11 @@ public:
   void SetStatusHint(const QString &hint);
   // F1: the help topic of the focused control, else the contents.
   void HelpForFocus();
+
+  // Edit > Undo and Redo: the data as before the last step (or after the
+  // undone one), shown on its screen with the control that changed focused.
+  void Undo();
+  void Redo();
 
   // The hidden debug commands (Ctrl+F3, Ctrl+F2).
   void SaveImageCommand();
@@ -133,6 +146,14 @@ private:
   QAction *AddAction(QMenu *menu, const char *objectName, const QString &text);
 
   void RunDeferredNew();
+  // Every command that puts other data in place ends here.
+  void DataReplaced();
+  // A user action has finished: one undo step when it changed the settings.
+  void RecordEdit(const std::string &name, const std::string &widgetName);
+  // Records a change not yet recorded (a text being typed) under the focused control.
+  void RecordPendingEdit();
+  void ShowUndoneEdit(const EditPlace &place);
+  void UpdateUndoActions();
   void ApplyModelMenu(const std::vector<int> &offered);
   void SyncModelMenu();
   void SyncDestinationMenu();
@@ -180,6 +201,9 @@ private:
   std::unique_ptr<ScreenContext> screenContext_;
 
   QMenu *editMenu_ = nullptr;
+  QMenu *modelMenu_ = nullptr;
+  QAction *undoAction_ = nullptr;
+  QAction *redoAction_ = nullptr;
   QMenu *destinationMenu_ = nullptr;
   QMenu *portMenu_ = nullptr;
   QMenu *recentMenu_ = nullptr;

@@ -59,7 +59,7 @@ void MainWindow::TransferProgram() {
 }
 
 void MainWindow::TransferRead() {
-  if (CommitActiveEdit())
+  if (CommitActiveEdit() && SaveChangesFirst())
     RunTransfer(kTransferRead);
 }
 
@@ -90,7 +90,10 @@ bool MainWindow::RunTransfer(int mode) {
     RebuildTreeKeepingSelection();
     state.DataChanged = true;
   }
-  RefreshHexDump();
+  if (succeeded && (mode == kTransferRead || mode >= kClearMmsi))
+    DataReplaced();
+  else
+    RefreshHexDump();
   return succeeded;
 }
 
@@ -268,6 +271,20 @@ void MainWindow::FilePrintToFile() {
 // --- help and about -------------------------------------------------------------
 
 void MainWindow::HelpContents() { ShowHelpTopic(1001, session_.state.TitleText); }
+
+void MainWindow::HelpBackups() {
+  const std::filesystem::path &folder = session_.backups.folder;
+  std::error_code ec;
+  if (!folder.empty())
+    std::filesystem::create_directories(folder, ec);
+  if (folder.empty()) {
+    host_.Message(Icon::Exclamation, session_.state.TitleText,
+                  "Backups are off: there is no per-user data folder.", Buttons::Ok);
+  } else if (ec || !dialogs_.ShowFolder(this, QtFromPath(folder))) {
+    host_.Message(Icon::Exclamation, session_.state.TitleText,
+                  "The backup folder " + folder.string() + " cannot be opened.", Buttons::Ok);
+  }
+}
 
 void MainWindow::ShowHelpTopic(int topic, const std::string &messageTitle) {
   if (helpFile_.empty()) {

@@ -41,7 +41,7 @@ bool MainWindow::StartUp() {
   AppState &state = session_.state;
   UserSettings &settings = session_.settings;
 
-  editMenu_->menuAction()->setVisible(false);
+  modelMenu_->menuAction()->setVisible(false);
   setEnabled(false);
   host_.SetWaitCursor(true);
 
@@ -62,7 +62,8 @@ bool MainWindow::StartUp() {
     return false;
   }
   ApplyModelMenu(selection.OfferedModels);
-  editMenu_->menuAction()->setVisible(selection.ShowEditMenu);
+  // The Edit menu holds Undo and Redo; its Model submenu shows when there is a choice.
+  modelMenu_->menuAction()->setVisible(selection.ShowEditMenu);
   ApplyModelSelection(session_, selection);
   SyncModelMenu();
   statusPanels_[2]->setText(ToQt(ModelName(session_.model.ModelVariant)));
@@ -98,6 +99,8 @@ bool MainWindow::StartUp() {
   currentNode_ = -1;
   NewData(session_, true);
   state.DataChanged = false;
+  session_.undo.Reset(session_.data, true);
+  UpdateUndoActions();
 
   helpFile_ = SelectHelpFile(options_.programDir, session_.model.AtisCapable);
   helpContentsAction_->setEnabled(!helpFile_.empty());
@@ -143,7 +146,7 @@ void MainWindow::SyncDestinationMenu() {
 // --- File > New, model and destination ---------------------------------------
 
 void MainWindow::FileNew() {
-  if (!CommitActiveEdit())
+  if (!CommitActiveEdit() || !SaveChangesFirst())
     return;
   // Deferred so that the menu has closed before the data is reset.
   newTimer_->start();
@@ -156,7 +159,7 @@ void MainWindow::RunDeferredNew() {
   host_.Pause(500);
   NewData(session_, true);
   session_.state.DataChanged = false;
-  RefreshHexDump();
+  DataReplaced();
 }
 
 void MainWindow::ChangeModel(int menuIndex) {
@@ -166,7 +169,7 @@ void MainWindow::ChangeModel(int menuIndex) {
   const Answer answer = host_.Message(Icon::Exclamation, session_.state.TitleText,
                                       "Do you want to program the " + ModelName(index) + " series?",
                                       Buttons::OkCancel);
-  if (answer != Answer::Ok)
+  if (answer != Answer::Ok || !CommitActiveEdit() || !SaveChangesFirst())
     return;
   ModelSelection selection;
   selection.ModelVariant = static_cast<std::int16_t>(index);
@@ -177,7 +180,8 @@ void MainWindow::ChangeModel(int menuIndex) {
   statusPanels_[2]->setText(ToQt(ModelName(index)));
   session_.settings.Set("Settings", "lastmodel", std::to_string(index));
   UpdateCaption();
-  FileNew();
+  // The question about unsaved data was asked before the model changed.
+  newTimer_->start();
 }
 
 void MainWindow::ChangeDestination(int menuIndex) {
@@ -191,19 +195,21 @@ void MainWindow::ChangeDestination(int menuIndex) {
     if (answer != Answer::Ok)
       return;
   }
+  if (!CommitActiveEdit() || !SaveChangesFirst())
+    return;
   WorkingScope working(host_);
   SelectGeneralHook();
   host_.Pause(500);
   NewData(session_, false);
   LoadDestination(session_, menuIndex);
   session_.state.DataChanged = false;
-  RefreshHexDump();
+  DataReplaced();
 }
 
 // --- Open, Save, caption ------------------------------------------------------
 
 void MainWindow::FileOpen() {
-  if (!CommitActiveEdit())
+  if (!CommitActiveEdit() || !SaveChangesFirst())
     return;
   session_.state.OperationIncomplete = true;
   const QString file = dialogs_.OpenFileName(this, FilterFor(FileKind::Settings),
@@ -244,10 +250,45 @@ bool MainWindow::OpenSettingsFile(const QString &file) {
     tree_->setCurrentItem(node);
     selecting_ = false;
   }
-  RefreshHexDump();
+  if (state.OperationIncomplete) {
+    RefreshHexDump();
+  } else {
+    // The settings are now those of the file.
+    state.DataChanged = false;
+    DataReplaced();
+  }
   return !state.OperationIncomplete;
 }
 
+void MainWindow::FileRestore() {
+  if (!CommitActiveEdit() || !SaveChangesFirst())
+    return;
+  const std::filesystem::path &folder = session_.backups.folder;
+  std::error_code ec;
+  if (!folder.empty())
+    std::filesystem::create_directories(folder, ec);
+  const QString file = dialogs_.OpenFileName(this, FilterFor(FileKind::Image), QtFromPath(folder));
+  ActivateAgain();
+  if (file.isEmpty())
+    return;
+  AppState &state = session_.state;
+  {
+    WorkingScope working(host_);
+    const std::string text = PathFromQt(file).string();
+    MessageContext context(
+        host_, {.doing = "Restoring " + text, .why = [text] { return ReadFailureReason(text); }});
+    if (!ReadHexFile(session_, PathFromQt(file)))
+      return;
+    // A restored image belongs to no file: saving it asks for a name.
+    state.CurrentFilePath.clear();
+    UpdateCaption();
+    BuildTree();
+    RefreshNodeTexts();
+    SelectGeneralHook();
+    state.DataChanged = true;
+  }
+  DataReplaced();
+}
 void MainWindow::RememberFile(FileKind kind, const QString &file) {
   places_.Remember(kind, file);
   places_.AddRecent(file);
@@ -264,7 +305,7 @@ void MainWindow::OpenRecent(const QString &file) {
                   Buttons::Ok);
     return;
   }
-  if (!CommitActiveEdit())
+  if (!CommitActiveEdit() || !SaveChangesFirst())
     return;
   if (IsImageFile(file))
     OpenImageFile(file);
@@ -287,7 +328,7 @@ void MainWindow::dropEvent(QDropEvent *event) {
   if (!IsSettingsFile(file) && !IsImageFile(file))
     return;
   event->acceptProposedAction();
-  if (session_.state.Busy || !CommitActiveEdit())
+  if (session_.state.Busy || !CommitActiveEdit() || !SaveChangesFirst())
     return;
   if (IsImageFile(file))
     OpenImageFile(file);
@@ -334,7 +375,32 @@ bool MainWindow::Save(bool useCurrentPath) {
   UpdateCaption();
   state.OperationIncomplete = false;
   state.DataChanged = false;
+  session_.undo.MarkSaved(session_.data);
   return true;
+}
+
+bool MainWindow::SaveChangesFirst() {
+  AppState &state = session_.state;
+  if (!state.DataChanged)
+    return true;
+  switch (host_.Message(Icon::Exclamation, state.TitleText,
+                        "KMT data has changed.\r\nDo you want to save changes?",
+                        Buttons::YesNoCancel)) {
+  case Answer::Yes:
+    return CommitActiveEdit() && Save(true);
+  case Answer::No:
+    return true;
+  default:
+    return false;
+  }
+}
+
+void MainWindow::DataReplaced() {
+  // Data the user has not saved yet (a restored backup, a clear) stays changed
+  // until it is saved, whatever is undone.
+  session_.undo.Reset(session_.data, !session_.state.DataChanged);
+  UpdateUndoActions();
+  RefreshHexDump();
 }
 
 void MainWindow::UpdateCaption() {
@@ -348,26 +414,9 @@ void MainWindow::UpdateCaption() {
 // --- close ----------------------------------------------------------------------
 
 void MainWindow::closeEvent(QCloseEvent *event) {
-  AppState &state = session_.state;
-  if (state.DataChanged) {
-    const Answer answer = host_.Message(Icon::Exclamation, state.TitleText,
-                                        "KMT data has changed.\r\nDo you want to save changes?",
-                                        Buttons::YesNoCancel);
-    if (answer == Answer::Cancel) {
-      event->ignore();
-      return;
-    }
-    if (answer == Answer::Yes) {
-      if (!CommitActiveEdit()) {
-        event->ignore();
-        return;
-      }
-      Save(true);
-      if (state.OperationFailed || state.OperationIncomplete) {
-        event->ignore();
-        return;
-      }
-    }
+  if (!SaveChangesFirst()) {
+    event->ignore();
+    return;
   }
   if (helpWindow_)
     helpWindow_->close();
@@ -417,6 +466,8 @@ void MainWindow::SaveImageCommand() {
 void MainWindow::OpenImageCommand() {
   if (!session_.state.DebugMode)
     return;
+  if (!CommitActiveEdit() || !SaveChangesFirst())
+    return;
   const QString file =
       dialogs_.OpenFileName(this, FilterFor(FileKind::Image), places_.StartFolder(FileKind::Image));
   ActivateAgain();
@@ -447,7 +498,10 @@ bool MainWindow::OpenImageFile(const QString &file) {
       RememberFile(FileKind::Image, file);
     }
   }
-  RefreshHexDump();
+  if (read)
+    DataReplaced();
+  else
+    RefreshHexDump();
   return read;
 }
 

@@ -33,6 +33,7 @@ void MainWindow::CreateMenus() {
   } fileEntries[] = {
       {"mnuFileNew", tr("&New"), &MainWindow::FileNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
       {"mnuFileOpen", tr("&Open"), &MainWindow::FileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {"mnuFileRestore", tr("Restore &Backup..."), &MainWindow::FileRestore, {}},
       {nullptr, {}, nullptr, {}},
       {"mnuFileSave", tr("&Save"), &MainWindow::FileSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
       {"mnuFileSaveAs", tr("Save &As..."), &MainWindow::FileSaveAs,
@@ -64,7 +65,22 @@ void MainWindow::CreateMenus() {
 
   editMenu_ = bar->addMenu(tr("&Edit"));
   editMenu_->setObjectName(QStringLiteral("mnuEdit"));
+  undoAction_ = AddAction(editMenu_, "mnuEditUndo", tr("&Undo"));
+  undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  connect(undoAction_, &QAction::triggered, this, &MainWindow::Undo);
+  redoAction_ = AddAction(editMenu_, "mnuEditRedo", tr("&Redo"));
+  redoAction_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  connect(redoAction_, &QAction::triggered, this, &MainWindow::Redo);
+  // The menu texts name the step; a text being typed counts once the menu opens.
+  connect(editMenu_, &QMenu::aboutToShow, this, [this] {
+    RecordPendingEdit();
+    UpdateUndoActions();
+  });
+  UpdateUndoActions();
+  editMenu_->addSeparator();
   QMenu *model = editMenu_->addMenu(tr("&Model"));
+  modelMenu_ = model;
   model->setObjectName(QStringLiteral("mnuEditModel"));
   for (int i = 0; i < 10; ++i) {
     QAction *a = model->addAction(QStringLiteral("model %1").arg(i + 1));
@@ -128,6 +144,8 @@ void MainWindow::CreateMenus() {
   help->setObjectName(QStringLiteral("mnuHelp"));
   helpContentsAction_ = AddAction(help, "mnuHelpContents", tr("&Contents"));
   connect(helpContentsAction_, &QAction::triggered, this, &MainWindow::HelpContents);
+  connect(AddAction(help, "mnuHelpBackups", tr("Show &Backup Folder")), &QAction::triggered, this,
+          &MainWindow::HelpBackups);
   help->addSeparator();
   connect(AddAction(help, "mnuHelpAbout", tr("&About KMT Version")), &QAction::triggered, this,
           &MainWindow::HelpAbout);

@@ -6,6 +6,9 @@
 #include "ui/ui_host.h"
 #include "ui/ui_text.h"
 
+#include "app/config.h"
+
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
@@ -20,6 +23,9 @@ constexpr int kWidth = 465;
 constexpr int kHeight = 290;
 constexpr int kPictureTopTwips = 1320;
 constexpr QSize kPictureSize(150, 96);
+// Per user: read back what was programmed (on unless the user turned it off).
+constexpr const char *kVerifySection = "Settings";
+constexpr const char *kVerifyKey = "VerifyAfterWriting";
 
 const char *const kInstructions[] = {
     "1.Connect the KMT cable between the PC serial port and the radio.",
@@ -140,6 +146,20 @@ TransferDialog::TransferDialog(Session &session, UiHost &host, TransferPorts &po
   }
   UsePort();
 
+  verify_ = new QCheckBox(tr("Verify after writing"), this);
+  verify_->setObjectName(QStringLiteral("chkVerify"));
+  // Shares the port line, which gives way to it when programming.
+  constexpr int kVerifyWidth = 150;
+  verify_->setGeometry(kWidth - 14 - kVerifyWidth, 222, kVerifyWidth, 22);
+  verify_->setVisible(mode == kTransferProgram);
+  if (mode == kTransferProgram)
+    portLabel_->setFixedWidth(kWidth - 28 - kVerifyWidth - 6);
+  verify_->setChecked(
+      ParseBooleanText(session_.settings.Get(kVerifySection, kVerifyKey, "True")).value_or(true));
+  connect(verify_, &QCheckBox::toggled, this, [this](bool on) {
+    session_.settings.Set(kVerifySection, kVerifyKey, on ? "True" : "False");
+  });
+
   host_.SetTransferView({[this](const std::string &text) { monitor_->setText(ToQt(text)); },
                          [this](int percent) { ShowProgress(percent); },
                          [this](const std::string &text) { status_->setText(ToQt(text)); }});
@@ -171,6 +191,7 @@ void TransferDialog::SetButtonsEnabled(bool enabled) {
   ok_->setEnabled(enabled);
   help_->setEnabled(enabled);
   portButton_->setEnabled(enabled);
+  verify_->setEnabled(enabled);
 }
 
 void TransferDialog::PlacePictures() {
@@ -216,6 +237,7 @@ void TransferDialog::OnOk() {
                 .onlyWithReason = true});
     TransferSession transfer(session_, port);
     transfer.SetPortName(name);
+    transfer.SetVerifyAfterProgram(mode_ == kTransferProgram && verify_->isChecked());
     running_ = &transfer;
     result = transfer.Run(mode_);
     running_ = nullptr;

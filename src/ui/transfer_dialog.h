@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -82,6 +83,7 @@ private:
   QPushButton *cancel_;
   QPushButton *help_;
   QPushButton *portButton_;
+  QCheckBox *verify_;
 };
 
 } // namespace kv508::ui

@@ -1,5 +1,6 @@
 #include "ui/ui_dialogs.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -9,8 +10,13 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QUrl>
 
 namespace kv508::ui {
+
+bool UiDialogs::ShowFolder(QWidget *, const QString &folder) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
 
 QString QtDialogs::OpenFileName(QWidget *parent, const QString &filter, const QString &folder) {
   return QFileDialog::getOpenFileName(parent, QObject::tr("Open"), folder, filter);

@@ -27,6 +27,8 @@ public:
   virtual NoPrinterChoice NoPrinter(QWidget *parent) = 0;
   // A serial device path; empty when cancelled.
   virtual QString DevicePath(QWidget *parent, const QString &current) = 0;
+  // Opens the folder in the desktop's file manager; false when that failed.
+  virtual bool ShowFolder(QWidget *parent, const QString &folder);
 };
 
 class QtDialogs : public UiDialogs {

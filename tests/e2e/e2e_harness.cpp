@@ -165,7 +165,13 @@ std::string RadioSim::Log() const { return ReadText(log_); }
 
 ProcessResult RunCli(const TempDir &dir, const std::vector<std::string> &args,
                      const std::function<void(pid_t)> &whileRunning) {
-  std::vector<std::string> argv = {KV508_CLI, "--program-dir", KV508_PROGRAM_DIR, "--settings",
+  // Backups go to the test's folder, never to the user's.
+  std::vector<std::string> argv = {"/usr/bin/env",
+                                   "XDG_DATA_HOME=" + (dir / "user-data").string(),
+                                   KV508_CLI,
+                                   "--program-dir",
+                                   KV508_PROGRAM_DIR,
+                                   "--settings",
                                    (dir / "settings.ini").string()};
   argv.insert(argv.end(), args.begin(), args.end());
   return RunProcess(argv, 240, whileRunning);

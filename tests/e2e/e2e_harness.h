@@ -65,7 +65,8 @@ private:
   std::filesystem::path log_;
 };
 
-// kv508-cli with the build's program folder and a settings file of the test.
+// kv508-cli with the build's program folder, a settings file of the test and
+// the per-user data folder <dir>/user-data.
 ProcessResult RunCli(const TempDir &dir, const std::vector<std::string> &args,
                      const std::function<void(pid_t)> &whileRunning = {});
 

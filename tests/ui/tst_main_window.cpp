@@ -98,7 +98,9 @@ void MainWindowTest::startUpWithOneModel() {
   QCOMPARE(f.S().model.ModelVariant, 1);
   QVERIFY(f.S().model.AtisCapable);
   QCOMPARE(f.S().state.TitleText, std::string("PC Program for TR4100/TR4300"));
-  QVERIFY(!w.findChild<QMenu *>(QStringLiteral("mnuEdit"))->menuAction()->isVisible());
+  // Edit always holds Undo and Redo; its Model submenu needs a choice of models.
+  QVERIFY(w.findChild<QMenu *>(QStringLiteral("mnuEdit"))->menuAction()->isVisible());
+  QVERIFY(!w.findChild<QMenu *>(QStringLiteral("mnuEditModel"))->menuAction()->isVisible());
   QVERIFY(f.Action("mnuModel_0")->isChecked());
   QVERIFY(!f.S().state.DataChanged);
   QVERIFY(w.isEnabled());
@@ -120,6 +122,7 @@ void MainWindowTest::startUpWithTwoModels() {
   f.settings.Set("ComPath", "ComNum", "3");
   QVERIFY(f.Start());
   QVERIFY(f.Window().findChild<QMenu *>(QStringLiteral("mnuEdit"))->menuAction()->isVisible());
+  QVERIFY(f.Window().findChild<QMenu *>(QStringLiteral("mnuEditModel"))->menuAction()->isVisible());
   QCOMPARE(f.Action("mnuModel_0")->text(), QStringLiteral("TR4100/TR4300"));
   QVERIFY(f.Action("mnuModel_1")->isVisible());
   QVERIFY(!f.Action("mnuModel_2")->isVisible());
@@ -446,6 +449,9 @@ void MainWindowTest::fieldCheckedOnLeavingAndBeforeCommands() {
   FieldScreen *screen = owned.get();
   w.screens().Register(std::move(owned));
   QVERIFY(f.Activate());
+  // Loaded with Dual Watch off, so that choosing On is a change.
+  f.S().data.Common.DualWatch = false;
+  f.S().undo.Reset(f.S().data, true);
   f.ShowNode(QStringLiteral("Common"));
   QVERIFY(!f.S().state.DataChanged);
 

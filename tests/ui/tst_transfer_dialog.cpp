@@ -169,7 +169,7 @@ void TransferDialogTest::readFromRadio() {
   QVERIFY(f.StartWithRadio());
   f.radio->Engine().Memory() = RadioMemoryWithDirectoryEntry();
   f.S().data.Image[300] = 0x5A; // a byte a read keeps
-  f.S().state.DataChanged = true;
+  f.ChangeDataAndAnswer(Answer::No);
   f.S().state.CurrentFilePath = "/data/old.dat";
   f.Window().SelectNodeByKey(QStringLiteral("SG"));
 
@@ -219,6 +219,7 @@ void TransferDialogTest::programToRadio() {
 
   // What was programmed reads back.
   f.S().data.CHMMSID[1] = DirectoryEntry{};
+  f.host.answers.push_back(Answer::No);
   f.RunToEnd("mnuTransferRead");
   QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("PILOT"));
   QVERIFY(f.S().data.CHMMSID[1].Enable);
@@ -269,7 +270,7 @@ void TransferDialogTest::cancelWhileBusy() {
   SimFixture f;
   QVERIFY(f.StartWithRadio());
   const MemoryImage before = f.S().data.Image;
-  f.S().state.DataChanged = true;
+  f.ChangeDataAndAnswer(Answer::No);
   bool cancelled = false;
   bool closeRefused = false;
   f.host.onYield = [&] {

@@ -39,7 +39,7 @@ void WindowCommandsTest::newResetsAfterItsTimer() {
   KV508_START_WINDOW(f);
   f.S().data.CHMMSID[3].Enable = true;
   f.S().data.CHMMSID[3].TagName = "TEST";
-  f.S().state.DataChanged = true;
+  f.ChangeDataAndAnswer(Answer::No);
   f.S().state.CurrentFilePath = "/tmp/x.dat";
   f.Action("mnuFileNew")->trigger();
   QVERIFY(f.S().state.DataChanged); // deferred by its timer
@@ -47,7 +47,6 @@ void WindowCommandsTest::newResetsAfterItsTimer() {
   QVERIFY(!f.S().data.CHMMSID[3].Enable);
   QVERIFY(f.S().data.CHMMSID[3].TagName.empty());
   QVERIFY(f.S().state.CurrentFilePath.empty());
-  QVERIFY(f.host.messages.empty()); // New does not ask
   QVERIFY(f.Window().isEnabled());
   QCOMPARE(f.Window().screens().ActivePanel(), f.Window().screens().GeneralScreen());
 }
@@ -67,6 +66,7 @@ void WindowCommandsTest::modelChange() {
   QVERIFY(f.settings.Values().empty());
 
   f.ChangeDataAndAnswer(Answer::Ok);
+  f.host.answers.push_back(Answer::No); // the unsaved data goes
   f.Action("mnuModel_1")->trigger();
   QCOMPARE(f.S().model.ModelVariant, 2);
   QVERIFY(!f.S().model.AtisCapable);
@@ -102,7 +102,7 @@ void WindowCommandsTest::destinationChange() {
   QVERIFY(f.Action("mnuDst_1")->isChecked() && !f.Action("mnuDst_0")->isChecked());
   QVERIFY(f.S().state.DataChanged);
 
-  f.host.answers.push_back(Answer::Ok);
+  f.host.answers = {Answer::Ok, Answer::No};
   f.Action("mnuDst_0")->trigger();
   QCOMPARE(f.S().data.Image[20000], 0x22);
   QVERIFY(f.Action("mnuDst_0")->isChecked() && !f.Action("mnuDst_1")->isChecked());
@@ -131,13 +131,13 @@ void WindowCommandsTest::openSettingsFile() {
   f.S().data.CHMMSID[2].Enable = false;
   w.BuildTree();
   w.SelectNodeByKey(QStringLiteral("SM"));
-  f.S().state.DataChanged = true;
+  f.ChangeDataAndAnswer(Answer::No);
   f.dialogs.openAnswers.push_back(path);
   f.Action("Open")->trigger(); // the toolbar button runs the menu entry
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("open:dat files(*.dat);;All files(*.*)"));
   QCOMPARE(f.S().data.ChannelGroups[0].StatusName, std::string("HOME"));
   QCOMPARE(w.windowTitle(), QStringLiteral("KV508  PC Program for TR4100/TR4300 - boat.dat"));
-  QVERIFY(f.S().state.DataChanged); // an open leaves it as it was
+  QVERIFY(!f.S().state.DataChanged); // the settings are those of the file
   QVERIFY(!f.S().state.OperationIncomplete);
   QCOMPARE(ui::NodeKey(w.tree().currentItem()), QStringLiteral("SM"));
   QVERIFY(ui::FindNodeByKey(w.tree(), QStringLiteral("PU"))->text(0) ==
@@ -146,6 +146,7 @@ void WindowCommandsTest::openSettingsFile() {
            QStringLiteral("Memory ID2[Enable]"));
 
   // A cancelled dialog changes nothing and leaves the command incomplete.
+  f.host.answers.push_back(Answer::No);
   f.Action("mnuFileOpen")->trigger();
   QVERIFY(f.S().state.OperationIncomplete);
 }
@@ -190,6 +191,7 @@ void WindowCommandsTest::imageCommandsOnlyInDebugMode() {
   f.folder.WriteText(QStringLiteral("short.hex"), std::string(100, '\x07'));
   const MemoryImage before = f.S().data.Image;
   f.dialogs.openAnswers.push_back(f.folder.File(QStringLiteral("short.hex")));
+  f.host.answers.push_back(Answer::No);
   w.OpenImageCommand();
   QCOMPARE(f.host.messages.back().text,
            "bad file!!\r\n\r\nOpening " +
@@ -202,6 +204,7 @@ void WindowCommandsTest::imageCommandsOnlyInDebugMode() {
 
   f.S().data.CHMMSID[1].TagName = "CHANGED";
   f.dialogs.openAnswers.push_back(image);
+  f.host.answers.push_back(Answer::No);
   QTest::keyClick(&w.tree(), Qt::Key_F2, Qt::ControlModifier);
   QVERIFY(f.S().data.CHMMSID[1].TagName.empty());
   QVERIFY(!f.S().state.DataChanged);

@@ -57,6 +57,11 @@ QString ScriptedDialogs::DevicePath(QWidget *, const QString &) {
   return device;
 }
 
+bool ScriptedDialogs::ShowFolder(QWidget *, const QString &folder) {
+  asked << QStringLiteral("folder:") + folder;
+  return folderShown;
+}
+
 MemoryImage DefaultImageBytes() {
   RadioData data;
   BuildDefaultImage(data, 1);
@@ -95,6 +100,7 @@ bool WindowFixture::Start() {
   ui::MainWindow::Options options;
   options.programDir = folder.Path();
   options.flags = ParseRunFlags(arguments);
+  options.backupFolder = backupFolder;
   window = std::make_unique<ui::MainWindow>(host, settings, dialogs, options);
   return window->StartUp();
 }

@@ -36,6 +36,7 @@ public:
   bool PrinterInstalled() override { return printerInstalled; }
   NoPrinterChoice NoPrinter(QWidget *) override;
   QString DevicePath(QWidget *, const QString &) override;
+  bool ShowFolder(QWidget *, const QString &folder) override;
 
   std::deque<QString> openAnswers; // then cancelled
   std::deque<QString> saveAnswers; // then cancelled
@@ -43,7 +44,8 @@ public:
   QString device;
   bool printerInstalled = true;
   NoPrinterChoice noPrinterChoice = NoPrinterChoice::Cancel;
-  QStringList asked;   // "open:" or "save:" followed by the filter
+  bool folderShown = true;
+  QStringList asked;   // "open:" or "save:" followed by the filter, "folder:" and the folder
   QStringList folders; // the folder each file dialog started in
 };
 
@@ -95,6 +97,7 @@ struct WindowFixture {
   ScriptedDialogs dialogs;
   ProgramFolder folder;
   std::string arguments;
+  std::filesystem::path backupFolder; // none by default
   std::unique_ptr<ui::MainWindow> window;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/screens/binder.h"
 
 #include "app/session.h"
+#include "ui/screens/edit_record.h"
 #include "ui/ui_text.h"
 
 #include <QAbstractButton>
@@ -48,6 +49,11 @@ void Binder::Text(QLineEdit *edit, std::function<std::string &(RadioData &)> fie
     session_.state.DataChanged = true;
     Changed(b);
   });
+  // The text is stored on every key but is one step when the user is done.
+  connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+    if (Editable())
+      RecordEdit(session_, edit);
+  });
 }
 
 void Binder::Store(const Binding &b, int value) {
@@ -56,6 +62,7 @@ void Binder::Store(const Binding &b, int value) {
   b.set(session_.data, value);
   session_.state.DataChanged = true;
   Changed(b);
+  RecordEdit(session_, b.widget);
 }
 
 void Binder::Changed(const Binding &b) {

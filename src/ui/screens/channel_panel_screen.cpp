@@ -1,4 +1,5 @@
 #include "ui/screens/channel_panel_screen.h"
+#include "ui/screens/edit_record.h"
 
 #include "app/busy_scope.h"
 #include "app/session.h"
@@ -194,6 +195,8 @@ void ChannelPanelScreen::BuildWidgets() {
   narrow_->setObjectName(QStringLiteral("optNarrow"));
   wide_ = new QRadioButton(QStringLiteral("Wide"), bandwidth_);
   wide_->setObjectName(QStringLiteral("optWide"));
+  narrow_->setProperty("editName", QStringLiteral("Bandwidth"));
+  wide_->setProperty("editName", QStringLiteral("Bandwidth"));
   SetHint(narrow_, kSelectionHint);
   SetHint(wide_, kSelectionHint);
   bandRow->addWidget(narrow_);
@@ -336,6 +339,7 @@ void ChannelPanelScreen::ChooseBandwidth(bool narrow) {
     return;
   Record(session_.data).Narrow = narrow;
   session_.state.DataChanged = true;
+  RecordEdit(session_, narrow ? narrow_ : wide_);
 }
 
 bool ChannelPanelScreen::CheckFrequency(CommitLineEdit *edit, double ChannelRecord::*field,

@@ -1,6 +1,7 @@
 #include "ui/screens/commit_line_edit.h"
 
 #include "app/session.h"
+#include "ui/screens/edit_record.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -36,6 +37,7 @@ bool CommitLineEdit::Commit() {
     return false;
   }
   edited_ = false;
+  RecordEdit(session_, this);
   return true;
 }
 

@@ -1,4 +1,5 @@
 #include "ui/screens/directory_entry_screen.h"
+#include "ui/screens/edit_record.h"
 
 #include "app/busy_scope.h"
 #include "app/session.h"
@@ -174,6 +175,7 @@ void DirectoryEntryScreen::EnableClicked(bool checked) {
   Entries()[entry_].Enable = true;
   ShowDirectoryEntry();
   session_.state.DataChanged = true;
+  RecordEdit(session_, enable_);
   name_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -189,6 +191,7 @@ void DirectoryEntryScreen::DeleteClicked(bool checked) {
   DeleteDirectoryEntry(Entries(), entry_);
   session_.state.DataChanged = true;
   ShowDirectoryEntry();
+  RecordEdit(session_, delete_);
 }
 
 bool DirectoryEntryScreen::CommitName() {

@@ -70,6 +70,10 @@ WeatherScreen::WeatherScreen(ScreenContext &context)
     SetHelpTopic(row.scan, kHelpScan);
     row.name = new QLineEdit(panel_.get());
     row.name->setObjectName(Indexed("txtWxName", i));
+    // The column headings name a row's edits.
+    row.enable->setProperty("editName", QStringLiteral("Enable"));
+    row.scan->setProperty("editName", QStringLiteral("Scan Memory"));
+    row.name->setProperty("editName", QStringLiteral("CH Name"));
     Restrict(row.name, kNameAlphabet, kNameLength);
     SetHint(row.name, kNameHint);
     SetHelpTopic(row.name, kHelpName);

@@ -1,0 +1,181 @@
+#include "app/backups.h"
+
+#include "config_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+
+namespace kv508::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::time_t kDay = 24 * 60 * 60;
+
+std::time_t LocalTime(int year, int month, int day, int hour, int minute, int second) {
+  std::tm local{};
+  local.tm_year = year - 1900;
+  local.tm_mon = month - 1;
+  local.tm_mday = day;
+  local.tm_hour = hour;
+  local.tm_min = minute;
+  local.tm_sec = second;
+  local.tm_isdst = -1;
+  return std::mktime(&local);
+}
+
+// The name a backup of that time gets, built independently of the code under test.
+std::string NameAt(std::time_t time, const std::string &tail) {
+  std::tm local{};
+  localtime_r(&time, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d_%H%M%S", &local);
+  return text + tail;
+}
+
+std::set<std::string> FileNames(const fs::path &folder) {
+  std::set<std::string> names;
+  for (const auto &entry : fs::directory_iterator(folder))
+    names.insert(entry.path().filename().string());
+  return names;
+}
+
+struct BackupsTest : SessionFixture {
+  BackupsTest() {
+    ::setenv("TZ", "UTC", 1);
+    tzset();
+    session.backups.folder = folder / "backups";
+    session.backups.now = [this] { return now; };
+    image.fill(0x5A);
+    image[0] = 0x07;
+    image[1] = 0xD0;
+  }
+  std::time_t now = LocalTime(2024, 6, 15, 9, 30, 5);
+  MemoryImage image{};
+};
+
+TEST_F(BackupsTest, NamesCarryTimeModelAndKindAndNeverOverwrite) {
+  ASSERT_TRUE(SaveBackup(session, image, BackupKind::Read, "Read from Radio"));
+  ASSERT_TRUE(SaveBackup(session, image, BackupKind::Read, "Read from Radio"));
+  session.model.ModelVariant = 11;
+  image[5] = 0x01;
+  ASSERT_TRUE(SaveBackup(session, image, BackupKind::Program, "Program to Radio"));
+  EXPECT_TRUE(host.messages.empty());
+
+  const fs::path folder = session.backups.folder;
+  EXPECT_EQ(FileNames(folder), (std::set<std::string>{
+                                   "2024-06-15_093005_TR4100-TR4300_read.hex",
+                                   "2024-06-15_093005-2_TR4100-TR4300_read.hex",
+                                   "2024-06-15_093005-3_TR4100M_program.hex",
+                               }));
+  EXPECT_EQ(ReadBytes(folder / "2024-06-15_093005-3_TR4100M_program.hex"), ImageText(image));
+  image[5] = 0x5A;
+  EXPECT_EQ(ReadBytes(folder / "2024-06-15_093005-2_TR4100-TR4300_read.hex"), ImageText(image));
+
+  const std::vector<BackupEntry> listed = ListBackups(folder);
+  ASSERT_EQ(listed.size(), 3u);
+  EXPECT_EQ(listed[0].file.filename(), "2024-06-15_093005-3_TR4100M_program.hex");
+  EXPECT_EQ(listed[1].file.filename(), "2024-06-15_093005-2_TR4100-TR4300_read.hex");
+  EXPECT_EQ(listed[2].file.filename(), "2024-06-15_093005_TR4100-TR4300_read.hex");
+  EXPECT_EQ(listed[0].kind, BackupKind::Program);
+  EXPECT_EQ(listed[0].model, "TR4100M");
+  EXPECT_EQ(listed[0].time, now);
+  EXPECT_EQ(BackupTimeText(listed[0].time), "2024-06-15 09:30:05");
+}
+
+TEST_F(BackupsTest, OnlyBackupNamesAreListed) {
+  struct Case {
+    const char *name;
+    bool listed;
+  } cases[] = {
+      {"2023-12-31_235959_TR4100M_read.hex", true},
+      {"2023-12-31_235959-12_TR4100M_program.hex", true},
+      {"2023-12-31_235959_TR4100M_write.hex", false},
+      {"2023-12-31_235959_TR4100M_read.HEX", false},
+      {"2023-12-31_235959_TR4100M_read.hex.bak", false},
+      {"2023-13-01_000000_TR4100M_read.hex", false},
+      {"2023-12-31_246000_TR4100M_read.hex", false},
+      {"2023-12-31_2359_TR4100M_read.hex", false},
+      {"2023-12-31_235959-123_TR4100M_read.hex", false},
+      {"2023-12-31_235959__read.hex", false},
+      {"2023-12-31_235959_TR4100/M_read.hex", false},
+      {"2023-12-31_235959_TR_4100M_read.hex", false},
+      {"23-12-31_235959_TR4100M_read.hex", false},
+      {"notes.txt", false},
+  };
+  for (const Case &c : cases) {
+    BackupEntry entry;
+    EXPECT_EQ(ParseBackupName(c.name, entry), c.listed) << c.name;
+  }
+  // A folder named like a backup is not one.
+  fs::create_directories(folder / "b" / "2023-12-31_235959_TR4100M_read.hex");
+  WriteBytes(folder / "b" / "notes.txt", "x");
+  EXPECT_TRUE(ListBackups(folder / "b").empty());
+  EXPECT_TRUE(ListBackups(folder / "missing").empty());
+}
+
+// Kept: the newest 200, and every one younger than a year. Other files stay.
+TEST_F(BackupsTest, RetentionDeletesExactlyTheOldOnesBeyondTheNewest200) {
+  const fs::path dir = folder / "b";
+  fs::create_directories(dir);
+  std::set<std::string> expectedLeft;
+  auto add = [&](std::time_t time, bool kept) {
+    const std::string name = NameAt(time, "_TR4100M_read.hex");
+    WriteBytes(dir / name, "");
+    if (kept)
+      expectedLeft.insert(name);
+  };
+  // 190 young ones, then 15 of more than a year: 10 of the old ones make up the
+  // newest 200, the 5 oldest go.
+  for (int i = 0; i < 190; ++i)
+    add(now - 10 * kDay + i * 60, true);
+  for (int i = 0; i < 15; ++i)
+    add(now - 366 * kDay - i * 60, i < 10);
+  WriteBytes(dir / "notes.txt", "mine");
+  WriteBytes(dir / "1999-01-01_000000_TR4100M_read.hex.txt", "");
+  expectedLeft.insert({"notes.txt", "1999-01-01_000000_TR4100M_read.hex.txt"});
+
+  EXPECT_EQ(PruneBackups(dir, now), 5);
+  EXPECT_EQ(FileNames(dir), expectedLeft);
+  EXPECT_EQ(PruneBackups(dir, now), 0);
+
+  // Beyond 200 but young: kept.
+  for (int i = 0; i < 20; ++i)
+    add(now - 20 * kDay + i, true);
+  EXPECT_EQ(PruneBackups(dir, now), 10); // the 10 old ones are now beyond the newest 200
+  EXPECT_EQ(ListBackups(dir).size(), 210u);
+  EXPECT_EQ(PruneBackups(dir, now + 400 * kDay), 10);
+}
+
+TEST_F(BackupsTest, AFolderThatCannotBeWrittenIsReportedAndLeavesNothing) {
+  WriteBytes(folder / "plain-file", "x");
+  session.backups.folder = folder / "plain-file" / "backups";
+  EXPECT_FALSE(SaveBackup(session, image, BackupKind::Program, "Program to Radio"));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].icon, Icon::Exclamation);
+  EXPECT_EQ(host.messages[0].title, "Program to Radio");
+  EXPECT_EQ(host.messages[0].text, "The backup could not be saved in " +
+                                       session.backups.folder.string() + ": Not a directory.");
+  EXPECT_EQ(ReadBytes(folder / "plain-file"), "x");
+
+  // Backups off: nothing is written and nothing said.
+  host.messages.clear();
+  session.backups.folder.clear();
+  EXPECT_TRUE(SaveBackup(session, image, BackupKind::Read, "Read from Radio"));
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(BackupFolderTest, IsUnderTheUserDataFolder) {
+  ::setenv("XDG_DATA_HOME", "/srv/data", 1);
+  EXPECT_EQ(DefaultBackupFolder(), fs::path("/srv/data/KV508/backups"));
+  ::unsetenv("XDG_DATA_HOME");
+  const char *home = std::getenv("HOME");
+  if (home != nullptr && *home != '\0') {
+    EXPECT_EQ(DefaultBackupFolder(), fs::path(home) / ".local/share/KV508/backups");
+  }
+}
+
+} // namespace
+} // namespace kv508::testing
