@@ -88,32 +88,38 @@ DscAdvancedPages BuildDscAdvancedPages(Binder &binder) {
   pages.first->setObjectName(QStringLiteral("fraDscAdvanced1"));
   pages.second->setObjectName(QStringLiteral("fraDscAdvanced2"));
 
+  // Two call blocks a row: three side by side do not fit the screen area.
   auto *firstLayout = new QGridLayout(pages.first);
-  int column = 0;
-  for (const CallBlock &block : kFirstPage)
-    firstLayout->addWidget(NewCallBlock(pages.first, binder, block), 0, column++);
-  firstLayout->setRowStretch(1, 1);
-  firstLayout->setColumnStretch(column, 1);
+  int item = 0;
+  for (const CallBlock &block : kFirstPage) {
+    firstLayout->addWidget(NewCallBlock(pages.first, binder, block), item / 2, item % 2);
+    ++item;
+  }
+  firstLayout->setRowStretch((item + 1) / 2, 1);
+  firstLayout->setColumnStretch(2, 1);
 
   auto *secondLayout = new QGridLayout(pages.second);
-  column = 0;
+  int column = 0;
   for (const CallBlock &block : kSecondPage)
     secondLayout->addWidget(NewCallBlock(pages.second, binder, block), 0, column++);
 
   auto *clear = new QGroupBox(QStringLiteral("Clear"), pages.second);
   auto *clearGrid = new QGridLayout(clear);
-  int row = 0;
+  // Two columns of buttons under the call blocks, so that every label shows in full.
+  item = 0;
   for (const ClearRow &r : kClearRows) {
     auto *button = new QPushButton(QStringLiteral("Clear"), clear);
     button->setObjectName(Indexed("cmdFclearLog", r.button));
     SetHint(button, QStringLiteral("A Click Inicializes the log"));
     pages.clearButtons[static_cast<std::size_t>(r.button)] = button;
-    clearGrid->addWidget(NewLabel(clear, QLatin1String(r.label)), row, 0);
-    clearGrid->addWidget(button, row, 1);
-    ++row;
+    const int row = item % 4;
+    const int pair = item / 4 * 2;
+    clearGrid->addWidget(NewLabel(clear, QLatin1String(r.label)), row, pair);
+    clearGrid->addWidget(button, row, pair + 1);
+    ++item;
   }
-  secondLayout->addWidget(clear, 0, column++);
-  secondLayout->setRowStretch(1, 1);
+  secondLayout->addWidget(clear, 1, 0, 1, column);
+  secondLayout->setRowStretch(2, 1);
   secondLayout->setColumnStretch(column, 1);
   return pages;
 }

@@ -102,12 +102,19 @@ int main(int argc, char **argv) {
       const char *file;
       int dscPage;
     } screens[] = {
-        {"PU", "screen-group-grid.png", -1},       {"PU 40", "screen-channel.png", -1},
-        {"ExpChannel", "screen-exp-grid.png", -1}, {"E 1", "screen-exp-channel.png", -1},
-        {"PW", "screen-weather.png", -1},          {"Usable", "screen-usable.png", -1},
-        {"Common", "screen-common.png", -1},       {"DSC", "screen-dsc-basic.png", -1},
-        {"DSC", "screen-dsc-advanced.png", 2},     {"ATIS", "screen-atis.png", -1},
-        {"SM", "screen-directory.png", -1},        {"SM 2", "screen-directory-entry.png", -1},
+        {"PU", "screen-group-grid.png", -1},
+        {"PU 40", "screen-channel.png", -1},
+        {"ExpChannel", "screen-exp-grid.png", -1},
+        {"E 1", "screen-exp-channel.png", -1},
+        {"PW", "screen-weather.png", -1},
+        {"Usable", "screen-usable.png", -1},
+        {"Common", "screen-common.png", -1},
+        {"DSC", "screen-dsc-basic.png", -1},
+        {"DSC", "screen-dsc-advanced.png", 2},
+        {"DSC", "screen-dsc-calls.png", 1},
+        {"ATIS", "screen-atis.png", -1},
+        {"SM", "screen-directory.png", -1},
+        {"SM 2", "screen-directory-entry.png", -1},
     };
     for (const auto &screen : screens) {
       window.SelectNodeByKey(QLatin1String(screen.node));
