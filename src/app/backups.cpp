@@ -1,5 +1,6 @@
 #include "app/backups.h"
 
+#include "app/platform.h"
 #include "app/safe_save.h"
 #include "app/session.h"
 
@@ -49,7 +50,7 @@ std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
 std::string Stamp(std::time_t time) {
   std::tm local{};
   char text[32];
-  if (localtime_r(&time, &local) == nullptr ||
+  if (!platform::LocalTime(time, local) ||
       std::strftime(text, sizeof text, "%Y-%m-%d_%H%M%S", &local) == 0)
     return {};
   return text;
@@ -156,7 +157,7 @@ std::vector<BackupEntry> ListBackups(const fs::path &folder) {
 std::string BackupTimeText(std::time_t time) {
   std::tm local{};
   char text[32];
-  if (localtime_r(&time, &local) == nullptr ||
+  if (!platform::LocalTime(time, local) ||
       std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local) == 0)
     return "?";
   return text;
