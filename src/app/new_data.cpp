@@ -39,4 +39,13 @@ void NewData(Session &session, bool withDestination) {
   session.Call(editor.RefreshNodeTexts);
 }
 
+void ApplyFactoryChoices(RadioData &data) {
+  data.Common.Weater = 0;
+  data.Common.Sog = 0;
+  data.Common.Distance = 0;
+  data.Common.OffsetTime = 0;
+  for (AutoPosEntry &entry : data.AutoPos.Entry)
+    entry = AutoPosEntry{};
+}
+
 } // namespace kv508

@@ -38,17 +38,6 @@ ChannelRecord ExpansionChannel(const char *name, const char *number, double mhz,
   return record;
 }
 
-// The erased bytes behind these choices decode to values no list offers; a
-// radio from the factory holds these.
-void ApplyFactoryChoices(RadioData &data) {
-  data.Common.Weater = 0;
-  data.Common.Sog = 0;
-  data.Common.Distance = 0;
-  data.Common.OffsetTime = 0;
-  for (AutoPosEntry &entry : data.AutoPos.Entry)
-    entry = AutoPosEntry{};
-}
-
 void AddOwnersSettings(RadioData &data) {
   data.DscBasic.UserMmsi = "2320012340";
   const char *statusNames[] = {"USA", "INTL", "CAN", "CLUB"};

@@ -46,16 +46,6 @@ constexpr Destination kDestinations[] = {
     {"CANA", {{{true, "USA", false}, {false, "", false}, {true, "CAN", false}}}},
 };
 
-// The erased bytes behind these choices decode to values no list offers.
-void ApplyFactoryChoices(RadioData &data) {
-  data.Common.Weater = 0;
-  data.Common.Sog = 0;
-  data.Common.Distance = 0;
-  data.Common.OffsetTime = 0;
-  for (AutoPosEntry &entry : data.AutoPos.Entry)
-    entry = AutoPosEntry{};
-}
-
 void ApplyDestination(RadioData &data, const Destination &destination) {
   for (int g = 0; g < 3; ++g) {
     const GroupChoice &choice = destination.groups[static_cast<std::size_t>(g)];
