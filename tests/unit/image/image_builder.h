@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -25,9 +24,8 @@ inline MemoryImage FilledImage(std::uint8_t value) {
   return image;
 }
 
-inline void Put(MemoryImage &image, int offset, std::initializer_list<std::uint8_t> bytes) {
-  for (std::uint8_t b : bytes)
-    image[offset++] = b;
+inline void Put(MemoryImage &image, int offset, const Bytes &bytes) {
+  std::copy(bytes.begin(), bytes.end(), image.begin() + offset);
 }
 
 inline Bytes Slice(const MemoryImage &image, int offset, int count) {
@@ -41,16 +39,14 @@ inline std::unique_ptr<RadioData> DataWithImage(const MemoryImage &image) {
   return data;
 }
 
-// What NewData builds without an editor: plans, weather bank, cleared
-// directories, the default image decoded and encoded back.
+// What NewData builds without an editor: plans, weather bank, the default image
+// decoded and encoded back.
 inline std::unique_ptr<RadioData> DefaultData(int modelVariant) {
   auto data = std::make_unique<RadioData>();
   ApplyUsaPlan(*data);
   ApplyIntlPlan(*data);
   ApplyCanadaPlan(*data);
   BuildBankFromTable(data->CHWX, WxTable(), false);
-  ClearDirectory(data->CHMMSID);
-  ClearDirectory(data->CHGRPID);
   BuildDefaultImage(*data, modelVariant);
   DecodeExpansionBank(*data);
   EXPECT_FALSE(EncodeImage(*data, modelVariant).has_value());

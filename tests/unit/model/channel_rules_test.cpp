@@ -1,114 +1,102 @@
 #include "model/channel_rules.h"
-#include "model/tables.h"
+#include "model/label_search.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace kv508 {
 namespace {
 
-struct DisplayCase {
-  std::string label;
-  std::string left;
-  std::string right;
-};
-
 TEST(PlanChannelDisplay, NumberAndSuffixFromTheLabel) {
-  const DisplayCase cases[] = {
-      {"16", "16", ""},  {"05A", "05", "A"}, {"05a", "05", "A"},  {"00", "00", ""},
-      {"99", "99", ""},  {"100", "o0", ""},  {"101", "o1", ""},   {"109A", "o9", "A"},
-      {"110", "'0", ""}, {"115", "'5", ""},  {"119A", "'9", "A"}, {"", "00", ""},
-      {"X7", "00", ""},
-  };
-  for (const DisplayCase &c : cases) {
-    EXPECT_EQ(PlanChannelDisplay(c.label), (ChannelDisplay{c.left, c.right})) << c.label;
-  }
+  const std::pair<const char *, ChannelDisplay> cases[] = {
+      {"16", {"16", ""}},    {"05a", {"05", "A"}},  {"99", {"99", ""}},
+      {"100", {"o0", ""}},   {"109A", {"o9", "A"}}, {"110", {"'0", ""}},
+      {"119A", {"'9", "A"}}, {"", {"00", ""}},      {"X7", {"00", ""}}};
+  for (const auto &[label, display] : cases)
+    EXPECT_EQ(PlanChannelDisplay(label), display) << label;
 }
 
-TEST(PlanChannelDisplay, EveryTableLabelFitsTheTwoFields) {
-  const ChannelTableArray &table = ChannelTable();
-  for (int i = table.Lower(); i <= table.Upper(); ++i) {
-    const ChannelDisplay d = PlanChannelDisplay(table[i].Label);
-    EXPECT_EQ(d.left.size(), 2u) << table[i].Label;
-    EXPECT_EQ(d.right, i % 2 == 1 ? "A" : "") << table[i].Label;
-  }
-}
-
-ChannelRecord Record(int position, bool enable, bool txEnable, bool lowPower) {
+ChannelRecord Record(int position, bool enable, bool txEnable, bool lowPower,
+                     bool duplexAllowed = true) {
   ChannelRecord r;
   r.Position = static_cast<std::int16_t>(position);
   r.Enable = enable;
   r.TxEnable = txEnable;
   r.LowPower = lowPower;
-  r.DuplexAllowed = true;
+  r.DuplexAllowed = duplexAllowed;
   return r;
 }
 
-struct EnableCase {
-  const char *name;
-  ChannelRecord record;
-  ChannelMode mode;
-  ChannelEnables expected;
-};
-
 TEST(ChannelPanelEnables, CascadeAndExceptions) {
   using M = ChannelMode;
-  //                       fields tx   dup  low  up   scan scr  comp
-  const ChannelEnables all{true, true, true, true, true, true, true, false};
-  const ChannelEnables none{};
-  ChannelRecord rxOnly = Record(30, true, false, false);
+  ChannelRecord rxOnly = Record(30, true, false, false, false);
   rxOnly.RxOnly = true;
-  rxOnly.DuplexAllowed = false;
-  ChannelRecord rxOnlyDecodedTx = rxOnly; // an image may set the power bits anyway
-  rxOnlyDecodedTx.TxEnable = true;
-  ChannelRecord noDuplex = Record(11, true, true, true);
-  noDuplex.DuplexAllowed = false;
+  ChannelRecord rxOnlyWithTx = rxOnly; // an image may set the power bits anyway
+  rxOnlyWithTx.TxEnable = true;
   ChannelRecord ch70 = Record(kChannel70Slot, true, false, false);
   ch70.RxOnly = true;
-  ChannelRecord exp70 = Record(kChannel70Slot, true, true, true);
-  ChannelRecord withDcs = Record(0, true, true, false);
-  withDcs.Dcs[1] = 3;
-  ChannelRecord rxDcsOnly = Record(0, true, true, false);
-  rxDcsOnly.Dcs[0] = 3;
-
-  const EnableCase cases[] = {
-      {"disabled channel", Record(40, false, true, true), M::Plan, none},
-      {"all on", Record(40, true, true, true), M::Plan, all},
-      {"low power off stops power up",
-       Record(40, true, true, false),
-       M::Plan,
-       {true, true, true, true, false, true, true, false}},
-      {"tx off stops low power and power up",
-       Record(40, true, false, true),
-       M::Plan,
-       {true, true, true, false, false, true, true, false}},
-      {"receive only", rxOnly, M::Plan, {true, false, false, false, false, true, true, false}},
-      {"receive only with tx bits",
-       rxOnlyDecodedTx,
-       M::Plan,
-       {true, false, false, false, false, true, true, false}},
-      {"duplex not allowed", noDuplex, M::Plan, {true, true, false, true, true, true, true, false}},
-      {"channel 70", ch70, M::Plan, {true, false, true, false, false, false, false, false}},
-      {"channel 16",
-       Record(kChannel16Slot, true, true, true),
-       M::Plan,
-       {true, true, true, true, true, true, false, false}},
-      {"slot 70 in expansion mode", exp70, M::Expansion, all},
-      {"expansion tx off",
-       Record(3, true, false, true),
-       M::Expansion,
-       {true, true, true, false, false, true, true, false}},
-      {"comp with a tx dcs code",
-       withDcs,
-       M::Expansion,
-       {true, true, true, true, false, true, true, true}},
-      {"comp not for an rx dcs code",
-       rxDcsOnly,
-       M::Expansion,
-       {true, true, true, true, false, true, true, false}},
+  ChannelRecord txDcs = Record(0, true, true, false);
+  ChannelRecord rxDcs = txDcs;
+  txDcs.Dcs[1] = 3;
+  rxDcs.Dcs[0] = 3;
+  // Enables in field order: fields, tx, duplex, low power, power up, scan, scrambler, comp.
+  const struct {
+    const char *name;
+    ChannelRecord record;
+    M mode;
+    const char *on;
+  } cases[] = {
+      {"disabled channel", Record(40, false, true, true), M::Plan, "00000000"},
+      {"all on", Record(40, true, true, true), M::Plan, "11111110"},
+      {"low power off stops power up", Record(40, true, true, false), M::Plan, "11110110"},
+      {"tx off stops low power and power up", Record(40, true, false, true), M::Plan, "11100110"},
+      {"receive only", rxOnly, M::Plan, "10000110"},
+      {"receive only with tx bits", rxOnlyWithTx, M::Plan, "10000110"},
+      {"duplex not allowed", Record(11, true, true, true, false), M::Plan, "11011110"},
+      {"channel 70", ch70, M::Plan, "10100000"},
+      {"channel 16", Record(kChannel16Slot, true, true, true), M::Plan, "11111100"},
+      {"slot 70 in expansion mode", Record(kChannel70Slot, true, true, true), M::Expansion,
+       "11111110"},
+      {"expansion tx off", Record(3, true, false, true), M::Expansion, "11100110"},
+      {"comp with a tx dcs code", txDcs, M::Expansion, "11110111"},
+      {"comp not for an rx dcs code", rxDcs, M::Expansion, "11110110"},
   };
-  for (const EnableCase &c : cases) {
-    EXPECT_EQ(ChannelPanelEnables(c.record, c.mode), c.expected) << c.name;
+  for (const auto &c : cases) {
+    const ChannelEnables e = ChannelPanelEnables(c.record, c.mode);
+    const bool got[] = {e.fields,  e.txEnable,   e.duplex,    e.lowPower,
+                        e.powerUp, e.scanMemory, e.scrambler, e.comp};
+    for (int i = 0; i < 8; ++i)
+      EXPECT_EQ(got[i], c.on[i] == '1') << c.name << ", control " << i;
   }
+}
+
+// Keys typed one at a time: the index found after each key and the text kept. "05"
+// is a label before "05A" is; "167" begins no label, so the search starts again from
+// "7"; keys that begin no label at all are dropped.
+TEST(LabelSearch, FindsWholeLabelsAndRestartsOnADeadEnd) {
+  const struct {
+    const char *keys;
+    std::vector<int> found;
+    std::string kept;
+  } cases[] = {{"05a", {-1, 10, 11}, "05A"},
+               {"1670", {-1, 32, -1, 140}, "70"},
+               {"119A", {-1, 22, 238, 239}, "119A"},
+               {"x16", {-1, -1, 32}, "16"},
+               {"A", {-1}, ""}};
+  for (const auto &c : cases) {
+    LabelSearch search;
+    std::vector<int> found;
+    for (const char *k = c.keys; *k; ++k)
+      found.push_back(search.Type(std::string(1, *k)));
+    EXPECT_EQ(found, c.found) << c.keys;
+    EXPECT_EQ(search.Typed(), c.kept) << c.keys;
+  }
+  LabelSearch search;
+  search.Type("1");
+  search.Reset();
+  EXPECT_EQ(search.Type("6"), -1);
+  EXPECT_EQ(search.Type("9"), 138);
 }
 
 } // namespace
