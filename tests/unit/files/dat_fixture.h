@@ -22,7 +22,7 @@ namespace kv508::testing {
 
 // A session of the given model after NewData, in an empty program folder.
 struct DatSession {
-  explicit DatSession(int variant = 1, bool atis = false) : session(host, settings) {
+  explicit DatSession(int variant, bool atis) : session(host, settings) {
     session.model.ModelVariant = static_cast<std::int16_t>(variant);
     session.model.AtisCapable = atis;
     session.state.TitleText = TitleTextFor(variant);
@@ -42,9 +42,9 @@ inline std::unique_ptr<DatSession> MakeSession(int variant = 1, bool atis = fals
   return std::make_unique<DatSession>(variant, atis);
 }
 
-// Decodes a random image over the defaults, then gives every text field and
-// every field the image does not hold a random value. With untidyTexts the
-// texts may have blanks at either end or a leading '#', which a file does not keep.
+// Decodes a random image over the defaults, then gives every text field and every
+// field the image does not hold a random value. With untidyTexts the texts may have
+// blanks at either end or a leading '#', which a file does not keep.
 inline void RandomizeData(RadioData &data, std::mt19937 &rng, bool untidyTexts = true) {
   std::uniform_int_distribution<int> byte(0, 255);
   for (auto &b : data.Image)
@@ -57,8 +57,7 @@ inline void RandomizeData(RadioData &data, std::mt19937 &rng, bool untidyTexts =
   auto word = [&](int maxLength) {
     static const std::string alphabet = "ABCxyz019-+()./*, #";
     std::string text;
-    int length = byte(rng) % (maxLength + 1);
-    for (int i = 0; i < length; ++i)
+    for (int length = byte(rng) % (maxLength + 1); length > 0; --length)
       text += alphabet[static_cast<std::size_t>(byte(rng)) % alphabet.size()];
     if (!untidyTexts) {
       text.erase(0, text.find_first_not_of(" #"));
@@ -84,11 +83,10 @@ inline void RandomizeData(RadioData &data, std::mt19937 &rng, bool untidyTexts =
     g.StatusName = word(4);
   data.DscBasic.UserMmsi = word(10);
   data.Atis.AtisCode = word(10);
-  for (auto &b : data.DscBasic.PosRequestTx)
-    b = coin();
+  for (auto *flags : {&data.DscBasic.PosRequestTx, &data.Atis.UsableAtisKikkerChGroup})
+    for (auto &b : *flags)
+      b = coin();
   data.DscBasic.BeepOut[7] = coin();
-  for (auto &b : data.Atis.UsableAtisKikkerChGroup)
-    b = coin();
   for (auto &sign : data.AtisCallSigns) {
     sign.Mid = word(5);
     sign.Disp = word(8);
@@ -99,21 +97,18 @@ inline void RandomizeData(RadioData &data, std::mt19937 &rng, bool untidyTexts =
 
 // The text of one section: its line and its entries, up to the next section line.
 inline std::string SectionText(const std::string &text, const std::string &name) {
-  std::size_t start = text.find("[" + name + "]\r\n");
+  const std::size_t start = text.find("[" + name + "]\r\n");
   if (start == std::string::npos)
     return {};
-  std::size_t end = text.find("\r\n[", start);
-  return text.substr(start, end == std::string::npos ? std::string::npos : end + 2 - start);
+  const std::size_t end = text.find("\r\n[", start);
+  return text.substr(start, end == std::string::npos ? end : end + 2 - start);
 }
 
 // Section names in file order, as written.
 inline std::vector<std::string> SectionNames(const std::string &text) {
   std::vector<std::string> names;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    std::size_t end = text.find("\r\n", pos);
-    if (end == std::string::npos)
-      end = text.size();
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t end = std::min(text.find("\r\n", pos), text.size());
     if (text[pos] == '[')
       names.push_back(text.substr(pos + 1, end - pos - 2));
     pos = end + 2;

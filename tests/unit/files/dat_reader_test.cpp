@@ -39,63 +39,38 @@ TEST(DatReader, PlanBankIsReadByPositionUntilTheFirstMissingSection) {
   EXPECT_EQ(usa[20].TxEnable, defaults->CHUSA[20].TxEnable);
 }
 
-// A value that cannot be converted (or is out of range) keeps the default; a missing
-// text key empties the field.
-TEST(DatReader, SettingsValuesAndUnconvertibleOnes) {
-  auto s = MakeSession();
-  RadioData &d = s->data();
-  auto defaults = std::make_unique<RadioData>(d);
-  Apply(*s, kMain + "[usable ch group setup]\r\nGroup1 = 0\r\nExp CH=-1\r\nPriority CH 0=70000\r\n"
-                    "Priority CH 1=abc\r\nStatus name 0=#SEA \r\n"
-                    "Exp Ch Group 0=1\r\nExp Ch Group 1=True\r\nExp Ch Group 2=no\r\n"
-                    "[Common Setup]\r\nTX Po Display=2.5\r\nOffset Time=-24\r\nSOG=40000\r\n"
-                    "Weater=x\r\nSCAN=tRue\r\n"
-                    "[DSC Setup (Basic Setup)]\r\nBeepOut7=1\r\nPosRequestTX2=1\r\n"
-                    "[DSC Setup (Advanced Setup)]\r\nPositionReport CallTX3=1\r\n"
-                    "[DSC Setup (Display Setup)]\r\nPOS Request ACK Menu=1\r\n[END]\r\n");
-  const auto &g = d.ChannelGroups;
-  EXPECT_FALSE(g[0].Enable);
-  EXPECT_TRUE(g[3].Enable);
-  EXPECT_EQ(g[0].PriorityCh, 70000);
-  EXPECT_EQ(g[1].PriorityCh, defaults->ChannelGroups[1].PriorityCh);
-  EXPECT_EQ(g[0].StatusName, "SEA");
-  EXPECT_EQ(g[1].StatusName, "");
-  EXPECT_EQ(g[3].ExpChGroup,
-            (std::array<bool, 3>{true, true, defaults->ChannelGroups[3].ExpChGroup[2]}));
-  EXPECT_EQ(d.Common.TxPoDisplay, 2);
-  EXPECT_EQ(d.Common.OffsetTime, -24);
-  EXPECT_TRUE(d.Common.Scan);
-  d.Common.TxPoDisplay = defaults->Common.TxPoDisplay;
-  d.Common.OffsetTime = defaults->Common.OffsetTime;
-  d.Common.Scan = defaults->Common.Scan;
-  EXPECT_TRUE(d.Common == defaults->Common); // SOG, Weater and the rest unchanged
-  EXPECT_TRUE(d.DscBasic.BeepOut[7] && d.DscBasic.PosRequestTx[2]);
-  EXPECT_EQ(d.DscBasic.UserMmsi, "");
-  EXPECT_TRUE(d.DscAdvanced.PositionReportCallTx[3]);
-  EXPECT_TRUE(d.DscDisplay[PosRequestAckMenu]);
-}
-
-TEST(DatReader, DirectoriesWeatherAndExpansion) {
+// Which key fills which field is pinned by the writer's text and the round trip; here
+// the reader's own rules. Sections and keys are found in any case. A value that cannot
+// be converted, or is out of range, keeps the default; a missing text key, or a
+// missing section, empties the text.
+TEST(DatReader, UnconvertibleValuesKeepTheDefaultMissingTextsAreEmptied) {
   auto s = MakeSession();
   RadioData &d = s->data();
   d.CHMMSID[7] = {true, "OLD", "1111111110", d.CHMMSID[7].Member};
   d.CHGRPID[2].TagName = "KEEP?";
   auto defaults = std::make_unique<RadioData>(d);
-  Apply(*s, kMain + "[CHMMSID7]\r\nEnable=0\r\nMmsid=2442442440\r\n"
-                    "[CHWX3]\r\nEnable=1\r\nScanMemory=0\r\nChTag=#WX4\r\n"
-                    "[CHEXP2]\r\nEnable=1\r\nCHDisplayL=#12\r\nCHDisplayR=B\r\nRxfreq=156,025\r\n"
-                    "Txfreq=1.5e2\r\nChTag=#E2\r\n"
+  Apply(*s, kMain + "[usable ch group setup]\r\nPriority CH 0=70000\r\nPriority CH 1=abc\r\n"
+                    "Status name 0=#SEA \r\nExp Ch Group 1=True\r\nExp Ch Group 2=no\r\n"
+                    "[Common Setup]\r\nTX Po Display=2.5\r\nSOG=40000\r\nWeater=x\r\n"
+                    "[CHMMSID7]\r\nEnable=0\r\nMmsid=2442442440\r\n"
+                    "[CHEXP2]\r\nRxfreq=156,025\r\nTxfreq=1.5e2\r\n"
                     "[CHEXP3]\r\nRxfreq=abc\r\nTxfreq=\r\n[END]\r\n");
+  const auto &g = d.ChannelGroups;
+  EXPECT_EQ(g[0].PriorityCh, 70000);
+  EXPECT_EQ(g[1].PriorityCh, defaults->ChannelGroups[1].PriorityCh);
+  EXPECT_EQ(g[0].StatusName, "SEA");
+  EXPECT_EQ(g[1].StatusName, "");
+  EXPECT_TRUE(g[3].ExpChGroup[1]);
+  EXPECT_EQ(g[3].ExpChGroup[2], defaults->ChannelGroups[3].ExpChGroup[2]);
+  EXPECT_EQ(d.Common.TxPoDisplay, 2);
+  d.Common.TxPoDisplay = defaults->Common.TxPoDisplay;
+  EXPECT_TRUE(d.Common == defaults->Common); // SOG, Weater and the rest unchanged
   EXPECT_FALSE(d.CHMMSID[7].Enable);
-  EXPECT_EQ(d.CHMMSID[7].TagName, ""); // a section without TagName empties the name
+  EXPECT_EQ(d.CHMMSID[7].TagName, "");
   EXPECT_EQ(d.CHMMSID[7].Mmsid, "2442442440");
-  EXPECT_EQ(d.CHGRPID[2].TagName, ""); // a missing section empties its texts
-  EXPECT_TRUE(d.CHWX[3].Enable);
-  EXPECT_EQ(d.CHWX[3].ChTag, "WX4");
-  const ChannelRecord &e = d.CHEXP[2];
-  EXPECT_EQ(e.CHDisplayL + "|" + e.CHDisplayR + "|" + e.ChTag, "12|B|E2");
-  EXPECT_EQ(e.Rxfreq, 156.025);
-  EXPECT_EQ(e.Txfreq, 150.0);
+  EXPECT_EQ(d.CHGRPID[2].TagName, "");
+  EXPECT_EQ(d.CHEXP[2].Rxfreq, 156.025);
+  EXPECT_EQ(d.CHEXP[2].Txfreq, 150.0);
   EXPECT_EQ(d.CHEXP[3].Rxfreq, defaults->CHEXP[3].Rxfreq);
   EXPECT_EQ(d.CHEXP[3].Txfreq, defaults->CHEXP[3].Txfreq);
 }

@@ -1,7 +1,5 @@
 #include "dat_fixture.h"
 
-#include "files/dat_values.h"
-
 #include <gtest/gtest.h>
 
 namespace kv508::testing {
@@ -11,23 +9,19 @@ namespace {
 // text written after a read must be the text that was read. The blank and '#'
 // rules of texts are pinned by the parser's tests; here the texts are tidy.
 TEST(DatRoundTrip, FileTextIsReproducedExactly) {
-  struct Case {
-    int variant;
-    bool atis, scramble;
-  };
-  for (const Case &c : {Case{1, true, true}, Case{11, false, false}}) {
-    SCOPED_TRACE(c.variant);
-    std::mt19937 rng(508 + static_cast<unsigned>(c.variant));
-    auto src = MakeSession(c.variant, c.atis);
-    src->session.model.ScrambleCapable = c.scramble;
+  for (const auto &[variant, extras] : {std::pair{1, true}, std::pair{11, false}}) {
+    SCOPED_TRACE(variant);
+    std::mt19937 rng(508 + static_cast<unsigned>(variant));
+    auto src = MakeSession(variant, extras);
+    src->session.model.ScrambleCapable = extras;
     RandomizeData(src->data(), rng, false);
     for (auto *bank : {&src->data().CHUSA, &src->data().CHINT, &src->data().CHCAN})
       for (auto &ch : *bank)
         ch.Duplex = ch.Duplex && ch.DuplexAllowed;
     const std::string text = BuildDatText(src->data(), src->session.model);
 
-    auto dst = MakeSession(c.variant, c.atis);
-    dst->session.model.ScrambleCapable = c.scramble;
+    auto dst = MakeSession(variant, extras);
+    dst->session.model.ScrambleCapable = extras;
     WriteBytes(dst->File("b.dat"), text);
     ASSERT_TRUE(FileRead2(dst->session, dst->File("b.dat")));
     ASSERT_TRUE(SaveFileAs(dst->session, dst->File("c.dat")));
@@ -35,7 +29,8 @@ TEST(DatRoundTrip, FileTextIsReproducedExactly) {
   }
 }
 
-// Small edits of a valid file: cut, insert, repeat, truncate, odd values.
+// Small edits of a valid file: cut, insert odd bytes, repeat a stretch, truncate,
+// put an odd value after an '=' or an odd number after "Position=".
 std::string Mutate(std::string text, std::mt19937 &rng) {
   static const std::string kBytes = std::string("[]=#\r\n \t0123456789.,-+eEaZ\xFF", 27) + '\0';
   static const char *kValues[] = {"1e999", "-32769", "65535", "nan", "inf",
@@ -44,9 +39,11 @@ std::string Mutate(std::string text, std::mt19937 &rng) {
   auto pick = [&](std::size_t n) {
     return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(rng);
   };
-  int edits = 1 + static_cast<int>(pick(4));
-  for (int e = 0; e < edits && !text.empty(); ++e) {
-    std::size_t at = pick(text.size());
+  for (std::size_t e = 1 + pick(4); e > 0 && !text.empty(); --e) {
+    const std::size_t at = pick(text.size());
+    const std::size_t eq = text.find('=', at);
+    const std::size_t end = eq == std::string::npos ? eq : text.find('\r', eq);
+    const std::size_t position = text.find("Position=", at);
     switch (pick(6)) {
     case 0:
       text.erase(at, pick(48));
@@ -61,24 +58,21 @@ std::string Mutate(std::string text, std::mt19937 &rng) {
     case 3:
       text.resize(at);
       break;
-    case 4: {
-      std::size_t eq = text.find('=', at);
-      std::size_t end = eq == std::string::npos ? eq : text.find('\r', eq);
+    case 4:
       if (end != std::string::npos)
         text.replace(eq + 1, end - eq - 1, kValues[pick(std::size(kValues))]);
       break;
-    }
-    default: {
-      std::size_t p = text.find("Position=", at);
-      if (p != std::string::npos)
-        text.insert(p + 9, std::to_string(static_cast<int>(pick(300)) - 20));
-      break;
-    }
+    default:
+      if (position != std::string::npos)
+        text.insert(position + 9, std::to_string(static_cast<int>(pick(300)) - 20));
     }
   }
   return text;
 }
 
+// Invariants only: nothing crashes, every section is still written, the image and the
+// record positions are untouched; through the whole read, a file of another model is
+// refused whatever else it holds, and a refused file changes nothing.
 TEST(DatRoundTrip, MutatedFilesNeverBreakReadingOrSaving) {
   std::mt19937 rng(20240508);
   auto s = MakeSession(1, true);
@@ -90,35 +84,28 @@ TEST(DatRoundTrip, MutatedFilesNeverBreakReadingOrSaving) {
 
   int refused = 0;
   for (int round = 0; round < 300; ++round) {
-    const std::string text = Mutate(base, rng);
+    std::string text = Mutate(base, rng);
     s->data() = *pristine;
     ApplyDatFile(s->session, ParseDatText(text));
-    const std::string out = BuildDatText(s->data(), s->session.model);
-    ASSERT_EQ(SectionNames(out), sections) << round;
+    ASSERT_EQ(SectionNames(BuildDatText(s->data(), s->session.model)), sections) << round;
     ASSERT_TRUE(s->data().Image == pristine->Image) << round;
     for (int i = 0; i < kPlanBankSize; ++i)
       ASSERT_EQ(s->data().CHCAN[i].Position, i) << round;
-
-    // Through the whole read: a file of another model is refused whatever else
-    // it holds, and a refused file changes nothing.
-    if (round % 20 == 0) {
-      std::string file = text;
-      const std::size_t model = file.find("MODELTYPE=");
-      const bool otherModel = round % 40 == 20 && model != std::string::npos;
-      if (otherModel)
-        file.insert(model + 10, "9");
-      WriteBytes(s->File("fuzz.dat"), file);
-      auto before = std::make_unique<RadioData>(s->data());
-      const bool read = FileRead2(s->session, s->File("fuzz.dat"));
-      if (otherModel) {
-        ASSERT_FALSE(read) << round;
-      }
-      if (!read) {
-        ++refused;
-        ASSERT_TRUE(s->data() == *before) << round;
-      }
-      ASSERT_TRUE(SaveFileAs(s->session, s->File("fuzz-out.dat"))) << round;
+    if (round % 20 != 0)
+      continue;
+    const std::size_t model = text.find("MODELTYPE=");
+    const bool otherModel = round % 40 == 20 && model != std::string::npos;
+    if (otherModel)
+      text.insert(model + 10, "9");
+    WriteBytes(s->File("fuzz.dat"), text);
+    auto before = std::make_unique<RadioData>(s->data());
+    const bool read = FileRead2(s->session, s->File("fuzz.dat"));
+    ASSERT_FALSE(read && otherModel) << round;
+    if (!read) {
+      ++refused;
+      ASSERT_TRUE(s->data() == *before) << round;
     }
+    ASSERT_TRUE(SaveFileAs(s->session, s->File("fuzz-out.dat"))) << round;
   }
   EXPECT_GT(refused, 0); // the refusal above was reached
 }

@@ -41,12 +41,7 @@ TEST(ChannelPanelEnables, CascadeAndExceptions) {
   txDcs.Dcs[1] = 3;
   rxDcs.Dcs[0] = 3;
   // Enables in field order: fields, tx, duplex, low power, power up, scan, scrambler, comp.
-  const struct {
-    const char *name;
-    ChannelRecord record;
-    M mode;
-    const char *on;
-  } cases[] = {
+  const std::tuple<const char *, ChannelRecord, M, std::string> cases[] = {
       {"disabled channel", Record(40, false, true, true), M::Plan, "00000000"},
       {"all on", Record(40, true, true, true), M::Plan, "11111110"},
       {"low power off stops power up", Record(40, true, true, false), M::Plan, "11110110"},
@@ -62,12 +57,13 @@ TEST(ChannelPanelEnables, CascadeAndExceptions) {
       {"comp with a tx dcs code", txDcs, M::Expansion, "11110111"},
       {"comp not for an rx dcs code", rxDcs, M::Expansion, "11110110"},
   };
-  for (const auto &c : cases) {
-    const ChannelEnables e = ChannelPanelEnables(c.record, c.mode);
-    const bool got[] = {e.fields,  e.txEnable,   e.duplex,    e.lowPower,
-                        e.powerUp, e.scanMemory, e.scrambler, e.comp};
-    for (int i = 0; i < 8; ++i)
-      EXPECT_EQ(got[i], c.on[i] == '1') << c.name << ", control " << i;
+  for (const auto &[name, record, mode, on] : cases) {
+    const ChannelEnables e = ChannelPanelEnables(record, mode);
+    std::string got;
+    for (bool b :
+         {e.fields, e.txEnable, e.duplex, e.lowPower, e.powerUp, e.scanMemory, e.scrambler, e.comp})
+      got += b ? '1' : '0';
+    EXPECT_EQ(got, on) << name;
   }
 }
 

@@ -1,3 +1,4 @@
+#include "model/directory_rules.h"
 #include "model/mmsi_rules.h"
 #include "model/setup_rules.h"
 
@@ -8,26 +9,15 @@
 namespace kv508 {
 namespace {
 
-TEST(TypedMmsi, StoresTheTenDigitFormOrRefuses) {
-  const struct {
-    const char *typed;
-    int digits;
-    bool group;
-    std::optional<std::string> stored;
-  } cases[] = {{" 211234567 ", 9, false, "2112345670"},
-               {"   ", 9, false, ""},
-               {"21123456", 9, false, std::nullopt},
-               {"2112345678", 9, false, std::nullopt},
-               {"2112 4567", 9, false, std::nullopt},
-               {"21123456a", 9, false, std::nullopt},
-               {"21123456", 8, true, "0211234560"},
-               {"0123456789", 10, false, "0123456789"},
-               {"1", 0, false, std::nullopt}};
-  for (const auto &c : cases)
-    EXPECT_EQ(StoreTypedMmsi(c.typed, c.digits, c.group), c.stored) << c.typed;
-}
+TEST(TypedEntries, MmsiStoredInTenDigitsStatusNameCut) {
+  EXPECT_EQ(StoreTypedMmsi(" 211234567 ", 9, false), "2112345670");
+  EXPECT_EQ(StoreTypedMmsi("   ", 9, false), "");
+  EXPECT_EQ(StoreTypedMmsi("21123456", 8, true), "0211234560");
+  EXPECT_EQ(StoreTypedMmsi("0123456789", 10, false), "0123456789");
+  EXPECT_EQ(StoreTypedMmsi("1", 0, false), std::nullopt);
+  for (const char *typed : {"21123456", "2112345678", "2112 4567", "21123456a"})
+    EXPECT_EQ(StoreTypedMmsi(typed, 9, false), std::nullopt) << typed;
 
-TEST(TypedStatusName, BlankIsEmptyLongIsCutElseAsTyped) {
   EXPECT_EQ(StoreTypedStatusName("USCG12"), "USCG");
   EXPECT_EQ(StoreTypedStatusName("  ab  "), "  ab");
   EXPECT_EQ(StoreTypedStatusName("    "), "");
@@ -43,13 +33,12 @@ TEST(PriorityChoices, EnabledPlanChannelsInBankOrder) {
   }
   const std::vector<PriorityChoice> choices = PriorityChoices(bank);
   ASSERT_EQ(choices.size(), 2u);
-  EXPECT_EQ(choices[0].label, "16");
-  EXPECT_EQ(choices[0].position, 32);
-  EXPECT_EQ(choices[1].label, "00A");
-  EXPECT_EQ(choices[1].position, 1);
+  EXPECT_EQ(
+      std::tuple(choices[0].label, choices[0].position, choices[1].label, choices[1].position),
+      std::tuple("16", 32, "00A", 1));
 }
 
-TEST(GroupCaptions, NameInBracketsWhenSet) {
+TEST(ChannelGroups, CaptionsAndDisablingEmptyGroups) {
   RadioData data;
   data.ChannelGroups[1].StatusName = "INTL";
   data.ChannelGroups[3].StatusName = "X";
@@ -60,22 +49,66 @@ TEST(GroupCaptions, NameInBracketsWhenSet) {
   EXPECT_EQ(BracketedStatusName(data, 0), "[]");
   EXPECT_EQ(BracketedStatusName(data, 1), "[INTL]");
   EXPECT_EQ(BracketedStatusName(data, -1), "");
-}
 
-TEST(GroupCaptions, DisableEmptyGroupsOnlyEverClears) {
-  RadioData data;
+  // Only ever clears: group 3 (index 2) has channels and stays disabled.
   for (auto &g : data.ChannelGroups)
     g.Enable = true;
   data.ChannelGroups[2].Enable = false;
   data.CHUSA[0].Enable = true;
   data.CHCAN[5].Enable = true;
-  EXPECT_FALSE(GroupIsEmpty(data, 4));
-  EXPECT_FALSE(GroupIsEmpty(data, -1));
+  EXPECT_FALSE(GroupIsEmpty(data, 4) || GroupIsEmpty(data, -1));
   DisableEmptyGroups(data);
-  // Group 2 has channels and stays as it was; the expansion group has none.
-  const bool enabled[] = {true, false, false, false};
-  for (int g = 0; g < 4; ++g)
-    EXPECT_EQ(data.ChannelGroups[g].Enable, enabled[g]) << g;
+  const auto &g = data.ChannelGroups;
+  EXPECT_EQ(std::tuple(g[0].Enable, g[1].Enable, g[2].Enable, g[3].Enable),
+            std::tuple(true, false, false, false));
+}
+
+Directory WithEntries(int used, int size = kMemoryIdCount) {
+  Directory dir{1, size};
+  for (int n = 1; n <= used; ++n)
+    dir[n] = {true, "SHIP" + std::to_string(n), std::to_string(n) + "111111110", {}};
+  return dir;
+}
+
+// The states, the enabling rule and the delete with the gap closed are driven
+// through the entry panel by the directory screen tests; here the edges a user
+// cannot reach there.
+TEST(DirectoryRules, EdgesOfTheDirectory) {
+  Directory gap = WithEntries(5);
+  gap[3].Enable = false;
+  EXPECT_EQ(UsedCount(gap), 2); // stops at the first entry not in use
+  EXPECT_EQ(DirectoryEntryState(Directory{1, 80}, 1), EntryState::FirstFree);
+  EXPECT_TRUE(MayEnableEntry(Directory{1, kMemoryIdCount}, 1));
+  EXPECT_FALSE(MayEnableEntry(WithEntries(3), 3)); // already in use
+  EXPECT_FALSE(MayEnableEntry(WithEntries(kGroupIdCount, kGroupIdCount), kGroupIdCount + 1));
+
+  Directory full = WithEntries(kGroupIdCount, kGroupIdCount);
+  DeleteDirectoryEntry(full, kGroupIdCount);
+  EXPECT_EQ(UsedCount(full), kGroupIdCount - 1);
+  EXPECT_EQ(full[kGroupIdCount].Mmsid, "");
+  Directory dir = WithEntries(2);
+  const Directory before = dir;
+  DeleteDirectoryEntry(dir, 0);
+  DeleteDirectoryEntry(dir, kMemoryIdCount + 1);
+  EXPECT_EQ(dir, before);
+}
+
+TEST(DirectoryRules, MmsiTypedStoredAndShown) {
+  const auto M = DirectoryKind::MemoryId;
+  const auto G = DirectoryKind::GroupId;
+  EXPECT_EQ(StoredMmsi(M, " 123456789  "), "1234567890");
+  EXPECT_EQ(StoredMmsi(G, "12345678"), "0123456780");
+  EXPECT_EQ(StoredMmsi(G, "   "), "");
+  // A group's length for a ship, the stored form typed back, a letter.
+  for (const auto &[kind, typed] : {std::pair{M, "12345678"}, std::pair{M, "1234567890"},
+                                    std::pair{G, "123456789"}, std::pair{M, "12345678A"}})
+    EXPECT_EQ(StoredMmsi(kind, typed), std::nullopt) << typed;
+
+  EXPECT_EQ(TypedMmsi(M, "1234567890"), "123456789");
+  EXPECT_EQ(TypedMmsi(G, "0123456780"), "12345678");
+  EXPECT_EQ(TypedMmsi(G, "9123456780"), "91234567");
+  EXPECT_EQ(ShownMmsi("0123456780"), "012345678");
+  EXPECT_EQ(ShownMmsi("1234"), "1234     ");
 }
 
 } // namespace

@@ -27,46 +27,33 @@ TEST(ChannelPlans, EnabledCountsAndRowsAtTheEdges) {
     }
     EXPECT_EQ(count, enabled[plan]) << plan;
   }
-  const struct {
-    int plan, index;
-    const char *tag;
-    bool lowPower, duplex, rxOnly;
-  } rows[] = {
+  // Plan, index, tag, then low power, duplex, receive only; a disabled row has no tag.
+  const std::tuple<int, int, const char *, bool, bool, bool> rows[] = {
       {0, 2, "", false, false, false},           {1, 2, "TELEPHONE", false, true, false},
       {0, 30, "COMMERCIAL", false, false, true}, {1, 30, "COMMERCIAL", true, false, false},
-      {2, 12, "SAFETY", false, false, false},    {0, 12, "SAFTY", false, false, false},
-      {2, 40, "PORT OPR", true, true, false},    {2, 127, "SHIP-SHIP", false, false, false},
-      {0, 140, "DSC", false, false, true},       {0, 177, "COMMERCIAL", false, false, false}};
-  for (const auto &c : rows) {
-    const ChannelRecord &r = data.GroupBank(c.plan)[c.index];
-    EXPECT_EQ(r.Enable, *c.tag != '\0') << c.plan << "/" << c.index;
-    EXPECT_EQ(r.ChTag, c.tag);
-    EXPECT_EQ(r.LowPower, c.lowPower) << c.plan << "/" << c.index;
-    EXPECT_EQ(r.Duplex, c.duplex) << c.plan << "/" << c.index;
-    EXPECT_EQ(r.RxOnly, c.rxOnly) << c.plan << "/" << c.index;
-    EXPECT_EQ(r.TxEnable, !c.rxOnly) << c.plan << "/" << c.index;
-    EXPECT_EQ(r.DuplexAllowed, !c.rxOnly && c.index % 2 == 0) << c.plan << "/" << c.index;
+      {0, 12, "SAFTY", false, false, false},     {2, 12, "SAFETY", false, false, false},
+      {2, 40, "PORT OPR", true, true, false},    {0, 140, "DSC", false, false, true},
+      {2, 127, "SHIP-SHIP", false, false, false}};
+  for (const auto &[plan, index, tag, lowPower, duplex, rxOnly] : rows) {
+    const ChannelRecord &r = data.GroupBank(plan)[index];
+    EXPECT_EQ(
+        std::tuple(r.Enable, r.ChTag, r.LowPower, r.Duplex, r.RxOnly, r.TxEnable, r.DuplexAllowed),
+        std::tuple(*tag != '\0', tag, lowPower, duplex, rxOnly, !rxOnly, !rxOnly && index % 2 == 0))
+        << plan << "/" << index;
   }
 }
 
 TEST(ChannelTable, RowsAtTheEdges) {
   const ChannelTableArray &t = ChannelTable();
   ASSERT_EQ(t.Size(), 240);
-  const struct {
-    int index;
-    const char *label;
-    double freq, dup;
-  } rows[] = {{0, "00", 156.000, 160.600},
-              {32, "16", 156.800, 161.400},
-              {177, "88A", 157.425, 0.0},
-              {239, "119A", 158.975, 0.0}};
-  for (const auto &r : rows) {
-    const ChannelTableEntry &e = t[r.index];
-    EXPECT_EQ(e.Label, r.label);
-    EXPECT_NEAR(e.TxFreq, r.freq, 1e-9) << r.index;
+  const std::tuple<int, const char *, double, double> rows[] = {
+      {0, "00", 156.000, 160.600}, {177, "88A", 157.425, 0.0}, {239, "119A", 158.975, 0.0}};
+  for (const auto &[index, label, freq, dup] : rows) {
+    const ChannelTableEntry &e = t[index];
+    EXPECT_EQ(std::tuple(e.Label, e.DuplexAllowed), std::tuple(label, index % 2 == 0));
+    EXPECT_NEAR(e.TxFreq, freq, 1e-9) << index;
     EXPECT_EQ(e.RxFreq, e.TxFreq);
-    EXPECT_NEAR(e.RxDupFreq, r.dup, 1e-9) << r.index;
-    EXPECT_EQ(e.DuplexAllowed, r.index % 2 == 0);
+    EXPECT_NEAR(e.RxDupFreq, dup, 1e-9) << index;
   }
   // The running sum, not 156.025 + 28 * 0.05.
   EXPECT_EQ(t[177].TxFreq, 157.42500000000032);
