@@ -49,25 +49,6 @@ TEST(DecodeImage, DirectoryEntriesAfterAnEmptySlotAreDropped) {
   }
 }
 
-TEST(DecodeSettings, TimeByteGivesDisplayFormatAndSignedOffset) {
-  const struct {
-    std::uint8_t byte;
-    bool timeDisplay, format;
-    int offset;
-  } cases[] = {{0x9A, true, false, -26},
-               {0xE4, true, true, 4},
-               {0x20, false, false, 0},
-               {0x58, false, true, -24}};
-  for (const auto &c : cases) {
-    auto data = DataWithImage(FilledImage(0));
-    data->Image[43] = c.byte;
-    DecodeSettings(*data);
-    EXPECT_EQ(data->Common.TimeDisplay, c.timeDisplay) << int(c.byte);
-    EXPECT_EQ(data->Common.Format, c.format) << int(c.byte);
-    EXPECT_EQ(data->Common.OffsetTime, c.offset) << int(c.byte);
-  }
-}
-
 TEST(DecodeSettings, GroupsDscAutoPosAndAtisComeFromTheirBytes) {
   MemoryImage image = FilledImage(0);
   Put(image, 96, {0x00, 0x20, 0x01, 0x00, 0xFF, 0xFF});
@@ -87,36 +68,31 @@ TEST(DecodeSettings, GroupsDscAutoPosAndAtisComeFromTheirBytes) {
   data->ChannelGroups[3].StatusName = "KEEP";
   DecodeSettings(*data);
 
-  const auto &groups = data->ChannelGroups;
-  EXPECT_EQ(groups[0].PriorityCh, 32);
-  EXPECT_EQ(groups[1].PriorityCh, 256);
-  EXPECT_EQ(groups[0].StatusName, "USA");
-  EXPECT_TRUE(groups[0].Enable);
-  EXPECT_FALSE(groups[3].Enable);
-  EXPECT_EQ(groups[3].StatusName, "KEEP");
-  EXPECT_EQ(groups[3].ExpChGroup, (std::array<bool, 3>{true, false, true}));
-  EXPECT_EQ(data->DscBasic.DscGroup, (std::array<bool, 4>{false, false, false, true}));
+  const auto &g = data->ChannelGroups;
+  EXPECT_EQ(std::tuple(g[0].PriorityCh, g[1].PriorityCh, g[0].StatusName, g[0].Enable, g[3].Enable),
+            std::tuple(32, 256, "USA", true, false));
+  EXPECT_EQ(g[3].StatusName, "KEEP");
+  EXPECT_EQ(g[3].ExpChGroup, (std::array<bool, 3>{true, false, true}));
+  using Four = std::array<bool, 4>;
+  EXPECT_EQ(data->DscBasic.DscGroup, (Four{false, false, false, true}));
   EXPECT_EQ(data->DscBasic.UserMmsi, "1234567890");
   EXPECT_EQ(data->Atis.AtisCode, "987654321");
-  EXPECT_EQ(data->Atis.UsableAtisChGroup, (std::array<bool, 4>{false, true, false, false}));
+  EXPECT_EQ(data->Atis.UsableAtisChGroup, (Four{false, true, false, false}));
   const DscAdvancedSetup &adv = data->DscAdvanced;
-  EXPECT_EQ(adv.AllShipsCall, (std::array<bool, 4>{true, false, false, false}));
-  EXPECT_EQ(adv.AllShipsCallTx, (std::array<bool, 4>{false, false, false, true}));
-  EXPECT_EQ(adv.GroupCall, (std::array<bool, 4>{false, true, false, false}));
-  EXPECT_EQ(adv.PositionRequestCallTx, (std::array<bool, 4>{true, false, false, false}));
-  EXPECT_EQ(adv.PositionReportCall, (std::array<bool, 4>{true, true, true, true}));
+  EXPECT_EQ(adv.AllShipsCall, (Four{true, false, false, false}));
+  EXPECT_EQ(adv.AllShipsCallTx, (Four{false, false, false, true}));
+  EXPECT_EQ(adv.GroupCall, (Four{false, true, false, false}));
+  EXPECT_EQ(adv.PositionRequestCallTx, (Four{true, false, false, false}));
+  EXPECT_EQ(adv.PositionReportCall, (Four{true, true, true, true}));
   // 437 = 0x95: bit 7 beep 0, bit 4 position request, bits 2 and 0 display menus;
   // 438..443 = 0 1 0 1 0 1 hold beeps 1, 2, 3, 5, 6, 4; element 7 is not in the image.
   EXPECT_TRUE(data->DscBasic.PosRequest[0]);
   EXPECT_EQ(data->DscDisplay, (DscDisplaySetup{true, false, true}));
   EXPECT_EQ(data->DscBasic.BeepOut, (std::array<bool, 8>{1, 0, 1, 0, 1, 1, 0, 0}));
   const AutoPosEntry &pos = data->AutoPos.Entry[1];
-  EXPECT_TRUE(pos.Enable);
-  EXPECT_EQ(pos.Channel, 0x7F34);
-  EXPECT_EQ(pos.Interval, 9);
-  EXPECT_EQ(pos.MarineEnable, 77);
-  EXPECT_EQ(pos.SelectCall, 1);
-  EXPECT_EQ(pos.LastAddress, 22);
+  EXPECT_EQ(std::tuple(pos.Enable, pos.Channel, pos.Interval, pos.MarineEnable, pos.SelectCall,
+                       pos.LastAddress),
+            std::tuple(true, 0x7F34, 9, 77, 1, 22));
 }
 
 TEST(DecodeExpansionBank, RecordsCarryDisplayFrequenciesAndFlags) {

@@ -12,23 +12,31 @@ MemoryImage Encoded(RadioData &data) {
   return data.Image;
 }
 
-TEST(EncodeImage, TimeByteClampsTheOffsetIntoRadioData) {
-  const struct {
-    bool timeDisplay, format;
-    std::int16_t offset;
-    std::uint8_t byte;
-    std::int16_t stored;
-  } cases[] = {{true, true, 4, 0xE4, 4},
-               {false, false, -30, 0x18, -24},
-               {true, false, 31, 0xB8, 24},
-               {false, true, 0, 0x60, 0}};
-  for (const auto &c : cases) {
+// Bit 7 time display, bit 6 format, bit 5 sign, bits 4-0 half hours. Encoding clamps
+// the offset to +-24 and stores the clamped value back; decoding takes any byte.
+TEST(TimeByte, EncodeClampsDecodeTakesTheSignedOffset) {
+  const std::tuple<bool, bool, std::int16_t, std::uint8_t, std::int16_t> encodes[] = {
+      {true, true, 4, 0xE4, 4},
+      {false, false, -30, 0x18, -24},
+      {true, false, 31, 0xB8, 24},
+      {false, true, 0, 0x60, 0}};
+  for (const auto &[timeDisplay, format, offset, byte, stored] : encodes) {
     auto data = DataWithImage(FilledImage(0xFF));
-    data->Common.TimeDisplay = c.timeDisplay;
-    data->Common.Format = c.format;
-    data->Common.OffsetTime = c.offset;
-    EXPECT_EQ(Encoded(*data)[43], c.byte) << c.offset;
-    EXPECT_EQ(data->Common.OffsetTime, c.stored);
+    data->Common.TimeDisplay = timeDisplay;
+    data->Common.Format = format;
+    data->Common.OffsetTime = offset;
+    EXPECT_EQ(Encoded(*data)[43], byte) << offset;
+    EXPECT_EQ(data->Common.OffsetTime, stored);
+  }
+  const std::tuple<std::uint8_t, bool, bool, int> decodes[] = {
+      {0x9A, true, false, -26}, {0x20, false, false, 0}, {0x58, false, true, -24}};
+  for (const auto &[byte, timeDisplay, format, offset] : decodes) {
+    auto data = DataWithImage(FilledImage(0));
+    data->Image[43] = byte;
+    DecodeSettings(*data);
+    EXPECT_EQ(std::tuple(data->Common.TimeDisplay, data->Common.Format, data->Common.OffsetTime),
+              std::tuple(timeDisplay, format, offset))
+        << int(byte);
   }
 }
 

@@ -1,7 +1,6 @@
-#include "image/encode.h"
-
 #include "image_builder.h"
-#include "model/convert.h"
+
+#include <numeric>
 
 namespace kv508::testing {
 namespace {
@@ -12,70 +11,60 @@ std::unique_ptr<RadioData> Radio() {
   auto data = DataWithImage(FilledImage(0));
   for (ChannelGroupSetup &group : data->ChannelGroups)
     group.Enable = true;
-  for (int c : {16, 40})
-    data->CHUSA[c].Enable = true;
-  data->CHINT[3].Enable = true;
-  for (int r : {3, 5})
-    data->CHEXP[r].Enable = true;
-  for (int w : {4, 6})
-    data->CHWX[w].Enable = true;
+  data->CHUSA[16].Enable = data->CHUSA[40].Enable = data->CHINT[3].Enable = true;
+  data->CHEXP[3].Enable = data->CHEXP[5].Enable = true;
+  data->CHWX[4].Enable = data->CHWX[6].Enable = true;
   EXPECT_FALSE(EncodeImage(*data, 11).has_value());
   return data;
 }
 
+// Rows: the unusable group (-1: none), the expansion group's usable byte, the current
+// group and channel, and the repaired group and channel. The second copy of the channel
+// is brought in line, except for a group that is no plan group (5): there the channel
+// bytes are left untouched. An invalid channel becomes the group's first enabled one;
+// for an unusable group the next group is tried. A CHEXP channel is 238 + its bitmap
+// position (241 is record 3) and needs bit 0 of the expansion group's byte; an empty
+// bank falls back to the first enabled CHEXP record number.
 TEST(ImageSanitize, CurrentGroupAndChannelAreRepairedInBothCopies) {
-  struct Case {
-    int unusableGroup;    // -1: all usable
-    std::uint8_t expByte; // usable byte of the expansion group
-    int group, channel;
-    int wantGroup, wantChannel;
-  } cases[] = {{-1, 1, 0, 16, 0, 16},    // valid; the second copy is brought in line
-               {-1, 1, 0, 17, 0, 16},    // disabled channel: first enabled of the group
-               {-1, 1, 1, 3, 1, 3},      //
-               {0, 1, 0, 16, 1, 3},      // group 0 unusable: group 1 is tried first
-               {1, 1, 1, 3, 2, 3},       // group 1 unusable: group 2, whose bank is empty
-               {-1, 1, 0, 241, 0, 241},  // position 2 of the CHEXP bitmap: record 3
-               {-1, 1, 0, 240, 0, 16},   // record 2 is disabled
-               {-1, 1, 0, 303, 0, 16},   // past the bitmap
-               {-1, 2, 0, 241, 0, 16},   // bit 0 of the expansion group byte is clear
-               {-1, 1, 2, 100, 2, 3},    // empty bank: first enabled CHEXP record number
-               {-1, 1, 5, 100, 5, 100}}; // no plan group: channel bytes untouched
-  for (const Case &c : cases) {
+  const std::tuple<int, std::uint8_t, int, int, int, int> cases[] = {
+      {-1, 1, 0, 16, 0, 16},  {-1, 1, 0, 17, 0, 16},  {-1, 1, 1, 3, 1, 3},
+      {0, 1, 0, 16, 1, 3},    {1, 1, 1, 3, 2, 3},     {-1, 1, 0, 241, 0, 241},
+      {-1, 1, 0, 240, 0, 16}, {-1, 1, 0, 303, 0, 16}, {-1, 2, 0, 241, 0, 16},
+      {-1, 1, 2, 100, 2, 3},  {-1, 1, 5, 100, 5, 100}};
+  for (const auto &[unusable, expByte, group, channel, wantGroup, want] : cases) {
     auto data = Radio();
     MemoryImage &image = data->Image;
-    if (c.unusableGroup >= 0)
-      image[192 + 16 * c.unusableGroup] = 0;
-    image[240] = c.expByte;
-    image[33] = std::uint8_t(c.group);
-    image[34] = 0;
-    Put(image, 35, {std::uint8_t(c.channel / 256), std::uint8_t(c.channel % 256), 0x12, 0x34});
+    if (unusable >= 0)
+      image[192 + 16 * unusable] = 0;
+    image[240] = expByte;
+    Put(image, 33,
+        {std::uint8_t(group), 0, std::uint8_t(channel / 256), std::uint8_t(channel % 256), 0x12,
+         0x34});
     ImageSanitize(*data);
-    const std::uint8_t copyLow = c.group == 5 ? 0x34 : std::uint8_t(c.wantChannel % 256);
-    const std::uint8_t copyHigh = c.group == 5 ? 0x12 : std::uint8_t(c.wantChannel / 256);
+    const bool plan = group != 5;
     EXPECT_EQ(Slice(image, 33, 6),
-              (Bytes{std::uint8_t(c.wantGroup), 0, std::uint8_t(c.wantChannel / 256),
-                     std::uint8_t(c.wantChannel % 256), copyHigh, copyLow}))
-        << c.group << "/" << c.channel;
+              (Bytes{std::uint8_t(wantGroup), 0, std::uint8_t(want / 256), std::uint8_t(want % 256),
+                     plan ? std::uint8_t(want / 256) : std::uint8_t(0x12),
+                     plan ? std::uint8_t(want % 256) : std::uint8_t(0x34)}))
+        << group << "/" << channel;
   }
 }
 
 TEST(ImageSanitize, WeatherModeRepairsOnlyTheFirstCopyAndOtherModesNothing) {
-  struct Case {
-    std::uint8_t mode, weather;
-    Bytes want;
-  } cases[] = {{1, 6, {0, 1, 0, 6, 0x56, 0x78, 6}},
-               {1, 5, {0, 1, 0, 4, 0x56, 0x78, 4}},
-               {1, 12, {0, 1, 0, 4, 0x56, 0x78, 4}},
-               {2, 12, {0, 2, 0x12, 0x34, 0x56, 0x78, 12}}};
-  for (const Case &c : cases) {
+  const std::pair<Bytes, Bytes> cases[] = {
+      {{0, 1, 0x12, 0x34, 0x56, 0x78, 6}, {0, 1, 0, 6, 0x56, 0x78, 6}},
+      {{0, 1, 0x12, 0x34, 0x56, 0x78, 5}, {0, 1, 0, 4, 0x56, 0x78, 4}},
+      {{0, 1, 0x12, 0x34, 0x56, 0x78, 12}, {0, 1, 0, 4, 0x56, 0x78, 4}},
+      {{0, 2, 0x12, 0x34, 0x56, 0x78, 12}, {0, 2, 0x12, 0x34, 0x56, 0x78, 12}}};
+  for (const auto &[before, after] : cases) {
     auto data = Radio();
-    Put(data->Image, 33, {0, c.mode, 0x12, 0x34, 0x56, 0x78, c.weather});
+    Put(data->Image, 33, before);
     ImageSanitize(*data);
-    EXPECT_EQ(Slice(data->Image, 33, 7), c.want);
+    EXPECT_EQ(Slice(data->Image, 33, 7), after);
   }
 }
 
-TEST(ImageSanitize, GroupChannelListsLoseEntriesThatAreNotValid) {
+TEST(ImageSanitize, GroupChannelListsLoseEntriesThatAreNotValidAndTheMmsiCountFollows) {
   auto data = Radio();
   Put(data->Image, 256, {0, 16, 0, 17, 0, 241, 1, 47, 0xFF, 0xFF, 0, 40, 0x12, 0x34, 0, 0});
   Put(data->Image, 288, {0, 16, 0, 3});
@@ -83,12 +72,9 @@ TEST(ImageSanitize, GroupChannelListsLoseEntriesThatAreNotValid) {
   EXPECT_EQ(Slice(data->Image, 256, 16), (Bytes{0, 16, 0xFF, 0xFF, 0, 241, 0xFF, 0xFF, 0xFF, 0xFF,
                                                 0, 40, 0xFF, 0xFF, 0xFF, 0xFF}));
   EXPECT_EQ(Slice(data->Image, 288, 4), (Bytes{0xFF, 0xFF, 0, 3}));
-}
 
-TEST(ImageSanitize, UserMmsiCountFollowsTheTrimmedMmsi) {
-  const std::pair<std::string, int> cases[] = {{"", 0}, {"   ", 0}, {"3661234560", 1}};
-  for (const auto &[mmsi, count] : cases) {
-    auto data = Radio();
+  for (const auto &[mmsi, count] :
+       {std::pair{"3661234560", 1}, std::pair{"", 0}, std::pair{"   ", 0}}) {
     data->DscBasic.UserMmsi = mmsi;
     ImageSanitize(*data);
     EXPECT_EQ(data->Image[421], count) << mmsi;
@@ -111,7 +97,8 @@ TEST(OutgoingImage, ChecksumAndAtisFlag) {
     data->Image[427] = 0;
     ASSERT_FALSE(PrepareOutgoingImage(*data, 11, radioWrite).has_value());
     EXPECT_EQ(data->Image[427], radioWrite ? 1 : 0);
-    EXPECT_EQ(data->Image[95], ByteSum(data->Image, 66, 29));
+    EXPECT_EQ(data->Image[95],
+              std::uint8_t(std::accumulate(&data->Image[66], &data->Image[95], 0)));
   }
 }
 
