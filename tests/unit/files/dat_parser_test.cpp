@@ -1,4 +1,5 @@
 #include "files/dat_file.h"
+#include "files/dat_index.h"
 #include "files/dat_values.h"
 
 #include <gtest/gtest.h>
@@ -47,13 +48,18 @@ TEST(DatParser, OddRules) {
     EXPECT_EQ(Render(ParseDatText(text)), parsed) << text;
 }
 
+// The reader's index answers as the lookup does: sections and keys in any case, the
+// first section of a name holding the key wins, then its first entry.
 TEST(DatParser, LookupTakesFirstSectionHoldingTheKey) {
-  DatFile file = ParseDatText("[A]\r\nx=1\r\nx=9\r\n[B]\r\nx=2\r\n[a]\r\ny=3\r\nx=4\r\n[C]\r\n");
-  EXPECT_EQ(LookupDatValue(file, "a", "X"), "1");
-  EXPECT_EQ(LookupDatValue(file, "A", "y"), "3");
-  EXPECT_EQ(LookupDatValue(file, "A", "z"), "");
-  EXPECT_EQ(LookupDatValue(file, " A", "x"), ""); // arguments are not trimmed
-  EXPECT_EQ(LookupDatValue(file, "C", "x"), "");
+  const DatFile file =
+      ParseDatText("[A]\r\nx=1\r\nx=9\r\n[B]\r\nx=2\r\n[a]\r\ny=3\r\nx=4\r\n[C]\r\n");
+  const DatIndex index(file);
+  const std::tuple<const char *, const char *, const char *> cases[] = {
+      {"a", "X", "1"}, {"A", "y", "3"}, {"A", "z", ""}, {" A", "x", ""}, {"C", "x", ""}};
+  for (const auto &[section, key, value] : cases) {
+    EXPECT_EQ(LookupDatValue(file, section, key), value) << section << key;
+    EXPECT_EQ(index.Value(section, key), value) << section << key;
+  }
 }
 
 // Whole numbers round half to even; booleans are True/False in any case or a number.
