@@ -29,25 +29,22 @@ TEST_F(DiffTest, ChangedFieldsInReportOrder) {
   b.ChannelGroups[1].PriorityCh = 241;
   b.ChannelGroups[3].ExpChGroup[2] = false;
   b.CHWX[0].ScanMemory = true;
+  // Values that read the same show the stored values.
+  a.ChannelGroups[0].PriorityCh = -1;
+  b.ChannelGroups[0].PriorityCh = 65535;
+  a.CHEXP[1].Txfreq = 156.0130;
+  b.CHEXP[1].Txfreq = 156.0110;
   EXPECT_THAT(
       DiffSettings(a, b, model),
       ElementsAre(
+          "ChannelGroups Group1 PriorityCh: \"Off\" (-1) -> \"Off\" (65535)",
           "ChannelGroups Group2 PriorityCh: \"16\" -> \"EXP2\"",
           "ChannelGroups ExpCH ExpChGroup[2]: \"On\" -> \"Off\"",
           "Common Sog: \"\" (255) -> \"MPH\"", "DscAdvanced GroupCallTx[1]: \"Low\" -> \"Hi\"",
           "CHUSA 16 ChTag: \"DISTRESS\" -> \"CALL16\"", "CHUSA 100 DispayA: \"Off\" -> \"On\"",
           "CHWX 1 ScanMemory: \"Off\" -> \"On\"", "CHMMSID 7 TagName: \"\" -> \"HARBOUR\"",
+          "CHEXP 1 Txfreq: \"156.0100\" (156.013) -> \"156.0100\" (156.011)",
           "CHEXP 2 Rxfreq: \"---.----\" -> \"156.0500\""));
-}
-
-TEST_F(DiffTest, ValuesThatReadTheSameShowTheStoredValues) {
-  a.ChannelGroups[0].PriorityCh = -1;
-  b.ChannelGroups[0].PriorityCh = 65535;
-  a.CHEXP[1].Txfreq = 156.0130;
-  b.CHEXP[1].Txfreq = 156.0110;
-  EXPECT_THAT(DiffSettings(a, b, model),
-              ElementsAre("ChannelGroups Group1 PriorityCh: \"Off\" (-1) -> \"Off\" (65535)",
-                          "CHEXP 1 Txfreq: \"156.0100\" (156.013) -> \"156.0100\" (156.011)"));
 }
 
 TEST_F(DiffTest, ModelDecidesAtisAndScrambleAndTextsAreEscaped) {

@@ -5,85 +5,87 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <map>
+#include <set>
 
 namespace kv508::testing {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::Pair;
 
-// What a painter places on one line: "x:text" of each printed field.
-std::string Paper(const ReportLine &line) {
-  std::string out;
-  for (const ReportField &f : line.fields) {
-    if (f.printed)
-      out += (out.empty() ? "" : "|") + std::to_string(static_cast<int>(f.xMm)) + ":" + f.printText;
-  }
-  return out;
-}
-
-TEST(ReportLayout, PagesStartWithTheHeaderExceptTheAtisPage) {
+TEST(ReportLayout, PagesPositionsAndEveryPaperTextThatDiffers) {
   EditedSession s;
   const Report report = BuildReport(s.Data(), s.Model());
   std::vector<int> pageSections; // a page with header: its first section; without: minus it
-  std::size_t paperOnly = 0;
+  std::map<int, std::set<std::vector<int>>> xs;            // the field positions of each line shape
+  std::set<std::pair<std::string, std::string>> differing; // image text -> paper text
+  std::set<std::string> imageOnly;
+  int paperOnly = 0;
   for (std::size_t i = 0; i < report.lines.size(); ++i) {
     const ReportLine &line = report.lines[i];
     EXPECT_TRUE(line.printed);
-    paperOnly += !line.inTextImage;
     if (i == 0 || line.newPage)
       pageSections.push_back(line.pageHeader ? report.lines[i + 2].section : -line.section);
-    if (line.pageHeader) {
-      EXPECT_EQ(Paper(line), "0:TR4100/TR4300 Velmora");
-      EXPECT_FALSE(line.inTextImage);
-      EXPECT_EQ(Paper(report.lines[i + 1]), "");
-      EXPECT_FALSE(report.lines[i + 1].inTextImage);
+    paperOnly += !line.inTextImage;
+    if (line.pageHeader) { // paper only, and so is the empty line after it
+      ASSERT_EQ(line.fields.size(), 1u);
+      EXPECT_EQ(line.fields[0].printText, "TR4100/TR4300 Velmora");
+      EXPECT_FALSE(line.inTextImage || report.lines[i + 1].inTextImage);
+      EXPECT_TRUE(report.lines[i + 1].fields.empty());
     }
+    std::vector<int> placed;
+    for (const ReportField &f : line.fields) {
+      if (!f.printed) {
+        imageOnly.insert(f.imageText);
+        continue;
+      }
+      placed.push_back(static_cast<int>(f.xMm));
+      if (f.printText != f.imageText)
+        differing.insert({f.imageText, f.printText});
+    }
+    xs[line.section].insert(placed);
   }
   EXPECT_THAT(pageSections, ElementsAre(1, -6, 7, 8, 9, 10, 11, 12, 13));
   EXPECT_FALSE(report.lines.front().newPage);
-  EXPECT_EQ(paperOnly, 2u * 8u); // eight page headers, each with its empty line
-}
-
-TEST(ReportLayout, FieldsPlacedWithTheirPaperTexts) {
-  EditedSession s;
-  const Report report = BuildReport(s.Data(), s.Model());
-  auto find = [&](const std::string &first, int nth) {
-    for (const ReportLine &line : report.lines) {
-      if (!line.fields.empty() && line.fields[0].printText == first && nth-- == 0)
-        return Paper(line);
+  EXPECT_EQ(paperOnly, 2 * 8); // eight page headers, each with its empty line
+  std::string positions;
+  for (const auto &[section, shapes] : xs) {
+    positions += std::to_string(section) + ":";
+    for (const std::vector<int> &shape : shapes) {
+      positions += " [";
+      for (int x : shape)
+        positions += (positions.back() == '[' ? "" : ",") + std::to_string(x);
+      positions += "]";
     }
-    return std::string("(none)");
-  };
-  struct Case {
-    const char *first;
-    int nth;
-    const char *paper;
-  } cases[] = {
-      {"", 0, "0:|50:Group1|80:Group2|110:Group3|140:Exp CH"},
-      {"Status name", 0, "0:Status name|50:----|80:ABCD|110:CAN|140:----"},
-      {"EXP CH", 0, "0:EXP CH|50:On|80:Off|110:On"},
-      {"TX Po Display:", 0, "0:TX Po Display:|50:Lo Po Only"},
-      {"User MMSI:", 0, "0:User MMSI:|50:3669990010|80:----- Count|110:123"},
-      {"Received Geographic:", 0, "0:Received Geographic:|50:Off"},
-      {"Distress:", 0, "0:Distress:|50:Off|80:Low"},
-      {"Usable ATIS CH Group:", 0, "0:Usable ATIS CH Group:|50:On|80:On|110:On|140:Off"},
-      {"CH", 0, "0:CH|12:RX(MHz)|29:TX(MHz)|46:TX|54:LOW|63:UP|71:DUP|80:MEM|89:CH Name"},
-      {"16", 0, "0:16|12:156.800|29:156.800|46:TX|54:---|63:UP|71:---|80:MEM|89:ABCDEFGHIJKL"},
-      {"CH", 3, "0:CH|9:ENABLE|28:MEM|40:CH Name"},
-      {"--", 0, "0:--|9:-----|28:---|40:------------"},
-      {"No.", 0, "0:No.|19:Station Name|50:MMSI"},
-      {"--", 1, "0:--|19:------------|50:---------"},
-      {"2", 1, "0:2|19:HARBOUR|50:366999002"},
-      {"CH", 4, "0:CH|7:CHD|17:ENABLE|34:RX(MHz)|53:TX(MHz)|72:LOW|82:UP|89:MEM|99:CH Name"},
-      {"2", 2, "0:2|7:12B|17:ENABLE|34:156.0125|53:---.----|72:LOW|82:--|89:MEM|99:------------"},
-      {"##### Programable WX Channel #####", 0, "0:##### Programable WX Channel #####"},
-      {"##### Memory ID #####", 0, "0:##### Memory ID #####"},
-      {"##### Group ID #####", 0, "0:##### Group ID #####"},
-      {"##### Programable EXP Channel #####", 0, "0:##### Programable EXP Channel #####"},
-  };
-  for (const Case &c : cases)
-    EXPECT_EQ(find(c.first, c.nth), c.paper) << c.first << " #" << c.nth;
+    positions += "\n";
+  }
+  EXPECT_EQ(positions, "0: [] [0]\n"
+                       "1: [0] [0,50,80,110] [0,50,80,110,140]\n"
+                       "2: [] [0] [0,50]\n"
+                       "3: [] [0] [0,50] [0,50,80,110]\n"
+                       "4: [] [0] [0,50,80]\n"
+                       "5: [] [0] [0,50]\n"
+                       "6: [] [0] [0,50] [0,50,80,110,140]\n"
+                       "7: [] [0] [0,12,29,46,54,63,71,80,89]\n"
+                       "8: [] [0] [0,12,29,46,54,63,71,80,89]\n"
+                       "9: [] [0] [0,12,29,46,54,63,71,80,89]\n"
+                       "10: [] [0] [0,9,28,40]\n"
+                       "11: [] [0] [0,19,50]\n"
+                       "12: [] [0] [0,19,50]\n"
+                       "13: [] [0] [0,7,17,34,53,72,82,89,99]\n");
+  EXPECT_THAT(imageOnly, ElementsAre(" 0", " 1", "--")); // the scramble column
+  EXPECT_THAT(
+      differing,
+      ElementsAre(
+          Pair("##### Group ID Setting #####", "##### Group ID #####"),
+          Pair("##### Memory ID Setting #####", "##### Memory ID #####"),
+          Pair("##### Programable Exp Channel #####", "##### Programable EXP Channel #####"),
+          Pair("##### Programable Wx Channel #####", "##### Programable WX Channel #####"),
+          Pair("---", "--"), Pair("----- Count : ", "----- Count"), Pair("------", "-----"),
+          Pair("3669990020", "366999002"), Pair("ABCDEFGHIJKLMN", "ABCDEFGHIJKL"),
+          Pair("EXP CH", "Exp CH"), Pair("Received Geografic:", "Received Geographic:"),
+          Pair("Status Name", "Status name")));
 }
 
 } // namespace

