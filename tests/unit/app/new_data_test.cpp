@@ -3,7 +3,6 @@
 #include "config_fixtures.h"
 #include "image/decode.h"
 #include "image/encode.h"
-#include "model/tables.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,65 +12,49 @@ namespace {
 
 using ::testing::ElementsAre;
 
-struct NewDataTest : SessionFixture {
-  std::vector<std::string> hooks;
-  NewDataTest() {
-    auto record = [this](const char *name) {
-      return [this, name] { hooks.push_back(name + std::string(session.state.Busy ? "" : "!")); };
-    };
-    EditorHooks &e = session.editor;
-    e.RefillScreens = record("RefillScreens");
-    e.RebuildTree = record("RebuildTree");
-    e.SelectGeneral = record("SelectGeneral");
-    e.ClearStatusHint = record("ClearStatusHint");
-    e.UpdateCaption = record("UpdateCaption");
-    e.RefreshNodeTexts = record("RefreshNodeTexts"); // "!": called while not busy
-  }
-};
-
-TEST_F(NewDataTest, ResetsBanksAndLeavesAConsistentImage) {
-  session.data.CHMMSID[3].Mmsid = "1234567890";
-  session.data.CHUSA[16].ChTag = "EDITED";
-  session.state.CurrentFilePath = "/tmp/x.dat";
+TEST_F(SessionFixture, NewDataResetsEverythingAndLoadsTheStoredDestinationOnRequest) {
+  std::vector<std::string> hooks; // "!" marks a hook called while not busy
+  for (auto [hook, name] : {std::pair{&EditorHooks::RefillScreens, "Refill"},
+                            {&EditorHooks::RebuildTree, "Tree"},
+                            {&EditorHooks::SelectGeneral, "General"},
+                            {&EditorHooks::ClearStatusHint, "Hint"},
+                            {&EditorHooks::UpdateCaption, "Caption"},
+                            {&EditorHooks::RefreshNodeTexts, "Nodes"}})
+    session.editor.*
+        hook = [&, name] { hooks.push_back(name + std::string(session.state.Busy ? "" : "!")); };
   NewData(session, false);
-
-  RadioData plans;
-  ApplyUsaPlan(plans);
-  ApplyIntlPlan(plans);
-  ApplyCanadaPlan(plans);
-  BuildBankFromTable(plans.CHWX, WxTable(), false);
-  EXPECT_EQ(session.data.CHUSA, plans.CHUSA);
-  EXPECT_EQ(session.data.CHINT, plans.CHINT);
-  EXPECT_EQ(session.data.CHCAN, plans.CHCAN);
-  EXPECT_EQ(session.data.CHWX, plans.CHWX);
-  EXPECT_EQ(session.data.CHMMSID[3], DirectoryEntry{});
-  const MemoryImage &image = session.data.Image;
-  EXPECT_THAT(std::vector<int>({image[0], image[1], image[32766], image[32767]}),
-              ElementsAre(0x07, 0xD0, 0x07, 0xD0));
+  const RadioData fresh = session.data;
+  EXPECT_EQ(fresh.CHUSA[32].ChTag + fresh.CHINT[32].ChTag + fresh.CHCAN[32].ChTag +
+                fresh.CHWX[0].ChTag,
+            "DISTRESSDISTRESSDISTRESS162.550MHZ"); // every plan applied
+  EXPECT_EQ(ImageText(fresh.Image).substr(0, 2) + ImageText(fresh.Image).substr(32766),
+            "\x07\xD0\x07\xD0");
   // Decoding the image and encoding it again changes nothing: image and settings agree.
-  RadioData copy = session.data;
+  RadioData copy = fresh;
   DecodeImage(copy);
   ASSERT_FALSE(EncodeImage(copy, 1).has_value());
-  EXPECT_EQ(copy.Image, image);
+  EXPECT_EQ(copy.Image, fresh.Image);
 
-  EXPECT_EQ(session.state.CurrentFilePath, "");
-  EXPECT_FALSE(session.state.Busy);
-  EXPECT_THAT(hooks, ElementsAre("RefillScreens", "RebuildTree", "SelectGeneral", "ClearStatusHint",
-                                 "UpdateCaption", "RefreshNodeTexts"));
-}
-
-TEST_F(NewDataTest, LoadsTheStoredDestination) {
-  WriteBytes(folder / "USAA_07D0.ini", ImageBytes(2));
+  session.data.CHMMSID[3].Mmsid = "1234567890";
+  session.data.CHUSA[32].ChTag = "EDITED";
+  session.data.CHWX[2].Enable = false;
+  session.data.Common.Sog = 1;
+  session.state.CurrentFilePath = "/tmp/x.dat";
+  WriteBytes(folder / "USAA_07D0.ini", ImageBytes(2)); // not looked at
+  hooks.clear();
   NewData(session, false);
-  EXPECT_NE(ImageText(session.data.Image), ImageBytes(2));
+  EXPECT_TRUE(session.data == fresh);
+  EXPECT_EQ(session.state.CurrentFilePath, "");
   EXPECT_EQ(session.destinations.Checked, -1);
+  EXPECT_THAT(hooks, ElementsAre("Refill", "Tree", "General", "Hint", "Caption", "Nodes"));
+
   hooks.clear();
   NewData(session, true);
   EXPECT_EQ(ImageText(session.data.Image), ImageBytes(2));
   EXPECT_EQ(session.destinations.Checked, 0);
-  EXPECT_THAT(hooks,
-              ElementsAre("RefillScreens", "RebuildTree", "RefreshNodeTexts", "RebuildTree",
-                          "SelectGeneral", "ClearStatusHint", "UpdateCaption", "RefreshNodeTexts"));
+  EXPECT_FALSE(session.state.Busy);
+  EXPECT_THAT(
+      hooks, ElementsAre("Refill", "Tree", "Nodes", "Tree", "General", "Hint", "Caption", "Nodes"));
 }
 
 } // namespace
