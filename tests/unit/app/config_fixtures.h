@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,11 +20,8 @@ namespace kv508::testing {
 class TempFolder {
 public:
   TempFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("kv508-app-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    std::string name = (std::filesystem::temp_directory_path() / "kv508-app-XXXXXX").string();
+    path_ = ::mkdtemp(name.data());
   }
   ~TempFolder() {
     std::error_code ec;
