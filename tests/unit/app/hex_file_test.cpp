@@ -118,8 +118,15 @@ TEST_F(HexFileTest, SavedImageOpensByteIdenticalAndFailedSavesKeepTheOldFile) {
             "2|" + session.state.TitleText + "|Data Error!!\r\nCommonSetup Weater = 300\n");
   session.data.Common.Weater = 0;
 
+  session.state.DebugMode = true; // failures are logged too
+  std::filesystem::create_directories(folder / "dir.hex");
+  EXPECT_FALSE(SaveHexFile(session, folder / "dir.hex"));
+  EXPECT_EQ(Messages(), "2|" + session.state.TitleText + "|FileSave Error!!\n");
+  EXPECT_EQ(ReadBytes(folder / "err.log").substr(19),
+            ":frmMain.SaveHexFileAs -> 21Is a directory\n");
+  std::filesystem::remove(folder / "err.log");
+
   // A file size limit makes the write fail half-way, even for root.
-  session.state.DebugMode = true;
   rlimit normal{};
   ::getrlimit(RLIMIT_FSIZE, &normal);
   auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -135,7 +142,7 @@ TEST_F(HexFileTest, SavedImageOpensByteIdenticalAndFailedSavesKeepTheOldFile) {
   EXPECT_EQ(ReadBytes(folder / "a.hex"), ImageText(saved.Image));
   EXPECT_EQ(ReadBytes(folder / "err.log").substr(19),
             ":frmMain.SaveHexFileAs -> 27File too large\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3);
 }
 
 } // namespace
