@@ -1,14 +1,14 @@
 #pragma once
 
-// Builders shared by the configuration, NewData and image-file tests: a fresh
-// temporary program folder, files written from bytes and minimal valid images.
+// Shared by the app tests: a fresh temporary program folder, files written from
+// bytes, minimal valid images and a session over that folder.
 
 #include "app/session.h"
 #include "fake_host.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,11 +20,8 @@ namespace kv508::testing {
 class TempFolder {
 public:
   TempFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("kv508-app-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    std::string name = (std::filesystem::temp_directory_path() / "kv508-app-XXXXXX").string();
+    path_ = ::mkdtemp(name.data());
   }
   ~TempFolder() {
     std::error_code ec;
@@ -38,8 +35,7 @@ private:
 };
 
 inline void WriteBytes(const std::filesystem::path &file, const std::string &bytes) {
-  std::ofstream(file, std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(file, std::ios::binary) << bytes;
 }
 
 inline std::string ReadBytes(const std::filesystem::path &file) {
@@ -47,19 +43,16 @@ inline std::string ReadBytes(const std::filesystem::path &file) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// An all-0xFF image carrying the model identifier 2000 at both ends; marker goes
-// to the transmit power display byte so that two images are told apart.
+// An all-0xFF image with model identifiers head and tail at its ends; the marker
+// goes to the transmit power display byte so that two images are told apart.
 inline std::string ImageBytes(std::uint8_t marker = 1, std::uint16_t head = 0x07D0,
                               std::uint16_t tail = 0x07D0, std::size_t size = kImageSize) {
   std::string bytes(size, '\xFF');
   bytes[0] = static_cast<char>(head >> 8);
   bytes[1] = static_cast<char>(head & 0xFF);
-  if (size >= 41)
-    bytes[40] = static_cast<char>(marker);
-  if (size >= 2) {
-    bytes[size - 2] = static_cast<char>(tail >> 8);
-    bytes[size - 1] = static_cast<char>(tail & 0xFF);
-  }
+  bytes[40] = static_cast<char>(marker);
+  bytes[size - 2] = static_cast<char>(tail >> 8);
+  bytes[size - 1] = static_cast<char>(tail & 0xFF);
   return bytes;
 }
 

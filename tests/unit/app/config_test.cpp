@@ -13,13 +13,9 @@ namespace {
 
 using ::testing::ElementsAre;
 
-struct IniCase {
-  std::string content, section, key, expected;
-};
-
 TEST(IniRead, FollowsPrivateProfileRules) {
   TempFolder folder;
-  const IniCase cases[] = {
+  const std::array<std::string, 4> cases[] = {
       {"[Model1]\r\n  USE = 1 \r\n", "model1", "use", "1"},
       {"[a]\nk=1\nk=2\n", "a", "K", "1"},
       {"[a]\nx=1\n[a]\nk=2\n", "a", "k", ""}, // only the first section of a name
@@ -31,9 +27,9 @@ TEST(IniRead, FollowsPrivateProfileRules) {
       {"\xEF\xBB\xBF[a]\rk=v\r", "a", "k", "v"},
       {"[ a ]\nk\nk2=v\n", "a", "k2", "v"},
   };
-  for (const IniCase &c : cases) {
-    WriteBytes(folder / "t.ini", c.content);
-    EXPECT_EQ(IniRead(folder / "t.ini", c.section, c.key), c.expected) << c.content;
+  for (const auto &[content, section, key, expected] : cases) {
+    WriteBytes(folder / "t.ini", content);
+    EXPECT_EQ(IniRead(folder / "t.ini", section, key), expected) << content;
   }
 }
 
@@ -41,14 +37,12 @@ TEST(IniRead, UnreadableOrHostileFilesReadAsAbsent) {
   TempFolder folder;
   EXPECT_EQ(IniRead(folder / "missing.ini", "a", "k"), "");
   EXPECT_EQ(IniRead(folder.path(), "a", "k"), "");
-
   std::mt19937 random(7);
   std::string garbage(200000, '\0');
   for (char &c : garbage)
     c = static_cast<char>(random());
   WriteBytes(folder / "garbage.ini", garbage + "\n[a]\nk=found\n");
   EXPECT_EQ(IniRead(folder / "garbage.ini", "a", "k"), "found");
-
   // Only the first megabytes of a file are read.
   WriteBytes(folder / "huge.ini", std::string(9u << 20, '\n') + "[a]\nk=1\n");
   EXPECT_EQ(IniRead(folder / "huge.ini", "a", "k"), "");
@@ -62,43 +56,33 @@ TEST(ParseBooleanText, WordsAndNumbers) {
     EXPECT_EQ(ParseBooleanText(text), value) << text;
 }
 
-struct ModelCase {
-  std::string globalIni, lastModel;
-  std::vector<int> offered;
-  int variant;
-  bool atis;
-};
-
 TEST(SelectModelAtStartup, CountsOfferedModelsAndRestoresLastModel) {
   TempFolder folder;
-  const ModelCase cases[] = {
-      {"[model1]\nuse=1\natis=True\n[model2]\nuse=1\n", "1", {1, 2}, 1, true},
-      {"[model1]\nuse=1\n[model2]\nuse=1\n", "10", {1, 2}, 2, false},
-      {"[model1]\nuse=1\n[model2]\nuse=0\n[model3]\nuse=1\natis=-1\n", "2", {1, 3}, 3, true},
-      {"[model1]\nuse=1\n[model2]\nuse=1\n[model3]\nuse=1\n", "abc", {1, 2, 3}, 3, false},
-      {"[model1]\nuse=1\n[model2]\nuse=1\n[model3]\nuse=1\natis=yes\n", "3", {1, 2, 3}, 3, false},
-      {"[model1]\nuse=1\n[model2]\nuse=\n[model3]\nuse=1\n", "3", {1}, 1, false},
-      {"[model1]\nuse=abc\n[model2]\nuse=1.0\n", "1", {2}, 2, false},
+  const std::array<std::string, 3> cases[] = {
+      // global.ini, stored last model, offered -> chosen [atis] [edit menu]
+      {"[model1]\nuse=1\natis=True\n[model2]\nuse=1\n", "1", "12 -> 1 atis menu"},
+      {"[model1]\nuse=1\n[model2]\nuse=1\n", "10", "12 -> 2 menu"},
+      {"[model1]\nuse=1\n[model2]\nuse=0\n[model3]\nuse=1\natis=-1\n", "2", "13 -> 3 atis menu"},
+      {"[model1]\nuse=1\n[model2]\nuse=1\n[model3]\nuse=1\natis=yes\n", "abc", "123 -> 3 menu"},
+      {"[model1]\nuse=1\n[model2]\nuse=\n[model3]\nuse=1\n", "3", "1 -> 1"},
+      {"[model1]\nuse=abc\n[model2]\nuse=1.0\n", "1", "2 -> 2"},
+      {"", "1", "unknown"},
+      {"[model1]\nuse=2\n", "1", "unknown"},
+      {"[model1]\natis=True\n[model2]\nuse=1\n", "1", "unknown"},
   };
-  for (const ModelCase &c : cases) {
-    WriteBytes(folder / "global.ini", c.globalIni);
-    ModelSelection s = SelectModelAtStartup(folder / "global.ini", c.lastModel);
-    EXPECT_FALSE(s.UnknownModel) << c.globalIni;
-    EXPECT_EQ(s.OfferedModels, c.offered) << c.globalIni;
-    EXPECT_EQ(s.ModelVariant, c.variant) << c.globalIni;
-    EXPECT_EQ(s.AtisCapable, c.atis) << c.globalIni;
-    EXPECT_EQ(s.ShowEditMenu, c.offered.size() >= 2) << c.globalIni;
-    EXPECT_EQ(s.TitleText, "PC Program for " + ModelName(c.variant));
+  for (const auto &[ini, last, expected] : cases) {
+    WriteBytes(folder / "global.ini", ini);
+    const ModelSelection s = SelectModelAtStartup(folder / "global.ini", last);
+    std::string got;
+    for (int m : s.OfferedModels)
+      got += std::to_string(m);
+    got += " -> " + std::to_string(s.ModelVariant) + (s.AtisCapable ? " atis" : "") +
+           (s.ShowEditMenu ? " menu" : "");
+    EXPECT_EQ(s.UnknownModel ? "unknown" : got, expected) << ini;
   }
-}
-
-TEST(SelectModelAtStartup, UnknownModelWhenNothingIsOffered) {
-  TempFolder folder;
-  EXPECT_TRUE(SelectModelAtStartup(folder / "global.ini", "1").UnknownModel);
-  for (const char *text : {"[model1]\nuse=2\n", "[model1]\natis=True\n[model2]\nuse=1\n"}) {
-    WriteBytes(folder / "global.ini", text);
-    EXPECT_TRUE(SelectModelAtStartup(folder / "global.ini", "1").UnknownModel) << text;
-  }
+  WriteBytes(folder / "global.ini", "[model1]\nuse=1\n");
+  EXPECT_EQ(SelectModelAtStartup(folder / "global.ini", "1").TitleText,
+            "PC Program for TR4100/TR4300");
 }
 
 TEST(DestinationNames, FirstTenMatchingFilesSortedWithoutCase) {
@@ -119,12 +103,19 @@ struct DestinationTest : SessionFixture {
   }
 };
 
-TEST_F(DestinationTest, StoredDefaultFindsLowerCaseFile) {
-  WriteBytes(folder / "usaa_07D0.ini", ImageBytes(2));
-  WriteBytes(folder / "INTL_07D0.ini", ImageBytes(1));
+TEST_F(DestinationTest, StoredDefaultIsLoadedOnlyWhenItsFileIsListed) {
+  const MemoryImage before = session.data.Image;
   RebuildDestinationList(session);
-
+  EXPECT_FALSE(session.destinations.Enabled);
+  WriteBytes(folder / "INTL_07D0.ini", ImageBytes(1));
+  RebuildDestinationList(session); // stored default "usaa" names no file
   EXPECT_TRUE(session.destinations.Enabled);
+  EXPECT_EQ(session.destinations.Checked, -1);
+  EXPECT_EQ(session.data.Image, before);
+  EXPECT_TRUE(hooks.empty());
+
+  WriteBytes(folder / "usaa_07D0.ini", ImageBytes(2));
+  RebuildDestinationList(session);
   EXPECT_EQ(session.destinations.Captions[0], "INTL");
   EXPECT_EQ(session.destinations.Captions[1], "USAA");
   EXPECT_EQ(session.destinations.Captions[2], "");
@@ -136,51 +127,27 @@ TEST_F(DestinationTest, StoredDefaultFindsLowerCaseFile) {
   EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(DestinationTest, NothingListedOrStoredLoadsNothing) {
-  const MemoryImage before = session.data.Image;
-  RebuildDestinationList(session);
-  EXPECT_FALSE(session.destinations.Enabled);
-
-  WriteBytes(folder / "CANA_07D0.ini", ImageBytes());
-  RebuildDestinationList(session); // stored default "usaa" names no file
-  EXPECT_TRUE(session.destinations.Enabled);
-  EXPECT_EQ(session.destinations.Checked, -1);
-  EXPECT_EQ(session.data.Image, before);
-  EXPECT_TRUE(hooks.empty());
-}
-
-TEST_F(DestinationTest, LoadDestinationFileRefusesForeignImages) {
-  const MemoryImage before = session.data.Image;
-  const std::string refused[] = {ImageBytes(1, 0x07D0, 0x07D1), ImageBytes(1, 0x07D1, 0x07D1),
-                                 ImageBytes(1, 0x07D0, 0x07D0, kImageSize - 1),
-                                 ImageBytes(1, 0x07D0, 0x07D0, kImageSize + 1)};
-  for (const std::string &bytes : refused) {
-    WriteBytes(folder / "X_07D0.ini", bytes);
-    EXPECT_FALSE(LoadDestinationFile(session, folder / "X_07D0.ini"));
-    EXPECT_EQ(session.data.Image, before);
-  }
-  EXPECT_TRUE(session.state.OperationFailed);
-  EXPECT_FALSE(LoadDestinationFile(session, folder / "missing_07D0.ini"));
-
-  WriteBytes(folder / "X_07D0.ini", ImageBytes());
-  session.model.ModelVariant = 2;
-  EXPECT_FALSE(LoadDestinationFile(session, folder / "X_07D0.ini"));
-  EXPECT_FALSE(session.state.Busy);
-}
-
-TEST_F(DestinationTest, LoadDestinationStoresCaptionOrRestoresPreviousCheck) {
-  WriteBytes(folder / "CANA_07D0.ini", ImageBytes(1, 0x07D0, 0x1234));
+TEST_F(DestinationTest, RefusedImagesChangeNothingAndThePreviousCheckStays) {
   WriteBytes(folder / "usaa_07D0.ini", ImageBytes(2));
   RebuildDestinationList(session);
-  ASSERT_EQ(session.destinations.Checked, 1);
-
-  LoadDestination(session, 0);
-  EXPECT_EQ(session.destinations.Checked, 1);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].icon, Icon::Exclamation);
-  EXPECT_EQ(host.messages[0].title, "PC Program for TR4100/TR4300");
-  EXPECT_EQ(host.messages[0].text, "IniFileRead Error!!");
-  EXPECT_TRUE(settings.Values().empty());
+  const MemoryImage before = session.data.Image;
+  for (const std::string &bytes :
+       {ImageBytes(1, 0x07D0, 0x1234), ImageBytes(1, 0x07D0, 0x07D0, kImageSize + 1)}) {
+    WriteBytes(folder / "CANA_07D0.ini", bytes);
+    RebuildDestinationList(session);
+    ASSERT_EQ(session.destinations.Checked, 1);
+    LoadDestination(session, 0);
+    EXPECT_EQ(session.destinations.Checked, 1);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].icon, Icon::Exclamation);
+    EXPECT_EQ(host.messages[0].title, "PC Program for TR4100/TR4300");
+    EXPECT_EQ(host.messages[0].text, "IniFileRead Error!!");
+    EXPECT_EQ(session.data.Image, before);
+    EXPECT_TRUE(settings.Values().empty());
+    EXPECT_FALSE(session.state.Busy);
+    host.messages.clear();
+  }
+  EXPECT_FALSE(LoadDestinationFile(session, folder / "missing_07D0.ini"));
 
   WriteBytes(folder / "CANA_07D0.ini", ImageBytes(0));
   LoadDestination(session, 0);
@@ -190,13 +157,12 @@ TEST_F(DestinationTest, LoadDestinationStoresCaptionOrRestoresPreviousCheck) {
 }
 
 TEST_F(DestinationTest, PortHelpAndProgramFolder) {
-  for (auto [stored, port] : {std::pair{"abc", 1}, {"99999", 1}, {" 20 ", 20}, {"3", 3}}) {
+  for (auto [stored, port] : {std::pair{"abc", 1}, {"99999", 1}, {" 20 ", 20}}) {
     settings.Set("ComPath", "ComNum", stored);
     EXPECT_EQ(StoredComPort(settings), port) << stored;
   }
   SelectPort(session, 4, false);
   EXPECT_EQ(session.ComPort, 5);
-  EXPECT_EQ(settings.Get("ComPath", "ComNum", ""), "3");
   SelectPort(session, 6, true);
   EXPECT_EQ(settings.Get("ComPath", "ComNum", ""), "7");
 
@@ -204,36 +170,31 @@ TEST_F(DestinationTest, PortHelpAndProgramFolder) {
   WriteBytes(folder / "help" / "KV508_NA.html", "<html/>");
   EXPECT_EQ(SelectHelpFile(folder.path(), false), folder / "help" / "KV508_NA.html");
   EXPECT_EQ(SelectHelpFile(folder.path(), true), std::filesystem::path());
-
   EXPECT_NE(LocateProgramFolder(folder.path()), folder.path());
   WriteBytes(folder / "global.ini", "[model1]\nuse=1\n");
   EXPECT_EQ(LocateProgramFolder(folder.path()), folder.path());
 }
 
-// The images generated at build time, when the build tree is at hand.
+// The images generated at build time: factory choices, and the groups each destination offers.
 TEST_F(DestinationTest, ShippedImagesLoadWithFactoryChoices) {
   const char *dataDir = std::getenv("KV508_TEST_DATA");
   if (!dataDir || !std::filesystem::exists(std::filesystem::path(dataDir) / "USAA_07D0.ini"))
     GTEST_SKIP() << "destination images not built";
   session.programDir = dataDir;
-  struct Case {
-    int index;
-    std::array<bool, 4> usable;
-  } cases[] = {{0, {true, false, true, false}},  // CANA
-               {1, {false, true, false, false}}, // INTL
-               {2, {true, true, true, false}}};  // USAA
   RebuildDestinationList(session);
-  ASSERT_EQ(session.destinations.Captions[2], "USAA");
-  for (const Case &c : cases) {
-    LoadDestination(session, c.index);
-    ASSERT_EQ(session.destinations.Checked, c.index);
+  std::string loaded;
+  for (int index = 0; index < 3; ++index) {
+    LoadDestination(session, index);
     const RadioData &d = session.data;
-    for (int g = 0; g < 4; ++g)
-      EXPECT_EQ(d.ChannelGroups[g].Enable, c.usable[g]) << c.index << " group " << g;
-    EXPECT_EQ(d.Common.Weater, 0);
-    EXPECT_EQ(d.Common.OffsetTime, 0);
-    EXPECT_EQ(d.AutoPos.Entry[1], AutoPosEntry{});
+    loaded += session.destinations.Captions[index] + ":";
+    for (const ChannelGroupSetup &group : d.ChannelGroups)
+      loaded += group.Enable ? "1" : "0";
+    loaded += d.Common.Weater == 0 && d.Common.OffsetTime == 0 &&
+                      d.AutoPos.Entry[1] == AutoPosEntry{} && session.destinations.Checked == index
+                  ? " "
+                  : "! ";
   }
+  EXPECT_EQ(loaded, "CANA:1010 INTL:0100 USAA:1110 ");
   EXPECT_TRUE(host.messages.empty());
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/new_data.h"
 #include "config_fixtures.h"
+#include "image/decode.h"
+#include "image/encode.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,114 +15,134 @@ namespace kv508::testing {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
+
+TEST_F(SessionFixture, NewDataResetsEverythingAndLoadsTheStoredDestinationOnRequest) {
+  std::vector<std::string> hooks; // "!" marks a hook called while not busy
+  for (auto [hook, name] : {std::pair{&EditorHooks::RefillScreens, "Refill"},
+                            {&EditorHooks::RebuildTree, "Tree"},
+                            {&EditorHooks::SelectGeneral, "General"},
+                            {&EditorHooks::ClearStatusHint, "Hint"},
+                            {&EditorHooks::UpdateCaption, "Caption"},
+                            {&EditorHooks::RefreshNodeTexts, "Nodes"}})
+    session.editor.*
+        hook = [&, name] { hooks.push_back(name + std::string(session.state.Busy ? "" : "!")); };
+  NewData(session, false);
+  const RadioData fresh = session.data;
+  EXPECT_EQ(fresh.CHUSA[32].ChTag + fresh.CHINT[32].ChTag + fresh.CHCAN[32].ChTag +
+                fresh.CHWX[0].ChTag,
+            "DISTRESSDISTRESSDISTRESS162.550MHZ"); // every plan applied
+  EXPECT_EQ(ImageText(fresh.Image).substr(0, 2) + ImageText(fresh.Image).substr(32766),
+            "\x07\xD0\x07\xD0");
+  // Decoding the image and encoding it again changes nothing: image and settings agree.
+  RadioData copy = fresh;
+  DecodeImage(copy);
+  ASSERT_FALSE(EncodeImage(copy, 1).has_value());
+  EXPECT_EQ(copy.Image, fresh.Image);
+
+  session.data.CHMMSID[3].Mmsid = "1234567890";
+  session.data.CHUSA[32].ChTag = "EDITED";
+  session.data.CHWX[2].Enable = false;
+  session.data.Common.Sog = 1;
+  session.state.CurrentFilePath = "/tmp/x.dat";
+  WriteBytes(folder / "USAA_07D0.ini", ImageBytes(2)); // not looked at
+  hooks.clear();
+  NewData(session, false);
+  EXPECT_TRUE(session.data == fresh);
+  EXPECT_EQ(session.state.CurrentFilePath, "");
+  EXPECT_EQ(session.destinations.Checked, -1);
+  EXPECT_THAT(hooks, ElementsAre("Refill", "Tree", "General", "Hint", "Caption", "Nodes"));
+
+  hooks.clear();
+  NewData(session, true);
+  EXPECT_EQ(ImageText(session.data.Image), ImageBytes(2));
+  EXPECT_EQ(session.destinations.Checked, 0);
+  EXPECT_FALSE(session.state.Busy);
+  EXPECT_THAT(
+      hooks, ElementsAre("Refill", "Tree", "Nodes", "Tree", "General", "Hint", "Caption", "Nodes"));
+}
 
 struct HexFileTest : SessionFixture {
-  std::vector<std::string> hooks;
+  std::string hooks;
   HexFileTest() {
     NewData(session, false);
-    session.editor.SelectGeneral = [this] { hooks.push_back("SelectGeneral"); };
-    session.editor.RefillScreens = [this] { hooks.push_back("RefillScreens"); };
+    session.editor.SelectGeneral = [this] { hooks += "SelectGeneral "; };
+    session.editor.RefillScreens = [this] { hooks += "RefillScreens "; };
   }
-  void ExpectOnlyMessage(Icon icon, const std::string &title, const std::string &text) {
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].icon, icon);
-    EXPECT_EQ(host.messages[0].title, title);
-    EXPECT_EQ(host.messages[0].text, text);
+  // Every message shown, as "icon|title|text" (icon 2: exclamation, 3: critical); clears them.
+  std::string Messages() {
+    std::string out;
+    for (const RecordedMessage &m : host.messages)
+      out += std::to_string(static_cast<int>(m.icon)) + "|" + m.title + "|" + m.text + "\n";
     host.messages.clear();
+    return out;
   }
 };
 
 TEST_F(HexFileTest, RefusedFilesChangeNothing) {
   const RadioData before = session.data;
   const std::string title = session.state.TitleText;
-  struct Case {
-    std::string bytes;
-    Icon icon;
-    std::string title, text;
-  } cases[] = {
-      {ImageBytes(2, 0x07D0, 0x07D0, kImageSize - 1), Icon::Critical, title, "bad file!!"},
-      {ImageBytes(2, 0x07D0, 0x07D0, kImageSize + 1), Icon::Critical, title, "bad file!!"},
-      {ImageBytes(2, 0x07D0, 0x07D1), Icon::Critical, "Read from Radio", "ModelType Error !!"},
-      {ImageBytes(2, 0x07D1, 0x07D1), Icon::Critical, "Read from Radio", "ModelType Error !!"},
+  const std::pair<std::string, std::string> cases[] = {
+      {ImageBytes(2, 0x07D0, 0x07D0, kImageSize - 1), "3|" + title + "|bad file!!\n"},
+      {ImageBytes(2, 0x07D0, 0x07D0, kImageSize + 1), "3|" + title + "|bad file!!\n"},
+      {ImageBytes(2, 0x07D0, 0x07D1), "3|Read from Radio|ModelType Error !!\n"},
+      {"", "2|" + title + "|FileRead Error!!\n"}, // no file
   };
-  for (const Case &c : cases) {
-    WriteBytes(folder / "x.hex", c.bytes);
+  for (const auto &[bytes, message] : cases) {
+    std::filesystem::remove(folder / "x.hex");
+    if (!bytes.empty())
+      WriteBytes(folder / "x.hex", bytes);
     EXPECT_FALSE(ReadHexFile(session, folder / "x.hex"));
-    ExpectOnlyMessage(c.icon, c.title, c.text);
+    EXPECT_EQ(Messages(), message);
     EXPECT_TRUE(session.state.OperationFailed);
     EXPECT_FALSE(session.state.Busy);
     EXPECT_TRUE(session.data == before);
   }
-  EXPECT_FALSE(ReadHexFile(session, folder / "missing.hex"));
-  ExpectOnlyMessage(Icon::Exclamation, title, "FileRead Error!!");
-  EXPECT_TRUE(session.data == before);
-  EXPECT_TRUE(hooks.empty());
+  EXPECT_EQ(hooks, "");
 }
 
-TEST_F(HexFileTest, SavedImageOpensByteIdentical) {
-  session.data.Common.ResumeTime = 2;
-  session.data.CHUSA[16].ChTag = "DISTRESS";
-  session.data.ChannelGroups[1].StatusName = "INTL";
+TEST_F(HexFileTest, SavedImageOpensByteIdenticalAndFailedSavesKeepTheOldFile) {
+  session.data.CHUSA[16].ChTag = "HARBOUR";
   ASSERT_TRUE(SaveHexFile(session, folder / "a.hex"));
+  EXPECT_EQ(ReadBytes(folder / "a.hex"), ImageText(session.data.Image));
+  const RadioData saved = session.data;
+  NewData(session, false);
+  hooks.clear();
+  ASSERT_TRUE(ReadHexFile(session, folder / "a.hex"));
   EXPECT_FALSE(session.state.OperationFailed);
-  const std::string saved = ReadBytes(folder / "a.hex");
-  EXPECT_EQ(saved, ImageText(session.data.Image));
+  EXPECT_TRUE(session.data == saved);
+  EXPECT_EQ(hooks, "SelectGeneral RefillScreens ");
 
-  FakeHost otherHost;
-  Session other(otherHost, settings);
-  other.model.ModelVariant = 1;
-  NewData(other, false);
-  other.editor = session.editor;
-  ASSERT_TRUE(ReadHexFile(other, folder / "a.hex"));
-  EXPECT_EQ(ImageText(other.data.Image), saved);
-  EXPECT_EQ(other.data.Common, session.data.Common);
-  EXPECT_EQ(other.data.ChannelGroups, session.data.ChannelGroups);
-  EXPECT_EQ(other.data.CHUSA[16].ChTag, "DISTRESS");
-  EXPECT_THAT(hooks, ElementsAre("SelectGeneral", "RefillScreens"));
-  EXPECT_TRUE(otherHost.messages.empty());
-}
+  session.data.Common.Weater = 300; // does not fit its byte
+  EXPECT_FALSE(SaveHexFile(session, folder / "b.hex"));
+  EXPECT_EQ(Messages(),
+            "2|" + session.state.TitleText + "|Data Error!!\r\nCommonSetup Weater = 300\n");
+  session.data.Common.Weater = 0;
 
-TEST_F(HexFileTest, SaveOverAFolderFailsAndLogs) {
-  session.state.DebugMode = true;
-  std::filesystem::create_directories(folder / "target.hex");
-  WriteBytes(folder / "target.hex" / "inside", "old");
-  EXPECT_FALSE(SaveHexFile(session, folder / "target.hex"));
-  ExpectOnlyMessage(Icon::Exclamation, session.state.TitleText, "FileSave Error!!");
-  EXPECT_TRUE(session.state.OperationFailed);
-  EXPECT_EQ(ReadBytes(folder / "target.hex" / "inside"), "old");
-  EXPECT_THAT(ReadBytes(folder / "err.log"), HasSubstr("frmMain.SaveHexFileAs -> 21"));
-}
+  session.state.DebugMode = true; // failures are logged too
+  std::filesystem::create_directories(folder / "dir.hex");
+  EXPECT_FALSE(SaveHexFile(session, folder / "dir.hex"));
+  EXPECT_EQ(Messages(), "2|" + session.state.TitleText + "|FileSave Error!!\n");
+  EXPECT_EQ(ReadBytes(folder / "err.log").substr(19),
+            ":frmMain.SaveHexFileAs -> 21Is a directory\n");
+  std::filesystem::remove(folder / "err.log");
 
-TEST_F(HexFileTest, WriteFailureKeepsTheOldFile) {
-  WriteBytes(folder / "old.hex", "old");
   // A file size limit makes the write fail half-way, even for root.
-  rlimit saved{};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit normal{};
+  ::getrlimit(RLIMIT_FSIZE, &normal);
   auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
+  rlimit small = normal;
   small.rlim_cur = 1000;
   ::setrlimit(RLIMIT_FSIZE, &small);
-  const bool savedOk = SaveHexFile(session, folder / "old.hex");
-  ::setrlimit(RLIMIT_FSIZE, &saved);
+  const bool savedOk = SaveHexFile(session, folder / "a.hex");
+  ::setrlimit(RLIMIT_FSIZE, &normal);
   std::signal(SIGXFSZ, previousHandler);
-
   EXPECT_FALSE(savedOk);
-  ExpectOnlyMessage(Icon::Exclamation, session.state.TitleText, "FileSave Error!!");
-  EXPECT_EQ(ReadBytes(folder / "old.hex"), "old");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                          std::filesystem::directory_iterator()),
-            1);
-  EXPECT_FALSE(std::filesystem::exists(folder / "err.log"));
-}
-
-TEST_F(HexFileTest, ValueThatDoesNotFitIsNotSaved) {
-  session.data.Common.Weater = 300;
-  EXPECT_FALSE(SaveHexFile(session, folder / "a.hex"));
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].icon, Icon::Exclamation);
-  EXPECT_THAT(host.messages[0].text, HasSubstr("Data Error!!"));
-  EXPECT_FALSE(std::filesystem::exists(folder / "a.hex"));
+  EXPECT_TRUE(session.state.OperationFailed);
+  EXPECT_EQ(Messages(), "2|" + session.state.TitleText + "|FileSave Error!!\n");
+  EXPECT_EQ(ReadBytes(folder / "a.hex"), ImageText(saved.Image));
+  EXPECT_EQ(ReadBytes(folder / "err.log").substr(19),
+            ":frmMain.SaveHexFileAs -> 27File too large\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3);
 }
 
 } // namespace

@@ -1,9 +1,12 @@
 #include "report/diff.h"
 
+#include "image/decode.h"
 #include "report_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace kv508::testing {
 namespace {
@@ -19,8 +22,6 @@ struct DiffTest : ::testing::Test {
   ModelInfo model = before.Model();
 };
 
-TEST_F(DiffTest, EqualDataGivesNoLine) { EXPECT_THAT(DiffSettings(a, b, model), IsEmpty()); }
-
 TEST_F(DiffTest, ChangedFieldsInReportOrder) {
   b.CHEXP[2].Rxfreq = 156.05;
   b.CHMMSID[7].TagName = "HARBOUR";
@@ -31,28 +32,26 @@ TEST_F(DiffTest, ChangedFieldsInReportOrder) {
   b.ChannelGroups[1].PriorityCh = 241;
   b.ChannelGroups[3].ExpChGroup[2] = false;
   b.CHWX[0].ScanMemory = true;
+  // Values that read the same show the stored values.
+  a.ChannelGroups[0].PriorityCh = -1;
+  b.ChannelGroups[0].PriorityCh = 65535;
+  a.CHEXP[1].Txfreq = 156.0130;
+  b.CHEXP[1].Txfreq = 156.0110;
   EXPECT_THAT(
       DiffSettings(a, b, model),
       ElementsAre(
+          "ChannelGroups Group1 PriorityCh: \"Off\" (-1) -> \"Off\" (65535)",
           "ChannelGroups Group2 PriorityCh: \"16\" -> \"EXP2\"",
           "ChannelGroups ExpCH ExpChGroup[2]: \"On\" -> \"Off\"",
           "Common Sog: \"\" (255) -> \"MPH\"", "DscAdvanced GroupCallTx[1]: \"Low\" -> \"Hi\"",
           "CHUSA 16 ChTag: \"DISTRESS\" -> \"CALL16\"", "CHUSA 100 DispayA: \"Off\" -> \"On\"",
           "CHWX 1 ScanMemory: \"Off\" -> \"On\"", "CHMMSID 7 TagName: \"\" -> \"HARBOUR\"",
+          "CHEXP 1 Txfreq: \"156.0100\" (156.013) -> \"156.0100\" (156.011)",
           "CHEXP 2 Rxfreq: \"---.----\" -> \"156.0500\""));
 }
 
-TEST_F(DiffTest, ValuesThatReadTheSameShowTheStoredValues) {
-  a.ChannelGroups[0].PriorityCh = -1;
-  b.ChannelGroups[0].PriorityCh = 65535;
-  a.CHEXP[1].Txfreq = 156.0130;
-  b.CHEXP[1].Txfreq = 156.0110;
-  EXPECT_THAT(DiffSettings(a, b, model),
-              ElementsAre("ChannelGroups Group1 PriorityCh: \"Off\" (-1) -> \"Off\" (65535)",
-                          "CHEXP 1 Txfreq: \"156.0100\" (156.013) -> \"156.0100\" (156.011)"));
-}
-
 TEST_F(DiffTest, ModelDecidesAtisAndScrambleAndTextsAreEscaped) {
+  EXPECT_THAT(DiffSettings(a, b, model), IsEmpty());
   b.Atis.AtisCode = "1234567890";
   b.AtisCallSigns[3].Disp = "A\"B\\C\t";
   b.CHCAN[0].Scramble = 4;
@@ -67,10 +66,36 @@ TEST_F(DiffTest, ModelDecidesAtisAndScrambleAndTextsAreEscaped) {
 
 TEST_F(DiffTest, RecordCountThatDiffersIsOneLine) {
   b.CHWX.Reset(0, 8);
-  b.CHWX[0] = a.CHWX[0];
-  const auto lines = DiffSettings(a, b, model);
-  ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines.front(), "CHWX Records: \"10\" -> \"9\"");
+  for (int i = 0; i < 9; ++i)
+    b.CHWX[i] = a.CHWX[i];
+  EXPECT_THAT(DiffSettings(a, b, model), ElementsAre("CHWX Records: \"10\" -> \"9\""));
+}
+
+// Any image a radio or a file can hand us must report and compare without harm.
+TEST(ReportRobustness, RandomImagesAndDamagedRecordsReportAndCompare) {
+  DefaultSession reference(true);
+  std::mt19937 rng(508);
+  std::uniform_int_distribution<int> byte(0, 255);
+  for (int round = 0; round < 300; ++round) {
+    DefaultSession subject(round % 2 == 0);
+    RadioData &data = subject.Data();
+    for (auto &b : data.Image)
+      b = static_cast<std::uint8_t>(byte(rng));
+    DecodeImage(data);
+    // Values no decoder yields but a settings file or an edit could.
+    data.CHUSA[byte(rng) % kPlanBankSize].Position = static_cast<std::int16_t>(byte(rng) * 300);
+    data.ChannelGroups[byte(rng) % 3].PriorityCh = byte(rng) * 1000 - 100000;
+    data.Common.OffsetTime = static_cast<std::int16_t>(byte(rng) - 128);
+    data.CHEXP[1].Rxfreq = round % 3 == 0 ? -1.0 : 1e300;
+
+    const Report report = BuildReport(data, subject.Model());
+    const std::string text = RenderTextImage(report);
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.find("\r\n\r\n\r\n"), std::string::npos) << "round " << round;
+    EXPECT_EQ(ReportFileText(report), text + "\r\n");
+    const auto differences = DiffSettings(reference.Data(), data, subject.Model());
+    EXPECT_FALSE(differences.empty()) << "round " << round;
+  }
 }
 
 } // namespace
