@@ -49,8 +49,6 @@ DatFile ParseDatText(const std::string &text);
 std::error_code LoadDatText(const std::filesystem::path &path, std::string &text);
 // Returns false (and leaves sections empty) when the file cannot be read.
 bool ParseDatFile(const std::filesystem::path &path, DatFile &sections);
-std::string LookupDatValue(const DatFile &sections, const std::string &section,
-                           const std::string &key);
 // MODELTYPE of section MAIN, read as IniRead reads it, equals modelVariant.
 bool CheckModelType(const std::filesystem::path &path, int modelVariant);
 

@@ -111,18 +111,4 @@ bool ParseDatFile(const std::filesystem::path &path, DatFile &sections) {
   return true;
 }
 
-std::string LookupDatValue(const DatFile &sections, const std::string &section,
-                           const std::string &key) {
-  std::string sectionName = UpperAscii(section);
-  std::string keyName = UpperAscii(key);
-  for (const DatSection &s : sections) {
-    if (s.name != sectionName)
-      continue;
-    for (const DatEntry &e : s.entries)
-      if (e.key == keyName)
-        return e.value;
-  }
-  return {};
-}
-
 } // namespace kv508

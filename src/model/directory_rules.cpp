@@ -1,24 +1,12 @@
 #include "model/directory_rules.h"
 
-#include <algorithm>
+#include "model/mmsi_rules.h"
 
 namespace kv508 {
 
 namespace {
 
 constexpr std::size_t kShownMmsiLength = 9;
-
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos)
-    return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
-
-bool AllDigits(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
 
 } // namespace
 
@@ -67,14 +55,7 @@ void DeleteDirectoryEntry(Directory &directory, int n) {
 int TypedMmsiLength(DirectoryKind kind) { return kind == DirectoryKind::MemoryId ? 9 : 8; }
 
 std::optional<std::string> StoredMmsi(DirectoryKind kind, std::string_view typed) {
-  const std::string_view digits = Trimmed(typed);
-  if (digits.empty())
-    return std::string();
-  if (static_cast<int>(digits.size()) != TypedMmsiLength(kind) || !AllDigits(digits))
-    return std::nullopt;
-  std::string stored = kind == DirectoryKind::GroupId ? "0" : "";
-  stored += digits;
-  return stored + "0";
+  return StoreTypedMmsi(std::string(typed), TypedMmsiLength(kind), kind == DirectoryKind::GroupId);
 }
 
 std::string TypedMmsi(DirectoryKind kind, const std::string &mmsid) {
