@@ -7,6 +7,7 @@
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
 #include "ui/screens/setup_widgets.h"
+#include "ui/ui_text.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,6 +38,14 @@ QString Texts(QComboBox *box) {
   return box ? texts.join(QLatin1Char('|')) : QStringLiteral("(missing)");
 }
 
+// Every message shown, as "title: text", with "!" before an exclamation.
+QString Said(const FakeHost &host) {
+  QStringList said;
+  for (const RecordedMessage &m : host.messages)
+    said << (m.icon == Icon::Exclamation ? "!" : "") + ui::ToQt(m.title + ": " + m.text);
+  return said.join(QLatin1Char('\n'));
+}
+
 // A started, active window; optionally over the in-process simulated radio.
 struct PanelFixture : WindowFixture {
   bool Up(bool withRadio = false) {
@@ -56,6 +65,14 @@ struct PanelFixture : WindowFixture {
   template <class T = QWidget> T *W(const char *name) { return Widget<T>(QLatin1String(name)); }
   template <class T = QWidget> T *W(const char *name, int k) {
     return Widget<T>(ui::Indexed(name, k));
+  }
+  // Which of the widgets are enabled, as 0 and 1; count > 0 for indexed names.
+  QString Enabled(std::initializer_list<const char *> names, int count = 0) {
+    QString flags;
+    for (const char *name : names)
+      for (int k = 0; k < std::max(count, 1); ++k)
+        flags += (count ? W(name, k) : W(name))->isEnabled() ? '1' : '0';
+    return flags;
   }
   bool HasNode(const char *key) {
     return ui::FindNodeByKey(Window().tree(), QLatin1String(key)) != nullptr;
@@ -80,7 +97,6 @@ struct ClearCase {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Binding)
 Q_DECLARE_METATYPE(ClearCase)
 
 class SetupPanelsTest : public QObject {
@@ -111,31 +127,9 @@ private slots:
              (QStringList{"-12:00", " 0", "+12:00"}));
   }
 
-  void bindingsStoreAndRefill_data() {
-    QTest::addColumn<Binding>("b");
-    const Binding rows[] = {
-        {"Common", -1, "cmbCommonTXPo", 1, 1, 2, 2, FIELD(Common.TxPoDisplay)},
-        {"Common", -1, "cmbCommonScan", 1, 1, 0, 0, FIELD(Common.Scan)},
-        {"Common", -1, "cmbCommonOffset", 5, 29, 10, -14, FIELD(Common.OffsetTime)},
-        {"DSC", 0, "cmbUsableDsc_0", 0, 0, 1, 1, FIELD(DscBasic.DscGroup[0])},
-        {"DSC", 0, "cmbUsableDscPosRequestTX_3", 0, 0, 1, 1, FIELD(DscBasic.PosRequestTx[3])},
-        {"DSC", 0, "cmbUsableDscBeepOut_7", 1, 1, 0, 0, FIELD(DscBasic.BeepOut[7])},
-        {"DSC", 1, "cmbUsableDscAllShipsCall_0", 1, 1, 0, 0, FIELD(DscAdvanced.AllShipsCall[0])},
-        {"DSC", 1, "cmbUsableDscIndividualCallTX_2", 0, 0, 1, 1,
-         FIELD(DscAdvanced.IndividualCallTx[2])},
-        {"DSC", 2, "cmbUsablePosRepCallTX_3", 0, 0, 1, 1,
-         FIELD(DscAdvanced.PositionReportCallTx[3])},
-        {"DSC", 3, "cmbDscDisplay_2", 0, 0, 1, 1, FIELD(DscDisplay[2])},
-        {"Usable", -1, "chkEXP_0", 0, 0, 0, 1, FIELD(ChannelGroups[3].ExpChGroup[0])},
-        {"ATIS", -1, "chkATISChGroup_0", 1, 1, 0, 0, FIELD(Atis.UsableAtisChGroup[0])},
-        {"ATIS", -1, "chkATISKiller_3", 0, 0, 0, 1, FIELD(Atis.UsableAtisKikkerChGroup[3])},
-    };
-    for (const Binding &b : rows)
-      QTest::newRow(b.name) << b;
-  }
-
+  // Each bound control shows the stored value, stores the user's choice and
+  // shows it again; showing is never a change.
   void bindingsStoreAndRefill() {
-    QFETCH(Binding, b);
     PanelFixture f;
     QVERIFY(f.Up());
     RadioData &d = f.S().data;
@@ -144,88 +138,71 @@ private slots:
       g.Enable = true;
     d.Common.Scan = true;
     d.DscBasic.PosRequest = {true, true, true, true};
-    d.DscAdvanced.AllShipsCall = d.DscAdvanced.IndividualCall = {true, true, true, true};
-    d.DscAdvanced.PositionReportCall = {true, true, true, true};
-    b.set(d, b.before);
-    f.S().state.DataChanged = false;
-    f.Show(b.node, b.page);
-    auto *box = f.W<QComboBox>(b.name);
-    auto *check = f.W<QCheckBox>(b.name);
-    const auto shown = [&] { return box ? box->currentIndex() : int(check->isChecked()); };
-    QCOMPARE(shown(), b.beforeRow);
-    QVERIFY(!f.S().state.DataChanged);
-    if (box) {
-      f.Choose(box, b.choice);
-      QCOMPARE(f.StatusHint(), QStringLiteral("[Up]/[Down]:Change of a Selection item."));
-    } else {
-      check->setFocus(Qt::TabFocusReason);
-      QTest::keyClick(check, Qt::Key_Space);
-      QCOMPARE(f.StatusHint(), QStringLiteral("[Space]:An effective and invalid change."));
+    d.DscAdvanced.IndividualCall = d.DscAdvanced.PositionReportCall = {true, true, true, true};
+    const Binding rows[] = {
+        {"Common", -1, "cmbCommonTXPo", 1, 1, 2, 2, FIELD(Common.TxPoDisplay)},
+        {"Common", -1, "cmbCommonOffset", 5, 29, 10, -14, FIELD(Common.OffsetTime)},
+        {"DSC", 0, "cmbUsableDscPosRequestTX_3", 0, 0, 1, 1, FIELD(DscBasic.PosRequestTx[3])},
+        {"DSC", 0, "cmbUsableDscBeepOut_7", 1, 1, 0, 0, FIELD(DscBasic.BeepOut[7])},
+        {"DSC", 1, "cmbUsableDscIndividualCallTX_2", 0, 0, 1, 1,
+         FIELD(DscAdvanced.IndividualCallTx[2])},
+        {"DSC", 2, "cmbUsablePosRepCallTX_3", 0, 0, 1, 1,
+         FIELD(DscAdvanced.PositionReportCallTx[3])},
+        {"DSC", 3, "cmbDscDisplay_2", 0, 0, 1, 1, FIELD(DscDisplay[2])},
+        {"Usable", -1, "chkEXP_0", 0, 0, 0, 1, FIELD(ChannelGroups[3].ExpChGroup[0])},
+        {"ATIS", -1, "chkATISKiller_3", 0, 0, 0, 1, FIELD(Atis.UsableAtisKikkerChGroup[3])},
+    };
+    for (const Binding &b : rows) {
+      b.set(d, b.before);
+      f.S().state.DataChanged = false;
+      f.Show(b.node, b.page);
+      auto *box = f.W<QComboBox>(b.name);
+      auto *check = f.W<QCheckBox>(b.name);
+      const auto shown = [&] { return box ? box->currentIndex() : int(check->isChecked()); };
+      const auto trace = [&](int before, int stored, int after) {
+        return QStringLiteral("%1 showed %2, stored %3, showed %4")
+            .arg(b.name)
+            .arg(before)
+            .arg(stored)
+            .arg(after);
+      };
+      const int shownBefore = shown();
+      const bool changedByShow = f.S().state.DataChanged;
+      if (box) {
+        f.Choose(box, b.choice);
+        QCOMPARE(f.StatusHint(), QStringLiteral("[Up]/[Down]:Change of a Selection item."));
+      } else {
+        check->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(check, Qt::Key_Space);
+        QCOMPARE(f.StatusHint(), QStringLiteral("[Space]:An effective and invalid change."));
+      }
+      const int stored = b.get(d);
+      QVERIFY2(!changedByShow && f.S().state.DataChanged, b.name);
+      f.S().state.DataChanged = false;
+      f.Show(b.node, b.page);
+      QCOMPARE(trace(shownBefore, stored, shown()),
+               trace(b.beforeRow, b.stored, box ? b.choice : b.stored));
+      QVERIFY2(b.get(d) == b.stored && !f.S().state.DataChanged, b.name);
     }
-    QCOMPARE(b.get(d), b.stored);
-    QVERIFY(f.S().state.DataChanged);
-    // Showing the panel again shows the stored value and is not a change.
-    f.S().state.DataChanged = false;
-    f.Show(b.node, b.page);
-    QCOMPARE(shown(), box ? b.choice : b.stored);
-    QCOMPARE(b.get(d), b.stored);
-    QVERIFY(!f.S().state.DataChanged);
   }
 
-  void groupSwitchRules() {
+  // Groups switched on and off: their fields, expansion boxes, tree nodes and
+  // priority lists.
+  void usableGroups() {
     PanelFixture f;
     QVERIFY(f.Up());
     RadioData &d = f.S().data;
     for (ChannelGroupSetup &g : d.ChannelGroups)
       g.Enable = true;
     d.ChannelGroups[3].ExpChGroup = {true, true, true};
-    f.Window().RebuildTreeKeepingSelection();
-    f.S().state.DataChanged = false;
-    f.Show("Usable");
-    QVERIFY(f.HasNode("PI") && f.HasNode("ExpChannel"));
-    auto *group2 = f.W<QCheckBox>("chkUsable_1");
-
-    // Group 2 off: its fields, its expansion box and its node go; the panel stays.
-    group2->click();
-    QVERIFY(!d.ChannelGroups[1].Enable);
-    QVERIFY(!f.W("txtUsable", 1)->isEnabled() && !f.W("cmbUsablePri", 1)->isEnabled());
-    QVERIFY(f.W("txtUsable", 0)->isEnabled());
-    QVERIFY(!f.W<QCheckBox>("chkEXP_1")->isChecked());
-    QCOMPARE(d.ChannelGroups[3].ExpChGroup, (std::array<bool, 3>{true, false, true}));
-    QVERIFY(!f.HasNode("PI") && f.HasNode("PU"));
-    QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()), QStringLiteral("Usable"));
-    QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraUsable"));
-    QVERIFY(f.S().state.DataChanged);
-
-    // The expansion group off disables its three boxes and keeps their values.
-    f.W<QCheckBox>("chkUsable_3")->click();
-    for (int k = 0; k < 3; ++k)
-      QVERIFY(!f.W("chkEXP", k)->isEnabled());
-    QVERIFY(!f.W("txtUsable", 3)->isEnabled() && !f.HasNode("ExpChannel"));
-    QCOMPARE(d.ChannelGroups[3].ExpChGroup, (std::array<bool, 3>{true, false, true}));
-
-    group2->click();
-    QVERIFY(d.ChannelGroups[1].Enable && f.W("cmbUsablePri", 1)->isEnabled() && f.HasNode("PI"));
-    QVERIFY(!d.ChannelGroups[3].ExpChGroup[1]);
-
-    // While busy a click changes nothing.
-    f.S().state.Busy = true;
-    f.W<QCheckBox>("chkUsable_0")->click();
-    f.S().state.Busy = false;
-    QVERIFY(d.ChannelGroups[0].Enable && f.HasNode("PU"));
-  }
-
-  void priorityLists() {
-    PanelFixture f;
-    QVERIFY(f.Up());
-    RadioData &d = f.S().data;
-    d.ChannelGroups[0].Enable = true;
     for (ChannelRecord &r : d.CHUSA)
       r.Enable = false;
     d.CHUSA[3].Position = 32;
     d.CHUSA[7].Position = 1;
     d.CHUSA[3].Enable = d.CHUSA[7].Enable = true;
     d.ChannelGroups[0].PriorityCh = 99; // no channel of the list
+    f.Window().RebuildTreeKeepingSelection();
+    f.S().state.DataChanged = false;
     f.Show("Usable");
     auto *usa = f.W<QComboBox>("cmbUsablePri_0");
     QCOMPARE(Texts(usa), QStringLiteral("16|00A"));
@@ -235,9 +212,33 @@ private slots:
     // Rebuilt on the next show: channel 1 is gone, the stored value stays.
     d.CHUSA[7].Enable = false;
     f.Show("Usable");
-    QCOMPARE(Texts(usa), QStringLiteral("16"));
-    QCOMPARE(usa->currentIndex(), -1);
+    QCOMPARE(Texts(usa) + QString::number(usa->currentIndex()), QStringLiteral("16-1"));
     QCOMPARE(d.ChannelGroups[0].PriorityCh, 1);
+
+    // Group 2 off: its fields, its expansion box and its node go; the panel stays.
+    QVERIFY(f.HasNode("PI") && f.HasNode("ExpChannel"));
+    f.S().state.DataChanged = false;
+    f.W<QCheckBox>("chkUsable_1")->click();
+    QVERIFY(!d.ChannelGroups[1].Enable && f.S().state.DataChanged);
+    QCOMPARE(f.Enabled({"txtUsable", "cmbUsablePri"}, 4), QStringLiteral("10111011"));
+    QVERIFY(!f.W<QCheckBox>("chkEXP_1")->isChecked());
+    QCOMPARE(d.ChannelGroups[3].ExpChGroup, (std::array<bool, 3>{true, false, true}));
+    QVERIFY(!f.HasNode("PI") && f.HasNode("PU"));
+    QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()), QStringLiteral("Usable"));
+    QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraUsable"));
+    // The expansion group off disables its three boxes and keeps their values.
+    f.W<QCheckBox>("chkUsable_3")->click();
+    QCOMPARE(f.Enabled({"chkEXP"}, 3) + f.Enabled({"txtUsable"}, 4), QStringLiteral("0001010"));
+    QCOMPARE(d.ChannelGroups[3].ExpChGroup, (std::array<bool, 3>{true, false, true}));
+    QVERIFY(!f.HasNode("ExpChannel"));
+    f.W<QCheckBox>("chkUsable_1")->click();
+    QVERIFY(d.ChannelGroups[1].Enable && f.W("cmbUsablePri", 1)->isEnabled() && f.HasNode("PI"));
+    QVERIFY(!d.ChannelGroups[3].ExpChGroup[1]);
+    // While busy a click changes nothing.
+    f.S().state.Busy = true;
+    f.W<QCheckBox>("chkUsable_0")->click();
+    f.S().state.Busy = false;
+    QVERIFY(d.ChannelGroups[0].Enable && f.HasNode("PU"));
   }
 
   // Typed and cut on leaving, then pasted, filtered and committed with Enter;
@@ -245,50 +246,40 @@ private slots:
   void statusName() {
     PanelFixture f;
     QVERIFY(f.Up());
-    RadioData &d = f.S().data;
-    d.ChannelGroups[0].Enable = true;
-    d.ChannelGroups[0].StatusName = "";
+    std::string &name = f.S().data.ChannelGroups[0].StatusName;
+    f.S().data.ChannelGroups[0].Enable = true;
+    name = "";
     f.Window().RebuildTreeKeepingSelection();
     f.S().state.DataChanged = false;
     f.Show("Usable");
     auto *edit = f.W<QLineEdit>("txtUsable_0");
     f.Type(edit, QStringLiteral("ABCDEF"));
     QCOMPARE(f.StatusHint(), QStringLiteral("max 4 charactors."));
-    QVERIFY(f.S().state.DataChanged);
-    QCOMPARE(d.ChannelGroups[0].StatusName, std::string()); // not before the commit
+    QVERIFY(f.S().state.DataChanged && name.empty()); // stored on leaving only
     f.Leave();
-    QCOMPARE(d.ChannelGroups[0].StatusName, std::string("ABCD"));
-    QCOMPARE(edit->text(), QStringLiteral("ABCD"));
+    QCOMPARE(ui::ToQt(name) + "|" + edit->text(), QStringLiteral("ABCD|ABCD"));
     edit->setFocus(Qt::TabFocusReason);
     edit->selectAll();
     f.Paste(edit, QStringLiteral("U,S_C"));
-    QCOMPARE(d.ChannelGroups[0].StatusName, std::string("ABCD"));
+    QCOMPARE(name, std::string("ABCD"));
     QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(d.ChannelGroups[0].StatusName, std::string("USC"));
-    QCOMPARE(edit->text(), QStringLiteral("USC"));
+    QCOMPARE(ui::ToQt(name) + "|" + edit->text(), QStringLiteral("USC|USC"));
     QCOMPARE(ui::FindNodeByKey(f.Window().tree(), QStringLiteral("PU"))->text(0),
              QStringLiteral("Group1(USC)"));
     QCOMPARE(f.W<QCheckBox>("chkEXP_0")->text(), QStringLiteral("Group1[USC]"));
-    QVERIFY(f.host.messages.empty());
     f.Show("DSC", 0);
     QCOMPARE(f.W<QLabel>("lblUsableDsc_0")->text(), QStringLiteral("[USC]"));
     f.Show("ATIS");
     QCOMPARE(f.W<QCheckBox>("chkATISKiller_0")->text(), QStringLiteral("Group1[USC]"));
+    QVERIFY(f.host.messages.empty());
   }
 
   void enablingRules() {
     PanelFixture f;
     QVERIFY(f.Up());
     RadioData &d = f.S().data;
-    const auto enabled = [&](std::initializer_list<const char *> names, int count = 0) {
-      QString flags;
-      for (const char *name : names)
-        for (int k = 0; k < std::max(count, 1); ++k)
-          flags += (count ? f.W(name, k) : f.W(name))->isEnabled() ? '1' : '0';
-      return flags;
-    };
     const auto scanGroup = [&] {
-      return enabled(
+      return f.Enabled(
           {"lblCommonResume", "cmbCommonResume", "lblCommonPTTSCAN", "cmbCommonPTTSCAN"});
     };
     d.Common.Scan = false;
@@ -311,15 +302,14 @@ private slots:
     auto *tabs = f.W<QTabWidget>("tabDsc");
     tabs->setCurrentIndex(1);
     QVERIFY(!tabs->widget(0)->isEnabled() && tabs->widget(1)->isEnabled());
-    auto *tx = f.W("cmbUsableDscGroupCallTX_1");
-    QVERIFY(tx->isEnabled());
+    QVERIFY(f.W("cmbUsableDscGroupCallTX_1")->isEnabled());
     f.Choose(f.W<QComboBox>("cmbUsableDscGroupCall_1"), 0);
-    QVERIFY(!d.DscAdvanced.GroupCall[1] && !tx->isEnabled());
+    QVERIFY(!d.DscAdvanced.GroupCall[1] && !f.W("cmbUsableDscGroupCallTX_1")->isEnabled());
 
     // ATIS: the boxes of the usable groups, the code while any group is usable.
     const auto atis = [&] {
-      return enabled({"chkATISChGroup", "chkATISKiller"}, 4) +
-             enabled({"txtATIScode", "lblATISCode"});
+      return f.Enabled({"chkATISChGroup", "chkATISKiller"}, 4) +
+             f.Enabled({"txtATIScode", "lblATISCode"});
     };
     for (int k = 0; k < 4; ++k)
       d.ChannelGroups[static_cast<std::size_t>(k)].Enable = k == 0 || k == 2;
@@ -330,8 +320,8 @@ private slots:
     QCOMPARE(atis(), QStringLiteral("0000000000"));
   }
 
-  // A refused User MMSI stops commands and page changes until it is corrected.
-  void userMmsiRefusedUntilCorrected() {
+  // A refused User MMSI keeps the focus, and the DSC pages stay put until it is corrected.
+  void userMmsiRefused() {
     PanelFixture f;
     QVERIFY(f.Up());
     f.S().data.DscBasic.UserMmsi = "";
@@ -339,18 +329,13 @@ private slots:
     auto *edit = f.W<QLineEdit>("txtUserMMSI");
     f.Type(edit, QStringLiteral("12345678"));
     QCOMPARE(f.StatusHint(), QStringLiteral("Numeric Only. Indispensable 9 figures."));
-    const QString never = f.folder.File(QStringLiteral("never.dat"));
-    f.dialogs.saveAnswers.push_back(never);
-    f.Action("mnuFileSaveAs")->trigger();
-    QCOMPARE(f.host.Texts(), std::vector<std::string>{"Data Error!!"});
-    QCOMPARE(f.host.messages[0].title, std::string("User MMSI"));
-    QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
-    QVERIFY(f.dialogs.asked.isEmpty() && !QFile::exists(never));
+    f.Leave();
+    QCOMPARE(Said(f.host), QStringLiteral("!User MMSI: Data Error!!"));
     QVERIFY(f.S().data.DscBasic.UserMmsi.empty());
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(edit));
     auto *tabs = f.W<QTabWidget>("tabDsc");
     tabs->setCurrentIndex(1);
     QCOMPARE(tabs->currentIndex(), 0);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(edit));
     QCOMPARE(edit->text(), QStringLiteral("12345678"));
     QTest::keyClick(edit, Qt::Key_End);
     QTest::keyClick(edit, Qt::Key_9);
@@ -390,25 +375,24 @@ private slots:
     f.S().data.DscBasic.UserMmsi = "2111111110";
     f.S().state.DataChanged = false;
     f.Show("DSC", mmsi ? 0 : 2);
-    auto *count = f.W<QLineEdit>("txtFCount");
-    QCOMPARE(count->text(), QStringLiteral("7"));
     auto *clear = f.W<QPushButton>(c.button);
     clear->setFocus(Qt::TabFocusReason);
     QCOMPARE(f.StatusHint(),
              mmsi ? QStringLiteral("A Click Inicializes the number of User MMSI setting permission")
                   : QStringLiteral("A Click Inicializes the log"));
+    const auto shown = [&] {
+      return f.W<QLineEdit>("txtFCount")->text() + "|" + f.W<QLineEdit>("txtUserMMSI")->text();
+    };
+    QCOMPARE(shown(), QStringLiteral("7|211111111"));
 
     // Cancel, the default answer, erases nothing.
     clear->click();
-    QCOMPARE(f.host.messages.size(), std::size_t(1));
-    const RecordedMessage &asked = f.host.messages[0];
-    QCOMPARE(asked.title, std::string("Clear Data"));
-    QCOMPARE(asked.text, c.what + std::string(" in the radio will be erased.\r\n"
-                                              "Do you want to continue?"));
-    QVERIFY(asked.buttons == Buttons::OkCancel && asked.icon == Icon::Critical);
-    QVERIFY(radio == before);
+    QCOMPARE(Said(f.host), "Clear Data: " + QLatin1String(c.what) +
+                               " in the radio will be erased.\r\nDo you want to continue?");
+    QVERIFY(f.host.messages[0].buttons == Buttons::OkCancel &&
+            f.host.messages[0].icon == Icon::Critical);
+    QVERIFY(radio == before && !f.S().state.DataChanged);
     QCOMPARE(f.radio->Engine().Counters().bytesFromPc, std::uint64_t(0));
-    QVERIFY(!f.S().state.DataChanged);
 
     f.host.answers.push_back(Answer::Ok);
     QVERIFY(RunTransfer(f, [clear] { clear->click(); }));
@@ -429,8 +413,7 @@ private slots:
     QVERIFY(f.S().state.DataChanged);
     QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()), QStringLiteral("DSC"));
     QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraDsc"));
-    QCOMPARE(count->text(), mmsi ? QStringLiteral("0") : QStringLiteral("7"));
-    QCOMPARE(f.W<QLineEdit>("txtUserMMSI")->text(), mmsi ? QString() : QStringLiteral("211111111"));
+    QCOMPARE(shown(), mmsi ? QStringLiteral("0|") : QStringLiteral("7|211111111"));
   }
 
   // Edits on every panel, saved, opened again and programmed: the bytes in the
@@ -464,9 +447,7 @@ private slots:
       f.Type(code, QStringLiteral("123456789"));
       QCOMPARE(f.StatusHint(), QStringLiteral("Numeric Only. Indispensable 10 figures."));
       f.Leave();
-      QCOMPARE(f.host.Texts(), std::vector<std::string>{"Data Error!!"});
-      QCOMPARE(f.host.messages[0].title, std::string("ATISNo"));
-      QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
+      QCOMPARE(Said(f.host), QStringLiteral("!ATISNo: Data Error!!"));
       QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(code));
       QCOMPARE(code->text(), QStringLiteral("123456789"));
       QCOMPARE(f.S().data.Atis.AtisCode, codeBefore);
@@ -474,8 +455,7 @@ private slots:
       QTest::keyClick(code, Qt::Key_0);
       f.dialogs.saveAnswers.push_back(path);
       f.Action("mnuFileSaveAs")->trigger();
-      QCOMPARE(f.host.messages.size(), std::size_t{1});
-      QVERIFY(QFile::exists(path));
+      QVERIFY(f.host.messages.size() == 1 && QFile::exists(path));
     }
     PanelFixture f;
     QVERIFY(f.Up(true));
@@ -483,11 +463,9 @@ private slots:
     f.Action("mnuFileOpen")->trigger();
     const RadioData &d = f.S().data;
     QCOMPARE(d.ChannelGroups[0].StatusName, std::string("ABCD"));
-    QCOMPARE(d.Common.Weater, 3);
-    QCOMPARE(d.Common.OffsetTime, 6);
+    QVERIFY(d.Common.Weater == 3 && d.Common.OffsetTime == 6 && d.Atis.UsableAtisChGroup[0]);
     QCOMPARE(d.DscBasic.UserMmsi, std::string("2112345670"));
     QCOMPARE(d.Atis.AtisCode, std::string("0123456789"));
-    QVERIFY(d.Atis.UsableAtisChGroup[0]);
 
     QVERIFY(RunTransfer(f, [&f] { f.Action("mnuTransferProgram")->trigger(); }));
     QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
@@ -499,8 +477,7 @@ private slots:
     const auto bcd = [&](int at) { return std::vector<int>(&radio[at], &radio[at] + kBcdLength); };
     QCOMPARE(bcd(kUserMmsi), (std::vector<int>{0x21, 0x12, 0x34, 0x56, 0x70}));
     QCOMPARE(bcd(kAtisCode), (std::vector<int>{0x01, 0x23, 0x45, 0x67, 0x89}));
-    QCOMPARE(radio[kAtisFlag], 1);
-    QCOMPARE(radio[GroupAtis(0)], 1);
+    QVERIFY(radio[kAtisFlag] == 1 && radio[GroupAtis(0)] == 1);
   }
 };
 
