@@ -8,13 +8,13 @@
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
 #include "ui/screens/widget_props.h"
+#include "ui/ui_text.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -24,9 +24,6 @@ using namespace kv508;
 using namespace kv508::testing;
 
 namespace {
-
-using Action = std::function<void(WindowFixture &)>;
-using Check = std::function<bool(const RadioData &)>;
 
 // One data row, the values in column order.
 template <class... T> void AddRow(const char *name, T... values) {
@@ -75,13 +72,7 @@ ChannelRecord ExpChannel(const std::string &left, double rx, double tx = 0.0) {
   return r;
 }
 
-ChannelRecord &Record(WindowFixture &f, const QString &key) {
-  const int n = key.mid(key.indexOf(' ') + 1).toInt();
-  return key.startsWith('E') ? f.S().data.CHEXP[n] : f.S().data.CHUSA[n];
-}
-
-// The texts of the named line edits, or with row >= 0 of a grid row (row -1:
-// its headers), as "text|text|...".
+// The texts of line edits, or of a grid row (row -1: the headers), as "a|b|...".
 QString Texts(WindowFixture &f, std::initializer_list<const char *> names) {
   QStringList texts;
   for (const char *name : names)
@@ -104,44 +95,49 @@ QString Enabled(WindowFixture &f, std::initializer_list<const char *> names) {
   return flags;
 }
 
+// Every message shown, as "title: text", with "!" before an exclamation.
+QString Said(const FakeHost &host) {
+  QStringList said;
+  for (const RecordedMessage &m : host.messages)
+    said << (m.icon == Icon::Exclamation ? "!" : "") + ui::ToQt(m.title + ": " + m.text);
+  return said.join(QLatin1Char('\n'));
+}
+
+QColor LineColour(WindowFixture &f, const char *line) {
+  return W(f, line)->palette().color(QPalette::WindowText);
+}
 const QColor kGreyed(0x80, 0x80, 0x80);
 
 } // namespace
 
-Q_DECLARE_METATYPE(Action)
-Q_DECLARE_METATYPE(Check)
-
 class ChannelPanelTest : public QObject {
   Q_OBJECT
 private slots:
-  void planChannelFields_data() {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("shown"); // both display fields, rx and tx
-    AddRow("16", "PU 32", "16||156.800|156.800");
-    AddRow("05A", "PI 11", "05|A|156.250|156.250");
-    AddRow("70 receive only", "PU 140", "70||156.525|---.---");
-    AddRow("24 duplex", "PU 48", "24||161.800|157.200");
-  }
-
+  // Plan channels show their display and frequencies locked, without the
+  // controls of expansion channels.
   void planChannelFields() {
-    QFETCH(QString, key);
     WindowFixture f;
     QVERIFY(StartOnChannels(f));
-    f.ShowNode(key);
-    QWidget *panel = W(f, "fraChannel");
-    QCOMPARE(f.Window().screens().ActivePanel(), panel);
-    QTEST(Texts(f, {"txtChDisp_0", "txtChDisp_1", "txtRxFreq", "txtTxFreq"}), "shown");
-    const QColor locked = panel->palette().color(QPalette::Disabled, QPalette::Window);
-    for (const char *name : {"txtChDisp_0", "txtChDisp_1", "txtRxFreq", "txtTxFreq"}) {
-      QVERIFY2(W<QLineEdit>(f, name)->isReadOnly(), name);
-      QCOMPARE(W(f, name)->palette().color(QPalette::Base), locked);
+    const auto fields = {"txtChDisp_0", "txtChDisp_1", "txtRxFreq", "txtTxFreq"};
+    const QColor locked = W(f, "fraChannel")->palette().color(QPalette::Disabled, QPalette::Window);
+    for (const auto &[key, shown] : {std::pair{"PI 11", "05|A|156.250|156.250"},
+                                     {"PU 48", "24||161.800|157.200"},
+                                     {"PU 140", "70||156.525|---.---"}}) {
+      f.ShowNode(QLatin1String(key));
+      QCOMPARE(f.Window().screens().ActivePanel(), W(f, "fraChannel"));
+      QCOMPARE(Texts(f, fields), QLatin1String(shown));
+      for (const char *name : fields)
+        QVERIFY2(W<QLineEdit>(f, name)->isReadOnly() &&
+                     W(f, name)->palette().color(QPalette::Base) == locked,
+                 name);
     }
     QVERIFY(W(f, "chkTxEnable")->isVisible() && W(f, "chkDuplex")->isVisible());
-    for (const char *name : {"cmbScrambler", "optNarrow", "optWide", "cmbCtcss_0", "chkComp"})
+    for (const char *name :
+         {"cmbScrambler", "lblScrambler", "optNarrow", "optWide", "cmbCtcss_0", "chkComp"})
       QVERIFY2(!W(f, name)->isVisible(), name);
     // Locked: typing changes nothing.
     QTest::keyClicks(W(f, "txtRxFreq"), QStringLiteral("1"));
-    QTEST(Texts(f, {"txtChDisp_0", "txtChDisp_1", "txtRxFreq", "txtTxFreq"}), "shown");
+    QCOMPARE(Texts(f, fields), QStringLiteral("70||156.525|---.---"));
     QVERIFY(!f.S().state.DataChanged);
   }
 
@@ -155,6 +151,7 @@ private slots:
     r.CHDisplayR = "A";
     r.ChTag = "PILOT";
     r.Narrow = true;
+    f.S().data.CHEXP[6].Narrow = false;
     f.Window().BuildTree();
     f.ShowNode(QStringLiteral("E 5"));
     QCOMPARE(f.Window().screens().ActivePanel(), W(f, "fraChannel"));
@@ -168,8 +165,9 @@ private slots:
     for (const char *name : {"optNarrow", "optWide", "cmbCtcss_0", "cmbCtcss_1", "cmbDcs_0",
                              "cmbDcs_1", "chkComp", "chkLowPower", "chkPowerUp", "chkScanMemory"})
       QVERIFY2(W(f, name)->isVisible(), name);
-    QCOMPARE(W<QComboBox>(f, "cmbCtcss_0")->count(), 51);
-    QCOMPARE(W<QComboBox>(f, "cmbDcs_1")->itemText(104), QStringLiteral("754"));
+    QCOMPARE(W<QComboBox>(f, "cmbCtcss_0")->itemText(50) +
+                 W<QComboBox>(f, "cmbDcs_1")->itemText(104),
+             QStringLiteral("254.1Hz754"));
     // The power boxes move up into the place of the hidden "Tx Enable".
     QTRY_COMPARE(W(f, "chkLowPower")->y(), txEnableY);
 
@@ -181,7 +179,6 @@ private slots:
     QCOMPARE(node->text(0), QStringLiteral("EXP5"));
     QCOMPARE(QApplication::focusWidget(), W(f, "chkChEnable"));
 
-    f.S().data.CHEXP[6].Narrow = false;
     f.ShowNode(QStringLiteral("E 6"));
     QVERIFY(W<QRadioButton>(f, "optWide")->isChecked());
     // Back to a plan channel: its own display, locked.
@@ -190,44 +187,21 @@ private slots:
     QVERIFY(W<QLineEdit>(f, "txtRxFreq")->isReadOnly());
   }
 
-  // The panel is wired to the enabling rule; the rule's own cases are unit-tested.
-  void enableChain_data() {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<bool>("txEnable");
-    QTest::addColumn<bool>("lowPower");
-    QTest::addColumn<bool>("scramble");
-    // display, rx, name, tx enable, low power, power up, duplex, scan memory, scrambler
-    QTest::addColumn<QString>("enabled");
-    AddRow("Tx Enable off", "PU 40", false, true, true, "111100111");
-    AddRow("receive only", "PU 30", false, true, false, "111000011");
-    AddRow("channel 70", "PU 140", false, false, true, "111000000");
-    AddRow("expansion", "E 9", true, true, true, "111111011");
-  }
-
+  // The panel follows the unit-tested enabling rule; channel 70 shows its
+  // exceptions, the lines beside the power boxes grey with them.
   void enableChain() {
-    QFETCH(QString, key);
-    QFETCH(bool, txEnable);
-    QFETCH(bool, lowPower);
-    QFETCH(bool, scramble);
     WindowFixture f;
     QVERIFY(StartOnChannels(f));
-    f.S().model.ScrambleCapable = scramble;
-    ChannelRecord &r = Record(f, key);
-    r.Enable = true;
-    r.TxEnable = txEnable;
-    r.LowPower = lowPower;
-    f.ShowNode(key);
-    QTEST(Enabled(f, {"txtChDisp_0", "txtRxFreq", "txtChName", "chkTxEnable", "chkLowPower",
-                      "chkPowerUp", "chkDuplex", "chkScanMemory", "cmbScrambler"}),
-          "enabled");
-    QVERIFY(W(f, "chkChEnable")->isEnabled());
-    QCOMPARE(W(f, "cmbScrambler")->isVisible(), scramble);
-    QCOMPARE(W(f, "lblScrambler")->isVisible(), scramble);
-    const auto colour = [&](const char *box) {
-      return W(f, box)->isEnabled() ? QColor(0, 0, 0) : kGreyed;
-    };
-    QCOMPARE(W(f, "linLowPower")->palette().color(QPalette::WindowText), colour("chkLowPower"));
-    QCOMPARE(W(f, "linPowerUp")->palette().color(QPalette::WindowText), colour("chkPowerUp"));
+    f.S().model.ScrambleCapable = true;
+    f.ShowNode(QStringLiteral("PU 140"));
+    QCOMPARE(
+        Enabled(f, {"chkChEnable", "txtChDisp_0", "txtRxFreq", "txtChName", "chkTxEnable",
+                    "chkLowPower", "chkPowerUp", "chkDuplex", "chkScanMemory", "cmbScrambler"}),
+        QStringLiteral("1111000000"));
+    QVERIFY(W(f, "cmbScrambler")->isVisible() && W(f, "lblScrambler")->isVisible());
+    QCOMPARE(LineColour(f, "linLowPower"), kGreyed);
+    f.ShowNode(QStringLiteral("PU 40"));
+    QCOMPARE(LineColour(f, "linLowPower"), QColor(0, 0, 0));
     QVERIFY(!f.S().state.DataChanged);
   }
 
@@ -249,7 +223,7 @@ private slots:
     Click(f, "chkLowPower");
     QVERIFY(!d.CHUSA[40].LowPower);
     QCOMPARE(power(), QStringLiteral("10"));
-    QCOMPARE(W(f, "linPowerUp")->palette().color(QPalette::WindowText), kGreyed);
+    QCOMPARE(LineColour(f, "linPowerUp"), kGreyed);
 
     f.ShowNode(QStringLiteral("PU 11"));
     QTreeWidgetItem *node = ui::FindNodeByKey(f.Window().tree(), QStringLiteral("PU 11"));
@@ -264,7 +238,6 @@ private slots:
     QCOMPARE(QApplication::focusWidget(), W(f, "chkChEnable"));
 
     f.ShowNode(QStringLiteral("PU 48"));
-    QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("161.800"));
     Click(f, "chkDuplex");
     QVERIFY(!d.CHUSA[48].Duplex);
     QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("157.200"));
@@ -272,81 +245,32 @@ private slots:
     QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("161.800"));
   }
 
-  void frequencyCheck_data() {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("title"); // of the refusal; empty when accepted as "no frequency"
-    AddRow("empty", "txtTxFreq", "", "");
-    AddRow("below the band", "txtRxFreq", "136.975", "Rx frequency");
-    AddRow("not a number", "txtTxFreq", "1x6", "Tx frequency");
-  }
-
-  void frequencyCheck() {
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QString, title);
+  // An enabled expansion channel needs a receive frequency and two display
+  // characters before a command or a tree click may leave it.
+  void incompleteChannelStopsCommands() {
     WindowFixture f;
     QVERIFY(StartOnChannels(f));
-    ChannelRecord &r = f.S().data.CHEXP[3] = ExpChannel("12", 150.0, 150.0);
-    const ChannelRecord before = r;
-    f.ShowNode(QStringLiteral("E 3"));
-    auto *edit = f.Widget<QLineEdit>(field);
-    Retype(f, qPrintable(field), typed);
-    QVERIFY(f.S().state.DataChanged);
-    f.Leave();
-    if (title.isEmpty()) {
-      QCOMPARE(r.Txfreq, 0.0);
-      QCOMPARE(edit->text(), QStringLiteral("---.----"));
-      QVERIFY(f.host.messages.empty());
-      QCOMPARE(QApplication::focusWidget(), &f.Window().tree());
-      return;
-    }
-    QCOMPARE(edit->text(), typed);
-    QCOMPARE(f.host.Texts(), std::vector<std::string>{"Data Error!!"});
-    QCOMPARE(QString::fromStdString(f.host.messages[0].title), title);
-    QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
-    QVERIFY(r == before);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(edit));
-    // A command asks again and stops.
-    QVERIFY(!f.Window().CommitActiveEdit());
-    QVERIFY(r == before);
-  }
-
-  void commandsStopOnIncompleteChannel_data() {
-    QTest::addColumn<double>("rxfreq");
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<bool>("enable");
-    QTest::addColumn<bool>("refused");
-    AddRow("no rx frequency", 0.0, "12", true, true);
-    AddRow("one display digit", 156.05, "1", true, true);
-    AddRow("complete", 156.05, "12", true, false);
-    AddRow("not enabled", 0.0, "", false, false);
-  }
-
-  void commandsStopOnIncompleteChannel() {
-    QFETCH(double, rxfreq);
-    QFETCH(QString, display);
-    QFETCH(bool, enable);
-    QFETCH(bool, refused);
-    WindowFixture f;
-    QVERIFY(StartOnChannels(f));
-    f.S().data.CHEXP[7] = ExpChannel(display.toStdString(), rxfreq);
-    f.S().data.CHEXP[7].Enable = enable;
+    f.S().data.CHEXP[7] = ExpChannel("12", 156.05);
     f.ShowNode(QStringLiteral("E 7"));
+    QVERIFY(f.Window().CommitActiveEdit());
+    Retype(f, "txtChDisp_0", QStringLiteral("1"));
     const QString target = f.folder.File(QStringLiteral("out.dat"));
     f.dialogs.saveAnswers.push_back(target);
     f.Window().FileSaveAs();
-    QCOMPARE(QFile::exists(target), !refused);
-    QCOMPARE(f.dialogs.asked.size(), refused ? 0 : 1);
-    if (!refused)
-      return;
-    QCOMPARE(f.host.Texts(),
-             std::vector<std::string>{"Data Error!!\r\nPlease input correct data."});
-    QCOMPARE(f.host.messages[0].title, std::string("PC Program for TR4100/TR4300"));
-    QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
-    // A tree click stops as well: the channel stays on the screen.
+    QVERIFY(!QFile::exists(target) && f.dialogs.asked.isEmpty());
+    QCOMPARE(Said(f.host),
+             QStringLiteral("!PC Program for TR4100/TR4300: Data Error!!\r\nPlease input correct "
+                            "data."));
     f.ShowNode(QStringLiteral("General"));
     QCOMPARE(f.Window().screens().ActivePanel(), W(f, "fraChannel"));
+    Retype(f, "txtChDisp_0", QStringLiteral("12"));
+    Retype(f, "txtRxFreq", QString());
+    QVERIFY(!f.Window().CommitActiveEdit());
+    // A channel not enabled may stay incomplete.
+    Click(f, "chkChEnable");
+    QVERIFY(f.Window().CommitActiveEdit());
+    f.Window().FileSaveAs();
+    QVERIFY(QFile::exists(target));
   }
 
   // What typing and pasting let into the fields, shown and stored at once.
@@ -359,72 +283,44 @@ private slots:
       auto *edit = W<QLineEdit>(f, name);
       edit->clear();
       paste ? f.Paste(edit, input) : f.Type(edit, input);
-      return edit->text() + " " +
-             QString::fromStdString(r.CHDisplayL + "|" + r.CHDisplayR + "|" + r.ChTag);
+      return edit->text() + " " + ui::ToQt(r.CHDisplayL + "|" + r.CHDisplayR + "|" + r.ChTag);
     };
     QCOMPARE(enter("txtChDisp_0", false, "B"), QStringLiteral(" ||"));
     QCOMPARE(enter("txtChDisp_0", true, "Bb"), QStringLiteral("b b||"));
     QCOMPARE(enter("txtChDisp_1", false, "AC"), QStringLiteral("A b|A|"));
     QCOMPARE(enter("txtChName", false, "a_b"), QStringLiteral("ab b|A|ab"));
-    QCOMPARE(enter("txtChName", true, QString::fromUtf8("Caf\xc3\xa9_1")),
-             QStringLiteral("Caf1 b|A|Caf1"));
-    QCOMPARE(enter("txtChName", true, "ABCDEFGHIJKLMNOPQR"),
-             QStringLiteral("ABCDEFGHIJKLMNOP b|A|ABCDEFGHIJKLMNOP"));
+    QCOMPARE(enter("txtChName", true, QString::fromUtf8("Caf\xc3\xa9_1ABCDEFGHIJKLMN")),
+             QStringLiteral("Caf1ABCDEFGHIJKL b|A|Caf1ABCDEFGHIJKL"));
   }
 
-  // Controls whose storing no other case shows.
-  void userChangesSetDataChanged_data() {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<Action>("action");
-    QTest::addColumn<Check>("stored");
-    const auto click = [](const char *name) {
-      return Action([name](WindowFixture &f) { Click(f, name); });
-    };
-    AddRow("Power Up", QStringLiteral("E 4"), click("chkPowerUp"),
-           Check([](const RadioData &d) { return d.CHEXP[4].PowUp; }));
-    AddRow("Narrow", QStringLiteral("E 4"), click("optNarrow"),
-           Check([](const RadioData &d) { return d.CHEXP[4].Narrow; }));
-    AddRow("Comp", QStringLiteral("E 4"), Action([](WindowFixture &f) {
-             WindowFixture::Choose(W<QComboBox>(f, "cmbDcs_1"), 2);
-             Click(f, "chkComp");
-           }),
-           Check([](const RadioData &d) { return d.CHEXP[4].Cmp && d.CHEXP[4].Dcs[1] == 2; }));
-    AddRow("scrambler", QStringLiteral("PU 40"), Action([](WindowFixture &f) {
-             WindowFixture::Choose(W<QComboBox>(f, "cmbScrambler"), 5);
-           }),
-           Check([](const RadioData &d) { return d.CHUSA[40].Scramble == 5; }));
-  }
-
-  void userChangesSetDataChanged() {
-    QFETCH(QString, key);
-    QFETCH(Action, action);
-    QFETCH(Check, stored);
+  // Each control stores the user's choice and marks a change; the tone
+  // choosers of one element exclude each other.
+  void controlsStoreAndMarkAChange() {
     WindowFixture f;
     QVERIFY(StartOnChannels(f));
     f.S().model.ScrambleCapable = true;
-    f.S().data.CHEXP[4] = ExpChannel("44", 156.05);
-    f.S().data.CHEXP[4].LowPower = true;
+    RadioData &d = f.S().data;
+    const ChannelRecord &r = d.CHEXP[4] = ExpChannel("44", 156.05);
+    d.CHEXP[4].LowPower = true;
     // Showing and showing again never counts as a change.
-    f.ShowNode(key);
-    f.ShowNode(QStringLiteral("E 1"));
-    f.ShowNode(key);
+    f.ShowNode(QStringLiteral("E 4"));
+    f.ShowNode(QStringLiteral("PU 40"));
+    f.ShowNode(QStringLiteral("E 4"));
     QVERIFY(!f.S().state.DataChanged);
-    action(f);
-    QVERIFY(f.S().state.DataChanged && stored(f.S().data));
-    QVERIFY(f.host.messages.empty());
-  }
-
-  void toneChoosersExcludeEachOther() {
-    WindowFixture f;
-    QVERIFY(StartOnChannels(f));
-    const ChannelRecord &r = f.S().data.CHEXP[8] = ExpChannel("88", 156.05);
-    f.ShowNode(QStringLiteral("E 8"));
+    const auto changes = [&](const std::function<void()> &act) {
+      f.S().state.DataChanged = false;
+      act();
+      return f.S().state.DataChanged;
+    };
     auto *ctcss = W<QComboBox>(f, "cmbCtcss_1");
     auto *dcs = W<QComboBox>(f, "cmbDcs_1");
     auto *comp = W(f, "chkComp");
+    QVERIFY(changes([&] { Click(f, "chkPowerUp"); }) && r.PowUp);
+    QVERIFY(changes([&] { Click(f, "optNarrow"); }) && r.Narrow);
     QVERIFY(!comp->isEnabled());
-    WindowFixture::Choose(dcs, 3);
-    QVERIFY(r.Dcs[1] == 3 && comp->isEnabled());
+    QVERIFY(changes([&] { WindowFixture::Choose(dcs, 3); }) && r.Dcs[1] == 3);
+    QVERIFY(comp->isEnabled());
+    QVERIFY(changes([&] { Click(f, "chkComp"); }) && r.Cmp);
     WindowFixture::Choose(ctcss, 4);
     QVERIFY(r.Ctcss[1] == 4 && r.Dcs[1] == 0 && dcs->currentIndex() == 0 && !comp->isEnabled());
     // The RX element is independent of the TX element.
@@ -432,8 +328,14 @@ private slots:
     QVERIFY(r.Dcs[0] == 1 && r.Ctcss[1] == 4 && !comp->isEnabled());
     WindowFixture::Choose(dcs, 1);
     QVERIFY(ctcss->currentIndex() == 0 && r.Ctcss[1] == 0 && comp->isEnabled());
+    f.ShowNode(QStringLiteral("PU 40"));
+    QVERIFY(changes([&] { WindowFixture::Choose(W<QComboBox>(f, "cmbScrambler"), 5); }));
+    QCOMPARE(d.CHUSA[40].Scramble, 5);
+    QVERIFY(f.host.messages.empty());
   }
 
+  // An expansion channel edited (frequencies out of the band refused on the
+  // way), saved, opened again and programmed.
   void editedChannelSavedReadBackAndProgrammed() {
     WindowFixture f;
     QVERIFY(f.Start());
@@ -447,14 +349,28 @@ private slots:
     Click(f, "chkChEnable");
     Retype(f, "txtChDisp_0", QStringLiteral("72"));
     Retype(f, "txtChDisp_1", QStringLiteral("b"));
+    const ChannelRecord before = r;
+    Retype(f, "txtRxFreq", QStringLiteral("136.975"));
+    f.Leave();
+    QCOMPARE(Said(f.host), QStringLiteral("!Rx frequency: Data Error!!"));
+    QTRY_COMPARE(QApplication::focusWidget(), W(f, "txtRxFreq"));
+    QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("136.975"));
+    QVERIFY(r == before);
     Retype(f, "txtRxFreq", QStringLiteral("156.050"));
+    Retype(f, "txtTxFreq", QString());
+    f.Leave();
+    QCOMPARE(W<QLineEdit>(f, "txtTxFreq")->text(), QStringLiteral("---.----"));
+    QCOMPARE(r.Txfreq, 0.0);
+    Retype(f, "txtTxFreq", QStringLiteral("1x6"));
+    f.Leave();
+    QCOMPARE(f.host.messages.back().title, std::string("Tx frequency"));
     Retype(f, "txtTxFreq", QStringLiteral("160.6"));
     Retype(f, "txtChName", QStringLiteral("HARBOUR 1"));
     f.Leave();
     if (!W<QCheckBox>(f, "chkLowPower")->isChecked())
       Click(f, "chkLowPower");
     Click(f, "chkScanMemory");
-    QVERIFY(f.host.messages.empty());
+    QCOMPARE(f.host.messages.size(), std::size_t{2});
     expected.Enable = expected.LowPower = true;
     expected.CHDisplayL = "72";
     expected.CHDisplayR = "b";
@@ -545,7 +461,6 @@ private slots:
     QTest::addColumn<QString>("keys"); // typed before Enter
     QTest::addColumn<int>("row");      // current after typing, or chosen
     QTest::addColumn<QString>("key");  // shown after Enter
-    AddRow("INTL", "PI", "", 1, "PI 4");
     AddRow("CANADA", "PC", "", 39, "PC 140");
     AddRow("EXP", "ExpChannel", "", 9, "E 10");
     AddRow("label, restart after a dead end", "PU", "1670", 32, "PU 140");
@@ -581,6 +496,8 @@ private slots:
     wx[9].ChTag = "NOAA";
     wx[4].Enable = wx[4].ScanMemory = false;
     wx[4].ChTag = "WX5";
+    wx[2].Enable = true;
+    wx[2].ChTag = "ABCDEFGHIJKLMN";
     const ChannelBank before = wx;
     QVERIFY(f.Activate());
     f.ShowNode(QStringLiteral("PW"));
@@ -624,8 +541,14 @@ private slots:
     enable->setFocus(Qt::TabFocusReason);
     QTest::keyClick(enable, Qt::Key_Space);
     QVERIFY(!wx[4].Enable && !scan->isEnabled() && !name(4)->isEnabled());
-    // Only the row's own record changed.
-    QVERIFY(wx[3] == before[3]);
+    QVERIFY(wx[3] == before[3]); // only the row's own record changed
+
+    // A pasted name is filtered and cut at 16 characters.
+    name(2)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(name(2), Qt::Key_End);
+    f.Paste(name(2), QStringLiteral("x_yz"));
+    QCOMPARE(name(2)->text() + "|" + ui::ToQt(wx[2].ChTag),
+             QStringLiteral("ABCDEFGHIJKLMNxy|ABCDEFGHIJKLMNxy"));
 
     // A damaged bank without its last records: their rows are off, nothing throws.
     wx.Reset(0, 2);
@@ -633,37 +556,6 @@ private slots:
     f.ShowNode(QStringLiteral("PW"));
     QVERIFY(box("chkWxEnable", 2)->isEnabled());
     QVERIFY(!box("chkWxEnable", 3)->isEnabled() && !name(9)->isEnabled());
-  }
-
-  void weatherNameFilter() {
-    KV508_START_WINDOW(f);
-    for (int i : {1, 2, 3}) {
-      f.S().data.CHWX[i].Enable = true;
-      f.S().data.CHWX[i].ChTag = i == 3 ? "ABCDEFGHIJKLMN" : "";
-    }
-    QVERIFY(f.Activate());
-    f.ShowNode(QStringLiteral("PW"));
-    const auto enter = [&](int i, bool paste, const QString &input) {
-      auto *name = f.Widget<QLineEdit>(QStringLiteral("txtWxName_%1").arg(i));
-      name->setFocus(Qt::TabFocusReason);
-      QTest::keyClick(name, Qt::Key_End);
-      if (paste)
-        f.Paste(name, input);
-      // Key presses carrying any character, also those the test library's key
-      // table does not know.
-      for (QChar c : paste ? QString() : input) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(name, &press);
-      }
-      return name->text() + " " + QString::fromStdString(f.S().data.CHWX[i].ChTag);
-    };
-    // 17 characters of which 3 are not in the name alphabet: all 14 others fit.
-    const QString odd = QStringLiteral("a_b:c") + QChar(0xE9) + QStringLiteral("-+().*/, 9Z");
-    QCOMPARE(enter(1, false, odd), QStringLiteral("abc-+().*/, 9Z abc-+().*/, 9Z"));
-    QCOMPARE(enter(2, false, "ABCDEFGHIJKLMNOPQRS"),
-             QStringLiteral("ABCDEFGHIJKLMNOP ABCDEFGHIJKLMNOP"));
-    QCOMPARE(enter(3, true, "x_yz"), QStringLiteral("ABCDEFGHIJKLMNxy ABCDEFGHIJKLMNxy"));
-    QVERIFY(f.S().state.DataChanged);
   }
 
   void hintsAndHelpTopics() {
