@@ -108,15 +108,12 @@ private slots:
     const char *lowHi = "Low|Hi";
     const std::pair<const char *, const char *> lists[] = {
         {"cmbCommonTXPo", "Lo Po Only|Lo Po on Changing CH|Last TX Po"},
-        {"cmbCommonScan", offOn},
         {"cmbCommonResume", "Off|1Sec|2Sec|3Sec|4Sec|5Sec"},
         {"cmbCommonTimedisplay", "UTC|Local"},
-        {"cmbCommonFormat", "12H|24H"},
         {"cmbCommonWeater", "Off|On Wx|On Scan|Wx and Scan"},
         {"cmbCommonSOG", "KTS|MPH|KMH"},
         {"cmbCommonDistance", "Nm|Sm|Km"},
         {"cmbUsableDscPosRequestTX_3", lowHi},
-        {"cmbUsableDscGroupCallTX_1", lowHi},
         {"cmbUsablePosRepCall_3", offOn},
     };
     for (const auto &[name, texts] : lists)
@@ -140,9 +137,7 @@ private slots:
     d.DscBasic.PosRequest = {true, true, true, true};
     d.DscAdvanced.IndividualCall = d.DscAdvanced.PositionReportCall = {true, true, true, true};
     const Binding rows[] = {
-        {"Common", -1, "cmbCommonTXPo", 1, 1, 2, 2, FIELD(Common.TxPoDisplay)},
         {"Common", -1, "cmbCommonOffset", 5, 29, 10, -14, FIELD(Common.OffsetTime)},
-        {"DSC", 0, "cmbUsableDscPosRequestTX_3", 0, 0, 1, 1, FIELD(DscBasic.PosRequestTx[3])},
         {"DSC", 0, "cmbUsableDscBeepOut_7", 1, 1, 0, 0, FIELD(DscBasic.BeepOut[7])},
         {"DSC", 1, "cmbUsableDscIndividualCallTX_2", 0, 0, 1, 1,
          FIELD(DscAdvanced.IndividualCallTx[2])},
@@ -241,39 +236,6 @@ private slots:
     QVERIFY(d.ChannelGroups[0].Enable && f.HasNode("PU"));
   }
 
-  // Typed and cut on leaving, then pasted, filtered and committed with Enter;
-  // every caption of the group follows.
-  void statusName() {
-    PanelFixture f;
-    QVERIFY(f.Up());
-    std::string &name = f.S().data.ChannelGroups[0].StatusName;
-    f.S().data.ChannelGroups[0].Enable = true;
-    name = "";
-    f.Window().RebuildTreeKeepingSelection();
-    f.S().state.DataChanged = false;
-    f.Show("Usable");
-    auto *edit = f.W<QLineEdit>("txtUsable_0");
-    f.Type(edit, QStringLiteral("ABCDEF"));
-    QCOMPARE(f.StatusHint(), QStringLiteral("max 4 charactors."));
-    QVERIFY(f.S().state.DataChanged && name.empty()); // stored on leaving only
-    f.Leave();
-    QCOMPARE(ui::ToQt(name) + "|" + edit->text(), QStringLiteral("ABCD|ABCD"));
-    edit->setFocus(Qt::TabFocusReason);
-    edit->selectAll();
-    f.Paste(edit, QStringLiteral("U,S_C"));
-    QCOMPARE(name, std::string("ABCD"));
-    QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(ui::ToQt(name) + "|" + edit->text(), QStringLiteral("USC|USC"));
-    QCOMPARE(ui::FindNodeByKey(f.Window().tree(), QStringLiteral("PU"))->text(0),
-             QStringLiteral("Group1(USC)"));
-    QCOMPARE(f.W<QCheckBox>("chkEXP_0")->text(), QStringLiteral("Group1[USC]"));
-    f.Show("DSC", 0);
-    QCOMPARE(f.W<QLabel>("lblUsableDsc_0")->text(), QStringLiteral("[USC]"));
-    f.Show("ATIS");
-    QCOMPARE(f.W<QCheckBox>("chkATISKiller_0")->text(), QStringLiteral("Group1[USC]"));
-    QVERIFY(f.host.messages.empty());
-  }
-
   void enablingRules() {
     PanelFixture f;
     QVERIFY(f.Up());
@@ -318,29 +280,6 @@ private slots:
     d.ChannelGroups[0].Enable = d.ChannelGroups[2].Enable = false;
     f.Show("ATIS");
     QCOMPARE(atis(), QStringLiteral("0000000000"));
-  }
-
-  // A refused User MMSI keeps the focus, and the DSC pages stay put until it is corrected.
-  void userMmsiRefused() {
-    PanelFixture f;
-    QVERIFY(f.Up());
-    f.S().data.DscBasic.UserMmsi = "";
-    f.Show("DSC", 0);
-    auto *edit = f.W<QLineEdit>("txtUserMMSI");
-    f.Type(edit, QStringLiteral("12345678"));
-    QCOMPARE(f.StatusHint(), QStringLiteral("Numeric Only. Indispensable 9 figures."));
-    f.Leave();
-    QCOMPARE(Said(f.host), QStringLiteral("!User MMSI: Data Error!!"));
-    QVERIFY(f.S().data.DscBasic.UserMmsi.empty());
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(edit));
-    auto *tabs = f.W<QTabWidget>("tabDsc");
-    tabs->setCurrentIndex(1);
-    QCOMPARE(tabs->currentIndex(), 0);
-    QCOMPARE(edit->text(), QStringLiteral("12345678"));
-    QTest::keyClick(edit, Qt::Key_End);
-    QTest::keyClick(edit, Qt::Key_9);
-    QVERIFY(f.Window().CommitActiveEdit());
-    QCOMPARE(f.S().data.DscBasic.UserMmsi, std::string("1234567890"));
   }
 
   void clearButtons_data() {
@@ -416,46 +355,85 @@ private slots:
     QCOMPARE(shown(), mmsi ? QStringLiteral("0|") : QStringLiteral("7|211111111"));
   }
 
-  // Edits on every panel, saved, opened again and programmed: the bytes in the
-  // radio. On the way a short ATIS code is refused on leaving its field.
+  // One user's edits on every panel, saved, opened again and programmed: the
+  // bytes in the radio. On the way the status name is cut and filtered and its
+  // captions follow, and a short User MMSI and ATIS code are refused.
   void editsReachTheRadio() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("edited.dat"));
     {
       PanelFixture f;
       QVERIFY(f.Up());
-      f.S().data.ChannelGroups[0].Enable = true;
-      f.S().data.Atis.UsableAtisChGroup[0] = false;
+      RadioData &d = f.S().data;
+      d.ChannelGroups[0].Enable = true;
+      d.ChannelGroups[0].StatusName = "";
+      d.Atis.UsableAtisChGroup[0] = false;
+      f.Window().RebuildTreeKeepingSelection();
+      f.S().state.DataChanged = false;
       f.Show("Usable");
-      f.Type(f.W<QLineEdit>("txtUsable_0"), QStringLiteral("ABCD"));
+      auto *status = f.W<QLineEdit>("txtUsable_0");
+      const auto name = [&] {
+        return ui::ToQt(d.ChannelGroups[0].StatusName) + "|" + status->text();
+      };
+      f.Type(status, QStringLiteral("WXYZAB"));
+      QCOMPARE(f.StatusHint(), QStringLiteral("max 4 charactors."));
+      QVERIFY(f.S().state.DataChanged);
+      QCOMPARE(name(), QStringLiteral("|WXYZAB")); // cut and stored on leaving
       f.Leave();
+      QCOMPARE(name(), QStringLiteral("WXYZ|WXYZ"));
+      status->setFocus(Qt::TabFocusReason);
+      status->selectAll();
+      f.Paste(status, QStringLiteral("A,B_CD"));
+      QCOMPARE(name(), QStringLiteral("WXYZ|ABCD"));
+      QTest::keyClick(status, Qt::Key_Return);
+      QCOMPARE(name(), QStringLiteral("ABCD|ABCD"));
+      QCOMPARE(ui::FindNodeByKey(f.Window().tree(), QStringLiteral("PU"))->text(0),
+               QStringLiteral("Group1(ABCD)"));
+      QCOMPARE(f.W<QCheckBox>("chkEXP_0")->text(), QStringLiteral("Group1[ABCD]"));
       f.Show("Common");
       f.Choose(f.W<QComboBox>("cmbCommonWeater"), 3);
       f.Choose(f.W<QComboBox>("cmbCommonOffset"), 30);
+
       f.Show("DSC", 0);
+      QCOMPARE(f.W<QLabel>("lblUsableDsc_0")->text(), QStringLiteral("[ABCD]"));
       auto *mmsi = f.W<QLineEdit>("txtUserMMSI");
+      const std::string mmsiBefore = d.DscBasic.UserMmsi;
       mmsi->setFocus(Qt::TabFocusReason);
       mmsi->selectAll();
-      f.Paste(mmsi, QStringLiteral("211234567"));
+      f.Paste(mmsi, QStringLiteral("21123456"));
+      QCOMPARE(f.StatusHint(), QStringLiteral("Numeric Only. Indispensable 9 figures."));
       f.Leave();
+      QCOMPARE(Said(f.host), QStringLiteral("!User MMSI: Data Error!!"));
+      QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(mmsi));
+      QCOMPARE(d.DscBasic.UserMmsi, mmsiBefore);
+      // The other pages wait for the number.
+      f.W<QTabWidget>("tabDsc")->setCurrentIndex(1);
+      QCOMPARE(f.W<QTabWidget>("tabDsc")->currentIndex(), 0);
+      QTest::keyClick(mmsi, Qt::Key_End);
+      QTest::keyClick(mmsi, Qt::Key_7);
+      f.Leave();
+
       f.Show("ATIS");
+      QCOMPARE(f.W<QCheckBox>("chkATISKiller_0")->text(), QStringLiteral("Group1[ABCD]"));
       f.W<QCheckBox>("chkATISChGroup_0")->click();
       auto *code = f.W<QLineEdit>("txtATIScode");
-      const std::string codeBefore = f.S().data.Atis.AtisCode;
+      const std::string codeBefore = d.Atis.AtisCode;
       code->setFocus(Qt::TabFocusReason);
       code->selectAll();
       f.Type(code, QStringLiteral("123456789"));
       QCOMPARE(f.StatusHint(), QStringLiteral("Numeric Only. Indispensable 10 figures."));
       f.Leave();
-      QCOMPARE(Said(f.host), QStringLiteral("!ATISNo: Data Error!!"));
+      // The page change asked for the number again.
+      QCOMPARE(Said(f.host), QStringLiteral("!User MMSI: Data Error!!\n!User MMSI: Data Error!!\n"
+                                            "!ATISNo: Data Error!!"));
       QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(code));
       QCOMPARE(code->text(), QStringLiteral("123456789"));
-      QCOMPARE(f.S().data.Atis.AtisCode, codeBefore);
+      QCOMPARE(d.Atis.AtisCode, codeBefore);
       QTest::keyClick(code, Qt::Key_Home);
       QTest::keyClick(code, Qt::Key_0);
       f.dialogs.saveAnswers.push_back(path);
       f.Action("mnuFileSaveAs")->trigger();
-      QVERIFY(f.host.messages.size() == 1 && QFile::exists(path));
+      QVERIFY(f.host.messages.size() == 3 && QFile::exists(path));
     }
     PanelFixture f;
     QVERIFY(f.Up(true));
