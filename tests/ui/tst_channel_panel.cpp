@@ -1,20 +1,23 @@
-// fraChannel: plan and expansion channels driven through the real widgets.
+// The channel screens through the real widgets: the channel panel of plan and
+// expansion channels, the group and expansion grids and the weather panel.
 
 #include "sim_radio.h"
 
-#include "image/decode.h"
 #include "image/encode.h"
 #include "image/layout.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
-#include "ui/screens/commit_line_edit.h"
+#include "ui/screens/widget_props.h"
+#include "ui/ui_text.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
 #include <QTreeWidget>
 
 using namespace kv508;
@@ -22,8 +25,11 @@ using namespace kv508::testing;
 
 namespace {
 
-using Action = std::function<void(WindowFixture &)>;
-using Check = std::function<bool(const RadioData &)>;
+// One data row, the values in column order.
+template <class... T> void AddRow(const char *name, T... values) {
+  QTestData &row = QTest::newRow(name);
+  ((row << values), ...);
+}
 
 // Every channel group in the tree, the window active so that focus moves.
 bool StartOnChannels(WindowFixture &f) {
@@ -35,17 +41,21 @@ bool StartOnChannels(WindowFixture &f) {
   return f.Activate();
 }
 
-template <class T> T *W(WindowFixture &f, const char *name) {
+template <class T = QWidget> T *W(WindowFixture &f, const char *name) {
   return f.Widget<T>(QLatin1String(name));
 }
 
+QString SelectedKey(WindowFixture &f) { return ui::NodeKey(f.Window().tree().currentItem()); }
+
 // Clicks the box of a check box or option button, as the mouse does.
-void Click(QAbstractButton *button) {
+void Click(WindowFixture &f, const char *name) {
+  auto *button = W<QAbstractButton>(f, name);
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
 // Selects the field's text with the keyboard and types over it.
-void Retype(QLineEdit *edit, const QString &text) {
+void Retype(WindowFixture &f, const char *name, const QString &text) {
+  auto *edit = W<QLineEdit>(f, name);
   edit->setFocus(Qt::TabFocusReason);
   QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(edit, Qt::Key_Backspace);
@@ -55,574 +65,522 @@ void Retype(QLineEdit *edit, const QString &text) {
 // An enabled expansion channel that may transmit.
 ChannelRecord ExpChannel(const std::string &left, double rx, double tx = 0.0) {
   ChannelRecord r;
-  r.Enable = true;
-  r.TxEnable = true;
+  r.Enable = r.TxEnable = true;
   r.CHDisplayL = left;
   r.Rxfreq = rx;
   r.Txfreq = tx;
   return r;
 }
 
-ChannelRecord &Usa(WindowFixture &f, int n) { return f.S().data.CHUSA[n]; }
-ChannelRecord &Exp(WindowFixture &f, int n) { return f.S().data.CHEXP[n]; }
+// The texts of line edits, or of a grid row (row -1: the headers), as "a|b|...".
+QString Texts(WindowFixture &f, std::initializer_list<const char *> names) {
+  QStringList texts;
+  for (const char *name : names)
+    texts << W<QLineEdit>(f, name)->text();
+  return texts.join(QLatin1Char('|'));
+}
+QString Row(const QAbstractItemView *grid, int row) {
+  const QAbstractItemModel &m = *grid->model();
+  QStringList cells;
+  for (int c = 0; c < m.columnCount(); ++c)
+    cells << (row < 0 ? m.headerData(c, Qt::Horizontal) : m.index(row, c).data()).toString();
+  return cells.join(QLatin1Char('|'));
+}
+
+// Which of the named widgets are enabled, as a string of 0 and 1.
+QString Enabled(WindowFixture &f, std::initializer_list<const char *> names) {
+  QString flags;
+  for (const char *name : names)
+    flags += W(f, name)->isEnabled() ? '1' : '0';
+  return flags;
+}
+
+// Every message shown, as "title: text", with "!" before an exclamation.
+QString Said(const FakeHost &host) {
+  QStringList said;
+  for (const RecordedMessage &m : host.messages)
+    said << (m.icon == Icon::Exclamation ? "!" : "") + ui::ToQt(m.title + ": " + m.text);
+  return said.join(QLatin1Char('\n'));
+}
+
+QColor LineColour(WindowFixture &f, const char *line) {
+  return W(f, line)->palette().color(QPalette::WindowText);
+}
+const QColor kGreyed(0x80, 0x80, 0x80);
 
 } // namespace
-
-Q_DECLARE_METATYPE(Action)
-Q_DECLARE_METATYPE(Check)
 
 class ChannelPanelTest : public QObject {
   Q_OBJECT
 private slots:
-  void planChannelFields_data();
-  void planChannelFields();
-  void expansionModeShowsItsOwnControls();
-  void enableChain_data();
-  void enableChain();
-  void cascadeFollowsClicks();
-  void nodeTextFollowsChEnable_data();
-  void nodeTextFollowsChEnable();
-  void duplexShowsItsReceiveFrequency();
-  void frequencyCheck_data();
-  void frequencyCheck();
-  void commandsStopOnIncompleteChannel_data();
-  void commandsStopOnIncompleteChannel();
-  void filters_data();
-  void filters();
-  void userChangesSetDataChanged_data();
-  void userChangesSetDataChanged();
-  void toneChoosersExcludeEachOther();
-  void editedChannelSavedReadBackAndProgrammed();
-};
-
-void ChannelPanelTest::planChannelFields_data() {
-  QTest::addColumn<QString>("key");
-  QTest::addColumn<QString>("disp0");
-  QTest::addColumn<QString>("disp1");
-  QTest::addColumn<QString>("rx");
-  QTest::addColumn<QString>("tx");
-  const auto row = [](const char *name, const char *key, const char *d0, const char *d1,
-                      const char *rx, const char *tx) {
-    QTest::newRow(name) << QString(key) << QString(d0) << QString(d1) << QString(rx) << QString(tx);
-  };
-  row("16", "PU 32", "16", "", "156.800", "156.800");
-  row("05A", "PI 11", "05", "A", "156.250", "156.250");
-  row("101", "PC 202", "o1", "", "158.075", "158.075");
-  row("115", "PU 230", "'5", "", "158.775", "158.775");
-  row("70 receive only", "PU 140", "70", "", "156.525", "---.---");
-  row("24 duplex", "PU 48", "24", "", "161.800", "157.200");
-}
-
-void ChannelPanelTest::planChannelFields() {
-  QFETCH(QString, key);
-  WindowFixture f;
-  QVERIFY(StartOnChannels(f));
-  f.ShowNode(key);
-  QWidget *panel = W<QWidget>(f, "fraChannel");
-  QCOMPARE(f.Window().screens().ActivePanel(), panel);
-  QTEST(W<QLineEdit>(f, "txtChDisp_0")->text(), "disp0");
-  QTEST(W<QLineEdit>(f, "txtChDisp_1")->text(), "disp1");
-  QTEST(W<QLineEdit>(f, "txtRxFreq")->text(), "rx");
-  QTEST(W<QLineEdit>(f, "txtTxFreq")->text(), "tx");
-  const QColor locked = panel->palette().color(QPalette::Disabled, QPalette::Window);
-  for (const char *name : {"txtChDisp_0", "txtChDisp_1", "txtRxFreq", "txtTxFreq"}) {
-    QVERIFY2(W<QLineEdit>(f, name)->isReadOnly(), name);
-    QCOMPARE(W<QLineEdit>(f, name)->palette().color(QPalette::Base), locked);
+  // Plan channels show their display and frequencies locked, without the
+  // controls of expansion channels.
+  void planChannelFields() {
+    WindowFixture f;
+    QVERIFY(StartOnChannels(f));
+    const auto fields = {"txtChDisp_0", "txtChDisp_1", "txtRxFreq", "txtTxFreq"};
+    const QColor locked = W(f, "fraChannel")->palette().color(QPalette::Disabled, QPalette::Window);
+    for (const auto &[key, shown] : {std::pair{"PI 11", "05|A|156.250|156.250"},
+                                     {"PU 48", "24||161.800|157.200"},
+                                     {"PU 140", "70||156.525|---.---"}}) {
+      f.ShowNode(QLatin1String(key));
+      QCOMPARE(f.Window().screens().ActivePanel(), W(f, "fraChannel"));
+      QCOMPARE(Texts(f, fields), QLatin1String(shown));
+      for (const char *name : fields)
+        QVERIFY2(W<QLineEdit>(f, name)->isReadOnly() &&
+                     W(f, name)->palette().color(QPalette::Base) == locked,
+                 name);
+    }
+    QVERIFY(W(f, "chkTxEnable")->isVisible() && W(f, "chkDuplex")->isVisible());
+    for (const char *name :
+         {"cmbScrambler", "lblScrambler", "optNarrow", "optWide", "cmbCtcss_0", "chkComp"})
+      QVERIFY2(!W(f, name)->isVisible(), name);
+    // Locked: typing changes nothing.
+    QTest::keyClicks(W(f, "txtRxFreq"), QStringLiteral("1"));
+    QCOMPARE(Texts(f, fields), QStringLiteral("70||156.525|---.---"));
+    QVERIFY(!f.S().state.DataChanged);
   }
-  QVERIFY(W<QWidget>(f, "chkTxEnable")->isVisible());
-  QVERIFY(W<QWidget>(f, "chkDuplex")->isVisible());
-  QVERIFY(!W<QWidget>(f, "cmbScrambler")->isVisible());
-  for (const char *name : {"optNarrow", "optWide", "cmbCtcss_0", "cmbDcs_1", "chkComp"})
-    QVERIFY2(!W<QWidget>(f, name)->isVisible(), name);
-  QVERIFY(!f.S().state.DataChanged);
-  // The fields are locked: typing changes nothing.
-  QTest::keyClicks(W<QLineEdit>(f, "txtRxFreq"), QStringLiteral("1"));
-  QTEST(W<QLineEdit>(f, "txtRxFreq")->text(), "rx");
-  QVERIFY(!f.S().state.DataChanged);
-}
 
-void ChannelPanelTest::expansionModeShowsItsOwnControls() {
-  WindowFixture f;
-  QVERIFY(StartOnChannels(f));
-  f.ShowNode(QStringLiteral("PU 40"));
-  QTRY_VERIFY(W<QWidget>(f, "chkLowPower")->y() > W<QWidget>(f, "chkTxEnable")->y());
-  const int txEnableY = W<QWidget>(f, "chkTxEnable")->y();
-  ChannelRecord &r = Exp(f, 5);
-  r = ExpChannel("7b", 156.05, 160.6);
-  r.CHDisplayR = "A";
-  r.ChTag = "PILOT";
-  r.Narrow = true;
-  f.ShowNode(QStringLiteral("E 5"));
-  QCOMPARE(f.Window().screens().ActivePanel(), W<QWidget>(f, "fraChannel"));
-  QCOMPARE(W<QLineEdit>(f, "txtChDisp_0")->text(), QStringLiteral("7b"));
-  QCOMPARE(W<QLineEdit>(f, "txtChDisp_1")->text(), QStringLiteral("A"));
-  QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("156.0500"));
-  QCOMPARE(W<QLineEdit>(f, "txtTxFreq")->text(), QStringLiteral("160.6000"));
-  QCOMPARE(W<QLineEdit>(f, "txtChName")->text(), QStringLiteral("PILOT"));
-  QVERIFY(W<QRadioButton>(f, "optNarrow")->isChecked());
-  QVERIFY(!W<QLineEdit>(f, "txtRxFreq")->isReadOnly());
-  QVERIFY(W<QLineEdit>(f, "txtRxFreq")->palette().color(QPalette::Base) !=
-          W<QWidget>(f, "fraChannel")->palette().color(QPalette::Disabled, QPalette::Window));
-  QVERIFY(!W<QWidget>(f, "chkTxEnable")->isVisible());
-  QVERIFY(!W<QWidget>(f, "chkDuplex")->isVisible());
-  for (const char *name : {"optNarrow", "optWide", "cmbCtcss_0", "cmbCtcss_1", "cmbDcs_0",
-                           "cmbDcs_1", "chkComp", "chkLowPower", "chkPowerUp", "chkScanMemory"})
-    QVERIFY2(W<QWidget>(f, name)->isVisible(), name);
-  QCOMPARE(W<QComboBox>(f, "cmbCtcss_0")->count(), 51);
-  QCOMPARE(W<QComboBox>(f, "cmbDcs_1")->itemText(104), QStringLiteral("754"));
-  // The power boxes move up into the place of the hidden "Tx Enable".
-  QTRY_COMPARE(W<QWidget>(f, "chkLowPower")->y(), txEnableY);
+  void expansionChannel() {
+    WindowFixture f;
+    QVERIFY(StartOnChannels(f));
+    f.ShowNode(QStringLiteral("PU 40"));
+    QTRY_VERIFY(W(f, "chkLowPower")->y() > W(f, "chkTxEnable")->y());
+    const int txEnableY = W(f, "chkTxEnable")->y();
+    ChannelRecord &r = f.S().data.CHEXP[5] = ExpChannel("7b", 156.05, 160.6);
+    r.CHDisplayR = "A";
+    r.ChTag = "PILOT";
+    r.Narrow = true;
+    f.S().data.CHEXP[6].Narrow = false;
+    f.Window().BuildTree();
+    f.ShowNode(QStringLiteral("E 5"));
+    QCOMPARE(f.Window().screens().ActivePanel(), W(f, "fraChannel"));
+    QCOMPARE(Texts(f, {"txtChDisp_0", "txtChDisp_1", "txtRxFreq", "txtTxFreq", "txtChName"}),
+             QStringLiteral("7b|A|156.0500|160.6000|PILOT"));
+    QVERIFY(W<QRadioButton>(f, "optNarrow")->isChecked());
+    QVERIFY(!W<QLineEdit>(f, "txtRxFreq")->isReadOnly());
+    QVERIFY(W(f, "txtRxFreq")->palette().color(QPalette::Base) !=
+            W(f, "fraChannel")->palette().color(QPalette::Disabled, QPalette::Window));
+    QVERIFY(!W(f, "chkTxEnable")->isVisible() && !W(f, "chkDuplex")->isVisible());
+    for (const char *name : {"optNarrow", "optWide", "cmbCtcss_0", "cmbCtcss_1", "cmbDcs_0",
+                             "cmbDcs_1", "chkComp", "chkLowPower", "chkPowerUp", "chkScanMemory"})
+      QVERIFY2(W(f, name)->isVisible(), name);
+    QCOMPARE(W<QComboBox>(f, "cmbCtcss_0")->itemText(50) +
+                 W<QComboBox>(f, "cmbDcs_1")->itemText(104),
+             QStringLiteral("254.1Hz754"));
+    // The power boxes move up into the place of the hidden "Tx Enable".
+    QTRY_COMPARE(W(f, "chkLowPower")->y(), txEnableY);
 
-  // Back to a plan channel: its own display, wide unless narrow.
-  Exp(f, 6).Narrow = false;
-  f.ShowNode(QStringLiteral("E 6"));
-  QVERIFY(W<QRadioButton>(f, "optWide")->isChecked());
-  f.ShowNode(QStringLiteral("PU 32"));
-  QCOMPARE(W<QLineEdit>(f, "txtChDisp_0")->text(), QStringLiteral("16"));
-  QVERIFY(W<QLineEdit>(f, "txtRxFreq")->isReadOnly());
-}
+    // "CH Enable" marks the node and keeps the focus.
+    QTreeWidgetItem *node = ui::FindNodeByKey(f.Window().tree(), QStringLiteral("E 5"));
+    QCOMPARE(node->text(0), QStringLiteral("EXP5[Enable]"));
+    Click(f, "chkChEnable");
+    QVERIFY(!r.Enable && f.S().state.DataChanged);
+    QCOMPARE(node->text(0), QStringLiteral("EXP5"));
+    QCOMPARE(QApplication::focusWidget(), W(f, "chkChEnable"));
 
-void ChannelPanelTest::enableChain_data() {
-  QTest::addColumn<QString>("key");
-  QTest::addColumn<bool>("enable");
-  QTest::addColumn<bool>("txEnable");
-  QTest::addColumn<bool>("lowPower");
-  QTest::addColumn<bool>("scramble");
-  QTest::addColumn<bool>("txShown");
-  QTest::addColumn<QStringList>("enabled");
-  const QStringList fields = {"txtChDisp_0", "txtRxFreq", "txtChName"};
-  const QStringList all = fields + QStringList{"chkTxEnable", "chkLowPower",   "chkPowerUp",
-                                               "chkDuplex",   "chkScanMemory", "cmbScrambler"};
-  const auto without = [&](QStringList names) {
-    QStringList out = all;
-    for (const QString &n : names)
-      out.removeAll(n);
-    return out;
-  };
-  QTest::newRow("enabled") << "PU 40" << true << true << true << true << true << all;
-  QTest::newRow("CH Enable off") << "PU 40" << false << true << true << true << true
-                                 << QStringList{};
-  QTest::newRow("Low Power off") << "PU 40" << true << true << false << true << true
-                                 << without({"chkPowerUp"});
-  QTest::newRow("Tx Enable off") << "PU 40" << true << false << true << true << false
-                                 << without({"chkLowPower", "chkPowerUp"});
-  QTest::newRow("receive only") << "PU 30" << true << false << true << false << false
-                                << without(
-                                       {"chkTxEnable", "chkLowPower", "chkPowerUp", "chkDuplex"});
-  QTest::newRow("duplex not allowed")
-      << "PU 11" << true << true << true << true << true << without({"chkDuplex"});
-  QTest::newRow("channel 70") << "PU 140" << true << false << false << true << false
-                              << without({"chkTxEnable", "chkLowPower", "chkPowerUp", "chkDuplex",
-                                          "chkScanMemory", "cmbScrambler"});
-  QTest::newRow("channel 16") << "PU 32" << true << true << true << true << true
-                              << without({"cmbScrambler"});
-  QTest::newRow("expansion") << "E 9" << true << true << true << true << true
-                             << without({"chkDuplex"});
-}
-
-void ChannelPanelTest::enableChain() {
-  QFETCH(QString, key);
-  QFETCH(bool, enable);
-  QFETCH(bool, txEnable);
-  QFETCH(bool, lowPower);
-  QFETCH(bool, scramble);
-  QFETCH(QStringList, enabled);
-  WindowFixture f;
-  QVERIFY(StartOnChannels(f));
-  f.S().model.ScrambleCapable = scramble;
-  const int n = key.mid(2).toInt();
-  ChannelRecord &r = key.startsWith('E') ? Exp(f, n) : Usa(f, n);
-  r.Enable = enable;
-  r.TxEnable = txEnable;
-  r.LowPower = lowPower;
-  f.ShowNode(key);
-  QTEST(W<QCheckBox>(f, "chkTxEnable")->isChecked(), "txShown");
-  QCOMPARE(W<QWidget>(f, "cmbScrambler")->isVisible(), scramble);
-  QCOMPARE(W<QWidget>(f, "lblScrambler")->isVisible(), scramble);
-  for (const char *name : {"txtChDisp_0", "txtRxFreq", "txtChName", "chkTxEnable", "chkLowPower",
-                           "chkPowerUp", "chkDuplex", "chkScanMemory", "cmbScrambler"}) {
-    QVERIFY2(W<QWidget>(f, name)->isEnabled() == enabled.contains(QLatin1String(name)), name);
+    f.ShowNode(QStringLiteral("E 6"));
+    QVERIFY(W<QRadioButton>(f, "optWide")->isChecked());
+    // Back to a plan channel: its own display, locked.
+    f.ShowNode(QStringLiteral("PU 32"));
+    QCOMPARE(W<QLineEdit>(f, "txtChDisp_0")->text(), QStringLiteral("16"));
+    QVERIFY(W<QLineEdit>(f, "txtRxFreq")->isReadOnly());
   }
-  QVERIFY(W<QWidget>(f, "chkChEnable")->isEnabled());
-  const auto colour = [&](const char *box) {
-    return W<QWidget>(f, box)->isEnabled() ? QColor(0, 0, 0) : QColor(0x80, 0x80, 0x80);
-  };
-  QCOMPARE(W<QWidget>(f, "linLowPower")->palette().color(QPalette::WindowText),
-           colour("chkLowPower"));
-  QCOMPARE(W<QWidget>(f, "linPowerUp")->palette().color(QPalette::WindowText),
-           colour("chkPowerUp"));
-  QVERIFY(!f.S().state.DataChanged);
-}
 
-void ChannelPanelTest::cascadeFollowsClicks() {
-  WindowFixture f;
-  QVERIFY(StartOnChannels(f));
-  Usa(f, 40).LowPower = true;
-  f.ShowNode(QStringLiteral("PU 40"));
-  auto *tx = W<QCheckBox>(f, "chkTxEnable");
-  auto *low = W<QCheckBox>(f, "chkLowPower");
-  auto *up = W<QCheckBox>(f, "chkPowerUp");
-  QVERIFY(low->isEnabled() && up->isEnabled());
-  Click(tx);
-  QVERIFY(!Usa(f, 40).TxEnable);
-  QVERIFY(!low->isEnabled() && !up->isEnabled());
-  Click(tx);
-  QVERIFY(low->isEnabled() && up->isEnabled());
-  Click(low);
-  QVERIFY(!Usa(f, 40).LowPower);
-  QVERIFY(!up->isEnabled());
-  QCOMPARE(W<QWidget>(f, "linPowerUp")->palette().color(QPalette::WindowText),
-           QColor(0x80, 0x80, 0x80));
-  Click(W<QCheckBox>(f, "chkChEnable"));
-  QVERIFY(!tx->isEnabled() && !low->isEnabled());
-}
-
-void ChannelPanelTest::nodeTextFollowsChEnable_data() {
-  QTest::addColumn<QString>("key");
-  QTest::addColumn<QString>("text");
-  QTest::newRow("plan") << QStringLiteral("PU 32") << QStringLiteral("CH16");
-  QTest::newRow("plan A") << QStringLiteral("PU 11") << QStringLiteral("CH05A");
-  QTest::newRow("expansion") << QStringLiteral("E 5") << QStringLiteral("EXP5");
-}
-
-void ChannelPanelTest::nodeTextFollowsChEnable() {
-  QFETCH(QString, key);
-  QFETCH(QString, text);
-  WindowFixture f;
-  QVERIFY(StartOnChannels(f));
-  const int n = key.mid(2).toInt();
-  ChannelRecord &r = key.startsWith('E') ? Exp(f, n) : Usa(f, n);
-  r.Enable = true;
-  f.Window().BuildTree();
-  f.ShowNode(key);
-  QTreeWidgetItem *node = ui::FindNodeByKey(f.Window().tree(), key);
-  QCOMPARE(node->text(0), text + "[Enable]");
-  auto *box = W<QCheckBox>(f, "chkChEnable");
-  Click(box);
-  QVERIFY(!r.Enable);
-  QCOMPARE(node->text(0), text);
-  QVERIFY(!W<QWidget>(f, "txtChName")->isEnabled());
-  QCOMPARE(QApplication::focusWidget(), box);
-  QVERIFY(f.S().state.DataChanged);
-  Click(box);
-  QVERIFY(r.Enable);
-  QCOMPARE(node->text(0), text + "[Enable]");
-  QVERIFY(W<QWidget>(f, "txtChName")->isEnabled());
-  QCOMPARE(QApplication::focusWidget(), box);
-}
-
-void ChannelPanelTest::duplexShowsItsReceiveFrequency() {
-  WindowFixture f;
-  QVERIFY(StartOnChannels(f));
-  f.ShowNode(QStringLiteral("PU 48"));
-  auto *rx = W<QLineEdit>(f, "txtRxFreq");
-  QCOMPARE(rx->text(), QStringLiteral("161.800"));
-  Click(W<QCheckBox>(f, "chkDuplex"));
-  QVERIFY(!Usa(f, 48).Duplex);
-  QCOMPARE(rx->text(), QStringLiteral("157.200"));
-  QVERIFY(f.S().state.DataChanged);
-  Click(W<QCheckBox>(f, "chkDuplex"));
-  QCOMPARE(rx->text(), QStringLiteral("161.800"));
-}
-
-void ChannelPanelTest::frequencyCheck_data() {
-  QTest::addColumn<QString>("field");
-  QTest::addColumn<QString>("typed");
-  QTest::addColumn<bool>("accepted");
-  QTest::addColumn<double>("stored");
-  QTest::addColumn<QString>("shown");
-  const auto row = [](const char *field, const char *typed, bool accepted, double stored,
-                      const char *shown) {
-    QTest::newRow(typed) << QString(field) << QString(typed) << accepted << stored
-                         << QString(shown);
-  };
-  row("txtRxFreq", "137", true, 137.0, "137.0000");
-  row("txtTxFreq", "174", true, 174.0, "174.0000");
-  row("txtRxFreq", "174.0000", true, 174.0, "174.0000");
-  row("txtRxFreq", "156.050", true, 156.05, "156.0500");
-  row("txtTxFreq", "", true, 0.0, "---.----");
-  // Refused: the text stays as typed and the record keeps 150 MHz.
-  row("txtRxFreq", "136.975", false, 150.0, "136.975");
-  row("txtTxFreq", "156.0625", false, 150.0, "156.0625");
-  row("txtRxFreq", "174.0125", false, 150.0, "174.0125");
-  row("txtTxFreq", "1x6", false, 150.0, "1x6");
-}
-
-void ChannelPanelTest::frequencyCheck() {
-  QFETCH(QString, field);
-  QFETCH(QString, typed);
-  QFETCH(bool, accepted);
-  QFETCH(double, stored);
-  WindowFixture f;
-  QVERIFY(StartOnChannels(f));
-  Exp(f, 3) = ExpChannel("12", 150.0, 150.0);
-  const ChannelRecord before = Exp(f, 3);
-  f.ShowNode(QStringLiteral("E 3"));
-  auto *edit = f.Widget<ui::CommitLineEdit>(field);
-  Retype(edit, typed);
-  QVERIFY(f.S().state.DataChanged);
-  f.Leave();
-  const bool rx = field == QLatin1String("txtRxFreq");
-  const double value = rx ? Exp(f, 3).Rxfreq : Exp(f, 3).Txfreq;
-  QTEST(edit->text(), "shown");
-  if (accepted) {
-    QVERIFY(f.host.messages.empty());
-    QCOMPARE(value, stored);
-    QCOMPARE(QApplication::focusWidget(), &f.Window().tree());
-    return;
+  // The panel follows the unit-tested enabling rule; channel 70 shows its
+  // exceptions, the lines beside the power boxes grey with them.
+  void enableChain() {
+    WindowFixture f;
+    QVERIFY(StartOnChannels(f));
+    f.S().model.ScrambleCapable = true;
+    f.ShowNode(QStringLiteral("PU 140"));
+    QCOMPARE(
+        Enabled(f, {"chkChEnable", "txtChDisp_0", "txtRxFreq", "txtChName", "chkTxEnable",
+                    "chkLowPower", "chkPowerUp", "chkDuplex", "chkScanMemory", "cmbScrambler"}),
+        QStringLiteral("1111000000"));
+    QVERIFY(W(f, "cmbScrambler")->isVisible() && W(f, "lblScrambler")->isVisible());
+    QCOMPARE(LineColour(f, "linLowPower"), kGreyed);
+    f.ShowNode(QStringLiteral("PU 40"));
+    QCOMPARE(LineColour(f, "linLowPower"), QColor(0, 0, 0));
+    QVERIFY(!f.S().state.DataChanged);
   }
-  QCOMPARE(f.host.messages.size(), std::size_t{1});
-  QCOMPARE(f.host.messages[0].text, std::string("Data Error!!"));
-  QCOMPARE(f.host.messages[0].title, std::string(rx ? "Rx frequency" : "Tx frequency"));
-  QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
-  QVERIFY(Exp(f, 3) == before);
-  QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(edit));
-  // A command asks again and stops.
-  QVERIFY(!f.Window().CommitActiveEdit());
-  QVERIFY(Exp(f, 3) == before);
-}
 
-void ChannelPanelTest::commandsStopOnIncompleteChannel_data() {
-  QTest::addColumn<double>("rxfreq");
-  QTest::addColumn<QString>("display");
-  QTest::addColumn<bool>("enable");
-  QTest::addColumn<bool>("refused");
-  QTest::newRow("no rx frequency") << 0.0 << "12" << true << true;
-  QTest::newRow("one display digit") << 156.05 << "1" << true << true;
-  QTest::newRow("complete") << 156.05 << "12" << true << false;
-  QTest::newRow("not enabled") << 0.0 << "" << false << false;
-}
+  // Clicks on plan channels: the cascade, the node mark and the duplex frequency.
+  void planChannelClicks() {
+    WindowFixture f;
+    QVERIFY(StartOnChannels(f));
+    RadioData &d = f.S().data;
+    d.CHUSA[40].LowPower = d.CHUSA[11].Enable = true;
+    f.Window().BuildTree();
+    f.ShowNode(QStringLiteral("PU 40"));
+    const auto power = [&] { return Enabled(f, {"chkLowPower", "chkPowerUp"}); };
+    QCOMPARE(power(), QStringLiteral("11"));
+    Click(f, "chkTxEnable");
+    QVERIFY(!d.CHUSA[40].TxEnable);
+    QCOMPARE(power(), QStringLiteral("00"));
+    Click(f, "chkTxEnable");
+    QCOMPARE(power(), QStringLiteral("11"));
+    Click(f, "chkLowPower");
+    QVERIFY(!d.CHUSA[40].LowPower);
+    QCOMPARE(power(), QStringLiteral("10"));
+    QCOMPARE(LineColour(f, "linPowerUp"), kGreyed);
 
-void ChannelPanelTest::commandsStopOnIncompleteChannel() {
-  QFETCH(double, rxfreq);
-  QFETCH(QString, display);
-  QFETCH(bool, enable);
-  QFETCH(bool, refused);
-  WindowFixture f;
-  QVERIFY(StartOnChannels(f));
-  Exp(f, 7) = ExpChannel(display.toStdString(), rxfreq);
-  Exp(f, 7).Enable = enable;
-  f.ShowNode(QStringLiteral("E 7"));
-  const QString target = f.folder.File(QStringLiteral("out.dat"));
-  f.dialogs.saveAnswers.push_back(target);
-  f.Window().FileSaveAs();
-  if (!refused) {
-    QCOMPARE(f.dialogs.asked.size(), 1);
+    f.ShowNode(QStringLiteral("PU 11"));
+    QTreeWidgetItem *node = ui::FindNodeByKey(f.Window().tree(), QStringLiteral("PU 11"));
+    QCOMPARE(node->text(0), QStringLiteral("CH05A[Enable]"));
+    Click(f, "chkChEnable");
+    QVERIFY(!d.CHUSA[11].Enable);
+    QCOMPARE(node->text(0), QStringLiteral("CH05A"));
+    QCOMPARE(Enabled(f, {"txtChName", "chkTxEnable", "chkLowPower"}), QStringLiteral("000"));
+    Click(f, "chkChEnable");
+    QVERIFY(d.CHUSA[11].Enable && W(f, "txtChName")->isEnabled());
+    QCOMPARE(node->text(0), QStringLiteral("CH05A[Enable]"));
+    QCOMPARE(QApplication::focusWidget(), W(f, "chkChEnable"));
+
+    f.ShowNode(QStringLiteral("PU 48"));
+    Click(f, "chkDuplex");
+    QVERIFY(!d.CHUSA[48].Duplex);
+    QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("157.200"));
+    Click(f, "chkDuplex");
+    QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("161.800"));
+  }
+
+  // An enabled expansion channel needs a receive frequency and two display
+  // characters before a command or a tree click may leave it.
+  void incompleteChannelStopsCommands() {
+    WindowFixture f;
+    QVERIFY(StartOnChannels(f));
+    f.S().data.CHEXP[7] = ExpChannel("12", 156.05);
+    f.ShowNode(QStringLiteral("E 7"));
+    QVERIFY(f.Window().CommitActiveEdit());
+    Retype(f, "txtChDisp_0", QStringLiteral("1"));
+    const QString target = f.folder.File(QStringLiteral("out.dat"));
+    f.dialogs.saveAnswers.push_back(target);
+    f.Window().FileSaveAs();
+    QVERIFY(!QFile::exists(target) && f.dialogs.asked.isEmpty());
+    QCOMPARE(Said(f.host),
+             QStringLiteral("!PC Program for TR4100/TR4300: Data Error!!\r\nPlease input correct "
+                            "data."));
+    f.ShowNode(QStringLiteral("General"));
+    QCOMPARE(f.Window().screens().ActivePanel(), W(f, "fraChannel"));
+    Retype(f, "txtChDisp_0", QStringLiteral("12"));
+    Retype(f, "txtRxFreq", QString());
+    QVERIFY(!f.Window().CommitActiveEdit());
+    // A channel not enabled may stay incomplete.
+    Click(f, "chkChEnable");
+    QVERIFY(f.Window().CommitActiveEdit());
+    f.Window().FileSaveAs();
     QVERIFY(QFile::exists(target));
-    return;
   }
-  QVERIFY(f.dialogs.asked.isEmpty());
-  QVERIFY(!QFile::exists(target));
-  QCOMPARE(f.host.messages.size(), std::size_t{1});
-  QCOMPARE(f.host.messages[0].text, std::string("Data Error!!\r\nPlease input correct data."));
-  QCOMPARE(f.host.messages[0].title, std::string("PC Program for TR4100/TR4300"));
-  QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
-  // A tree click stops as well: the channel stays on the screen.
-  f.ShowNode(QStringLiteral("General"));
-  QCOMPARE(f.Window().screens().ActivePanel(), W<QWidget>(f, "fraChannel"));
-}
 
-void ChannelPanelTest::filters_data() {
-  QTest::addColumn<QString>("field");
-  QTest::addColumn<bool>("paste");
-  QTest::addColumn<QString>("input");
-  QTest::addColumn<QString>("shown");
-  const auto row = [](const char *name, const char *field, bool paste, const QString &input,
-                      const char *shown) {
-    QTest::newRow(name) << QString(field) << paste << input << QString(shown);
-  };
-  row("display B typed", "txtChDisp_0", false, "B", "");
-  row("display b typed", "txtChDisp_0", false, "b", "b");
-  row("display pasted", "txtChDisp_0", true, "Bb", "b");
-  row("display 2 only", "txtChDisp_1", false, "AC", "A");
-  row("display 2 pasted", "txtChDisp_1", true, "B", "");
-  row("name typed", "txtChName", false, "a_b", "ab");
-  row("name pasted", "txtChName", true, QString::fromUtf8("Caf\xc3\xa9_1"), "Caf1");
-  row("name 16 at most", "txtChName", true, "ABCDEFGHIJKLMNOPQR", "ABCDEFGHIJKLMNOP");
-}
+  // What typing and pasting let into the fields, shown and stored at once.
+  void filters() {
+    WindowFixture f;
+    QVERIFY(StartOnChannels(f));
+    const ChannelRecord &r = f.S().data.CHEXP[2] = ExpChannel("", 0.0);
+    f.ShowNode(QStringLiteral("E 2"));
+    const auto enter = [&](const char *name, bool paste, const QString &input) {
+      auto *edit = W<QLineEdit>(f, name);
+      edit->clear();
+      paste ? f.Paste(edit, input) : f.Type(edit, input);
+      return edit->text() + " " + ui::ToQt(r.CHDisplayL + "|" + r.CHDisplayR + "|" + r.ChTag);
+    };
+    QCOMPARE(enter("txtChDisp_0", false, "B"), QStringLiteral(" ||"));
+    QCOMPARE(enter("txtChDisp_0", true, "Bb"), QStringLiteral("b b||"));
+    QCOMPARE(enter("txtChDisp_1", false, "AC"), QStringLiteral("A b|A|"));
+    QCOMPARE(enter("txtChName", false, "a_b"), QStringLiteral("ab b|A|ab"));
+    QCOMPARE(enter("txtChName", true, QString::fromUtf8("Caf\xc3\xa9_1ABCDEFGHIJKLMN")),
+             QStringLiteral("Caf1ABCDEFGHIJKL b|A|Caf1ABCDEFGHIJKL"));
+  }
 
-void ChannelPanelTest::filters() {
-  QFETCH(QString, field);
-  QFETCH(bool, paste);
-  QFETCH(QString, input);
-  QFETCH(QString, shown);
-  WindowFixture f;
-  QVERIFY(StartOnChannels(f));
-  Exp(f, 2) = ExpChannel("", 0.0);
-  f.ShowNode(QStringLiteral("E 2"));
-  auto *edit = f.Widget<QLineEdit>(field);
-  if (paste)
-    f.Paste(edit, input);
-  else
-    f.Type(edit, input);
-  QCOMPARE(edit->text(), shown);
-  const ChannelRecord &r = Exp(f, 2);
-  const std::string stored = field == QLatin1String("txtChDisp_0")   ? r.CHDisplayL
-                             : field == QLatin1String("txtChDisp_1") ? r.CHDisplayR
-                                                                     : r.ChTag;
-  QCOMPARE(QString::fromStdString(stored), shown);
-}
+  // Each control stores the user's choice and marks a change; the tone
+  // choosers of one element exclude each other.
+  void controlsStoreAndMarkAChange() {
+    WindowFixture f;
+    QVERIFY(StartOnChannels(f));
+    f.S().model.ScrambleCapable = true;
+    RadioData &d = f.S().data;
+    const ChannelRecord &r = d.CHEXP[4] = ExpChannel("44", 156.05);
+    d.CHEXP[4].LowPower = true;
+    // Showing and showing again never counts as a change.
+    f.ShowNode(QStringLiteral("E 4"));
+    f.ShowNode(QStringLiteral("PU 40"));
+    f.ShowNode(QStringLiteral("E 4"));
+    QVERIFY(!f.S().state.DataChanged);
+    const auto changes = [&](const std::function<void()> &act) {
+      f.S().state.DataChanged = false;
+      act();
+      return f.S().state.DataChanged;
+    };
+    auto *ctcss = W<QComboBox>(f, "cmbCtcss_1");
+    auto *dcs = W<QComboBox>(f, "cmbDcs_1");
+    auto *comp = W(f, "chkComp");
+    QVERIFY(changes([&] { Click(f, "chkPowerUp"); }) && r.PowUp);
+    QVERIFY(changes([&] { Click(f, "optNarrow"); }) && r.Narrow);
+    QVERIFY(!comp->isEnabled());
+    QVERIFY(changes([&] { WindowFixture::Choose(dcs, 3); }) && r.Dcs[1] == 3);
+    QVERIFY(comp->isEnabled());
+    QVERIFY(changes([&] { Click(f, "chkComp"); }) && r.Cmp);
+    WindowFixture::Choose(ctcss, 4);
+    QVERIFY(r.Ctcss[1] == 4 && r.Dcs[1] == 0 && dcs->currentIndex() == 0 && !comp->isEnabled());
+    // The RX element is independent of the TX element.
+    WindowFixture::Choose(W<QComboBox>(f, "cmbDcs_0"), 1);
+    QVERIFY(r.Dcs[0] == 1 && r.Ctcss[1] == 4 && !comp->isEnabled());
+    WindowFixture::Choose(dcs, 1);
+    QVERIFY(ctcss->currentIndex() == 0 && r.Ctcss[1] == 0 && comp->isEnabled());
+    f.ShowNode(QStringLiteral("PU 40"));
+    QVERIFY(changes([&] { WindowFixture::Choose(W<QComboBox>(f, "cmbScrambler"), 5); }));
+    QCOMPARE(d.CHUSA[40].Scramble, 5);
+    QVERIFY(f.host.messages.empty());
+  }
 
-void ChannelPanelTest::userChangesSetDataChanged_data() {
-  QTest::addColumn<QString>("key");
-  QTest::addColumn<Action>("action");
-  QTest::addColumn<Check>("stored");
-  const auto click = [](const char *name) {
-    return Action([name](WindowFixture &f) { Click(W<QAbstractButton>(f, name)); });
-  };
-  QTest::newRow("Tx Enable") << "PU 40" << click("chkTxEnable")
-                             << Check([](const RadioData &d) { return !d.CHUSA[40].TxEnable; });
-  QTest::newRow("Low Power") << "PU 40" << click("chkLowPower")
-                             << Check([](const RadioData &d) { return d.CHUSA[40].LowPower; });
-  QTest::newRow("Power Up") << "E 4" << click("chkPowerUp")
-                            << Check([](const RadioData &d) { return d.CHEXP[4].PowUp; });
-  QTest::newRow("Scan Memory") << "PU 40" << click("chkScanMemory")
-                               << Check([](const RadioData &d) { return d.CHUSA[40].ScanMemory; });
-  QTest::newRow("Duplex") << "PU 40" << click("chkDuplex")
-                          << Check([](const RadioData &d) { return !d.CHUSA[40].Duplex; });
-  QTest::newRow("Narrow") << "E 4" << click("optNarrow")
-                          << Check([](const RadioData &d) { return d.CHEXP[4].Narrow; });
-  QTest::newRow("Comp") << "E 4" << Action([](WindowFixture &f) {
-    WindowFixture::Choose(W<QComboBox>(f, "cmbDcs_1"), 2);
-    Click(W<QAbstractButton>(f, "chkComp"));
-  }) << Check([](const RadioData &d) { return d.CHEXP[4].Cmp && d.CHEXP[4].Dcs[1] == 2; });
-  QTest::newRow("CH Name") << "PU 40" << Action([](WindowFixture &f) {
-    WindowFixture::Type(W<QLineEdit>(f, "txtChName"), QStringLiteral("X"));
-  }) << Check([](const RadioData &d) { return d.CHUSA[40].ChTag == "X"; });
-  QTest::newRow("display") << "E 4" << Action([](WindowFixture &f) {
-    WindowFixture::Type(W<QLineEdit>(f, "txtChDisp_1"), QStringLiteral("P"));
-  }) << Check([](const RadioData &d) { return d.CHEXP[4].CHDisplayR == "P"; });
-  QTest::newRow("frequency") << "E 4" << Action([](WindowFixture &f) {
-    Retype(W<QLineEdit>(f, "txtTxFreq"), QStringLiteral("161"));
+  // An expansion channel edited (frequencies out of the band refused on the
+  // way), saved, opened again and programmed.
+  void editedChannelSavedReadBackAndProgrammed() {
+    WindowFixture f;
+    QVERIFY(f.Start());
+    sim::SimPort *radio = AttachSimulatedRadio(f);
+    f.S().data.ChannelGroups[3].Enable = true;
+    f.Window().BuildTree();
+    QVERIFY(f.Activate());
+    ChannelRecord &r = f.S().data.CHEXP[5];
+    ChannelRecord expected = r;
+    f.ShowNode(QStringLiteral("E 5"));
+    Click(f, "chkChEnable");
+    Retype(f, "txtChDisp_0", QStringLiteral("72"));
+    Retype(f, "txtChDisp_1", QStringLiteral("b"));
+    const ChannelRecord before = r;
+    Retype(f, "txtRxFreq", QStringLiteral("136.975"));
     f.Leave();
-  }) << Check([](const RadioData &d) { return d.CHEXP[4].Txfreq == 161.0; });
-  QTest::newRow("scrambler") << "PU 40" << Action([](WindowFixture &f) {
-    WindowFixture::Choose(W<QComboBox>(f, "cmbScrambler"), 5);
-  }) << Check([](const RadioData &d) { return d.CHUSA[40].Scramble == 5; });
-}
+    QCOMPARE(Said(f.host), QStringLiteral("!Rx frequency: Data Error!!"));
+    QTRY_COMPARE(QApplication::focusWidget(), W(f, "txtRxFreq"));
+    QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("136.975"));
+    QVERIFY(r == before);
+    Retype(f, "txtRxFreq", QStringLiteral("156.050"));
+    Retype(f, "txtTxFreq", QString());
+    f.Leave();
+    QCOMPARE(W<QLineEdit>(f, "txtTxFreq")->text(), QStringLiteral("---.----"));
+    QCOMPARE(r.Txfreq, 0.0);
+    Retype(f, "txtTxFreq", QStringLiteral("1x6"));
+    f.Leave();
+    QCOMPARE(f.host.messages.back().title, std::string("Tx frequency"));
+    Retype(f, "txtTxFreq", QStringLiteral("160.6"));
+    Retype(f, "txtChName", QStringLiteral("HARBOUR 1"));
+    f.Leave();
+    if (!W<QCheckBox>(f, "chkLowPower")->isChecked())
+      Click(f, "chkLowPower");
+    Click(f, "chkScanMemory");
+    QCOMPARE(f.host.messages.size(), std::size_t{2});
+    expected.Enable = expected.LowPower = true;
+    expected.CHDisplayL = "72";
+    expected.CHDisplayR = "b";
+    expected.Rxfreq = 156.05;
+    expected.Txfreq = 160.6;
+    expected.ChTag = "HARBOUR 1";
+    expected.ScanMemory = !expected.ScanMemory;
+    QVERIFY(r == expected);
 
-void ChannelPanelTest::userChangesSetDataChanged() {
-  QFETCH(QString, key);
-  QFETCH(Action, action);
-  QFETCH(Check, stored);
-  WindowFixture f;
-  QVERIFY(StartOnChannels(f));
-  f.S().model.ScrambleCapable = true;
-  Exp(f, 4) = ExpChannel("44", 156.05);
-  Exp(f, 4).LowPower = true;
-  // Showing and showing again never counts as a change.
-  f.ShowNode(key);
-  f.ShowNode(QStringLiteral("E 1"));
-  f.ShowNode(key);
-  QVERIFY(!f.S().state.DataChanged);
-  action(f);
-  QVERIFY(f.S().state.DataChanged);
-  QVERIFY(stored(f.S().data));
-  QVERIFY(f.host.messages.empty());
-}
+    const QString file = f.folder.File(QStringLiteral("exp.dat"));
+    f.dialogs.saveAnswers.push_back(file);
+    f.Window().FileSaveAs();
+    QVERIFY(!f.S().state.DataChanged);
+    r = ChannelRecord{};
+    f.dialogs.openAnswers.push_back(file);
+    f.Window().FileOpen();
+    QVERIFY(r == expected);
+    QCOMPARE(Texts(f, {"txtChDisp_0", "txtRxFreq"}), QStringLiteral("72|156.0500"));
 
-void ChannelPanelTest::toneChoosersExcludeEachOther() {
-  WindowFixture f;
-  QVERIFY(StartOnChannels(f));
-  Exp(f, 8) = ExpChannel("88", 156.05);
-  f.ShowNode(QStringLiteral("E 8"));
-  auto *ctcss = W<QComboBox>(f, "cmbCtcss_1");
-  auto *dcs = W<QComboBox>(f, "cmbDcs_1");
-  auto *comp = W<QWidget>(f, "chkComp");
-  QVERIFY(!comp->isEnabled());
-  WindowFixture::Choose(dcs, 3);
-  QCOMPARE(Exp(f, 8).Dcs[1], std::int16_t{3});
-  QVERIFY(comp->isEnabled());
-  WindowFixture::Choose(ctcss, 4);
-  QCOMPARE(Exp(f, 8).Ctcss[1], std::int16_t{4});
-  QCOMPARE(Exp(f, 8).Dcs[1], std::int16_t{0});
-  QCOMPARE(dcs->currentIndex(), 0);
-  QVERIFY(!comp->isEnabled());
-  // The RX element is independent of the TX element.
-  WindowFixture::Choose(W<QComboBox>(f, "cmbDcs_0"), 1);
-  QCOMPARE(Exp(f, 8).Dcs[0], std::int16_t{1});
-  QCOMPARE(Exp(f, 8).Ctcss[1], std::int16_t{4});
-  QVERIFY(!comp->isEnabled());
-  WindowFixture::Choose(dcs, 1);
-  QCOMPARE(ctcss->currentIndex(), 0);
-  QCOMPARE(Exp(f, 8).Ctcss[1], std::int16_t{0});
-  QVERIFY(comp->isEnabled());
-}
-
-void ChannelPanelTest::editedChannelSavedReadBackAndProgrammed() {
-  WindowFixture f;
-  QVERIFY(f.Start());
-  sim::SimPort *radio = AttachSimulatedRadio(f);
-  f.S().data.ChannelGroups[3].Enable = true;
-  f.Window().BuildTree();
-  QVERIFY(f.Activate());
-  const ChannelRecord before = Exp(f, 5);
-
-  f.ShowNode(QStringLiteral("E 5"));
-  Click(W<QCheckBox>(f, "chkChEnable"));
-  Retype(W<QLineEdit>(f, "txtChDisp_0"), QStringLiteral("72"));
-  Retype(W<QLineEdit>(f, "txtChDisp_1"), QStringLiteral("b"));
-  Retype(W<QLineEdit>(f, "txtRxFreq"), QStringLiteral("156.050"));
-  Retype(W<QLineEdit>(f, "txtTxFreq"), QStringLiteral("160.6"));
-  Retype(W<QLineEdit>(f, "txtChName"), QStringLiteral("HARBOUR 1"));
-  f.Leave();
-  if (!W<QCheckBox>(f, "chkLowPower")->isChecked())
-    Click(W<QCheckBox>(f, "chkLowPower"));
-  Click(W<QCheckBox>(f, "chkScanMemory"));
-  QVERIFY(f.host.messages.empty());
-
-  ChannelRecord expected = before;
-  expected.Enable = true;
-  expected.CHDisplayL = "72";
-  expected.CHDisplayR = "b";
-  expected.Rxfreq = 156.05;
-  expected.Txfreq = 160.6;
-  expected.ChTag = "HARBOUR 1";
-  expected.LowPower = true;
-  expected.ScanMemory = !before.ScanMemory;
-  QVERIFY(Exp(f, 5) == expected);
-
-  const QString file = f.folder.File(QStringLiteral("exp.dat"));
-  f.dialogs.saveAnswers.push_back(file);
-  f.Window().FileSaveAs();
-  QVERIFY(!f.S().state.DataChanged);
-  Exp(f, 5) = before;
-  f.dialogs.openAnswers.push_back(file);
-  f.Window().FileOpen();
-  QCOMPARE(Exp(f, 5).ChTag, expected.ChTag);
-  QVERIFY(Exp(f, 5) == expected);
-  QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("156.0500"));
-  QCOMPARE(W<QLineEdit>(f, "txtChDisp_0")->text(), QStringLiteral("72"));
-
-  QVERIFY(RunTransfer(f, [&f] { f.Action("Program")->trigger(); }));
-  QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
-
-  RadioData want = f.S().data;
-  want.CHEXP[5] = expected;
-  QVERIFY(!EncodeImage(want, 1));
-  const MemoryImage &memory = radio->Engine().Memory();
-  const int a = layout::ExpRecord(4);
-  for (int i = a; i < a + layout::kExpRecordStride; ++i)
-    QCOMPARE(memory[i], want.Image[i]);
-  for (int i = 0; i < layout::kNameStride; ++i) {
-    const int at = layout::kExpNames + 4 * layout::kNameStride + i;
-    QCOMPARE(memory[at], want.Image[at]);
+    QVERIFY(RunTransfer(f, [&f] { f.Action("Program")->trigger(); }));
+    QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
+    RadioData want = f.S().data;
+    QVERIFY(!EncodeImage(want, 1));
+    const MemoryImage &memory = radio->Engine().Memory();
+    const auto same = [&](int first, int count) {
+      return std::equal(&memory[first], &memory[first] + count, &want.Image[first]);
+    };
+    using namespace layout;
+    QVERIFY(same(ExpRecord(4), kExpRecordStride) && same(kExpNames + 4 * kNameStride, kNameStride));
+    QVERIFY(same(kExpEnable, 1) && same(kExpScan, 1));
   }
-  QCOMPARE(memory[layout::kExpEnable], want.Image[layout::kExpEnable]);
-  QCOMPARE(memory[layout::kExpScan], want.Image[layout::kExpScan]);
 
-  // And the radio's memory holds the channel as edited.
-  RadioData read;
-  read.Image = memory;
-  DecodeImage(read);
-  QCOMPARE(read.CHEXP[5].CHDisplayL, std::string("72"));
-  QCOMPARE(read.CHEXP[5].CHDisplayR, std::string("b"));
-  QCOMPARE(read.CHEXP[5].Rxfreq, 156.05);
-  QCOMPARE(read.CHEXP[5].Txfreq, 160.6);
-  QCOMPARE(read.CHEXP[5].ChTag, std::string("HARBOUR 1"));
-  QVERIFY(read.CHEXP[5].Enable && read.CHEXP[5].LowPower);
-  QCOMPARE(read.CHEXP[5].ScanMemory, expected.ScanMemory);
-}
+  void groupGrids() {
+    WindowFixture f;
+    QVERIFY(StartOnChannels(f));
+    // First and last rows and each kind of mark, after the bank's row count.
+    const std::tuple<const char *, int, int, const char *> rows[] = {
+        {"PU", 51, 0, "01A|156.050|156.050|TX|---|--|---|---|VTS"},
+        {"PU", 51, 11, "15|156.750|---.---|--|---|--|---|---|COMMERCIAL"},
+        {"PU", 51, 21, "24|161.800|157.200|TX|---|--|DUP|---|TELEPHONE"},
+        {"PU", 51, 50, "88A|157.425|157.425|TX|---|--|---|---|COMMERCIAL"},
+        {"PI", 57, 0, "01|160.650|156.050|TX|---|--|DUP|---|TELEPHONE"},
+        {"PC", 59, 19, "20|161.600|157.000|TX|LOW|--|DUP|---|PORT OPR"},
+        {"PC", 59, 39, "70|156.525|---.---|--|---|--|---|---|DSC"},
+    };
+    auto *grid = W<QAbstractItemView>(f, "grdGroup");
+    for (const auto &[node, count, row, cells] : rows) {
+      f.ShowNode(QLatin1String(node));
+      QCOMPARE(f.Window().screens().ActivePanel(), grid->parentWidget());
+      QCOMPARE(QStringLiteral("%1 %2 %3: ").arg(node).arg(grid->model()->rowCount()).arg(row) +
+                   Row(grid, row),
+               QStringLiteral("%1 %2 %3: %4").arg(node).arg(count).arg(row).arg(cells));
+    }
+    QVERIFY(!f.S().state.DataChanged);
+    // The same screen for another bank: no row left over from the first.
+    for (ChannelRecord &r : f.S().data.CHINT)
+      r.Enable = false;
+    f.ShowNode(QStringLiteral("PI"));
+    QCOMPARE(grid->model()->rowCount(), 0);
+    QCOMPARE(Row(grid, -1), QStringLiteral("CH|RX[MHz]|TX[MHz]|TX|LOW|UP|DUP|MEM|CH Name"));
+    QTest::keyClick(grid, Qt::Key_Return);
+    QCOMPARE(SelectedKey(f), QStringLiteral("PI"));
+  }
+
+  void expansionGrid() {
+    WindowFixture f;
+    QVERIFY(StartOnChannels(f));
+    ChannelRecord &r = f.S().data.CHEXP[5];
+    r.Enable = r.PowUp = r.ScanMemory = true;
+    r.CHDisplayL = "'5";
+    r.CHDisplayR = "b";
+    r.Rxfreq = 156.013; // off the 5 kHz steps: shown snapped down
+    r.Txfreq = 0;
+    r.ChTag = "MARINA";
+    f.S().data.CHEXP[64] = ChannelRecord{};
+    f.ShowNode(QStringLiteral("ExpChannel"));
+    auto *grid = W<QAbstractItemView>(f, "grdExp");
+    QCOMPARE(grid->model()->rowCount(), 64);
+    QCOMPARE(Row(grid, -1), QStringLiteral("CH|ENABLE|DISP|RX[MHz]|TX[MHz]|LOW|UP|MEM|CH Name"));
+    QCOMPARE(Row(grid, 4), QStringLiteral("5|[Enable]|'5b|156.0100|---.----|---|UP|MEM|MARINA"));
+    QCOMPARE(Row(grid, 63), QStringLiteral("64|||---.----|---.----|---|--|---|"));
+    QVERIFY(!f.S().state.DataChanged);
+  }
+
+  // Enter on a grid row shows that channel; typed labels move to their row.
+  void gridKeys_data() {
+    QTest::addColumn<QString>("node");
+    QTest::addColumn<QString>("keys"); // typed before Enter
+    QTest::addColumn<int>("row");      // current after typing, or chosen
+    QTest::addColumn<QString>("key");  // shown after Enter
+    AddRow("CANADA", "PC", "", 39, "PC 140");
+    AddRow("EXP", "ExpChannel", "", 9, "E 10");
+    AddRow("label, restart after a dead end", "PU", "1670", 32, "PU 140");
+    // 05 is a channel, but not of this plan: the row stays.
+    AddRow("label not in the plan", "PU", "05", 0, "PU 3");
+  }
+
+  void gridKeys() {
+    QFETCH(QString, node);
+    QFETCH(QString, keys);
+    QFETCH(int, row);
+    WindowFixture f;
+    QVERIFY(StartOnChannels(f));
+    f.ShowNode(node);
+    auto *grid = W<QAbstractItemView>(f, node == "ExpChannel" ? "grdExp" : "grdGroup");
+    if (keys.isEmpty())
+      grid->setCurrentIndex(grid->model()->index(row, 1));
+    f.Type(grid, keys);
+    QCOMPARE(grid->currentIndex().row(), row);
+    QCOMPARE(SelectedKey(f), node);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTEST(SelectedKey(f), "key");
+    QVERIFY(f.Window().screens().ActivePanel() != grid->parentWidget());
+  }
+
+  void weatherPanel() {
+    KV508_START_WINDOW(f);
+    ChannelBank &wx = f.S().data.CHWX;
+    wx[0].Enable = false;
+    wx[0].ScanMemory = true;
+    wx[0].ChTag = "OFF";
+    wx[9].Enable = wx[9].ScanMemory = true;
+    wx[9].ChTag = "NOAA";
+    wx[4].Enable = wx[4].ScanMemory = false;
+    wx[4].ChTag = "WX5";
+    wx[2].Enable = true;
+    wx[2].ChTag = "ABCDEFGHIJKLMN";
+    const ChannelBank before = wx;
+    QVERIFY(f.Activate());
+    f.ShowNode(QStringLiteral("PW"));
+    const auto box = [&f](const char *name, int i) {
+      return f.Widget<QCheckBox>(QStringLiteral("%1_%2").arg(name).arg(i));
+    };
+    const auto name = [&f](int i) {
+      return f.Widget<QLineEdit>(QStringLiteral("txtWxName_%1").arg(i));
+    };
+    QVERIFY(!box("chkWxEnable", 0)->isChecked() && box("chkWxScan", 0)->isChecked());
+    QVERIFY(!box("chkWxScan", 0)->isEnabled() && !name(0)->isEnabled());
+    QVERIFY(box("chkWxEnable", 9)->isChecked() && box("chkWxScan", 9)->isEnabled());
+    QVERIFY(name(9)->isEnabled());
+    QCOMPARE(name(0)->text() + "|" + name(9)->text(), QStringLiteral("OFF|NOAA"));
+    QCOMPARE(box("chkWxEnable", 9)->text(), QStringLiteral(" "));
+    QStringList labels;
+    for (QLabel *label : W(f, "fraWeather")->findChildren<QLabel *>())
+      labels << label->text();
+    QVERIFY(labels.contains("WX01[162.550MHz]") && labels.contains("WX10[163.275MHz]"));
+    QVERIFY(!f.S().state.DataChanged && wx == before);
+
+    // Space toggles a box; the focused control of the row is marked ">".
+    QCheckBox *enable = box("chkWxEnable", 4);
+    QCheckBox *scan = box("chkWxScan", 4);
+    enable->setFocus(Qt::TabFocusReason);
+    QCOMPARE(enable->text(), QStringLiteral(">"));
+    QTest::keyClick(enable, Qt::Key_Space);
+    QVERIFY(wx[4].Enable && f.S().state.DataChanged);
+    QVERIFY(scan->isEnabled() && name(4)->isEnabled());
+    f.S().state.DataChanged = false;
+    scan->setFocus(Qt::TabFocusReason);
+    QCOMPARE(enable->text() + scan->text(), QStringLiteral(" >"));
+    QTest::keyClick(scan, Qt::Key_Space);
+    QVERIFY(wx[4].ScanMemory && f.S().state.DataChanged);
+    f.S().state.DataChanged = false;
+    name(4)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(name(4), Qt::Key_End);
+    QTest::keyClicks(name(4), QStringLiteral("X"));
+    QCOMPARE(scan->text(), QStringLiteral(" "));
+    QVERIFY(wx[4].ChTag == "WX5X" && f.S().state.DataChanged);
+    enable->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(enable, Qt::Key_Space);
+    QVERIFY(!wx[4].Enable && !scan->isEnabled() && !name(4)->isEnabled());
+    QVERIFY(wx[3] == before[3]); // only the row's own record changed
+
+    // A pasted name is filtered and cut at 16 characters.
+    name(2)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(name(2), Qt::Key_End);
+    f.Paste(name(2), QStringLiteral("x_yz"));
+    QCOMPARE(name(2)->text() + "|" + ui::ToQt(wx[2].ChTag),
+             QStringLiteral("ABCDEFGHIJKLMNxy|ABCDEFGHIJKLMNxy"));
+
+    // A damaged bank without its last records: their rows are off, nothing throws.
+    wx.Reset(0, 2);
+    f.ShowNode(QStringLiteral("General"));
+    f.ShowNode(QStringLiteral("PW"));
+    QVERIFY(box("chkWxEnable", 2)->isEnabled());
+    QVERIFY(!box("chkWxEnable", 3)->isEnabled() && !name(9)->isEnabled());
+  }
+
+  void hintsAndHelpTopics() {
+    WindowFixture f;
+    QVERIFY(StartOnChannels(f));
+    for (ChannelRecord &r : f.S().data.CHWX)
+      r.Enable = true;
+    const QString grid = QStringLiteral("[Double click],[Enter]:Jump the Setting screen.");
+    const std::tuple<const char *, const char *, QString, int> rows[] = {
+        {"PC", "grdGroup", grid, 1077},
+        {"ExpChannel", "grdExp", grid, 1077},
+        {"PW", "chkWxEnable_0", "Select[x]Enable/[]Disable.", 1028},
+        {"PW", "chkWxScan_9", "[Space]:An effective and invalid change.", 1033},
+        {"PW", "txtWxName_5", "A maximum of 12 characters", 1034},
+    };
+    for (const auto &[node, name, hint, topic] : rows) {
+      f.ShowNode(QLatin1String(node));
+      QWidget *w = W(f, name);
+      w->setFocus(Qt::TabFocusReason);
+      QTRY_COMPARE(QApplication::focusWidget(), w);
+      QCOMPARE(name + QStringLiteral(" %1 %2").arg(f.StatusHint()).arg(ui::HelpTopicFor(w)),
+               name + QStringLiteral(" %1 %2").arg(hint).arg(topic));
+    }
+  }
+};
 
 QTEST_MAIN(ChannelPanelTest)
 #include "tst_channel_panel.moc"

@@ -6,10 +6,8 @@
 #include "image/default_image.h"
 #include "image/encode.h"
 #include "image/layout.h"
-#include "ui/layout_rules.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
-#include "ui/screens/char_filter.h"
 #include "ui/screens/commit_line_edit.h"
 #include "ui/screens/screen_grid.h"
 #include "ui/screens/widget_props.h"
@@ -19,16 +17,12 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QTest>
 #include <QTreeWidget>
 
 using namespace kv508;
 using namespace kv508::testing;
 
 namespace {
-
-const QString kMmsi9Hint = QStringLiteral("Numeric Only. Indispensable 9 figures.");
-const QString kMmsi8Hint = QStringLiteral("Numeric Only. Indispensable 8 figures.");
 
 Directory &Entries(Session &s, const QString &prefix) {
   return prefix == QLatin1String("SG") ? s.data.CHGRPID : s.data.CHMMSID;
@@ -44,6 +38,14 @@ void UseEntries(Directory &dir, int used) {
   }
 }
 
+// The directory window started and active, entries 1..used in use.
+bool Start(WindowFixture &f, const QString &prefix, int used) {
+  if (!f.Start())
+    return false;
+  UseEntries(Entries(f.S(), prefix), used);
+  return f.Activate();
+}
+
 struct Panel {
   explicit Panel(WindowFixture &f)
       : enable(f.Widget<QCheckBox>(QStringLiteral("chkGEnable"))),
@@ -51,15 +53,19 @@ struct Panel {
         name(f.Widget<ui::CommitLineEdit>(QStringLiteral("txtGPosi"))),
         mmsi(f.Widget<ui::CommitLineEdit>(QStringLiteral("txtGMMSI"))),
         tag(f.Widget<QLabel>(QStringLiteral("lblTag"))),
-        mmsiLabel(f.Widget<QLabel>(QStringLiteral("lblMmsi"))),
-        group(f.Widget<QLabel>(QStringLiteral("lblGroup"))) {}
-  QCheckBox *enable;
-  QCheckBox *remove;
-  ui::CommitLineEdit *name;
-  ui::CommitLineEdit *mmsi;
-  QLabel *tag;
-  QLabel *mmsiLabel;
-  QLabel *group;
+        mmsiLabel(f.Widget<QLabel>(QStringLiteral("lblMmsi"))) {}
+  // Enabled and checked states of the boxes, then the fields enabled: 0 or 1 each.
+  QString State() const {
+    QString s;
+    for (bool b :
+         {enable->isEnabled(), enable->isChecked(), remove->isEnabled(), remove->isChecked(),
+          name->isEnabled(), mmsi->isEnabled(), tag->isEnabled(), mmsiLabel->isEnabled()})
+      s += b ? '1' : '0';
+    return s;
+  }
+  QCheckBox *enable, *remove;
+  ui::CommitLineEdit *name, *mmsi;
+  QLabel *tag, *mmsiLabel;
 };
 
 // A check box ticked from the keyboard, as a user does.
@@ -68,439 +74,309 @@ void Tick(QCheckBox *box) {
   QTest::keyClick(box, Qt::Key_Space);
 }
 
-QString NodeText(WindowFixture &f, const QString &key) {
-  QTreeWidgetItem *node = ui::FindNodeByKey(f.Window().tree(), key);
+QString NodeText(WindowFixture &f, const QString &prefix, int n) {
+  QTreeWidgetItem *node = ui::FindNodeByKey(f.Window().tree(), prefix + ' ' + QString::number(n));
   return node ? node->text(0) : QString();
 }
 
-QString GridCell(WindowFixture &f, int row, int column) {
-  auto *grid = f.Widget<ui::ScreenGrid>(QStringLiteral("MSFlexGrid2"));
-  return grid->model()->index(row, column).data().toString();
+// The entry's one message, as "title: text".
+QString Refusal(WindowFixture &f) {
+  if (f.host.messages.size() != 1 || f.host.messages[0].icon != Icon::Exclamation)
+    return QStringLiteral("%1 messages").arg(f.host.messages.size());
+  return ui::ToQt(f.host.messages[0].title + ": " + f.host.messages[0].text);
 }
 
+struct EntryCase {
+  const char *name, *key;
+  const char *emptied; // field of entry 3 emptied first
+  const char *state;   // as Panel::State
+  const char *refusal; // the message shown, if any
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(EntryCase)
 
 class DirectoryScreensTest : public QObject {
   Q_OBJECT
 private slots:
-  void entryStates_data();
-  void entryStates();
-  void enablingAddsTheEntry_data();
-  void enablingAddsTheEntry();
-  void deleteClosesTheGap_data();
-  void deleteClosesTheGap();
-  void mmsiStoredInTenDigitForm_data();
-  void mmsiStoredInTenDigitForm();
-  void wrongLengthRefusedAndStopsSave();
-  void nameFilteredAndBlankNotStored_data();
-  void nameFilteredAndBlankNotStored();
-  void listShowsEveryEntryAndJumps_data();
-  void listShowsEveryEntryAndJumps();
-  void editedSavedReopenedAndProgrammed();
-};
+  // What the entry panel shows for an entry, entries 1-3 in use.
+  void entryStates_data() {
+    QTest::addColumn<EntryCase>("c");
+    const char *off = "00010000";
+    for (const EntryCase &c : {
+             EntryCase{"in use", "SM 2", "", "01101111", ""},
+             EntryCase{"first free", "SM 4", "", "10010000", ""},
+             EntryCase{"beyond", "SM 5", "", off, ""},
+             EntryCase{"after a nameless entry", "SM 4", "name", off,
+                       "Individual Directory: Data Error!!"},
+             EntryCase{"group in use", "SG 2", "", "01101111", ""},
+             EntryCase{"group after an entry without MMSI", "SG 4", "mmsi", off,
+                       "Group Directory: Data Error!!"},
+         })
+      QTest::newRow(c.name) << c;
+  }
 
-// What the entry panel shows for an entry, entries 1-3 in use.
-struct EntryCase {
-  const char *name, *key;
-  const char *emptied; // field of entry 3 emptied first
-  bool enableOn, enableChecked, deleteOn, deleteChecked, fieldsOn;
-  const char *errorTitle; // of the message shown, if any
-};
-Q_DECLARE_METATYPE(EntryCase)
+  void entryStates() {
+    QFETCH(EntryCase, c);
+    const QString key = QLatin1String(c.key);
+    const bool group = key.startsWith(QLatin1String("SG"));
+    WindowFixture f;
+    QVERIFY(Start(f, key.left(2), 3));
+    Directory &dir = Entries(f.S(), key.left(2));
+    dir[2].Mmsid = group ? "0123456780" : "1234567890";
+    if (c.emptied == std::string("name"))
+      dir[3].TagName.clear();
+    if (c.emptied == std::string("mmsi"))
+      dir[3].Mmsid.clear();
+    const Directory before = dir;
+    f.ShowNode(key);
 
-void DirectoryScreensTest::entryStates_data() {
-  QTest::addColumn<EntryCase>("c");
-  for (const EntryCase &c : {
-           EntryCase{"in use", "SM 2", "", false, true, true, false, true, ""},
-           {"first free", "SM 4", "", true, false, false, true, false, ""},
-           {"beyond", "SM 5", "", false, false, false, true, false, ""},
-           {"after a nameless entry", "SM 4", "name", false, false, false, true, false,
-            "Individual Directory"},
-           {"group in use", "SG 2", "", false, true, true, false, true, ""},
-           {"group after an entry without MMSI", "SG 4", "mmsi", false, false, false, true, false,
-            "Group Directory"},
-       })
-    QTest::newRow(c.name) << c;
-}
+    Panel p(f);
+    QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraDirectory"));
+    QCOMPARE(p.State(), QLatin1String(c.state));
+    QCOMPARE(Refusal(f), *c.refusal ? QLatin1String(c.refusal) : QLatin1String("0 messages"));
+    // Labels, limits, hints and help of the directory kind.
+    const QString hint = group ? QStringLiteral("Numeric Only. Indispensable 8 figures.")
+                               : QStringLiteral("Numeric Only. Indispensable 9 figures.");
+    QCOMPARE(p.tag->text(), group ? QStringLiteral("Group Name") : QStringLiteral("Station Name"));
+    QCOMPARE(p.mmsiLabel->text(), QStringLiteral("MMSI"));
+    QCOMPARE(f.Widget<QLabel>(QStringLiteral("lblGroup"))->isHidden(), !group);
+    QCOMPARE(ui::HintFor(p.mmsi), hint);
+    const int topics[] = {ui::HelpTopicFor(p.enable), ui::HelpTopicFor(p.remove),
+                          ui::HelpTopicFor(p.name), ui::HelpTopicFor(p.mmsi)};
+    QVERIFY(topics[0] == 1049 && topics[1] == 1049 && topics[2] == 1050 && topics[3] == 1051);
+    if (key.endsWith(QLatin1String(" 2"))) {
+      // The box shows the digits as typed, not the stored ten.
+      QCOMPARE(p.name->text() + ' ' + p.mmsi->text(),
+               group ? QStringLiteral("SHIP2 12345678") : QStringLiteral("SHIP2 123456789"));
+      p.mmsi->setFocus(Qt::TabFocusReason);
+      QCOMPARE(f.StatusHint(), hint);
+    }
+    // Showing is not editing.
+    QVERIFY(!f.S().state.DataChanged && dir == before);
+  }
 
-void DirectoryScreensTest::entryStates() {
-  QFETCH(EntryCase, c);
-  const QString key = QLatin1String(c.key);
-  const QString emptied = QLatin1String(c.emptied);
-  const QString errorTitle = QLatin1String(c.errorTitle);
-  KV508_START_WINDOW(f);
-  const QString prefix = key.left(2);
-  const bool group = prefix == QLatin1String("SG");
-  Directory &dir = Entries(f.S(), prefix);
-  UseEntries(dir, 3);
-  dir[2].Mmsid = group ? "0123456780" : "1234567890";
-  if (emptied == QLatin1String("name"))
-    dir[3].TagName.clear();
-  if (emptied == QLatin1String("mmsi"))
-    dir[3].Mmsid.clear();
-  const Directory before = dir;
-  QVERIFY(f.Activate());
-  f.ShowNode(key);
+  void enablingAddsTheEntry_data() {
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("nodeText");
+    QTest::newRow("memory") << QStringLiteral("SM") << QStringLiteral("Memory ID");
+    QTest::newRow("group") << QStringLiteral("SG") << QStringLiteral("Group ID");
+  }
 
-  Panel p(f);
-  QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraDirectory"));
-  QCOMPARE(p.enable->isEnabled(), c.enableOn);
-  QCOMPARE(p.enable->isChecked(), c.enableChecked);
-  QCOMPARE(p.remove->isEnabled(), c.deleteOn);
-  QCOMPARE(p.remove->isChecked(), c.deleteChecked);
-  for (QWidget *w : std::initializer_list<QWidget *>{p.name, p.mmsi, p.tag, p.mmsiLabel})
-    QCOMPARE(w->isEnabled(), c.fieldsOn);
-  if (errorTitle.isEmpty()) {
+  void enablingAddsTheEntry() {
+    QFETCH(QString, prefix);
+    QFETCH(QString, nodeText);
+    WindowFixture f;
+    QVERIFY(Start(f, prefix, 3));
+    f.ShowNode(prefix + QStringLiteral(" 4"));
+    QCOMPARE(NodeText(f, prefix, 4), nodeText + "4");
+    Panel p(f);
+    Tick(p.enable);
+    QVERIFY(Entries(f.S(), prefix)[4].Enable && f.S().state.DataChanged);
+    QCOMPARE(p.State(), QStringLiteral("01101111"));
+    QCOMPARE(QApplication::focusWidget(), p.name);
+    QCOMPARE(NodeText(f, prefix, 4), nodeText + "4[Enable]");
+    QCOMPARE(NodeText(f, prefix, 5), nodeText + "5");
+    // Entry 5 may not be added before entry 4 has a name and an MMSI.
+    f.ShowNode(prefix + QStringLiteral(" 5"));
+    QCOMPARE(f.host.Texts(), std::vector<std::string>{"Data Error!!"});
+    QVERIFY(!p.enable->isEnabled());
+  }
+
+  void deleteClosesTheGap_data() {
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("how"); // answer to the question, or the MMSI emptied
+    QTest::newRow("memory, yes") << "SM" << 2 << "yes";
+    QTest::newRow("memory, no") << "SM" << 2 << "no";
+    QTest::newRow("group, MMSI emptied") << "SG" << 3 << "emptied";
+  }
+
+  void deleteClosesTheGap() {
+    QFETCH(QString, prefix);
+    QFETCH(int, entry);
+    QFETCH(QString, how);
+    WindowFixture f;
+    QVERIFY(Start(f, prefix, 5));
+    Directory &dir = Entries(f.S(), prefix);
+    const Directory before = dir;
+    f.ShowNode(prefix + ' ' + QString::number(entry));
+    Panel p(f);
+    if (how == QLatin1String("emptied")) {
+      p.mmsi->setFocus(Qt::TabFocusReason);
+      p.mmsi->selectAll();
+      QTest::keyClick(p.mmsi, Qt::Key_Backspace);
+      f.Leave();
+      QVERIFY(f.host.messages.empty());
+    } else {
+      f.host.answers.push_back(how == QLatin1String("yes") ? Answer::Yes : Answer::No);
+      Tick(p.remove);
+      QCOMPARE(f.host.Texts(), std::vector<std::string>{"Are you sure ?"});
+      QCOMPARE(f.host.messages[0].title, f.S().state.TitleText);
+      QVERIFY(f.host.messages[0].icon == Icon::Critical &&
+              f.host.messages[0].buttons == Buttons::YesNo);
+      QVERIFY(!p.remove->isChecked());
+    }
+    const bool deleted = how != QLatin1String("no");
+    QCOMPARE(f.S().state.DataChanged, deleted);
+    if (!deleted) {
+      QVERIFY(dir == before);
+      return;
+    }
+    // The later entries move up one, their member flags stay where they were.
+    for (int n = entry; n <= 4; ++n) {
+      QCOMPARE(dir[n].TagName + " " + dir[n].Mmsid,
+               before[n + 1].TagName + " " + before[n + 1].Mmsid);
+      QVERIFY(dir[n].Enable);
+    }
+    QVERIFY(!dir[5].Enable && dir[5].TagName.empty() && dir[5].Mmsid.empty());
+    for (int n = 1; n <= 5; ++n)
+      QVERIFY(dir[n].Member == before[n].Member);
+    // The entry now shows its successor, and the tree lost one mark.
+    QCOMPARE(p.name->text(), QStringLiteral("SHIP") + QString::number(entry + 1));
+    QVERIFY(NodeText(f, prefix, 4).endsWith(QLatin1String("[Enable]")));
+    QVERIFY(!NodeText(f, prefix, 5).endsWith(QLatin1String("[Enable]")));
+  }
+
+  // A refused MMSI keeps the stored one and the focus until corrected; a blank
+  // name is not stored.
+  void refusedEntries() {
+    WindowFixture f;
+    QVERIFY(Start(f, QStringLiteral("SM"), 3));
+    Directory &dir = f.S().data.CHMMSID;
+    f.ShowNode(QStringLiteral("SM 3"));
+    Panel p(f);
+    f.Type(p.name, QStringLiteral("   "));
+    f.Leave();
+    QCOMPARE(dir[3].TagName, std::string("SHIP3"));
+    QCOMPARE(p.name->text(), QStringLiteral("SHIP3"));
     QVERIFY(f.host.messages.empty());
-  } else {
+
+    f.Type(p.mmsi, QStringLiteral("12345678"));
+    f.Leave();
+    QCOMPARE(Refusal(f), QStringLiteral("MMSI: Data Error!!"));
+    QCOMPARE(dir[3].Mmsid, std::string("3111111110"));
+    QTRY_COMPARE(QApplication::focusWidget(), p.mmsi);
+    QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()), QStringLiteral("SM 3"));
+
+    // Corrected, it is stored (the box selected its text on getting the focus back).
+    QTest::keyClick(p.mmsi, Qt::Key_End);
+    QTest::keyClicks(p.mmsi, QStringLiteral("9"));
+    f.Leave();
+    QCOMPARE(dir[3].Mmsid, std::string("1234567890"));
     QCOMPARE(f.host.messages.size(), std::size_t{1});
-    QCOMPARE(f.host.messages[0].text, std::string("Data Error!!"));
-    QCOMPARE(ui::ToQt(f.host.messages[0].title), errorTitle);
-    QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
   }
-  // Labels, limits, hints and help of the directory kind.
-  QCOMPARE(p.tag->text(), group ? QStringLiteral("Group Name") : QStringLiteral("Station Name"));
-  QCOMPARE(p.mmsiLabel->text(), QStringLiteral("MMSI"));
-  QCOMPARE(p.group->isHidden(), !group);
-  QCOMPARE(ui::RestrictedLength(p.mmsi), group ? 8 : 9);
-  QCOMPARE(ui::RestrictedLength(p.name), 11);
-  QCOMPARE(ui::HintFor(p.mmsi), group ? kMmsi8Hint : kMmsi9Hint);
-  QCOMPARE(ui::HelpTopicFor(p.enable), 1049);
-  QCOMPARE(ui::HelpTopicFor(p.remove), 1049);
-  QCOMPARE(ui::HelpTopicFor(p.name), 1050);
-  QCOMPARE(ui::HelpTopicFor(p.mmsi), 1051);
-  if (key.endsWith(QLatin1String(" 2"))) {
-    QCOMPARE(p.name->text(), QStringLiteral("SHIP2"));
-    // The box shows the digits as typed, not the stored ten.
-    QCOMPARE(p.mmsi->text(), group ? QStringLiteral("12345678") : QStringLiteral("123456789"));
+
+  void listShowsEveryEntryAndJumps_data() {
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("headers");
+    QTest::addColumn<bool>("enter");
+    QTest::newRow("memory, double-click") << "SM" << 80 << "No.|STATION NAME|MMSI" << false;
+    QTest::newRow("group, enter") << "SG" << 32 << "No.|GROUP NAME|MMSI" << true;
   }
-  if (c.fieldsOn) {
-    p.mmsi->setFocus(Qt::TabFocusReason);
-    QCOMPARE(f.StatusHint(), group ? kMmsi8Hint : kMmsi9Hint);
+
+  void listShowsEveryEntryAndJumps() {
+    QFETCH(QString, prefix);
+    QFETCH(int, rows);
+    QFETCH(bool, enter);
+    WindowFixture f;
+    QVERIFY(Start(f, prefix, 2));
+    f.ShowNode(prefix);
+    auto *grid = f.Widget<ui::ScreenGrid>(QStringLiteral("MSFlexGrid2"));
+    const QAbstractItemModel &model = *grid->model();
+    const auto row = [&](int r) {
+      QStringList cells;
+      for (int c = 0; c < model.columnCount(); ++c)
+        cells
+            << (r < 0 ? model.headerData(c, Qt::Horizontal) : model.index(r, c).data()).toString();
+      return cells.join('|');
+    };
+    QCOMPARE(f.Window().screens().ActivePanel(), grid->parentWidget());
+    QCOMPARE(model.rowCount(), rows);
+    QTEST(row(-1), "headers");
+    QCOMPARE(row(1), QStringLiteral("2|SHIP2|211111111"));
+    QCOMPARE(row(rows - 1), QString::number(rows) + "||         ");
+    grid->setFocus(Qt::TabFocusReason);
+    QCOMPARE(f.StatusHint(), QStringLiteral("[Double click],[Enter]:Jump the Setting screen."));
+
+    // Enter jumps from the last row; a double-click from a visible one.
+    const int target = enter ? rows : 3;
+    const QModelIndex index = model.index(target - 1, 1);
+    grid->setCurrentIndex(index);
+    const QPoint at = grid->visualRect(index).center();
+    if (enter) {
+      QTest::keyClick(grid, Qt::Key_Return);
+    } else {
+      // The double-click event follows the click that pressed the row.
+      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+      QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+    }
+    QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()), prefix + ' ' + QString::number(target));
+    QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraDirectory"));
+    QVERIFY(!f.S().state.DataChanged);
   }
-  // Showing is not editing.
-  QVERIFY(!f.S().state.DataChanged);
-  QVERIFY(dir == before);
-}
 
-void DirectoryScreensTest::enablingAddsTheEntry_data() {
-  QTest::addColumn<QString>("prefix");
-  QTest::addColumn<QString>("nodeText");
-  QTest::newRow("memory") << QStringLiteral("SM") << QStringLiteral("Memory ID4[Enable]");
-  QTest::newRow("group") << QStringLiteral("SG") << QStringLiteral("Group ID4[Enable]");
-}
-
-void DirectoryScreensTest::enablingAddsTheEntry() {
-  QFETCH(QString, prefix);
-  QFETCH(QString, nodeText);
-  KV508_START_WINDOW(f);
-  Directory &dir = Entries(f.S(), prefix);
-  UseEntries(dir, 3);
-  QVERIFY(f.Activate());
-  f.ShowNode(prefix + QStringLiteral(" 4"));
-  QVERIFY(!NodeText(f, prefix + QStringLiteral(" 4")).endsWith(QLatin1String("[Enable]")));
-
-  Panel p(f);
-  Tick(p.enable);
-  QVERIFY(dir[4].Enable);
-  QVERIFY(f.S().state.DataChanged);
-  QVERIFY(p.enable->isChecked() && !p.enable->isEnabled());
-  QVERIFY(p.remove->isEnabled() && !p.remove->isChecked());
-  QVERIFY(p.name->isEnabled() && p.mmsi->isEnabled());
-  QCOMPARE(QApplication::focusWidget(), p.name);
-  QCOMPARE(NodeText(f, prefix + QStringLiteral(" 4")), nodeText);
-  QCOMPARE(NodeText(f, prefix + QStringLiteral(" 5")), nodeText.left(nodeText.indexOf('4')) + "5");
-  // Entry 5 may not be added before entry 4 has a name and an MMSI.
-  f.ShowNode(prefix + QStringLiteral(" 5"));
-  QCOMPARE(f.host.Texts(), std::vector<std::string>{"Data Error!!"});
-  QVERIFY(!p.enable->isEnabled());
-}
-
-void DirectoryScreensTest::deleteClosesTheGap_data() {
-  QTest::addColumn<QString>("prefix");
-  QTest::addColumn<int>("entry");
-  QTest::addColumn<QString>("how"); // answer to the question, or the MMSI emptied
-  QTest::newRow("memory, yes") << "SM" << 2 << "yes";
-  QTest::newRow("memory, no") << "SM" << 2 << "no";
-  QTest::newRow("group, yes") << "SG" << 2 << "yes";
-  QTest::newRow("memory, MMSI emptied") << "SM" << 3 << "emptied";
-  QTest::newRow("group, MMSI emptied") << "SG" << 3 << "emptied";
-}
-
-void DirectoryScreensTest::deleteClosesTheGap() {
-  QFETCH(QString, prefix);
-  QFETCH(int, entry);
-  QFETCH(QString, how);
-  KV508_START_WINDOW(f);
-  Directory &dir = Entries(f.S(), prefix);
-  UseEntries(dir, 5);
-  const Directory before = dir;
-  QVERIFY(f.Activate());
-  f.ShowNode(prefix + QLatin1Char(' ') + QString::number(entry));
-  Panel p(f);
-  if (how == QLatin1String("emptied")) {
-    p.mmsi->setFocus(Qt::TabFocusReason);
-    p.mmsi->selectAll();
-    QTest::keyClick(p.mmsi, Qt::Key_Backspace);
+  // Entries typed and pasted through the filters, saved, opened and programmed.
+  void editedSavedReopenedAndProgrammed() {
+    KV508_START_WINDOW(f);
+    sim::SimPort *radio = AttachSimulatedRadio(f);
+    QVERIFY(f.Activate());
+    const struct {
+      const char *key;
+      bool paste;
+      QString name, mmsi;
+      const char *shown; // by the MMSI box
+    } typed[] = {
+        {"SM 1", false, "Harbour_Master#1", "3160a00001x", "316000001"},
+        {"SM 2", true, QString::fromLatin1("Pilot\xE9 (North), 2"), "21-1111 111", "211111111"},
+        {"SG 1", true, "FLEET", "1x2345678999", "12345678"},
+    };
+    Panel p(f);
+    for (const auto &entry : typed) {
+      f.ShowNode(QLatin1String(entry.key));
+      Tick(p.enable);
+      entry.paste ? f.Paste(p.name, entry.name) : f.Type(p.name, entry.name);
+      entry.paste ? f.Paste(p.mmsi, entry.mmsi) : f.Type(p.mmsi, entry.mmsi);
+      QCOMPARE(p.mmsi->text(), QLatin1String(entry.shown));
+    }
+    QVERIFY(f.S().data.CHGRPID[1].Mmsid.empty()); // stored on leaving only
     f.Leave();
     QVERIFY(f.host.messages.empty());
-  } else {
-    f.host.answers.push_back(how == QLatin1String("yes") ? Answer::Yes : Answer::No);
-    Tick(p.remove);
-    QCOMPARE(f.host.messages.size(), std::size_t{1});
-    QCOMPARE(f.host.messages[0].text, std::string("Are you sure ?"));
-    QCOMPARE(f.host.messages[0].title, f.S().state.TitleText);
-    QCOMPARE(f.host.messages[0].icon, Icon::Critical);
-    QCOMPARE(f.host.messages[0].buttons, Buttons::YesNo);
-    QVERIFY(!p.remove->isChecked());
-  }
-  const bool deleted = how != QLatin1String("no");
-  QCOMPARE(f.S().state.DataChanged, deleted);
-  if (!deleted) {
-    QVERIFY(dir == before);
-    return;
-  }
-  for (int n = entry; n <= 4; ++n) {
-    QCOMPARE(dir[n].TagName, before[n + 1].TagName);
-    QCOMPARE(dir[n].Mmsid, before[n + 1].Mmsid);
-    QVERIFY(dir[n].Enable);
-  }
-  QVERIFY(!dir[5].Enable && dir[5].TagName.empty() && dir[5].Mmsid.empty());
-  for (int n = 1; n <= 5; ++n)
-    QVERIFY(dir[n].Member == before[n].Member);
-  // The entry now shows its successor, and the tree lost one mark.
-  QCOMPARE(p.name->text(), QStringLiteral("SHIP") + QString::number(entry + 1));
-  QVERIFY(NodeText(f, prefix + QStringLiteral(" 4")).endsWith(QLatin1String("[Enable]")));
-  QVERIFY(!NodeText(f, prefix + QStringLiteral(" 5")).endsWith(QLatin1String("[Enable]")));
-}
 
-// Digits typed or pasted into the MMSI box of entry 3: what the box shows, what
-// is stored on leaving it, and what the list shows.
-struct MmsiCase {
-  const char *name, *prefix;
-  bool paste;
-  const char *input, *shown, *stored, *listed;
+    const QString path = f.folder.File(QStringLiteral("boat.dat"));
+    f.dialogs.saveAnswers.push_back(path);
+    f.Action("mnuFileSaveAs")->trigger();
+    QVERIFY(QFile::exists(path));
+    ClearDirectory(f.S().data.CHMMSID);
+    ClearDirectory(f.S().data.CHGRPID);
+    f.dialogs.openAnswers.push_back(path);
+    f.Action("mnuFileOpen")->trigger();
+    QCOMPARE(f.S().data.CHMMSID[2].TagName, std::string("Pilot (Nort"));
+
+    QVERIFY(RunTransfer(f, [&f] { f.Action("Program")->trigger(); }));
+    QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
+    RadioData expected;
+    BuildDefaultImage(expected, 1);
+    DecodeImage(expected);
+    expected.CHMMSID[1] = {.Enable = true, .TagName = "HarbourMast", .Mmsid = "3160000010"};
+    expected.CHMMSID[2] = {.Enable = true, .TagName = "Pilot (Nort", .Mmsid = "2111111110"};
+    expected.CHGRPID[1] = {.Enable = true, .TagName = "FLEET", .Mmsid = "0123456780"};
+    QVERIFY(!EncodeImage(expected, 1));
+    const MemoryImage &memory = radio->Engine().Memory();
+    const auto same = [&](int first, int count) {
+      const int end = first + count * layout::kDirectorySlotStride;
+      return std::equal(memory.data() + first, memory.data() + end, expected.Image.data() + first);
+    };
+    QVERIFY(same(layout::kMemoryIdSlots, layout::kMemoryIdSlotCount));
+    QVERIFY(same(layout::kGroupIdSlots, layout::kGroupIdSlotCount));
+    // The MMSIs in packed digits, whatever the encoder thinks.
+    const auto bcd = [&](int at) { return std::vector<int>(&memory[at], &memory[at] + 5); };
+    QCOMPARE(bcd(layout::kMemoryIdSlots), (std::vector<int>{0x31, 0x60, 0x00, 0x00, 0x10}));
+    QCOMPARE(bcd(layout::kGroupIdSlots), (std::vector<int>{0x01, 0x23, 0x45, 0x67, 0x80}));
+  }
 };
-Q_DECLARE_METATYPE(MmsiCase)
-
-void DirectoryScreensTest::mmsiStoredInTenDigitForm_data() {
-  QTest::addColumn<MmsiCase>("c");
-  for (const MmsiCase &c : {
-           MmsiCase{"memory typed", "SM", false, "123456789", "123456789", "1234567890",
-                    "123456789"},
-           {"group typed", "SG", false, "12345678", "12345678", "0123456780", "012345678"},
-           {"letters not typed", "SM", false, "12a3456789x", "123456789", "1234567890",
-            "123456789"},
-           {"pasted with blanks", "SM", true, "98-765 4321", "987654321", "9876543210",
-            "987654321"},
-           {"group pasted, cut to eight", "SG", true, "1x2345678999", "12345678", "0123456780",
-            "012345678"},
-       })
-    QTest::newRow(c.name) << c;
-}
-
-void DirectoryScreensTest::mmsiStoredInTenDigitForm() {
-  QFETCH(MmsiCase, c);
-  const QString prefix = QLatin1String(c.prefix);
-  KV508_START_WINDOW(f);
-  Directory &dir = Entries(f.S(), prefix);
-  UseEntries(dir, 3);
-  QVERIFY(f.Activate());
-  f.ShowNode(prefix + QStringLiteral(" 3"));
-  Panel p(f);
-  if (c.paste)
-    f.Paste(p.mmsi, QString::fromLatin1(c.input));
-  else
-    f.Type(p.mmsi, QString::fromLatin1(c.input));
-  QCOMPARE(p.mmsi->text(), QLatin1String(c.shown));
-  QVERIFY(f.S().state.DataChanged);
-  QCOMPARE(dir[3].Mmsid, std::string("3111111110")); // stored on leaving only
-  f.Leave();
-  QCOMPARE(dir[3].Mmsid, std::string(c.stored));
-  QVERIFY(f.host.messages.empty());
-  f.ShowNode(prefix);
-  QCOMPARE(GridCell(f, 2, 2), QLatin1String(c.listed));
-}
-
-void DirectoryScreensTest::wrongLengthRefusedAndStopsSave() {
-  KV508_START_WINDOW(f);
-  UseEntries(f.S().data.CHMMSID, 3);
-  QVERIFY(f.Activate());
-  f.ShowNode(QStringLiteral("SM 3"));
-  Panel p(f);
-  f.Type(p.mmsi, QStringLiteral("12345678"));
-  f.Leave();
-  QCOMPARE(f.host.messages.size(), std::size_t{1});
-  QCOMPARE(f.host.messages[0].text, std::string("Data Error!!"));
-  QCOMPARE(f.host.messages[0].title, std::string("MMSI"));
-  QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
-  QCOMPARE(f.S().data.CHMMSID[3].Mmsid, std::string("3111111110"));
-  QTRY_COMPARE(QApplication::focusWidget(), p.mmsi);
-  QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()), QStringLiteral("SM 3"));
-
-  const QString path = f.folder.File(QStringLiteral("refused.dat"));
-  f.dialogs.saveAnswers.push_back(path);
-  f.Action("mnuFileSaveAs")->trigger();
-  QVERIFY(f.dialogs.asked.isEmpty());
-  QVERIFY(!QFile::exists(path));
-  QCOMPARE(f.host.messages.size(), std::size_t{2});
-  QCOMPARE(f.S().data.CHMMSID[3].Mmsid, std::string("3111111110"));
-
-  // Corrected, the command goes on (the box selected its text on getting the focus back).
-  QTest::keyClick(p.mmsi, Qt::Key_End);
-  QTest::keyClicks(p.mmsi, QStringLiteral("9"));
-  f.Action("mnuFileSaveAs")->trigger();
-  QVERIFY(QFile::exists(path));
-  QCOMPARE(f.S().data.CHMMSID[3].Mmsid, std::string("1234567890"));
-}
-
-void DirectoryScreensTest::nameFilteredAndBlankNotStored_data() {
-  QTest::addColumn<bool>("paste");
-  QTest::addColumn<QString>("input");
-  QTest::addColumn<QString>("stored"); // and shown after leaving
-  const auto row = [](const char *name, bool paste, const char *input, const char *stored) {
-    QTest::newRow(name) << paste << QString::fromLatin1(input) << QString::fromLatin1(stored);
-  };
-  row("typed", false, "Harbour_Master#1", "HarbourMast");
-  row("pasted", true, "Pilot\xE9 (North), 2", "Pilot (Nort");
-  row("kept blanks", false, " A B ", " A B ");
-  row("blank", false, "   ", "SHIP3");
-  row("only refused characters", true, "__##", "SHIP3");
-}
-
-void DirectoryScreensTest::nameFilteredAndBlankNotStored() {
-  QFETCH(bool, paste);
-  QFETCH(QString, input);
-  QFETCH(QString, stored);
-  KV508_START_WINDOW(f);
-  UseEntries(f.S().data.CHGRPID, 3);
-  QVERIFY(f.Activate());
-  f.ShowNode(QStringLiteral("SG 3"));
-  Panel p(f);
-  if (paste)
-    f.Paste(p.name, input);
-  else
-    f.Type(p.name, input);
-  QCOMPARE(f.S().data.CHGRPID[3].TagName, std::string("SHIP3"));
-  f.Leave();
-  QCOMPARE(ui::ToQt(f.S().data.CHGRPID[3].TagName), stored);
-  QCOMPARE(p.name->text(), stored);
-  QVERIFY(f.host.messages.empty());
-}
-
-void DirectoryScreensTest::listShowsEveryEntryAndJumps_data() {
-  QTest::addColumn<QString>("prefix");
-  QTest::addColumn<int>("rows");
-  QTest::addColumn<QString>("nameHeader");
-  QTest::addColumn<bool>("enter");
-  QTest::newRow("memory, double-click") << "SM" << 80 << "STATION NAME" << false;
-  QTest::newRow("group, enter") << "SG" << 32 << "GROUP NAME" << true;
-}
-
-void DirectoryScreensTest::listShowsEveryEntryAndJumps() {
-  QFETCH(QString, prefix);
-  QFETCH(int, rows);
-  QFETCH(QString, nameHeader);
-  QFETCH(bool, enter);
-  KV508_START_WINDOW(f);
-  UseEntries(Entries(f.S(), prefix), 2);
-  QVERIFY(f.Activate());
-  f.ShowNode(prefix);
-  auto *grid = f.Widget<ui::ScreenGrid>(QStringLiteral("MSFlexGrid2"));
-  QAbstractItemModel *model = grid->model();
-  QCOMPARE(f.Window().screens().ActivePanel(), grid->parentWidget());
-  QCOMPARE(model->rowCount(), rows);
-  QCOMPARE(model->columnCount(), 3);
-  const QStringList headers = {model->headerData(0, Qt::Horizontal).toString(),
-                               model->headerData(1, Qt::Horizontal).toString(),
-                               model->headerData(2, Qt::Horizontal).toString()};
-  QCOMPARE(headers, (QStringList{QStringLiteral("No."), nameHeader, QStringLiteral("MMSI")}));
-  QCOMPARE(grid->columnWidth(0), ui::ToPixels(800));
-  QCOMPARE(grid->columnWidth(1), ui::ToPixels(2500));
-  const QStringList used = {GridCell(f, 1, 0), GridCell(f, 1, 1), GridCell(f, 1, 2)};
-  QCOMPARE(used, (QStringList{QStringLiteral("2"), QStringLiteral("SHIP2"),
-                              QStringLiteral("211111111")}));
-  const QStringList last = {GridCell(f, rows - 1, 0), GridCell(f, rows - 1, 1),
-                            GridCell(f, rows - 1, 2)};
-  QCOMPARE(last, (QStringList{QString::number(rows), QString(), QStringLiteral("         ")}));
-  grid->setFocus(Qt::TabFocusReason);
-  QCOMPARE(f.StatusHint(), QStringLiteral("[Double click],[Enter]:Jump the Setting screen."));
-
-  // Enter jumps from the last row; a double-click from a visible one.
-  const int target = enter ? rows : 3;
-  const QModelIndex row = model->index(target - 1, 1);
-  grid->setCurrentIndex(row);
-  const QPoint at = grid->visualRect(row).center();
-  if (enter) {
-    QTest::keyClick(grid, Qt::Key_Return);
-  } else {
-    // The double-click event follows the click that pressed the row.
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
-  }
-  QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()),
-           prefix + QLatin1Char(' ') + QString::number(target));
-  QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraDirectory"));
-  QVERIFY(!f.S().state.DataChanged);
-}
-
-void DirectoryScreensTest::editedSavedReopenedAndProgrammed() {
-  KV508_START_WINDOW(f);
-  sim::SimPort *radio = AttachSimulatedRadio(f);
-  QVERIFY(f.Activate());
-
-  const struct {
-    const char *key;
-    const char *name;
-    const char *mmsi;
-  } typed[] = {{"SM 1", "PILOT", "316000001"},
-               {"SM 2", "Harbour 2", "211111111"},
-               {"SG 1", "FLEET", "12345678"}};
-  Panel p(f);
-  for (const auto &entry : typed) {
-    f.ShowNode(QLatin1String(entry.key));
-    Tick(p.enable);
-    f.Type(p.name, QLatin1String(entry.name));
-    f.Type(p.mmsi, QLatin1String(entry.mmsi));
-  }
-  f.Leave();
-  QVERIFY(f.host.messages.empty());
-
-  const QString path = f.folder.File(QStringLiteral("boat.dat"));
-  f.dialogs.saveAnswers.push_back(path);
-  f.Action("mnuFileSaveAs")->trigger();
-  QVERIFY(QFile::exists(path));
-  ClearDirectory(f.S().data.CHMMSID);
-  ClearDirectory(f.S().data.CHGRPID);
-  f.dialogs.openAnswers.push_back(path);
-  f.Action("mnuFileOpen")->trigger();
-  QCOMPARE(f.S().data.CHMMSID[2].TagName, std::string("Harbour 2"));
-
-  QVERIFY(RunTransfer(f, [&f] { f.Action("Program")->trigger(); }));
-  QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
-
-  RadioData expected;
-  BuildDefaultImage(expected, 1);
-  DecodeImage(expected);
-  expected.CHMMSID[1] = {.Enable = true, .TagName = "PILOT", .Mmsid = "3160000010"};
-  expected.CHMMSID[2] = {.Enable = true, .TagName = "Harbour 2", .Mmsid = "2111111110"};
-  expected.CHGRPID[1] = {.Enable = true, .TagName = "FLEET", .Mmsid = "0123456780"};
-  QVERIFY(!EncodeImage(expected, 1));
-  const MemoryImage &memory = radio->Engine().Memory();
-  const auto same = [&](int first, int count) {
-    const int end = first + count * layout::kDirectorySlotStride;
-    return std::equal(memory.begin() + first, memory.begin() + end, expected.Image.begin() + first);
-  };
-  QVERIFY(same(layout::kMemoryIdSlots, layout::kMemoryIdSlotCount));
-  QVERIFY(same(layout::kGroupIdSlots, layout::kGroupIdSlotCount));
-  // The MMSIs in packed digits, whatever the encoder thinks.
-  const std::vector<int> pilot(memory.begin() + layout::kMemoryIdSlots,
-                               memory.begin() + layout::kMemoryIdSlots + 5);
-  QCOMPARE(pilot, (std::vector<int>{0x31, 0x60, 0x00, 0x00, 0x10}));
-  const std::vector<int> fleet(memory.begin() + layout::kGroupIdSlots,
-                               memory.begin() + layout::kGroupIdSlots + 5);
-  QCOMPARE(fleet, (std::vector<int>{0x01, 0x23, 0x45, 0x67, 0x80}));
-}
 
 QTEST_MAIN(DirectoryScreensTest)
 #include "tst_directory_screens.moc"

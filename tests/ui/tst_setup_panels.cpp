@@ -4,11 +4,10 @@
 
 #include "image/fields.h"
 #include "image/layout.h"
-#include "link/transfer.h"
-#include "model/convert.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
 #include "ui/screens/setup_widgets.h"
+#include "ui/ui_text.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,665 +15,449 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTreeWidget>
 
 using namespace kv508;
 using namespace kv508::testing;
 
-using Get = std::function<int(const RadioData &)>;
-using Set = std::function<void(RadioData &, int)>;
-Q_DECLARE_METATYPE(Get)
-Q_DECLARE_METATYPE(Set)
-
-// A getter and a setter of one RadioData field, as two test columns.
-#define FIELD(expr)                                                                                \
-  Get([](const RadioData &d) { return static_cast<int>(d.expr); })                                 \
-      << Set([](RadioData &d, int v) { d.expr = static_cast<std::decay_t<decltype(d.expr)>>(v); })
-
 namespace {
 
-void Place(ChannelRecord &record, int position, bool enable) {
-  record.Position = static_cast<std::int16_t>(position);
-  record.Enable = enable;
-}
+using Get = std::function<int(const RadioData &)>;
+using Set = std::function<void(RadioData &, int)>;
 
-QStringList Texts(QComboBox *box) {
+// A getter and a setter of one RadioData field.
+#define FIELD(expr)                                                                                \
+  Get([](const RadioData &d) { return static_cast<int>(d.expr); }),                                \
+      Set([](RadioData &d, int v) { d.expr = static_cast<std::decay_t<decltype(d.expr)>>(v); })
+
+QString Texts(QComboBox *box) {
   QStringList texts;
-  for (int i = 0; i < box->count(); ++i)
+  for (int i = 0; box && i < box->count(); ++i)
     texts << box->itemText(i);
-  return texts;
+  return box ? texts.join(QLatin1Char('|')) : QStringLiteral("(missing)");
 }
 
-// A window over the in-process simulated radio, every channel group usable.
+// Every message shown, as "title: text", with "!" before an exclamation.
+QString Said(const FakeHost &host) {
+  QStringList said;
+  for (const RecordedMessage &m : host.messages)
+    said << (m.icon == Icon::Exclamation ? "!" : "") + ui::ToQt(m.title + ": " + m.text);
+  return said.join(QLatin1Char('\n'));
+}
+
+// A started, active window; optionally over the in-process simulated radio.
 struct PanelFixture : WindowFixture {
-  using WindowFixture::WindowFixture;
-  bool StartWithRadio() {
+  bool Up(bool withRadio = false) {
     if (!Start())
       return false;
-    radio = AttachSimulatedRadio(*this);
+    if (withRadio)
+      radio = AttachSimulatedRadio(*this);
     return Activate();
   }
-  // Shows a node and, for the DSC screen, one of its pages.
-  void Show(const QString &node, int page = -1) {
+  // Shows a node afresh and, for the DSC screen, one of its pages.
+  void Show(const char *node, int page = -1) {
     ShowNode(QStringLiteral("General"));
-    ShowNode(node);
+    ShowNode(QLatin1String(node));
     if (page >= 0)
-      Widget<QTabWidget>(QStringLiteral("tabDsc"))->setCurrentIndex(page);
+      W<QTabWidget>("tabDsc")->setCurrentIndex(page);
   }
-  QString SelectedKey() { return ui::NodeKey(Window().tree().currentItem()); }
+  template <class T = QWidget> T *W(const char *name) { return Widget<T>(QLatin1String(name)); }
+  template <class T = QWidget> T *W(const char *name, int k) {
+    return Widget<T>(ui::Indexed(name, k));
+  }
+  // Which of the widgets are enabled, as 0 and 1; count > 0 for indexed names.
+  QString Enabled(std::initializer_list<const char *> names, int count = 0) {
+    QString flags;
+    for (const char *name : names)
+      for (int k = 0; k < std::max(count, 1); ++k)
+        flags += (count ? W(name, k) : W(name))->isEnabled() ? '1' : '0';
+    return flags;
+  }
+  bool HasNode(const char *key) {
+    return ui::FindNodeByKey(Window().tree(), QLatin1String(key)) != nullptr;
+  }
   sim::SimPort *radio = nullptr;
+};
+
+struct Binding {
+  const char *node;
+  int page;
+  const char *name;
+  int before, beforeRow; // the stored value and the row (or tick) it shows
+  int choice, stored;    // the row chosen (boxes are toggled) and the value it stores
+  Get get;
+  Set set;
+};
+
+struct ClearCase {
+  const char *button, *what;
+  std::vector<std::pair<int, int>> areas; // inclusive byte ranges filled
 };
 
 } // namespace
 
+Q_DECLARE_METATYPE(ClearCase)
+
 class SetupPanelsTest : public QObject {
   Q_OBJECT
 private slots:
-  void choiceLists_data();
-  void choiceLists();
-  void bindingsStoreAndRefill_data();
-  void bindingsStoreAndRefill();
-  void groupSwitchRules();
-  void priorityLists();
-  void statusName_data();
-  void statusName();
-  void enablingRules();
-  void digitFields_data();
-  void digitFields();
-  void pendingUserMmsiRefusesCommands();
-  void clearButtons_data();
-  void clearButtons();
-  void editsReachTheRadio();
-};
-
-void SetupPanelsTest::choiceLists_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QStringList>("choices");
-  const QStringList offOn{"Off", "On"};
-  const QStringList lowHi{"Low", "Hi"};
-  QTest::newRow("TXPo") << "cmbCommonTXPo"
-                        << QStringList{"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"};
-  QTest::newRow("Scan") << "cmbCommonScan" << offOn;
-  QTest::newRow("Resume") << "cmbCommonResume"
-                          << QStringList{"Off", "1Sec", "2Sec", "3Sec", "4Sec", "5Sec"};
-  QTest::newRow("PTTSCAN") << "cmbCommonPTTSCAN" << offOn;
-  QTest::newRow("Dual") << "cmbCommonDual" << offOn;
-  QTest::newRow("Timedisplay") << "cmbCommonTimedisplay" << QStringList{"UTC", "Local"};
-  QStringList offsets;
-  for (const std::string &text : OffsetTimeList())
-    offsets << QString::fromStdString(text);
-  QTest::newRow("Offset") << "cmbCommonOffset" << offsets;
-  QTest::newRow("Format") << "cmbCommonFormat" << QStringList{"12H", "24H"};
-  QTest::newRow("Weater") << "cmbCommonWeater"
-                          << QStringList{"Off", "On Wx", "On Scan", "Wx and Scan"};
-  QTest::newRow("SOG") << "cmbCommonSOG" << QStringList{"KTS", "MPH", "KMH"};
-  QTest::newRow("Distance") << "cmbCommonDistance" << QStringList{"Nm", "Sm", "Km"};
-  QTest::newRow("UsableDsc 3") << "cmbUsableDsc_3" << offOn;
-  QTest::newRow("PosRequest 0") << "cmbUsableDscPosRequest_0" << offOn;
-  QTest::newRow("PosRequestTX 3") << "cmbUsableDscPosRequestTX_3" << lowHi;
-  QTest::newRow("BeepOut 7") << "cmbUsableDscBeepOut_7" << offOn;
-  QTest::newRow("AllShipsCall 0") << "cmbUsableDscAllShipsCall_0" << offOn;
-  QTest::newRow("GroupCallTX 1") << "cmbUsableDscGroupCallTX_1" << lowHi;
-  QTest::newRow("IndividualCall 2") << "cmbUsableDscIndividualCall_2" << offOn;
-  QTest::newRow("PosReqCallTX 3") << "cmbUsablePosReqCallTX_3" << lowHi;
-  QTest::newRow("PosRepCall 3") << "cmbUsablePosRepCall_3" << offOn;
-  QTest::newRow("DscDisplay 2") << "cmbDscDisplay_2" << offOn;
-}
-
-void SetupPanelsTest::choiceLists() {
-  QFETCH(QString, name);
-  QFETCH(QStringList, choices);
-  KV508_START_WINDOW(f);
-  auto *box = f.Widget<QComboBox>(name);
-  QVERIFY(box);
-  QCOMPARE(Texts(box), choices);
-  if (name == QLatin1String("cmbCommonOffset")) {
-    QCOMPARE(box->itemData(0).toInt(), -24);
-    QCOMPARE(box->itemData(24).toInt(), 0);
-    QCOMPARE(box->itemData(48).toInt(), 24);
+  void choiceLists() {
+    KV508_START_WINDOW(f);
+    const char *offOn = "Off|On";
+    const char *lowHi = "Low|Hi";
+    const std::pair<const char *, const char *> lists[] = {
+        {"cmbCommonTXPo", "Lo Po Only|Lo Po on Changing CH|Last TX Po"},
+        {"cmbCommonResume", "Off|1Sec|2Sec|3Sec|4Sec|5Sec"},
+        {"cmbCommonTimedisplay", "UTC|Local"},
+        {"cmbCommonWeater", "Off|On Wx|On Scan|Wx and Scan"},
+        {"cmbCommonSOG", "KTS|MPH|KMH"},
+        {"cmbCommonDistance", "Nm|Sm|Km"},
+        {"cmbUsableDscPosRequestTX_3", lowHi},
+        {"cmbUsablePosRepCall_3", offOn},
+    };
+    for (const auto &[name, texts] : lists)
+      QCOMPARE(name + (" " + Texts(f.Widget<QComboBox>(name))), name + (" " + QString(texts)));
+    auto *offset = f.Widget<QComboBox>(QStringLiteral("cmbCommonOffset"));
+    QCOMPARE(offset->count(), 49);
+    QCOMPARE((QStringList{offset->itemText(0), offset->itemText(24), offset->itemText(48)}),
+             (QStringList{"-12:00", " 0", "+12:00"}));
   }
-}
 
-void SetupPanelsTest::bindingsStoreAndRefill_data() {
-  QTest::addColumn<QString>("node");
-  QTest::addColumn<int>("page");
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<int>("choice"); // list row chosen; check boxes are toggled
-  QTest::addColumn<int>("stored");
-  QTest::addColumn<Get>("get");
-  QTest::addColumn<Set>("set");
-  QTest::addColumn<int>("before");    // the field's value when the panel is shown
-  QTest::addColumn<int>("beforeRow"); // the row (or tick) that value shows
-  const QString common = QStringLiteral("Common");
-  const QString dsc = QStringLiteral("DSC");
-  const QString atis = QStringLiteral("ATIS");
-  QTest::newRow("index TXPo") << common << -1 << "cmbCommonTXPo" << 2 << 2
-                              << FIELD(Common.TxPoDisplay) << 1 << 1;
-  QTest::newRow("index Resume") << common << -1 << "cmbCommonResume" << 5 << 5
-                                << FIELD(Common.ResumeTime) << 3 << 3;
-  QTest::newRow("index Distance") << common << -1 << "cmbCommonDistance" << 0 << 0
-                                  << FIELD(Common.Distance) << 2 << 2;
-  QTest::newRow("boolean Scan") << common << -1 << "cmbCommonScan" << 0 << 0 << FIELD(Common.Scan)
-                                << 1 << 1;
-  QTest::newRow("boolean Format") << common << -1 << "cmbCommonFormat" << 1 << 1
-                                  << FIELD(Common.Format) << 0 << 0;
-  QTest::newRow("item value Offset")
-      << common << -1 << "cmbCommonOffset" << 10 << -14 << FIELD(Common.OffsetTime) << 5 << 29;
-  QTest::newRow("DscGroup 0") << dsc << 0 << "cmbUsableDsc_0" << 1 << 1
-                              << FIELD(DscBasic.DscGroup[0]) << 0 << 0;
-  QTest::newRow("DscGroup 3") << dsc << 0 << "cmbUsableDsc_3" << 0 << 0
-                              << FIELD(DscBasic.DscGroup[3]) << 1 << 1;
-  QTest::newRow("PosRequestTX 3") << dsc << 0 << "cmbUsableDscPosRequestTX_3" << 1 << 1
-                                  << FIELD(DscBasic.PosRequestTx[3]) << 0 << 0;
-  QTest::newRow("BeepOut 7") << dsc << 0 << "cmbUsableDscBeepOut_7" << 0 << 0
-                             << FIELD(DscBasic.BeepOut[7]) << 1 << 1;
-  QTest::newRow("AllShipsCall 0") << dsc << 1 << "cmbUsableDscAllShipsCall_0" << 0 << 0
-                                  << FIELD(DscAdvanced.AllShipsCall[0]) << 1 << 1;
-  QTest::newRow("IndividualCallTX 2") << dsc << 1 << "cmbUsableDscIndividualCallTX_2" << 1 << 1
-                                      << FIELD(DscAdvanced.IndividualCallTx[2]) << 0 << 0;
-  QTest::newRow("PosRepCallTX 3") << dsc << 2 << "cmbUsablePosRepCallTX_3" << 1 << 1
-                                  << FIELD(DscAdvanced.PositionReportCallTx[3]) << 0 << 0;
-  QTest::newRow("DscDisplay 2") << dsc << 3 << "cmbDscDisplay_2" << 1 << 1 << FIELD(DscDisplay[2])
-                                << 0 << 0;
-  QTest::newRow("check EXP 0") << "Usable" << -1 << "chkEXP_0" << 0 << 1
-                               << FIELD(ChannelGroups[3].ExpChGroup[0]) << 0 << 0;
-  QTest::newRow("check ATIS 0") << atis << -1 << "chkATISChGroup_0" << 0 << 0
-                                << FIELD(Atis.UsableAtisChGroup[0]) << 1 << 1;
-  QTest::newRow("check Killer 3") << atis << -1 << "chkATISKiller_3" << 0 << 1
-                                  << FIELD(Atis.UsableAtisKikkerChGroup[3]) << 0 << 0;
-}
-
-void SetupPanelsTest::bindingsStoreAndRefill() {
-  QFETCH(QString, node);
-  QFETCH(int, page);
-  QFETCH(QString, name);
-  QFETCH(int, choice);
-  QFETCH(int, stored);
-  QFETCH(Get, get);
-  QFETCH(Set, set);
-  QFETCH(int, before);
-  QFETCH(int, beforeRow);
-  PanelFixture f;
-  QVERIFY(f.Start() && f.Activate());
-  RadioData &d = f.S().data;
-  // Every list that another one enables is enabled.
-  for (ChannelGroupSetup &g : d.ChannelGroups)
-    g.Enable = true;
-  d.Common.Scan = true;
-  d.DscBasic.PosRequest = {true, true, true, true};
-  d.DscAdvanced.AllShipsCall = d.DscAdvanced.IndividualCall = {true, true, true, true};
-  d.DscAdvanced.PositionReportCall = {true, true, true, true};
-  set(d, before);
-  f.S().state.DataChanged = false;
-  f.Show(node, page);
-
-  auto *box = f.Widget<QComboBox>(name);
-  auto *check = f.Widget<QCheckBox>(name);
-  QVERIFY(box || check);
-  QCOMPARE(box ? box->currentIndex() : int(check->isChecked()), beforeRow);
-  QVERIFY(!f.S().state.DataChanged);
-  if (box) {
-    f.Choose(box, choice);
-    QCOMPARE(f.StatusHint(), QStringLiteral("[Up]/[Down]:Change of a Selection item."));
-  } else {
-    check->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(check, Qt::Key_Space);
-    QCOMPARE(f.StatusHint(), QStringLiteral("[Space]:An effective and invalid change."));
-  }
-  QCOMPARE(get(d), stored);
-  QVERIFY(f.S().state.DataChanged);
-
-  // Showing the panel again shows the stored value and is not a change.
-  f.S().state.DataChanged = false;
-  f.Show(node, page);
-  QCOMPARE(box ? box->currentIndex() : int(check->isChecked()), box ? choice : stored);
-  QCOMPARE(get(d), stored);
-  QVERIFY(!f.S().state.DataChanged);
-}
-
-void SetupPanelsTest::groupSwitchRules() {
-  PanelFixture f;
-  QVERIFY(f.Start() && f.Activate());
-  RadioData &d = f.S().data;
-  for (ChannelGroupSetup &g : d.ChannelGroups)
-    g.Enable = true;
-  d.ChannelGroups[3].ExpChGroup = {true, true, true};
-  f.Window().RebuildTreeKeepingSelection();
-  f.S().state.DataChanged = false;
-  f.Show(QStringLiteral("Usable"));
-  QTreeWidget &tree = f.Window().tree();
-  const auto node = [&](const char *key) { return ui::FindNodeByKey(tree, QLatin1String(key)); };
-  QVERIFY(node("PI") && node("ExpChannel"));
-  const auto widget = [&](const char *name, int k) {
-    return f.Widget<QWidget>(ui::Indexed(name, k));
-  };
-  auto *group2 = f.Widget<QCheckBox>(QStringLiteral("chkUsable_1"));
-  auto *exp2 = f.Widget<QCheckBox>(QStringLiteral("chkEXP_1"));
-
-  group2->click();
-  QVERIFY(!d.ChannelGroups[1].Enable);
-  QVERIFY(!widget("txtUsable", 1)->isEnabled());
-  QVERIFY(!widget("cmbUsablePri", 1)->isEnabled());
-  QVERIFY(widget("txtUsable", 0)->isEnabled());
-  QVERIFY(!exp2->isChecked());
-  QCOMPARE(d.ChannelGroups[3].ExpChGroup, (std::array<bool, 3>{true, false, true}));
-  QVERIFY(!node("PI") && node("PU"));
-  QCOMPARE(f.SelectedKey(), QStringLiteral("Usable"));
-  QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraUsable"));
-  QVERIFY(f.S().state.DataChanged);
-
-  // The expansion group off disables its three boxes and keeps their values.
-  f.Widget<QCheckBox>(QStringLiteral("chkUsable_3"))->click();
-  for (int k = 0; k < 3; ++k)
-    QVERIFY(!widget("chkEXP", k)->isEnabled());
-  QVERIFY(!widget("txtUsable", 3)->isEnabled());
-  QCOMPARE(d.ChannelGroups[3].ExpChGroup, (std::array<bool, 3>{true, false, true}));
-  QVERIFY(!node("ExpChannel"));
-
-  group2->click();
-  QVERIFY(d.ChannelGroups[1].Enable && widget("cmbUsablePri", 1)->isEnabled());
-  QVERIFY(node("PI"));
-  QVERIFY(!d.ChannelGroups[3].ExpChGroup[1]);
-
-  // While busy a click changes nothing.
-  f.S().state.Busy = true;
-  f.Widget<QCheckBox>(QStringLiteral("chkUsable_0"))->click();
-  f.S().state.Busy = false;
-  QVERIFY(d.ChannelGroups[0].Enable);
-  QVERIFY(node("PU"));
-}
-
-void SetupPanelsTest::priorityLists() {
-  PanelFixture f;
-  QVERIFY(f.Start() && f.Activate());
-  RadioData &d = f.S().data;
-  d.ChannelGroups[0].Enable = d.ChannelGroups[2].Enable = true;
-  for (ChannelRecord &r : d.CHUSA)
-    r.Enable = false;
-  for (ChannelRecord &r : d.CHCAN)
-    r.Enable = false;
-  Place(d.CHUSA[3], 32, true);
-  Place(d.CHUSA[7], 1, true);
-  Place(d.CHUSA[9], 240, true);
-  d.ChannelGroups[0].PriorityCh = 99;
-  f.Show(QStringLiteral("Usable"));
-  auto *usa = f.Widget<QComboBox>(QStringLiteral("cmbUsablePri_0"));
-  QCOMPARE(Texts(usa), (QStringList{"16", "00A"}));
-  QCOMPARE(usa->itemData(0).toInt(), 32);
-  QCOMPARE(usa->itemData(1).toInt(), 1);
-  QCOMPARE(usa->currentIndex(), -1);
-  QCOMPARE(f.Widget<QComboBox>(QStringLiteral("cmbUsablePri_2"))->count(), 0);
-
-  f.Choose(usa, 1);
-  QCOMPARE(d.ChannelGroups[0].PriorityCh, 1);
-  // Rebuilt on the next show: channel 1 is gone, the stored value stays.
-  d.CHUSA[7].Enable = false;
-  f.Show(QStringLiteral("Usable"));
-  QCOMPARE(Texts(usa), QStringList{"16"});
-  QCOMPARE(usa->currentIndex(), -1);
-  QCOMPARE(d.ChannelGroups[0].PriorityCh, 1);
-}
-
-void SetupPanelsTest::statusName_data() {
-  QTest::addColumn<QString>("typed");
-  QTest::addColumn<bool>("paste");
-  QTest::addColumn<bool>("enter");
-  QTest::addColumn<QString>("stored");
-  QTest::addColumn<QString>("nodeText");
-  QTest::addColumn<QString>("caption");
-  QTest::newRow("six characters, left") << "ABCDEF" << false << false << "ABCD"
-                                        << "Group1(ABCD)"
-                                        << "Group1[ABCD]";
-  QTest::newRow("short, Enter") << "a b" << false << true << "a b"
-                                << "Group1(a b)"
-                                << "Group1[a b]";
-  QTest::newRow("blank, Enter") << "   " << false << true << ""
-                                << "Group1"
-                                << "Group1";
-  QTest::newRow("pasted, filtered") << "U,S_C" << true << false << "USC"
-                                    << "Group1(USC)"
-                                    << "Group1[USC]";
-}
-
-void SetupPanelsTest::statusName() {
-  QFETCH(QString, typed);
-  QFETCH(bool, paste);
-  QFETCH(bool, enter);
-  QFETCH(QString, stored);
-  QFETCH(QString, nodeText);
-  QFETCH(QString, caption);
-  PanelFixture f;
-  QVERIFY(f.Start() && f.Activate());
-  RadioData &d = f.S().data;
-  d.ChannelGroups[0].Enable = true;
-  d.ChannelGroups[0].StatusName = "";
-  f.Window().RebuildTreeKeepingSelection();
-  f.S().state.DataChanged = false;
-  f.Show(QStringLiteral("Usable"));
-  auto *edit = f.Widget<QLineEdit>(QStringLiteral("txtUsable_0"));
-  if (paste)
-    f.Paste(edit, typed);
-  else
-    f.Type(edit, typed);
-  QCOMPARE(f.StatusHint(), QStringLiteral("max 4 charactors."));
-  QVERIFY(f.S().state.DataChanged);
-  QCOMPARE(d.ChannelGroups[0].StatusName, std::string()); // not before the commit
-  if (enter)
-    QTest::keyClick(edit, Qt::Key_Return);
-  else
-    f.Leave();
-  QCOMPARE(QString::fromStdString(d.ChannelGroups[0].StatusName), stored);
-  QCOMPARE(edit->text(), stored);
-  QCOMPARE(ui::FindNodeByKey(f.Window().tree(), QStringLiteral("PU"))->text(0), nodeText);
-  QCOMPARE(f.Widget<QCheckBox>(QStringLiteral("chkEXP_0"))->text(), caption);
-  QVERIFY(f.host.messages.empty());
-
-  f.Show(QStringLiteral("DSC"), 0);
-  QCOMPARE(f.Widget<QLabel>(QStringLiteral("lblUsableDsc_0"))->text(), "[" + stored + "]");
-  f.Show(QStringLiteral("ATIS"));
-  QCOMPARE(f.Widget<QCheckBox>(QStringLiteral("chkATISKiller_0"))->text(), caption);
-}
-
-void SetupPanelsTest::enablingRules() {
-  PanelFixture f;
-  QVERIFY(f.Start() && f.Activate());
-  RadioData &d = f.S().data;
-  d.Common.Scan = false;
-  d.Common.TxPoDisplay = 2;
-  f.Show(QStringLiteral("Common"));
-  const QStringList scanGroup{"lblCommonResume", "cmbCommonResume", "lblCommonPTTSCAN",
-                              "cmbCommonPTTSCAN"};
-  for (const QString &name : scanGroup)
-    QVERIFY2(!f.Widget<QWidget>(name)->isEnabled(), qPrintable(name));
-  f.Choose(f.Widget<QComboBox>(QStringLiteral("cmbCommonScan")), 1);
-  QVERIFY(d.Common.Scan);
-  for (const QString &name : scanGroup)
-    QVERIFY2(f.Widget<QWidget>(name)->isEnabled(), qPrintable(name));
-  // An index beyond the list leaves the list as it was.
-  d.Common.TxPoDisplay = 5;
-  f.Show(QStringLiteral("Common"));
-  QCOMPARE(f.Widget<QComboBox>(QStringLiteral("cmbCommonTXPo"))->currentIndex(), 2);
-  QCOMPARE(d.Common.TxPoDisplay, 5);
-
-  d.DscAdvanced.GroupCall[1] = true;
-  d.DscBasic.PosRequest[2] = false;
-  f.Show(QStringLiteral("DSC"), 0);
-  QVERIFY(!f.Widget<QWidget>(QStringLiteral("cmbUsableDscPosRequestTX_2"))->isEnabled());
-  auto *tabs = f.Widget<QTabWidget>(QStringLiteral("tabDsc"));
-  tabs->setCurrentIndex(1);
-  QVERIFY(!tabs->widget(0)->isEnabled() && tabs->widget(1)->isEnabled());
-  auto *tx = f.Widget<QWidget>(QStringLiteral("cmbUsableDscGroupCallTX_1"));
-  QVERIFY(tx->isEnabled());
-  f.Choose(f.Widget<QComboBox>(QStringLiteral("cmbUsableDscGroupCall_1")), 0);
-  QVERIFY(!d.DscAdvanced.GroupCall[1]);
-  QVERIFY(!tx->isEnabled());
-
-  const auto atisEnabled = [&] {
-    QString flags;
-    for (const char *name : {"chkATISChGroup", "chkATISKiller"})
-      for (int k = 0; k < 4; ++k)
-        flags += f.Widget<QWidget>(ui::Indexed(name, k))->isEnabled() ? '1' : '0';
-    for (const char *name : {"txtATIScode", "lblATISCode"})
-      flags += f.Widget<QWidget>(QLatin1String(name))->isEnabled() ? '1' : '0';
-    return flags;
-  };
-  for (int k = 0; k < 4; ++k)
-    d.ChannelGroups[static_cast<std::size_t>(k)].Enable = k == 0 || k == 2;
-  f.Show(QStringLiteral("ATIS"));
-  QCOMPARE(atisEnabled(), QStringLiteral("1010101011"));
-  d.ChannelGroups[0].Enable = d.ChannelGroups[2].Enable = false;
-  f.Show(QStringLiteral("ATIS"));
-  QCOMPARE(atisEnabled(), QStringLiteral("0000000000"));
-}
-
-void SetupPanelsTest::digitFields_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QString>("typed");
-  QTest::addColumn<bool>("paste");
-  QTest::addColumn<QString>("title"); // of the refusal; empty when accepted
-  QTest::addColumn<QString>("stored");
-  const QString mmsi = QStringLiteral("txtUserMMSI");
-  const QString atis = QStringLiteral("txtATIScode");
-  QTest::newRow("MMSI 8 digits") << mmsi << "12345678" << false << "User MMSI"
-                                 << "3660000010";
-  QTest::newRow("MMSI 9 digits") << mmsi << "211234567" << false << ""
-                                 << "2112345670";
-  QTest::newRow("MMSI empty") << mmsi << "" << false << ""
-                              << "";
-  QTest::newRow("MMSI pasted") << mmsi << "211234567" << true << ""
-                               << "2112345670";
-  QTest::newRow("ATIS 9 digits") << atis << "123456789" << false << "ATISNo"
-                                 << "9876543210";
-  QTest::newRow("ATIS 10 digits") << atis << "0123456789" << false << ""
-                                  << "0123456789";
-}
-
-void SetupPanelsTest::digitFields() {
-  QFETCH(QString, name);
-  QFETCH(QString, typed);
-  QFETCH(bool, paste);
-  QFETCH(QString, title);
-  QFETCH(QString, stored);
-  PanelFixture f;
-  QVERIFY(f.Start() && f.Activate());
-  RadioData &d = f.S().data;
-  d.ChannelGroups[0].Enable = true;
-  d.DscBasic.UserMmsi = "3660000010";
-  d.Atis.AtisCode = "9876543210";
-  const bool isMmsi = name == QLatin1String("txtUserMMSI");
-  f.Show(isMmsi ? QStringLiteral("DSC") : QStringLiteral("ATIS"), isMmsi ? 0 : -1);
-  auto *edit = f.Widget<QLineEdit>(name);
-  QCOMPARE(edit->text(), isMmsi ? QStringLiteral("366000001") : QStringLiteral("9876543210"));
-  f.S().state.DataChanged = false;
-  edit->setFocus(Qt::TabFocusReason);
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Backspace);
-  if (paste)
-    f.Paste(edit, typed);
-  else
-    f.Type(edit, typed);
-  QCOMPARE(f.StatusHint(), isMmsi ? QStringLiteral("Numeric Only. Indispensable 9 figures.")
-                                  : QStringLiteral("Numeric Only. Indispensable 10 figures."));
-  QVERIFY(f.S().state.DataChanged);
-  f.Leave();
-  const std::string &field = isMmsi ? d.DscBasic.UserMmsi : d.Atis.AtisCode;
-  QCOMPARE(QString::fromStdString(field), stored);
-  if (title.isEmpty()) {
-    QVERIFY(f.host.messages.empty());
-    return;
-  }
-  QCOMPARE(f.host.messages.size(), std::size_t(1));
-  QCOMPARE(f.host.messages[0].text, std::string("Data Error!!"));
-  QCOMPARE(QString::fromStdString(f.host.messages[0].title), title);
-  QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
-  QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(edit));
-  QCOMPARE(edit->text(), typed);
-}
-
-void SetupPanelsTest::pendingUserMmsiRefusesCommands() {
-  PanelFixture f;
-  QVERIFY(f.Start() && f.Activate());
-  f.S().data.DscBasic.UserMmsi = "";
-  f.Show(QStringLiteral("DSC"), 0);
-  auto *edit = f.Widget<QLineEdit>(QStringLiteral("txtUserMMSI"));
-  f.Type(edit, QStringLiteral("12345678"));
-  f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("never.dat")));
-  f.Action("mnuFileSaveAs")->trigger();
-  QCOMPARE(f.host.Texts(), std::vector<std::string>{"Data Error!!"});
-  QCOMPARE(f.host.messages[0].title, std::string("User MMSI"));
-  QVERIFY(f.dialogs.asked.isEmpty());
-  QVERIFY(!QFile::exists(f.folder.File(QStringLiteral("never.dat"))));
-  QVERIFY(f.S().data.DscBasic.UserMmsi.empty());
-
-  // Another page is not shown while the refused number waits.
-  auto *tabs = f.Widget<QTabWidget>(QStringLiteral("tabDsc"));
-  tabs->setCurrentIndex(1);
-  QCOMPARE(tabs->currentIndex(), 0);
-  QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(edit));
-
-  QTest::keyClick(edit, Qt::Key_9);
-  QVERIFY(f.Window().CommitActiveEdit());
-  QCOMPARE(f.S().data.DscBasic.UserMmsi, std::string("1234567890"));
-}
-
-void SetupPanelsTest::clearButtons_data() {
-  QTest::addColumn<QString>("button");
-  QTest::addColumn<int>("page");
-  QTest::addColumn<QString>("question");
-  QTest::addColumn<QList<QPoint>>("areas"); // inclusive byte ranges the clear fills
-  const QString after = QStringLiteral("\r\nDo you want to continue?");
-  const auto row = [&](const char *name, const char *button, const char *what,
-                       QList<QPoint> areas) {
-    QTest::newRow(name) << QString::fromLatin1(button)
-                        << (std::string(button) == "cmdFClear" ? 0 : 2)
-                        << QString::fromLatin1(what) + after << areas;
-  };
-  row("MMSI", "cmdFClear", "The User MMSI and its setting count in the radio will be erased.",
-      {{416, 421}});
-  row("individual", "cmdFclearLog_0", "The individual directory in the radio will be erased.",
-      {{18176, 19455}});
-  row("group", "cmdFclearLog_1", "The group directory in the radio will be erased.",
-      {{20224, 20735}});
-  row("waypoint", "cmdFclearLog_2", "The waypoint directory in the radio will be erased.",
-      {{20736, 24191}});
-  row("distress", "cmdFclearLog_3", "The distress log in the radio will be erased.",
-      {{30976, 32703}});
-  row("DSC TX", "cmdFclearLog_4", "The DSC TX log in the radio will be erased.", {{25344, 26879}});
-  row("DSC", "cmdFclearLog_5", "The DSC log in the radio will be erased.", {{26880, 30975}});
-  row("all", "cmdFclearLog_6",
-      "The DSC log, the distress log, the DSC TX log and the individual, group and waypoint "
-      "directories in the radio will be erased.",
-      {{18176, 19455}, {20224, 24191}, {25344, 32703}});
-}
-
-void SetupPanelsTest::clearButtons() {
-  QFETCH(QString, button);
-  QFETCH(int, page);
-  QFETCH(QString, question);
-  QFETCH(QList<QPoint>, areas);
-  PanelFixture f;
-  QVERIFY(f.StartWithRadio());
-  MemoryImage &radio = f.radio->Engine().Memory();
-  // Recognisable bytes over every area a clear may touch, and around them.
-  std::fill(radio.begin() + 400, radio.begin() + 430, 0x55);
-  std::fill(radio.begin() + 18000, radio.begin() + 32760, 0x55);
-  const MemoryImage before = radio;
-  f.S().data.Image[layout::kUserMmsiCount] = 7;
-  f.S().data.DscBasic.UserMmsi = "2111111110";
-  f.S().state.DataChanged = false;
-  f.Show(QStringLiteral("DSC"), page);
-  auto *count = f.Widget<QLineEdit>(QStringLiteral("txtFCount"));
-  QCOMPARE(count->text(), QStringLiteral("7"));
-  auto *clear = f.Widget<QPushButton>(button);
-  clear->setFocus(Qt::TabFocusReason);
-  QCOMPARE(f.StatusHint(), button == QLatin1String("cmdFClear")
-                               ? QStringLiteral("A Click Inicializes the number of User MMSI "
-                                                "setting permission")
-                               : QStringLiteral("A Click Inicializes the log"));
-
-  // Cancel, the default answer, erases nothing.
-  clear->click();
-  QCOMPARE(f.host.messages.size(), std::size_t(1));
-  QCOMPARE(f.host.messages[0].title, std::string("Clear Data"));
-  QCOMPARE(QString::fromStdString(f.host.messages[0].text), question);
-  QCOMPARE(f.host.messages[0].buttons, Buttons::OkCancel);
-  QCOMPARE(f.host.messages[0].icon, Icon::Critical);
-  QVERIFY(radio == before);
-  QCOMPARE(f.radio->Engine().Counters().bytesFromPc, std::uint64_t(0));
-  QVERIFY(!f.S().state.DataChanged);
-
-  f.host.answers.push_back(Answer::Ok);
-  QVERIFY(RunTransfer(f, [clear] { clear->click(); }));
-  QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
-  // Clearing all writes whole blocks from the first directory on, except the
-  // gap after it and the last block.
-  const bool all = areas.size() > 1;
-  const auto writtenByAll = [](int a) {
-    return a >= 18176 && a < kImageSize - 64 && !(a >= 19456 && a < 20224);
-  };
-  for (int a = 0; a < kImageSize; ++a) {
-    std::uint8_t expected = all && writtenByAll(a) ? f.S().data.Image[static_cast<std::size_t>(a)]
-                                                   : before[static_cast<std::size_t>(a)];
-    for (const QPoint &area : areas) {
-      if (a >= area.x() && a <= area.y())
-        expected = (a >= 20736 && a <= 20835) || a == layout::kUserMmsiCount ? 0 : 0xFF;
-    }
-    QVERIFY2(radio[static_cast<std::size_t>(a)] == expected, qPrintable(QString::number(a)));
-  }
-  QVERIFY(f.S().state.DataChanged);
-  QCOMPARE(f.SelectedKey(), QStringLiteral("DSC"));
-  QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraDsc"));
-  const bool mmsi = button == QLatin1String("cmdFClear");
-  QCOMPARE(count->text(), mmsi ? QStringLiteral("0") : QStringLiteral("7"));
-  QCOMPARE(f.Widget<QLineEdit>(QStringLiteral("txtUserMMSI"))->text(),
-           mmsi ? QString() : QStringLiteral("211111111"));
-}
-
-void SetupPanelsTest::editsReachTheRadio() {
-  const QString path = [] {
-    static QTemporaryDir dir;
-    return dir.filePath(QStringLiteral("edited.dat"));
-  }();
-  {
+  // Each bound control shows the stored value, stores the user's choice and
+  // shows it again; showing is never a change.
+  void bindingsStoreAndRefill() {
     PanelFixture f;
-    QVERIFY(f.Start() && f.Activate());
-    f.S().data.ChannelGroups[0].Enable = true;
-    f.S().data.Atis.UsableAtisChGroup[0] = false;
-    f.Show(QStringLiteral("Usable"));
-    f.Type(f.Widget<QLineEdit>(QStringLiteral("txtUsable_0")), QStringLiteral("ABCD"));
-    f.Leave();
-    f.Show(QStringLiteral("Common"));
-    f.Choose(f.Widget<QComboBox>(QStringLiteral("cmbCommonWeater")), 3);
-    f.Choose(f.Widget<QComboBox>(QStringLiteral("cmbCommonOffset")), 30);
-    f.Show(QStringLiteral("DSC"), 0);
-    auto *mmsi = f.Widget<QLineEdit>(QStringLiteral("txtUserMMSI"));
-    mmsi->setFocus(Qt::TabFocusReason);
-    mmsi->selectAll();
-    f.Type(mmsi, QStringLiteral("211234567"));
-    f.Leave();
-    f.Show(QStringLiteral("ATIS"));
-    f.Widget<QCheckBox>(QStringLiteral("chkATISChGroup_0"))->click();
-    auto *code = f.Widget<QLineEdit>(QStringLiteral("txtATIScode"));
-    code->setFocus(Qt::TabFocusReason);
-    code->selectAll();
-    f.Type(code, QStringLiteral("0123456789"));
-    f.dialogs.saveAnswers.push_back(path);
-    f.Action("mnuFileSaveAs")->trigger();
-    QVERIFY(f.host.messages.empty());
-    QVERIFY(QFile::exists(path));
+    QVERIFY(f.Up());
+    RadioData &d = f.S().data;
+    // Every list that another one enables is enabled.
+    for (ChannelGroupSetup &g : d.ChannelGroups)
+      g.Enable = true;
+    d.Common.Scan = true;
+    d.DscBasic.PosRequest = {true, true, true, true};
+    d.DscAdvanced.IndividualCall = d.DscAdvanced.PositionReportCall = {true, true, true, true};
+    const Binding rows[] = {
+        {"Common", -1, "cmbCommonOffset", 5, 29, 10, -14, FIELD(Common.OffsetTime)},
+        {"DSC", 0, "cmbUsableDscBeepOut_7", 1, 1, 0, 0, FIELD(DscBasic.BeepOut[7])},
+        {"DSC", 1, "cmbUsableDscIndividualCallTX_2", 0, 0, 1, 1,
+         FIELD(DscAdvanced.IndividualCallTx[2])},
+        {"DSC", 2, "cmbUsablePosRepCallTX_3", 0, 0, 1, 1,
+         FIELD(DscAdvanced.PositionReportCallTx[3])},
+        {"DSC", 3, "cmbDscDisplay_2", 0, 0, 1, 1, FIELD(DscDisplay[2])},
+        {"Usable", -1, "chkEXP_0", 0, 0, 0, 1, FIELD(ChannelGroups[3].ExpChGroup[0])},
+        {"ATIS", -1, "chkATISKiller_3", 0, 0, 0, 1, FIELD(Atis.UsableAtisKikkerChGroup[3])},
+    };
+    for (const Binding &b : rows) {
+      b.set(d, b.before);
+      f.S().state.DataChanged = false;
+      f.Show(b.node, b.page);
+      auto *box = f.W<QComboBox>(b.name);
+      auto *check = f.W<QCheckBox>(b.name);
+      const auto shown = [&] { return box ? box->currentIndex() : int(check->isChecked()); };
+      const auto trace = [&](int before, int stored, int after) {
+        return QStringLiteral("%1 showed %2, stored %3, showed %4")
+            .arg(b.name)
+            .arg(before)
+            .arg(stored)
+            .arg(after);
+      };
+      const int shownBefore = shown();
+      const bool changedByShow = f.S().state.DataChanged;
+      if (box) {
+        f.Choose(box, b.choice);
+        QCOMPARE(f.StatusHint(), QStringLiteral("[Up]/[Down]:Change of a Selection item."));
+      } else {
+        check->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(check, Qt::Key_Space);
+        QCOMPARE(f.StatusHint(), QStringLiteral("[Space]:An effective and invalid change."));
+      }
+      const int stored = b.get(d);
+      QVERIFY2(!changedByShow && f.S().state.DataChanged, b.name);
+      f.S().state.DataChanged = false;
+      f.Show(b.node, b.page);
+      QCOMPARE(trace(shownBefore, stored, shown()),
+               trace(b.beforeRow, b.stored, box ? b.choice : b.stored));
+      QVERIFY2(b.get(d) == b.stored && !f.S().state.DataChanged, b.name);
+    }
   }
-  PanelFixture f;
-  QVERIFY(f.StartWithRadio());
-  f.dialogs.openAnswers.push_back(path);
-  f.Action("mnuFileOpen")->trigger();
-  const RadioData &d = f.S().data;
-  QCOMPARE(d.ChannelGroups[0].StatusName, std::string("ABCD"));
-  QCOMPARE(d.Common.Weater, 3);
-  QCOMPARE(d.Common.OffsetTime, 6);
-  QCOMPARE(d.DscBasic.UserMmsi, std::string("2112345670"));
-  QCOMPARE(d.Atis.AtisCode, std::string("0123456789"));
-  QVERIFY(d.Atis.UsableAtisChGroup[0]);
 
-  QVERIFY(RunTransfer(f, [&f] { f.Action("mnuTransferProgram")->trigger(); }));
-  QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
-  const MemoryImage &radio = f.radio->Engine().Memory();
-  using namespace layout;
-  QCOMPARE(radio[kWeater], 3);
-  QCOMPARE(radio[kTimeByte] & 0x3F, 32 + 6);
-  QCOMPARE(NameFieldRead(radio, GroupStatusName(0), kStatusNameLength), std::string("ABCD"));
-  const std::uint8_t userMmsi[] = {0x21, 0x12, 0x34, 0x56, 0x70};
-  const std::uint8_t atisCode[] = {0x01, 0x23, 0x45, 0x67, 0x89};
-  for (int i = 0; i < kBcdLength; ++i) {
-    QCOMPARE(radio[kUserMmsi + i], userMmsi[i]);
-    QCOMPARE(radio[kAtisCode + i], atisCode[i]);
+  // Groups switched on and off: their fields, expansion boxes, tree nodes and
+  // priority lists.
+  void usableGroups() {
+    PanelFixture f;
+    QVERIFY(f.Up());
+    RadioData &d = f.S().data;
+    for (ChannelGroupSetup &g : d.ChannelGroups)
+      g.Enable = true;
+    d.ChannelGroups[3].ExpChGroup = {true, true, true};
+    for (ChannelRecord &r : d.CHUSA)
+      r.Enable = false;
+    d.CHUSA[3].Position = 32;
+    d.CHUSA[7].Position = 1;
+    d.CHUSA[3].Enable = d.CHUSA[7].Enable = true;
+    d.ChannelGroups[0].PriorityCh = 99; // no channel of the list
+    f.Window().RebuildTreeKeepingSelection();
+    f.S().state.DataChanged = false;
+    f.Show("Usable");
+    auto *usa = f.W<QComboBox>("cmbUsablePri_0");
+    QCOMPARE(Texts(usa), QStringLiteral("16|00A"));
+    QCOMPARE(usa->currentIndex(), -1);
+    f.Choose(usa, 1);
+    QCOMPARE(d.ChannelGroups[0].PriorityCh, 1);
+    // Rebuilt on the next show: channel 1 is gone, the stored value stays.
+    d.CHUSA[7].Enable = false;
+    f.Show("Usable");
+    QCOMPARE(Texts(usa) + QString::number(usa->currentIndex()), QStringLiteral("16-1"));
+    QCOMPARE(d.ChannelGroups[0].PriorityCh, 1);
+
+    // Group 2 off: its fields, its expansion box and its node go; the panel stays.
+    QVERIFY(f.HasNode("PI") && f.HasNode("ExpChannel"));
+    f.S().state.DataChanged = false;
+    f.W<QCheckBox>("chkUsable_1")->click();
+    QVERIFY(!d.ChannelGroups[1].Enable && f.S().state.DataChanged);
+    QCOMPARE(f.Enabled({"txtUsable", "cmbUsablePri"}, 4), QStringLiteral("10111011"));
+    QVERIFY(!f.W<QCheckBox>("chkEXP_1")->isChecked());
+    QCOMPARE(d.ChannelGroups[3].ExpChGroup, (std::array<bool, 3>{true, false, true}));
+    QVERIFY(!f.HasNode("PI") && f.HasNode("PU"));
+    QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()), QStringLiteral("Usable"));
+    QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraUsable"));
+    // The expansion group off disables its three boxes and keeps their values.
+    f.W<QCheckBox>("chkUsable_3")->click();
+    QCOMPARE(f.Enabled({"chkEXP"}, 3) + f.Enabled({"txtUsable"}, 4), QStringLiteral("0001010"));
+    QCOMPARE(d.ChannelGroups[3].ExpChGroup, (std::array<bool, 3>{true, false, true}));
+    QVERIFY(!f.HasNode("ExpChannel"));
+    f.W<QCheckBox>("chkUsable_1")->click();
+    QVERIFY(d.ChannelGroups[1].Enable && f.W("cmbUsablePri", 1)->isEnabled() && f.HasNode("PI"));
+    QVERIFY(!d.ChannelGroups[3].ExpChGroup[1]);
+    // While busy a click changes nothing.
+    f.S().state.Busy = true;
+    f.W<QCheckBox>("chkUsable_0")->click();
+    f.S().state.Busy = false;
+    QVERIFY(d.ChannelGroups[0].Enable && f.HasNode("PU"));
   }
-  QCOMPARE(radio[kAtisFlag], 1);
-  QCOMPARE(radio[GroupAtis(0)], 1);
-}
+
+  void enablingRules() {
+    PanelFixture f;
+    QVERIFY(f.Up());
+    RadioData &d = f.S().data;
+    const auto scanGroup = [&] {
+      return f.Enabled(
+          {"lblCommonResume", "cmbCommonResume", "lblCommonPTTSCAN", "cmbCommonPTTSCAN"});
+    };
+    d.Common.Scan = false;
+    d.Common.TxPoDisplay = 2;
+    f.Show("Common");
+    QCOMPARE(scanGroup(), QStringLiteral("0000"));
+    f.Choose(f.W<QComboBox>("cmbCommonScan"), 1);
+    QVERIFY(d.Common.Scan);
+    QCOMPARE(scanGroup(), QStringLiteral("1111"));
+    // An index beyond the list leaves the list as it was.
+    d.Common.TxPoDisplay = 5;
+    f.Show("Common");
+    QCOMPARE(f.W<QComboBox>("cmbCommonTXPo")->currentIndex(), 2);
+    QCOMPARE(d.Common.TxPoDisplay, 5);
+
+    d.DscAdvanced.GroupCall[1] = true;
+    d.DscBasic.PosRequest[2] = false;
+    f.Show("DSC", 0);
+    QVERIFY(!f.W("cmbUsableDscPosRequestTX_2")->isEnabled());
+    auto *tabs = f.W<QTabWidget>("tabDsc");
+    tabs->setCurrentIndex(1);
+    QVERIFY(!tabs->widget(0)->isEnabled() && tabs->widget(1)->isEnabled());
+    QVERIFY(f.W("cmbUsableDscGroupCallTX_1")->isEnabled());
+    f.Choose(f.W<QComboBox>("cmbUsableDscGroupCall_1"), 0);
+    QVERIFY(!d.DscAdvanced.GroupCall[1] && !f.W("cmbUsableDscGroupCallTX_1")->isEnabled());
+
+    // ATIS: the boxes of the usable groups, the code while any group is usable.
+    const auto atis = [&] {
+      return f.Enabled({"chkATISChGroup", "chkATISKiller"}, 4) +
+             f.Enabled({"txtATIScode", "lblATISCode"});
+    };
+    for (int k = 0; k < 4; ++k)
+      d.ChannelGroups[static_cast<std::size_t>(k)].Enable = k == 0 || k == 2;
+    f.Show("ATIS");
+    QCOMPARE(atis(), QStringLiteral("1010101011"));
+    d.ChannelGroups[0].Enable = d.ChannelGroups[2].Enable = false;
+    f.Show("ATIS");
+    QCOMPARE(atis(), QStringLiteral("0000000000"));
+  }
+
+  void clearButtons_data() {
+    QTest::addColumn<ClearCase>("c");
+    for (const ClearCase &c : {
+             ClearCase{"cmdFClear", "The User MMSI and its setting count", {{416, 421}}},
+             ClearCase{"cmdFclearLog_0", "The individual directory", {{18176, 19455}}},
+             ClearCase{"cmdFclearLog_1", "The group directory", {{20224, 20735}}},
+             ClearCase{"cmdFclearLog_2", "The waypoint directory", {{20736, 24191}}},
+             ClearCase{"cmdFclearLog_3", "The distress log", {{30976, 32703}}},
+             ClearCase{"cmdFclearLog_4", "The DSC TX log", {{25344, 26879}}},
+             ClearCase{"cmdFclearLog_5", "The DSC log", {{26880, 30975}}},
+             ClearCase{"cmdFclearLog_6",
+                       "The DSC log, the distress log, the DSC TX log and the individual, group "
+                       "and waypoint directories",
+                       {{18176, 19455}, {20224, 24191}, {25344, 32703}}},
+         })
+      QTest::newRow(c.button) << c;
+  }
+
+  void clearButtons() {
+    QFETCH(ClearCase, c);
+    const bool mmsi = c.button == std::string("cmdFClear");
+    PanelFixture f;
+    QVERIFY(f.Up(true));
+    MemoryImage &radio = f.radio->Engine().Memory();
+    // Recognisable bytes over every area a clear may touch, and around them.
+    std::fill(radio.begin() + 400, radio.begin() + 430, 0x55);
+    std::fill(radio.begin() + 18000, radio.begin() + 32760, 0x55);
+    const MemoryImage before = radio;
+    f.S().data.Image[layout::kUserMmsiCount] = 7;
+    f.S().data.DscBasic.UserMmsi = "2111111110";
+    f.S().state.DataChanged = false;
+    f.Show("DSC", mmsi ? 0 : 2);
+    auto *clear = f.W<QPushButton>(c.button);
+    clear->setFocus(Qt::TabFocusReason);
+    QCOMPARE(f.StatusHint(),
+             mmsi ? QStringLiteral("A Click Inicializes the number of User MMSI setting permission")
+                  : QStringLiteral("A Click Inicializes the log"));
+    const auto shown = [&] {
+      return f.W<QLineEdit>("txtFCount")->text() + "|" + f.W<QLineEdit>("txtUserMMSI")->text();
+    };
+    QCOMPARE(shown(), QStringLiteral("7|211111111"));
+
+    // Cancel, the default answer, erases nothing.
+    clear->click();
+    QCOMPARE(Said(f.host), "Clear Data: " + QLatin1String(c.what) +
+                               " in the radio will be erased.\r\nDo you want to continue?");
+    QVERIFY(f.host.messages[0].buttons == Buttons::OkCancel &&
+            f.host.messages[0].icon == Icon::Critical);
+    QVERIFY(radio == before && !f.S().state.DataChanged);
+    QCOMPARE(f.radio->Engine().Counters().bytesFromPc, std::uint64_t(0));
+
+    f.host.answers.push_back(Answer::Ok);
+    QVERIFY(RunTransfer(f, [clear] { clear->click(); }));
+    QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
+    // Clearing all writes whole blocks from the first directory on, except the
+    // gap after it and the last block.
+    const bool all = c.areas.size() > 1;
+    for (int a = 0; a < kImageSize; ++a) {
+      const auto at = static_cast<std::size_t>(a);
+      const bool writtenByAll = a >= 18176 && a < kImageSize - 64 && !(a >= 19456 && a < 20224);
+      std::uint8_t expected = all && writtenByAll ? f.S().data.Image[at] : before[at];
+      for (const auto &[first, last] : c.areas) {
+        if (a >= first && a <= last)
+          expected = (a >= 20736 && a <= 20835) || a == layout::kUserMmsiCount ? 0 : 0xFF;
+      }
+      QVERIFY2(radio[at] == expected, qPrintable(QString::number(a)));
+    }
+    QVERIFY(f.S().state.DataChanged);
+    QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()), QStringLiteral("DSC"));
+    QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraDsc"));
+    QCOMPARE(shown(), mmsi ? QStringLiteral("0|") : QStringLiteral("7|211111111"));
+  }
+
+  // One user's edits on every panel, saved, opened again and programmed: the
+  // bytes in the radio. On the way the status name is cut and filtered and its
+  // captions follow, and a short User MMSI and ATIS code are refused.
+  void editsReachTheRadio() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("edited.dat"));
+    {
+      PanelFixture f;
+      QVERIFY(f.Up());
+      RadioData &d = f.S().data;
+      d.ChannelGroups[0].Enable = true;
+      d.ChannelGroups[0].StatusName = "";
+      d.Atis.UsableAtisChGroup[0] = false;
+      f.Window().RebuildTreeKeepingSelection();
+      f.S().state.DataChanged = false;
+      f.Show("Usable");
+      auto *status = f.W<QLineEdit>("txtUsable_0");
+      const auto name = [&] {
+        return ui::ToQt(d.ChannelGroups[0].StatusName) + "|" + status->text();
+      };
+      f.Type(status, QStringLiteral("WXYZAB"));
+      QCOMPARE(f.StatusHint(), QStringLiteral("max 4 charactors."));
+      QVERIFY(f.S().state.DataChanged);
+      QCOMPARE(name(), QStringLiteral("|WXYZAB")); // cut and stored on leaving
+      f.Leave();
+      QCOMPARE(name(), QStringLiteral("WXYZ|WXYZ"));
+      status->setFocus(Qt::TabFocusReason);
+      status->selectAll();
+      f.Paste(status, QStringLiteral("A,B_CD"));
+      QCOMPARE(name(), QStringLiteral("WXYZ|ABCD"));
+      QTest::keyClick(status, Qt::Key_Return);
+      QCOMPARE(name(), QStringLiteral("ABCD|ABCD"));
+      QCOMPARE(ui::FindNodeByKey(f.Window().tree(), QStringLiteral("PU"))->text(0),
+               QStringLiteral("Group1(ABCD)"));
+      QCOMPARE(f.W<QCheckBox>("chkEXP_0")->text(), QStringLiteral("Group1[ABCD]"));
+      f.Show("Common");
+      f.Choose(f.W<QComboBox>("cmbCommonWeater"), 3);
+      f.Choose(f.W<QComboBox>("cmbCommonOffset"), 30);
+
+      f.Show("DSC", 0);
+      QCOMPARE(f.W<QLabel>("lblUsableDsc_0")->text(), QStringLiteral("[ABCD]"));
+      auto *mmsi = f.W<QLineEdit>("txtUserMMSI");
+      const std::string mmsiBefore = d.DscBasic.UserMmsi;
+      mmsi->setFocus(Qt::TabFocusReason);
+      mmsi->selectAll();
+      f.Paste(mmsi, QStringLiteral("21123456"));
+      QCOMPARE(f.StatusHint(), QStringLiteral("Numeric Only. Indispensable 9 figures."));
+      f.Leave();
+      QCOMPARE(Said(f.host), QStringLiteral("!User MMSI: Data Error!!"));
+      QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(mmsi));
+      QCOMPARE(d.DscBasic.UserMmsi, mmsiBefore);
+      // The other pages wait for the number.
+      f.W<QTabWidget>("tabDsc")->setCurrentIndex(1);
+      QCOMPARE(f.W<QTabWidget>("tabDsc")->currentIndex(), 0);
+      QTest::keyClick(mmsi, Qt::Key_End);
+      QTest::keyClick(mmsi, Qt::Key_7);
+      f.Leave();
+
+      f.Show("ATIS");
+      QCOMPARE(f.W<QCheckBox>("chkATISKiller_0")->text(), QStringLiteral("Group1[ABCD]"));
+      f.W<QCheckBox>("chkATISChGroup_0")->click();
+      auto *code = f.W<QLineEdit>("txtATIScode");
+      const std::string codeBefore = d.Atis.AtisCode;
+      code->setFocus(Qt::TabFocusReason);
+      code->selectAll();
+      f.Type(code, QStringLiteral("123456789"));
+      QCOMPARE(f.StatusHint(), QStringLiteral("Numeric Only. Indispensable 10 figures."));
+      f.Leave();
+      // The page change asked for the number again.
+      QCOMPARE(Said(f.host), QStringLiteral("!User MMSI: Data Error!!\n!User MMSI: Data Error!!\n"
+                                            "!ATISNo: Data Error!!"));
+      QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(code));
+      QCOMPARE(code->text(), QStringLiteral("123456789"));
+      QCOMPARE(d.Atis.AtisCode, codeBefore);
+      QTest::keyClick(code, Qt::Key_Home);
+      QTest::keyClick(code, Qt::Key_0);
+      f.dialogs.saveAnswers.push_back(path);
+      f.Action("mnuFileSaveAs")->trigger();
+      QVERIFY(f.host.messages.size() == 3 && QFile::exists(path));
+    }
+    PanelFixture f;
+    QVERIFY(f.Up(true));
+    f.dialogs.openAnswers.push_back(path);
+    f.Action("mnuFileOpen")->trigger();
+    const RadioData &d = f.S().data;
+    QCOMPARE(d.ChannelGroups[0].StatusName, std::string("ABCD"));
+    QVERIFY(d.Common.Weater == 3 && d.Common.OffsetTime == 6 && d.Atis.UsableAtisChGroup[0]);
+    QCOMPARE(d.DscBasic.UserMmsi, std::string("2112345670"));
+    QCOMPARE(d.Atis.AtisCode, std::string("0123456789"));
+
+    QVERIFY(RunTransfer(f, [&f] { f.Action("mnuTransferProgram")->trigger(); }));
+    QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
+    const MemoryImage &radio = f.radio->Engine().Memory();
+    using namespace layout;
+    QCOMPARE(radio[kWeater], 3);
+    QCOMPARE(radio[kTimeByte] & 0x3F, 32 + 6);
+    QCOMPARE(NameFieldRead(radio, GroupStatusName(0), kStatusNameLength), std::string("ABCD"));
+    const auto bcd = [&](int at) { return std::vector<int>(&radio[at], &radio[at] + kBcdLength); };
+    QCOMPARE(bcd(kUserMmsi), (std::vector<int>{0x21, 0x12, 0x34, 0x56, 0x70}));
+    QCOMPARE(bcd(kAtisCode), (std::vector<int>{0x01, 0x23, 0x45, 0x67, 0x89}));
+    QVERIFY(radio[kAtisFlag] == 1 && radio[GroupAtis(0)] == 1);
+  }
+};
 
 QTEST_MAIN(SetupPanelsTest)
 #include "tst_setup_panels.moc"
