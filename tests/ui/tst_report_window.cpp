@@ -3,7 +3,6 @@
 #include "ui_test_support.h"
 
 #include "report/report.h"
-#include "ui/report_printer.h"
 #include "ui/ui_text.h"
 
 #include <QDeadlineTimer>
@@ -16,6 +15,9 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace kv508;
 using namespace kv508::testing;
@@ -93,11 +95,8 @@ class ReportWindowTest : public QObject {
 private slots:
   void textImageAndSave();
   void saveFailureKeepsText();
-  void printedReportPages_data();
-  void printedReportPages();
-  void exportPdf();
-  void noPrinterOffersPreviewOrPdf_data();
-  void noPrinterOffersPreviewOrPdf();
+  void printedAndExportedPages();
+  void noPrinterOffersPdf();
 };
 
 void ReportWindowTest::textImageAndSave() {
@@ -133,7 +132,8 @@ void ReportWindowTest::textImageAndSave() {
 
 void ReportWindowTest::saveFailureKeepsText() {
   KV508_START_WINDOW(f);
-  f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("missing/folder/report.txt")));
+  const QString target = f.folder.File(QStringLiteral("missing/folder/report.txt"));
+  f.dialogs.saveAnswers.push_back(target);
   bool stillOpen = false;
   QString kept;
   ReportWindowRun run(f, [&](QDialog &window, QPlainTextEdit &text) {
@@ -147,56 +147,38 @@ void ReportWindowTest::saveFailureKeepsText() {
   QVERIFY(kept.startsWith(QStringLiteral("#####")));
   QCOMPARE(f.host.messages.size(), std::size_t(1));
   QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
-  QVERIFY(!f.host.messages[0].text.empty());
+  QCOMPARE(f.host.messages[0].text, std::string(std::strerror(ENOENT)) + "\r\n\r\nSaving " +
+                                        ui::PathFromQt(target).string() + ".");
   QVERIFY(f.S().state.OperationFailed);
   QVERIFY(f.S().state.OperationIncomplete);
 }
 
-void ReportWindowTest::printedReportPages_data() {
-  QTest::addColumn<bool>("atis");
-  QTest::newRow("ATIS") << true;
-  QTest::newRow("no ATIS") << false;
-}
-
-void ReportWindowTest::printedReportPages() {
-  QFETCH(bool, atis);
+// File > Print to a PDF printer and File > Export PDF lay out the same pages;
+// the running line names the source and counts the pages.
+void ReportWindowTest::printedAndExportedPages() {
   if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
     QSKIP("pdftotext (poppler-utils) is not installed");
-  KV508_START_WINDOW(f, atis ? kAtisIni : kNoAtisIni);
+  KV508_START_WINDOW(f);
   f.S().data.CHMMSID[4] = {.Enable = true, .TagName = "LIGHTHOUSE", .Mmsid = "2350001230"};
-  const QString pdf = f.folder.File(QStringLiteral("report.pdf"));
+  const QString printed = f.folder.File(QStringLiteral("report.pdf"));
   f.dialogs.printer = [&](QPrinter &printer) {
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
+    printer.setOutputFileName(printed);
     return true;
   };
   f.Action("mnuFilePrint")->trigger();
-  const QStringList pages = PdfPages(pdf);
+  const QStringList pages = PdfPages(printed);
   QVERIFY(pages.size() >= 8);
-
   const QString header = QStringLiteral("TR4100/TR4300 Velmora");
   QCOMPARE(FirstLine(pages[0]), header);
+  QCOMPARE(PageOf(pages, QStringLiteral("##### Usable CH Group Setup #####")), 0);
   for (int p = 0; p < pages.size(); ++p) {
-    QVERIFY(RunningLine(pages[p]).endsWith(ui::PageNumberText(p + 1, int(pages.size()))));
+    QVERIFY(RunningLine(pages[p]).endsWith(
+        QStringLiteral("page %1 of %2").arg(p + 1).arg(pages.size())));
     QVERIFY(RunningLine(pages[p]).contains(QStringLiteral("radio read")));
   }
-  QCOMPARE(PageOf(pages, QStringLiteral("##### Usable CH Group Setup #####")), 0);
-  // Sections 1 to 5 run on from page 1; a long section goes on without a header.
-  const int displayPage = PageOf(pages, QStringLiteral("##### DSC Setup (Display Setup) #####"));
-  QVERIFY(displayPage >= 0 && displayPage <= 1);
-  QVERIFY(PageOf(pages, QStringLiteral("Received Geographic:")) <= displayPage);
-  for (int p = 1; p <= displayPage; ++p)
-    QVERIFY(FirstLine(pages[p]) != header);
-  int previous = displayPage;
-  const int atisPage = PageOf(pages, QStringLiteral("##### ATIS Setup (Common) #####"));
-  if (atis) {
-    QCOMPARE(atisPage, displayPage + 1);
-    QCOMPARE(FirstLine(pages[atisPage]), QStringLiteral("##### ATIS Setup (Common) #####"));
-    previous = atisPage;
-  } else {
-    QCOMPARE(atisPage, -1);
-  }
-  // Sections 7 to 13 each start a page with the page header.
+  // The sections from the channels on each start a page with the page header.
+  int previous = 0;
   for (const char *section : {"Programable USA Channel", "Programable International Channel",
                               "Programable Canada Channel", "Programable WX Channel", "Memory ID",
                               "Group ID", "Programable EXP Channel"}) {
@@ -209,47 +191,36 @@ void ReportWindowTest::printedReportPages() {
   const int memoryPage = PageOf(pages, QStringLiteral("##### Memory ID #####"));
   QVERIFY(pages[memoryPage].contains(QStringLiteral("LIGHTHOUSE")));
   QVERIFY(pages[memoryPage].contains(QStringLiteral("235000123")));
-  QVERIFY(!pages[0].contains(QStringLiteral("LIGHTHOUSE")));
-}
 
-void ReportWindowTest::exportPdf() {
-  KV508_START_WINDOW(f);
   f.S().state.CurrentFilePath = "/data/boat1.dat";
   f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("boat1")));
   f.Action("mnuFileExportPdf")->trigger();
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:PDF files(*.pdf);;All files(*.*)"));
   QVERIFY(f.host.messages.empty());
-  const QString pdf = f.folder.File(QStringLiteral("boat1.pdf"));
-  const QStringList pages = PdfPages(pdf);
-  QVERIFY(pages.size() >= 8);
-  QVERIFY(RunningLine(pages[0]).contains(QStringLiteral("boat1.dat")));
-  QVERIFY(RunningLine(pages[0]).contains(QStringLiteral("page 1 of %1").arg(pages.size())));
-  QCOMPARE(FirstLine(pages[0]), QStringLiteral("TR4100/TR4300 Velmora"));
-  QVERIFY(PageOf(pages, QStringLiteral("##### Programable EXP Channel #####")) > 0);
+  const QStringList exported = PdfPages(f.folder.File(QStringLiteral("boat1.pdf")));
+  QCOMPARE(exported.size(), pages.size());
+  QVERIFY(RunningLine(exported[0]).contains(QStringLiteral("boat1.dat")));
+  for (int p = 0; p < pages.size(); ++p)
+    QCOMPARE(TextLines(exported[p]).mid(1).join(' ').simplified(),
+             TextLines(pages[p]).mid(1).join(' ').simplified());
   // Only the PDF is left in the folder: no part-written file beside it.
   QCOMPARE(QDir(ui::QtFromPath(f.folder.Path())).entryList({QStringLiteral("boat1*")}, QDir::Files),
            QStringList({QStringLiteral("boat1.pdf")}));
 }
 
-void ReportWindowTest::noPrinterOffersPreviewOrPdf_data() {
-  QTest::addColumn<int>("choice");
-  QTest::addColumn<QStringList>("asked");
-  QTest::newRow("cancel") << int(ui::UiDialogs::NoPrinterChoice::Cancel)
-                          << QStringList({QStringLiteral("noprinter")});
-  QTest::newRow("pdf") << int(ui::UiDialogs::NoPrinterChoice::Pdf)
-                       << QStringList({QStringLiteral("noprinter"),
-                                       QStringLiteral("save:PDF files(*.pdf);;All files(*.*)")});
-}
-
-void ReportWindowTest::noPrinterOffersPreviewOrPdf() {
-  QFETCH(int, choice);
-  QFETCH(QStringList, asked);
-  KV508_START_WINDOW(f);
-  f.dialogs.printerInstalled = false;
-  f.dialogs.noPrinterChoice = static_cast<ui::UiDialogs::NoPrinterChoice>(choice);
-  f.Action("mnuFilePrint")->trigger();
-  QCOMPARE(f.dialogs.asked, asked);
-  QVERIFY(f.host.messages.empty());
+void ReportWindowTest::noPrinterOffersPdf() {
+  using Choice = ui::UiDialogs::NoPrinterChoice;
+  for (const Choice choice : {Choice::Cancel, Choice::Pdf}) {
+    KV508_START_WINDOW(f);
+    f.dialogs.printerInstalled = false;
+    f.dialogs.noPrinterChoice = choice;
+    f.Action("mnuFilePrint")->trigger();
+    QStringList asked = {QStringLiteral("noprinter")};
+    if (choice == Choice::Pdf)
+      asked << QStringLiteral("save:PDF files(*.pdf);;All files(*.*)");
+    QCOMPARE(f.dialogs.asked, asked);
+    QVERIFY(f.host.messages.empty());
+  }
 }
 
 QTEST_MAIN(ReportWindowTest)

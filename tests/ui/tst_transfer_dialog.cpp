@@ -1,25 +1,28 @@
-// Read from Radio and Program to Radio through the real frmRadio against the
-// in-process simulated radio.
+// frmRadio against the in-process simulated radio, and what keeps the user's
+// settings from being lost: the question before unsaved data is replaced,
+// Restore Backup, the backup folder, and verify after programming.
 
-#include "ui_test_support.h"
+#include "sim_radio.h"
 
+#include "files/dat_file.h"
 #include "image/decode.h"
 #include "image/default_image.h"
 #include "image/encode.h"
 #include "image/layout.h"
 #include "link/transfer.h"
-#include "sim/sim_port.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
+#include "ui/ui_text.h"
 
 #include <QApplication>
-#include <QDialog>
+#include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
+
+#include <cstdio>
+#include <ctime>
 
 using namespace kv508;
 using namespace kv508::testing;
@@ -31,44 +34,77 @@ constexpr std::size_t kSettingsFirst = layout::kPlanFlags[0];
 constexpr std::size_t kSettingsEnd =
     layout::kGroupIdSlots + layout::kGroupIdSlotCount * layout::kDirectorySlotStride;
 
+const std::string kQuestion = "KMT data has changed.\r\nDo you want to save changes?";
+const QString kSaveDat = QStringLiteral("save:dat files(*.dat);;All files(*.*)");
+const QString kOpenHex = QStringLiteral("open:hex files(*.hex);;All files(*.*)");
+
 void Press(QDialog &d, const char *button) {
   d.findChild<QPushButton *>(QLatin1String(button))->click();
 }
 
-struct SimFixture : WindowFixture {
+QString LabelText(QDialog &d, const char *name) {
+  return d.findChild<QLabel *>(QLatin1String(name))->text();
+}
+
+struct RadioFixture : WindowFixture {
   using WindowFixture::WindowFixture;
   bool StartWithRadio() {
     if (!Start())
       return false;
-    auto port = std::make_unique<sim::SimPort>(sim::SimPort::Pacing::Unpaced);
-    radio = port.get();
-    Window().ports().SetSimulatedRadio(std::move(port));
-    Action("mnuComSim")->trigger();
+    radio = AttachSimulatedRadio(*this);
     return true;
   }
   QDialog *Dialog() { return Window().findChild<QDialog *>(QStringLiteral("frmRadio")); }
-  // Runs the command; once the dialog is up, inspects it and presses a button.
-  // A missing dialog fails here instead of hanging the test.
-  void RunWithDialog(const char *command, std::function<void(QDialog &)> inDialog) {
-    bool shown = false;
-    QTimer::singleShot(0, [this, inDialog, &shown] {
-      if (QDialog *d = Dialog()) {
-        shown = true;
+  // Once the dialog is up, `inDialog` sees it; then OK is pressed (when
+  // `pressOk`), and Cancel if the dialog is still open, so that nothing hangs.
+  void WhenDialogOpens(std::function<void(QDialog &)> inDialog = {}, bool pressOk = true) {
+    dialogSeen = false;
+    QTimer::singleShot(0, &Window(), [this, inDialog, pressOk] {
+      QDialog *d = Dialog();
+      if (!d)
+        return;
+      dialogSeen = true;
+      if (inDialog)
         inDialog(*d);
-      }
+      if (pressOk && d->isVisible())
+        Press(*d, "cmdOK");
+      if (d->isVisible())
+        Press(*d, "cmdCancel");
     });
-    Action(command)->trigger();
-    QTRY_VERIFY(shown);
   }
-  // Presses OK; a dialog left open by a failure is closed, so the test goes on.
-  void RunToEnd(const char *command) {
-    RunWithDialog(command, [](QDialog &d) {
-      Press(d, "cmdOK");
-      if (d.isVisible())
-        Press(d, "cmdCancel");
-    });
+  void Run(const char *command, std::function<void(QDialog &)> inDialog = {}, bool pressOk = true) {
+    WhenDialogOpens(std::move(inDialog), pressOk);
+    Action(command)->trigger();
   }
   sim::SimPort *radio = nullptr;
+  bool dialogSeen = false;
+};
+
+// Two models, two destinations, a backup file, the backup folder and its clock.
+struct SafetyFixture : RadioFixture {
+  SafetyFixture() : RadioFixture(kTwoModelsIni) {
+    qputenv("TZ", "UTC"); // backup names are in local time
+    tzset();
+    backupFolder = folder.Path() / "user" / "backups";
+    MemoryImage image = DefaultImageBytes();
+    image[20000] = 0x11;
+    folder.WriteBytes(QStringLiteral("usaa_07D0.ini"), image);
+    image[20000] = 0x22;
+    folder.WriteBytes(QStringLiteral("EURO_07D0.ini"), image);
+    folder.WriteBytes(QStringLiteral("backup.hex"), DefaultImageBytes());
+  }
+  bool StartWithRadio() {
+    if (!RadioFixture::StartWithRadio())
+      return false;
+    S().backups.now = [] { return std::time_t{1718443805}; };
+    return true;
+  }
+  // A user edit the replacing commands throw away.
+  void Edit() {
+    S().data.CHMMSID[3] = {.Enable = true, .TagName = "KEEP", .Mmsid = "2111111110"};
+    S().state.DataChanged = true;
+  }
+  bool EditKept() { return S().data.CHMMSID[3].TagName == "KEEP"; }
 };
 
 // A port that opens and takes every byte, but no radio ever answers; the
@@ -88,22 +124,41 @@ private:
   bool open_ = false;
 };
 
-QString LabelText(QDialog &d, const char *name) {
-  return d.findChild<QLabel *>(QLatin1String(name))->text();
-}
-
-// The radio's memory holding settings of its own.
-MemoryImage RadioMemoryWithDirectoryEntry() {
+// A radio's image with a directory entry of its own.
+RadioData RadioWithDirectoryEntry() {
   RadioData data;
   BuildDefaultImage(data, 1);
   DecodeImage(data);
   data.CHMMSID[1] = {.Enable = true, .TagName = "HARBOUR", .Mmsid = "2111111110"};
   (void)PrepareOutgoingImage(data, 1, false);
-  MemoryImage memory = sim::RadioEngine::DefaultMemory();
-  std::copy(data.Image.begin() + kSettingsFirst, data.Image.begin() + kSettingsEnd,
-            memory.begin() + kSettingsFirst);
-  return memory;
+  return data;
 }
+
+using Command = void (*)(SafetyFixture &);
+const std::pair<const char *, Command> kReplacingCommands[] = {
+    {"New", [](SafetyFixture &f) { f.Action("mnuFileNew")->trigger(); }},
+    {"Open",
+     [](SafetyFixture &f) {
+       f.dialogs.openAnswers = {f.folder.File(QStringLiteral("plain.dat"))};
+       f.Action("mnuFileOpen")->trigger();
+     }},
+    {"Read", [](SafetyFixture &f) { f.Run("mnuTransferRead"); }},
+    {"Model",
+     [](SafetyFixture &f) {
+       f.host.answers.push_front(Answer::Ok); // "Do you want to program the … series?"
+       f.Action("mnuModel_1")->trigger();
+     }},
+    {"Destination",
+     [](SafetyFixture &f) {
+       f.host.answers.push_front(Answer::Ok); // "Do you want to change to EURO?"
+       f.Action("mnuDst_0")->trigger();
+     }},
+    {"Restore",
+     [](SafetyFixture &f) {
+       f.dialogs.openAnswers = {f.folder.File(QStringLiteral("backup.hex"))};
+       f.Action("mnuFileRestore")->trigger();
+     }},
+};
 
 } // namespace
 
@@ -118,9 +173,15 @@ private slots:
   void failedConnectionKeepsDialogOpen();
   void cancelWhileBusy();
   void clearMarksDataChanged();
-  void statusLineDuringARead();
-  void radioThatNeverAnswers();
+  void statusLineAndFocusAfterARead();
   void changePortInTheDialog();
+  void askedBeforeDataIsReplaced_data();
+  void askedBeforeDataIsReplaced();
+  void yesSavesThenGoesOn();
+  void restoreBackup();
+  void showBackupFolder();
+  void transfersLeaveBackups();
+  void verifyAfterWriting();
 };
 
 void TransferDialogTest::dialogLayout_data() {
@@ -136,49 +197,59 @@ void TransferDialogTest::dialogLayout_data() {
 
 void TransferDialogTest::dialogLayout() {
   QFETCH(QString, command);
-  QFETCH(QString, caption);
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  QString caption, message;
+  QSize size;
+  QPoint a, b;
+  bool monitorShown = true, barHidden = false;
+  f.Run(
+      command.toLatin1().constData(),
+      [&](QDialog &d) {
+        caption = d.windowTitle();
+        size = d.size();
+        message = LabelText(d, "lblmess");
+        monitorShown = d.findChild<QLabel *>(QStringLiteral("lblmon"))->isVisibleTo(&d);
+        a = d.findChild<QWidget *>(QStringLiteral("pictA"))->pos();
+        b = d.findChild<QWidget *>(QStringLiteral("pictB"))->pos();
+        barHidden = d.findChild<QWidget *>(QStringLiteral("lblPercent"))->x() ==
+                    -d.findChild<QWidget *>(QStringLiteral("pictProgress"))->width();
+      },
+      false);
+  QVERIFY(f.dialogSeen);
+  QTEST(caption, "caption");
+  QCOMPARE(size, QSize(465, 290));
+  QCOMPARE(message,
+           QStringLiteral("1.Connect the KMT cable between the PC serial port and the radio.\n"
+                          "2.On the radio, press and hold [DISTRESS] and [CALL] keys while\n"
+                          "   turning the power on.\n"
+                          "   The Radio display will show PC CONTROL.\n"
+                          "3.Press the [OK] button to start."));
+  QVERIFY(!monitorShown);
   QFETCH(int, pictA);
   QFETCH(int, pictB);
-  SimFixture f;
-  QVERIFY(f.StartWithRadio());
-  bool inspected = false;
-  f.RunWithDialog(command.toLatin1().constData(), [&](QDialog &d) {
-    QCOMPARE(d.windowTitle(), caption);
-    QCOMPARE(d.size(), QSize(465, 290));
-    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("lblmess"))->text(),
-             QStringLiteral("1.Connect the KMT cable between the PC serial port and the radio.\n"
-                            "2.On the radio, press and hold [DISTRESS] and [CALL] keys while\n"
-                            "   turning the power on.\n"
-                            "   The Radio display will show PC CONTROL.\n"
-                            "3.Press the [OK] button to start."));
-    QVERIFY(!d.findChild<QLabel *>(QStringLiteral("lblmon"))->isVisibleTo(&d));
-    QCOMPARE(d.findChild<QWidget *>(QStringLiteral("pictA"))->pos(), QPoint(pictA, 88));
-    QCOMPARE(d.findChild<QWidget *>(QStringLiteral("pictB"))->pos(), QPoint(pictB, 88));
-    QWidget *bar = d.findChild<QWidget *>(QStringLiteral("pictProgress"));
-    QCOMPARE(d.findChild<QWidget *>(QStringLiteral("lblPercent"))->x(), -bar->width());
-    inspected = true;
-    Press(d, "cmdCancel");
-  });
-  QVERIFY(inspected);
+  QCOMPARE(a, QPoint(pictA, 88));
+  QCOMPARE(b, QPoint(pictB, 88));
+  QVERIFY(barHidden);
   QVERIFY(!f.Dialog());
   QCOMPARE(f.radio->Engine().Counters().bytesFromPc, std::uint64_t(0));
 }
 
 void TransferDialogTest::readFromRadio() {
-  SimFixture f(kAtisIni, "/D");
+  RadioFixture f(kAtisIni, "/D");
   QVERIFY(f.StartWithRadio());
-  f.radio->Engine().Memory() = RadioMemoryWithDirectoryEntry();
+  MemoryImage &memory = f.radio->Engine().Memory();
+  const MemoryImage settings = RadioWithDirectoryEntry().Image;
+  std::copy(settings.begin() + kSettingsFirst, settings.begin() + kSettingsEnd,
+            memory.begin() + kSettingsFirst);
   f.S().data.Image[300] = 0x5A; // a byte a read keeps
   f.ChangeDataAndAnswer(Answer::No);
   f.S().state.CurrentFilePath = "/data/old.dat";
   f.Window().SelectNodeByKey(QStringLiteral("SG"));
 
   bool monitorShown = false;
-  f.RunWithDialog("Read", [&](QDialog &d) {
+  f.Run("Read", [&](QDialog &d) {
     monitorShown = d.findChild<QLabel *>(QStringLiteral("lblmon"))->isVisibleTo(&d);
-    Press(d, "cmdOK");
-    if (d.isVisible())
-      Press(d, "cmdCancel");
   });
   QVERIFY(monitorShown);
   QVERIFY(!f.Dialog());
@@ -188,7 +259,7 @@ void TransferDialogTest::readFromRadio() {
           f.host.monitor.end());
   QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("HARBOUR"));
   QCOMPARE(f.S().data.Image[300], 0x5A);
-  QCOMPARE(f.S().data.Image[5000], f.radio->Engine().Memory()[5000]);
+  QCOMPARE(f.S().data.Image[5000], memory[5000]);
   QVERIFY(f.S().state.CurrentFilePath.empty());
   QVERIFY(!f.S().state.DataChanged);
   QVERIFY(!f.S().state.Busy);
@@ -201,12 +272,12 @@ void TransferDialogTest::readFromRadio() {
 }
 
 void TransferDialogTest::programToRadio() {
-  SimFixture f;
+  RadioFixture f;
   QVERIFY(f.StartWithRadio());
   f.S().data.CHMMSID[1] = {.Enable = true, .TagName = "PILOT", .Mmsid = "3160000010"};
   f.S().state.DataChanged = true;
-  f.RunToEnd("Program");
-  QVERIFY(!f.Dialog());
+  f.Run("Program");
+  QVERIFY(f.dialogSeen && !f.Dialog());
   QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
   const MemoryImage &radio = f.radio->Engine().Memory();
   const MemoryImage &image = f.S().data.Image;
@@ -220,54 +291,61 @@ void TransferDialogTest::programToRadio() {
   // What was programmed reads back.
   f.S().data.CHMMSID[1] = DirectoryEntry{};
   f.host.answers.push_back(Answer::No);
-  f.RunToEnd("mnuTransferRead");
+  f.Run("mnuTransferRead");
   QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("PILOT"));
-  QVERIFY(f.S().data.CHMMSID[1].Enable);
 }
 
 void TransferDialogTest::failedConnectionKeepsDialogOpen_data() {
-  QTest::addColumn<bool>("missingPort");
-  QTest::newRow("radio refuses the model") << false;
-  QTest::newRow("no such port") << true;
+  QTest::addColumn<int>("fault");
+  QTest::addColumn<QString>("text"); // what the one message starts with
+  QTest::newRow("radio refuses the model") << 0 << QStringLiteral("ModelType Error !!");
+  QTest::newRow("no such port") << 1
+                                << QStringLiteral(
+                                       "port inicialize error!!\r\n\r\nOpening COM16:\r\n"
+                                       "There is no serial port COM16 on this computer.");
+  QTest::newRow("radio never answers")
+      << 2 << QString::fromStdString(NoAnswerMessage("the simulated radio"));
 }
 
 void TransferDialogTest::failedConnectionKeepsDialogOpen() {
-  QFETCH(bool, missingPort);
-  SimFixture f;
+  QFETCH(int, fault);
+  QFETCH(QString, text);
+  RadioFixture f;
   QVERIFY(f.StartWithRadio());
-  if (missingPort)
+  if (fault == 0)
+    f.radio->Engine().Faults().wrongProductCode = true;
+  else if (fault == 1)
     f.Action("mnuCom_15")->trigger();
   else
-    f.radio->Engine().Faults().wrongProductCode = true;
+    f.Window().ports().SetSimulatedRadio(std::make_unique<SilentPort>());
   f.S().state.CurrentFilePath = "/data/keep.dat";
   const MemoryImage before = f.S().data.Image;
-  bool stayedOpen = false;
-  f.RunWithDialog("mnuTransferRead", [&](QDialog &d) {
-    Press(d, "cmdOK");
-    stayedOpen = d.isVisible();
-    QVERIFY(d.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isEnabled());
-    QVERIFY(d.findChild<QPushButton *>(QStringLiteral("cmdHelp"))->isEnabled());
-    Press(d, "cmdCancel");
-  });
+  bool stayedOpen = false, canRetry = false;
+  f.Run(
+      "mnuTransferRead",
+      [&](QDialog &d) {
+        Press(d, "cmdOK");
+        stayedOpen = d.isVisible();
+        canRetry = d.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isEnabled() &&
+                   d.findChild<QPushButton *>(QStringLiteral("cmdHelp"))->isEnabled();
+      },
+      false);
   QVERIFY(stayedOpen);
+  QVERIFY(canRetry);
   QVERIFY(f.S().data.Image == before);
   QCOMPARE(f.S().state.CurrentFilePath, std::string("/data/keep.dat"));
   QVERIFY(!f.S().state.Busy);
-  if (!missingPort) {
-    QCOMPARE(f.host.messages.back().text, std::string("ModelType Error !!"));
-    QCOMPARE(f.host.messages.back().title, std::string("Read from Radio"));
-    return;
-  }
-  // One message: the link's own text, then why the port would not open.
   QCOMPARE(f.host.messages.size(), std::size_t(1));
   QCOMPARE(f.host.messages[0].title, std::string("Read from Radio"));
-  QVERIFY(f.host.messages[0].text.rfind("port inicialize error!!\r\n\r\nOpening COM16:\r\n"
-                                        "There is no serial port COM16 on this computer.",
-                                        0) == 0);
+  QCOMPARE(f.host.messages[0].icon, Icon::Critical);
+  // Only the port's own reason may follow.
+  const std::string shown = f.host.messages[0].text;
+  QCOMPARE(QString::fromStdString(shown.substr(0, std::size_t(text.size()))), text);
+  QVERIFY(fault == 1 || shown.size() == std::size_t(text.size()));
 }
 
 void TransferDialogTest::cancelWhileBusy() {
-  SimFixture f;
+  RadioFixture f;
   QVERIFY(f.StartWithRadio());
   const MemoryImage before = f.S().data.Image;
   f.ChangeDataAndAnswer(Answer::No);
@@ -283,7 +361,7 @@ void TransferDialogTest::cancelWhileBusy() {
     cancelled = true;
     Press(*d, "cmdCancel");
   };
-  f.RunToEnd("mnuTransferRead");
+  f.Run("mnuTransferRead");
   QVERIFY(cancelled);
   QVERIFY(closeRefused);
   QVERIFY(!f.Dialog());
@@ -295,13 +373,10 @@ void TransferDialogTest::cancelWhileBusy() {
 }
 
 void TransferDialogTest::clearMarksDataChanged() {
-  SimFixture f;
+  RadioFixture f;
   QVERIFY(f.StartWithRadio());
   QString caption;
-  QTimer::singleShot(0, [&] {
-    caption = f.Dialog()->windowTitle();
-    Press(*f.Dialog(), "cmdOK");
-  });
+  f.WhenDialogOpens([&](QDialog &d) { caption = d.windowTitle(); });
   QVERIFY(f.Window().RunTransfer(kClearWaypoint));
   QCOMPARE(caption, QStringLiteral("Clear WayPoint Directory"));
   QVERIFY(f.S().state.DataChanged);
@@ -312,70 +387,32 @@ void TransferDialogTest::clearMarksDataChanged() {
   QCOMPARE(radio[24191], 0xFF);
 }
 
-void TransferDialogTest::statusLineDuringARead() {
-  SimFixture f;
+void TransferDialogTest::statusLineAndFocusAfterARead() {
+  RadioFixture f;
   QVERIFY(f.StartWithRadio());
   QVERIFY(f.Activate());
-  f.host.yieldStepMs = 3;
-  QString before;
-  QString after;
-  bool monitorHidden = false;
-  f.RunWithDialog("mnuTransferRead", [&](QDialog &d) {
-    before = LabelText(d, "lblStatus");
-    monitorHidden = !d.findChild<QLabel *>(QStringLiteral("lblmon"))->isVisibleTo(&d);
-    Press(d, "cmdOK");
-    after = LabelText(d, "lblStatus");
-  });
+  QString before, after;
+  f.Run(
+      "mnuTransferRead",
+      [&](QDialog &d) {
+        before = LabelText(d, "lblStatus");
+        Press(d, "cmdOK");
+        after = LabelText(d, "lblStatus");
+      },
+      false);
   QCOMPARE(before, QStringLiteral("Ready. Press OK to start."));
-  QVERIFY(monitorHidden);
   QCOMPARE(after, QStringLiteral("Done."));
-  const std::vector<std::string> &s = f.host.status;
-  QVERIFY(s.size() > 6);
-  QCOMPARE(std::vector<std::string>(s.begin(), s.begin() + 4),
-           (std::vector<std::string>{"Connecting to the simulated radio...",
-                                     "Checking the radio's status...",
-                                     "Checking the radio's model...", "Reading 0 of 32 KB"}));
-  QVERIFY(std::find(s.begin(), s.end(), "Reading 16 of 32 KB") != s.end() ||
-          std::any_of(s.begin(), s.end(), [](const std::string &t) {
-            return t.rfind("Reading 16 of 32 KB, about ", 0) == 0;
-          }));
   QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
   QTRY_VERIFY(QApplication::activeWindow() == &f.Window());
 }
 
-void TransferDialogTest::radioThatNeverAnswers() {
-  WindowFixture f;
-  QVERIFY(f.Start());
-  f.Window().ports().SetSimulatedRadio(std::make_unique<SilentPort>());
-  f.Action("mnuComSim")->trigger();
-  const MemoryImage before = f.S().data.Image;
-  bool stayedOpen = false;
-  QTimer::singleShot(0, [&] {
-    auto *d = f.Window().findChild<QDialog *>(QStringLiteral("frmRadio"));
-    Press(*d, "cmdOK");
-    stayedOpen = d->isVisible();
-    Press(*d, "cmdCancel");
-  });
-  f.Action("mnuTransferRead")->trigger();
-  QVERIFY(stayedOpen);
-  QCOMPARE(f.host.messages.size(), std::size_t(1));
-  QCOMPARE(f.host.messages[0].icon, Icon::Critical);
-  QCOMPARE(f.host.messages[0].title, std::string("Read from Radio"));
-  QCOMPARE(f.host.messages[0].text, NoAnswerMessage("the simulated radio"));
-  QVERIFY(f.host.messages[0].text.rfind("The radio did not answer on the simulated radio.\r\n",
-                                        0) == 0);
-  QVERIFY(f.S().data.Image == before);
-}
-
 void TransferDialogTest::changePortInTheDialog() {
-  SimFixture f;
+  RadioFixture f;
   QVERIFY(f.StartWithRadio());
   f.Action("mnuCom_15")->trigger(); // no such port on this computer
-  QString portBefore;
-  QString portAfter;
-  QString buttonText;
+  QString portBefore, portAfter, buttonText;
   bool offersPorts = false;
-  f.RunWithDialog("mnuTransferRead", [&](QDialog &d) {
+  f.Run("mnuTransferRead", [&](QDialog &d) {
     portBefore = LabelText(d, "lblPort");
     auto *button = d.findChild<QPushButton *>(QStringLiteral("cmdPort"));
     buttonText = button->text();
@@ -383,9 +420,6 @@ void TransferDialogTest::changePortInTheDialog() {
     offersPorts = button->menu() && button->menu()->actions().contains(f.Action("mnuComSim"));
     f.Action("mnuComSim")->trigger();
     portAfter = LabelText(d, "lblPort");
-    Press(d, "cmdOK");
-    if (d.isVisible())
-      Press(d, "cmdCancel");
   });
   QVERIFY(offersPorts);
   QCOMPARE(buttonText, QStringLiteral("Change..."));
@@ -394,6 +428,191 @@ void TransferDialogTest::changePortInTheDialog() {
   QVERIFY(!f.Dialog());
   QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
   QCOMPARE(f.settings.Get("ComPath", "ComSource", ""), std::string("sim"));
+}
+
+void TransferDialogTest::askedBeforeDataIsReplaced_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<int>("answer");
+  for (int i = 0; i < int(std::size(kReplacingCommands)); ++i) {
+    const QByteArray name = kReplacingCommands[i].first;
+    QTest::newRow(name + " No") << i << int(Answer::No);
+    QTest::newRow(name + " Cancel") << i << int(Answer::Cancel);
+  }
+  // Yes opens the save dialog, which the script cancels: the command stops.
+  QTest::newRow("Open Yes") << 1 << int(Answer::Yes);
+}
+
+void TransferDialogTest::askedBeforeDataIsReplaced() {
+  QFETCH(int, command);
+  QFETCH(int, answer);
+  const bool goesOn = answer == int(Answer::No);
+  SafetyFixture f;
+  QVERIFY(f.StartWithRadio());
+  QVERIFY(SaveFileAs(f.S(), f.folder.Path() / "plain.dat"));
+  f.S().state.CurrentFilePath.clear();
+  f.Edit();
+  f.host.answers = {static_cast<Answer>(answer)};
+
+  kReplacingCommands[command].second(f);
+
+  const std::vector<std::string> texts = f.host.Texts();
+  QVERIFY(std::find(texts.begin(), texts.end(), kQuestion) != texts.end());
+  QCOMPARE(f.dialogs.asked.contains(kSaveDat), answer == int(Answer::Yes));
+  if (goesOn) {
+    QTRY_VERIFY(!f.EditKept());
+    QCOMPARE(f.dialogSeen, command == 2);
+  } else {
+    QVERIFY(!f.Window().findChild<QTimer *>(QStringLiteral("tmrNew"))->isActive());
+    QVERIFY(f.EditKept());
+    QVERIFY(f.S().state.DataChanged);
+    QCOMPARE(f.S().model.ModelVariant, 1);
+    QCOMPARE(f.S().data.Image[20000], 0x11);
+    QVERIFY(!f.dialogSeen);
+    QVERIFY(!f.dialogs.asked.contains(QStringLiteral("open:dat files(*.dat);;All files(*.*)")));
+    QVERIFY(!f.dialogs.asked.contains(kOpenHex));
+  }
+  QVERIFY(f.Window().isEnabled());
+}
+
+void TransferDialogTest::yesSavesThenGoesOn() {
+  SafetyFixture f;
+  QVERIFY(f.StartWithRadio());
+  f.Edit();
+  const QString saved = f.folder.File(QStringLiteral("mine.dat"));
+  f.host.answers = {Answer::Yes};
+  f.dialogs.saveAnswers = {saved};
+  f.dialogs.openAnswers = {f.folder.File(QStringLiteral("backup.hex"))};
+  f.Action("mnuFileRestore")->trigger();
+  QVERIFY(!f.EditKept());
+  // The edit is in the file that was saved.
+  FakeHost otherHost;
+  MemoryUserSettings otherSettings;
+  Session other(otherHost, otherSettings);
+  other.model.ModelVariant = 1;
+  QVERIFY(FileRead2(other, ui::PathFromQt(saved)));
+  QCOMPARE(other.data.CHMMSID[3].TagName, std::string("KEEP"));
+}
+
+void TransferDialogTest::restoreBackup() {
+  SafetyFixture f;
+  QVERIFY(f.StartWithRadio());
+  QCOMPARE(f.Action("mnuFileRestore")->text(), QStringLiteral("Restore &Backup..."));
+  const RadioData radio = RadioWithDirectoryEntry();
+  f.folder.WriteBytes(QStringLiteral("good.hex"), radio.Image);
+  MemoryImage wrongModel = radio.Image;
+  wrongModel[kImageSize - 1] = 0xD1;
+  f.folder.WriteBytes(QStringLiteral("wrong.hex"), wrongModel);
+  f.folder.WriteText(QStringLiteral("short.hex"), std::string(100, '\x07'));
+
+  f.S().state.CurrentFilePath = "/data/boat.dat";
+  const MemoryImage before = f.S().data.Image;
+  const struct {
+    const char *file;
+    std::string title, text;
+  } refused[] = {{"short.hex", "PC Program for TR4100/TR4300", "bad file!!"},
+                 {"wrong.hex", "Read from Radio", "ModelType Error !!"}};
+  for (const auto &r : refused) {
+    const QString file = f.folder.File(QLatin1String(r.file));
+    f.dialogs.openAnswers = {file};
+    f.Action("mnuFileRestore")->trigger();
+    // The message says what was being done.
+    QCOMPARE(f.host.messages.back().text,
+             r.text + "\r\n\r\nRestoring " + ui::PathFromQt(file).string() + ".");
+    QCOMPARE(f.host.messages.back().title, r.title);
+    QCOMPARE(f.host.messages.back().icon, Icon::Critical);
+    QVERIFY(f.S().data.Image == before);
+    QVERIFY(!f.S().state.DataChanged);
+    QCOMPARE(f.S().state.CurrentFilePath, std::string("/data/boat.dat"));
+  }
+  QCOMPARE(f.dialogs.asked.last(), kOpenHex);
+  QCOMPARE(f.dialogs.folders.back(), ui::QtFromPath(f.backupFolder));
+  QVERIFY(QDir(f.dialogs.folders.back()).exists());
+
+  f.dialogs.openAnswers = {f.folder.File(QStringLiteral("good.hex"))};
+  f.Action("mnuFileRestore")->trigger();
+  QVERIFY(f.S().data.Image == radio.Image);
+  QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("HARBOUR"));
+  QVERIFY(f.S().state.DataChanged);
+  QVERIFY(f.S().state.CurrentFilePath.empty());
+  QCOMPARE(f.Window().windowTitle(), QStringLiteral("KV508  PC Program for TR4100/TR4300"));
+  QCOMPARE(ui::FindNodeByKey(f.Window().tree(), QStringLiteral("SM 1"))->text(0),
+           QStringLiteral("Memory ID1[Enable]"));
+  QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()), QStringLiteral("General"));
+}
+
+void TransferDialogTest::showBackupFolder() {
+  SafetyFixture f;
+  QVERIFY(f.Start());
+  const QString folder = ui::QtFromPath(f.backupFolder);
+  f.Action("mnuHelpBackups")->trigger();
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("folder:") + folder);
+  QVERIFY(QDir(folder).exists());
+  QVERIFY(f.host.messages.empty());
+
+  f.dialogs.folderShown = false;
+  f.Action("mnuHelpBackups")->trigger();
+  QCOMPARE(f.host.messages.back().text,
+           "The backup folder " + f.backupFolder.string() + " cannot be opened.");
+
+  f.S().backups.folder.clear();
+  f.Action("mnuHelpBackups")->trigger();
+  QCOMPARE(f.host.messages.back().text,
+           std::string("Backups are off: there is no per-user data folder."));
+}
+
+void TransferDialogTest::transfersLeaveBackups() {
+  SafetyFixture f;
+  QVERIFY(f.StartWithRadio());
+  f.Run("mnuTransferRead");
+  f.S().data.CHMMSID[2] = {.Enable = true, .TagName = "PILOT", .Mmsid = "3160000010"};
+  f.Run("mnuTransferProgram");
+  QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
+  const QString folder = ui::QtFromPath(f.backupFolder);
+  QCOMPARE(QDir(folder).entryList(QDir::Files),
+           QStringList({QStringLiteral("2024-06-15_093005-2_TR4100-TR4300_program.hex"),
+                        QStringLiteral("2024-06-15_093005_TR4100-TR4300_read.hex")}));
+  QCOMPARE(ReadAll(folder + "/2024-06-15_093005-2_TR4100-TR4300_program.hex"),
+           std::string(f.S().data.Image.begin(), f.S().data.Image.end()));
+}
+
+void TransferDialogTest::verifyAfterWriting() {
+  SafetyFixture f;
+  QVERIFY(f.StartWithRadio());
+  f.radio->Engine().Faults().corruptStoredByte = 5000;
+
+  // On by default: the corrupted byte is found and the dialog stays for another try.
+  bool shown = false, checked = false, stayedOpen = false;
+  f.Run(
+      "mnuTransferProgram",
+      [&](QDialog &d) {
+        auto *box = d.findChild<QCheckBox *>(QStringLiteral("chkVerify"));
+        shown = box->isVisibleTo(&d);
+        checked = box->isChecked();
+        Press(d, "cmdOK");
+        stayedOpen = d.isVisible();
+        box->setChecked(false); // remembered for the next time
+      },
+      false);
+  QVERIFY(shown && checked && stayedOpen);
+  const std::uint8_t sent = f.S().data.Image[5000];
+  char expected[64];
+  std::snprintf(expected, sizeof expected,
+                "Verify Error!!\r\naddress 0x1388: written 0x%02X, read 0x%02X", sent, sent ^ 0xFF);
+  QCOMPARE(f.host.messages.back().text, std::string(expected));
+  QCOMPARE(f.host.messages.back().title, std::string("Program to Radio"));
+  QCOMPARE(f.settings.Get("Settings", "VerifyAfterWriting", ""), std::string("False"));
+
+  // Off: the same radio takes the write without a word; a read has no such box.
+  f.Run("mnuTransferProgram", [&](QDialog &d) {
+    checked = d.findChild<QCheckBox *>(QStringLiteral("chkVerify"))->isChecked();
+  });
+  QVERIFY(!checked);
+  QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
+  f.S().state.DataChanged = false;
+  f.Run("mnuTransferRead", [&](QDialog &d) {
+    shown = d.findChild<QCheckBox *>(QStringLiteral("chkVerify"))->isVisibleTo(&d);
+  });
+  QVERIFY(f.dialogSeen && !shown);
 }
 
 QTEST_MAIN(TransferDialogTest)
