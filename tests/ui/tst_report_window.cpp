@@ -13,7 +13,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTest>
 #include <QTimer>
 
 #include <cerrno>
@@ -24,43 +23,35 @@ using namespace kv508::testing;
 
 namespace {
 
-// The pages of a PDF as pdftotext -layout lays them out.
-QStringList PdfPages(const QString &pdf) {
+// The pages of a PDF as pdftotext -layout lays them out, each as its non-empty
+// lines: first the running line with date, source and page number.
+QList<QStringList> PdfPages(const QString &pdf) {
   QProcess p;
   p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  QList<QStringList> pages;
   if (!p.waitForFinished(60000))
-    return {};
-  QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
-  if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-    pages.removeLast();
+    return pages;
+  for (const QString &page : QString::fromUtf8(p.readAllStandardOutput()).split('\f')) {
+    QStringList lines;
+    for (const QString &line : page.split('\n'))
+      if (!line.trimmed().isEmpty())
+        lines << line.simplified();
+    if (!lines.isEmpty())
+      pages << lines;
+  }
   return pages;
 }
 
-int PageOf(const QStringList &pages, const QString &text) {
-  for (int i = 0; i < pages.size(); ++i) {
-    if (pages[i].contains(text))
+int PageOf(const QList<QStringList> &pages, const QString &line) {
+  for (int i = 0; i < pages.size(); ++i)
+    if (pages[i].contains(line))
       return i;
-  }
   return -1;
 }
 
-QStringList TextLines(const QString &page) {
-  QStringList lines;
-  for (const QString &line : page.split(QLatin1Char('\n'))) {
-    if (!line.trimmed().isEmpty())
-      lines << line.trimmed();
-  }
-  return lines;
-}
-
-// The running line with date, source and page number stands above every page's text.
-QString RunningLine(const QString &page) { return TextLines(page).value(0); }
-QString FirstLine(const QString &page) { return TextLines(page).value(1); }
-
 // Opens frmPrn and, once its text image is made, hands the window and its text
-// box to `act`, which notes what it needs and closes the window. Nothing is
-// checked inside the timer: the test checks `done` and the notes afterwards, and
-// a window that never fills is closed, so the test fails instead of hanging.
+// box to `act`, which notes what it needs and closes the window. A window that
+// never fills is closed, so the test fails instead of hanging.
 struct ReportWindowRun {
   ReportWindowRun(WindowFixture &f, std::function<void(QDialog &, QPlainTextEdit &)> act) {
     QTimer poll;
@@ -103,8 +94,7 @@ void ReportWindowTest::textImageAndSave() {
   KV508_START_WINDOW(f);
   f.S().data.CHMMSID[2].TagName = "MARINA";
   const Report report = BuildReport(f.S().data, f.S().model);
-  const QString target = f.folder.File(QStringLiteral("report.txt"));
-  f.dialogs.saveAnswers.push_back(target);
+  f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("report")));
   QSize size;
   QString shown, afterTyping;
   bool enabled = false;
@@ -126,7 +116,7 @@ void ReportWindowTest::textImageAndSave() {
   QCOMPARE(afterTyping, shown);
   QVERIFY(enabled);
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:Text files(*.txt);;All files(*.*)"));
-  QCOMPARE(ReadAll(target), ReportFileText(report));
+  QCOMPARE(ReadAll(f.folder.File(QStringLiteral("report.txt"))), ReportFileText(report));
   QVERIFY(!f.S().state.OperationIncomplete);
 }
 
@@ -143,14 +133,12 @@ void ReportWindowTest::saveFailureKeepsText() {
     window.findChild<QAction *>(QStringLiteral("mnuFileExit"))->trigger();
   });
   QTRY_VERIFY(run.done);
-  QVERIFY(stillOpen);
-  QVERIFY(kept.startsWith(QStringLiteral("#####")));
-  QCOMPARE(f.host.messages.size(), std::size_t(1));
+  QVERIFY(stillOpen && kept.startsWith(QStringLiteral("#####")));
+  QCOMPARE(f.host.Texts(),
+           std::vector<std::string>{std::string(std::strerror(ENOENT)) + "\r\n\r\nSaving " +
+                                    ui::PathFromQt(target).string() + "."});
   QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
-  QCOMPARE(f.host.messages[0].text, std::string(std::strerror(ENOENT)) + "\r\n\r\nSaving " +
-                                        ui::PathFromQt(target).string() + ".");
-  QVERIFY(f.S().state.OperationFailed);
-  QVERIFY(f.S().state.OperationIncomplete);
+  QVERIFY(f.S().state.OperationFailed && f.S().state.OperationIncomplete);
 }
 
 // File > Print to a PDF printer and File > Export PDF lay out the same pages;
@@ -167,44 +155,41 @@ void ReportWindowTest::printedAndExportedPages() {
     return true;
   };
   f.Action("mnuFilePrint")->trigger();
-  const QStringList pages = PdfPages(printed);
+  const QList<QStringList> pages = PdfPages(printed);
   QVERIFY(pages.size() >= 8);
   const QString header = QStringLiteral("TR4100/TR4300 Velmora");
-  QCOMPARE(FirstLine(pages[0]), header);
+  QCOMPARE(pages[0].value(1), header);
   QCOMPARE(PageOf(pages, QStringLiteral("##### Usable CH Group Setup #####")), 0);
   for (int p = 0; p < pages.size(); ++p) {
-    QVERIFY(RunningLine(pages[p]).endsWith(
-        QStringLiteral("page %1 of %2").arg(p + 1).arg(pages.size())));
-    QVERIFY(RunningLine(pages[p]).contains(QStringLiteral("radio read")));
+    const QString running = pages[p][0];
+    QVERIFY(
+        running.endsWith(QStringLiteral(" radio read page %1 of %2").arg(p + 1).arg(pages.size())));
   }
   // The sections from the channels on each start a page with the page header.
   int previous = 0;
   for (const char *section : {"Programable USA Channel", "Programable International Channel",
                               "Programable Canada Channel", "Programable WX Channel", "Memory ID",
                               "Group ID", "Programable EXP Channel"}) {
-    const QString banner = QStringLiteral("##### %1 #####").arg(QLatin1String(section));
-    const int page = PageOf(pages, banner);
-    QVERIFY2(page > previous, qPrintable(banner));
-    QCOMPARE(FirstLine(pages[page]), header);
+    const int page = PageOf(pages, QStringLiteral("##### %1 #####").arg(QLatin1String(section)));
+    QVERIFY2(page > previous && pages[page].value(1) == header, section);
     previous = page;
   }
-  const int memoryPage = PageOf(pages, QStringLiteral("##### Memory ID #####"));
-  QVERIFY(pages[memoryPage].contains(QStringLiteral("LIGHTHOUSE")));
-  QVERIFY(pages[memoryPage].contains(QStringLiteral("235000123")));
+  const QStringList memory = pages[PageOf(pages, QStringLiteral("##### Memory ID #####"))];
+  QVERIFY(memory.join('\n').contains(QStringLiteral("LIGHTHOUSE")));
+  QVERIFY(memory.join('\n').contains(QStringLiteral("235000123")));
 
   f.S().state.CurrentFilePath = "/data/boat1.dat";
   f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("boat1")));
   f.Action("mnuFileExportPdf")->trigger();
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:PDF files(*.pdf);;All files(*.*)"));
   QVERIFY(f.host.messages.empty());
-  const QStringList exported = PdfPages(f.folder.File(QStringLiteral("boat1.pdf")));
+  const QList<QStringList> exported = PdfPages(f.folder.File(QStringLiteral("boat1.pdf")));
   QCOMPARE(exported.size(), pages.size());
-  QVERIFY(RunningLine(exported[0]).contains(QStringLiteral("boat1.dat")));
+  QVERIFY(exported[0][0].endsWith(QStringLiteral(" boat1.dat page 1 of %1").arg(pages.size())));
   for (int p = 0; p < pages.size(); ++p)
-    QCOMPARE(TextLines(exported[p]).mid(1).join(' ').simplified(),
-             TextLines(pages[p]).mid(1).join(' ').simplified());
+    QCOMPARE(exported[p].mid(1), pages[p].mid(1));
   // Only the PDF is left in the folder: no part-written file beside it.
-  QCOMPARE(QDir(ui::QtFromPath(f.folder.Path())).entryList({QStringLiteral("boat1*")}, QDir::Files),
+  QCOMPARE(QDir(f.folder.File(QString())).entryList({QStringLiteral("boat1*")}, QDir::Files),
            QStringList({QStringLiteral("boat1.pdf")}));
 }
 
