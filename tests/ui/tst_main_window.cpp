@@ -1,10 +1,18 @@
-// frmMain: start-up, tree, close prompt, layout, hex dump, its commands, file
-// dialogs, Recent Files, drops, shortcuts, and Undo/Redo.
+// The desktop windows over a scripted host and dialogs: frmMain (start-up,
+// tree, commands, files, undo), frmRadio against the in-process simulated
+// radio with what keeps unsaved settings from being lost, and frmPrn.
 
-#include "ui_test_support.h"
+#include "sim_radio.h"
 
 #include "app/hex_file.h"
 #include "files/dat_file.h"
+#include "image/decode.h"
+#include "image/default_image.h"
+#include "image/encode.h"
+#include "image/layout.h"
+#include "link/test_ports.h"
+#include "link/transfer.h"
+#include "report/report.h"
 #include "ui/layout_rules.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
@@ -13,8 +21,7 @@
 #include "ui/screens/widget_props.h"
 #include "ui/ui_text.h"
 
-#include <QAbstractButton>
-#include <QDialog>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -22,20 +29,26 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QSignalSpy>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QUrl>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 using namespace kv508;
 using namespace kv508::testing;
 
 namespace {
 
+using Texts = std::vector<std::string>;
 const std::string kTitle = "PC Program for TR4100/TR4300";
 const QString kCaption = QStringLiteral("KV508  PC Program for TR4100/TR4300");
+const std::string kQuestion = "KMT data has changed.\r\nDo you want to save changes?";
 
 // A stand-in editing screen whose validation the test decides.
 class RefusingScreen : public ui::EditorScreen {
@@ -79,18 +92,8 @@ public:
 template <class T> T *W(WindowFixture &f, const char *name) {
   return f.Widget<T>(QLatin1String(name));
 }
-
-void Click(QAbstractButton *button) {
-  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
-// One key on a list: the next entry, or the one before at the end.
-void Flip(WindowFixture &f, const char *name) {
-  auto *box = W<QComboBox>(f, name);
-  box->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(box, box->currentIndex() + 1 < box->count() ? Qt::Key_Down : Qt::Key_Up);
-}
-
+QString Text(WindowFixture &f, const char *label) { return W<QLabel>(f, label)->text(); }
+bool Checked(WindowFixture &f, const char *action) { return f.Action(action)->isChecked(); }
 QString MenuText(WindowFixture &f, const char *name) { return f.Action(name)->text().remove('&'); }
 QString SelectedKey(WindowFixture &f) { return ui::NodeKey(f.Window().tree().currentItem()); }
 QString NodeText(WindowFixture &f, const char *key) {
@@ -98,6 +101,16 @@ QString NodeText(WindowFixture &f, const char *key) {
 }
 std::string Native(const QString &path) { return ui::PathFromQt(path).string(); }
 const std::string &LastText(WindowFixture &f) { return f.host.messages.back().text; }
+
+void Click(QAbstractButton *button) {
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+// One key on a list: the next entry, or the one before at the end.
+void Flip(WindowFixture &f, const char *name) {
+  auto *box = W<QComboBox>(f, name);
+  box->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(box, box->currentIndex() + 1 < box->count() ? Qt::Key_Down : Qt::Key_Up);
+}
 
 // Every group usable, a weather channel and three directory entries in use,
 // loaded as from a file, the window active.
@@ -128,6 +141,164 @@ QStringList RecentEntries(WindowFixture &f) {
 
 using Act = std::function<void(WindowFixture &)>;
 
+// The settings part of the image that a transfer carries.
+constexpr std::size_t kSettingsFirst = layout::kPlanFlags[0];
+constexpr std::size_t kSettingsEnd =
+    layout::kGroupIdSlots + layout::kGroupIdSlotCount * layout::kDirectorySlotStride;
+
+void Press(QDialog &d, const char *button) {
+  d.findChild<QPushButton *>(QLatin1String(button))->click();
+}
+QString LabelText(QDialog &d, const char *name) {
+  return d.findChild<QLabel *>(QLatin1String(name))->text();
+}
+bool Shown(QDialog &d, const char *name) {
+  return d.findChild<QWidget *>(QLatin1String(name))->isVisibleTo(&d);
+}
+
+// Models 1 and 2, destinations EURO and USAA that differ in one byte, a
+// backup file and a backup folder; the simulated radio behind the port.
+struct RadioFixture : WindowFixture {
+  explicit RadioFixture(const std::string &arguments = "")
+      : WindowFixture(kTwoModelsIni, arguments) {
+    backupFolder = folder.Path() / "user" / "backups";
+    MemoryImage image = DefaultImageBytes();
+    folder.WriteBytes(QStringLiteral("backup.hex"), image);
+    image[20000] = 0x11;
+    folder.WriteBytes(QStringLiteral("usaa_07D0.ini"), image);
+    image[20000] = 0x22;
+    folder.WriteBytes(QStringLiteral("EURO_07D0.ini"), image);
+  }
+  bool StartWithRadio() {
+    if (!Start())
+      return false;
+    radio = AttachSimulatedRadio(*this);
+    return true;
+  }
+  QDialog *Dialog() { return Window().findChild<QDialog *>(QStringLiteral("frmRadio")); }
+  // Once the dialog is up `inDialog` sees it, then OK is pressed (when
+  // `pressOk`), and Cancel if the dialog is still open.
+  void WhenDialogOpens(std::function<void(QDialog &)> inDialog = {}, bool pressOk = true) {
+    dialogSeen = false;
+    QTimer::singleShot(0, &Window(), [this, inDialog, pressOk] {
+      QDialog *d = Dialog();
+      if (!d)
+        return;
+      dialogSeen = true;
+      if (inDialog)
+        inDialog(*d);
+      if (pressOk && d->isVisible())
+        Press(*d, "cmdOK");
+      if (d->isVisible())
+        Press(*d, "cmdCancel");
+    });
+  }
+  void Run(const char *command, std::function<void(QDialog &)> inDialog = {}, bool pressOk = true) {
+    WhenDialogOpens(std::move(inDialog), pressOk);
+    Action(command)->trigger();
+  }
+  // A user edit the replacing commands throw away.
+  void Edit() {
+    S().data.CHMMSID[3] = {.Enable = true, .TagName = "KEEP", .Mmsid = "2111111110"};
+    S().state.DataChanged = true;
+  }
+  bool EditKept() { return S().data.CHMMSID[3].TagName == "KEEP"; }
+  sim::SimPort *radio = nullptr;
+  bool dialogSeen = false;
+};
+
+// A radio's image with a directory entry of its own.
+MemoryImage RadioWithDirectoryEntry() {
+  RadioData data;
+  BuildDefaultImage(data, 1);
+  DecodeImage(data);
+  data.CHMMSID[1] = {.Enable = true, .TagName = "HARBOUR", .Mmsid = "2111111110"};
+  (void)PrepareOutgoingImage(data, 1, false);
+  return data.Image;
+}
+
+using Command = void (*)(RadioFixture &);
+const std::pair<const char *, Command> kReplacingCommands[] = {
+    {"New", [](RadioFixture &f) { f.Action("mnuFileNew")->trigger(); }},
+    {"Open",
+     [](RadioFixture &f) {
+       f.dialogs.openAnswers = {f.folder.File(QStringLiteral("plain.dat"))};
+       f.Action("mnuFileOpen")->trigger();
+     }},
+    {"Read", [](RadioFixture &f) { f.Run("mnuTransferRead"); }},
+    {"Model",
+     [](RadioFixture &f) {
+       f.host.answers.push_front(Answer::Ok); // "Do you want to program the … series?"
+       f.Action("mnuModel_1")->trigger();
+     }},
+    {"Destination",
+     [](RadioFixture &f) {
+       f.host.answers.push_front(Answer::Ok); // "Do you want to change to EURO?"
+       f.Action("mnuDst_0")->trigger();
+     }},
+    {"Restore",
+     [](RadioFixture &f) {
+       f.dialogs.openAnswers = {f.folder.File(QStringLiteral("backup.hex"))};
+       f.Action("mnuFileRestore")->trigger();
+     }},
+};
+
+// The pages of a PDF as pdftotext -layout lays them out, each as its non-empty
+// lines: first the running line with date, source and page number.
+QList<QStringList> PdfPages(const QString &pdf) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  QList<QStringList> pages;
+  if (!p.waitForFinished(60000))
+    return pages;
+  for (const QString &page : QString::fromUtf8(p.readAllStandardOutput()).split('\f')) {
+    QStringList lines;
+    for (const QString &line : page.split('\n'))
+      if (!line.trimmed().isEmpty())
+        lines << line.simplified();
+    if (!lines.isEmpty())
+      pages << lines;
+  }
+  return pages;
+}
+
+int PageOf(const QList<QStringList> &pages, const QString &line) {
+  for (int i = 0; i < pages.size(); ++i)
+    if (pages[i].contains(line))
+      return i;
+  return -1;
+}
+
+// Opens frmPrn and, once its text image is made, hands the window and its text
+// box to `act`, which notes what it needs and closes the window. A window that
+// never fills is closed, so the test fails instead of hanging.
+struct ReportWindowRun {
+  ReportWindowRun(WindowFixture &f, std::function<void(QDialog &, QPlainTextEdit &)> act) {
+    QTimer poll;
+    const QDeadlineTimer deadline(30000);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto *window = f.Window().findChild<QDialog *>(QStringLiteral("frmPrn"));
+      auto *text = window ? window->findChild<QPlainTextEdit *>(QStringLiteral("txtPrn")) : nullptr;
+      if (!text)
+        return;
+      if (firstText.isNull())
+        firstText = text->toPlainText();
+      if (text->toPlainText().startsWith(QStringLiteral("#####"))) {
+        poll.stop();
+        done = true;
+        act(*window, *text);
+      } else if (deadline.hasExpired()) {
+        poll.stop();
+        window->reject();
+      }
+    });
+    poll.start(0);
+    f.Action("mnuFilePrintToFile")->trigger();
+  }
+  bool done = false;
+  QString firstText; // what the window showed before the text image was made
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Act)
@@ -148,12 +319,28 @@ private slots:
   void modelAndDestinationMenus();
   void openSettingsFile();
   void fileDialogsFoldersAndExtensions();
-  void recentFiles();
-  void dropOpensSettingsAndImages();
+  void recentFilesAndDrops();
   void shortcutsTriggerTheirActions();
+  void helpPage();
   void undoAndRedoOneAction_data();
   void undoAndRedoOneAction();
   void undoStepsFollowSaveOpenAndKeys();
+  void transferDialogLayout_data();
+  void transferDialogLayout();
+  void readFromRadio();
+  void programToRadio();
+  void failedConnectionKeepsDialogOpen_data();
+  void failedConnectionKeepsDialogOpen();
+  void cancelWhileBusy();
+  void changePortInTheDialog();
+  void askedBeforeDataIsReplaced_data();
+  void askedBeforeDataIsReplaced();
+  void restoreBackup();
+  void showBackupFolder();
+  void verifyAfterWriting();
+  void reportTextImageAndSave();
+  void reportSaveFailureKeepsText();
+  void printedAndExportedPages();
 };
 
 // Start-up on one model, then what a run without /D does not offer, Help
@@ -165,23 +352,19 @@ void MainWindowTest::startUpWithoutDebugMode() {
   ui::MainWindow &w = f.Window();
   QCOMPARE(f.S().model.ModelVariant, 1);
   QCOMPARE(w.windowTitle(), kCaption);
-  QVERIFY(!w.findChild<QMenu *>(QStringLiteral("mnuEditModel"))->menuAction()->isVisible());
-  QVERIFY(f.Action("mnuModel_0")->isChecked());
-  QVERIFY(!f.S().state.DataChanged);
+  QVERIFY(!W<QMenu>(f, "mnuEditModel")->menuAction()->isVisible());
+  QVERIFY(Checked(f, "mnuModel_0") && !f.S().state.DataChanged);
   QCOMPARE(w.size(), QSize(ui::kMinWidthPx, ui::kMinHeightPx));
   QVERIFY(f.Action("Program")->isVisible() && !f.Action("Program2")->isVisible());
   QVERIFY(f.Action("Read")->isVisible() && !f.Action("Read2")->isVisible());
   QCOMPARE(f.settings.Values().size(), std::size_t(1)); // start-up writes nothing
   QVERIFY(f.host.messages.empty());
   QCOMPARE(w.screens().ActivePanel(), w.screens().GeneralScreen());
-  QCOMPARE(w.findChild<QLabel *>(QStringLiteral("sbPanel3"))->text(),
-           QStringLiteral("TR4100/TR4300"));
-  QCOMPARE(w.findChild<QLabel *>(QStringLiteral("sbPanel2"))->text().left(4),
-           QStringLiteral("COM1"));
-  QVERIFY(
-      !w.findChild<QLabel *>(QStringLiteral("sbPanel2"))->text().endsWith(QStringLiteral("/D")));
+  QCOMPARE(Text(f, "sbPanel3"), QStringLiteral("TR4100/TR4300"));
+  QVERIFY(Text(f, "sbPanel2").startsWith(QStringLiteral("COM1")));
+  QVERIFY(!Text(f, "sbPanel2").endsWith(QStringLiteral("/D")));
   QVERIFY(!f.Action("mnuOptionsHexdump")->isVisible());
-  QVERIFY(!w.findChild<QListWidget *>(QStringLiteral("HexDumpView"))->isVisibleTo(&w));
+  QVERIFY(!W<QListWidget>(f, "HexDumpView")->isVisibleTo(&w));
   QVERIFY(f.Activate());
   f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("radio.hex")));
   QTest::keyClick(&w.tree(), Qt::Key_F3, Qt::ControlModifier);
@@ -190,27 +373,26 @@ void MainWindowTest::startUpWithoutDebugMode() {
 
   QVERIFY(!f.Action("mnuHelpContents")->isEnabled());
   w.HelpContents();
-  QCOMPARE(f.host.Texts(), std::vector<std::string>{"Unable to display Help Contents. There is "
-                                                    "no Help associated with this project."});
+  QCOMPARE(f.host.Texts(), Texts{"Unable to display Help Contents. There is no Help associated "
+                                 "with this project."});
   QCOMPARE(f.host.messages.back().icon, Icon::Information);
   QCOMPARE(f.host.messages.back().title, kTitle);
 
   QCOMPARE(f.Action("mnuCom_0")->text().left(5), QStringLiteral("COM&1"));
   QCOMPARE(f.Action("mnuCom_15")->text().left(5), QStringLiteral("COM16"));
-  QVERIFY(f.Action("mnuCom_0")->isChecked());
+  QVERIFY(Checked(f, "mnuCom_0"));
   f.Action("mnuCom_4")->trigger();
   QCOMPARE(f.S().ComPort, 5);
   QCOMPARE(f.settings.Get("ComPath", "ComNum", ""), std::string("5"));
-  QVERIFY(f.Action("mnuCom_4")->isChecked() && !f.Action("mnuCom_0")->isChecked());
+  QVERIFY(Checked(f, "mnuCom_4") && !Checked(f, "mnuCom_0"));
   f.Action("mnuComSim")->trigger();
   QVERIFY(w.portChoice().source == ui::PortSource::Simulated);
-  QVERIFY(f.Action("mnuComSim")->isChecked() && !f.Action("mnuCom_4")->isChecked());
+  QVERIFY(Checked(f, "mnuComSim") && !Checked(f, "mnuCom_4"));
   QCOMPARE(f.settings.Get("ComPath", "ComSource", ""), std::string("sim"));
   f.dialogs.device = QStringLiteral("/dev/ttyS7");
   f.Action("mnuComDevice")->trigger();
   QVERIFY(w.portChoice().source == ui::PortSource::Device);
-  // The choice is restored at the next start.
-  WindowFixture again;
+  WindowFixture again; // the choice is restored at the next start
   again.settings = f.settings;
   QVERIFY(again.Start());
   QVERIFY(again.Window().portChoice().source == ui::PortSource::Device);
@@ -221,7 +403,7 @@ void MainWindowTest::startUpWithoutDebugMode() {
 void MainWindowTest::startUpWithoutModels() {
   WindowFixture f(""); // no global.ini
   QVERIFY(!f.Start());
-  QCOMPARE(f.host.Texts(), std::vector<std::string>{"Unknown model!!"});
+  QCOMPARE(f.host.Texts(), Texts{"Unknown model!!"});
   QCOMPARE(f.host.messages[0].title, std::string("KV508"));
   QCOMPARE(f.host.messages[0].icon, Icon::Critical);
   QVERIFY(!f.Window().isVisible());
@@ -307,9 +489,8 @@ void MainWindowTest::closePrompt() {
   QCOMPARE(w.isVisible(), !closes);
   QCOMPARE(f.dialogs.asked.size(), answer == int(Answer::Yes) ? 1 : 0);
   QCOMPARE(f.S().state.DataChanged, changed);
+  QCOMPARE(f.host.Texts(), changed ? Texts{kQuestion} : Texts{});
   if (changed) {
-    QCOMPARE(f.host.Texts(),
-             std::vector<std::string>{"KMT data has changed.\r\nDo you want to save changes?"});
     QCOMPARE(f.host.messages.back().buttons, Buttons::YesNoCancel);
     QCOMPARE(f.host.messages.back().title, kTitle);
   }
@@ -317,8 +498,7 @@ void MainWindowTest::closePrompt() {
     QVERIFY(f.settings.Values().empty());
     return;
   }
-  // The frame is stored in twips.
-  const QRect frame = w.frameGeometry();
+  const QRect frame = w.frameGeometry(); // stored in twips
   QCOMPARE(f.settings.Get("Settings", "MainWidth", ""), std::to_string(frame.width() * 15));
   QCOMPARE(f.settings.Get("Settings", "MainHeight", ""), std::to_string(frame.height() * 15));
   QCOMPARE(f.settings.Get("Settings", "MainLeft", ""), std::to_string(frame.x() * 15));
@@ -331,17 +511,17 @@ void MainWindowTest::refusedEditKeepsNodeAndBlocksCommands() {
   auto owned = std::make_unique<RefusingScreen>();
   RefusingScreen &usable = *owned;
   w.screens().Register(std::move(owned));
-  w.SelectNodeByKey(QStringLiteral("Usable"));
+  f.ShowNode(QStringLiteral("Usable"));
   QCOMPARE(w.screens().ActivePanel(), usable.Panel());
   QCOMPARE(usable.fills, 1);
   QCOMPARE(f.StatusHint(),
            QStringLiteral("[Up]/[Down]/[Left]/[Right]:Change of a Selection item."));
-  w.SelectNodeByKey(QStringLiteral("Usable")); // the current node again: no check
+  f.ShowNode(QStringLiteral("Usable")); // the current node again: no check
   QCOMPARE(usable.validations, 0);
 
   usable.accept = false;
   f.S().state.DataChanged = true;
-  w.SelectNodeByKey(QStringLiteral("Common"));
+  f.ShowNode(QStringLiteral("Common"));
   QCOMPARE(usable.validations, 1);
   QCOMPARE(w.screens().ActivePanel(), usable.Panel());
   QCOMPARE(SelectedKey(f), QStringLiteral("Usable"));
@@ -354,7 +534,7 @@ void MainWindowTest::refusedEditKeepsNodeAndBlocksCommands() {
   QVERIFY(f.dialogs.asked.isEmpty());
 
   usable.accept = true;
-  w.SelectNodeByKey(QStringLiteral("Common"));
+  f.ShowNode(QStringLiteral("Common"));
   QVERIFY(w.screens().ActivePanel() != usable.Panel());
   QVERIFY(!usable.Panel()->isEnabled());
 }
@@ -366,11 +546,11 @@ void MainWindowTest::fieldCheckedOnLeavingAndBeforeCommands() {
   FieldScreen &screen = *owned;
   w.screens().Register(std::move(owned));
   QVERIFY(f.Activate());
-  // Loaded with Dual Watch off, so that choosing On is a change.
+  // Loaded with Dual Watch off: the fill is no change, the user's choice is.
   f.S().data.Common.DualWatch = false;
   f.S().undo.Reset(f.S().data, true);
   f.ShowNode(QStringLiteral("Common"));
-  QVERIFY(!f.S().state.DataChanged); // the fill is no change, the user's choice is
+  QVERIFY(!f.S().state.DataChanged);
   f.Choose(screen.list, 1);
   QCOMPARE(f.StatusHint(), QStringLiteral("[Up]/[Down]:Change of a Selection item."));
   QVERIFY(f.S().data.Common.DualWatch && f.S().state.DataChanged);
@@ -380,7 +560,7 @@ void MainWindowTest::fieldCheckedOnLeavingAndBeforeCommands() {
   QCOMPARE(f.StatusHint(), QStringLiteral("field hint"));
   QVERIFY(f.S().state.DataChanged);
   f.Leave();
-  QCOMPARE(f.host.Texts(), std::vector<std::string>{"Data Error!!"});
+  QCOMPARE(f.host.Texts(), Texts{"Data Error!!"});
   QTRY_COMPARE(QApplication::focusWidget(), screen.field);
   // A command asks again; a tree click that took the focus first does not
   // show the same refusal twice.
@@ -409,8 +589,8 @@ void MainWindowTest::layoutAndSplitter() {
   // A splitter drag is held 2,500 twips from either edge.
   w.resize(900, 500);
   QTRY_COMPARE(w.width(), 900);
-  QWidget *splitter = w.findChild<QWidget *>(QStringLiteral("imgSplitter"));
-  QWidget *bar = w.findChild<QWidget *>(QStringLiteral("picSplitter"));
+  QWidget *splitter = W<QWidget>(f, "imgSplitter");
+  QWidget *bar = W<QWidget>(f, "picSplitter");
   const int left = splitter->mapTo(&w, QPoint(0, 0)).x();
   const auto send = [&](QEvent::Type type, int windowX) {
     const QPointF at(windowX - left, 5);
@@ -437,10 +617,9 @@ void MainWindowTest::debugModeHexDumpAndImageCommands() {
   f.settings.Set("Settings", "hexvisible", "True");
   QVERIFY(f.Start());
   ui::MainWindow &w = f.Window();
-  auto *list = w.findChild<QListWidget *>(QStringLiteral("HexDumpView"));
+  auto *list = W<QListWidget>(f, "HexDumpView");
   QVERIFY(list->isVisibleTo(&w));
-  QVERIFY(
-      w.findChild<QLabel *>(QStringLiteral("sbPanel2"))->text().endsWith(QStringLiteral("  /D")));
+  QVERIFY(Text(f, "sbPanel2").endsWith(QStringLiteral("  /D")));
   QCOMPARE(list->count(), 2 + 2048);
   QVERIFY(list->item(0)->text().startsWith(QStringLiteral("       00 01 02")));
   QVERIFY(list->item(0)->text().endsWith(QStringLiteral(" 0E 0F")));
@@ -478,54 +657,43 @@ void MainWindowTest::debugModeHexDumpAndImageCommands() {
   f.dialogs.openAnswers.push_back(image);
   f.host.answers.push_back(Answer::No);
   QTest::keyClick(&w.tree(), Qt::Key_F2, Qt::ControlModifier);
-  QVERIFY(f.S().data.CHMMSID[1].TagName.empty());
-  QVERIFY(!f.S().state.DataChanged);
+  QVERIFY(f.S().data.CHMMSID[1].TagName.empty() && !f.S().state.DataChanged);
   QCOMPARE(w.windowTitle(), kCaption + QStringLiteral(" - radio.hex"));
   QTest::keyClick(&w.tree(), Qt::Key_F3, Qt::ControlModifier); // a cancelled dialog
   QVERIFY(f.S().state.OperationIncomplete);
 }
 
 void MainWindowTest::modelAndDestinationMenus() {
-  WindowFixture f(kTwoModelsIni);
-  // Two destination images that differ in one byte the decoder keeps.
-  MemoryImage image = DefaultImageBytes();
-  image[20000] = 0x11;
-  f.folder.WriteBytes(QStringLiteral("usaa_07D0.ini"), image);
-  image[20000] = 0x22;
-  f.folder.WriteBytes(QStringLiteral("EURO_07D0.ini"), image);
+  RadioFixture f;
   QVERIFY(f.Start());
   // The stored default "usaa" is loaded at start-up.
   QCOMPARE(f.Action("mnuDst_0")->text(), QStringLiteral("EURO"));
   QCOMPARE(f.Action("mnuDst_1")->text(), QStringLiteral("USAA"));
-  QVERIFY(!f.Action("mnuDst_2")->isVisible() && f.Action("mnuDst_1")->isChecked());
+  QVERIFY(!f.Action("mnuDst_2")->isVisible() && Checked(f, "mnuDst_1"));
   QCOMPARE(f.S().data.Image[20000], 0x11);
   f.S().state.DataChanged = true;
   f.Action("mnuDst_0")->trigger(); // the question is cancelled
-  QCOMPARE(f.host.Texts(), std::vector<std::string>{"Do you want to change to EURO?"});
+  QCOMPARE(f.host.Texts(), Texts{"Do you want to change to EURO?"});
   QCOMPARE(f.S().data.Image[20000], 0x11);
-  QVERIFY(f.Action("mnuDst_1")->isChecked() && !f.Action("mnuDst_0")->isChecked());
-  QVERIFY(f.S().state.DataChanged);
+  QVERIFY(Checked(f, "mnuDst_1") && !Checked(f, "mnuDst_0") && f.S().state.DataChanged);
   f.host.answers = {Answer::Ok, Answer::No};
   f.Action("mnuDst_0")->trigger();
   QCOMPARE(f.S().data.Image[20000], 0x22);
-  QVERIFY(f.Action("mnuDst_0")->isChecked() && !f.Action("mnuDst_1")->isChecked());
-  QVERIFY(!f.S().state.DataChanged);
-  // The checked entry reloads without a question.
+  QVERIFY(Checked(f, "mnuDst_0") && !Checked(f, "mnuDst_1") && !f.S().state.DataChanged);
   f.host.messages.clear();
   f.S().data.Image[20000] = 0;
-  f.Action("mnuDst_0")->trigger();
+  f.Action("mnuDst_0")->trigger(); // the checked entry reloads without a question
   QVERIFY(f.host.messages.empty());
   QCOMPARE(f.S().data.Image[20000], 0x22);
 
   ui::MainWindow &w = f.Window();
-  QVERIFY(w.findChild<QMenu *>(QStringLiteral("mnuEditModel"))->menuAction()->isVisible());
+  QVERIFY(W<QMenu>(f, "mnuEditModel")->menuAction()->isVisible());
   QCOMPARE(f.Action("mnuModel_0")->text(), QStringLiteral("TR4100/TR4300"));
   QVERIFY(f.Action("mnuModel_1")->isVisible() && !f.Action("mnuModel_2")->isVisible());
   w.ChangeModel(0); // the model in use: nothing happens
   QVERIFY(f.host.messages.empty());
   w.ChangeModel(1); // cancelled by the default answer
-  QCOMPARE(f.host.Texts(),
-           std::vector<std::string>{"Do you want to program the Unknown model series?"});
+  QCOMPARE(f.host.Texts(), Texts{"Do you want to program the Unknown model series?"});
   QCOMPARE(f.host.messages.back().title, kTitle);
   QCOMPARE(f.host.messages.back().buttons, Buttons::OkCancel);
   QCOMPARE(f.S().model.ModelVariant, 1);
@@ -535,7 +703,7 @@ void MainWindowTest::modelAndDestinationMenus() {
   f.Action("mnuModel_1")->trigger();
   QCOMPARE(f.S().model.ModelVariant, 2);
   QCOMPARE(f.settings.Get("Settings", "lastmodel", ""), std::string("2"));
-  QVERIFY(f.Action("mnuModel_1")->isChecked() && !f.Action("mnuModel_0")->isChecked());
+  QVERIFY(Checked(f, "mnuModel_1") && !Checked(f, "mnuModel_0"));
   QTRY_VERIFY(!f.S().state.DataChanged);
   QVERIFY(!ui::FindNodeByKey(w.tree(), QStringLiteral("ATIS")));
   QCOMPARE(w.windowTitle(), QStringLiteral("KV508  PC Program for Unknown model"));
@@ -543,23 +711,21 @@ void MainWindowTest::modelAndDestinationMenus() {
 
 void MainWindowTest::openSettingsFile() {
   KV508_START_WINDOW(f);
-  ui::MainWindow &w = f.Window();
   f.S().data.ChannelGroups[0].StatusName = "HOME";
   f.S().data.CHMMSID[2].Enable = true;
   const QString path = f.folder.File(QStringLiteral("Boat.dat"));
   QVERIFY(SaveFileAs(f.S(), ui::PathFromQt(path)));
   f.S().data.ChannelGroups[0].StatusName = "";
   f.S().data.CHMMSID[2].Enable = false;
-  w.BuildTree();
-  w.SelectNodeByKey(QStringLiteral("SM"));
+  f.Window().BuildTree();
+  f.ShowNode(QStringLiteral("SM"));
   f.ChangeDataAndAnswer(Answer::No);
   f.dialogs.openAnswers.push_back(path);
   f.Action("Open")->trigger(); // the toolbar button runs the menu entry
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("open:dat files(*.dat);;All files(*.*)"));
   QCOMPARE(f.S().data.ChannelGroups[0].StatusName, std::string("HOME"));
-  QCOMPARE(w.windowTitle(), kCaption + QStringLiteral(" - boat.dat"));
-  QVERIFY(!f.S().state.DataChanged); // the settings are those of the file
-  QVERIFY(!f.S().state.OperationIncomplete);
+  QCOMPARE(f.Window().windowTitle(), kCaption + QStringLiteral(" - boat.dat"));
+  QVERIFY(!f.S().state.DataChanged && !f.S().state.OperationIncomplete);
   QCOMPARE(SelectedKey(f), QStringLiteral("SM"));
   QCOMPARE(NodeText(f, "PU"), QStringLiteral("Group1(HOME)"));
   QCOMPARE(NodeText(f, "SM 2"), QStringLiteral("Memory ID2[Enable]"));
@@ -605,9 +771,9 @@ void MainWindowTest::fileDialogsFoldersAndExtensions() {
   QVERIFY(f.host.messages.empty());
 }
 
-void MainWindowTest::recentFiles() {
+void MainWindowTest::recentFilesAndDrops() {
   KV508_START_WINDOW(f);
-  auto *menu = f.Window().findChild<QMenu *>(QStringLiteral("mnuFileRecent"));
+  auto *menu = W<QMenu>(f, "mnuFileRecent");
   QVERIFY(!menu->isEnabled());
   const auto boat = [&f](int n) { return f.folder.File(QStringLiteral("boat%1.dat").arg(n)); };
   // Saving boat5 again moves it to the top; the ninth file pushed boat1 out.
@@ -623,33 +789,30 @@ void MainWindowTest::recentFiles() {
   };
   QCOMPARE(RecentEntries(f), entries({5, 9, 8, 7, 6, 4, 3, 2}));
   QCOMPARE(f.settings.Get("Files", "Recent1", ""), Native(boat(5)));
-
   // A missing file is dropped with a message and nothing is read.
   QFile::remove(boat(9));
   f.S().data.CHMMSID[7].TagName = "KEEP";
   menu->actions().at(1)->trigger();
-  QCOMPARE(f.host.Texts(), std::vector<std::string>{"The file " + Native(boat(9)) +
-                                                    " is no longer there.\r\nIt has been taken "
-                                                    "off the Recent Files list."});
+  QCOMPARE(f.host.Texts(), Texts{"The file " + Native(boat(9)) +
+                                 " is no longer there.\r\nIt has been taken off the Recent "
+                                 "Files list."});
   QCOMPARE(f.S().data.CHMMSID[7].TagName, std::string("KEEP"));
   QCOMPARE(RecentEntries(f), entries({5, 8, 7, 6, 4, 3, 2}));
   // An entry still there opens as File > Open would.
   menu->actions().at(2)->trigger();
   QCOMPARE(f.S().state.CurrentFilePath, Native(boat(7)));
   QCOMPARE(RecentEntries(f), entries({7, 5, 8, 6, 4, 3, 2}));
-}
 
-void MainWindowTest::dropOpensSettingsAndImages() {
-  for (const char *name : {"dropped.dat", "dropped.hex", "dropped.txt"}) {
-    KV508_START_WINDOW(f);
+  // Settings files and images dropped on the window open; other files do not.
+  f.host.messages.clear();
+  for (const char *name : {"dropped.txt", "dropped.dat", "dropped.hex"}) {
     const QString file = f.folder.File(QLatin1String(name));
     const RadioData kept = f.S().data;
-    f.S().data.CHMMSID[1] = {.Enable = true, .TagName = "DROPPED", .Mmsid = "2320001230"};
-    const bool image = file.endsWith(QLatin1String(".hex"));
-    QVERIFY(image ? SaveHexFile(f.S(), ui::PathFromQt(file))
-                  : SaveFileAs(f.S(), ui::PathFromQt(file)));
+    const std::string tag = QFileInfo(file).suffix().toUpper().toStdString();
+    f.S().data.CHMMSID[1] = {.Enable = true, .TagName = tag, .Mmsid = "2320001230"};
+    QVERIFY(file.endsWith(QLatin1String(".hex")) ? SaveHexFile(f.S(), ui::PathFromQt(file))
+                                                 : SaveFileAs(f.S(), ui::PathFromQt(file)));
     f.S().data = kept;
-    f.S().state.CurrentFilePath.clear();
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(file)});
     QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -657,10 +820,10 @@ void MainWindowTest::dropOpensSettingsAndImages() {
     QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&f.Window(), &drop);
     const bool ours = !file.endsWith(QLatin1String(".txt"));
-    QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string(ours ? "DROPPED" : ""));
-    QCOMPARE(f.S().state.CurrentFilePath, ours ? Native(file) : std::string());
-    QVERIFY(f.host.messages.empty());
+    QCOMPARE(f.S().data.CHMMSID[1].TagName, ours ? tag : std::string());
+    QCOMPARE(f.S().state.CurrentFilePath, Native(ours ? file : boat(7)));
   }
+  QVERIFY(f.host.messages.empty());
 }
 
 void MainWindowTest::shortcutsTriggerTheirActions() {
@@ -681,6 +844,22 @@ void MainWindowTest::shortcutsTriggerTheirActions() {
     QTest::keySequence(&f.Window(), key);
     QCOMPARE(triggered, QStringList(QLatin1String(action)));
   }
+}
+
+void MainWindowTest::helpPage() {
+  WindowFixture f(kNoAtisIni);
+  QDir(f.folder.File(QString())).mkpath(QStringLiteral("help"));
+  f.folder.WriteText(QStringLiteral("help/KV508_NA.html"),
+                     "<html><body><h1 id=\"1001\">Contents</h1><p>guide</p></body></html>");
+  QVERIFY(f.Start());
+  f.Action("mnuHelpContents")->trigger();
+  QTextBrowser *browser = nullptr;
+  for (QWidget *top : QApplication::topLevelWidgets())
+    browser = browser ? browser : top->findChild<QTextBrowser *>(QStringLiteral("txtHelp"));
+  QVERIFY(browser);
+  QCOMPARE(browser->source().fileName(), QStringLiteral("KV508_NA.html"));
+  QCOMPARE(browser->source().fragment(), QStringLiteral("1001"));
+  QVERIFY(browser->toPlainText().contains(QStringLiteral("guide")));
 }
 
 void MainWindowTest::undoAndRedoOneAction_data() {
@@ -724,22 +903,18 @@ void MainWindowTest::undoAndRedoOneAction() {
   const QStringList treeAfter = TreeOutline(f.Window().tree());
   QVERIFY(after != before && f.S().state.DataChanged);
   QCOMPARE(MenuText(f, "mnuEditUndo"), "Undo " + name);
-
   // Elsewhere, then undo: back to the screen and control that changed.
   f.ShowNode(QStringLiteral("General"));
   f.Action("mnuEditUndo")->trigger();
-  QVERIFY(static_cast<const RadioSettings &>(f.S().data) == before);
+  QVERIFY(static_cast<const RadioSettings &>(f.S().data) == before && !f.S().state.DataChanged);
   QCOMPARE(TreeOutline(f.Window().tree()), treeBefore);
-  QVERIFY(!f.S().state.DataChanged);
   QCOMPARE(SelectedKey(f), node);
   QTEST(QApplication::focusWidget()->objectName(), "widget");
   QCOMPARE(MenuText(f, "mnuEditRedo"), "Redo " + name);
   QVERIFY(!f.Action("mnuEditUndo")->isEnabled());
-
   f.Action("mnuEditRedo")->trigger();
-  QVERIFY(static_cast<const RadioSettings &>(f.S().data) == after);
+  QVERIFY(static_cast<const RadioSettings &>(f.S().data) == after && f.S().state.DataChanged);
   QCOMPARE(TreeOutline(f.Window().tree()), treeAfter);
-  QVERIFY(f.S().state.DataChanged);
   QCOMPARE(SelectedKey(f), node);
   QCOMPARE(MenuText(f, "mnuEditRedo"), QStringLiteral("Redo"));
   QVERIFY(!f.Action("mnuEditRedo")->isEnabled());
@@ -761,7 +936,6 @@ void MainWindowTest::undoStepsFollowSaveOpenAndKeys() {
   QCOMPARE(MenuText(f, "mnuEditUndo"), QStringLiteral("Undo Dual Watch"));
   QCOMPARE(MenuText(f, "mnuEditRedo"), QStringLiteral("Redo SCAN"));
   QVERIFY(f.S().data.Common.DualWatch != dual && f.S().data.Common.Scan == scan);
-
   f.dialogs.saveAnswers = {f.folder.File(QStringLiteral("boat.dat"))};
   f.Action("mnuFileSaveAs")->trigger();
   QVERIFY(!f.S().state.DataChanged);
@@ -796,6 +970,456 @@ void MainWindowTest::undoStepsFollowSaveOpenAndKeys() {
   f.Action("mnuFileNew")->trigger();
   QTRY_VERIFY(!f.Action("mnuEditRedo")->isEnabled());
   QVERIFY(!f.Action("mnuEditUndo")->isEnabled());
+}
+
+void MainWindowTest::transferDialogLayout_data() {
+  QTest::addColumn<QString>("command");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QPoint>("pictA");
+  QTest::addColumn<QPoint>("pictB");
+  QTest::newRow("read") << QStringLiteral("mnuTransferRead") << QStringLiteral("Read from Radio")
+                        << QPoint(350 / 15, 88) << QPoint(4200 / 15, 88);
+  QTest::newRow("program") << QStringLiteral("mnuTransferProgram")
+                           << QStringLiteral("Program to Radio") << QPoint(4100 / 15, 88)
+                           << QPoint(450 / 15, 88);
+}
+
+void MainWindowTest::transferDialogLayout() {
+  QFETCH(QString, command);
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  QString caption, message;
+  QSize size;
+  QPoint a, b;
+  bool monitorShown = true, barHidden = false;
+  const auto inspect = [&](QDialog &d) {
+    caption = d.windowTitle();
+    size = d.size();
+    message = LabelText(d, "lblmess");
+    monitorShown = Shown(d, "lblmon");
+    a = d.findChild<QWidget *>(QStringLiteral("pictA"))->pos();
+    b = d.findChild<QWidget *>(QStringLiteral("pictB"))->pos();
+    barHidden = d.findChild<QWidget *>(QStringLiteral("lblPercent"))->x() ==
+                -d.findChild<QWidget *>(QStringLiteral("pictProgress"))->width();
+    Press(d, "cmdHelp"); // without a help page: a message titled with the caption
+  };
+  f.Run(command.toLatin1().constData(), inspect, false);
+  QVERIFY(f.dialogSeen && !f.Dialog());
+  QTEST(caption, "caption");
+  QCOMPARE(size, QSize(465, 290));
+  QCOMPARE(message,
+           QStringLiteral("1.Connect the KMT cable between the PC serial port and the radio.\n"
+                          "2.On the radio, press and hold [DISTRESS] and [CALL] keys while\n"
+                          "   turning the power on.\n"
+                          "   The Radio display will show PC CONTROL.\n"
+                          "3.Press the [OK] button to start."));
+  QVERIFY(!monitorShown && barHidden);
+  QTEST(a, "pictA");
+  QTEST(b, "pictB");
+  QCOMPARE(f.host.Texts(), Texts{"Unable to display Help Contents. There is no Help associated "
+                                 "with this project."});
+  QCOMPARE(QString::fromStdString(f.host.messages[0].title), caption);
+  QCOMPARE(f.radio->Engine().Counters().bytesFromPc, std::uint64_t(0));
+}
+
+void MainWindowTest::readFromRadio() {
+  RadioFixture f("/D");
+  QVERIFY(f.StartWithRadio());
+  QVERIFY(f.Activate());
+  MemoryImage &memory = f.radio->Engine().Memory();
+  const MemoryImage settings = RadioWithDirectoryEntry();
+  std::copy(settings.begin() + kSettingsFirst, settings.begin() + kSettingsEnd,
+            memory.begin() + kSettingsFirst);
+  f.S().data.Image[300] = 0x5A; // a byte a read keeps
+  f.ChangeDataAndAnswer(Answer::No);
+  f.S().state.CurrentFilePath = "/data/old.dat";
+  f.ShowNode(QStringLiteral("SG"));
+  bool monitorShown = false;
+  QString before, after;
+  const auto inDialog = [&](QDialog &d) {
+    monitorShown = Shown(d, "lblmon");
+    before = LabelText(d, "lblStatus");
+    Press(d, "cmdOK");
+    after = LabelText(d, "lblStatus");
+  };
+  f.Run("Read", inDialog, false);
+  QVERIFY(monitorShown && !f.Dialog());
+  QCOMPARE(before, QStringLiteral("Ready. Press OK to start."));
+  QCOMPARE(after, QStringLiteral("Done."));
+  QCOMPARE(f.host.Texts(), (Texts{kQuestion, "Complete!!"}));
+  QCOMPARE(f.host.messages.back().icon, Icon::Information);
+  QVERIFY(std::find(f.host.monitor.begin(), f.host.monitor.end(), "radio reading...") !=
+          f.host.monitor.end());
+  QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("HARBOUR"));
+  QCOMPARE(f.S().data.Image[300], 0x5A);
+  QCOMPARE(f.S().data.Image[5000], memory[5000]);
+  QVERIFY(f.S().state.CurrentFilePath.empty() && !f.S().state.DataChanged);
+  QVERIFY(!f.S().state.Busy && f.Window().isEnabled());
+  QCOMPARE(f.Window().windowTitle(), kCaption);
+  QCOMPARE(SelectedKey(f), QStringLiteral("General"));
+  QCOMPARE(f.Window().screens().ActivePanel(), f.Window().screens().GeneralScreen());
+  QCOMPARE(NodeText(f, "SM 1"), QStringLiteral("Memory ID1[Enable]"));
+  QTRY_VERIFY(QApplication::activeWindow() == &f.Window());
+}
+
+void MainWindowTest::programToRadio() {
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  f.S().data.CHMMSID[1] = {.Enable = true, .TagName = "PILOT", .Mmsid = "3160000010"};
+  f.S().state.DataChanged = true;
+  f.Run("Program");
+  QVERIFY(f.dialogSeen && !f.Dialog());
+  QCOMPARE(f.host.Texts(), Texts{"Complete!!"});
+  const MemoryImage &radio = f.radio->Engine().Memory();
+  QVERIFY(std::equal(radio.begin() + kSettingsFirst, radio.begin() + kSettingsEnd,
+                     f.S().data.Image.begin() + kSettingsFirst));
+  QCOMPARE(std::string(reinterpret_cast<const char *>(&radio[layout::kProductCode]),
+                       layout::kProductCodeLength),
+           std::string("QZ318R"));
+  QVERIFY(f.S().state.DataChanged); // programming does not change it
+}
+
+void MainWindowTest::failedConnectionKeepsDialogOpen_data() {
+  QTest::addColumn<int>("fault");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("radio refuses the model") << 0 << QStringLiteral("ModelType Error !!");
+  // The port's own reason may follow.
+  QTest::newRow("no such port") << 1
+                                << QStringLiteral(
+                                       "port inicialize error!!\r\n\r\nOpening COM16:\r\n"
+                                       "There is no serial port COM16 on this computer.");
+  QTest::newRow("radio never answers")
+      << 2 << QString::fromStdString(NoAnswerMessage("the simulated radio"));
+}
+
+void MainWindowTest::failedConnectionKeepsDialogOpen() {
+  QFETCH(int, fault);
+  QFETCH(QString, text);
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  if (fault == 0)
+    f.radio->Engine().Faults().wrongProductCode = true;
+  else if (fault == 1)
+    f.Action("mnuCom_15")->trigger();
+  else
+    f.Window().ports().SetSimulatedRadio(std::make_unique<ScriptedPort>());
+  f.S().state.CurrentFilePath = "/data/keep.dat";
+  const MemoryImage before = f.S().data.Image;
+  bool stayedOpen = false, canRetry = false;
+  const auto inDialog = [&](QDialog &d) {
+    Press(d, "cmdOK");
+    stayedOpen = d.isVisible();
+    canRetry = d.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isEnabled() &&
+               d.findChild<QPushButton *>(QStringLiteral("cmdHelp"))->isEnabled();
+  };
+  f.Run("mnuTransferRead", inDialog, false);
+  QVERIFY(stayedOpen && canRetry && !f.S().state.Busy);
+  QVERIFY(f.S().data.Image == before);
+  QCOMPARE(f.S().state.CurrentFilePath, std::string("/data/keep.dat"));
+  QCOMPARE(f.host.messages.size(), std::size_t(1));
+  QCOMPARE(f.host.messages[0].title, std::string("Read from Radio"));
+  QCOMPARE(f.host.messages[0].icon, Icon::Critical);
+  const QString shown = QString::fromStdString(f.host.messages[0].text);
+  QCOMPARE(fault == 1 ? shown.left(text.size()) : shown, text);
+}
+
+void MainWindowTest::cancelWhileBusy() {
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  const MemoryImage before = f.S().data.Image;
+  f.ChangeDataAndAnswer(Answer::No);
+  bool cancelled = false, closeRefused = false;
+  f.host.onYield = [&] {
+    // Once the block reads are under way the user keeps pressing Cancel.
+    QDialog *d = f.Dialog();
+    if (f.host.progress.empty() || f.host.progress.back() < 10 || !d)
+      return;
+    if (!cancelled)
+      closeRefused = !d->close();
+    cancelled = true;
+    Press(*d, "cmdCancel");
+  };
+  f.Run("mnuTransferRead");
+  QVERIFY(cancelled && closeRefused && !f.Dialog());
+  const Texts texts = f.host.Texts();
+  QVERIFY(std::find(texts.begin(), texts.end(), "Complete!!") == texts.end());
+  QVERIFY(f.S().data.Image == before);
+  QVERIFY(f.S().state.DataChanged); // no read happened
+  QCOMPARE(f.radio->Engine().Counters().cancels, std::uint64_t(1));
+}
+
+void MainWindowTest::changePortInTheDialog() {
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  f.Action("mnuCom_15")->trigger(); // no such port on this computer
+  QString portBefore, portAfter, buttonText;
+  bool offersPorts = false;
+  f.Run("mnuTransferRead", [&](QDialog &d) {
+    portBefore = LabelText(d, "lblPort");
+    auto *button = d.findChild<QPushButton *>(QStringLiteral("cmdPort"));
+    buttonText = button->text();
+    // The button offers the entries of Options > SerialPort.
+    offersPorts = button->menu() && button->menu()->actions().contains(f.Action("mnuComSim"));
+    f.Action("mnuComSim")->trigger();
+    portAfter = LabelText(d, "lblPort");
+  });
+  QVERIFY(offersPorts);
+  QCOMPARE(buttonText, QStringLiteral("Change..."));
+  QCOMPARE(portBefore, QStringLiteral("Port: COM16  (not on this computer)"));
+  QCOMPARE(portAfter, QStringLiteral("Port: the simulated radio  (built in)"));
+  QCOMPARE(f.host.Texts(), Texts{"Complete!!"});
+  QCOMPARE(f.settings.Get("ComPath", "ComSource", ""), std::string("sim"));
+}
+
+void MainWindowTest::askedBeforeDataIsReplaced_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<int>("answer");
+  QTest::addColumn<QString>("savedTo"); // the save dialog's answer after Yes
+  for (int i = 0; i < int(std::size(kReplacingCommands)); ++i) {
+    const QByteArray name = kReplacingCommands[i].first;
+    QTest::newRow(name + " No") << i << int(Answer::No) << QString();
+    QTest::newRow(name + " Cancel") << i << int(Answer::Cancel) << QString();
+  }
+  QTest::newRow("Open Yes, save cancelled") << 1 << int(Answer::Yes) << QString();
+  QTest::newRow("Restore Yes, saved") << 5 << int(Answer::Yes) << QStringLiteral("mine.dat");
+}
+
+void MainWindowTest::askedBeforeDataIsReplaced() {
+  QFETCH(int, command);
+  QFETCH(int, answer);
+  QFETCH(QString, savedTo);
+  const bool goesOn = answer == int(Answer::No) || !savedTo.isEmpty();
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  QVERIFY(SaveFileAs(f.S(), f.folder.Path() / "plain.dat"));
+  f.S().state.CurrentFilePath.clear();
+  f.Edit();
+  f.host.answers = {static_cast<Answer>(answer)};
+  if (!savedTo.isEmpty())
+    f.dialogs.saveAnswers = {f.folder.File(savedTo)};
+  kReplacingCommands[command].second(f);
+  const Texts texts = f.host.Texts();
+  QVERIFY(std::find(texts.begin(), texts.end(), kQuestion) != texts.end());
+  QCOMPARE(f.dialogs.asked.contains(QStringLiteral("save:dat files(*.dat);;All files(*.*)")),
+           answer == int(Answer::Yes));
+  if (goesOn) {
+    QTRY_VERIFY(!f.EditKept());
+    QCOMPARE(f.dialogSeen, command == 2);
+  } else {
+    QVERIFY(!f.Window().findChild<QTimer *>(QStringLiteral("tmrNew"))->isActive());
+    QVERIFY(f.EditKept() && f.S().state.DataChanged);
+    QCOMPARE(f.S().model.ModelVariant, 1);
+    QCOMPARE(f.S().data.Image[20000], 0x11);
+    QVERIFY(!f.dialogSeen);
+    QCOMPARE(f.dialogs.asked.filter(QStringLiteral("open:")), QStringList());
+  }
+  QVERIFY(f.Window().isEnabled());
+  if (savedTo.isEmpty())
+    return;
+  FakeHost otherHost; // the edit is in the file that was saved
+  MemoryUserSettings otherSettings;
+  Session other(otherHost, otherSettings);
+  other.model.ModelVariant = 1;
+  QVERIFY(FileRead2(other, ui::PathFromQt(f.folder.File(savedTo))));
+  QCOMPARE(other.data.CHMMSID[3].TagName, std::string("KEEP"));
+}
+
+void MainWindowTest::restoreBackup() {
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  QCOMPARE(f.Action("mnuFileRestore")->text(), QStringLiteral("Restore &Backup..."));
+  const MemoryImage radio = RadioWithDirectoryEntry();
+  f.folder.WriteBytes(QStringLiteral("good.hex"), radio);
+  MemoryImage wrongModel = radio;
+  wrongModel[kImageSize - 1] = 0xD1;
+  f.folder.WriteBytes(QStringLiteral("wrong.hex"), wrongModel);
+  f.folder.WriteText(QStringLiteral("short.hex"), std::string(100, '\x07'));
+  f.S().state.CurrentFilePath = "/data/boat.dat";
+  const MemoryImage before = f.S().data.Image;
+  const struct {
+    const char *file;
+    std::string title, text;
+  } refused[] = {{"short.hex", kTitle, "bad file!!"},
+                 {"wrong.hex", "Read from Radio", "ModelType Error !!"}};
+  for (const auto &r : refused) {
+    const QString file = f.folder.File(QLatin1String(r.file));
+    f.dialogs.openAnswers = {file};
+    f.Action("mnuFileRestore")->trigger();
+    QCOMPARE(LastText(f), r.text + "\r\n\r\nRestoring " + Native(file) + ".");
+    QCOMPARE(f.host.messages.back().title, r.title);
+    QCOMPARE(f.host.messages.back().icon, Icon::Critical);
+    QVERIFY(f.S().data.Image == before && !f.S().state.DataChanged);
+    QCOMPARE(f.S().state.CurrentFilePath, std::string("/data/boat.dat"));
+  }
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("open:hex files(*.hex);;All files(*.*)"));
+  QCOMPARE(f.dialogs.folders.back(), ui::QtFromPath(f.backupFolder));
+  QVERIFY(QDir(f.dialogs.folders.back()).exists());
+
+  f.dialogs.openAnswers = {f.folder.File(QStringLiteral("good.hex"))};
+  f.Action("mnuFileRestore")->trigger();
+  QVERIFY(f.S().data.Image == radio);
+  QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("HARBOUR"));
+  QVERIFY(f.S().state.DataChanged && f.S().state.CurrentFilePath.empty());
+  QCOMPARE(f.Window().windowTitle(), kCaption);
+  QCOMPARE(NodeText(f, "SM 1"), QStringLiteral("Memory ID1[Enable]"));
+  QCOMPARE(SelectedKey(f), QStringLiteral("General"));
+}
+
+void MainWindowTest::showBackupFolder() {
+  RadioFixture f;
+  QVERIFY(f.Start());
+  const QString folder = ui::QtFromPath(f.backupFolder);
+  f.Action("mnuHelpBackups")->trigger();
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("folder:") + folder);
+  QVERIFY(QDir(folder).exists() && f.host.messages.empty());
+  f.dialogs.folderShown = false;
+  f.Action("mnuHelpBackups")->trigger();
+  QCOMPARE(LastText(f), "The backup folder " + f.backupFolder.string() + " cannot be opened.");
+  f.S().backups.folder.clear();
+  f.Action("mnuHelpBackups")->trigger();
+  QCOMPARE(LastText(f), std::string("Backups are off: there is no per-user data folder."));
+}
+
+void MainWindowTest::verifyAfterWriting() {
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  f.radio->Engine().Faults().corruptStoredByte = 5000;
+  // On by default: the corrupted byte is found and the dialog stays for another try.
+  bool shown = false, checked = false, stayedOpen = false;
+  const auto inDialog = [&](QDialog &d) {
+    auto *box = d.findChild<QCheckBox *>(QStringLiteral("chkVerify"));
+    shown = box->isVisibleTo(&d);
+    checked = box->isChecked();
+    Press(d, "cmdOK");
+    stayedOpen = d.isVisible();
+    box->setChecked(false); // remembered for the next time
+  };
+  f.Run("mnuTransferProgram", inDialog, false);
+  QVERIFY(shown && checked && stayedOpen);
+  const std::uint8_t sent = f.S().data.Image[5000];
+  char expected[64];
+  std::snprintf(expected, sizeof expected,
+                "Verify Error!!\r\naddress 0x1388: written 0x%02X, read 0x%02X", sent, sent ^ 0xFF);
+  QCOMPARE(f.host.Texts(), Texts{expected});
+  QCOMPARE(f.host.messages.back().title, std::string("Program to Radio"));
+  QCOMPARE(f.settings.Get("Settings", "VerifyAfterWriting", ""), std::string("False"));
+  // Off: the same radio takes the write without a word; a read has no such box.
+  f.Run("mnuTransferProgram", [&](QDialog &d) {
+    checked = d.findChild<QCheckBox *>(QStringLiteral("chkVerify"))->isChecked();
+  });
+  QVERIFY(!checked);
+  QCOMPARE(LastText(f), std::string("Complete!!"));
+  f.S().state.DataChanged = false;
+  f.Run("mnuTransferRead", [&](QDialog &d) { shown = Shown(d, "chkVerify"); });
+  QVERIFY(f.dialogSeen && !shown);
+}
+
+void MainWindowTest::reportTextImageAndSave() {
+  KV508_START_WINDOW(f);
+  f.S().data.CHMMSID[2].TagName = "MARINA";
+  const Report report = BuildReport(f.S().data, f.S().model);
+  f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("report")));
+  QSize size;
+  QString shown, afterTyping;
+  bool enabled = false;
+  ReportWindowRun run(f, [&](QDialog &window, QPlainTextEdit &text) {
+    size = window.size();
+    shown = text.toPlainText();
+    enabled = window.isEnabled();
+    // The text is shown, not edited: typing changes neither it nor the file.
+    text.setFocus();
+    QTest::keyClicks(&text, QStringLiteral("EDITED"));
+    afterTyping = text.toPlainText();
+    window.findChild<QAction *>(QStringLiteral("mnuFileSave"))->trigger();
+    window.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+  });
+  QTRY_VERIFY(run.done);
+  QCOMPARE(run.firstText, QStringLiteral("Now, making text image. Please wait..."));
+  QCOMPARE(size, QSize(558, 409));
+  QCOMPARE(shown, ui::DisplayText(RenderTextImage(report)));
+  QVERIFY(afterTyping == shown && enabled);
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:Text files(*.txt);;All files(*.*)"));
+  QCOMPARE(ReadAll(f.folder.File(QStringLiteral("report.txt"))), ReportFileText(report));
+  QVERIFY(!f.S().state.OperationIncomplete);
+}
+
+void MainWindowTest::reportSaveFailureKeepsText() {
+  KV508_START_WINDOW(f);
+  const QString target = f.folder.File(QStringLiteral("missing/folder/report.txt"));
+  f.dialogs.saveAnswers.push_back(target);
+  bool stillOpen = false;
+  QString kept;
+  ReportWindowRun run(f, [&](QDialog &window, QPlainTextEdit &text) {
+    window.findChild<QAction *>(QStringLiteral("mnuFileSave"))->trigger();
+    stillOpen = window.isVisible();
+    kept = text.toPlainText();
+    window.findChild<QAction *>(QStringLiteral("mnuFileExit"))->trigger();
+  });
+  QTRY_VERIFY(run.done);
+  QVERIFY(stillOpen && kept.startsWith(QStringLiteral("#####")));
+  QCOMPARE(f.host.Texts(),
+           Texts{std::strerror(ENOENT) + ("\r\n\r\nSaving " + Native(target) + ".")});
+  QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
+  QVERIFY(f.S().state.OperationFailed && f.S().state.OperationIncomplete);
+}
+
+// File > Print to a PDF printer and File > Export PDF lay out the same pages;
+// the running line names the source and counts the pages. Without a printer
+// the user may choose a PDF.
+void MainWindowTest::printedAndExportedPages() {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    QSKIP("pdftotext (poppler-utils) is not installed");
+  KV508_START_WINDOW(f);
+  f.S().data.CHMMSID[4] = {.Enable = true, .TagName = "LIGHTHOUSE", .Mmsid = "2350001230"};
+  const QString printed = f.folder.File(QStringLiteral("report.pdf"));
+  f.dialogs.printer = [&](QPrinter &printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printed);
+    return true;
+  };
+  f.Action("mnuFilePrint")->trigger();
+  const QList<QStringList> pages = PdfPages(printed);
+  QVERIFY(pages.size() >= 8);
+  const QString header = QStringLiteral("TR4100/TR4300 Velmora");
+  QCOMPARE(pages[0].value(1), header);
+  QCOMPARE(PageOf(pages, QStringLiteral("##### Usable CH Group Setup #####")), 0);
+  for (int p = 0; p < pages.size(); ++p)
+    QVERIFY(pages[p][0].endsWith(
+        QStringLiteral(" radio read page %1 of %2").arg(p + 1).arg(pages.size())));
+  // The sections from the channels on each start a page with the page header.
+  int previous = 0;
+  for (const char *section : {"Programable USA Channel", "Programable International Channel",
+                              "Programable Canada Channel", "Programable WX Channel", "Memory ID",
+                              "Group ID", "Programable EXP Channel"}) {
+    const int page = PageOf(pages, QStringLiteral("##### %1 #####").arg(QLatin1String(section)));
+    QVERIFY2(page > previous && pages[page].value(1) == header, section);
+    previous = page;
+  }
+  const QString memory = pages[PageOf(pages, QStringLiteral("##### Memory ID #####"))].join('\n');
+  QVERIFY(memory.contains(QStringLiteral("LIGHTHOUSE")) && memory.contains("235000123"));
+
+  f.S().state.CurrentFilePath = "/data/boat1.dat";
+  f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("boat1")));
+  f.Action("mnuFileExportPdf")->trigger();
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:PDF files(*.pdf);;All files(*.*)"));
+  QVERIFY(f.host.messages.empty());
+  const QList<QStringList> exported = PdfPages(f.folder.File(QStringLiteral("boat1.pdf")));
+  QCOMPARE(exported.size(), pages.size());
+  QVERIFY(exported[0][0].endsWith(QStringLiteral(" boat1.dat page 1 of %1").arg(pages.size())));
+  for (int p = 0; p < pages.size(); ++p)
+    QCOMPARE(exported[p].mid(1), pages[p].mid(1));
+  // Only the PDF is left in the folder: no part-written file beside it.
+  QCOMPARE(QDir(f.folder.File(QString())).entryList({QStringLiteral("boat1*")}, QDir::Files),
+           QStringList({QStringLiteral("boat1.pdf")}));
+
+  f.dialogs.asked.clear();
+  f.dialogs.printerInstalled = false; // Cancel, then PDF
+  f.Action("mnuFilePrint")->trigger();
+  f.dialogs.noPrinterChoice = ui::UiDialogs::NoPrinterChoice::Pdf;
+  f.Action("mnuFilePrint")->trigger();
+  QCOMPARE(f.dialogs.asked, QStringList({QStringLiteral("noprinter"), QStringLiteral("noprinter"),
+                                         QStringLiteral("save:PDF files(*.pdf);;All files(*.*)")}));
+  QVERIFY(f.host.messages.empty());
 }
 
 QTEST_MAIN(MainWindowTest)
