@@ -1,43 +1,65 @@
-// frmMain: start-up, tree, caption, close prompt, layout and hex dump.
+// The desktop windows over a scripted host and dialogs: frmMain (start-up,
+// tree, commands, files, undo), frmRadio against the in-process simulated
+// radio with what keeps unsaved settings from being lost, and frmPrn.
 
-#include "ui_test_support.h"
+#include "sim_radio.h"
 
+#include "app/hex_file.h"
+#include "files/dat_file.h"
+#include "image/decode.h"
+#include "image/default_image.h"
+#include "image/encode.h"
+#include "image/layout.h"
+#include "link/test_ports.h"
+#include "link/transfer.h"
+#include "report/report.h"
 #include "ui/layout_rules.h"
+#include "ui/nav_tree.h"
 #include "ui/screen_area.h"
 #include "ui/screens/binder.h"
 #include "ui/screens/commit_line_edit.h"
 #include "ui/screens/widget_props.h"
+#include "ui/ui_text.h"
 
-#include <QApplication>
-#include <QComboBox>
-
-#include <QLabel>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
-#include <QStatusBar>
-#include <QTest>
-#include <QTreeWidget>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 using namespace kv508;
 using namespace kv508::testing;
 
 namespace {
 
-// A stand-in editing screen whose field validation the test decides.
+using Texts = std::vector<std::string>;
+const std::string kTitle = "PC Program for TR4100/TR4300";
+const QString kCaption = QStringLiteral("KV508  PC Program for TR4100/TR4300");
+const std::string kQuestion = "KMT data has changed.\r\nDo you want to save changes?";
+
+// A stand-in editing screen whose validation the test decides.
 class RefusingScreen : public ui::EditorScreen {
 public:
   QWidget *Panel() override { return &panel; }
   std::vector<ui::ScreenKind> Kinds() const override { return {ui::ScreenKind::Usable}; }
   void Fill(const ui::ScreenRequest &) override { ++fills; }
   int CommitOrder() const override { return ui::kCommitUsable; }
-  bool CommitEdit() override {
-    ++validations;
-    return accept;
-  }
+  bool CommitEdit() override { return ++validations, accept; }
   QWidget panel;
-  int fills = 0;
-  int validations = 0;
+  int fills = 0, validations = 0;
   bool accept = true;
 };
 
@@ -46,9 +68,7 @@ class FieldScreen : public ui::EditorScreen {
 public:
   explicit FieldScreen(Session &s) : binder(s, &panel) {
     field = new ui::CommitLineEdit(s, &panel, &panel);
-    field->setObjectName(QStringLiteral("txtField"));
     ui::SetHint(field, QStringLiteral("field hint"));
-    ui::SetHelpTopic(field, 1051);
     list = new QComboBox(&panel);
     list->addItems({QStringLiteral("Off"), QStringLiteral("On")});
     binder.OnOff(list, [](RadioData &d) -> bool & { return d.Common.DualWatch; });
@@ -69,260 +89,416 @@ public:
   ui::Binder binder;
 };
 
+template <class T> T *W(WindowFixture &f, const char *name) {
+  return f.Widget<T>(QLatin1String(name));
+}
+QString Text(WindowFixture &f, const char *label) { return W<QLabel>(f, label)->text(); }
+bool Checked(WindowFixture &f, const char *action) { return f.Action(action)->isChecked(); }
+QString MenuText(WindowFixture &f, const char *name) { return f.Action(name)->text().remove('&'); }
+QString SelectedKey(WindowFixture &f) { return ui::NodeKey(f.Window().tree().currentItem()); }
+QString NodeText(WindowFixture &f, const char *key) {
+  return ui::FindNodeByKey(f.Window().tree(), QLatin1String(key))->text(0);
+}
+std::string Native(const QString &path) { return ui::PathFromQt(path).string(); }
+const std::string &LastText(WindowFixture &f) { return f.host.messages.back().text; }
+
+void Click(QAbstractButton *button) {
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+// One key on a list: the next entry, or the one before at the end.
+void Flip(WindowFixture &f, const char *name) {
+  auto *box = W<QComboBox>(f, name);
+  box->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(box, box->currentIndex() + 1 < box->count() ? Qt::Key_Down : Qt::Key_Up);
+}
+
+// Every group usable, a weather channel and three directory entries in use,
+// loaded as from a file, the window active.
+bool StartWithData(WindowFixture &f) {
+  if (!f.Start())
+    return false;
+  RadioData &d = f.S().data;
+  for (ChannelGroupSetup &g : d.ChannelGroups)
+    g.Enable = true;
+  d.CHUSA[40].Enable = true;
+  for (int n = 1; n <= 3; ++n)
+    d.CHMMSID[n] = {.Enable = true, .TagName = "BOAT", .Mmsid = "21100000" + std::to_string(n)};
+  f.Window().BuildTree();
+  f.Window().RefreshNodeTexts();
+  f.S().undo.Reset(f.S().data, true);
+  f.S().state.DataChanged = false;
+  return f.Activate();
+}
+
+QStringList RecentEntries(WindowFixture &f) {
+  auto *menu = f.Window().findChild<QMenu *>(QStringLiteral("mnuFileRecent"));
+  emit menu->aboutToShow();
+  QStringList texts;
+  for (QAction *a : menu->actions())
+    texts << a->text();
+  return texts;
+}
+
+using Act = std::function<void(WindowFixture &)>;
+
+// The settings part of the image that a transfer carries.
+constexpr std::size_t kSettingsFirst = layout::kPlanFlags[0];
+constexpr std::size_t kSettingsEnd =
+    layout::kGroupIdSlots + layout::kGroupIdSlotCount * layout::kDirectorySlotStride;
+
+void Press(QDialog &d, const char *button) {
+  d.findChild<QPushButton *>(QLatin1String(button))->click();
+}
+QString LabelText(QDialog &d, const char *name) {
+  return d.findChild<QLabel *>(QLatin1String(name))->text();
+}
+bool Shown(QDialog &d, const char *name) {
+  return d.findChild<QWidget *>(QLatin1String(name))->isVisibleTo(&d);
+}
+
+// Models 1 and 2, destinations EURO and USAA that differ in one byte, a
+// backup file and a backup folder; the simulated radio behind the port.
+struct RadioFixture : WindowFixture {
+  explicit RadioFixture(const std::string &arguments = "")
+      : WindowFixture(kTwoModelsIni, arguments) {
+    backupFolder = folder.Path() / "user" / "backups";
+    MemoryImage image = DefaultImageBytes();
+    folder.WriteBytes(QStringLiteral("backup.hex"), image);
+    image[20000] = 0x11;
+    folder.WriteBytes(QStringLiteral("usaa_07D0.ini"), image);
+    image[20000] = 0x22;
+    folder.WriteBytes(QStringLiteral("EURO_07D0.ini"), image);
+  }
+  bool StartWithRadio() {
+    if (!Start())
+      return false;
+    radio = AttachSimulatedRadio(*this);
+    return true;
+  }
+  QDialog *Dialog() { return Window().findChild<QDialog *>(QStringLiteral("frmRadio")); }
+  // Once the dialog is up `inDialog` sees it, then OK is pressed (when
+  // `pressOk`), and Cancel if the dialog is still open.
+  void WhenDialogOpens(std::function<void(QDialog &)> inDialog = {}, bool pressOk = true) {
+    dialogSeen = false;
+    QTimer::singleShot(0, &Window(), [this, inDialog, pressOk] {
+      QDialog *d = Dialog();
+      if (!d)
+        return;
+      dialogSeen = true;
+      if (inDialog)
+        inDialog(*d);
+      if (pressOk && d->isVisible())
+        Press(*d, "cmdOK");
+      if (d->isVisible())
+        Press(*d, "cmdCancel");
+    });
+  }
+  void Run(const char *command, std::function<void(QDialog &)> inDialog = {}, bool pressOk = true) {
+    WhenDialogOpens(std::move(inDialog), pressOk);
+    Action(command)->trigger();
+  }
+  // A user edit the replacing commands throw away.
+  void Edit() {
+    S().data.CHMMSID[3] = {.Enable = true, .TagName = "KEEP", .Mmsid = "2111111110"};
+    S().state.DataChanged = true;
+  }
+  bool EditKept() { return S().data.CHMMSID[3].TagName == "KEEP"; }
+  sim::SimPort *radio = nullptr;
+  bool dialogSeen = false;
+};
+
+// A radio's image with a directory entry of its own.
+MemoryImage RadioWithDirectoryEntry() {
+  RadioData data;
+  BuildDefaultImage(data, 1);
+  DecodeImage(data);
+  data.CHMMSID[1] = {.Enable = true, .TagName = "HARBOUR", .Mmsid = "2111111110"};
+  (void)PrepareOutgoingImage(data, 1, false);
+  return data.Image;
+}
+
+using Command = void (*)(RadioFixture &);
+const std::pair<const char *, Command> kReplacingCommands[] = {
+    {"New", [](RadioFixture &f) { f.Action("mnuFileNew")->trigger(); }},
+    {"Open",
+     [](RadioFixture &f) {
+       f.dialogs.openAnswers = {f.folder.File(QStringLiteral("plain.dat"))};
+       f.Action("mnuFileOpen")->trigger();
+     }},
+    {"Read", [](RadioFixture &f) { f.Run("mnuTransferRead"); }},
+    {"Model",
+     [](RadioFixture &f) {
+       f.host.answers.push_front(Answer::Ok); // "Do you want to program the … series?"
+       f.Action("mnuModel_1")->trigger();
+     }},
+    {"Destination",
+     [](RadioFixture &f) {
+       f.host.answers.push_front(Answer::Ok); // "Do you want to change to EURO?"
+       f.Action("mnuDst_0")->trigger();
+     }},
+    {"Restore",
+     [](RadioFixture &f) {
+       f.dialogs.openAnswers = {f.folder.File(QStringLiteral("backup.hex"))};
+       f.Action("mnuFileRestore")->trigger();
+     }},
+};
+
+// The pages of a PDF as pdftotext -layout lays them out, each as its non-empty
+// lines: first the running line with date, source and page number.
+QList<QStringList> PdfPages(const QString &pdf) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  QList<QStringList> pages;
+  if (!p.waitForFinished(60000))
+    return pages;
+  for (const QString &page : QString::fromUtf8(p.readAllStandardOutput()).split('\f')) {
+    QStringList lines;
+    for (const QString &line : page.split('\n'))
+      if (!line.trimmed().isEmpty())
+        lines << line.simplified();
+    if (!lines.isEmpty())
+      pages << lines;
+  }
+  return pages;
+}
+
+int PageOf(const QList<QStringList> &pages, const QString &line) {
+  for (int i = 0; i < pages.size(); ++i)
+    if (pages[i].contains(line))
+      return i;
+  return -1;
+}
+
+// Opens frmPrn and, once its text image is made, hands the window and its text
+// box to `act`, which notes what it needs and closes the window. A window that
+// never fills is closed, so the test fails instead of hanging.
+struct ReportWindowRun {
+  ReportWindowRun(WindowFixture &f, std::function<void(QDialog &, QPlainTextEdit &)> act) {
+    QTimer poll;
+    const QDeadlineTimer deadline(30000);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto *window = f.Window().findChild<QDialog *>(QStringLiteral("frmPrn"));
+      auto *text = window ? window->findChild<QPlainTextEdit *>(QStringLiteral("txtPrn")) : nullptr;
+      if (!text)
+        return;
+      if (firstText.isNull())
+        firstText = text->toPlainText();
+      if (text->toPlainText().startsWith(QStringLiteral("#####"))) {
+        poll.stop();
+        done = true;
+        act(*window, *text);
+      } else if (deadline.hasExpired()) {
+        poll.stop();
+        window->reject();
+      }
+    });
+    poll.start(0);
+    f.Action("mnuFilePrintToFile")->trigger();
+  }
+  bool done = false;
+  QString firstText; // what the window showed before the text image was made
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Act)
 
 class MainWindowTest : public QObject {
   Q_OBJECT
 private slots:
-  void startUpWithOneModel();
-  void startUpWithTwoModels();
-  void startUpWithoutModels_data();
+  void startUpWithoutDebugMode();
   void startUpWithoutModels();
-  void screenForNode_data();
   void screenForNode();
-  void treeForModelAndGroups_data();
-  void treeForModelAndGroups();
-  void captionWithAndWithoutFile();
+  void treeForGroupsAndNames();
   void closePrompt_data();
   void closePrompt();
   void refusedEditKeepsNodeAndBlocksCommands();
   void fieldCheckedOnLeavingAndBeforeCommands();
   void layoutAndSplitter();
-  void hexDumpOnlyInDebugMode_data();
-  void hexDumpOnlyInDebugMode();
+  void debugModeHexDumpAndImageCommands();
+  void modelAndDestinationMenus();
+  void openSettingsFile();
+  void fileDialogsFoldersAndExtensions();
+  void recentFilesAndDrops();
+  void shortcutsTriggerTheirActions();
+  void helpPage();
+  void undoAndRedoOneAction_data();
+  void undoAndRedoOneAction();
+  void undoStepsFollowSaveOpenAndKeys();
+  void transferDialogLayout_data();
+  void transferDialogLayout();
+  void readFromRadio();
+  void programToRadio();
+  void failedConnectionKeepsDialogOpen_data();
+  void failedConnectionKeepsDialogOpen();
+  void cancelWhileBusy();
+  void changePortInTheDialog();
+  void askedBeforeDataIsReplaced_data();
+  void askedBeforeDataIsReplaced();
+  void restoreBackup();
+  void showBackupFolder();
+  void verifyAfterWriting();
+  void reportTextImageAndSave();
+  void reportSaveFailureKeepsText();
+  void printedAndExportedPages();
 };
 
-void MainWindowTest::startUpWithOneModel() {
-  KV508_START_WINDOW(f);
+// Start-up on one model, then what a run without /D does not offer, Help
+// without a help page, and the serial port menu.
+void MainWindowTest::startUpWithoutDebugMode() {
+  WindowFixture f;
+  f.settings.Set("Settings", "hexvisible", "True");
+  QVERIFY(f.Start());
   ui::MainWindow &w = f.Window();
   QCOMPARE(f.S().model.ModelVariant, 1);
-  QVERIFY(f.S().model.AtisCapable);
-  QCOMPARE(f.S().state.TitleText, std::string("PC Program for TR4100/TR4300"));
-  // Edit always holds Undo and Redo; its Model submenu needs a choice of models.
-  QVERIFY(w.findChild<QMenu *>(QStringLiteral("mnuEdit"))->menuAction()->isVisible());
-  QVERIFY(!w.findChild<QMenu *>(QStringLiteral("mnuEditModel"))->menuAction()->isVisible());
-  QVERIFY(f.Action("mnuModel_0")->isChecked());
-  QVERIFY(!f.S().state.DataChanged);
-  QVERIFY(w.isEnabled());
+  QCOMPARE(w.windowTitle(), kCaption);
+  QVERIFY(!W<QMenu>(f, "mnuEditModel")->menuAction()->isVisible());
+  QVERIFY(Checked(f, "mnuModel_0") && !f.S().state.DataChanged);
   QCOMPARE(w.size(), QSize(ui::kMinWidthPx, ui::kMinHeightPx));
   QVERIFY(f.Action("Program")->isVisible() && !f.Action("Program2")->isVisible());
   QVERIFY(f.Action("Read")->isVisible() && !f.Action("Read2")->isVisible());
-  QVERIFY(f.Action("mnuCom_0")->isChecked());
-  QCOMPARE(f.S().ComPort, 1);
-  // Start-up writes nothing to the per-user store.
-  QVERIFY(f.settings.Values().empty());
+  QCOMPARE(f.settings.Values().size(), std::size_t(1)); // start-up writes nothing
   QVERIFY(f.host.messages.empty());
   QCOMPARE(w.screens().ActivePanel(), w.screens().GeneralScreen());
-  QCOMPARE(w.findChild<QLabel *>(QStringLiteral("sbPanel3"))->text(),
-           QStringLiteral("TR4100/TR4300"));
-}
+  QCOMPARE(Text(f, "sbPanel3"), QStringLiteral("TR4100/TR4300"));
+  QVERIFY(Text(f, "sbPanel2").startsWith(QStringLiteral("COM1")));
+  QVERIFY(!Text(f, "sbPanel2").endsWith(QStringLiteral("/D")));
+  QVERIFY(!f.Action("mnuOptionsHexdump")->isVisible());
+  QVERIFY(!W<QListWidget>(f, "HexDumpView")->isVisibleTo(&w));
+  QVERIFY(f.Activate());
+  f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("radio.hex")));
+  QTest::keyClick(&w.tree(), Qt::Key_F3, Qt::ControlModifier);
+  QTest::keyClick(&w.tree(), Qt::Key_F2, Qt::ControlModifier);
+  QVERIFY(f.dialogs.asked.isEmpty());
 
-void MainWindowTest::startUpWithTwoModels() {
-  WindowFixture f(kTwoModelsIni);
-  f.settings.Set("ComPath", "ComNum", "3");
-  QVERIFY(f.Start());
-  QVERIFY(f.Window().findChild<QMenu *>(QStringLiteral("mnuEdit"))->menuAction()->isVisible());
-  QVERIFY(f.Window().findChild<QMenu *>(QStringLiteral("mnuEditModel"))->menuAction()->isVisible());
-  QCOMPARE(f.Action("mnuModel_0")->text(), QStringLiteral("TR4100/TR4300"));
-  QVERIFY(f.Action("mnuModel_1")->isVisible());
-  QVERIFY(!f.Action("mnuModel_2")->isVisible());
-  // The default lastmodel 1 wins over the last model counted.
-  QCOMPARE(f.S().model.ModelVariant, 1);
-  QVERIFY(f.Action("mnuModel_0")->isChecked() && !f.Action("mnuModel_1")->isChecked());
-  QCOMPARE(f.S().ComPort, 3);
-  QVERIFY(f.Action("mnuCom_2")->isChecked() && !f.Action("mnuCom_0")->isChecked());
-}
+  QVERIFY(!f.Action("mnuHelpContents")->isEnabled());
+  w.HelpContents();
+  QCOMPARE(f.host.Texts(), Texts{"Unable to display Help Contents. There is no Help associated "
+                                 "with this project."});
+  QCOMPARE(f.host.messages.back().icon, Icon::Information);
+  QCOMPARE(f.host.messages.back().title, kTitle);
 
-void MainWindowTest::startUpWithoutModels_data() {
-  QTest::addColumn<QString>("globalIni");
-  QTest::newRow("no file") << QString();
-  QTest::newRow("no use key") << QStringLiteral("[model1]\natis=True\n");
-  QTest::newRow("not offered") << QStringLiteral("[model1]\nuse=2\n");
+  QCOMPARE(f.Action("mnuCom_0")->text().left(5), QStringLiteral("COM&1"));
+  QCOMPARE(f.Action("mnuCom_15")->text().left(5), QStringLiteral("COM16"));
+  QVERIFY(Checked(f, "mnuCom_0"));
+  f.Action("mnuCom_4")->trigger();
+  QCOMPARE(f.S().ComPort, 5);
+  QCOMPARE(f.settings.Get("ComPath", "ComNum", ""), std::string("5"));
+  QVERIFY(Checked(f, "mnuCom_4") && !Checked(f, "mnuCom_0"));
+  f.Action("mnuComSim")->trigger();
+  QVERIFY(w.portChoice().source == ui::PortSource::Simulated);
+  QVERIFY(Checked(f, "mnuComSim") && !Checked(f, "mnuCom_4"));
+  QCOMPARE(f.settings.Get("ComPath", "ComSource", ""), std::string("sim"));
+  f.dialogs.device = QStringLiteral("/dev/ttyS7");
+  f.Action("mnuComDevice")->trigger();
+  QVERIFY(w.portChoice().source == ui::PortSource::Device);
+  WindowFixture again; // the choice is restored at the next start
+  again.settings = f.settings;
+  QVERIFY(again.Start());
+  QVERIFY(again.Window().portChoice().source == ui::PortSource::Device);
+  QCOMPARE(again.Window().portChoice().device, std::string("/dev/ttyS7"));
+  QCOMPARE(again.S().ComPort, 5);
 }
 
 void MainWindowTest::startUpWithoutModels() {
-  QFETCH(QString, globalIni);
-  WindowFixture f(globalIni.toStdString());
+  WindowFixture f(""); // no global.ini
   QVERIFY(!f.Start());
-  QCOMPARE(f.host.messages.size(), std::size_t(1));
-  QCOMPARE(f.host.messages[0].text, std::string("Unknown model!!"));
+  QCOMPARE(f.host.Texts(), Texts{"Unknown model!!"});
   QCOMPARE(f.host.messages[0].title, std::string("KV508"));
   QCOMPARE(f.host.messages[0].icon, Icon::Critical);
   QVERIFY(!f.Window().isVisible());
 }
 
-void MainWindowTest::screenForNode_data() {
-  QTest::addColumn<QString>("parent");
-  QTest::addColumn<QString>("key");
-  QTest::addColumn<int>("kind");
-  QTest::addColumn<int>("bank");
-  QTest::addColumn<int>("directory");
-  QTest::addColumn<int>("record");
-  QTest::addColumn<bool>("exists");
-  using K = ui::ScreenKind;
-  const auto row = [](const char *name, const char *parent, const char *key, K kind, int bank,
-                      int directory, int record, bool exists) {
-    QTest::newRow(name) << QString::fromLatin1(parent) << QString::fromLatin1(key)
-                        << static_cast<int>(kind) << bank << directory << record << exists;
-  };
-  row("general", "", "General", K::General, -1, -1, -1, true);
-  row("program root", "", "Program", K::Empty, -1, -1, -1, true);
-  row("dsc root", "", "DSCSetting", K::Empty, -1, -1, -1, true);
-  row("exp grid", "", "ExpChannel", K::ExpGrid, -1, -1, -1, true);
-  row("usable", "General", "Usable", K::Usable, -1, -1, -1, true);
-  row("common", "General", "Common", K::Common, -1, -1, -1, true);
-  row("dsc", "General", "DSC", K::Dsc, -1, -1, -1, true);
-  row("atis", "General", "ATIS", K::Atis, -1, -1, -1, true);
-  row("keys ignore case", "GENERAL", "usable", K::Usable, -1, -1, -1, true);
-  row("group grid PI", "Program", "PI", K::GroupGrid, 1, -1, -1, true);
-  row("weather", "Program", "PW", K::Weather, -1, -1, -1, true);
-  row("usa channel", "PU", "PU 17", K::ChannelPanel, 0, -1, 17, true);
-  row("canada channel 0", "PC", "PC 0", K::ChannelPanel, 2, -1, 0, true);
-  row("channel beyond the bank", "PI", "PI 240", K::ChannelPanel, 1, -1, 240, false);
-  row("memory id grid", "DSCSetting", "SM", K::DirectoryGrid, -1, 0, -1, true);
-  row("group id grid", "DSCSetting", "SG", K::DirectoryGrid, -1, 1, -1, true);
-  row("memory id 80", "SM", "SM 80", K::DirectoryEntry, -1, 0, 80, true);
-  row("group id 33", "SG", "SG 33", K::DirectoryEntry, -1, 1, 33, false);
-  row("group id 0", "SG", "SG 0", K::DirectoryEntry, -1, 1, 0, false);
-  row("expansion 5", "ExpChannel", "E 5", K::ExpPanel, 3, -1, 5, true);
-  row("expansion 65", "ExpChannel", "E 65", K::ExpPanel, 3, -1, 65, false);
-  row("expansion without number", "ExpChannel", "E", K::ExpPanel, 3, -1, 0, false);
-}
-
 void MainWindowTest::screenForNode() {
-  QFETCH(QString, parent);
-  QFETCH(QString, key);
-  const ui::ScreenRequest r = ui::ScreenForNode(parent, key);
-  QFETCH(int, kind);
-  QCOMPARE(static_cast<int>(r.kind), kind);
-  QTEST(r.bank, "bank");
-  QTEST(r.directory, "directory");
-  QTEST(r.record, "record");
-  QCOMPARE(r.key, key);
-  const RadioData data;
-  QTEST(ui::RecordExists(r, data), "exists");
-}
-
-void MainWindowTest::treeForModelAndGroups_data() {
-  QTest::addColumn<bool>("atis");
-  QTest::addColumn<int>("groupMask");
-  QTest::addColumn<QStringList>("outline");
-  const QStringList general = {QStringLiteral("General"), QStringLiteral("  Usable CH Group Setup"),
-                               QStringLiteral("  Common Setup"), QStringLiteral("  DSC Setup")};
-  const QStringList channels = {QStringLiteral("Programable Channel")};
-  const QStringList dsc = {QStringLiteral("DSC"), QStringLiteral("  Individual Directory"),
-                           QStringLiteral("  Group Directory")};
-  const QStringList exp = {QStringLiteral("EXP Channel")};
-  QTest::newRow("ATIS, all groups")
-      << true << 0xF
-      << general + QStringList{QStringLiteral("  ATIS Setup")} + channels +
-             QStringList{QStringLiteral("  Group1(ABCD)"), QStringLiteral("  Group2"),
-                         QStringLiteral("  Group3"), QStringLiteral("  Weather")} +
-             dsc + exp;
-  QTest::newRow("no ATIS, groups 2 and EXP")
-      << false << 0xA
-      << general + channels + QStringList{QStringLiteral("  Group2"), QStringLiteral("  Weather")} +
-             dsc + exp;
-  QTest::newRow("no ATIS, no groups")
-      << false << 0 << general + channels + QStringList{QStringLiteral("  Weather")} + dsc;
-}
-
-void MainWindowTest::treeForModelAndGroups() {
-  QFETCH(bool, atis);
-  QFETCH(int, groupMask);
-  QFETCH(QStringList, outline);
-  KV508_START_WINDOW(f, atis ? kAtisIni : kNoAtisIni);
-  for (std::size_t g = 0; g < 4; ++g) {
-    f.S().data.ChannelGroups[g].Enable = (groupMask >> g) & 1;
-    f.S().data.ChannelGroups[g].StatusName.clear();
+  using K = ui::ScreenKind;
+  const struct {
+    const char *parent, *key;
+    K kind;
+    int bank, directory, record;
+    bool exists;
+  } rows[] = {
+      {"GENERAL", "usable", K::Usable, -1, -1, -1, true}, // keys ignore case
+      {"PI", "PI 240", K::ChannelPanel, 1, -1, 240, false},
+      {"SM", "SM 80", K::DirectoryEntry, -1, 0, 80, true},
+      {"SG", "SG 33", K::DirectoryEntry, -1, 1, 33, false},
+      {"SG", "SG 0", K::DirectoryEntry, -1, 1, 0, false},
+      {"ExpChannel", "E 65", K::ExpPanel, 3, -1, 65, false},
+      {"ExpChannel", "E", K::ExpPanel, 3, -1, 0, false},
+  };
+  for (const auto &row : rows) {
+    const auto r = ui::ScreenForNode(QLatin1String(row.parent), QLatin1String(row.key));
+    QVERIFY2(r.kind == row.kind && r.bank == row.bank && r.directory == row.directory &&
+                 r.record == row.record && r.key == QLatin1String(row.key) &&
+                 ui::RecordExists(r, RadioData{}) == row.exists,
+             row.key);
   }
+}
+
+void MainWindowTest::treeForGroupsAndNames() {
+  KV508_START_WINDOW(f);
+  for (std::size_t g = 0; g < 4; ++g)
+    f.S().data.ChannelGroups[g].Enable = g == 0 || g == 3;
   // A status name shows in its group's node; an empty one leaves the plain text.
   f.S().data.ChannelGroups[0].StatusName = "ABCD";
   f.S().data.CHMMSID[7].Enable = true;
   f.Window().BuildTree();
   f.Window().RefreshNodeTexts();
   QTreeWidget &tree = f.Window().tree();
+  QStringList outline = {
+      "General",      "  Usable CH Group Setup", "  Common Setup",    "  DSC Setup",
+      "  ATIS Setup", "Programable Channel",     "  Group1(ABCD)",    "  Weather",
+      "DSC",          "  Individual Directory",  "  Group Directory", "EXP Channel"};
   QCOMPARE(TreeOutline(tree), outline);
   f.S().data.ChannelGroups[0].StatusName.clear();
   f.Window().RefreshNodeTexts();
   QCOMPARE(TreeOutline(tree), outline.replaceInStrings(QStringLiteral("(ABCD)"), QString()));
-  if (groupMask & 1)
-    QVERIFY(tree.topLevelItem(1)->child(0)->child(0)->text(0).startsWith(QStringLiteral("CH")));
-
+  QVERIFY(tree.topLevelItem(1)->child(0)->child(0)->text(0).startsWith(QStringLiteral("CH")));
   // Children carry their record keys and the [Enable] mark.
   QTreeWidgetItem *memory = tree.topLevelItem(2)->child(0);
   QCOMPARE(memory->childCount(), 80);
   QCOMPARE(memory->child(6)->text(0), QStringLiteral("Memory ID7[Enable]"));
-  QCOMPARE(memory->child(6)->data(0, Qt::UserRole).toString(), QStringLiteral("SM 7"));
+  QCOMPARE(ui::NodeKey(memory->child(6)), QStringLiteral("SM 7"));
   QCOMPARE(tree.topLevelItem(2)->child(1)->child(31)->text(0), QStringLiteral("Group ID32"));
-  if (groupMask & 8) {
-    QTreeWidgetItem *expNode = tree.topLevelItem(3);
-    QCOMPARE(expNode->childCount(), 64);
-    QCOMPARE(expNode->child(0)->data(0, Qt::UserRole).toString(), QStringLiteral("E 1"));
-  }
-}
-
-void MainWindowTest::captionWithAndWithoutFile() {
-  KV508_START_WINDOW(f);
-  QCOMPARE(f.Window().windowTitle(), QStringLiteral("KV508  PC Program for TR4100/TR4300"));
-  f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("Marina.DAT")));
-  f.S().state.DataChanged = true;
-  f.Action("mnuFileSaveAs")->trigger();
-  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:dat files(*.dat);;All files(*.*)"));
-  QVERIFY(QFile::exists(f.folder.File(QStringLiteral("Marina.DAT"))));
-  QCOMPARE(f.Window().windowTitle(),
-           QStringLiteral("KV508  PC Program for TR4100/TR4300 - marina.dat"));
-  QVERIFY(!f.S().state.DataChanged);
-  QVERIFY(!f.S().state.OperationIncomplete);
-  // Save now writes the current file without asking.
-  f.Action("mnuFileSave")->trigger();
-  QCOMPARE(f.dialogs.asked.size(), 1);
+  QCOMPARE(tree.topLevelItem(3)->childCount(), 64);
+  QCOMPARE(ui::NodeKey(tree.topLevelItem(3)->child(0)), QStringLiteral("E 1"));
 }
 
 void MainWindowTest::closePrompt_data() {
-  QTest::addColumn<bool>("changed");
-  QTest::addColumn<int>("answer");
-  QTest::addColumn<bool>("minimised");
+  QTest::addColumn<int>("answer"); // Ok: no question, the window is minimised
   QTest::addColumn<bool>("closes");
-  QTest::addColumn<int>("saveDialogs");
   // Yes opens the save dialog, which the script cancels.
-  QTest::newRow("Yes") << true << int(Answer::Yes) << false << false << 1;
-  QTest::newRow("No") << true << int(Answer::No) << false << true << 0;
-  QTest::newRow("Cancel") << true << int(Answer::Cancel) << false << false << 0;
-  QTest::newRow("minimised") << false << int(Answer::Ok) << true << true << 0;
+  QTest::newRow("Yes") << int(Answer::Yes) << false;
+  QTest::newRow("No") << int(Answer::No) << true;
+  QTest::newRow("Cancel") << int(Answer::Cancel) << false;
+  QTest::newRow("minimised") << int(Answer::Ok) << true;
 }
 
 void MainWindowTest::closePrompt() {
-  QFETCH(bool, changed);
   QFETCH(int, answer);
-  QFETCH(bool, minimised);
   QFETCH(bool, closes);
-  QFETCH(int, saveDialogs);
+  const bool changed = answer != int(Answer::Ok);
   KV508_START_WINDOW(f);
   ui::MainWindow &w = f.Window();
   w.show();
   w.move(100, 60);
-  if (minimised)
+  if (!changed)
     w.setWindowState(Qt::WindowMinimized);
-  if (changed)
+  else
     f.ChangeDataAndAnswer(static_cast<Answer>(answer));
   QCOMPARE(w.close(), closes);
   QCOMPARE(w.isVisible(), !closes);
-  QCOMPARE(f.dialogs.asked.size(), saveDialogs);
-  QCOMPARE(f.host.messages.size(), std::size_t(changed ? 1 : 0));
+  QCOMPARE(f.dialogs.asked.size(), answer == int(Answer::Yes) ? 1 : 0);
+  QCOMPARE(f.S().state.DataChanged, changed);
+  QCOMPARE(f.host.Texts(), changed ? Texts{kQuestion} : Texts{});
   if (changed) {
-    QCOMPARE(f.host.messages.back().text,
-             std::string("KMT data has changed.\r\nDo you want to save changes?"));
     QCOMPARE(f.host.messages.back().buttons, Buttons::YesNoCancel);
-    QCOMPARE(f.host.messages.back().title, std::string("PC Program for TR4100/TR4300"));
+    QCOMPARE(f.host.messages.back().title, kTitle);
   }
-  if (!closes)
-    QVERIFY(f.S().state.DataChanged);
-  if (!closes || minimised) {
+  if (!closes || !changed) {
     QVERIFY(f.settings.Values().empty());
     return;
   }
-  const QRect frame = w.frameGeometry();
+  const QRect frame = w.frameGeometry(); // stored in twips
   QCOMPARE(f.settings.Get("Settings", "MainWidth", ""), std::to_string(frame.width() * 15));
   QCOMPARE(f.settings.Get("Settings", "MainHeight", ""), std::to_string(frame.height() * 15));
   QCOMPARE(f.settings.Get("Settings", "MainLeft", ""), std::to_string(frame.x() * 15));
@@ -332,42 +508,72 @@ void MainWindowTest::closePrompt() {
 void MainWindowTest::refusedEditKeepsNodeAndBlocksCommands() {
   KV508_START_WINDOW(f);
   ui::MainWindow &w = f.Window();
-  auto screen = std::make_unique<RefusingScreen>();
-  RefusingScreen *usable = screen.get();
-  w.screens().Register(std::move(screen));
-  int &validations = usable->validations;
-  bool &accept = usable->accept;
-
-  w.SelectNodeByKey(QStringLiteral("Usable"));
-  QCOMPARE(w.screens().ActivePanel(), usable->Panel());
-  QCOMPARE(usable->fills, 1);
-  QCOMPARE(validations, 0); // the General screen had no validator
-  QCOMPARE(w.statusBar()->findChild<QLabel *>(QStringLiteral("sbPanel1"))->text(),
+  auto owned = std::make_unique<RefusingScreen>();
+  RefusingScreen &usable = *owned;
+  w.screens().Register(std::move(owned));
+  f.ShowNode(QStringLiteral("Usable"));
+  QCOMPARE(w.screens().ActivePanel(), usable.Panel());
+  QCOMPARE(usable.fills, 1);
+  QCOMPARE(f.StatusHint(),
            QStringLiteral("[Up]/[Down]/[Left]/[Right]:Change of a Selection item."));
-  // Clicking the current node again does not validate.
-  w.SelectNodeByKey(QStringLiteral("Usable"));
-  QCOMPARE(validations, 0);
+  f.ShowNode(QStringLiteral("Usable")); // the current node again: no check
+  QCOMPARE(usable.validations, 0);
 
-  accept = false;
+  usable.accept = false;
   f.S().state.DataChanged = true;
-  w.SelectNodeByKey(QStringLiteral("Common"));
-  QCOMPARE(validations, 1);
-  QCOMPARE(w.screens().ActivePanel(), usable->Panel());
-  QCOMPARE(w.tree().currentItem()->text(0), QStringLiteral("Usable CH Group Setup"));
+  f.ShowNode(QStringLiteral("Common"));
+  QCOMPARE(usable.validations, 1);
+  QCOMPARE(w.screens().ActivePanel(), usable.Panel());
+  QCOMPARE(SelectedKey(f), QStringLiteral("Usable"));
   w.FileNew();
   w.FileSave();
   w.TransferRead();
-  QCOMPARE(validations, 4);
+  QCOMPARE(usable.validations, 4);
   QCoreApplication::processEvents();
   QVERIFY(f.S().state.DataChanged); // New never ran
   QVERIFY(f.dialogs.asked.isEmpty());
 
-  accept = true;
-  w.SelectNodeByKey(QStringLiteral("Common"));
-  QVERIFY(w.screens().ActivePanel() != usable->Panel());
-  QVERIFY(!usable->Panel()->isEnabled());
-  QVERIFY(f.S().state.DataChanged); // showing a screen is no change
-  QVERIFY(!f.S().state.OperationIncomplete);
+  usable.accept = true;
+  f.ShowNode(QStringLiteral("Common"));
+  QVERIFY(w.screens().ActivePanel() != usable.Panel());
+  QVERIFY(!usable.Panel()->isEnabled());
+}
+
+void MainWindowTest::fieldCheckedOnLeavingAndBeforeCommands() {
+  KV508_START_WINDOW(f);
+  ui::MainWindow &w = f.Window();
+  auto owned = std::make_unique<FieldScreen>(f.S());
+  FieldScreen &screen = *owned;
+  w.screens().Register(std::move(owned));
+  QVERIFY(f.Activate());
+  // Loaded with Dual Watch off: the fill is no change, the user's choice is.
+  f.S().data.Common.DualWatch = false;
+  f.S().undo.Reset(f.S().data, true);
+  f.ShowNode(QStringLiteral("Common"));
+  QVERIFY(!f.S().state.DataChanged);
+  f.Choose(screen.list, 1);
+  QCOMPARE(f.StatusHint(), QStringLiteral("[Up]/[Down]:Change of a Selection item."));
+  QVERIFY(f.S().data.Common.DualWatch && f.S().state.DataChanged);
+  f.S().state.DataChanged = false;
+
+  f.Type(screen.field, QStringLiteral("12"));
+  QCOMPARE(f.StatusHint(), QStringLiteral("field hint"));
+  QVERIFY(f.S().state.DataChanged);
+  f.Leave();
+  QCOMPARE(f.host.Texts(), Texts{"Data Error!!"});
+  QTRY_COMPARE(QApplication::focusWidget(), screen.field);
+  // A command asks again; a tree click that took the focus first does not
+  // show the same refusal twice.
+  QVERIFY(!w.CommitActiveEdit());
+  QCOMPARE(f.host.messages.size(), std::size_t{2});
+  f.ShowNode(QStringLiteral("DSC"));
+  QCOMPARE(w.screens().ActivePanel(), screen.Panel());
+
+  QTest::keyClick(screen.field, Qt::Key_3);
+  QVERIFY(w.CommitActiveEdit());
+  QVERIFY(!screen.field->IsEdited());
+  f.ShowNode(QStringLiteral("DSC"));
+  QVERIFY(w.screens().ActivePanel() != screen.Panel());
 }
 
 void MainWindowTest::layoutAndSplitter() {
@@ -378,22 +584,22 @@ void MainWindowTest::layoutAndSplitter() {
   w.resize(1000, 600); // 15,000 twips: the tree takes 30 %
   QTRY_COMPARE(w.tree().width(), 300);
   w.resize(400, 300); // below the minimum
-  QTRY_COMPARE(w.width(), ui::kMinWidthPx);
-  QCOMPARE(w.height(), ui::kMinHeightPx);
+  QTRY_COMPARE(w.size(), QSize(ui::kMinWidthPx, ui::kMinHeightPx));
 
   // A splitter drag is held 2,500 twips from either edge.
   w.resize(900, 500);
   QTRY_COMPARE(w.width(), 900);
-  QWidget *splitter = w.findChild<QWidget *>(QStringLiteral("imgSplitter"));
-  QWidget *bar = w.findChild<QWidget *>(QStringLiteral("picSplitter"));
+  QWidget *splitter = W<QWidget>(f, "imgSplitter");
+  QWidget *bar = W<QWidget>(f, "picSplitter");
+  const int left = splitter->mapTo(&w, QPoint(0, 0)).x();
   const auto send = [&](QEvent::Type type, int windowX) {
-    const QPointF local(windowX - splitter->mapTo(&w, QPoint(0, 0)).x(), 5);
-    QMouseEvent event(type, local, splitter->mapToGlobal(local), Qt::LeftButton,
+    const QPointF at(windowX - left, 5);
+    QMouseEvent event(type, at, splitter->mapToGlobal(at), Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(splitter, &event);
   };
-  send(QEvent::MouseButtonPress, splitter->mapTo(&w, QPoint(0, 0)).x());
+  send(QEvent::MouseButtonPress, left);
   QVERIFY(bar->isVisible());
   send(QEvent::MouseMove, 1000 / 15);
   QCOMPARE(bar->x(), ui::ToPixels(2500));
@@ -402,32 +608,18 @@ void MainWindowTest::layoutAndSplitter() {
   send(QEvent::MouseButtonRelease, 1000 / 15);
   QVERIFY(!bar->isVisible());
   QCOMPARE(w.tree().width(), ui::ToPixels(2500));
-  // The next resize applies the 30 % rule again.
-  w.resize(1000, 500);
+  w.resize(1000, 500); // the next resize applies the 30 % rule again
   QTRY_COMPARE(w.tree().width(), 300);
 }
 
-void MainWindowTest::hexDumpOnlyInDebugMode_data() {
-  QTest::addColumn<QString>("arguments");
-  QTest::newRow("/d") << QStringLiteral(" /d ");
-  QTest::newRow("none") << QString();
-}
-
-void MainWindowTest::hexDumpOnlyInDebugMode() {
-  QFETCH(QString, arguments);
-  const bool debug = !arguments.isEmpty();
-  WindowFixture f(kAtisIni, arguments.toStdString());
+void MainWindowTest::debugModeHexDumpAndImageCommands() {
+  WindowFixture f(kAtisIni, " /d ");
   f.settings.Set("Settings", "hexvisible", "True");
   QVERIFY(f.Start());
-  auto *list = f.Window().findChild<QListWidget *>(QStringLiteral("HexDumpView"));
-  QCOMPARE(f.Action("mnuOptionsHexdump")->isVisible(), debug);
-  QCOMPARE(list->isVisibleTo(&f.Window()), debug);
-  // The middle panel names the port and the run modes.
-  const QString modes = f.Window().findChild<QLabel *>(QStringLiteral("sbPanel2"))->text();
-  QVERIFY2(modes.startsWith(QStringLiteral("COM1")), qPrintable(modes));
-  QCOMPARE(modes.endsWith(QStringLiteral("  /D")), debug);
-  if (!debug)
-    return;
+  ui::MainWindow &w = f.Window();
+  auto *list = W<QListWidget>(f, "HexDumpView");
+  QVERIFY(list->isVisibleTo(&w));
+  QVERIFY(Text(f, "sbPanel2").endsWith(QStringLiteral("  /D")));
   QCOMPARE(list->count(), 2 + 2048);
   QVERIFY(list->item(0)->text().startsWith(QStringLiteral("       00 01 02")));
   QVERIFY(list->item(0)->text().endsWith(QStringLiteral(" 0E 0F")));
@@ -436,48 +628,799 @@ void MainWindowTest::hexDumpOnlyInDebugMode() {
   QVERIFY(list->item(2049)->text().startsWith(QStringLiteral(" 7FF0:")));
   QVERIFY(list->item(2049)->text().endsWith(QStringLiteral(" 07 D0")));
   f.Action("mnuOptionsHexdump")->trigger();
-  QVERIFY(!list->isVisibleTo(&f.Window()));
+  QVERIFY(!list->isVisibleTo(&w));
+
+  QVERIFY(f.Activate());
+  const QString image = f.folder.File(QStringLiteral("radio.hex"));
+  f.dialogs.saveAnswers.push_back(image);
+  f.S().state.DataChanged = true;
+  QTest::keyClick(&w.tree(), Qt::Key_F3, Qt::ControlModifier);
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:hex files(*.hex);;All files(*.*)"));
+  const std::string bytes = ReadAll(image);
+  QCOMPARE(bytes.size(), std::size_t(32768));
+  QCOMPARE(bytes.substr(0, 2), std::string("\x07\xD0"));
+  QVERIFY(f.S().state.DataChanged && f.S().state.CurrentFilePath.empty());
+
+  // An image of the wrong length is refused, saying what was being done.
+  const QString bad = f.folder.File(QStringLiteral("short.hex"));
+  f.folder.WriteText(QStringLiteral("short.hex"), std::string(100, '\x07'));
+  const MemoryImage before = f.S().data.Image;
+  f.dialogs.openAnswers.push_back(bad);
+  f.host.answers.push_back(Answer::No);
+  w.OpenImageCommand();
+  QCOMPARE(LastText(f), "bad file!!\r\n\r\nOpening " + Native(bad) + ".");
+  QCOMPARE(f.host.messages.back().icon, Icon::Critical);
+  QVERIFY(f.S().data.Image == before);
+  QVERIFY(f.S().state.DataChanged && f.S().state.CurrentFilePath.empty());
+
+  f.S().data.CHMMSID[1].TagName = "CHANGED";
+  f.dialogs.openAnswers.push_back(image);
+  f.host.answers.push_back(Answer::No);
+  QTest::keyClick(&w.tree(), Qt::Key_F2, Qt::ControlModifier);
+  QVERIFY(f.S().data.CHMMSID[1].TagName.empty() && !f.S().state.DataChanged);
+  QCOMPARE(w.windowTitle(), kCaption + QStringLiteral(" - radio.hex"));
+  QTest::keyClick(&w.tree(), Qt::Key_F3, Qt::ControlModifier); // a cancelled dialog
+  QVERIFY(f.S().state.OperationIncomplete);
+}
+
+void MainWindowTest::modelAndDestinationMenus() {
+  RadioFixture f;
+  QVERIFY(f.Start());
+  // The stored default "usaa" is loaded at start-up.
+  QCOMPARE(f.Action("mnuDst_0")->text(), QStringLiteral("EURO"));
+  QCOMPARE(f.Action("mnuDst_1")->text(), QStringLiteral("USAA"));
+  QVERIFY(!f.Action("mnuDst_2")->isVisible() && Checked(f, "mnuDst_1"));
+  QCOMPARE(f.S().data.Image[20000], 0x11);
+  f.S().state.DataChanged = true;
+  f.Action("mnuDst_0")->trigger(); // the question is cancelled
+  QCOMPARE(f.host.Texts(), Texts{"Do you want to change to EURO?"});
+  QCOMPARE(f.S().data.Image[20000], 0x11);
+  QVERIFY(Checked(f, "mnuDst_1") && !Checked(f, "mnuDst_0") && f.S().state.DataChanged);
+  f.host.answers = {Answer::Ok, Answer::No};
+  f.Action("mnuDst_0")->trigger();
+  QCOMPARE(f.S().data.Image[20000], 0x22);
+  QVERIFY(Checked(f, "mnuDst_0") && !Checked(f, "mnuDst_1") && !f.S().state.DataChanged);
+  f.host.messages.clear();
+  f.S().data.Image[20000] = 0;
+  f.Action("mnuDst_0")->trigger(); // the checked entry reloads without a question
+  QVERIFY(f.host.messages.empty());
+  QCOMPARE(f.S().data.Image[20000], 0x22);
+
+  ui::MainWindow &w = f.Window();
+  QVERIFY(W<QMenu>(f, "mnuEditModel")->menuAction()->isVisible());
+  QCOMPARE(f.Action("mnuModel_0")->text(), QStringLiteral("TR4100/TR4300"));
+  QVERIFY(f.Action("mnuModel_1")->isVisible() && !f.Action("mnuModel_2")->isVisible());
+  w.ChangeModel(0); // the model in use: nothing happens
+  QVERIFY(f.host.messages.empty());
+  w.ChangeModel(1); // cancelled by the default answer
+  QCOMPARE(f.host.Texts(), Texts{"Do you want to program the Unknown model series?"});
+  QCOMPARE(f.host.messages.back().title, kTitle);
+  QCOMPARE(f.host.messages.back().buttons, Buttons::OkCancel);
+  QCOMPARE(f.S().model.ModelVariant, 1);
+  QCOMPARE(f.settings.Get("Settings", "lastmodel", "none"), std::string("none"));
+  f.ChangeDataAndAnswer(Answer::Ok);
+  f.host.answers.push_back(Answer::No); // the unsaved data goes
+  f.Action("mnuModel_1")->trigger();
+  QCOMPARE(f.S().model.ModelVariant, 2);
+  QCOMPARE(f.settings.Get("Settings", "lastmodel", ""), std::string("2"));
+  QVERIFY(Checked(f, "mnuModel_1") && !Checked(f, "mnuModel_0"));
+  QTRY_VERIFY(!f.S().state.DataChanged);
+  QVERIFY(!ui::FindNodeByKey(w.tree(), QStringLiteral("ATIS")));
+  QCOMPARE(w.windowTitle(), QStringLiteral("KV508  PC Program for Unknown model"));
+}
+
+void MainWindowTest::openSettingsFile() {
+  KV508_START_WINDOW(f);
+  f.S().data.ChannelGroups[0].StatusName = "HOME";
+  f.S().data.CHMMSID[2].Enable = true;
+  const QString path = f.folder.File(QStringLiteral("Boat.dat"));
+  QVERIFY(SaveFileAs(f.S(), ui::PathFromQt(path)));
+  f.S().data.ChannelGroups[0].StatusName = "";
+  f.S().data.CHMMSID[2].Enable = false;
+  f.Window().BuildTree();
+  f.ShowNode(QStringLiteral("SM"));
+  f.ChangeDataAndAnswer(Answer::No);
+  f.dialogs.openAnswers.push_back(path);
+  f.Action("Open")->trigger(); // the toolbar button runs the menu entry
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("open:dat files(*.dat);;All files(*.*)"));
+  QCOMPARE(f.S().data.ChannelGroups[0].StatusName, std::string("HOME"));
+  QCOMPARE(f.Window().windowTitle(), kCaption + QStringLiteral(" - boat.dat"));
+  QVERIFY(!f.S().state.DataChanged && !f.S().state.OperationIncomplete);
+  QCOMPARE(SelectedKey(f), QStringLiteral("SM"));
+  QCOMPARE(NodeText(f, "PU"), QStringLiteral("Group1(HOME)"));
+  QCOMPARE(NodeText(f, "SM 2"), QStringLiteral("Memory ID2[Enable]"));
+  // A cancelled dialog changes nothing and leaves the command incomplete.
+  f.host.answers.push_back(Answer::No);
+  f.Action("mnuFileOpen")->trigger();
+  QVERIFY(f.S().state.OperationIncomplete);
+  QCOMPARE(f.S().data.ChannelGroups[0].StatusName, std::string("HOME"));
+}
+
+void MainWindowTest::fileDialogsFoldersAndExtensions() {
+  KV508_START_WINDOW(f, kAtisIni, "/D");
+  const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString documents = !docs.isEmpty() && QDir(docs).exists() ? docs : QDir::homePath();
+  f.Action("mnuFileOpen")->trigger();
+  f.Window().OpenImageCommand();
+  QCOMPARE(f.dialogs.folders, QStringList({documents, documents}));
+
+  // Save As adds .dat and names the file in the caption; Save asks no more.
+  QDir(f.folder.File(QString())).mkpath(QStringLiteral("boats"));
+  const QString boats = QFileInfo(f.folder.File(QStringLiteral("boats"))).absoluteFilePath();
+  f.dialogs.saveAnswers = {boats + "/Marina", boats + "/boat1.v2",
+                           f.folder.File(QStringLiteral("boat1"))};
+  f.S().state.DataChanged = true;
+  f.Action("mnuFileSaveAs")->trigger();
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:dat files(*.dat);;All files(*.*)"));
+  QCOMPARE(f.S().state.CurrentFilePath, Native(boats + "/Marina.dat"));
+  QCOMPARE(f.Window().windowTitle(), kCaption + QStringLiteral(" - marina.dat"));
+  QVERIFY(!f.S().state.DataChanged && !f.S().state.OperationIncomplete);
+  const int asked = f.dialogs.asked.size();
+  f.Action("mnuFileSave")->trigger();
+  QCOMPARE(f.dialogs.asked.size(), asked);
+  f.Action("mnuFileSaveAs")->trigger(); // an extension of its own is kept
+  QCOMPARE(QDir(boats).entryList(QDir::Files, QDir::Name),
+           QStringList({QStringLiteral("Marina.dat"), QStringLiteral("boat1.v2")}));
+  // Settings dialogs start where settings were saved, image ones do not.
+  f.dialogs.folders.clear();
+  f.Action("mnuFileOpen")->trigger();
+  f.Window().OpenImageCommand();
+  QCOMPARE(f.dialogs.folders, QStringList({boats, documents}));
+  f.Window().SaveImageCommand();
+  QVERIFY(QFile::exists(f.folder.File(QStringLiteral("boat1.hex"))));
+  QVERIFY(f.host.messages.empty());
+}
+
+void MainWindowTest::recentFilesAndDrops() {
+  KV508_START_WINDOW(f);
+  auto *menu = W<QMenu>(f, "mnuFileRecent");
+  QVERIFY(!menu->isEnabled());
+  const auto boat = [&f](int n) { return f.folder.File(QStringLiteral("boat%1.dat").arg(n)); };
+  // Saving boat5 again moves it to the top; the ninth file pushed boat1 out.
+  for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 5}) {
+    f.dialogs.saveAnswers.push_back(boat(n));
+    f.Action("mnuFileSaveAs")->trigger();
+  }
+  const auto entries = [&](std::initializer_list<int> boats) {
+    QStringList texts;
+    for (int n : boats)
+      texts << QStringLiteral("&%1 %2").arg(texts.size() + 1).arg(boat(n));
+    return texts;
+  };
+  QCOMPARE(RecentEntries(f), entries({5, 9, 8, 7, 6, 4, 3, 2}));
+  QCOMPARE(f.settings.Get("Files", "Recent1", ""), Native(boat(5)));
+  // A missing file is dropped with a message and nothing is read.
+  QFile::remove(boat(9));
+  f.S().data.CHMMSID[7].TagName = "KEEP";
+  menu->actions().at(1)->trigger();
+  QCOMPARE(f.host.Texts(), Texts{"The file " + Native(boat(9)) +
+                                 " is no longer there.\r\nIt has been taken off the Recent "
+                                 "Files list."});
+  QCOMPARE(f.S().data.CHMMSID[7].TagName, std::string("KEEP"));
+  QCOMPARE(RecentEntries(f), entries({5, 8, 7, 6, 4, 3, 2}));
+  // An entry still there opens as File > Open would.
+  menu->actions().at(2)->trigger();
+  QCOMPARE(f.S().state.CurrentFilePath, Native(boat(7)));
+  QCOMPARE(RecentEntries(f), entries({7, 5, 8, 6, 4, 3, 2}));
+
+  // Settings files and images dropped on the window open; other files do not.
+  f.host.messages.clear();
+  for (const char *name : {"dropped.txt", "dropped.dat", "dropped.hex"}) {
+    const QString file = f.folder.File(QLatin1String(name));
+    const RadioData kept = f.S().data;
+    const std::string tag = QFileInfo(file).suffix().toUpper().toStdString();
+    f.S().data.CHMMSID[1] = {.Enable = true, .TagName = tag, .Mmsid = "2320001230"};
+    QVERIFY(file.endsWith(QLatin1String(".hex")) ? SaveHexFile(f.S(), ui::PathFromQt(file))
+                                                 : SaveFileAs(f.S(), ui::PathFromQt(file)));
+    f.S().data = kept;
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(file)});
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&f.Window(), &enter);
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&f.Window(), &drop);
+    const bool ours = !file.endsWith(QLatin1String(".txt"));
+    QCOMPARE(f.S().data.CHMMSID[1].TagName, ours ? tag : std::string());
+    QCOMPARE(f.S().state.CurrentFilePath, Native(ours ? file : boat(7)));
+  }
+  QVERIFY(f.host.messages.empty());
+}
+
+void MainWindowTest::shortcutsTriggerTheirActions() {
+  KV508_START_WINDOW(f);
+  QVERIFY(f.Activate());
+  QStringList triggered;
+  for (QAction *a : f.Window().findChildren<QAction *>()) {
+    if (a->objectName().startsWith(QLatin1String("mnuFile")))
+      connect(a, &QAction::triggered, [&triggered, a] { triggered << a->objectName(); });
+  }
+  // Exit comes last: it closes the window.
+  const std::pair<const char *, QKeySequence> keys[] = {
+      {"mnuFileNew", Qt::CTRL | Qt::Key_N},   {"mnuFileOpen", Qt::CTRL | Qt::Key_O},
+      {"mnuFileSave", Qt::CTRL | Qt::Key_S},  {"mnuFileSaveAs", Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+      {"mnuFilePrint", Qt::CTRL | Qt::Key_P}, {"mnuFileExit", Qt::CTRL | Qt::Key_Q}};
+  for (const auto &[action, key] : keys) {
+    triggered.clear();
+    QTest::keySequence(&f.Window(), key);
+    QCOMPARE(triggered, QStringList(QLatin1String(action)));
+  }
+}
+
+void MainWindowTest::helpPage() {
+  WindowFixture f(kNoAtisIni);
+  QDir(f.folder.File(QString())).mkpath(QStringLiteral("help"));
+  f.folder.WriteText(QStringLiteral("help/KV508_NA.html"),
+                     "<html><body><h1 id=\"1001\">Contents</h1><p>guide</p></body></html>");
+  QVERIFY(f.Start());
+  f.Action("mnuHelpContents")->trigger();
+  QTextBrowser *browser = nullptr;
+  for (QWidget *top : QApplication::topLevelWidgets())
+    browser = browser ? browser : top->findChild<QTextBrowser *>(QStringLiteral("txtHelp"));
+  QVERIFY(browser);
+  QCOMPARE(browser->source().fileName(), QStringLiteral("KV508_NA.html"));
+  QCOMPARE(browser->source().fragment(), QStringLiteral("1001"));
+  QVERIFY(browser->toPlainText().contains(QStringLiteral("guide")));
+}
+
+void MainWindowTest::undoAndRedoOneAction_data() {
+  QTest::addColumn<QString>("node");
+  QTest::addColumn<Act>("act");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("widget");
+  QTest::newRow("check box") << "PU 40"
+                             << Act([](WindowFixture &f) { Click(W<QCheckBox>(f, "chkLowPower")); })
+                             << "Low Power Only"
+                             << "chkLowPower";
+  QTest::newRow("grid row") << "PW" << Act([](WindowFixture &f) {
+    f.Type(W<QLineEdit>(f, "txtWxName_2"), QStringLiteral("B"));
+    f.Leave();
+  }) << "CH Name"
+                            << "txtWxName_2";
+  QTest::newRow("directory delete") << "SM 2" << Act([](WindowFixture &f) {
+    f.host.answers.push_back(Answer::Yes);
+    Click(W<QCheckBox>(f, "chkGDelete"));
+  }) << "Delete"
+                                    << "chkGDelete";
+  // A group switched off takes its nodes from the tree; undo brings them back.
+  QTest::newRow("group switch") << "Usable" << Act([](WindowFixture &f) {
+    Click(W<QCheckBox>(f, "chkUsable_0"));
+  }) << "Group1"
+                                << "chkUsable_0";
+}
+
+void MainWindowTest::undoAndRedoOneAction() {
+  QFETCH(QString, node);
+  QFETCH(Act, act);
+  QFETCH(QString, name);
+  WindowFixture f;
+  QVERIFY(StartWithData(f));
+  f.ShowNode(node);
+  const RadioSettings before = f.S().data;
+  const QStringList treeBefore = TreeOutline(f.Window().tree());
+  QVERIFY(!f.Action("mnuEditUndo")->isEnabled());
+  act(f);
+  const RadioSettings after = f.S().data;
+  const QStringList treeAfter = TreeOutline(f.Window().tree());
+  QVERIFY(after != before && f.S().state.DataChanged);
+  QCOMPARE(MenuText(f, "mnuEditUndo"), "Undo " + name);
+  // Elsewhere, then undo: back to the screen and control that changed.
+  f.ShowNode(QStringLiteral("General"));
+  f.Action("mnuEditUndo")->trigger();
+  QVERIFY(static_cast<const RadioSettings &>(f.S().data) == before && !f.S().state.DataChanged);
+  QCOMPARE(TreeOutline(f.Window().tree()), treeBefore);
+  QCOMPARE(SelectedKey(f), node);
+  QTEST(QApplication::focusWidget()->objectName(), "widget");
+  QCOMPARE(MenuText(f, "mnuEditRedo"), "Redo " + name);
+  QVERIFY(!f.Action("mnuEditUndo")->isEnabled());
+  f.Action("mnuEditRedo")->trigger();
+  QVERIFY(static_cast<const RadioSettings &>(f.S().data) == after && f.S().state.DataChanged);
+  QCOMPARE(TreeOutline(f.Window().tree()), treeAfter);
+  QCOMPARE(SelectedKey(f), node);
+  QCOMPARE(MenuText(f, "mnuEditRedo"), QStringLiteral("Redo"));
+  QVERIFY(!f.Action("mnuEditRedo")->isEnabled());
+}
+
+// Steps through the menu and the keys; a save marks where the data is
+// unchanged; Open and New start a fresh history.
+void MainWindowTest::undoStepsFollowSaveOpenAndKeys() {
+  WindowFixture f;
+  QVERIFY(StartWithData(f));
+  QCOMPARE(MenuText(f, "mnuEditUndo"), QStringLiteral("Undo"));
+  f.ShowNode(QStringLiteral("Common"));
+  const bool dual = f.S().data.Common.DualWatch;
+  const auto scan = f.S().data.Common.Scan;
+  Flip(f, "cmbCommonDual");
+  Flip(f, "cmbCommonScan");
+  QCOMPARE(MenuText(f, "mnuEditUndo"), QStringLiteral("Undo SCAN"));
+  f.Action("mnuEditUndo")->trigger();
+  QCOMPARE(MenuText(f, "mnuEditUndo"), QStringLiteral("Undo Dual Watch"));
+  QCOMPARE(MenuText(f, "mnuEditRedo"), QStringLiteral("Redo SCAN"));
+  QVERIFY(f.S().data.Common.DualWatch != dual && f.S().data.Common.Scan == scan);
+  f.dialogs.saveAnswers = {f.folder.File(QStringLiteral("boat.dat"))};
+  f.Action("mnuFileSaveAs")->trigger();
+  QVERIFY(!f.S().state.DataChanged);
+  f.Action("mnuEditUndo")->trigger();
+  QVERIFY(f.S().data.Common.DualWatch == dual && f.S().state.DataChanged);
+  f.Action("mnuEditRedo")->trigger();
+  QVERIFY(!f.S().state.DataChanged);
+
+  // The keys work from a focused list: Ctrl+Z, then Ctrl+Y and Ctrl+Shift+Z.
+  const auto key = [](Qt::KeyboardModifiers modifiers, Qt::Key k = Qt::Key_Z) {
+    QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+  };
+  Flip(f, "cmbCommonDual");
+  key(Qt::ControlModifier);
+  QCOMPARE(f.S().data.Common.DualWatch, !dual);
+  key(Qt::ControlModifier, Qt::Key_Y);
+  QCOMPARE(f.S().data.Common.DualWatch, dual);
+  key(Qt::ControlModifier);
+  key(Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(f.S().data.Common.DualWatch, dual);
+
+  f.host.answers.push_back(Answer::No);
+  f.dialogs.openAnswers = {f.folder.File(QStringLiteral("boat.dat"))};
+  f.Action("mnuFileOpen")->trigger();
+  QVERIFY(!f.Action("mnuEditUndo")->isEnabled() && !f.Action("mnuEditRedo")->isEnabled());
+  QCOMPARE(MenuText(f, "mnuEditUndo"), QStringLiteral("Undo"));
+  QVERIFY(!f.S().state.DataChanged);
+  f.ShowNode(QStringLiteral("Common"));
+  Flip(f, "cmbCommonDual");
+  f.Action("mnuEditUndo")->trigger();
+  QVERIFY(f.Action("mnuEditRedo")->isEnabled());
+  f.Action("mnuFileNew")->trigger();
+  QTRY_VERIFY(!f.Action("mnuEditRedo")->isEnabled());
+  QVERIFY(!f.Action("mnuEditUndo")->isEnabled());
+}
+
+void MainWindowTest::transferDialogLayout_data() {
+  QTest::addColumn<QString>("command");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QPoint>("pictA");
+  QTest::addColumn<QPoint>("pictB");
+  QTest::newRow("read") << QStringLiteral("mnuTransferRead") << QStringLiteral("Read from Radio")
+                        << QPoint(350 / 15, 88) << QPoint(4200 / 15, 88);
+  QTest::newRow("program") << QStringLiteral("mnuTransferProgram")
+                           << QStringLiteral("Program to Radio") << QPoint(4100 / 15, 88)
+                           << QPoint(450 / 15, 88);
+}
+
+void MainWindowTest::transferDialogLayout() {
+  QFETCH(QString, command);
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  QString caption, message;
+  QSize size;
+  QPoint a, b;
+  bool monitorShown = true, barHidden = false;
+  const auto inspect = [&](QDialog &d) {
+    caption = d.windowTitle();
+    size = d.size();
+    message = LabelText(d, "lblmess");
+    monitorShown = Shown(d, "lblmon");
+    a = d.findChild<QWidget *>(QStringLiteral("pictA"))->pos();
+    b = d.findChild<QWidget *>(QStringLiteral("pictB"))->pos();
+    barHidden = d.findChild<QWidget *>(QStringLiteral("lblPercent"))->x() ==
+                -d.findChild<QWidget *>(QStringLiteral("pictProgress"))->width();
+    Press(d, "cmdHelp"); // without a help page: a message titled with the caption
+  };
+  f.Run(command.toLatin1().constData(), inspect, false);
+  QVERIFY(f.dialogSeen && !f.Dialog());
+  QTEST(caption, "caption");
+  QCOMPARE(size, QSize(465, 290));
+  QCOMPARE(message,
+           QStringLiteral("1.Connect the KMT cable between the PC serial port and the radio.\n"
+                          "2.On the radio, press and hold [DISTRESS] and [CALL] keys while\n"
+                          "   turning the power on.\n"
+                          "   The Radio display will show PC CONTROL.\n"
+                          "3.Press the [OK] button to start."));
+  QVERIFY(!monitorShown && barHidden);
+  QTEST(a, "pictA");
+  QTEST(b, "pictB");
+  QCOMPARE(f.host.Texts(), Texts{"Unable to display Help Contents. There is no Help associated "
+                                 "with this project."});
+  QCOMPARE(QString::fromStdString(f.host.messages[0].title), caption);
+  QCOMPARE(f.radio->Engine().Counters().bytesFromPc, std::uint64_t(0));
+}
+
+void MainWindowTest::readFromRadio() {
+  RadioFixture f("/D");
+  QVERIFY(f.StartWithRadio());
+  QVERIFY(f.Activate());
+  MemoryImage &memory = f.radio->Engine().Memory();
+  const MemoryImage settings = RadioWithDirectoryEntry();
+  std::copy(settings.begin() + kSettingsFirst, settings.begin() + kSettingsEnd,
+            memory.begin() + kSettingsFirst);
+  f.S().data.Image[300] = 0x5A; // a byte a read keeps
+  f.ChangeDataAndAnswer(Answer::No);
+  f.S().state.CurrentFilePath = "/data/old.dat";
+  f.ShowNode(QStringLiteral("SG"));
+  bool monitorShown = false;
+  QString before, after;
+  const auto inDialog = [&](QDialog &d) {
+    monitorShown = Shown(d, "lblmon");
+    before = LabelText(d, "lblStatus");
+    Press(d, "cmdOK");
+    after = LabelText(d, "lblStatus");
+  };
+  f.Run("Read", inDialog, false);
+  QVERIFY(monitorShown && !f.Dialog());
+  QCOMPARE(before, QStringLiteral("Ready. Press OK to start."));
+  QCOMPARE(after, QStringLiteral("Done."));
+  QCOMPARE(f.host.Texts(), (Texts{kQuestion, "Complete!!"}));
+  QCOMPARE(f.host.messages.back().icon, Icon::Information);
+  QVERIFY(std::find(f.host.monitor.begin(), f.host.monitor.end(), "radio reading...") !=
+          f.host.monitor.end());
+  QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("HARBOUR"));
+  QCOMPARE(f.S().data.Image[300], 0x5A);
+  QCOMPARE(f.S().data.Image[5000], memory[5000]);
+  QVERIFY(f.S().state.CurrentFilePath.empty() && !f.S().state.DataChanged);
+  QVERIFY(!f.S().state.Busy && f.Window().isEnabled());
+  QCOMPARE(f.Window().windowTitle(), kCaption);
+  QCOMPARE(SelectedKey(f), QStringLiteral("General"));
+  QCOMPARE(f.Window().screens().ActivePanel(), f.Window().screens().GeneralScreen());
+  QCOMPARE(NodeText(f, "SM 1"), QStringLiteral("Memory ID1[Enable]"));
+  QTRY_VERIFY(QApplication::activeWindow() == &f.Window());
+}
+
+void MainWindowTest::programToRadio() {
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  f.S().data.CHMMSID[1] = {.Enable = true, .TagName = "PILOT", .Mmsid = "3160000010"};
+  f.S().state.DataChanged = true;
+  f.Run("Program");
+  QVERIFY(f.dialogSeen && !f.Dialog());
+  QCOMPARE(f.host.Texts(), Texts{"Complete!!"});
+  const MemoryImage &radio = f.radio->Engine().Memory();
+  QVERIFY(std::equal(radio.begin() + kSettingsFirst, radio.begin() + kSettingsEnd,
+                     f.S().data.Image.begin() + kSettingsFirst));
+  QCOMPARE(std::string(reinterpret_cast<const char *>(&radio[layout::kProductCode]),
+                       layout::kProductCodeLength),
+           std::string("QZ318R"));
+  QVERIFY(f.S().state.DataChanged); // programming does not change it
+}
+
+void MainWindowTest::failedConnectionKeepsDialogOpen_data() {
+  QTest::addColumn<int>("fault");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("radio refuses the model") << 0 << QStringLiteral("ModelType Error !!");
+  // The port's own reason may follow.
+  QTest::newRow("no such port") << 1
+                                << QStringLiteral(
+                                       "port inicialize error!!\r\n\r\nOpening COM16:\r\n"
+                                       "There is no serial port COM16 on this computer.");
+  QTest::newRow("radio never answers")
+      << 2 << QString::fromStdString(NoAnswerMessage("the simulated radio"));
+}
+
+void MainWindowTest::failedConnectionKeepsDialogOpen() {
+  QFETCH(int, fault);
+  QFETCH(QString, text);
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  if (fault == 0)
+    f.radio->Engine().Faults().wrongProductCode = true;
+  else if (fault == 1)
+    f.Action("mnuCom_15")->trigger();
+  else
+    f.Window().ports().SetSimulatedRadio(std::make_unique<ScriptedPort>());
+  f.S().state.CurrentFilePath = "/data/keep.dat";
+  const MemoryImage before = f.S().data.Image;
+  bool stayedOpen = false, canRetry = false;
+  const auto inDialog = [&](QDialog &d) {
+    Press(d, "cmdOK");
+    stayedOpen = d.isVisible();
+    canRetry = d.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isEnabled() &&
+               d.findChild<QPushButton *>(QStringLiteral("cmdHelp"))->isEnabled();
+  };
+  f.Run("mnuTransferRead", inDialog, false);
+  QVERIFY(stayedOpen && canRetry && !f.S().state.Busy);
+  QVERIFY(f.S().data.Image == before);
+  QCOMPARE(f.S().state.CurrentFilePath, std::string("/data/keep.dat"));
+  QCOMPARE(f.host.messages.size(), std::size_t(1));
+  QCOMPARE(f.host.messages[0].title, std::string("Read from Radio"));
+  QCOMPARE(f.host.messages[0].icon, Icon::Critical);
+  const QString shown = QString::fromStdString(f.host.messages[0].text);
+  QCOMPARE(fault == 1 ? shown.left(text.size()) : shown, text);
+}
+
+void MainWindowTest::cancelWhileBusy() {
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  const MemoryImage before = f.S().data.Image;
+  f.ChangeDataAndAnswer(Answer::No);
+  bool cancelled = false, closeRefused = false;
+  f.host.onYield = [&] {
+    // Once the block reads are under way the user keeps pressing Cancel.
+    QDialog *d = f.Dialog();
+    if (f.host.progress.empty() || f.host.progress.back() < 10 || !d)
+      return;
+    if (!cancelled)
+      closeRefused = !d->close();
+    cancelled = true;
+    Press(*d, "cmdCancel");
+  };
+  f.Run("mnuTransferRead");
+  QVERIFY(cancelled && closeRefused && !f.Dialog());
+  const Texts texts = f.host.Texts();
+  QVERIFY(std::find(texts.begin(), texts.end(), "Complete!!") == texts.end());
+  QVERIFY(f.S().data.Image == before);
+  QVERIFY(f.S().state.DataChanged); // no read happened
+  QCOMPARE(f.radio->Engine().Counters().cancels, std::uint64_t(1));
+}
+
+void MainWindowTest::changePortInTheDialog() {
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  f.Action("mnuCom_15")->trigger(); // no such port on this computer
+  QString portBefore, portAfter, buttonText;
+  bool offersPorts = false;
+  f.Run("mnuTransferRead", [&](QDialog &d) {
+    portBefore = LabelText(d, "lblPort");
+    auto *button = d.findChild<QPushButton *>(QStringLiteral("cmdPort"));
+    buttonText = button->text();
+    // The button offers the entries of Options > SerialPort.
+    offersPorts = button->menu() && button->menu()->actions().contains(f.Action("mnuComSim"));
+    f.Action("mnuComSim")->trigger();
+    portAfter = LabelText(d, "lblPort");
+  });
+  QVERIFY(offersPorts);
+  QCOMPARE(buttonText, QStringLiteral("Change..."));
+  QCOMPARE(portBefore, QStringLiteral("Port: COM16  (not on this computer)"));
+  QCOMPARE(portAfter, QStringLiteral("Port: the simulated radio  (built in)"));
+  QCOMPARE(f.host.Texts(), Texts{"Complete!!"});
+  QCOMPARE(f.settings.Get("ComPath", "ComSource", ""), std::string("sim"));
+}
+
+void MainWindowTest::askedBeforeDataIsReplaced_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<int>("answer");
+  QTest::addColumn<QString>("savedTo"); // the save dialog's answer after Yes
+  for (int i = 0; i < int(std::size(kReplacingCommands)); ++i) {
+    const QByteArray name = kReplacingCommands[i].first;
+    QTest::newRow(name + " No") << i << int(Answer::No) << QString();
+    QTest::newRow(name + " Cancel") << i << int(Answer::Cancel) << QString();
+  }
+  QTest::newRow("Open Yes, save cancelled") << 1 << int(Answer::Yes) << QString();
+  QTest::newRow("Restore Yes, saved") << 5 << int(Answer::Yes) << QStringLiteral("mine.dat");
+}
+
+void MainWindowTest::askedBeforeDataIsReplaced() {
+  QFETCH(int, command);
+  QFETCH(int, answer);
+  QFETCH(QString, savedTo);
+  const bool goesOn = answer == int(Answer::No) || !savedTo.isEmpty();
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  QVERIFY(SaveFileAs(f.S(), f.folder.Path() / "plain.dat"));
+  f.S().state.CurrentFilePath.clear();
+  f.Edit();
+  f.host.answers = {static_cast<Answer>(answer)};
+  if (!savedTo.isEmpty())
+    f.dialogs.saveAnswers = {f.folder.File(savedTo)};
+  kReplacingCommands[command].second(f);
+  const Texts texts = f.host.Texts();
+  QVERIFY(std::find(texts.begin(), texts.end(), kQuestion) != texts.end());
+  QCOMPARE(f.dialogs.asked.contains(QStringLiteral("save:dat files(*.dat);;All files(*.*)")),
+           answer == int(Answer::Yes));
+  if (goesOn) {
+    QTRY_VERIFY(!f.EditKept());
+    QCOMPARE(f.dialogSeen, command == 2);
+  } else {
+    QVERIFY(!f.Window().findChild<QTimer *>(QStringLiteral("tmrNew"))->isActive());
+    QVERIFY(f.EditKept() && f.S().state.DataChanged);
+    QCOMPARE(f.S().model.ModelVariant, 1);
+    QCOMPARE(f.S().data.Image[20000], 0x11);
+    QVERIFY(!f.dialogSeen);
+    QCOMPARE(f.dialogs.asked.filter(QStringLiteral("open:")), QStringList());
+  }
+  QVERIFY(f.Window().isEnabled());
+  if (savedTo.isEmpty())
+    return;
+  FakeHost otherHost; // the edit is in the file that was saved
+  MemoryUserSettings otherSettings;
+  Session other(otherHost, otherSettings);
+  other.model.ModelVariant = 1;
+  QVERIFY(FileRead2(other, ui::PathFromQt(f.folder.File(savedTo))));
+  QCOMPARE(other.data.CHMMSID[3].TagName, std::string("KEEP"));
+}
+
+void MainWindowTest::restoreBackup() {
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  QCOMPARE(f.Action("mnuFileRestore")->text(), QStringLiteral("Restore &Backup..."));
+  const MemoryImage radio = RadioWithDirectoryEntry();
+  f.folder.WriteBytes(QStringLiteral("good.hex"), radio);
+  MemoryImage wrongModel = radio;
+  wrongModel[kImageSize - 1] = 0xD1;
+  f.folder.WriteBytes(QStringLiteral("wrong.hex"), wrongModel);
+  f.folder.WriteText(QStringLiteral("short.hex"), std::string(100, '\x07'));
+  f.S().state.CurrentFilePath = "/data/boat.dat";
+  const MemoryImage before = f.S().data.Image;
+  const struct {
+    const char *file;
+    std::string title, text;
+  } refused[] = {{"short.hex", kTitle, "bad file!!"},
+                 {"wrong.hex", "Read from Radio", "ModelType Error !!"}};
+  for (const auto &r : refused) {
+    const QString file = f.folder.File(QLatin1String(r.file));
+    f.dialogs.openAnswers = {file};
+    f.Action("mnuFileRestore")->trigger();
+    QCOMPARE(LastText(f), r.text + "\r\n\r\nRestoring " + Native(file) + ".");
+    QCOMPARE(f.host.messages.back().title, r.title);
+    QCOMPARE(f.host.messages.back().icon, Icon::Critical);
+    QVERIFY(f.S().data.Image == before && !f.S().state.DataChanged);
+    QCOMPARE(f.S().state.CurrentFilePath, std::string("/data/boat.dat"));
+  }
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("open:hex files(*.hex);;All files(*.*)"));
+  QCOMPARE(f.dialogs.folders.back(), ui::QtFromPath(f.backupFolder));
+  QVERIFY(QDir(f.dialogs.folders.back()).exists());
+
+  f.dialogs.openAnswers = {f.folder.File(QStringLiteral("good.hex"))};
+  f.Action("mnuFileRestore")->trigger();
+  QVERIFY(f.S().data.Image == radio);
+  QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("HARBOUR"));
+  QVERIFY(f.S().state.DataChanged && f.S().state.CurrentFilePath.empty());
+  QCOMPARE(f.Window().windowTitle(), kCaption);
+  QCOMPARE(NodeText(f, "SM 1"), QStringLiteral("Memory ID1[Enable]"));
+  QCOMPARE(SelectedKey(f), QStringLiteral("General"));
+}
+
+void MainWindowTest::showBackupFolder() {
+  RadioFixture f;
+  QVERIFY(f.Start());
+  const QString folder = ui::QtFromPath(f.backupFolder);
+  f.Action("mnuHelpBackups")->trigger();
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("folder:") + folder);
+  QVERIFY(QDir(folder).exists() && f.host.messages.empty());
+  f.dialogs.folderShown = false;
+  f.Action("mnuHelpBackups")->trigger();
+  QCOMPARE(LastText(f), "The backup folder " + f.backupFolder.string() + " cannot be opened.");
+  f.S().backups.folder.clear();
+  f.Action("mnuHelpBackups")->trigger();
+  QCOMPARE(LastText(f), std::string("Backups are off: there is no per-user data folder."));
+}
+
+void MainWindowTest::verifyAfterWriting() {
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  f.radio->Engine().Faults().corruptStoredByte = 5000;
+  // On by default: the corrupted byte is found and the dialog stays for another try.
+  bool shown = false, checked = false, stayedOpen = false;
+  const auto inDialog = [&](QDialog &d) {
+    auto *box = d.findChild<QCheckBox *>(QStringLiteral("chkVerify"));
+    shown = box->isVisibleTo(&d);
+    checked = box->isChecked();
+    Press(d, "cmdOK");
+    stayedOpen = d.isVisible();
+    box->setChecked(false); // remembered for the next time
+  };
+  f.Run("mnuTransferProgram", inDialog, false);
+  QVERIFY(shown && checked && stayedOpen);
+  const std::uint8_t sent = f.S().data.Image[5000];
+  char expected[64];
+  std::snprintf(expected, sizeof expected,
+                "Verify Error!!\r\naddress 0x1388: written 0x%02X, read 0x%02X", sent, sent ^ 0xFF);
+  QCOMPARE(f.host.Texts(), Texts{expected});
+  QCOMPARE(f.host.messages.back().title, std::string("Program to Radio"));
+  QCOMPARE(f.settings.Get("Settings", "VerifyAfterWriting", ""), std::string("False"));
+  // Off: the same radio takes the write without a word; a read has no such box.
+  f.Run("mnuTransferProgram", [&](QDialog &d) {
+    checked = d.findChild<QCheckBox *>(QStringLiteral("chkVerify"))->isChecked();
+  });
+  QVERIFY(!checked);
+  QCOMPARE(LastText(f), std::string("Complete!!"));
+  f.S().state.DataChanged = false;
+  f.Run("mnuTransferRead", [&](QDialog &d) { shown = Shown(d, "chkVerify"); });
+  QVERIFY(f.dialogSeen && !shown);
+}
+
+void MainWindowTest::reportTextImageAndSave() {
+  KV508_START_WINDOW(f);
+  f.S().data.CHMMSID[2].TagName = "MARINA";
+  const Report report = BuildReport(f.S().data, f.S().model);
+  f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("report")));
+  QSize size;
+  QString shown, afterTyping;
+  bool enabled = false;
+  ReportWindowRun run(f, [&](QDialog &window, QPlainTextEdit &text) {
+    size = window.size();
+    shown = text.toPlainText();
+    enabled = window.isEnabled();
+    // The text is shown, not edited: typing changes neither it nor the file.
+    text.setFocus();
+    QTest::keyClicks(&text, QStringLiteral("EDITED"));
+    afterTyping = text.toPlainText();
+    window.findChild<QAction *>(QStringLiteral("mnuFileSave"))->trigger();
+    window.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+  });
+  QTRY_VERIFY(run.done);
+  QCOMPARE(run.firstText, QStringLiteral("Now, making text image. Please wait..."));
+  QCOMPARE(size, QSize(558, 409));
+  QCOMPARE(shown, ui::DisplayText(RenderTextImage(report)));
+  QVERIFY(afterTyping == shown && enabled);
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:Text files(*.txt);;All files(*.*)"));
+  QCOMPARE(ReadAll(f.folder.File(QStringLiteral("report.txt"))), ReportFileText(report));
+  QVERIFY(!f.S().state.OperationIncomplete);
+}
+
+void MainWindowTest::reportSaveFailureKeepsText() {
+  KV508_START_WINDOW(f);
+  const QString target = f.folder.File(QStringLiteral("missing/folder/report.txt"));
+  f.dialogs.saveAnswers.push_back(target);
+  bool stillOpen = false;
+  QString kept;
+  ReportWindowRun run(f, [&](QDialog &window, QPlainTextEdit &text) {
+    window.findChild<QAction *>(QStringLiteral("mnuFileSave"))->trigger();
+    stillOpen = window.isVisible();
+    kept = text.toPlainText();
+    window.findChild<QAction *>(QStringLiteral("mnuFileExit"))->trigger();
+  });
+  QTRY_VERIFY(run.done);
+  QVERIFY(stillOpen && kept.startsWith(QStringLiteral("#####")));
+  QCOMPARE(f.host.Texts(),
+           Texts{std::strerror(ENOENT) + ("\r\n\r\nSaving " + Native(target) + ".")});
+  QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
+  QVERIFY(f.S().state.OperationFailed && f.S().state.OperationIncomplete);
+}
+
+// File > Print to a PDF printer and File > Export PDF lay out the same pages;
+// the running line names the source and counts the pages. Without a printer
+// the user may choose a PDF.
+void MainWindowTest::printedAndExportedPages() {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    QSKIP("pdftotext (poppler-utils) is not installed");
+  KV508_START_WINDOW(f);
+  f.S().data.CHMMSID[4] = {.Enable = true, .TagName = "LIGHTHOUSE", .Mmsid = "2350001230"};
+  const QString printed = f.folder.File(QStringLiteral("report.pdf"));
+  f.dialogs.printer = [&](QPrinter &printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printed);
+    return true;
+  };
+  f.Action("mnuFilePrint")->trigger();
+  const QList<QStringList> pages = PdfPages(printed);
+  QVERIFY(pages.size() >= 8);
+  const QString header = QStringLiteral("TR4100/TR4300 Velmora");
+  QCOMPARE(pages[0].value(1), header);
+  QCOMPARE(PageOf(pages, QStringLiteral("##### Usable CH Group Setup #####")), 0);
+  for (int p = 0; p < pages.size(); ++p)
+    QVERIFY(pages[p][0].endsWith(
+        QStringLiteral(" radio read page %1 of %2").arg(p + 1).arg(pages.size())));
+  // The sections from the channels on each start a page with the page header.
+  int previous = 0;
+  for (const char *section : {"Programable USA Channel", "Programable International Channel",
+                              "Programable Canada Channel", "Programable WX Channel", "Memory ID",
+                              "Group ID", "Programable EXP Channel"}) {
+    const int page = PageOf(pages, QStringLiteral("##### %1 #####").arg(QLatin1String(section)));
+    QVERIFY2(page > previous && pages[page].value(1) == header, section);
+    previous = page;
+  }
+  const QString memory = pages[PageOf(pages, QStringLiteral("##### Memory ID #####"))].join('\n');
+  QVERIFY(memory.contains(QStringLiteral("LIGHTHOUSE")) && memory.contains("235000123"));
+
+  f.S().state.CurrentFilePath = "/data/boat1.dat";
+  f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("boat1")));
+  f.Action("mnuFileExportPdf")->trigger();
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:PDF files(*.pdf);;All files(*.*)"));
+  QVERIFY(f.host.messages.empty());
+  const QList<QStringList> exported = PdfPages(f.folder.File(QStringLiteral("boat1.pdf")));
+  QCOMPARE(exported.size(), pages.size());
+  QVERIFY(exported[0][0].endsWith(QStringLiteral(" boat1.dat page 1 of %1").arg(pages.size())));
+  for (int p = 0; p < pages.size(); ++p)
+    QCOMPARE(exported[p].mid(1), pages[p].mid(1));
+  // Only the PDF is left in the folder: no part-written file beside it.
+  QCOMPARE(QDir(f.folder.File(QString())).entryList({QStringLiteral("boat1*")}, QDir::Files),
+           QStringList({QStringLiteral("boat1.pdf")}));
+
+  f.dialogs.asked.clear();
+  f.dialogs.printerInstalled = false; // Cancel, then PDF
+  f.Action("mnuFilePrint")->trigger();
+  f.dialogs.noPrinterChoice = ui::UiDialogs::NoPrinterChoice::Pdf;
+  f.Action("mnuFilePrint")->trigger();
+  QCOMPARE(f.dialogs.asked, QStringList({QStringLiteral("noprinter"), QStringLiteral("noprinter"),
+                                         QStringLiteral("save:PDF files(*.pdf);;All files(*.*)")}));
+  QVERIFY(f.host.messages.empty());
 }
 
 QTEST_MAIN(MainWindowTest)
 #include "tst_main_window.moc"
-
-void MainWindowTest::fieldCheckedOnLeavingAndBeforeCommands() {
-  KV508_START_WINDOW(f);
-  ui::MainWindow &w = f.Window();
-  auto owned = std::make_unique<FieldScreen>(f.S());
-  FieldScreen *screen = owned.get();
-  w.screens().Register(std::move(owned));
-  QVERIFY(f.Activate());
-  // Loaded with Dual Watch off, so that choosing On is a change.
-  f.S().data.Common.DualWatch = false;
-  f.S().undo.Reset(f.S().data, true);
-  f.ShowNode(QStringLiteral("Common"));
-  QVERIFY(!f.S().state.DataChanged);
-
-  // A bound list stores the user's choice, not the fill.
-  f.Choose(screen->list, 1);
-  QCOMPARE(f.StatusHint(), QStringLiteral("[Up]/[Down]:Change of a Selection item."));
-  QVERIFY(f.S().data.Common.DualWatch);
-  QVERIFY(f.S().state.DataChanged);
-  f.S().state.DataChanged = false;
-
-  f.Type(screen->field, QStringLiteral("12"));
-  QCOMPARE(f.StatusHint(), QStringLiteral("field hint"));
-  QVERIFY(f.S().state.DataChanged);
-  f.Leave();
-  QCOMPARE(f.host.Texts(), std::vector<std::string>{"Data Error!!"});
-  QTRY_COMPARE(QApplication::focusWidget(), screen->field);
-  // A command asks again; a tree click that took the focus first does not
-  // show the same refusal twice.
-  QVERIFY(!w.CommitActiveEdit());
-  QCOMPARE(f.host.messages.size(), std::size_t{2});
-  f.ShowNode(QStringLiteral("DSC"));
-  QCOMPARE(w.screens().ActivePanel(), screen->Panel());
-
-  QTest::keyClick(screen->field, Qt::Key_3);
-  QVERIFY(w.CommitActiveEdit());
-  QVERIFY(!screen->field->IsEdited());
-  f.ShowNode(QStringLiteral("DSC"));
-  QVERIFY(w.screens().ActivePanel() != screen->Panel());
-}

@@ -11,57 +11,6 @@
 
 namespace kv508::testing {
 
-namespace {
-
-QString NextAnswer(std::deque<QString> &answers) {
-  if (answers.empty())
-    return {};
-  QString answer = answers.front();
-  answers.pop_front();
-  return answer;
-}
-
-void WriteFile(const QString &path, const char *data, std::size_t size) {
-  QFile file(path);
-  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-  file.write(data, static_cast<qint64>(size));
-}
-
-} // namespace
-
-QString ScriptedDialogs::OpenFileName(QWidget *, const QString &filter, const QString &folder) {
-  asked << QStringLiteral("open:") + filter;
-  folders << folder;
-  return NextAnswer(openAnswers);
-}
-
-QString ScriptedDialogs::SaveFileName(QWidget *, const QString &filter, const QString &folder,
-                                      const QString &) {
-  asked << QStringLiteral("save:") + filter;
-  folders << folder;
-  return NextAnswer(saveAnswers);
-}
-
-bool ScriptedDialogs::SetUpPrinter(QWidget *, QPrinter &p) {
-  asked << QStringLiteral("printer");
-  return printer ? printer(p) : false;
-}
-
-ui::UiDialogs::NoPrinterChoice ScriptedDialogs::NoPrinter(QWidget *) {
-  asked << QStringLiteral("noprinter");
-  return noPrinterChoice;
-}
-
-QString ScriptedDialogs::DevicePath(QWidget *, const QString &) {
-  asked << QStringLiteral("device");
-  return device;
-}
-
-bool ScriptedDialogs::ShowFolder(QWidget *, const QString &folder) {
-  asked << QStringLiteral("folder:") + folder;
-  return folderShown;
-}
-
 MemoryImage DefaultImageBytes() {
   RadioData data;
   BuildDefaultImage(data, 1);
@@ -74,20 +23,14 @@ std::string ReadAll(const QString &path) {
   return file.readAll().toStdString();
 }
 
-ProgramFolder::ProgramFolder() { dir_.setAutoRemove(true); }
-
 std::filesystem::path ProgramFolder::Path() const {
   return std::filesystem::path(QFile::encodeName(dir_.path()).toStdString());
 }
 
-QString ProgramFolder::File(const QString &name) const { return dir_.filePath(name); }
-
 void ProgramFolder::WriteText(const QString &name, const std::string &text) const {
-  WriteFile(File(name), text.data(), text.size());
-}
-
-void ProgramFolder::WriteBytes(const QString &name, const MemoryImage &image) const {
-  WriteFile(File(name), reinterpret_cast<const char *>(image.data()), image.size());
+  QFile file(File(name));
+  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  file.write(text.data(), static_cast<qint64>(text.size()));
 }
 
 WindowFixture::WindowFixture(const std::string &globalIni, const std::string &args)
@@ -105,18 +48,11 @@ bool WindowFixture::Start() {
   return window->StartUp();
 }
 
-void WindowFixture::ChangeDataAndAnswer(Answer answer) {
-  S().state.DataChanged = true;
-  host.answers.push_back(answer);
-}
-
 bool WindowFixture::Activate() {
   window->show();
   window->activateWindow();
   return QTest::qWaitForWindowActive(window.get());
 }
-
-void WindowFixture::ShowNode(const QString &key) { window->SelectNodeByKey(key); }
 
 void WindowFixture::Type(QWidget *widget, const QString &text) {
   widget->setFocus(Qt::TabFocusReason);
@@ -128,8 +64,6 @@ void WindowFixture::Paste(QWidget *widget, const QString &text) {
   widget->setFocus(Qt::TabFocusReason);
   QTest::keySequence(widget, QKeySequence::Paste);
 }
-
-void WindowFixture::Leave() { window->tree().setFocus(Qt::TabFocusReason); }
 
 void WindowFixture::Choose(QComboBox *box, int index) {
   box->setFocus(Qt::TabFocusReason);

@@ -28,15 +28,34 @@ inline const std::string kAtisIni = "[model1]\nuse=1\natis=True\n";
 inline const std::string kNoAtisIni = "[model1]\nuse=1\natis=False\n";
 inline const std::string kTwoModelsIni = kAtisIni + "[model2]\nuse=1\natis=False\n";
 
+// Records what was asked in `asked` ("open:"/"save:" and the filter, "folder:"
+// and the folder, "printer", "noprinter", "device") and answers from the script.
 class ScriptedDialogs : public ui::UiDialogs {
 public:
-  QString OpenFileName(QWidget *, const QString &filter, const QString &) override;
-  QString SaveFileName(QWidget *, const QString &filter, const QString &, const QString &) override;
-  bool SetUpPrinter(QWidget *, QPrinter &printer) override;
+  QString OpenFileName(QWidget *, const QString &filter, const QString &folder) override {
+    return Ask(QStringLiteral("open:") + filter, folder, openAnswers);
+  }
+  QString SaveFileName(QWidget *, const QString &filter, const QString &folder,
+                       const QString &) override {
+    return Ask(QStringLiteral("save:") + filter, folder, saveAnswers);
+  }
+  bool SetUpPrinter(QWidget *, QPrinter &p) override {
+    asked << QStringLiteral("printer");
+    return printer && printer(p);
+  }
   bool PrinterInstalled() override { return printerInstalled; }
-  NoPrinterChoice NoPrinter(QWidget *) override;
-  QString DevicePath(QWidget *, const QString &) override;
-  bool ShowFolder(QWidget *, const QString &folder) override;
+  NoPrinterChoice NoPrinter(QWidget *) override {
+    asked << QStringLiteral("noprinter");
+    return noPrinterChoice;
+  }
+  QString DevicePath(QWidget *, const QString &) override {
+    asked << QStringLiteral("device");
+    return device;
+  }
+  bool ShowFolder(QWidget *, const QString &folder) override {
+    asked << QStringLiteral("folder:") + folder;
+    return folderShown;
+  }
 
   std::deque<QString> openAnswers; // then cancelled
   std::deque<QString> saveAnswers; // then cancelled
@@ -45,8 +64,19 @@ public:
   bool printerInstalled = true;
   NoPrinterChoice noPrinterChoice = NoPrinterChoice::Cancel;
   bool folderShown = true;
-  QStringList asked;   // "open:" or "save:" followed by the filter, "folder:" and the folder
+  QStringList asked;
   QStringList folders; // the folder each file dialog started in
+
+private:
+  QString Ask(const QString &what, const QString &folder, std::deque<QString> &answers) {
+    asked << what;
+    folders << folder;
+    if (answers.empty())
+      return {};
+    QString answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
 };
 
 // A default image of model 1 with its identifier at both ends.
@@ -56,11 +86,13 @@ std::string ReadAll(const QString &path);
 
 class ProgramFolder {
 public:
-  ProgramFolder();
+  ProgramFolder() { dir_.setAutoRemove(true); }
   std::filesystem::path Path() const;
-  QString File(const QString &name) const;
+  QString File(const QString &name) const { return dir_.filePath(name); }
   void WriteText(const QString &name, const std::string &text) const;
-  void WriteBytes(const QString &name, const MemoryImage &image) const;
+  void WriteBytes(const QString &name, const MemoryImage &image) const {
+    WriteText(name, std::string(image.begin(), image.end()));
+  }
 
 private:
   QTemporaryDir dir_;
@@ -75,19 +107,22 @@ struct WindowFixture {
   Session &S() { return window->session(); }
   QAction *Action(const char *name) { return window->findChild<QAction *>(QLatin1String(name)); }
   // Marks the data changed and scripts the answer to the next question.
-  void ChangeDataAndAnswer(Answer answer);
+  void ChangeDataAndAnswer(Answer answer) {
+    S().state.DataChanged = true;
+    host.answers.push_back(answer);
+  }
 
   // Screen tests: shows the window and makes it active, so that focus moves
   // (and the checks that run when a field is left) happen as for a user.
   bool Activate();
   // Selects the tree node as if clicked.
-  void ShowNode(const QString &key);
+  void ShowNode(const QString &key) { window->SelectNodeByKey(key); }
   template <class T> T *Widget(const QString &name) { return window->findChild<T *>(name); }
   // Focus, then typed keys / a paste from the clipboard.
   static void Type(QWidget *widget, const QString &text);
   static void Paste(QWidget *widget, const QString &text);
   // Moves the focus to the tree, as a user leaving the field does.
-  void Leave();
+  void Leave() { window->tree().setFocus(Qt::TabFocusReason); }
   // Chooses a list entry with the keyboard (Home, then Down).
   static void Choose(QComboBox *box, int index);
   QString StatusHint();
