@@ -1,84 +1,235 @@
 #pragma once
 
 // Runs kv508-cli and kv508-radiosim as child processes: the simulator on a
-// pseudo-terminal (reached through a stable link in the test's folder), the
-// command line against it, each with a time limit.
+// pseudo-terminal reached through a link in the test's folder. Tests may run
+// several at once from threads, so the child only execs and every pipe is
+// close-on-exec: no other child keeps it open.
 
 #include "model/radio_data.h"
 
-#include <sys/types.h>
+#include <gtest/gtest.h>
 
-#include <cstdint>
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
+#include <poll.h>
+#include <random>
+#include <stdexcept>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace kv508::e2e {
 
+namespace fs = std::filesystem;
+
 struct ProcessResult {
-  int exitCode = -1; // -1 when killed by a signal or the time limit
-  bool timedOut = false;
-  std::string out;
-  std::string err;
+  int exitCode = -1; // -1 when killed
+  std::string out, err;
 };
 
-// Runs argv[0] with the arguments; `whileRunning` is called about every 20 ms
-// with the child's pid until it ends.
-ProcessResult RunProcess(const std::vector<std::string> &argv, int timeLimitSeconds,
-                         const std::function<void(pid_t)> &whileRunning = {});
+inline int ExitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
 
-// A folder of its own for one test, removed at the end.
-class TempDir {
-public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir &) = delete;
-  TempDir &operator=(const TempDir &) = delete;
-  const std::filesystem::path &path() const { return path_; }
-  std::filesystem::path operator/(const std::string &name) const { return path_ / name; }
+inline pid_t Spawn(const std::vector<std::string> &argv, int out, int err) {
+  std::vector<char *> args;
+  for (const std::string &a : argv)
+    args.push_back(const_cast<char *>(a.c_str()));
+  args.push_back(nullptr);
+  const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(devNull, STDIN_FILENO);
+    dup2(out, STDOUT_FILENO);
+    if (err >= 0)
+      dup2(err, STDERR_FILENO);
+    execv(args[0], args.data());
+    _exit(127);
+  }
+  close(devNull);
+  close(out);
+  if (err >= 0)
+    close(err);
+  if (pid < 0)
+    throw std::runtime_error("fork");
+  return pid;
+}
 
-private:
-  std::filesystem::path path_;
-};
+// Runs argv to its end (killed after 240 s); `whileRunning` gets the pid about every 20 ms.
+inline ProcessResult RunProcess(const std::vector<std::string> &argv,
+                                const std::function<void(pid_t)> &whileRunning = {}) {
+  int outPipe[2], errPipe[2];
+  if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0)
+    throw std::runtime_error("pipe");
+  const pid_t pid = Spawn(argv, outPipe[1], errPipe[1]);
+  ProcessResult result;
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(240);
+  pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+  std::string *sinks[2] = {&result.out, &result.err};
+  int open = 2;
+  while (open > 0 && std::chrono::steady_clock::now() < limit) {
+    if (whileRunning)
+      whileRunning(pid);
+    if (poll(fds, 2, 20) < 0 && errno != EINTR)
+      break;
+    for (int i = 0; i < 2; ++i) {
+      if (fds[i].fd < 0 || fds[i].revents == 0)
+        continue;
+      char buffer[4096];
+      const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
+      if (n > 0) {
+        sinks[i]->append(buffer, static_cast<std::size_t>(n));
+      } else {
+        close(fds[i].fd);
+        fds[i].fd = -1;
+        --open;
+      }
+    }
+  }
+  for (const pollfd &fd : fds)
+    if (fd.fd >= 0)
+      close(fd.fd);
+  if (open > 0)
+    kill(pid, SIGKILL);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  result.exitCode = open > 0 ? -1 : ExitCodeOf(status);
+  return result;
+}
 
-// kv508-radiosim with its memory from an image, saving it on exit.
-class RadioSim {
-public:
-  RadioSim(const TempDir &dir, const MemoryImage &memory,
-           const std::vector<std::string> &extraArgs = {});
-  ~RadioSim();
-  RadioSim(const RadioSim &) = delete;
-  RadioSim &operator=(const RadioSim &) = delete;
+inline std::string ReadText(const fs::path &path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
 
-  // The link to the device, for --port.
-  std::string Device() const { return link_.string(); }
-  // SIGTERM, wait for the exit, and return the memory it saved.
-  MemoryImage StopAndSave();
-  // The frame log so far.
-  std::string Log() const;
+inline void WriteImage(const fs::path &path, const MemoryImage &image) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char *>(image.data()),
+             static_cast<std::streamsize>(image.size()));
+}
 
-private:
-  pid_t pid_ = -1;
-  std::filesystem::path link_;
-  std::filesystem::path saved_;
-  std::filesystem::path log_;
-};
+inline MemoryImage ReadImage(const fs::path &path) {
+  const std::string bytes = ReadText(path);
+  MemoryImage image{};
+  if (bytes.size() != image.size())
+    ADD_FAILURE() << path << " holds " << bytes.size() << " bytes, not an image";
+  else
+    std::copy(bytes.begin(), bytes.end(), image.begin());
+  return image;
+}
 
-// kv508-cli with the build's program folder, a settings file of the test and
-// the per-user data folder <dir>/user-data.
-ProcessResult RunCli(const TempDir &dir, const std::vector<std::string> &args,
-                     const std::function<void(pid_t)> &whileRunning = {});
+// The first address where the two images differ, or -1.
+inline int FirstDifference(const MemoryImage &a, const MemoryImage &b) {
+  const auto at = std::mismatch(a.begin(), a.end(), b.begin()).first;
+  return at == a.end() ? -1 : static_cast<int>(at - a.begin());
+}
 
 // Deterministic noise with the model identifier 2000 at both ends and the
 // product code "QZ318R" at 112-117, as a radio holds them.
-MemoryImage NoiseRadioMemory(std::uint32_t seed);
+inline MemoryImage NoiseRadioMemory(std::uint32_t seed) {
+  std::mt19937 random(seed);
+  MemoryImage image{};
+  for (auto &byte : image)
+    byte = static_cast<std::uint8_t>(random());
+  image[0] = image[ImageLastIndex - 1] = 0x07;
+  image[1] = image[ImageLastIndex] = 0xD0;
+  std::copy_n("QZ318R", 6, image.begin() + 112);
+  return image;
+}
 
-void WriteImage(const std::filesystem::path &path, const MemoryImage &image);
-MemoryImage ReadImage(const std::filesystem::path &path);
-std::string ReadText(const std::filesystem::path &path);
+// A folder of its own for one test, removed at the end.
+struct TempDir {
+  TempDir() {
+    std::string pattern = (fs::temp_directory_path() / "kv508-e2e-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr)
+      throw std::runtime_error("mkdtemp");
+    path = pattern;
+  }
+  ~TempDir() { fs::remove_all(path); }
+  fs::path operator/(const std::string &name) const { return path / name; }
+  fs::path path;
+};
 
-// The first address in [first, last] where the two images differ, or -1.
-int FirstDifference(const MemoryImage &a, const MemoryImage &b, int first, int last);
+// kv508-radiosim in `folder`, its memory from an image, saving it on exit.
+class RadioSim {
+public:
+  RadioSim(const fs::path &folder, const MemoryImage &memory,
+           const std::vector<std::string> &faults = {})
+      : folder_(folder) {
+    fs::create_directories(folder);
+    WriteImage(folder / "memory.hex", memory);
+    std::vector<std::string> argv = {KV508_RADIOSIM,
+                                     "--image",
+                                     folder / "memory.hex",
+                                     "--link",
+                                     Device(),
+                                     "--save-on-exit",
+                                     folder / "saved.hex",
+                                     "--log",
+                                     folder / "radio.log",
+                                     "--baud",
+                                     "921600"};
+    argv.insert(argv.end(), faults.begin(), faults.end());
+    int outPipe[2];
+    if (pipe2(outPipe, O_CLOEXEC) != 0)
+      throw std::runtime_error("pipe");
+    pid_ = Spawn(argv, outPipe[1], -1);
+    // The device line on standard output says the simulator is serving.
+    std::string line;
+    pollfd fd{outPipe[0], POLLIN, 0};
+    char c = 0;
+    while (c != '\n' && poll(&fd, 1, 10000) > 0 && read(outPipe[0], &c, 1) == 1)
+      line += c;
+    close(outPipe[0]);
+    if (line.rfind("/dev/", 0) != 0)
+      throw std::runtime_error("kv508-radiosim did not start");
+  }
+  ~RadioSim() {
+    if (pid_ > 0) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  std::string Device() const { return folder_ / "radio"; }
+  std::string Log() const { return ReadText(folder_ / "radio.log"); }
+  // SIGTERM, wait for the exit, and return the memory it saved.
+  MemoryImage StopAndSave() {
+    kill(pid_, SIGTERM);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
+    EXPECT_EQ(ExitCodeOf(status), 0) << "kv508-radiosim did not end cleanly";
+    EXPECT_FALSE(fs::exists(fs::symlink_status(Device()))) << "the device link was left behind";
+    return ReadImage(folder_ / "saved.hex");
+  }
+
+private:
+  fs::path folder_;
+  pid_t pid_ = -1;
+};
+
+// kv508-cli with the build's program folder and the per-user data folder
+// <dir>/user-data, so that backups stay in the test's folder; every run has a
+// settings file of its own, as runs may go at once.
+inline ProcessResult RunCli(const TempDir &dir, const std::vector<std::string> &args,
+                            const std::function<void(pid_t)> &whileRunning = {}) {
+  static std::atomic<int> runs{0};
+  std::vector<std::string> argv = {"/usr/bin/env",
+                                   "XDG_DATA_HOME=" + (dir / "user-data").string(),
+                                   KV508_CLI,
+                                   "--program-dir",
+                                   KV508_PROGRAM_DIR,
+                                   "--settings",
+                                   dir / ("settings" + std::to_string(++runs) + ".ini")};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return RunProcess(argv, whileRunning);
+}
 
 } // namespace kv508::e2e
