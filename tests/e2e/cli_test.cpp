@@ -7,6 +7,7 @@
 
 #include <future>
 #include <regex>
+#include <sstream>
 
 namespace kv508::e2e {
 namespace {
@@ -34,8 +35,14 @@ std::vector<fs::path> BackupFiles(const TempDir &dir) {
 }
 
 bool IsBackupName(const fs::path &file, const std::string &kind) {
-  return std::regex_match(file.filename().string(),
-                          std::regex(R"(\d{4}-\d\d-\d\d_\d{6}_TR4100-TR4300_)" + kind + R"(\.hex)"));
+  return std::regex_match(
+      file.filename().string(),
+      std::regex(R"(\d{4}-\d\d-\d\d_\d{6}_TR4100-TR4300_)" + kind + R"(\.hex)"));
+}
+
+std::vector<std::string> Words(const std::string &text) {
+  std::istringstream in(text);
+  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
 struct Fill {
@@ -48,36 +55,28 @@ TEST(CliRun, EachCommandEndsWithItsMessageAndChangesExactlyItsAreas) {
       group{20224, 20735, 255}, waypoint{20736, 24191, 255}, waypointHead{20736, 20835, 0},
       tx{25344, 26879, 255};
   const std::vector<Fill> mmsi = {{416, 420, 255}, {421, 421, 0}};
-  const std::string ok = "Complete!!\n", resync = "confirm the synchronization of the communication";
+  const std::string ok = "Complete!!\n", busy = "Radio is busy!! [",
+                    notReady = "]\nRadio not ready!!\n",
+                    resync = "confirm the synchronization of the communication [";
   struct Case {
-    std::vector<std::string> sim, cli; // the command, then what follows "--port P"
+    std::string sim, cli; // faults of the simulator; the command line without "--port P"
     int exitCode;
     std::string err;
     std::vector<Fill> fills = {}; // what the run leaves changed in the radio
   } cases[] = {
-      {{}, {"clear", "mmsi"}, 0, ok, mmsi},
-      {{}, {"clear", "dsc-log"}, 0, ok, {dsc}},
-      {{}, {"clear", "distress-log"}, 0, ok, {distress}},
-      {{}, {"clear", "individual"}, 0, ok, {individual}},
-      {{}, {"clear", "group"}, 0, ok, {group}},
-      {{}, {"clear", "waypoint"}, 0, ok, {waypoint, waypointHead}},
-      {{}, {"clear", "dsc-tx-log"}, 0, ok, {tx}},
-      {{}, {"clear", "all"}, 0, ok, {dsc, distress, individual, group, waypoint, waypointHead, tx}},
-      {{"--busy", "1"},
-       {"clear", "mmsi", "--retry-busy", "1"},
-       0,
-       "Radio is busy!! [Retry]\n" + ok,
-       mmsi},
-      {{"--busy", "1"},
-       {"clear", "mmsi"},
-       1,
-       "Radio is busy!! [Cancel; --retry-busy N retries]\nRadio not ready!!\n"},
-      {{"--error-answers", "3"}, {"clear", "mmsi", "--resync"}, 0, resync + " [OK]\n" + ok, mmsi},
-      {{"--error-answers", "3"},
-       {"clear", "mmsi"},
-       1,
-       resync + " [Cancel; --resync answers OK]\nRadio not ready!!\n"},
-      {{"--wrong-address", "1"}, {"read"}, 1, "address error!!\nCommunication Error!!\n"},
+      {"", "clear mmsi", 0, ok, mmsi},
+      {"", "clear dsc-log", 0, ok, {dsc}},
+      {"", "clear distress-log", 0, ok, {distress}},
+      {"", "clear individual", 0, ok, {individual}},
+      {"", "clear group", 0, ok, {group}},
+      {"", "clear waypoint", 0, ok, {waypoint, waypointHead}},
+      {"", "clear dsc-tx-log", 0, ok, {tx}},
+      {"", "clear all", 0, ok, {dsc, distress, individual, group, waypoint, waypointHead, tx}},
+      {"--busy 1", "clear mmsi --retry-busy 1", 0, busy + "Retry]\n" + ok, mmsi},
+      {"--busy 1", "clear mmsi", 1, busy + "Cancel; --retry-busy N retries" + notReady},
+      {"--error-answers 3", "clear mmsi --resync", 0, resync + "OK]\n" + ok, mmsi},
+      {"--error-answers 3", "clear mmsi", 1, resync + "Cancel; --resync answers OK" + notReady},
+      {"--wrong-address 1", "read", 1, "address error!!\nCommunication Error!!\n"},
   };
   TempDir dir;
   const MemoryImage radio = NoiseRadioMemory(31);
@@ -93,12 +92,12 @@ TEST(CliRun, EachCommandEndsWithItsMessageAndChangesExactlyItsAreas) {
   for (const Case &c : cases) {
     outcomes.push_back(std::async(std::launch::async, [&dir, &radio, &c, n = outcomes.size()] {
       const fs::path folder = dir / std::to_string(n);
-      RadioSim sim(folder, radio, c.sim);
-      std::vector<std::string> args = {c.cli[0], "--port", sim.Device()};
-      args.insert(args.end(), c.cli.begin() + 1, c.cli.end());
+      RadioSim sim(folder, radio, Words(c.sim));
       const fs::path output = folder / "out.hex";
-      const std::vector<std::string> more[] = {{"--base", dir / "base.hex"}, {"-o", output}};
-      args.insert(args.end(), more[c.cli[0] == "read"].begin(), more[c.cli[0] == "read"].end());
+      std::vector<std::string> args = Words(c.cli);
+      const bool read = args[0] == "read";
+      args.insert(args.end(), {"--port", sim.Device(), read ? "-o" : "--base"});
+      args.push_back(read ? output : dir / "base.hex");
       Outcome o{RunCli(dir, args), {}, false};
       o.after = sim.StopAndSave();
       o.output = fs::exists(output);
@@ -107,7 +106,7 @@ TEST(CliRun, EachCommandEndsWithItsMessageAndChangesExactlyItsAreas) {
   }
   for (std::size_t n = 0; n < outcomes.size(); ++n) {
     const Case &c = cases[n];
-    SCOPED_TRACE(c.cli[0] + " " + (c.cli.size() > 1 ? c.cli[1] : "") + " row " + std::to_string(n));
+    SCOPED_TRACE(c.sim + " " + c.cli);
     const Outcome o = outcomes[n].get();
     EXPECT_EQ(o.run.exitCode, c.exitCode);
     EXPECT_EQ(o.run.err, c.err);
@@ -123,24 +122,25 @@ TEST(CliRun, EachCommandEndsWithItsMessageAndChangesExactlyItsAreas) {
 // first block, one to a .hex over a base image, one to a .dat without a backup.
 TEST(CliRead, KeepsTheBaseRangesOneBackupAndACancelChangesNothing) {
   TempDir dir;
-  const MemoryImage radio = NoiseRadioMemory(11), base = NoiseRadioMemory(12);
-  WriteImage(dir / "base.hex", base);
+  const MemoryImage radio = NoiseRadioMemory(11);
+  WriteImage(dir / "base.hex", NoiseRadioMemory(12));
   RadioSim cancelled(dir / "a", radio), toHex(dir / "b", radio), toDat(dir / "c", radio);
-  const auto read = [&dir](std::vector<std::string> args,
+  const auto read = [&dir](const std::string &args, const RadioSim &sim, const std::string &out,
                            std::function<void(pid_t)> whileRunning = {}) {
-    return std::async(std::launch::async, [&dir, args, whileRunning] {
-      return RunCli(dir, args, whileRunning);
-    });
+    std::vector<std::string> argv = Words(args);
+    argv.insert(argv.end(), {"--port", sim.Device(), "-o", dir / out});
+    return std::async(std::launch::async,
+                      [&dir, argv, whileRunning] { return RunCli(dir, argv, whileRunning); });
   };
   bool interrupted = false;
   // The interrupt holds until the transfer ends: where in the block it lands does not matter.
-  auto cancel = read({"read", "--port", cancelled.Device(), "-o", dir / "x.hex"}, [&](pid_t pid) {
+  auto cancel = read("read", cancelled, "x.hex", [&](pid_t pid) {
     if (!interrupted && cancelled.Log().find("#CEPRD<TAB>0000<TAB>40<TAB>") != std::string::npos)
       interrupted = kill(pid, SIGINT) == 0;
   });
-  auto hex = read({"read", "--port", toHex.Device(), "-o", dir / "out.hex", "--base", dir / "base.hex"});
-  auto dat = read({"--no-backup", "read", "--port", toDat.Device(), "-o", dir / "out.dat", "--base",
-                   dir / "base.hex"});
+  const std::string base = "--base " + (dir / "base.hex").string();
+  auto hex = read("read " + base, toHex, "out.hex");
+  auto dat = read("--no-backup read " + base, toDat, "out.dat");
   const ProcessResult c = cancel.get(), h = hex.get(), d = dat.get();
 
   ASSERT_TRUE(interrupted);
@@ -150,9 +150,11 @@ TEST(CliRead, KeepsTheBaseRangesOneBackupAndACancelChangesNothing) {
   EXPECT_FALSE(fs::exists(dir / "x.hex"));
   EXPECT_EQ(std::make_pair(h.exitCode, h.err), std::make_pair(0, std::string("Complete!!\n")));
   EXPECT_EQ(std::make_pair(d.exitCode, d.err), std::make_pair(0, std::string("Complete!!\n")));
-  EXPECT_EQ(FirstDifference(ReadImage(dir / "out.hex"), Merge(kKeptOnRead, base, radio)), -1);
+  EXPECT_EQ(
+      FirstDifference(ReadImage(dir / "out.hex"), Merge(kKeptOnRead, NoiseRadioMemory(12), radio)),
+      -1);
   // Neither the cancelled read nor the one told not to keeps a backup.
-  const std::vector<fs::path> backups = BackupFiles(dir);
+  const auto backups = BackupFiles(dir);
   ASSERT_EQ(backups.size(), 1u);
   EXPECT_TRUE(IsBackupName(backups[0], "read")) << backups[0];
   EXPECT_EQ(ReadImage(backups[0]), radio);
@@ -176,24 +178,22 @@ TEST(CliWrite, VerifiedWriteChangesOnlyTheWrittenRangesAndIsListedNewestFirst) {
   const MemoryImage in = ReadImage(dir / "in.hex"), radio = NoiseRadioMemory(21);
   RadioSim sim(dir / "sim", radio);
 
-  const ProcessResult run = RunCli(dir, {"write", "--verify", "--port", sim.Device(), dir / "in.hex"});
+  const ProcessResult run =
+      RunCli(dir, {"write", "--verify", "--port", sim.Device(), dir / "in.hex"});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.err, "Complete!!\n");
   // Three blocks for the checks, then every written block read back.
   const std::string log = sim.Log();
-  std::size_t reads = 0;
-  for (auto at = log.find("pc>    #CEPRD"); at != std::string::npos; at = log.find("pc>    #CEPRD", at + 1))
-    ++reads;
-  EXPECT_EQ(reads, 3u + 319u);
+  const std::regex blockRead("pc>    #CEPRD");
+  EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), blockRead), {}), 3 + 319);
   EXPECT_EQ(FirstDifference(sim.StopAndSave(), Merge(kWritten, in, radio)), -1);
 
-  const std::vector<fs::path> backups = BackupFiles(dir);
+  const auto backups = BackupFiles(dir);
   ASSERT_EQ(backups.size(), 2u);
   EXPECT_TRUE(IsBackupName(backups[1], "program")) << backups[1];
   EXPECT_EQ(ReadImage(backups[1]), in);
-  const std::string n = backups[1].filename().string();
-  const std::string when = n.substr(0, 10) + " " + n.substr(11, 2) + ":" + n.substr(13, 2) + ":" +
-                           n.substr(15, 2);
+  const std::string when = std::regex_replace(backups[1].filename().string(),
+                                              std::regex("(.{10})_(..)(..)(..)_.*"), "$1 $2:$3:$4");
   EXPECT_EQ(RunCli(dir, {"backups"}).out, when + "  program  " + backups[1].string() +
                                               "\n2020-01-02 03:04:05  read     " + older.string() +
                                               "\n");

@@ -1,9 +1,9 @@
 #pragma once
 
 // Runs kv508-cli and kv508-radiosim as child processes: the simulator on a
-// pseudo-terminal reached through a link in the test's folder. Tests may run
-// several at once from threads, so the child only execs and every pipe is
-// close-on-exec: no other child keeps it open.
+// pseudo-terminal reached through a link in the test's folder. Tests run
+// several at once from threads, so a child only execs and no descriptor leaks
+// into another child.
 
 #include "model/radio_data.h"
 
@@ -11,15 +11,12 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
-#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <poll.h>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -31,6 +28,11 @@ namespace kv508::e2e {
 
 namespace fs = std::filesystem;
 
+inline std::string ReadText(const fs::path &path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 struct ProcessResult {
   int exitCode = -1; // -1 when killed
   std::string out, err;
@@ -38,75 +40,43 @@ struct ProcessResult {
 
 inline int ExitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
 
-inline pid_t Spawn(const std::vector<std::string> &argv, int out, int err) {
+// Starts argv with standard output and error to files.
+inline pid_t Spawn(const std::vector<std::string> &argv, const fs::path &out, const fs::path &err) {
   std::vector<char *> args;
   for (const std::string &a : argv)
     args.push_back(const_cast<char *>(a.c_str()));
   args.push_back(nullptr);
-  const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  const int fds[3] = {open("/dev/null", O_RDONLY | O_CLOEXEC),
+                      open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600),
+                      open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600)};
   const pid_t pid = fork();
   if (pid == 0) {
-    dup2(devNull, STDIN_FILENO);
-    dup2(out, STDOUT_FILENO);
-    if (err >= 0)
-      dup2(err, STDERR_FILENO);
+    for (int fd = 0; fd < 3; ++fd)
+      dup2(fds[fd], fd);
     execv(args[0], args.data());
     _exit(127);
   }
-  close(devNull);
-  close(out);
-  if (err >= 0)
-    close(err);
+  for (int fd : fds)
+    close(fd);
   if (pid < 0)
     throw std::runtime_error("fork");
   return pid;
 }
 
 // Runs argv to its end (killed after 240 s); `whileRunning` gets the pid about every 20 ms.
-inline ProcessResult RunProcess(const std::vector<std::string> &argv,
+inline ProcessResult RunProcess(const std::vector<std::string> &argv, const fs::path &outputs,
                                 const std::function<void(pid_t)> &whileRunning = {}) {
-  int outPipe[2], errPipe[2];
-  if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0)
-    throw std::runtime_error("pipe");
-  const pid_t pid = Spawn(argv, outPipe[1], errPipe[1]);
-  ProcessResult result;
-  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(240);
-  pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
-  std::string *sinks[2] = {&result.out, &result.err};
-  int open = 2;
-  while (open > 0 && std::chrono::steady_clock::now() < limit) {
+  const fs::path out = outputs.string() + ".out", err = outputs.string() + ".err";
+  const pid_t pid = Spawn(argv, out, err);
+  int status = 0;
+  for (int waited = 0; waitpid(pid, &status, WNOHANG) == 0; waited += 20) {
+    if (waited > 240000)
+      kill(pid, SIGKILL);
     if (whileRunning)
       whileRunning(pid);
-    if (poll(fds, 2, 20) < 0 && errno != EINTR)
-      break;
-    for (int i = 0; i < 2; ++i) {
-      if (fds[i].fd < 0 || fds[i].revents == 0)
-        continue;
-      char buffer[4096];
-      const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
-      if (n > 0) {
-        sinks[i]->append(buffer, static_cast<std::size_t>(n));
-      } else {
-        close(fds[i].fd);
-        fds[i].fd = -1;
-        --open;
-      }
-    }
+    usleep(20000);
   }
-  for (const pollfd &fd : fds)
-    if (fd.fd >= 0)
-      close(fd.fd);
-  if (open > 0)
-    kill(pid, SIGKILL);
-  int status = 0;
-  waitpid(pid, &status, 0);
-  result.exitCode = open > 0 ? -1 : ExitCodeOf(status);
-  return result;
-}
-
-inline std::string ReadText(const fs::path &path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return {ExitCodeOf(status), ReadText(out), ReadText(err)};
 }
 
 inline void WriteImage(const fs::path &path, const MemoryImage &image) {
@@ -165,30 +135,16 @@ public:
       : folder_(folder) {
     fs::create_directories(folder);
     WriteImage(folder / "memory.hex", memory);
-    std::vector<std::string> argv = {KV508_RADIOSIM,
-                                     "--image",
-                                     folder / "memory.hex",
-                                     "--link",
-                                     Device(),
-                                     "--save-on-exit",
-                                     folder / "saved.hex",
-                                     "--log",
-                                     folder / "radio.log",
-                                     "--baud",
-                                     "921600"};
+    const std::string f = folder.string();
+    std::vector<std::string> argv = {KV508_RADIOSIM, "--link", Device(), "--baud", "921600"};
+    argv.insert(argv.end(), {"--image", f + "/memory.hex", "--save-on-exit", f + "/saved.hex"});
+    argv.insert(argv.end(), {"--log", f + "/radio.log"});
     argv.insert(argv.end(), faults.begin(), faults.end());
-    int outPipe[2];
-    if (pipe2(outPipe, O_CLOEXEC) != 0)
-      throw std::runtime_error("pipe");
-    pid_ = Spawn(argv, outPipe[1], -1);
+    pid_ = Spawn(argv, folder / "sim.out", folder / "sim.err");
     // The device line on standard output says the simulator is serving.
-    std::string line;
-    pollfd fd{outPipe[0], POLLIN, 0};
-    char c = 0;
-    while (c != '\n' && poll(&fd, 1, 10000) > 0 && read(outPipe[0], &c, 1) == 1)
-      line += c;
-    close(outPipe[0]);
-    if (line.rfind("/dev/", 0) != 0)
+    for (int i = 0; i < 1000 && ReadText(folder / "sim.out").find('\n') == std::string::npos; ++i)
+      usleep(10000);
+    if (ReadText(folder / "sim.out").rfind("/dev/", 0) != 0)
       throw std::runtime_error("kv508-radiosim did not start");
   }
   ~RadioSim() {
@@ -221,15 +177,12 @@ private:
 inline ProcessResult RunCli(const TempDir &dir, const std::vector<std::string> &args,
                             const std::function<void(pid_t)> &whileRunning = {}) {
   static std::atomic<int> runs{0};
-  std::vector<std::string> argv = {"/usr/bin/env",
-                                   "XDG_DATA_HOME=" + (dir / "user-data").string(),
-                                   KV508_CLI,
-                                   "--program-dir",
-                                   KV508_PROGRAM_DIR,
-                                   "--settings",
-                                   dir / ("settings" + std::to_string(++runs) + ".ini")};
+  const fs::path run = dir / ("run" + std::to_string(++runs));
+  std::vector<std::string> argv = {"/usr/bin/env", "XDG_DATA_HOME=" + (dir / "user-data").string()};
+  argv.insert(argv.end(), {KV508_CLI, "--program-dir", KV508_PROGRAM_DIR});
+  argv.insert(argv.end(), {"--settings", run.string() + ".ini"});
   argv.insert(argv.end(), args.begin(), args.end());
-  return RunProcess(argv, whileRunning);
+  return RunProcess(argv, run, whileRunning);
 }
 
 } // namespace kv508::e2e
