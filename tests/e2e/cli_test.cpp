@@ -76,8 +76,7 @@ TEST(CliRun, EachCommandEndsWithItsMessageAndChangesExactlyItsAreas) {
       {"--busy 1", "clear mmsi", 1, busy + "Cancel; --retry-busy N retries" + notReady},
       {"--error-answers 3", "clear mmsi --resync", 0, resync + "OK]\n" + ok, mmsi},
       {"--error-answers 3", "clear mmsi", 1, resync + "Cancel; --resync answers OK" + notReady},
-      {"--wrong-address 1", "read", 1, "address error!!\nCommunication Error!!\n"},
-  };
+      {"--wrong-address 1", "read", 1, "address error!!\nCommunication Error!!\n"}};
   TempDir dir;
   const MemoryImage radio = NoiseRadioMemory(31);
   // The radio's own image as the base, so that whole blocks around an area

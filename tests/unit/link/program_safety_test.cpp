@@ -142,8 +142,7 @@ TEST_F(ProgramSafetyTest, ABrokenOffProgramSaysTheRadioIsPartlyWritten) {
        {program + "Communication Error!!\r\nThe radio was programmed, but it could not be read "
                   "back to verify it."}},
       // Nothing was written yet: no word of a partly written radio.
-      {&C::frames, 1, false, false, {check, check}},
-  };
+      {&C::frames, 1, false, false, {check, check}}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.shown.back());
     Reset();

@@ -28,7 +28,7 @@ TEST(Frame, FramesByteForByteAndTheirChecksums) {
       {"7", false},
       {"", false},
       {"#00", false},
-      {"#23", true}, // "#" is 0x23
+      {"#23", true} // "#" is 0x23
   };
   for (const auto &[line, ok] : cases)
     EXPECT_EQ(VerifyChecksum(line), ok) << line;
@@ -73,8 +73,7 @@ TEST_F(LinkTest, TimeLimitsOnTheFakeClock) {
   const std::pair<std::function<WaitOutcome()>, std::int64_t> waits[] = {
       {[&] { return link.WaitByte('P', 1); }, 1001},
       {[&] { return link.ReceiveAck(); }, 10001},
-      {[&] { return link.ReceiveLineText(10, text); }, 10001},
-  };
+      {[&] { return link.ReceiveLineText(10, text); }, 10001}};
   for (const auto &[wait, ms] : waits) {
     host.now = 0;
     EXPECT_EQ(wait(), WaitOutcome::TimedOut);
@@ -119,18 +118,16 @@ TEST_F(LinkTest, DataReplies) {
     bool stored;
     Texts messages;
     std::string answer; // the PC's reply to the data line
-  } cases[] = {
-      {21, good, true, none, kAck},
-      {20, good, false, none, ""}, // one filler short
-      {21, "#CEPDT\t0010\t02\tA55A\t00\r\n", false, none, "#CMDSM\r\n"},
-      {21, Framed("#CEPXX\t0010\t02\tA55A\t"), false, none, "#CMDER\r\n"},
-      {21, Framed("#CEPDT\t0011\t02\tA55A\t"), false, address, ""},
-      {21, Framed("#CEPDT\t0010\t03\tA55A\t"), false, data, ""},
-      {21, Framed("#CEPDT\t0010\t02\tA55\t"), false, data, ""},
-      {21, Framed("#CEPDT\t0010\t02\tA5Z5\t"), false, data, ""},
-      {21, Framed("#CEPDT\t001G\t02\tA55A\t"), false, data, ""},
-      {21, "ERROR", false, none, ""},
-  };
+  } cases[] = {{21, good, true, none, kAck},
+               {20, good, false, none, ""}, // one filler short
+               {21, "#CEPDT\t0010\t02\tA55A\t00\r\n", false, none, "#CMDSM\r\n"},
+               {21, Framed("#CEPXX\t0010\t02\tA55A\t"), false, none, "#CMDER\r\n"},
+               {21, Framed("#CEPDT\t0011\t02\tA55A\t"), false, address, ""},
+               {21, Framed("#CEPDT\t0010\t03\tA55A\t"), false, data, ""},
+               {21, Framed("#CEPDT\t0010\t02\tA55\t"), false, data, ""},
+               {21, Framed("#CEPDT\t0010\t02\tA5Z5\t"), false, data, ""},
+               {21, Framed("#CEPDT\t001G\t02\tA55A\t"), false, data, ""},
+               {21, "ERROR", false, none, ""}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.reply);
     host.messages.clear();

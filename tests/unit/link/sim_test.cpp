@@ -43,8 +43,7 @@ TEST(RadioEngine, AnswersWithTheCountsThePcReadsAway) {
       {badRead, badRead + Fill(21) + "ERROR", 57600},
       {pastEnd, pastEnd + Fill(21) + "ERROR", 57600},
       {"\x18", "\x06", 57600},
-      {"P", "P", 19200},
-  };
+      {"P", "P", 19200}};
   for (const Step &s : steps) {
     EXPECT_EQ(ToText(engine.OnBytesFromPc(ToBytes(s.pc))), s.radio) << s.pc;
     EXPECT_EQ(engine.CurrentBaud(), s.baud) << s.pc;

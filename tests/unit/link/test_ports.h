@@ -75,20 +75,17 @@ public:
   std::deque<std::uint8_t> input;
 };
 
-// Passes everything to another port and records the PC's side of it.
-class SpyPort : public Port, public PcSide {
+// The simulated radio, recording the PC's side of the line; `lost` makes the
+// device report a hang-up.
+class SpyPort : public sim::SimPort, public PcSide {
 public:
-  explicit SpyPort(Port &inner) : inner_(inner) {}
+  using SimPort::SimPort;
   bool Open(const std::string &settings) override {
     opens.push_back(settings);
-    return inner_.Open(settings);
+    return SimPort::Open(settings);
   }
-  void Close() override { inner_.Close(); }
-  bool IsOpen() const override { return inner_.IsOpen(); }
-  std::size_t BytesWaiting() override { return inner_.BytesWaiting(); }
-  bool WaitForBytes(int timeoutMs) override { return inner_.WaitForBytes(timeoutMs); }
   Bytes Read(std::size_t maxBytes) override {
-    Bytes got = inner_.Read(maxBytes);
+    Bytes got = SimPort::Read(maxBytes);
     readSinceWrite += got.size();
     if (onRead && !got.empty())
       onRead();
@@ -97,19 +94,16 @@ public:
   bool Write(const Bytes &bytes) override {
     writes.push_back(bytes);
     readSinceWrite = 0;
-    return inner_.Write(bytes);
+    return SimPort::Write(bytes);
   }
-  void Purge() override { inner_.Purge(); }
-  std::string ErrorText() const override { return lost ? "Lost /dev/ttyUSB0" : inner_.ErrorText(); }
-  int ErrorNumber() const override { return inner_.ErrorNumber(); }
+  std::string ErrorText() const override {
+    return lost ? "Lost /dev/ttyUSB0" : SimPort::ErrorText();
+  }
   bool LineLost() const override { return lost; }
 
-  bool lost = false; // the device reported a hang-up
+  bool lost = false;
   std::size_t readSinceWrite = 0;
   std::function<void()> onRead;
-
-private:
-  Port &inner_;
 };
 
 // The radio's memory: a pattern everywhere but the model identifier and the
@@ -128,11 +122,12 @@ struct TransferFixture : ::testing::Test {
     BuildDefaultImage(session.data, 1);
     DecodeImage(session.data);
   }
-  sim::RadioEngine &Radio() { return sim.Engine(); }
+  sim::RadioEngine &Radio() { return port.Engine(); }
   // A fresh host and radio for the next row of a table.
   void Reset() {
     host = FakeHost{};
-    sim = sim::SimPort{sim::RadioEngine(RadioPattern()), sim::SimPort::Pacing::Unpaced};
+    static_cast<sim::SimPort &>(port) = sim::SimPort(sim::RadioEngine(RadioPattern()), kUnpaced);
+    port.lost = false;
   }
   // "title: text" of each message.
   std::vector<std::string> Shown() const {
@@ -154,8 +149,8 @@ struct TransferFixture : ::testing::Test {
   FakeHost host;
   MemoryUserSettings settings;
   Session session{host, settings};
-  sim::SimPort sim{sim::RadioEngine(RadioPattern()), sim::SimPort::Pacing::Unpaced};
-  SpyPort port{sim};
+  static constexpr auto kUnpaced = sim::SimPort::Pacing::Unpaced;
+  SpyPort port{sim::RadioEngine(RadioPattern()), kUnpaced};
   TransferSession transfer{session, port};
 };
 

@@ -52,16 +52,14 @@ TEST_F(TransferTest, ClearChangesTheImageAsTheRadio) {
     int mode;
     std::vector<Area> areas;
     unsigned blocks;
-  } cases[] = {
-      {kClearMmsi, {{416, 420, 255}, {421, 421, 0}}, 6},
-      {kClearAll,
-       {{26880, 32703, 255},
-        {18176, 19455, 255},
-        {20224, 24191, 255},
-        {20736, 20835, 0},
-        {25344, 26879, 255}},
-       215},
-  };
+  } cases[] = {{kClearMmsi, {{416, 420, 255}, {421, 421, 0}}, 6},
+               {kClearAll,
+                {{26880, 32703, 255},
+                 {18176, 19455, 255},
+                 {20224, 24191, 255},
+                 {20736, 20835, 0},
+                 {25344, 26879, 255}},
+                215}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.mode);
     Reset();
@@ -102,15 +100,14 @@ TEST_F(TransferTest, ReadFaultsEndInTheirMessagesAndChangeNothing) {
       {[](F &f) { f.silenceAfterFrames = 1; }, false, {check, check}},
       {[](F &f) { f.badChecksums = 1; }, true, {kReadError}},
       {[](F &f) { f.errorAnswers = 3; }, true, {kResync, kReadError}},
-      {nullptr, false, {"Read from Radio: port inicialize error!!"}},
-  };
+      {nullptr, false, {"Read from Radio: port inicialize error!!"}}};
   session.state.DebugMode = true; // shows the product code at fault
   for (const auto &c : cases) {
     SCOPED_TRACE(c.messages.back());
     Reset();
     const RadioData before = session.data;
     if (!c.fault)
-      sim.SetOpenFails(true);
+      port.SetOpenFails(true);
     else if (!c.midRead)
       c.fault(Radio().Faults());
     else
@@ -144,17 +141,14 @@ TEST_F(TransferTest, LostLineEndsAtOnceASilentOneTimesOut) {
     std::uint64_t at;
     bool silentOnly;
     std::string message;
-  } cases[] = {
-      {kTransferProgram, &C::frames, 0, false, "Program to Radio: Communication Error!!"},
-      {kTransferRead, &C::blockReads, 1, false, "Model Check: Communication Error!!"},
-      {kTransferRead, &C::blockReads, 100, false, kReadError},
-      {kClearMmsi, &C::blockWrites, 2, false, "Clear Data: Communication Error!!"},
-      {kTransferRead, &C::blockReads, 100, true, kReadError},
-  };
+  } cases[] = {{kTransferProgram, &C::frames, 0, false, "Program to Radio: Communication Error!!"},
+               {kTransferRead, &C::blockReads, 1, false, "Model Check: Communication Error!!"},
+               {kTransferRead, &C::blockReads, 100, false, kReadError},
+               {kClearMmsi, &C::blockWrites, 2, false, "Clear Data: Communication Error!!"},
+               {kTransferRead, &C::blockReads, 100, true, kReadError}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.message);
     Reset();
-    port.lost = false;
     const RadioData before = session.data;
     std::int64_t goneAt = -1;
     Arm([this, &c] { return Radio().Counters().*c.counter >= c.at; },
@@ -264,7 +258,7 @@ TEST_F(TransferTest, ARadioThatNeverAnswersIsNamedWithItsPort) {
 
   // A connection that failed with a message of its own gets no second one.
   host = testing::FakeHost{};
-  sim.SetOpenFails(true);
+  port.SetOpenFails(true);
   transfer.SetPortName("COM3 (/dev/ttyS2)");
   transfer.Run(kTransferRead);
   EXPECT_EQ(Shown(), Texts{"Read from Radio: port inicialize error!!"});
