@@ -20,16 +20,15 @@ TEST(Frame, FramesByteForByteAndTheirChecksums) {
   EXPECT_EQ(ToText(BuildFrame("#CEPSR", "00", "", "")), "#CEPSR\t00\t74\r\n");
   EXPECT_EQ(ToText(BuildFrame("#CEPWR", HexField(0x7FC0, 4), HexField(1, 2), "0A")),
             "#CEPWR\t7FC0\t01\t0A\t02\r\n");
-  const std::pair<std::string, bool> cases[] = {
-      {"#CEPSD\t00\t62", true},
-      {"#CEPRD\t0000\t40\t6e", true}, // either case
-      {"#CEPSD\t00\t00", false},
-      {"#CEPSD\t00\tG4", false},
-      {"7", false},
-      {"", false},
-      {"#00", false},
-      {"#23", true} // "#" is 0x23
-  };
+  // Hex digits in either case; "#" alone is 0x23.
+  const std::pair<std::string, bool> cases[] = {{"#CEPSD\t00\t62", true},
+                                                {"#CEPRD\t0000\t40\t6e", true},
+                                                {"#CEPSD\t00\t00", false},
+                                                {"#CEPSD\t00\tG4", false},
+                                                {"7", false},
+                                                {"", false},
+                                                {"#00", false},
+                                                {"#23", true}};
   for (const auto &[line, ok] : cases)
     EXPECT_EQ(VerifyChecksum(line), ok) << line;
 }
