@@ -31,17 +31,10 @@ public:
       answers.pop_front();
       return a;
     }
-    switch (buttons) {
-    case Buttons::Ok:
-    case Buttons::OkCancel:
-      return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
-    case Buttons::YesNoCancel:
-    case Buttons::RetryCancel:
-      return Answer::Cancel;
-    case Buttons::YesNo:
-      return Answer::No;
-    }
-    return Answer::Ok;
+    // Ok where it is the only answer, otherwise the refusal.
+    return buttons == Buttons::Ok      ? Answer::Ok
+           : buttons == Buttons::YesNo ? Answer::No
+                                       : Answer::Cancel;
   }
   void Yield() override {
     now += yieldStepMs;

@@ -1,5 +1,5 @@
-// The command line's file commands in-process, on a host whose clock only
-// moves when something pauses.
+// The command line in-process: its file commands on a host whose clock only
+// moves when something pauses, and how it prints a message.
 
 #include "cli/cli_host.h"
 #include "cli/commands.h"
@@ -10,14 +10,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <sstream>
+#include <unistd.h>
+
+namespace kv508::cli {
+namespace {
 
 namespace fs = std::filesystem;
-using namespace kv508;
-using namespace kv508::cli;
-
-namespace {
 
 class FakeClockCliHost : public CliHost {
 public:
@@ -26,62 +24,48 @@ public:
   std::int64_t pausedMs = 0;
 };
 
-struct FileCommandsTest : ::testing::Test {
-  FileCommandsTest() {
-    folder =
-        fs::temp_directory_path() /
-        ("kv508-cli-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder);
-    std::ofstream(folder / "global.ini") << "[model1]\nuse=1\natis=True\n";
-  }
-  ~FileCommandsTest() override { fs::remove_all(folder); }
-
-  int Run(const std::string &command, std::vector<std::string> arguments,
-          const std::string &output = {}) {
+// A script converting many files must not wait on pauses meant for a radio.
+TEST(FileCommands, NeverPauseWhetherTheyWorkOrNot) {
+  const fs::path folder = fs::temp_directory_path() / ("kv508-cli-" + std::to_string(getpid()));
+  fs::create_directories(folder);
+  std::ofstream(folder / "global.ini") << "[model1]\nuse=1\natis=True\n";
+  FakeClockCliHost host;
+  const struct {
+    int (*command)(Context &);
+    std::vector<std::string> arguments;
+    std::string output;
+    int status;
+  } steps[] = {{RunNew, {}, "a.dat", kSuccess},
+               {RunConvert, {"a.dat", "b.hex"}, "", kSuccess},
+               {RunConvert, {"b.hex", "c.dat"}, "", kSuccess},
+               {RunReport, {"c.dat"}, "r.txt", kSuccess},
+               {RunDiff, {"a.dat", "c.dat"}, "", kSuccess},
+               {RunConvert, {"missing.dat", "d.hex"}, "", kFailed}};
+  for (const auto &step : steps) {
     Options options;
     options.programDir = folder.string();
-    options.command = command;
-    options.output = output.empty() ? std::string() : (folder / output).string();
-    for (std::string &argument : arguments)
-      argument = (folder / argument).string();
-    options.arguments = std::move(arguments);
+    options.output = step.output.empty() ? "" : (folder / step.output).string();
+    for (const std::string &argument : step.arguments)
+      options.arguments.push_back((folder / argument).string());
     MemoryUserSettings settings;
     Session session(host, settings);
     Context ctx{options, host, settings, session};
-    if (!PrepareSession(session, options))
-      return kFailed;
-    static const std::map<std::string, int (*)(Context &)> kCommands = {
-        {"new", RunNew}, {"convert", RunConvert}, {"report", RunReport}, {"diff", RunDiff}};
-    return kCommands.at(command)(ctx);
+    ASSERT_TRUE(PrepareSession(session, options));
+    EXPECT_EQ(step.command(ctx), step.status) << &step - steps;
   }
-  std::string Text(const std::string &name) {
-    std::ifstream in(folder / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-
-  fs::path folder;
-  FakeClockCliHost host;
-};
-
-TEST_F(FileCommandsTest, NewConvertReportAndDiffNeverPause) {
-  ASSERT_EQ(Run("new", {}, "a.dat"), kSuccess);
-  ASSERT_EQ(Run("new", {}, "a.hex"), kSuccess);
-  ASSERT_EQ(Run("convert", {"a.dat", "b.hex"}), kSuccess);
-  ASSERT_EQ(Run("convert", {"b.hex", "c.dat"}), kSuccess);
-  ASSERT_EQ(Run("report", {"c.dat"}, "r.txt"), kSuccess);
-  ASSERT_EQ(Run("diff", {"a.dat", "c.dat"}), kSuccess);
-
   EXPECT_EQ(host.pausedMs, 0);
-  EXPECT_EQ(fs::file_size(folder / "b.hex"), std::uintmax_t(kImageSize));
-  EXPECT_EQ(Text("a.dat"), Text("c.dat"));
-  EXPECT_NE(Text("r.txt").find("User MMSI"), std::string::npos);
+  EXPECT_FALSE(fs::exists(folder / "d.hex"));
+  fs::remove_all(folder);
 }
 
-TEST_F(FileCommandsTest, AFailedReadDoesNotPauseEither) {
-  EXPECT_EQ(Run("convert", {"missing.dat", "b.hex"}), kFailed);
-  EXPECT_EQ(host.pausedMs, 0);
-  EXPECT_FALSE(fs::exists(folder / "b.hex"));
+TEST(CliHost, PrintsAMessageAsPlainLines) {
+  CliHost host(Answers{}, false);
+  ::testing::internal::CaptureStderr();
+  host.Message(Icon::Critical, "Program to Radio",
+               "Verify Error!!\r\naddress 0x1388: written 0x5C, read 0xA3", Buttons::Ok);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "Verify Error!!\naddress 0x1388: written 0x5C, read 0xA3\n");
 }
 
 } // namespace
+} // namespace kv508::cli

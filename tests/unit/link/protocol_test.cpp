@@ -1,47 +1,34 @@
 // The PC side of the link against scripted answers, on the fake clock.
 
-#include "fake_host.h"
 #include "link/protocol.h"
 #include "link/test_ports.h"
-
-#include <gtest/gtest.h>
 
 #include <tuple>
 
 namespace kv508 {
 namespace {
 
-using testing::FakeHost;
-using testing::RecordedMessage;
-using testing::ScriptedPort;
+using testing::Framed;
 using testing::ToText;
-
-// A reply line with its checksum and CR LF.
-std::string Reply(const std::string &body) {
-  std::uint8_t sum = 0;
-  for (char c : body)
-    sum ^= static_cast<std::uint8_t>(c);
-  return body + HexField(sum, 2) + "\r\n";
-}
+using Texts = std::vector<std::string>;
 
 const std::string kAck = "#CMDOK\r\n";
 
-TEST(Frame, ReadStatusAndWriteFramesByteForByte) {
+TEST(Frame, FramesByteForByteAndTheirChecksums) {
   EXPECT_EQ(ToText(BuildFrame("#CEPRD", HexField(0, 4), HexField(64, 2), "")),
             "#CEPRD\t0000\t40\t6E\r\n");
   EXPECT_EQ(ToText(BuildFrame("#CEPSR", "00", "", "")), "#CEPSR\t00\t74\r\n");
   EXPECT_EQ(ToText(BuildFrame("#CEPWR", HexField(0x7FC0, 4), HexField(1, 2), "0A")),
-            Reply("#CEPWR\t7FC0\t01\t0A\t"));
-}
-
-TEST(Frame, VerifyChecksum) {
-  const std::string body = "#CEPSD\t00\t";
-  const std::pair<std::string, bool> cases[] = {
-      {body + "62", true},  {"#CEPRD\t0000\t40\t6e", true}, // either case
-      {body + "00", false}, {body + "G4", false},
-      {"7", false},         {"", false},
-      {"#00", false},       {"#23", true}, // "#" is 0x23
-  };
+            "#CEPWR\t7FC0\t01\t0A\t02\r\n");
+  // Hex digits in either case; "#" alone is 0x23.
+  const std::pair<std::string, bool> cases[] = {{"#CEPSD\t00\t62", true},
+                                                {"#CEPRD\t0000\t40\t6e", true},
+                                                {"#CEPSD\t00\t00", false},
+                                                {"#CEPSD\t00\tG4", false},
+                                                {"7", false},
+                                                {"", false},
+                                                {"#00", false},
+                                                {"#23", true}};
   for (const auto &[line, ok] : cases)
     EXPECT_EQ(VerifyChecksum(line), ok) << line;
 }
@@ -51,21 +38,24 @@ struct LinkTest : ::testing::Test {
     port.open = true;
     link.SetCaption("Read from Radio");
   }
-  std::int64_t Elapsed() const { return host.now; }
+  // The link's answer to each line the PC sends: the echo, then `answer` for those
+  // starting with `command`.
+  void Reply(const std::string &command, const std::string &answer) {
+    port.respond = [command, answer](const std::string &line) {
+      return line.rfind(command, 0) == 0 ? line + answer : line;
+    };
+  }
 
-  FakeHost host;
+  testing::FakeHost host;
   MemoryUserSettings settings;
   Session session{host, settings};
-  ScriptedPort port;
+  testing::ScriptedPort port;
   Link link{session, port};
 };
 
-TEST_F(LinkTest, AcmdOfSevenCharactersSendsNothing) {
-  link.SendAcmd("ACMD:02");
-  EXPECT_TRUE(port.writes.empty());
-}
-
 TEST_F(LinkTest, EchoDiscardTakesOneMoreThanItsCount) {
+  link.SendAcmd("ACMD:02"); // seven characters: nothing is sent
+  EXPECT_TRUE(port.writes.empty());
   port.Feed("12345Z");
   link.DiscardEcho(4);
   EXPECT_FALSE(link.ExchangeFailed);
@@ -74,26 +64,24 @@ TEST_F(LinkTest, EchoDiscardTakesOneMoreThanItsCount) {
   port.Feed("123");
   link.DiscardEcho(4);
   EXPECT_TRUE(link.ExchangeFailed);
-  EXPECT_EQ(Elapsed(), 5 + 1001);
+  EXPECT_EQ(host.now, 5 + 1001);
 }
 
 TEST_F(LinkTest, TimeLimitsOnTheFakeClock) {
   std::string text;
-  EXPECT_EQ(link.WaitByte('P', 1), WaitOutcome::TimedOut);
-  EXPECT_EQ(Elapsed(), 1001);
-
-  host.now = 0;
-  EXPECT_EQ(link.ReceiveAck(), WaitOutcome::TimedOut);
-  EXPECT_EQ(Elapsed(), 10001);
-
+  const std::pair<std::function<WaitOutcome()>, std::int64_t> waits[] = {
+      {[&] { return link.WaitByte('P', 1); }, 1001},
+      {[&] { return link.ReceiveAck(); }, 10001},
+      {[&] { return link.ReceiveLineText(10, text); }, 10001}};
+  for (const auto &[wait, ms] : waits) {
+    host.now = 0;
+    EXPECT_EQ(wait(), WaitOutcome::TimedOut);
+    EXPECT_EQ(host.now, ms);
+  }
   host.now = 0;
   port.Feed("#CMDOK"); // CR missing
   EXPECT_EQ(link.ReceiveAck(), WaitOutcome::WrongReply);
-  EXPECT_EQ(Elapsed(), 6 + 1001);
-
-  host.now = 0;
-  EXPECT_EQ(link.ReceiveLineText(10, text), WaitOutcome::TimedOut);
-  EXPECT_EQ(Elapsed(), 10001);
+  EXPECT_EQ(host.now, 6 + 1001);
 
   // Three tries of a block read, each: pause, two echo discards, the wait for "#CMDOK".
   host.now = 0;
@@ -101,7 +89,7 @@ TEST_F(LinkTest, TimeLimitsOnTheFakeClock) {
   link.ReadBlock(buffer.data(), 0, 64);
   EXPECT_TRUE(link.ExchangeFailed);
   EXPECT_EQ(port.writes.size(), 3u);
-  EXPECT_EQ(Elapsed(), 3 * (10 + 1001 + 1001 + 10001));
+  EXPECT_EQ(host.now, 3 * (10 + 1001 + 1001 + 10001));
 }
 
 TEST_F(LinkTest, ReplyLines) {
@@ -112,7 +100,6 @@ TEST_F(LinkTest, ReplyLines) {
   port.Feed("\t00\t1A\rxyz\n");
   EXPECT_EQ(link.ReceiveLineText(10, text), WaitOutcome::Done);
   EXPECT_EQ(text, "\t00\t1A");
-
   // A line without end is cut off instead of growing.
   port.Feed(std::string(kMaxReplyLine + 1, 'A'));
   EXPECT_EQ(link.ReceiveLineText(10, text), WaitOutcome::WrongReply);
@@ -120,48 +107,39 @@ TEST_F(LinkTest, ReplyLines) {
 }
 
 // One block read of two bytes at 0x0010 against a radio that answers `reply`
-// after `fillers` filler bytes; every line the PC sends is echoed.
-struct BlockCase {
-  const char *name;
-  int fillers;
-  std::string reply;
-  bool stored;
-  std::vector<std::string> messages;
-  std::string answerLine; // the PC's reply to the data line
-};
-
+// after `fillers` filler bytes: what is stored, shown, and answered.
 TEST_F(LinkTest, DataReplies) {
-  const std::string good = Reply("#CEPDT\t0010\t02\tA55A\t");
-  const BlockCase cases[] = {
-      {"good", 21, good, true, {}, "#CMDOK\r\n"},
-      {"one filler short", 20, good, false, {}, ""},
-      {"bad checksum", 21, "#CEPDT\t0010\t02\tA55A\t00\r\n", false, {}, "#CMDSM\r\n"},
-      {"wrong token", 21, Reply("#CEPXX\t0010\t02\tA55A\t"), false, {}, "#CMDER\r\n"},
-      {"wrong address", 21, Reply("#CEPDT\t0011\t02\tA55A\t"), false, {"address error!!"}, ""},
-      {"wrong length", 21, Reply("#CEPDT\t0010\t03\tA55A\t"), false, {"data error!!"}, ""},
-      {"short data", 21, Reply("#CEPDT\t0010\t02\tA55\t"), false, {"data error!!"}, ""},
-      {"not hex", 21, Reply("#CEPDT\t0010\t02\tA5Z5\t"), false, {"data error!!"}, ""},
-      {"address not hex", 21, Reply("#CEPDT\t001G\t02\tA55A\t"), false, {"data error!!"}, ""},
-      {"error", 21, "ERROR", false, {}, ""},
-  };
-  for (const BlockCase &c : cases) {
-    SCOPED_TRACE(c.name);
+  const std::string good = Framed("#CEPDT\t0010\t02\tA55A\t");
+  const Texts none, address{"address error!!"}, data{"data error!!"};
+  const struct {
+    int fillers;
+    std::string reply;
+    bool stored;
+    Texts messages;
+    std::string answer; // the PC's reply to the data line
+  } cases[] = {{21, good, true, none, kAck},
+               {20, good, false, none, ""}, // one filler short
+               {21, "#CEPDT\t0010\t02\tA55A\t00\r\n", false, none, "#CMDSM\r\n"},
+               {21, Framed("#CEPXX\t0010\t02\tA55A\t"), false, none, "#CMDER\r\n"},
+               {21, Framed("#CEPDT\t0011\t02\tA55A\t"), false, address, ""},
+               {21, Framed("#CEPDT\t0010\t03\tA55A\t"), false, data, ""},
+               {21, Framed("#CEPDT\t0010\t02\tA55\t"), false, data, ""},
+               {21, Framed("#CEPDT\t0010\t02\tA5Z5\t"), false, data, ""},
+               {21, Framed("#CEPDT\t001G\t02\tA55A\t"), false, data, ""},
+               {21, "ERROR", false, none, ""}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.reply);
     host.messages.clear();
     port.writes.clear();
     port.input.clear();
-    port.respond = [&c](const std::string &line) {
-      if (line.rfind("#CEPRD", 0) != 0)
-        return line;
-      return line + std::string(static_cast<std::size_t>(c.fillers), 'X') + kAck + c.reply;
-    };
+    Reply("#CEPRD", std::string(static_cast<std::size_t>(c.fillers), 'X') + kAck + c.reply);
     std::vector<std::uint8_t> buffer(kImageSize, 0);
     link.ReadBlock(buffer.data(), 0x10, 2);
-
     EXPECT_NE(link.ExchangeFailed, c.stored);
     EXPECT_EQ(buffer[0x10] == 0xA5 && buffer[0x11] == 0x5A, c.stored);
     EXPECT_EQ(host.Texts(), c.messages);
-    if (!c.answerLine.empty()) {
-      EXPECT_EQ(ToText(port.writes.back()), c.answerLine);
+    if (!c.answer.empty()) {
+      EXPECT_EQ(ToText(port.writes.back()), c.answer);
     }
   }
 }
@@ -169,29 +147,25 @@ TEST_F(LinkTest, DataReplies) {
 // A radio that wakes, answers "ACMD:002" with `acmd` and acknowledges "#CMDSY".
 std::function<std::string(const std::string &)> Radio(const std::string &acmd) {
   return [acmd](const std::string &line) -> std::string {
-    if (line == "P")
-      return "P";
     if (line == "0")
       return "";
     if (line == "ACMD:002\r\n")
       return line + acmd;
-    if (line == "#CMDSY\r\n")
-      return line + kAck;
-    return line;
+    return line == "#CMDSY\r\n" ? line + kAck : line;
   };
 }
 
 TEST_F(LinkTest, ConnectAnswersToTheSpeedSwitch) {
-  struct Case {
+  const struct {
     std::string acmd;
     bool connected;
-    std::vector<std::string> messages;
+    Texts messages;
   } cases[] = {{"OK\r\n", true, {}},
                {"", true, {}}, // silence is consent
                {"OK\rX", true, {"error!!"}},
                {"ERROR\r\n", false, {"ACMD Command error!!"}},
                {"NG\r\n", false, {"error!!"}}};
-  for (const Case &c : cases) {
+  for (const auto &c : cases) {
     SCOPED_TRACE(c.acmd);
     host.messages.clear();
     port.opens.clear();
@@ -215,10 +189,10 @@ TEST_F(LinkTest, ConnectWithoutWakeUpAnswerGoesOnAtLowSpeed) {
   };
   EXPECT_TRUE(link.Connect());
   EXPECT_EQ(port.Written().substr(0, 3), "PPP");
-  EXPECT_EQ(port.opens, (std::vector<std::string>{"19200,N,8,1", "19200,N,8,1"}));
-  EXPECT_EQ(host.monitor, (std::vector<std::string>{
-                              "19200,N,8,1", "sync failed!!", "sending 'ACMD:002'...",
-                              "19200,N,8,1", "sending '#CMDSY'...(1)", "sending '#CMDSY'...(2)"}));
+  EXPECT_EQ(port.opens, (Texts{"19200,N,8,1", "19200,N,8,1"}));
+  EXPECT_EQ(host.monitor,
+            (Texts{"19200,N,8,1", "sync failed!!", "sending 'ACMD:002'...", "19200,N,8,1",
+                   "sending '#CMDSY'...(1)", "sending '#CMDSY'...(2)"}));
 }
 
 TEST_F(LinkTest, SyncFailsAfterThreeUnansweredTries) {
@@ -230,28 +204,26 @@ TEST_F(LinkTest, SyncFailsAfterThreeUnansweredTries) {
 }
 
 TEST_F(LinkTest, StatusCheckBusyRetryAndResync) {
-  int statusReplies = 0;
-  int errors = 3;
+  int statusReplies = 0, errors = 3;
   port.respond = [&](const std::string &line) -> std::string {
     if (line == "#CMDSY\r\n")
       return line + kAck;
     if (line.rfind("#CEPSR", 0) != 0)
       return line;
-    if (errors > 0) {
-      --errors;
+    if (errors-- > 0)
       return line + "X" + "ERROR";
-    }
-    return line + "X" + kAck + Reply(++statusReplies == 1 ? "#CEPSD\t01\t" : "#CEPSD\t00\t");
+    return line + "X" + kAck + Framed(++statusReplies == 1 ? "#CEPSD\t01\t" : "#CEPSD\t00\t");
   };
   host.answers = {Answer::Ok, Answer::Retry};
   EXPECT_TRUE(link.StatusCheck());
-  std::vector<std::tuple<std::string, Icon, Buttons>> shown;
-  for (const RecordedMessage &m : host.messages)
-    shown.emplace_back(m.text, m.icon, m.buttons);
-  EXPECT_EQ(shown, (decltype(shown){{"confirm the synchronization of the communication",
-                                     Icon::Question, Buttons::OkCancel},
-                                    {"Radio is busy!!", Icon::Exclamation, Buttons::RetryCancel}}));
-  EXPECT_EQ(host.messages[1].title, "Read from Radio");
+  std::vector<std::tuple<std::string, std::string, Icon, Buttons>> shown;
+  for (const auto &m : host.messages)
+    shown.emplace_back(m.title, m.text, m.icon, m.buttons);
+  EXPECT_EQ(shown,
+            (decltype(shown){
+                {"Read from Radio", "confirm the synchronization of the communication",
+                 Icon::Question, Buttons::OkCancel},
+                {"Read from Radio", "Radio is busy!!", Icon::Exclamation, Buttons::RetryCancel}}));
 }
 
 TEST_F(LinkTest, CancelReadWaitsForTheAcknowledgement) {
@@ -259,7 +231,7 @@ TEST_F(LinkTest, CancelReadWaitsForTheAcknowledgement) {
   link.CancelRead();
   EXPECT_EQ(port.Written(), "\x18");
   EXPECT_TRUE(link.CancelRequested);
-  EXPECT_EQ(Elapsed(), 10 + 10001);
+  EXPECT_EQ(host.now, 10 + 10001);
 }
 
 } // namespace

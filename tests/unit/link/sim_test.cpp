@@ -1,30 +1,17 @@
 // The simulated radio's side of every exchange, byte for byte, and its port.
 
-#include "image/decode.h"
-#include "image/default_image.h"
 #include "link/test_ports.h"
 #include "model/convert.h"
 #include "report/report.h"
-#include "sim/radio_engine.h"
-#include "sim/sim_port.h"
-
-#include <gtest/gtest.h>
 
 #include <numeric>
 
 namespace kv508::sim {
 namespace {
 
+using testing::Framed;
 using testing::ToBytes;
 using testing::ToText;
-
-std::string Framed(const std::string &body) {
-  std::uint8_t sum = 0;
-  for (char c : body)
-    sum ^= static_cast<std::uint8_t>(c);
-  static const char kDigits[] = "0123456789ABCDEF";
-  return body + kDigits[sum >> 4] + kDigits[sum & 15] + "\r\n";
-}
 
 std::string Fill(std::size_t n) { return std::string(n, '\0'); }
 
@@ -56,8 +43,7 @@ TEST(RadioEngine, AnswersWithTheCountsThePcReadsAway) {
       {badRead, badRead + Fill(21) + "ERROR", 57600},
       {pastEnd, pastEnd + Fill(21) + "ERROR", 57600},
       {"\x18", "\x06", 57600},
-      {"P", "P", 19200},
-  };
+      {"P", "P", 19200}};
   for (const Step &s : steps) {
     EXPECT_EQ(ToText(engine.OnBytesFromPc(ToBytes(s.pc))), s.radio) << s.pc;
     EXPECT_EQ(engine.CurrentBaud(), s.baud) << s.pc;

@@ -1,16 +1,20 @@
 #pragma once
 
-// Ports for the link tests: a scripted port whose answers the test writes,
-// and a spy that records what the PC sent through another port.
+// Ports for the link tests: a scripted port whose answers the test writes, a
+// spy that records what the PC sent through another port, and a session
+// against the in-process simulated radio (unpaced, on the fake clock).
 
+#include "fake_host.h"
+#include "image/decode.h"
+#include "image/default_image.h"
 #include "link/port.h"
+#include "link/transfer.h"
+#include "sim/sim_port.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <deque>
-#include <functional>
-#include <string>
-#include <vector>
 
 namespace kv508::testing {
 
@@ -18,6 +22,14 @@ using Bytes = std::vector<std::uint8_t>;
 
 inline Bytes ToBytes(const std::string &text) { return Bytes(text.begin(), text.end()); }
 inline std::string ToText(const Bytes &bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+// A line with its checksum and CR LF, as the radio frames its replies.
+inline std::string Framed(const std::string &body) {
+  std::uint8_t sum = 0;
+  for (char c : body)
+    sum ^= static_cast<std::uint8_t>(c);
+  return body + "0123456789ABCDEF"[sum >> 4] + "0123456789ABCDEF"[sum & 15] + "\r\n";
+}
 
 // What the PC opened and wrote.
 struct PcSide {
@@ -28,9 +40,6 @@ struct PcSide {
     for (const Bytes &w : writes)
       all += ToText(w);
     return all;
-  }
-  long CountWrites(const std::string &text) const {
-    return std::count(writes.begin(), writes.end(), ToBytes(text));
   }
 };
 
@@ -47,9 +56,9 @@ public:
   std::size_t BytesWaiting() override { return input.size(); }
   bool WaitForBytes(int) override { return !input.empty(); }
   Bytes Read(std::size_t maxBytes) override {
-    const std::size_t n = std::min(maxBytes, input.size());
-    Bytes out(input.begin(), input.begin() + static_cast<long>(n));
-    input.erase(input.begin(), input.begin() + static_cast<long>(n));
+    const auto end = input.begin() + static_cast<long>(std::min(maxBytes, input.size()));
+    Bytes out(input.begin(), end);
+    input.erase(input.begin(), end);
     return out;
   }
   bool Write(const Bytes &bytes) override {
@@ -66,20 +75,17 @@ public:
   std::deque<std::uint8_t> input;
 };
 
-// Passes everything to another port and records the PC's side of it.
-class SpyPort : public Port, public PcSide {
+// The simulated radio, recording the PC's side of the line; `lost` makes the
+// device report a hang-up.
+class SpyPort : public sim::SimPort, public PcSide {
 public:
-  explicit SpyPort(Port &inner) : inner_(inner) {}
+  using SimPort::SimPort;
   bool Open(const std::string &settings) override {
     opens.push_back(settings);
-    return inner_.Open(settings);
+    return SimPort::Open(settings);
   }
-  void Close() override { inner_.Close(); }
-  bool IsOpen() const override { return inner_.IsOpen(); }
-  std::size_t BytesWaiting() override { return inner_.BytesWaiting(); }
-  bool WaitForBytes(int timeoutMs) override { return inner_.WaitForBytes(timeoutMs); }
   Bytes Read(std::size_t maxBytes) override {
-    Bytes got = inner_.Read(maxBytes);
+    Bytes got = SimPort::Read(maxBytes);
     readSinceWrite += got.size();
     if (onRead && !got.empty())
       onRead();
@@ -88,19 +94,64 @@ public:
   bool Write(const Bytes &bytes) override {
     writes.push_back(bytes);
     readSinceWrite = 0;
-    return inner_.Write(bytes);
+    return SimPort::Write(bytes);
   }
-  void Purge() override { inner_.Purge(); }
-  std::string ErrorText() const override { return lost ? "Lost /dev/ttyUSB0" : inner_.ErrorText(); }
-  int ErrorNumber() const override { return inner_.ErrorNumber(); }
+  std::string ErrorText() const override {
+    return lost ? "Lost /dev/ttyUSB0" : SimPort::ErrorText();
+  }
   bool LineLost() const override { return lost; }
 
-  bool lost = false; // the device reported a hang-up
+  bool lost = false;
   std::size_t readSinceWrite = 0;
   std::function<void()> onRead;
+};
 
-private:
-  Port &inner_;
+// The radio's memory: a pattern everywhere but the model identifier and the
+// product code, which the checks look for.
+inline MemoryImage RadioPattern() {
+  MemoryImage memory = sim::RadioEngine::DefaultMemory();
+  for (int i = 2; i < 32766; ++i)
+    if (i < 112 || i >= 118)
+      memory[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 7 + 3);
+  return memory;
+}
+
+// The default image of model 1 against a radio holding RadioPattern().
+struct TransferFixture : ::testing::Test {
+  TransferFixture() {
+    BuildDefaultImage(session.data, 1);
+    DecodeImage(session.data);
+  }
+  sim::RadioEngine &Radio() { return port.Engine(); }
+  // A fresh host and radio for the next row of a table.
+  void Reset() {
+    host = FakeHost{};
+    static_cast<sim::SimPort &>(port) = sim::SimPort(sim::RadioEngine(RadioPattern()), kUnpaced);
+    port.lost = false;
+  }
+  // "title: text" of each message.
+  std::vector<std::string> Shown() const {
+    std::vector<std::string> out;
+    for (const auto &m : host.messages)
+      out.push_back(m.title + ": " + m.text);
+    return out;
+  }
+  // Runs `arm` once, on the first pass of a wait after `when` holds.
+  void Arm(std::function<bool()> when, std::function<void()> arm) {
+    host.onYield = [when, arm, armed = false]() mutable {
+      if (!armed && when()) {
+        armed = true;
+        arm();
+      }
+    };
+  }
+
+  FakeHost host;
+  MemoryUserSettings settings;
+  Session session{host, settings};
+  static constexpr auto kUnpaced = sim::SimPort::Pacing::Unpaced;
+  SpyPort port{sim::RadioEngine(RadioPattern()), kUnpaced};
+  TransferSession transfer{session, port};
 };
 
 } // namespace kv508::testing
