@@ -23,21 +23,27 @@ inline sim::SimPort *AttachSimulatedRadio(WindowFixture &f) {
   return radio;
 }
 
-// Runs `start`, which opens the modal transfer dialog; OK is pressed once the
-// dialog is up, and Cancel if it is still up afterwards, so that a transfer that
-// does not end fails the test instead of hanging it. False when no dialog came.
-inline bool RunTransfer(WindowFixture &f, const std::function<void()> &start) {
-  bool seen = false;
-  QTimer::singleShot(0, [&f, &seen] {
-    if (auto *d = f.Window().findChild<QDialog *>(QStringLiteral("frmRadio"))) {
-      seen = true;
+// Runs `start`, which opens the modal transfer dialog. Once the dialog is up
+// `inDialog` sees it, then OK is pressed (when `pressOk`), and Cancel if it is
+// still up, so that a transfer that does not end fails the test instead of
+// hanging it. False when no dialog came.
+inline bool RunTransfer(WindowFixture &f, const std::function<void()> &start,
+                        std::function<void(QDialog &)> inDialog = {}, bool pressOk = true) {
+  auto seen = std::make_shared<bool>(false);
+  QTimer::singleShot(0, &f.Window(), [&f, seen, inDialog, pressOk] {
+    auto *d = f.Window().findChild<QDialog *>(QStringLiteral("frmRadio"));
+    if (!d)
+      return;
+    *seen = true;
+    if (inDialog)
+      inDialog(*d);
+    if (pressOk && d->isVisible())
       d->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-      if (d->isVisible())
-        d->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
-    }
+    if (d->isVisible())
+      d->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
   });
   start();
-  return seen;
+  return *seen;
 }
 
 } // namespace kv508::testing

@@ -13,12 +13,8 @@
 #include "link/test_ports.h"
 #include "link/transfer.h"
 #include "report/report.h"
-#include "ui/layout_rules.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
-#include "ui/screens/binder.h"
-#include "ui/screens/commit_line_edit.h"
-#include "ui/screens/widget_props.h"
 #include "ui/ui_text.h"
 
 #include <QDeadlineTimer>
@@ -28,12 +24,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTextBrowser>
 #include <QUrl>
 
 #include <cerrno>
@@ -50,50 +44,9 @@ const std::string kTitle = "PC Program for TR4100/TR4300";
 const QString kCaption = QStringLiteral("KV508  PC Program for TR4100/TR4300");
 const std::string kQuestion = "KMT data has changed.\r\nDo you want to save changes?";
 
-// A stand-in editing screen whose validation the test decides.
-class RefusingScreen : public ui::EditorScreen {
-public:
-  QWidget *Panel() override { return &panel; }
-  std::vector<ui::ScreenKind> Kinds() const override { return {ui::ScreenKind::Usable}; }
-  void Fill(const ui::ScreenRequest &) override { ++fills; }
-  int CommitOrder() const override { return ui::kCommitUsable; }
-  bool CommitEdit() override { return ++validations, accept; }
-  QWidget panel;
-  int fills = 0, validations = 0;
-  bool accept = true;
-};
-
-// A stand-in screen with one checked text field, a bound list and a hint.
-class FieldScreen : public ui::EditorScreen {
-public:
-  explicit FieldScreen(Session &s) : binder(s, &panel) {
-    field = new ui::CommitLineEdit(s, &panel, &panel);
-    ui::SetHint(field, QStringLiteral("field hint"));
-    list = new QComboBox(&panel);
-    list->addItems({QStringLiteral("Off"), QStringLiteral("On")});
-    binder.OnOff(list, [](RadioData &d) -> bool & { return d.Common.DualWatch; });
-    field->check = [this, &s] {
-      if (field->text().size() == 3)
-        return true;
-      s.host.Message(Icon::Exclamation, "Field", "Data Error!!", Buttons::Ok);
-      return false;
-    };
-  }
-  QWidget *Panel() override { return &panel; }
-  std::vector<ui::ScreenKind> Kinds() const override { return {ui::ScreenKind::Common}; }
-  void Fill(const ui::ScreenRequest &) override { binder.Fill(); }
-  int CommitOrder() const override { return ui::kCommitDsc; }
-  QWidget panel;
-  ui::CommitLineEdit *field;
-  QComboBox *list;
-  ui::Binder binder;
-};
-
 template <class T> T *W(WindowFixture &f, const char *name) {
   return f.Widget<T>(QLatin1String(name));
 }
-QString Text(WindowFixture &f, const char *label) { return W<QLabel>(f, label)->text(); }
-bool Checked(WindowFixture &f, const char *action) { return f.Action(action)->isChecked(); }
 QString MenuText(WindowFixture &f, const char *name) { return f.Action(name)->text().remove('&'); }
 QString SelectedKey(WindowFixture &f) { return ui::NodeKey(f.Window().tree().currentItem()); }
 QString NodeText(WindowFixture &f, const char *key) {
@@ -139,8 +92,6 @@ QStringList RecentEntries(WindowFixture &f) {
   return texts;
 }
 
-using Act = std::function<void(WindowFixture &)>;
-
 // The settings part of the image that a transfer carries.
 constexpr std::size_t kSettingsFirst = layout::kPlanFlags[0];
 constexpr std::size_t kSettingsEnd =
@@ -149,12 +100,6 @@ constexpr std::size_t kSettingsEnd =
 void Press(QDialog &d, const char *button) {
   d.findChild<QPushButton *>(QLatin1String(button))->click();
 }
-QString LabelText(QDialog &d, const char *name) {
-  return d.findChild<QLabel *>(QLatin1String(name))->text();
-}
-bool Shown(QDialog &d, const char *name) {
-  return d.findChild<QWidget *>(QLatin1String(name))->isVisibleTo(&d);
-}
 
 // Models 1 and 2, destinations EURO and USAA that differ in one byte, a
 // backup file and a backup folder; the simulated radio behind the port.
@@ -162,7 +107,9 @@ struct RadioFixture : WindowFixture {
   explicit RadioFixture(const std::string &arguments = "")
       : WindowFixture(kTwoModelsIni, arguments) {
     backupFolder = folder.Path() / "user" / "backups";
-    MemoryImage image = DefaultImageBytes();
+    RadioData data;
+    BuildDefaultImage(data, 1);
+    MemoryImage image = data.Image;
     folder.WriteBytes(QStringLiteral("backup.hex"), image);
     image[20000] = 0x11;
     folder.WriteBytes(QStringLiteral("usaa_07D0.ini"), image);
@@ -176,26 +123,9 @@ struct RadioFixture : WindowFixture {
     return true;
   }
   QDialog *Dialog() { return Window().findChild<QDialog *>(QStringLiteral("frmRadio")); }
-  // Once the dialog is up `inDialog` sees it, then OK is pressed (when
-  // `pressOk`), and Cancel if the dialog is still open.
-  void WhenDialogOpens(std::function<void(QDialog &)> inDialog = {}, bool pressOk = true) {
-    dialogSeen = false;
-    QTimer::singleShot(0, &Window(), [this, inDialog, pressOk] {
-      QDialog *d = Dialog();
-      if (!d)
-        return;
-      dialogSeen = true;
-      if (inDialog)
-        inDialog(*d);
-      if (pressOk && d->isVisible())
-        Press(*d, "cmdOK");
-      if (d->isVisible())
-        Press(*d, "cmdCancel");
-    });
-  }
   void Run(const char *command, std::function<void(QDialog &)> inDialog = {}, bool pressOk = true) {
-    WhenDialogOpens(std::move(inDialog), pressOk);
-    Action(command)->trigger();
+    dialogSeen = RunTransfer(
+        *this, [this, command] { Action(command)->trigger(); }, std::move(inDialog), pressOk);
   }
   // A user edit the replacing commands throw away.
   void Edit() {
@@ -262,13 +192,6 @@ QList<QStringList> PdfPages(const QString &pdf) {
   return pages;
 }
 
-int PageOf(const QList<QStringList> &pages, const QString &line) {
-  for (int i = 0; i < pages.size(); ++i)
-    if (pages[i].contains(line))
-      return i;
-  return -1;
-}
-
 // Opens frmPrn and, once its text image is made, hands the window and its text
 // box to `act`, which notes what it needs and closes the window. A window that
 // never fills is closed, so the test fails instead of hanging.
@@ -301,68 +224,43 @@ struct ReportWindowRun {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Act)
-
 class MainWindowTest : public QObject {
   Q_OBJECT
 private slots:
   void startUpWithoutDebugMode();
   void startUpWithoutModels();
-  void screenForNode();
   void treeForGroupsAndNames();
-  void closePrompt_data();
-  void closePrompt();
-  void refusedEditKeepsNodeAndBlocksCommands();
-  void fieldCheckedOnLeavingAndBeforeCommands();
-  void layoutAndSplitter();
+  void closeAsksAboutUnsavedData();
+  void refusedFieldKeepsScreenAndBlocksCommands();
   void debugModeHexDumpAndImageCommands();
   void modelAndDestinationMenus();
-  void openSettingsFile();
-  void fileDialogsFoldersAndExtensions();
-  void recentFilesAndDrops();
-  void shortcutsTriggerTheirActions();
-  void helpPage();
-  void undoAndRedoOneAction_data();
+  void saveAsAndRecentFilesAndDrops();
   void undoAndRedoOneAction();
-  void undoStepsFollowSaveOpenAndKeys();
-  void transferDialogLayout_data();
-  void transferDialogLayout();
+  void undoStepsFollowSaveAndOpen();
   void readFromRadio();
   void programToRadio();
   void failedConnectionKeepsDialogOpen_data();
   void failedConnectionKeepsDialogOpen();
   void cancelWhileBusy();
-  void changePortInTheDialog();
   void askedBeforeDataIsReplaced_data();
   void askedBeforeDataIsReplaced();
-  void restoreBackup();
-  void showBackupFolder();
+  void restoreAndShowBackups();
   void verifyAfterWriting();
   void reportTextImageAndSave();
-  void reportSaveFailureKeepsText();
   void printedAndExportedPages();
 };
 
-// Start-up on one model, then what a run without /D does not offer, Help
-// without a help page, and the serial port menu.
+// Start-up on one model writes nothing and offers no debug commands; Help has
+// no page; the serial port choice is stored and restored at the next start.
 void MainWindowTest::startUpWithoutDebugMode() {
   WindowFixture f;
   f.settings.Set("Settings", "hexvisible", "True");
   QVERIFY(f.Start());
   ui::MainWindow &w = f.Window();
-  QCOMPARE(f.S().model.ModelVariant, 1);
   QCOMPARE(w.windowTitle(), kCaption);
   QVERIFY(!W<QMenu>(f, "mnuEditModel")->menuAction()->isVisible());
-  QVERIFY(Checked(f, "mnuModel_0") && !f.S().state.DataChanged);
-  QCOMPARE(w.size(), QSize(ui::kMinWidthPx, ui::kMinHeightPx));
-  QVERIFY(f.Action("Program")->isVisible() && !f.Action("Program2")->isVisible());
-  QVERIFY(f.Action("Read")->isVisible() && !f.Action("Read2")->isVisible());
-  QCOMPARE(f.settings.Values().size(), std::size_t(1)); // start-up writes nothing
-  QVERIFY(f.host.messages.empty());
-  QCOMPARE(w.screens().ActivePanel(), w.screens().GeneralScreen());
-  QCOMPARE(Text(f, "sbPanel3"), QStringLiteral("TR4100/TR4300"));
-  QVERIFY(Text(f, "sbPanel2").startsWith(QStringLiteral("COM1")));
-  QVERIFY(!Text(f, "sbPanel2").endsWith(QStringLiteral("/D")));
+  QCOMPARE(f.settings.Values().size(), std::size_t(1));
+  QVERIFY(f.host.messages.empty() && !f.S().state.DataChanged);
   QVERIFY(!f.Action("mnuOptionsHexdump")->isVisible());
   QVERIFY(!W<QListWidget>(f, "HexDumpView")->isVisibleTo(&w));
   QVERIFY(f.Activate());
@@ -378,21 +276,12 @@ void MainWindowTest::startUpWithoutDebugMode() {
   QCOMPARE(f.host.messages.back().icon, Icon::Information);
   QCOMPARE(f.host.messages.back().title, kTitle);
 
-  QCOMPARE(f.Action("mnuCom_0")->text().left(5), QStringLiteral("COM&1"));
-  QCOMPARE(f.Action("mnuCom_15")->text().left(5), QStringLiteral("COM16"));
-  QVERIFY(Checked(f, "mnuCom_0"));
   f.Action("mnuCom_4")->trigger();
   QCOMPARE(f.S().ComPort, 5);
   QCOMPARE(f.settings.Get("ComPath", "ComNum", ""), std::string("5"));
-  QVERIFY(Checked(f, "mnuCom_4") && !Checked(f, "mnuCom_0"));
-  f.Action("mnuComSim")->trigger();
-  QVERIFY(w.portChoice().source == ui::PortSource::Simulated);
-  QVERIFY(Checked(f, "mnuComSim") && !Checked(f, "mnuCom_4"));
-  QCOMPARE(f.settings.Get("ComPath", "ComSource", ""), std::string("sim"));
   f.dialogs.device = QStringLiteral("/dev/ttyS7");
   f.Action("mnuComDevice")->trigger();
-  QVERIFY(w.portChoice().source == ui::PortSource::Device);
-  WindowFixture again; // the choice is restored at the next start
+  WindowFixture again;
   again.settings = f.settings;
   QVERIFY(again.Start());
   QVERIFY(again.Window().portChoice().source == ui::PortSource::Device);
@@ -409,207 +298,75 @@ void MainWindowTest::startUpWithoutModels() {
   QVERIFY(!f.Window().isVisible());
 }
 
-void MainWindowTest::screenForNode() {
-  using K = ui::ScreenKind;
-  const struct {
-    const char *parent, *key;
-    K kind;
-    int bank, directory, record;
-    bool exists;
-  } rows[] = {
-      {"GENERAL", "usable", K::Usable, -1, -1, -1, true}, // keys ignore case
-      {"PI", "PI 240", K::ChannelPanel, 1, -1, 240, false},
-      {"SM", "SM 80", K::DirectoryEntry, -1, 0, 80, true},
-      {"SG", "SG 33", K::DirectoryEntry, -1, 1, 33, false},
-      {"SG", "SG 0", K::DirectoryEntry, -1, 1, 0, false},
-      {"ExpChannel", "E 65", K::ExpPanel, 3, -1, 65, false},
-      {"ExpChannel", "E", K::ExpPanel, 3, -1, 0, false},
-  };
-  for (const auto &row : rows) {
-    const auto r = ui::ScreenForNode(QLatin1String(row.parent), QLatin1String(row.key));
-    QVERIFY2(r.kind == row.kind && r.bank == row.bank && r.directory == row.directory &&
-                 r.record == row.record && r.key == QLatin1String(row.key) &&
-                 ui::RecordExists(r, RadioData{}) == row.exists,
-             row.key);
-  }
-}
-
 void MainWindowTest::treeForGroupsAndNames() {
   KV508_START_WINDOW(f);
   for (std::size_t g = 0; g < 4; ++g)
     f.S().data.ChannelGroups[g].Enable = g == 0 || g == 3;
-  // A status name shows in its group's node; an empty one leaves the plain text.
   f.S().data.ChannelGroups[0].StatusName = "ABCD";
   f.S().data.CHMMSID[7].Enable = true;
   f.Window().BuildTree();
   f.Window().RefreshNodeTexts();
   QTreeWidget &tree = f.Window().tree();
-  QStringList outline = {
-      "General",      "  Usable CH Group Setup", "  Common Setup",    "  DSC Setup",
-      "  ATIS Setup", "Programable Channel",     "  Group1(ABCD)",    "  Weather",
-      "DSC",          "  Individual Directory",  "  Group Directory", "EXP Channel"};
-  QCOMPARE(TreeOutline(tree), outline);
-  f.S().data.ChannelGroups[0].StatusName.clear();
-  f.Window().RefreshNodeTexts();
-  QCOMPARE(TreeOutline(tree), outline.replaceInStrings(QStringLiteral("(ABCD)"), QString()));
-  QVERIFY(tree.topLevelItem(1)->child(0)->child(0)->text(0).startsWith(QStringLiteral("CH")));
+  QCOMPARE(TreeOutline(tree),
+           QStringList({"General", "  Usable CH Group Setup", "  Common Setup", "  DSC Setup",
+                        "  ATIS Setup", "Programable Channel", "  Group1(ABCD)", "  Weather", "DSC",
+                        "  Individual Directory", "  Group Directory", "EXP Channel"}));
   // Children carry their record keys and the [Enable] mark.
   QTreeWidgetItem *memory = tree.topLevelItem(2)->child(0);
   QCOMPARE(memory->childCount(), 80);
   QCOMPARE(memory->child(6)->text(0), QStringLiteral("Memory ID7[Enable]"));
   QCOMPARE(ui::NodeKey(memory->child(6)), QStringLiteral("SM 7"));
-  QCOMPARE(tree.topLevelItem(2)->child(1)->child(31)->text(0), QStringLiteral("Group ID32"));
   QCOMPARE(tree.topLevelItem(3)->childCount(), 64);
   QCOMPARE(ui::NodeKey(tree.topLevelItem(3)->child(0)), QStringLiteral("E 1"));
 }
 
-void MainWindowTest::closePrompt_data() {
-  QTest::addColumn<int>("answer"); // Ok: no question, the window is minimised
-  QTest::addColumn<bool>("closes");
-  // Yes opens the save dialog, which the script cancels.
-  QTest::newRow("Yes") << int(Answer::Yes) << false;
-  QTest::newRow("No") << int(Answer::No) << true;
-  QTest::newRow("Cancel") << int(Answer::Cancel) << false;
-  QTest::newRow("minimised") << int(Answer::Ok) << true;
-}
-
-void MainWindowTest::closePrompt() {
-  QFETCH(int, answer);
-  QFETCH(bool, closes);
-  const bool changed = answer != int(Answer::Ok);
+// Cancel, and Yes with the save dialog cancelled, keep the window; No closes
+// it.
+void MainWindowTest::closeAsksAboutUnsavedData() {
   KV508_START_WINDOW(f);
   ui::MainWindow &w = f.Window();
   w.show();
   w.move(100, 60);
-  if (!changed)
-    w.setWindowState(Qt::WindowMinimized);
-  else
-    f.ChangeDataAndAnswer(static_cast<Answer>(answer));
-  QCOMPARE(w.close(), closes);
-  QCOMPARE(w.isVisible(), !closes);
-  QCOMPARE(f.dialogs.asked.size(), answer == int(Answer::Yes) ? 1 : 0);
-  QCOMPARE(f.S().state.DataChanged, changed);
-  QCOMPARE(f.host.Texts(), changed ? Texts{kQuestion} : Texts{});
-  if (changed) {
+  for (Answer answer : {Answer::Cancel, Answer::Yes, Answer::No}) {
+    f.ChangeDataAndAnswer(answer);
+    QCOMPARE(w.close(), answer == Answer::No);
+    QCOMPARE(w.isVisible(), answer != Answer::No);
+    QVERIFY(f.S().state.DataChanged);
+    QCOMPARE(f.host.Texts().back(), kQuestion);
     QCOMPARE(f.host.messages.back().buttons, Buttons::YesNoCancel);
-    QCOMPARE(f.host.messages.back().title, kTitle);
+    QCOMPARE(f.dialogs.asked.size(), answer == Answer::Cancel ? 0 : 1);
+    QCOMPARE(f.settings.Values().empty(), answer != Answer::No);
   }
-  if (!closes || !changed) {
-    QVERIFY(f.settings.Values().empty());
-    return;
-  }
-  const QRect frame = w.frameGeometry(); // stored in twips
-  QCOMPARE(f.settings.Get("Settings", "MainWidth", ""), std::to_string(frame.width() * 15));
-  QCOMPARE(f.settings.Get("Settings", "MainHeight", ""), std::to_string(frame.height() * 15));
-  QCOMPARE(f.settings.Get("Settings", "MainLeft", ""), std::to_string(frame.x() * 15));
-  QCOMPARE(f.settings.Get("Settings", "MainTop", ""), std::to_string(frame.y() * 15));
 }
 
-void MainWindowTest::refusedEditKeepsNodeAndBlocksCommands() {
-  KV508_START_WINDOW(f);
+// A field that refuses its text keeps its screen and node, and the commands
+// that follow do not run.
+void MainWindowTest::refusedFieldKeepsScreenAndBlocksCommands() {
+  WindowFixture f;
+  QVERIFY(StartWithData(f));
   ui::MainWindow &w = f.Window();
-  auto owned = std::make_unique<RefusingScreen>();
-  RefusingScreen &usable = *owned;
-  w.screens().Register(std::move(owned));
-  f.ShowNode(QStringLiteral("Usable"));
-  QCOMPARE(w.screens().ActivePanel(), usable.Panel());
-  QCOMPARE(usable.fills, 1);
-  QCOMPARE(f.StatusHint(),
-           QStringLiteral("[Up]/[Down]/[Left]/[Right]:Change of a Selection item."));
-  f.ShowNode(QStringLiteral("Usable")); // the current node again: no check
-  QCOMPARE(usable.validations, 0);
-
-  usable.accept = false;
-  f.S().state.DataChanged = true;
+  f.ShowNode(QStringLiteral("DSC"));
+  QWidget *panel = w.screens().ActivePanel();
+  auto *mmsi = W<QLineEdit>(f, "txtUserMMSI");
+  const std::string stored = f.S().data.DscBasic.UserMmsi;
+  mmsi->setFocus(Qt::TabFocusReason);
+  mmsi->selectAll();
+  QTest::keyClicks(mmsi, QStringLiteral("2112"));
   f.ShowNode(QStringLiteral("Common"));
-  QCOMPARE(usable.validations, 1);
-  QCOMPARE(w.screens().ActivePanel(), usable.Panel());
-  QCOMPARE(SelectedKey(f), QStringLiteral("Usable"));
+  QCOMPARE(w.screens().ActivePanel(), panel);
+  QCOMPARE(SelectedKey(f), QStringLiteral("DSC"));
   w.FileNew();
   w.FileSave();
   w.TransferRead();
-  QCOMPARE(usable.validations, 4);
   QCoreApplication::processEvents();
-  QVERIFY(f.S().state.DataChanged); // New never ran
+  QCOMPARE(f.host.Texts(), Texts{"Data Error!!"}); // the commands do not repeat it
+  QVERIFY(f.S().state.DataChanged && f.S().data.DscBasic.UserMmsi == stored); // New never ran
   QVERIFY(f.dialogs.asked.isEmpty());
 
-  usable.accept = true;
-  f.ShowNode(QStringLiteral("Common"));
-  QVERIFY(w.screens().ActivePanel() != usable.Panel());
-  QVERIFY(!usable.Panel()->isEnabled());
-}
-
-void MainWindowTest::fieldCheckedOnLeavingAndBeforeCommands() {
-  KV508_START_WINDOW(f);
-  ui::MainWindow &w = f.Window();
-  auto owned = std::make_unique<FieldScreen>(f.S());
-  FieldScreen &screen = *owned;
-  w.screens().Register(std::move(owned));
-  QVERIFY(f.Activate());
-  // Loaded with Dual Watch off: the fill is no change, the user's choice is.
-  f.S().data.Common.DualWatch = false;
-  f.S().undo.Reset(f.S().data, true);
-  f.ShowNode(QStringLiteral("Common"));
-  QVERIFY(!f.S().state.DataChanged);
-  f.Choose(screen.list, 1);
-  QCOMPARE(f.StatusHint(), QStringLiteral("[Up]/[Down]:Change of a Selection item."));
-  QVERIFY(f.S().data.Common.DualWatch && f.S().state.DataChanged);
-  f.S().state.DataChanged = false;
-
-  f.Type(screen.field, QStringLiteral("12"));
-  QCOMPARE(f.StatusHint(), QStringLiteral("field hint"));
-  QVERIFY(f.S().state.DataChanged);
-  f.Leave();
-  QCOMPARE(f.host.Texts(), Texts{"Data Error!!"});
-  QTRY_COMPARE(QApplication::focusWidget(), screen.field);
-  // A command asks again; a tree click that took the focus first does not
-  // show the same refusal twice.
-  QVERIFY(!w.CommitActiveEdit());
-  QCOMPARE(f.host.messages.size(), std::size_t{2});
-  f.ShowNode(QStringLiteral("DSC"));
-  QCOMPARE(w.screens().ActivePanel(), screen.Panel());
-
-  QTest::keyClick(screen.field, Qt::Key_3);
+  QTest::keyClicks(mmsi, QStringLiteral("34567"));
   QVERIFY(w.CommitActiveEdit());
-  QVERIFY(!screen.field->IsEdited());
-  f.ShowNode(QStringLiteral("DSC"));
-  QVERIFY(w.screens().ActivePanel() != screen.Panel());
-}
-
-void MainWindowTest::layoutAndSplitter() {
-  KV508_START_WINDOW(f);
-  ui::MainWindow &w = f.Window();
-  w.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&w));
-  w.resize(1000, 600); // 15,000 twips: the tree takes 30 %
-  QTRY_COMPARE(w.tree().width(), 300);
-  w.resize(400, 300); // below the minimum
-  QTRY_COMPARE(w.size(), QSize(ui::kMinWidthPx, ui::kMinHeightPx));
-
-  // A splitter drag is held 2,500 twips from either edge.
-  w.resize(900, 500);
-  QTRY_COMPARE(w.width(), 900);
-  QWidget *splitter = W<QWidget>(f, "imgSplitter");
-  QWidget *bar = W<QWidget>(f, "picSplitter");
-  const int left = splitter->mapTo(&w, QPoint(0, 0)).x();
-  const auto send = [&](QEvent::Type type, int windowX) {
-    const QPointF at(windowX - left, 5);
-    QMouseEvent event(type, at, splitter->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(splitter, &event);
-  };
-  send(QEvent::MouseButtonPress, left);
-  QVERIFY(bar->isVisible());
-  send(QEvent::MouseMove, 1000 / 15);
-  QCOMPARE(bar->x(), ui::ToPixels(2500));
-  send(QEvent::MouseMove, 880);
-  QCOMPARE(bar->x(), ui::ToPixels(900 * 15 - 2500));
-  send(QEvent::MouseButtonRelease, 1000 / 15);
-  QVERIFY(!bar->isVisible());
-  QCOMPARE(w.tree().width(), ui::ToPixels(2500));
-  w.resize(1000, 500); // the next resize applies the 30 % rule again
-  QTRY_COMPARE(w.tree().width(), 300);
+  f.ShowNode(QStringLiteral("Common"));
+  QVERIFY(w.screens().ActivePanel() != panel);
 }
 
 void MainWindowTest::debugModeHexDumpAndImageCommands() {
@@ -619,20 +376,14 @@ void MainWindowTest::debugModeHexDumpAndImageCommands() {
   ui::MainWindow &w = f.Window();
   auto *list = W<QListWidget>(f, "HexDumpView");
   QVERIFY(list->isVisibleTo(&w));
-  QVERIFY(Text(f, "sbPanel2").endsWith(QStringLiteral("  /D")));
   QCOMPARE(list->count(), 2 + 2048);
-  QVERIFY(list->item(0)->text().startsWith(QStringLiteral("       00 01 02")));
-  QVERIFY(list->item(0)->text().endsWith(QStringLiteral(" 0E 0F")));
-  QCOMPARE(list->item(1)->text(), QStringLiteral(" ---- ") + QStringLiteral(" --").repeated(16));
   QVERIFY(list->item(2)->text().startsWith(QStringLiteral(" 0000: 07 D0")));
-  QVERIFY(list->item(2049)->text().startsWith(QStringLiteral(" 7FF0:")));
   QVERIFY(list->item(2049)->text().endsWith(QStringLiteral(" 07 D0")));
-  f.Action("mnuOptionsHexdump")->trigger();
-  QVERIFY(!list->isVisibleTo(&w));
 
+  // Save image adds .hex and leaves the data marked changed and unnamed.
   QVERIFY(f.Activate());
   const QString image = f.folder.File(QStringLiteral("radio.hex"));
-  f.dialogs.saveAnswers.push_back(image);
+  f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("radio")));
   f.S().state.DataChanged = true;
   QTest::keyClick(&w.tree(), Qt::Key_F3, Qt::ControlModifier);
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:hex files(*.hex);;All files(*.*)"));
@@ -666,35 +417,23 @@ void MainWindowTest::debugModeHexDumpAndImageCommands() {
 void MainWindowTest::modelAndDestinationMenus() {
   RadioFixture f;
   QVERIFY(f.Start());
-  // The stored default "usaa" is loaded at start-up.
-  QCOMPARE(f.Action("mnuDst_0")->text(), QStringLiteral("EURO"));
-  QCOMPARE(f.Action("mnuDst_1")->text(), QStringLiteral("USAA"));
-  QVERIFY(!f.Action("mnuDst_2")->isVisible() && Checked(f, "mnuDst_1"));
-  QCOMPARE(f.S().data.Image[20000], 0x11);
+  QCOMPARE(f.S().data.Image[20000], 0x11); // the stored default "usaa"
   f.S().state.DataChanged = true;
   f.Action("mnuDst_0")->trigger(); // the question is cancelled
   QCOMPARE(f.host.Texts(), Texts{"Do you want to change to EURO?"});
   QCOMPARE(f.S().data.Image[20000], 0x11);
-  QVERIFY(Checked(f, "mnuDst_1") && !Checked(f, "mnuDst_0") && f.S().state.DataChanged);
+  QVERIFY(f.S().state.DataChanged);
   f.host.answers = {Answer::Ok, Answer::No};
   f.Action("mnuDst_0")->trigger();
   QCOMPARE(f.S().data.Image[20000], 0x22);
-  QVERIFY(Checked(f, "mnuDst_0") && !Checked(f, "mnuDst_1") && !f.S().state.DataChanged);
-  f.host.messages.clear();
-  f.S().data.Image[20000] = 0;
-  f.Action("mnuDst_0")->trigger(); // the checked entry reloads without a question
-  QVERIFY(f.host.messages.empty());
-  QCOMPARE(f.S().data.Image[20000], 0x22);
+  QVERIFY(!f.S().state.DataChanged);
 
   ui::MainWindow &w = f.Window();
-  QVERIFY(W<QMenu>(f, "mnuEditModel")->menuAction()->isVisible());
-  QCOMPARE(f.Action("mnuModel_0")->text(), QStringLiteral("TR4100/TR4300"));
-  QVERIFY(f.Action("mnuModel_1")->isVisible() && !f.Action("mnuModel_2")->isVisible());
+  f.host.messages.clear();
   w.ChangeModel(0); // the model in use: nothing happens
   QVERIFY(f.host.messages.empty());
   w.ChangeModel(1); // cancelled by the default answer
   QCOMPARE(f.host.Texts(), Texts{"Do you want to program the Unknown model series?"});
-  QCOMPARE(f.host.messages.back().title, kTitle);
   QCOMPARE(f.host.messages.back().buttons, Buttons::OkCancel);
   QCOMPARE(f.S().model.ModelVariant, 1);
   QCOMPARE(f.settings.Get("Settings", "lastmodel", "none"), std::string("none"));
@@ -703,84 +442,28 @@ void MainWindowTest::modelAndDestinationMenus() {
   f.Action("mnuModel_1")->trigger();
   QCOMPARE(f.S().model.ModelVariant, 2);
   QCOMPARE(f.settings.Get("Settings", "lastmodel", ""), std::string("2"));
-  QVERIFY(Checked(f, "mnuModel_1") && !Checked(f, "mnuModel_0"));
   QTRY_VERIFY(!f.S().state.DataChanged);
   QVERIFY(!ui::FindNodeByKey(w.tree(), QStringLiteral("ATIS")));
   QCOMPARE(w.windowTitle(), QStringLiteral("KV508  PC Program for Unknown model"));
 }
 
-void MainWindowTest::openSettingsFile() {
-  KV508_START_WINDOW(f);
-  f.S().data.ChannelGroups[0].StatusName = "HOME";
-  f.S().data.CHMMSID[2].Enable = true;
-  const QString path = f.folder.File(QStringLiteral("Boat.dat"));
-  QVERIFY(SaveFileAs(f.S(), ui::PathFromQt(path)));
-  f.S().data.ChannelGroups[0].StatusName = "";
-  f.S().data.CHMMSID[2].Enable = false;
-  f.Window().BuildTree();
-  f.ShowNode(QStringLiteral("SM"));
-  f.ChangeDataAndAnswer(Answer::No);
-  f.dialogs.openAnswers.push_back(path);
-  f.Action("Open")->trigger(); // the toolbar button runs the menu entry
-  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("open:dat files(*.dat);;All files(*.*)"));
-  QCOMPARE(f.S().data.ChannelGroups[0].StatusName, std::string("HOME"));
-  QCOMPARE(f.Window().windowTitle(), kCaption + QStringLiteral(" - boat.dat"));
-  QVERIFY(!f.S().state.DataChanged && !f.S().state.OperationIncomplete);
-  QCOMPARE(SelectedKey(f), QStringLiteral("SM"));
-  QCOMPARE(NodeText(f, "PU"), QStringLiteral("Group1(HOME)"));
-  QCOMPARE(NodeText(f, "SM 2"), QStringLiteral("Memory ID2[Enable]"));
-  // A cancelled dialog changes nothing and leaves the command incomplete.
-  f.host.answers.push_back(Answer::No);
-  f.Action("mnuFileOpen")->trigger();
-  QVERIFY(f.S().state.OperationIncomplete);
-  QCOMPARE(f.S().data.ChannelGroups[0].StatusName, std::string("HOME"));
-}
-
-void MainWindowTest::fileDialogsFoldersAndExtensions() {
-  KV508_START_WINDOW(f, kAtisIni, "/D");
-  const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString documents = !docs.isEmpty() && QDir(docs).exists() ? docs : QDir::homePath();
-  f.Action("mnuFileOpen")->trigger();
-  f.Window().OpenImageCommand();
-  QCOMPARE(f.dialogs.folders, QStringList({documents, documents}));
-
-  // Save As adds .dat and names the file in the caption; Save asks no more.
-  QDir(f.folder.File(QString())).mkpath(QStringLiteral("boats"));
-  const QString boats = QFileInfo(f.folder.File(QStringLiteral("boats"))).absoluteFilePath();
-  f.dialogs.saveAnswers = {boats + "/Marina", boats + "/boat1.v2",
-                           f.folder.File(QStringLiteral("boat1"))};
-  f.S().state.DataChanged = true;
-  f.Action("mnuFileSaveAs")->trigger();
-  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:dat files(*.dat);;All files(*.*)"));
-  QCOMPARE(f.S().state.CurrentFilePath, Native(boats + "/Marina.dat"));
-  QCOMPARE(f.Window().windowTitle(), kCaption + QStringLiteral(" - marina.dat"));
-  QVERIFY(!f.S().state.DataChanged && !f.S().state.OperationIncomplete);
-  const int asked = f.dialogs.asked.size();
-  f.Action("mnuFileSave")->trigger();
-  QCOMPARE(f.dialogs.asked.size(), asked);
-  f.Action("mnuFileSaveAs")->trigger(); // an extension of its own is kept
-  QCOMPARE(QDir(boats).entryList(QDir::Files, QDir::Name),
-           QStringList({QStringLiteral("Marina.dat"), QStringLiteral("boat1.v2")}));
-  // Settings dialogs start where settings were saved, image ones do not.
-  f.dialogs.folders.clear();
-  f.Action("mnuFileOpen")->trigger();
-  f.Window().OpenImageCommand();
-  QCOMPARE(f.dialogs.folders, QStringList({boats, documents}));
-  f.Window().SaveImageCommand();
-  QVERIFY(QFile::exists(f.folder.File(QStringLiteral("boat1.hex"))));
-  QVERIFY(f.host.messages.empty());
-}
-
-void MainWindowTest::recentFilesAndDrops() {
+void MainWindowTest::saveAsAndRecentFilesAndDrops() {
   KV508_START_WINDOW(f);
   auto *menu = W<QMenu>(f, "mnuFileRecent");
   QVERIFY(!menu->isEnabled());
-  const auto boat = [&f](int n) { return f.folder.File(QStringLiteral("boat%1.dat").arg(n)); };
-  // Saving boat5 again moves it to the top; the ninth file pushed boat1 out.
+  const auto boat = [&f](int n) { return f.folder.File(QStringLiteral("Boat%1.dat").arg(n)); };
+  // Save As adds .dat; saving Boat5 again moves it to the top; the ninth file
+  // pushed Boat1 out.
   for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 5}) {
-    f.dialogs.saveAnswers.push_back(boat(n));
+    f.dialogs.saveAnswers.push_back(boat(n).chopped(4));
+    f.S().state.DataChanged = true;
     f.Action("mnuFileSaveAs")->trigger();
   }
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:dat files(*.dat);;All files(*.*)"));
+  QCOMPARE(f.Window().windowTitle(), kCaption + QStringLiteral(" - boat5.dat"));
+  QVERIFY(!f.S().state.DataChanged && !f.S().state.OperationIncomplete);
+  f.Action("mnuFileSave")->trigger(); // asks no more
+  QCOMPARE(f.dialogs.asked.size(), 10);
   const auto entries = [&](std::initializer_list<int> boats) {
     QStringList texts;
     for (int n : boats)
@@ -826,112 +509,56 @@ void MainWindowTest::recentFilesAndDrops() {
   QVERIFY(f.host.messages.empty());
 }
 
-void MainWindowTest::shortcutsTriggerTheirActions() {
-  KV508_START_WINDOW(f);
-  QVERIFY(f.Activate());
-  QStringList triggered;
-  for (QAction *a : f.Window().findChildren<QAction *>()) {
-    if (a->objectName().startsWith(QLatin1String("mnuFile")))
-      connect(a, &QAction::triggered, [&triggered, a] { triggered << a->objectName(); });
-  }
-  // Exit comes last: it closes the window.
-  const std::pair<const char *, QKeySequence> keys[] = {
-      {"mnuFileNew", Qt::CTRL | Qt::Key_N},   {"mnuFileOpen", Qt::CTRL | Qt::Key_O},
-      {"mnuFileSave", Qt::CTRL | Qt::Key_S},  {"mnuFileSaveAs", Qt::CTRL | Qt::SHIFT | Qt::Key_S},
-      {"mnuFilePrint", Qt::CTRL | Qt::Key_P}, {"mnuFileExit", Qt::CTRL | Qt::Key_Q}};
-  for (const auto &[action, key] : keys) {
-    triggered.clear();
-    QTest::keySequence(&f.Window(), key);
-    QCOMPARE(triggered, QStringList(QLatin1String(action)));
-  }
-}
-
-void MainWindowTest::helpPage() {
-  WindowFixture f(kNoAtisIni);
-  QDir(f.folder.File(QString())).mkpath(QStringLiteral("help"));
-  f.folder.WriteText(QStringLiteral("help/KV508_NA.html"),
-                     "<html><body><h1 id=\"1001\">Contents</h1><p>guide</p></body></html>");
-  QVERIFY(f.Start());
-  f.Action("mnuHelpContents")->trigger();
-  QTextBrowser *browser = nullptr;
-  for (QWidget *top : QApplication::topLevelWidgets())
-    browser = browser ? browser : top->findChild<QTextBrowser *>(QStringLiteral("txtHelp"));
-  QVERIFY(browser);
-  QCOMPARE(browser->source().fileName(), QStringLiteral("KV508_NA.html"));
-  QCOMPARE(browser->source().fragment(), QStringLiteral("1001"));
-  QVERIFY(browser->toPlainText().contains(QStringLiteral("guide")));
-}
-
-void MainWindowTest::undoAndRedoOneAction_data() {
-  QTest::addColumn<QString>("node");
-  QTest::addColumn<Act>("act");
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QString>("widget");
-  QTest::newRow("check box") << "PU 40"
-                             << Act([](WindowFixture &f) { Click(W<QCheckBox>(f, "chkLowPower")); })
-                             << "Low Power Only"
-                             << "chkLowPower";
-  QTest::newRow("grid row") << "PW" << Act([](WindowFixture &f) {
-    f.Type(W<QLineEdit>(f, "txtWxName_2"), QStringLiteral("B"));
-    f.Leave();
-  }) << "CH Name"
-                            << "txtWxName_2";
-  QTest::newRow("directory delete") << "SM 2" << Act([](WindowFixture &f) {
-    f.host.answers.push_back(Answer::Yes);
-    Click(W<QCheckBox>(f, "chkGDelete"));
-  }) << "Delete"
-                                    << "chkGDelete";
-  // A group switched off takes its nodes from the tree; undo brings them back.
-  QTest::newRow("group switch") << "Usable" << Act([](WindowFixture &f) {
-    Click(W<QCheckBox>(f, "chkUsable_0"));
-  }) << "Group1"
-                                << "chkUsable_0";
-}
-
+// One action undone from elsewhere: back to its screen, its control and its
+// tree; redo puts it back. A group switched off takes its nodes away.
 void MainWindowTest::undoAndRedoOneAction() {
-  QFETCH(QString, node);
-  QFETCH(Act, act);
-  QFETCH(QString, name);
-  WindowFixture f;
-  QVERIFY(StartWithData(f));
-  f.ShowNode(node);
-  const RadioSettings before = f.S().data;
-  const QStringList treeBefore = TreeOutline(f.Window().tree());
-  QVERIFY(!f.Action("mnuEditUndo")->isEnabled());
-  act(f);
-  const RadioSettings after = f.S().data;
-  const QStringList treeAfter = TreeOutline(f.Window().tree());
-  QVERIFY(after != before && f.S().state.DataChanged);
-  QCOMPARE(MenuText(f, "mnuEditUndo"), "Undo " + name);
-  // Elsewhere, then undo: back to the screen and control that changed.
-  f.ShowNode(QStringLiteral("General"));
-  f.Action("mnuEditUndo")->trigger();
-  QVERIFY(static_cast<const RadioSettings &>(f.S().data) == before && !f.S().state.DataChanged);
-  QCOMPARE(TreeOutline(f.Window().tree()), treeBefore);
-  QCOMPARE(SelectedKey(f), node);
-  QTEST(QApplication::focusWidget()->objectName(), "widget");
-  QCOMPARE(MenuText(f, "mnuEditRedo"), "Redo " + name);
-  QVERIFY(!f.Action("mnuEditUndo")->isEnabled());
-  f.Action("mnuEditRedo")->trigger();
-  QVERIFY(static_cast<const RadioSettings &>(f.S().data) == after && f.S().state.DataChanged);
-  QCOMPARE(TreeOutline(f.Window().tree()), treeAfter);
-  QCOMPARE(SelectedKey(f), node);
-  QCOMPARE(MenuText(f, "mnuEditRedo"), QStringLiteral("Redo"));
-  QVERIFY(!f.Action("mnuEditRedo")->isEnabled());
+  const struct {
+    QString node, widget, name;
+  } rows[] = {{"PW", "txtWxName_2", "CH Name"}, {"Usable", "chkUsable_0", "Group1"}};
+  for (const auto &row : rows) {
+    WindowFixture f;
+    QVERIFY(StartWithData(f));
+    f.ShowNode(row.node);
+    const RadioSettings before = f.S().data;
+    const QStringList treeBefore = TreeOutline(f.Window().tree());
+    QVERIFY(!f.Action("mnuEditUndo")->isEnabled());
+    if (auto *box = f.Widget<QCheckBox>(row.widget)) {
+      Click(box);
+    } else {
+      f.Type(f.Widget<QLineEdit>(row.widget), QStringLiteral("B"));
+      f.Leave();
+    }
+    const RadioSettings after = f.S().data;
+    const QStringList treeAfter = TreeOutline(f.Window().tree());
+    QVERIFY(after != before && f.S().state.DataChanged);
+    QCOMPARE(MenuText(f, "mnuEditUndo"), "Undo " + row.name);
+    f.ShowNode(QStringLiteral("General"));
+    f.Action("mnuEditUndo")->trigger();
+    QVERIFY(static_cast<const RadioSettings &>(f.S().data) == before && !f.S().state.DataChanged);
+    QCOMPARE(TreeOutline(f.Window().tree()), treeBefore);
+    QCOMPARE(SelectedKey(f), row.node);
+    QCOMPARE(QApplication::focusWidget()->objectName(), row.widget);
+    QCOMPARE(MenuText(f, "mnuEditRedo"), "Redo " + row.name);
+    QVERIFY(!f.Action("mnuEditUndo")->isEnabled());
+    f.Action("mnuEditRedo")->trigger();
+    QVERIFY(static_cast<const RadioSettings &>(f.S().data) == after && f.S().state.DataChanged);
+    QCOMPARE(TreeOutline(f.Window().tree()), treeAfter);
+    QCOMPARE(SelectedKey(f), row.node);
+    QCOMPARE(MenuText(f, "mnuEditRedo"), QStringLiteral("Redo"));
+    QVERIFY(!f.Action("mnuEditRedo")->isEnabled());
+  }
 }
 
-// Steps through the menu and the keys; a save marks where the data is
-// unchanged; Open and New start a fresh history.
-void MainWindowTest::undoStepsFollowSaveOpenAndKeys() {
+// A save marks where the data is unchanged; Open (which keeps the node) and New
+// start a fresh history.
+void MainWindowTest::undoStepsFollowSaveAndOpen() {
   WindowFixture f;
   QVERIFY(StartWithData(f));
-  QCOMPARE(MenuText(f, "mnuEditUndo"), QStringLiteral("Undo"));
   f.ShowNode(QStringLiteral("Common"));
   const bool dual = f.S().data.Common.DualWatch;
   const auto scan = f.S().data.Common.Scan;
   Flip(f, "cmbCommonDual");
   Flip(f, "cmbCommonScan");
-  QCOMPARE(MenuText(f, "mnuEditUndo"), QStringLiteral("Undo SCAN"));
   f.Action("mnuEditUndo")->trigger();
   QCOMPARE(MenuText(f, "mnuEditUndo"), QStringLiteral("Undo Dual Watch"));
   QCOMPARE(MenuText(f, "mnuEditRedo"), QStringLiteral("Redo SCAN"));
@@ -944,88 +571,25 @@ void MainWindowTest::undoStepsFollowSaveOpenAndKeys() {
   f.Action("mnuEditRedo")->trigger();
   QVERIFY(!f.S().state.DataChanged);
 
-  // The keys work from a focused list: Ctrl+Z, then Ctrl+Y and Ctrl+Shift+Z.
-  const auto key = [](Qt::KeyboardModifiers modifiers, Qt::Key k = Qt::Key_Z) {
-    QTest::keyClick(QApplication::focusWidget(), k, modifiers);
-  };
-  Flip(f, "cmbCommonDual");
-  key(Qt::ControlModifier);
-  QCOMPARE(f.S().data.Common.DualWatch, !dual);
-  key(Qt::ControlModifier, Qt::Key_Y);
-  QCOMPARE(f.S().data.Common.DualWatch, dual);
-  key(Qt::ControlModifier);
-  key(Qt::ControlModifier | Qt::ShiftModifier);
-  QCOMPARE(f.S().data.Common.DualWatch, dual);
-
   f.host.answers.push_back(Answer::No);
   f.dialogs.openAnswers = {f.folder.File(QStringLiteral("boat.dat"))};
   f.Action("mnuFileOpen")->trigger();
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("open:dat files(*.dat);;All files(*.*)"));
+  QCOMPARE(f.Window().windowTitle(), kCaption + QStringLiteral(" - boat.dat"));
+  QCOMPARE(SelectedKey(f), QStringLiteral("Common"));
   QVERIFY(!f.Action("mnuEditUndo")->isEnabled() && !f.Action("mnuEditRedo")->isEnabled());
   QCOMPARE(MenuText(f, "mnuEditUndo"), QStringLiteral("Undo"));
-  QVERIFY(!f.S().state.DataChanged);
-  f.ShowNode(QStringLiteral("Common"));
   Flip(f, "cmbCommonDual");
-  f.Action("mnuEditUndo")->trigger();
-  QVERIFY(f.Action("mnuEditRedo")->isEnabled());
+  f.host.answers.push_back(Answer::No);
   f.Action("mnuFileNew")->trigger();
-  QTRY_VERIFY(!f.Action("mnuEditRedo")->isEnabled());
-  QVERIFY(!f.Action("mnuEditUndo")->isEnabled());
+  QTRY_VERIFY(!f.Action("mnuEditUndo")->isEnabled());
 }
 
-void MainWindowTest::transferDialogLayout_data() {
-  QTest::addColumn<QString>("command");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<QPoint>("pictA");
-  QTest::addColumn<QPoint>("pictB");
-  QTest::newRow("read") << QStringLiteral("mnuTransferRead") << QStringLiteral("Read from Radio")
-                        << QPoint(350 / 15, 88) << QPoint(4200 / 15, 88);
-  QTest::newRow("program") << QStringLiteral("mnuTransferProgram")
-                           << QStringLiteral("Program to Radio") << QPoint(4100 / 15, 88)
-                           << QPoint(450 / 15, 88);
-}
-
-void MainWindowTest::transferDialogLayout() {
-  QFETCH(QString, command);
+// The unsaved question first; the read replaces the settings part only, and
+// nothing goes to the radio before OK.
+void MainWindowTest::readFromRadio() {
   RadioFixture f;
   QVERIFY(f.StartWithRadio());
-  QString caption, message;
-  QSize size;
-  QPoint a, b;
-  bool monitorShown = true, barHidden = false;
-  const auto inspect = [&](QDialog &d) {
-    caption = d.windowTitle();
-    size = d.size();
-    message = LabelText(d, "lblmess");
-    monitorShown = Shown(d, "lblmon");
-    a = d.findChild<QWidget *>(QStringLiteral("pictA"))->pos();
-    b = d.findChild<QWidget *>(QStringLiteral("pictB"))->pos();
-    barHidden = d.findChild<QWidget *>(QStringLiteral("lblPercent"))->x() ==
-                -d.findChild<QWidget *>(QStringLiteral("pictProgress"))->width();
-    Press(d, "cmdHelp"); // without a help page: a message titled with the caption
-  };
-  f.Run(command.toLatin1().constData(), inspect, false);
-  QVERIFY(f.dialogSeen && !f.Dialog());
-  QTEST(caption, "caption");
-  QCOMPARE(size, QSize(465, 290));
-  QCOMPARE(message,
-           QStringLiteral("1.Connect the KMT cable between the PC serial port and the radio.\n"
-                          "2.On the radio, press and hold [DISTRESS] and [CALL] keys while\n"
-                          "   turning the power on.\n"
-                          "   The Radio display will show PC CONTROL.\n"
-                          "3.Press the [OK] button to start."));
-  QVERIFY(!monitorShown && barHidden);
-  QTEST(a, "pictA");
-  QTEST(b, "pictB");
-  QCOMPARE(f.host.Texts(), Texts{"Unable to display Help Contents. There is no Help associated "
-                                 "with this project."});
-  QCOMPARE(QString::fromStdString(f.host.messages[0].title), caption);
-  QCOMPARE(f.radio->Engine().Counters().bytesFromPc, std::uint64_t(0));
-}
-
-void MainWindowTest::readFromRadio() {
-  RadioFixture f("/D");
-  QVERIFY(f.StartWithRadio());
-  QVERIFY(f.Activate());
   MemoryImage &memory = f.radio->Engine().Memory();
   const MemoryImage settings = RadioWithDirectoryEntry();
   std::copy(settings.begin() + kSettingsFirst, settings.begin() + kSettingsEnd,
@@ -1034,22 +598,11 @@ void MainWindowTest::readFromRadio() {
   f.ChangeDataAndAnswer(Answer::No);
   f.S().state.CurrentFilePath = "/data/old.dat";
   f.ShowNode(QStringLiteral("SG"));
-  bool monitorShown = false;
-  QString before, after;
-  const auto inDialog = [&](QDialog &d) {
-    monitorShown = Shown(d, "lblmon");
-    before = LabelText(d, "lblStatus");
-    Press(d, "cmdOK");
-    after = LabelText(d, "lblStatus");
-  };
-  f.Run("Read", inDialog, false);
-  QVERIFY(monitorShown && !f.Dialog());
-  QCOMPARE(before, QStringLiteral("Ready. Press OK to start."));
-  QCOMPARE(after, QStringLiteral("Done."));
+  std::uint64_t sentBeforeOk = 1;
+  f.Run("Read", [&](QDialog &) { sentBeforeOk = f.radio->Engine().Counters().bytesFromPc; });
+  QVERIFY(f.dialogSeen && !f.Dialog());
+  QCOMPARE(sentBeforeOk, std::uint64_t(0));
   QCOMPARE(f.host.Texts(), (Texts{kQuestion, "Complete!!"}));
-  QCOMPARE(f.host.messages.back().icon, Icon::Information);
-  QVERIFY(std::find(f.host.monitor.begin(), f.host.monitor.end(), "radio reading...") !=
-          f.host.monitor.end());
   QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("HARBOUR"));
   QCOMPARE(f.S().data.Image[300], 0x5A);
   QCOMPARE(f.S().data.Image[5000], memory[5000]);
@@ -1057,9 +610,7 @@ void MainWindowTest::readFromRadio() {
   QVERIFY(!f.S().state.Busy && f.Window().isEnabled());
   QCOMPARE(f.Window().windowTitle(), kCaption);
   QCOMPARE(SelectedKey(f), QStringLiteral("General"));
-  QCOMPARE(f.Window().screens().ActivePanel(), f.Window().screens().GeneralScreen());
   QCOMPARE(NodeText(f, "SM 1"), QStringLiteral("Memory ID1[Enable]"));
-  QTRY_VERIFY(QApplication::activeWindow() == &f.Window());
 }
 
 void MainWindowTest::programToRadio() {
@@ -1109,8 +660,7 @@ void MainWindowTest::failedConnectionKeepsDialogOpen() {
   const auto inDialog = [&](QDialog &d) {
     Press(d, "cmdOK");
     stayedOpen = d.isVisible();
-    canRetry = d.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isEnabled() &&
-               d.findChild<QPushButton *>(QStringLiteral("cmdHelp"))->isEnabled();
+    canRetry = d.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isEnabled();
   };
   f.Run("mnuTransferRead", inDialog, false);
   QVERIFY(stayedOpen && canRetry && !f.S().state.Busy);
@@ -1148,29 +698,6 @@ void MainWindowTest::cancelWhileBusy() {
   QCOMPARE(f.radio->Engine().Counters().cancels, std::uint64_t(1));
 }
 
-void MainWindowTest::changePortInTheDialog() {
-  RadioFixture f;
-  QVERIFY(f.StartWithRadio());
-  f.Action("mnuCom_15")->trigger(); // no such port on this computer
-  QString portBefore, portAfter, buttonText;
-  bool offersPorts = false;
-  f.Run("mnuTransferRead", [&](QDialog &d) {
-    portBefore = LabelText(d, "lblPort");
-    auto *button = d.findChild<QPushButton *>(QStringLiteral("cmdPort"));
-    buttonText = button->text();
-    // The button offers the entries of Options > SerialPort.
-    offersPorts = button->menu() && button->menu()->actions().contains(f.Action("mnuComSim"));
-    f.Action("mnuComSim")->trigger();
-    portAfter = LabelText(d, "lblPort");
-  });
-  QVERIFY(offersPorts);
-  QCOMPARE(buttonText, QStringLiteral("Change..."));
-  QCOMPARE(portBefore, QStringLiteral("Port: COM16  (not on this computer)"));
-  QCOMPARE(portAfter, QStringLiteral("Port: the simulated radio  (built in)"));
-  QCOMPARE(f.host.Texts(), Texts{"Complete!!"});
-  QCOMPARE(f.settings.Get("ComPath", "ComSource", ""), std::string("sim"));
-}
-
 void MainWindowTest::askedBeforeDataIsReplaced_data() {
   QTest::addColumn<int>("command");
   QTest::addColumn<int>("answer");
@@ -1206,7 +733,6 @@ void MainWindowTest::askedBeforeDataIsReplaced() {
     QTRY_VERIFY(!f.EditKept());
     QCOMPARE(f.dialogSeen, command == 2);
   } else {
-    QVERIFY(!f.Window().findChild<QTimer *>(QStringLiteral("tmrNew"))->isActive());
     QVERIFY(f.EditKept() && f.S().state.DataChanged);
     QCOMPARE(f.S().model.ModelVariant, 1);
     QCOMPARE(f.S().data.Image[20000], 0x11);
@@ -1224,10 +750,11 @@ void MainWindowTest::askedBeforeDataIsReplaced() {
   QCOMPARE(other.data.CHMMSID[3].TagName, std::string("KEEP"));
 }
 
-void MainWindowTest::restoreBackup() {
+// A backup of the wrong length or model is refused and changes nothing; a
+// good one replaces the data unnamed. Help > Backups shows the folder.
+void MainWindowTest::restoreAndShowBackups() {
   RadioFixture f;
   QVERIFY(f.StartWithRadio());
-  QCOMPARE(f.Action("mnuFileRestore")->text(), QStringLiteral("Restore &Backup..."));
   const MemoryImage radio = RadioWithDirectoryEntry();
   f.folder.WriteBytes(QStringLiteral("good.hex"), radio);
   MemoryImage wrongModel = radio;
@@ -1252,23 +779,16 @@ void MainWindowTest::restoreBackup() {
     QCOMPARE(f.S().state.CurrentFilePath, std::string("/data/boat.dat"));
   }
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("open:hex files(*.hex);;All files(*.*)"));
-  QCOMPARE(f.dialogs.folders.back(), ui::QtFromPath(f.backupFolder));
-  QVERIFY(QDir(f.dialogs.folders.back()).exists());
+  const QString folder = ui::QtFromPath(f.backupFolder);
+  QCOMPARE(f.dialogs.folders.back(), folder);
 
   f.dialogs.openAnswers = {f.folder.File(QStringLiteral("good.hex"))};
   f.Action("mnuFileRestore")->trigger();
   QVERIFY(f.S().data.Image == radio);
-  QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("HARBOUR"));
   QVERIFY(f.S().state.DataChanged && f.S().state.CurrentFilePath.empty());
   QCOMPARE(f.Window().windowTitle(), kCaption);
-  QCOMPARE(NodeText(f, "SM 1"), QStringLiteral("Memory ID1[Enable]"));
-  QCOMPARE(SelectedKey(f), QStringLiteral("General"));
-}
 
-void MainWindowTest::showBackupFolder() {
-  RadioFixture f;
-  QVERIFY(f.Start());
-  const QString folder = ui::QtFromPath(f.backupFolder);
+  f.host.messages.clear();
   f.Action("mnuHelpBackups")->trigger();
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("folder:") + folder);
   QVERIFY(QDir(folder).exists() && f.host.messages.empty());
@@ -1285,17 +805,18 @@ void MainWindowTest::verifyAfterWriting() {
   QVERIFY(f.StartWithRadio());
   f.radio->Engine().Faults().corruptStoredByte = 5000;
   // On by default: the corrupted byte is found and the dialog stays for another try.
-  bool shown = false, checked = false, stayedOpen = false;
-  const auto inDialog = [&](QDialog &d) {
-    auto *box = d.findChild<QCheckBox *>(QStringLiteral("chkVerify"));
-    shown = box->isVisibleTo(&d);
-    checked = box->isChecked();
-    Press(d, "cmdOK");
-    stayedOpen = d.isVisible();
-    box->setChecked(false); // remembered for the next time
-  };
-  f.Run("mnuTransferProgram", inDialog, false);
-  QVERIFY(shown && checked && stayedOpen);
+  bool checked = false, stayedOpen = false;
+  f.Run(
+      "mnuTransferProgram",
+      [&](QDialog &d) {
+        auto *box = d.findChild<QCheckBox *>(QStringLiteral("chkVerify"));
+        checked = box->isChecked();
+        Press(d, "cmdOK");
+        stayedOpen = d.isVisible();
+        box->setChecked(false); // remembered for the next time
+      },
+      false);
+  QVERIFY(checked && stayedOpen);
   const std::uint8_t sent = f.S().data.Image[5000];
   char expected[64];
   std::snprintf(expected, sizeof expected,
@@ -1303,64 +824,46 @@ void MainWindowTest::verifyAfterWriting() {
   QCOMPARE(f.host.Texts(), Texts{expected});
   QCOMPARE(f.host.messages.back().title, std::string("Program to Radio"));
   QCOMPARE(f.settings.Get("Settings", "VerifyAfterWriting", ""), std::string("False"));
-  // Off: the same radio takes the write without a word; a read has no such box.
+  // Off: the same radio takes the write without a word.
   f.Run("mnuTransferProgram", [&](QDialog &d) {
     checked = d.findChild<QCheckBox *>(QStringLiteral("chkVerify"))->isChecked();
   });
   QVERIFY(!checked);
   QCOMPARE(LastText(f), std::string("Complete!!"));
-  f.S().state.DataChanged = false;
-  f.Run("mnuTransferRead", [&](QDialog &d) { shown = Shown(d, "chkVerify"); });
-  QVERIFY(f.dialogSeen && !shown);
 }
 
+// A save into a missing folder says why and keeps the window and its text; the
+// next save writes the report file. Typing does not edit the shown text.
 void MainWindowTest::reportTextImageAndSave() {
   KV508_START_WINDOW(f);
   f.S().data.CHMMSID[2].TagName = "MARINA";
   const Report report = BuildReport(f.S().data, f.S().model);
-  f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("report")));
-  QSize size;
+  const QString missing = f.folder.File(QStringLiteral("missing/folder/report.txt"));
+  f.dialogs.saveAnswers = {missing, f.folder.File(QStringLiteral("report"))};
   QString shown, afterTyping;
-  bool enabled = false;
+  bool stillOpen = false;
+  Texts failure;
   ReportWindowRun run(f, [&](QDialog &window, QPlainTextEdit &text) {
-    size = window.size();
     shown = text.toPlainText();
-    enabled = window.isEnabled();
-    // The text is shown, not edited: typing changes neither it nor the file.
     text.setFocus();
     QTest::keyClicks(&text, QStringLiteral("EDITED"));
+    auto *save = window.findChild<QAction *>(QStringLiteral("mnuFileSave"));
+    save->trigger();
+    stillOpen = window.isVisible();
+    failure = f.host.Texts();
     afterTyping = text.toPlainText();
-    window.findChild<QAction *>(QStringLiteral("mnuFileSave"))->trigger();
+    save->trigger();
     window.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
   });
   QTRY_VERIFY(run.done);
   QCOMPARE(run.firstText, QStringLiteral("Now, making text image. Please wait..."));
-  QCOMPARE(size, QSize(558, 409));
   QCOMPARE(shown, ui::DisplayText(RenderTextImage(report)));
-  QVERIFY(afterTyping == shown && enabled);
+  QVERIFY(stillOpen && afterTyping == shown);
+  QCOMPARE(failure, Texts{std::strerror(ENOENT) + ("\r\n\r\nSaving " + Native(missing) + ".")});
+  QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:Text files(*.txt);;All files(*.*)"));
   QCOMPARE(ReadAll(f.folder.File(QStringLiteral("report.txt"))), ReportFileText(report));
   QVERIFY(!f.S().state.OperationIncomplete);
-}
-
-void MainWindowTest::reportSaveFailureKeepsText() {
-  KV508_START_WINDOW(f);
-  const QString target = f.folder.File(QStringLiteral("missing/folder/report.txt"));
-  f.dialogs.saveAnswers.push_back(target);
-  bool stillOpen = false;
-  QString kept;
-  ReportWindowRun run(f, [&](QDialog &window, QPlainTextEdit &text) {
-    window.findChild<QAction *>(QStringLiteral("mnuFileSave"))->trigger();
-    stillOpen = window.isVisible();
-    kept = text.toPlainText();
-    window.findChild<QAction *>(QStringLiteral("mnuFileExit"))->trigger();
-  });
-  QTRY_VERIFY(run.done);
-  QVERIFY(stillOpen && kept.startsWith(QStringLiteral("#####")));
-  QCOMPARE(f.host.Texts(),
-           Texts{std::strerror(ENOENT) + ("\r\n\r\nSaving " + Native(target) + ".")});
-  QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
-  QVERIFY(f.S().state.OperationFailed && f.S().state.OperationIncomplete);
 }
 
 // File > Print to a PDF printer and File > Export PDF lay out the same pages;
@@ -1370,7 +873,6 @@ void MainWindowTest::printedAndExportedPages() {
   if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
     QSKIP("pdftotext (poppler-utils) is not installed");
   KV508_START_WINDOW(f);
-  f.S().data.CHMMSID[4] = {.Enable = true, .TagName = "LIGHTHOUSE", .Mmsid = "2350001230"};
   const QString printed = f.folder.File(QStringLiteral("report.pdf"));
   f.dialogs.printer = [&](QPrinter &printer) {
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -1380,23 +882,11 @@ void MainWindowTest::printedAndExportedPages() {
   f.Action("mnuFilePrint")->trigger();
   const QList<QStringList> pages = PdfPages(printed);
   QVERIFY(pages.size() >= 8);
-  const QString header = QStringLiteral("TR4100/TR4300 Velmora");
-  QCOMPARE(pages[0].value(1), header);
-  QCOMPARE(PageOf(pages, QStringLiteral("##### Usable CH Group Setup #####")), 0);
+  QCOMPARE(pages[0].value(1), QStringLiteral("TR4100/TR4300 Velmora"));
+  QCOMPARE(pages[0].value(2), QStringLiteral("##### Usable CH Group Setup #####"));
   for (int p = 0; p < pages.size(); ++p)
     QVERIFY(pages[p][0].endsWith(
         QStringLiteral(" radio read page %1 of %2").arg(p + 1).arg(pages.size())));
-  // The sections from the channels on each start a page with the page header.
-  int previous = 0;
-  for (const char *section : {"Programable USA Channel", "Programable International Channel",
-                              "Programable Canada Channel", "Programable WX Channel", "Memory ID",
-                              "Group ID", "Programable EXP Channel"}) {
-    const int page = PageOf(pages, QStringLiteral("##### %1 #####").arg(QLatin1String(section)));
-    QVERIFY2(page > previous && pages[page].value(1) == header, section);
-    previous = page;
-  }
-  const QString memory = pages[PageOf(pages, QStringLiteral("##### Memory ID #####"))].join('\n');
-  QVERIFY(memory.contains(QStringLiteral("LIGHTHOUSE")) && memory.contains("235000123"));
 
   f.S().state.CurrentFilePath = "/data/boat1.dat";
   f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("boat1")));

@@ -1,7 +1,5 @@
 #include "ui_test_support.h"
 
-#include "image/default_image.h"
-
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -10,12 +8,6 @@
 #include <QTreeWidget>
 
 namespace kv508::testing {
-
-MemoryImage DefaultImageBytes() {
-  RadioData data;
-  BuildDefaultImage(data, 1);
-  return data.Image;
-}
 
 std::string ReadAll(const QString &path) {
   QFile file(path);

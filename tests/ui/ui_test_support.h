@@ -23,9 +23,8 @@ class QTreeWidget;
 
 namespace kv508::testing {
 
-// global.ini texts: model 1 with and without ATIS, and models 1 and 2.
+// global.ini texts: model 1 with ATIS, and models 1 and 2.
 inline const std::string kAtisIni = "[model1]\nuse=1\natis=True\n";
-inline const std::string kNoAtisIni = "[model1]\nuse=1\natis=False\n";
 inline const std::string kTwoModelsIni = kAtisIni + "[model2]\nuse=1\natis=False\n";
 
 // Records what was asked in `asked` ("open:"/"save:" and the filter, "folder:"
@@ -79,9 +78,6 @@ private:
   }
 };
 
-// A default image of model 1 with its identifier at both ends.
-MemoryImage DefaultImageBytes();
-
 std::string ReadAll(const QString &path);
 
 class ProgramFolder {
@@ -112,8 +108,7 @@ struct WindowFixture {
     host.answers.push_back(answer);
   }
 
-  // Screen tests: shows the window and makes it active, so that focus moves
-  // (and the checks that run when a field is left) happen as for a user.
+  // Shows the window and makes it active, so that focus moves as for a user.
   bool Activate();
   // Selects the tree node as if clicked.
   void ShowNode(const QString &key) { window->SelectNodeByKey(key); }
