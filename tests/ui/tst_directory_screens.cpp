@@ -110,7 +110,6 @@ private slots:
              EntryCase{"beyond", "SM 5", "", off, ""},
              EntryCase{"after a nameless entry", "SM 4", "name", off,
                        "Individual Directory: Data Error!!"},
-             EntryCase{"group in use", "SG 2", "", "01101111", ""},
              EntryCase{"group after an entry without MMSI", "SG 4", "mmsi", off,
                        "Group Directory: Data Error!!"},
          })
@@ -120,11 +119,10 @@ private slots:
   void entryStates() {
     QFETCH(EntryCase, c);
     const QString key = QLatin1String(c.key);
-    const bool group = key.startsWith(QLatin1String("SG"));
     WindowFixture f;
     QVERIFY(Start(f, key.left(2), 3));
     Directory &dir = Entries(f.S(), key.left(2));
-    dir[2].Mmsid = group ? "0123456780" : "1234567890";
+    dir[2].Mmsid = "1234567890";
     if (c.emptied == std::string("name"))
       dir[3].TagName.clear();
     if (c.emptied == std::string("mmsi"))
@@ -133,53 +131,28 @@ private slots:
     f.ShowNode(key);
 
     Panel p(f);
-    QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraDirectory"));
     QCOMPARE(p.State(), QLatin1String(c.state));
     QCOMPARE(Refusal(f), *c.refusal ? QLatin1String(c.refusal) : QLatin1String("0 messages"));
-    // Labels, limits, hints and help of the directory kind.
-    const QString hint = group ? QStringLiteral("Numeric Only. Indispensable 8 figures.")
-                               : QStringLiteral("Numeric Only. Indispensable 9 figures.");
-    QCOMPARE(p.tag->text(), group ? QStringLiteral("Group Name") : QStringLiteral("Station Name"));
-    QCOMPARE(p.mmsiLabel->text(), QStringLiteral("MMSI"));
-    QCOMPARE(f.Widget<QLabel>(QStringLiteral("lblGroup"))->isHidden(), !group);
-    QCOMPARE(ui::HintFor(p.mmsi), hint);
-    const int topics[] = {ui::HelpTopicFor(p.enable), ui::HelpTopicFor(p.remove),
-                          ui::HelpTopicFor(p.name), ui::HelpTopicFor(p.mmsi)};
-    QVERIFY(topics[0] == 1049 && topics[1] == 1049 && topics[2] == 1050 && topics[3] == 1051);
-    if (key.endsWith(QLatin1String(" 2"))) {
-      // The box shows the digits as typed, not the stored ten.
-      QCOMPARE(p.name->text() + ' ' + p.mmsi->text(),
-               group ? QStringLiteral("SHIP2 12345678") : QStringLiteral("SHIP2 123456789"));
-      p.mmsi->setFocus(Qt::TabFocusReason);
-      QCOMPARE(f.StatusHint(), hint);
-    }
+    // The box shows the digits as typed, not the stored ten.
+    if (key == QLatin1String("SM 2"))
+      QCOMPARE(p.name->text() + ' ' + p.mmsi->text(), QStringLiteral("SHIP2 123456789"));
     // Showing is not editing.
     QVERIFY(!f.S().state.DataChanged && dir == before);
   }
 
-  void enablingAddsTheEntry_data() {
-    QTest::addColumn<QString>("prefix");
-    QTest::addColumn<QString>("nodeText");
-    QTest::newRow("memory") << QStringLiteral("SM") << QStringLiteral("Memory ID");
-    QTest::newRow("group") << QStringLiteral("SG") << QStringLiteral("Group ID");
-  }
-
   void enablingAddsTheEntry() {
-    QFETCH(QString, prefix);
-    QFETCH(QString, nodeText);
     WindowFixture f;
-    QVERIFY(Start(f, prefix, 3));
-    f.ShowNode(prefix + QStringLiteral(" 4"));
-    QCOMPARE(NodeText(f, prefix, 4), nodeText + "4");
+    QVERIFY(Start(f, QStringLiteral("SG"), 3));
+    f.ShowNode(QStringLiteral("SG 4"));
+    QCOMPARE(NodeText(f, "SG", 4), QStringLiteral("Group ID4"));
     Panel p(f);
     Tick(p.enable);
-    QVERIFY(Entries(f.S(), prefix)[4].Enable && f.S().state.DataChanged);
+    QVERIFY(f.S().data.CHGRPID[4].Enable && f.S().state.DataChanged);
     QCOMPARE(p.State(), QStringLiteral("01101111"));
     QCOMPARE(QApplication::focusWidget(), p.name);
-    QCOMPARE(NodeText(f, prefix, 4), nodeText + "4[Enable]");
-    QCOMPARE(NodeText(f, prefix, 5), nodeText + "5");
+    QCOMPARE(NodeText(f, "SG", 4), QStringLiteral("Group ID4[Enable]"));
     // Entry 5 may not be added before entry 4 has a name and an MMSI.
-    f.ShowNode(prefix + QStringLiteral(" 5"));
+    f.ShowNode(QStringLiteral("SG 5"));
     QCOMPARE(f.host.Texts(), std::vector<std::string>{"Data Error!!"});
     QVERIFY(!p.enable->isEnabled());
   }
@@ -268,22 +241,11 @@ private slots:
     QCOMPARE(f.host.messages.size(), std::size_t{1});
   }
 
-  void listShowsEveryEntryAndJumps_data() {
-    QTest::addColumn<QString>("prefix");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<QString>("headers");
-    QTest::addColumn<bool>("enter");
-    QTest::newRow("memory, double-click") << "SM" << 80 << "No.|STATION NAME|MMSI" << false;
-    QTest::newRow("group, enter") << "SG" << 32 << "No.|GROUP NAME|MMSI" << true;
-  }
-
-  void listShowsEveryEntryAndJumps() {
-    QFETCH(QString, prefix);
-    QFETCH(int, rows);
-    QFETCH(bool, enter);
+  // Each list shows every entry; Enter on a row shows that entry.
+  void listsShowEveryEntryAndJump() {
     WindowFixture f;
-    QVERIFY(Start(f, prefix, 2));
-    f.ShowNode(prefix);
+    QVERIFY(Start(f, QStringLiteral("SM"), 2));
+    UseEntries(f.S().data.CHGRPID, 2);
     auto *grid = f.Widget<ui::ScreenGrid>(QStringLiteral("MSFlexGrid2"));
     const QAbstractItemModel &model = *grid->model();
     const auto row = [&](int r) {
@@ -293,28 +255,19 @@ private slots:
             << (r < 0 ? model.headerData(c, Qt::Horizontal) : model.index(r, c).data()).toString();
       return cells.join('|');
     };
-    QCOMPARE(f.Window().screens().ActivePanel(), grid->parentWidget());
-    QCOMPARE(model.rowCount(), rows);
-    QTEST(row(-1), "headers");
-    QCOMPARE(row(1), QStringLiteral("2|SHIP2|211111111"));
-    QCOMPARE(row(rows - 1), QString::number(rows) + "||         ");
-    grid->setFocus(Qt::TabFocusReason);
-    QCOMPARE(f.StatusHint(), QStringLiteral("[Double click],[Enter]:Jump the Setting screen."));
-
-    // Enter jumps from the last row; a double-click from a visible one.
-    const int target = enter ? rows : 3;
-    const QModelIndex index = model.index(target - 1, 1);
-    grid->setCurrentIndex(index);
-    const QPoint at = grid->visualRect(index).center();
-    if (enter) {
+    for (const auto &[prefix, rows, headers] : {std::tuple{"SM", 80, "No.|STATION NAME|MMSI"},
+                                                std::tuple{"SG", 32, "No.|GROUP NAME|MMSI"}}) {
+      f.ShowNode(QLatin1String(prefix));
+      QCOMPARE(model.rowCount(), rows);
+      QCOMPARE(row(-1), QLatin1String(headers));
+      QCOMPARE(row(1), QStringLiteral("2|SHIP2|211111111"));
+      QCOMPARE(row(rows - 1), QString::number(rows) + "||         ");
+      grid->setCurrentIndex(model.index(rows - 1, 1));
       QTest::keyClick(grid, Qt::Key_Return);
-    } else {
-      // The double-click event follows the click that pressed the row.
-      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-      QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+      QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()),
+               QStringLiteral("%1 %2").arg(prefix).arg(rows));
+      QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraDirectory"));
     }
-    QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()), prefix + ' ' + QString::number(target));
-    QCOMPARE(f.Window().screens().ActivePanel()->objectName(), QStringLiteral("fraDirectory"));
     QVERIFY(!f.S().state.DataChanged);
   }
 
