@@ -10,13 +10,11 @@
 #include "ui/screen_area.h"
 #include "ui/screens/commit_line_edit.h"
 #include "ui/screens/screen_grid.h"
-#include "ui/screens/widget_props.h"
 #include "ui/ui_text.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QLabel>
 #include <QTreeWidget>
 
 using namespace kv508;
@@ -51,21 +49,17 @@ struct Panel {
       : enable(f.Widget<QCheckBox>(QStringLiteral("chkGEnable"))),
         remove(f.Widget<QCheckBox>(QStringLiteral("chkGDelete"))),
         name(f.Widget<ui::CommitLineEdit>(QStringLiteral("txtGPosi"))),
-        mmsi(f.Widget<ui::CommitLineEdit>(QStringLiteral("txtGMMSI"))),
-        tag(f.Widget<QLabel>(QStringLiteral("lblTag"))),
-        mmsiLabel(f.Widget<QLabel>(QStringLiteral("lblMmsi"))) {}
+        mmsi(f.Widget<ui::CommitLineEdit>(QStringLiteral("txtGMMSI"))) {}
   // Enabled and checked states of the boxes, then the fields enabled: 0 or 1 each.
   QString State() const {
     QString s;
-    for (bool b :
-         {enable->isEnabled(), enable->isChecked(), remove->isEnabled(), remove->isChecked(),
-          name->isEnabled(), mmsi->isEnabled(), tag->isEnabled(), mmsiLabel->isEnabled()})
+    for (bool b : {enable->isEnabled(), enable->isChecked(), remove->isEnabled(),
+                   remove->isChecked(), name->isEnabled(), mmsi->isEnabled()})
       s += b ? '1' : '0';
     return s;
   }
   QCheckBox *enable, *remove;
   ui::CommitLineEdit *name, *mmsi;
-  QLabel *tag, *mmsiLabel;
 };
 
 // A check box ticked from the keyboard, as a user does.
@@ -86,130 +80,102 @@ QString Refusal(WindowFixture &f) {
   return ui::ToQt(f.host.messages[0].title + ": " + f.host.messages[0].text);
 }
 
-struct EntryCase {
-  const char *name, *key;
-  const char *emptied; // field of entry 3 emptied first
-  const char *state;   // as Panel::State
-  const char *refusal; // the message shown, if any
-};
-
 } // namespace
-
-Q_DECLARE_METATYPE(EntryCase)
 
 class DirectoryScreensTest : public QObject {
   Q_OBJECT
 private slots:
-  // What the entry panel shows for an entry, entries 1-3 in use.
-  void entryStates_data() {
-    QTest::addColumn<EntryCase>("c");
-    const char *off = "00010000";
-    for (const EntryCase &c : {
-             EntryCase{"in use", "SM 2", "", "01101111", ""},
-             EntryCase{"first free", "SM 4", "", "10010000", ""},
-             EntryCase{"beyond", "SM 5", "", off, ""},
-             EntryCase{"after a nameless entry", "SM 4", "name", off,
-                       "Individual Directory: Data Error!!"},
-             EntryCase{"group after an entry without MMSI", "SG 4", "mmsi", off,
-                       "Group Directory: Data Error!!"},
-         })
-      QTest::newRow(c.name) << c;
-  }
-
+  // What the entry panel allows for an entry, entries 1-3 in use; the entry
+  // after an incomplete one is refused. Showing is not editing.
   void entryStates() {
-    QFETCH(EntryCase, c);
-    const QString key = QLatin1String(c.key);
-    WindowFixture f;
-    QVERIFY(Start(f, key.left(2), 3));
-    Directory &dir = Entries(f.S(), key.left(2));
-    dir[2].Mmsid = "1234567890";
-    if (c.emptied == std::string("name"))
-      dir[3].TagName.clear();
-    if (c.emptied == std::string("mmsi"))
-      dir[3].Mmsid.clear();
-    const Directory before = dir;
-    f.ShowNode(key);
-
-    Panel p(f);
-    QCOMPARE(p.State(), QLatin1String(c.state));
-    QCOMPARE(Refusal(f), *c.refusal ? QLatin1String(c.refusal) : QLatin1String("0 messages"));
-    // The box shows the digits as typed, not the stored ten.
-    if (key == QLatin1String("SM 2"))
-      QCOMPARE(p.name->text() + ' ' + p.mmsi->text(), QStringLiteral("SHIP2 123456789"));
-    // Showing is not editing.
-    QVERIFY(!f.S().state.DataChanged && dir == before);
+    const char *off = "000100";
+    const std::tuple<const char *, const char *, const char *, const char *> rows[] = {
+        {"SM 2", "", "011011", ""},
+        {"SM 5", "", off, ""},
+        {"SM 4", "name", off, "Individual Directory: Data Error!!"},
+        {"SG 4", "mmsi", off, "Group Directory: Data Error!!"},
+    };
+    for (const auto &[key, emptied, state, refusal] : rows) {
+      const QString prefix = QString::fromLatin1(key).left(2);
+      WindowFixture f;
+      QVERIFY(Start(f, prefix, 3));
+      Directory &dir = Entries(f.S(), prefix);
+      if (emptied == std::string("name"))
+        dir[3].TagName.clear();
+      if (emptied == std::string("mmsi"))
+        dir[3].Mmsid.clear();
+      const Directory before = dir;
+      f.ShowNode(QLatin1String(key));
+      Panel p(f);
+      QCOMPARE(key + (" " + p.State()), key + (" " + QLatin1String(state)));
+      QCOMPARE(Refusal(f), *refusal ? QLatin1String(refusal) : QLatin1String("0 messages"));
+      QVERIFY(!f.S().state.DataChanged && dir == before);
+    }
   }
 
+  // The first free entry may be enabled; the next waits for its name and MMSI.
   void enablingAddsTheEntry() {
     WindowFixture f;
     QVERIFY(Start(f, QStringLiteral("SG"), 3));
     f.ShowNode(QStringLiteral("SG 4"));
     QCOMPARE(NodeText(f, "SG", 4), QStringLiteral("Group ID4"));
     Panel p(f);
+    QCOMPARE(p.State(), QStringLiteral("100100"));
     Tick(p.enable);
     QVERIFY(f.S().data.CHGRPID[4].Enable && f.S().state.DataChanged);
-    QCOMPARE(p.State(), QStringLiteral("01101111"));
+    QCOMPARE(p.State(), QStringLiteral("011011"));
     QCOMPARE(QApplication::focusWidget(), p.name);
     QCOMPARE(NodeText(f, "SG", 4), QStringLiteral("Group ID4[Enable]"));
-    // Entry 5 may not be added before entry 4 has a name and an MMSI.
     f.ShowNode(QStringLiteral("SG 5"));
     QCOMPARE(f.host.Texts(), std::vector<std::string>{"Data Error!!"});
     QVERIFY(!p.enable->isEnabled());
   }
 
-  void deleteClosesTheGap_data() {
-    QTest::addColumn<QString>("prefix");
-    QTest::addColumn<int>("entry");
-    QTest::addColumn<QString>("how"); // answer to the question, or the MMSI emptied
-    QTest::newRow("memory, yes") << "SM" << 2 << "yes";
-    QTest::newRow("memory, no") << "SM" << 2 << "no";
-    QTest::newRow("group, MMSI emptied") << "SG" << 3 << "emptied";
-  }
-
+  // A delete, confirmed or not, and an MMSI emptied: the later entries move up
+  // one, their member flags stay where they were.
   void deleteClosesTheGap() {
-    QFETCH(QString, prefix);
-    QFETCH(int, entry);
-    QFETCH(QString, how);
-    WindowFixture f;
-    QVERIFY(Start(f, prefix, 5));
-    Directory &dir = Entries(f.S(), prefix);
-    const Directory before = dir;
-    f.ShowNode(prefix + ' ' + QString::number(entry));
-    Panel p(f);
-    if (how == QLatin1String("emptied")) {
-      p.mmsi->setFocus(Qt::TabFocusReason);
-      p.mmsi->selectAll();
-      QTest::keyClick(p.mmsi, Qt::Key_Backspace);
-      f.Leave();
-      QVERIFY(f.host.messages.empty());
-    } else {
-      f.host.answers.push_back(how == QLatin1String("yes") ? Answer::Yes : Answer::No);
-      Tick(p.remove);
-      QCOMPARE(f.host.Texts(), std::vector<std::string>{"Are you sure ?"});
-      QCOMPARE(f.host.messages[0].title, f.S().state.TitleText);
-      QVERIFY(f.host.messages[0].icon == Icon::Critical &&
-              f.host.messages[0].buttons == Buttons::YesNo);
-      QVERIFY(!p.remove->isChecked());
+    for (const auto &[prefix, entry, how] :
+         {std::tuple{"SM", 2, "yes"}, {"SM", 2, "no"}, {"SG", 3, "emptied"}}) {
+      WindowFixture f;
+      QVERIFY(Start(f, QLatin1String(prefix), 5));
+      Directory &dir = Entries(f.S(), QLatin1String(prefix));
+      const Directory before = dir;
+      f.ShowNode(QStringLiteral("%1 %2").arg(prefix).arg(entry));
+      Panel p(f);
+      if (how == std::string("emptied")) {
+        p.mmsi->setFocus(Qt::TabFocusReason);
+        p.mmsi->selectAll();
+        QTest::keyClick(p.mmsi, Qt::Key_Backspace);
+        f.Leave();
+        QVERIFY(f.host.messages.empty());
+      } else {
+        f.host.answers.push_back(how == std::string("yes") ? Answer::Yes : Answer::No);
+        Tick(p.remove);
+        QCOMPARE(f.host.Texts(), std::vector<std::string>{"Are you sure ?"});
+        QCOMPARE(f.host.messages[0].title, f.S().state.TitleText);
+        QVERIFY(f.host.messages[0].icon == Icon::Critical &&
+                f.host.messages[0].buttons == Buttons::YesNo);
+        QVERIFY(!p.remove->isChecked());
+      }
+      const bool deleted = how != std::string("no");
+      QCOMPARE(f.S().state.DataChanged, deleted);
+      if (!deleted) {
+        QVERIFY(dir == before);
+        continue;
+      }
+      for (int n = entry; n <= 4; ++n) {
+        QCOMPARE(dir[n].TagName + " " + dir[n].Mmsid,
+                 before[n + 1].TagName + " " + before[n + 1].Mmsid);
+        QVERIFY(dir[n].Enable);
+      }
+      QVERIFY(!dir[5].Enable && dir[5].TagName.empty() && dir[5].Mmsid.empty());
+      for (int n = 1; n <= 5; ++n)
+        QVERIFY(dir[n].Member == before[n].Member);
+      // The entry now shows its successor, and the tree lost one mark.
+      QCOMPARE(p.name->text(), QStringLiteral("SHIP") + QString::number(entry + 1));
+      QVERIFY(NodeText(f, prefix, 4).endsWith(QLatin1String("[Enable]")));
+      QVERIFY(!NodeText(f, prefix, 5).endsWith(QLatin1String("[Enable]")));
     }
-    const bool deleted = how != QLatin1String("no");
-    QCOMPARE(f.S().state.DataChanged, deleted);
-    if (!deleted) {
-      QVERIFY(dir == before);
-      return;
-    }
-    // The later entries move up one, their member flags stay where they were.
-    for (int n = entry; n <= 4; ++n) {
-      QCOMPARE(dir[n].TagName + " " + dir[n].Mmsid,
-               before[n + 1].TagName + " " + before[n + 1].Mmsid);
-      QVERIFY(dir[n].Enable);
-    }
-    QVERIFY(!dir[5].Enable && dir[5].TagName.empty() && dir[5].Mmsid.empty());
-    for (int n = 1; n <= 5; ++n)
-      QVERIFY(dir[n].Member == before[n].Member);
-    // The entry now shows its successor, and the tree lost one mark.
-    QCOMPARE(p.name->text(), QStringLiteral("SHIP") + QString::number(entry + 1));
-    QVERIFY(NodeText(f, prefix, 4).endsWith(QLatin1String("[Enable]")));
-    QVERIFY(!NodeText(f, prefix, 5).endsWith(QLatin1String("[Enable]")));
   }
 
   // A refused MMSI keeps the stored one and the focus until corrected; a blank
@@ -220,6 +186,7 @@ private slots:
     Directory &dir = f.S().data.CHMMSID;
     f.ShowNode(QStringLiteral("SM 3"));
     Panel p(f);
+    QCOMPARE(p.mmsi->text(), QStringLiteral("311111111")); // as typed, not the stored ten
     f.Type(p.name, QStringLiteral("   "));
     f.Leave();
     QCOMPARE(dir[3].TagName, std::string("SHIP3"));
