@@ -70,14 +70,7 @@ struct PanelFixture : WindowFixture {
   sim::SimPort *radio = nullptr;
 };
 
-struct ClearCase {
-  const char *button, *what;
-  std::vector<std::pair<int, int>> areas; // inclusive byte ranges filled
-};
-
 } // namespace
-
-Q_DECLARE_METATYPE(ClearCase)
 
 class SetupPanelsTest : public QObject {
   Q_OBJECT
@@ -182,71 +175,69 @@ private slots:
     QCOMPARE(atis(), QStringLiteral("0000000000"));
   }
 
-  void clearButtons_data() {
-    QTest::addColumn<ClearCase>("c");
-    for (const ClearCase &c : {
-             ClearCase{"cmdFClear", "The User MMSI and its setting count", {{416, 421}}},
-             ClearCase{"cmdFclearLog_0", "The individual directory", {{18176, 19455}}},
-             ClearCase{"cmdFclearLog_1", "The group directory", {{20224, 20735}}},
-             ClearCase{"cmdFclearLog_2", "The waypoint directory", {{20736, 24191}}},
-             ClearCase{"cmdFclearLog_3", "The distress log", {{30976, 32703}}},
-             ClearCase{"cmdFclearLog_4", "The DSC TX log", {{25344, 26879}}},
-             ClearCase{"cmdFclearLog_5", "The DSC log", {{26880, 30975}}},
-             ClearCase{"cmdFclearLog_6",
-                       "The DSC log, the distress log, the DSC TX log and the individual, group "
-                       "and waypoint directories",
-                       {{18176, 19455}, {20224, 24191}, {25344, 32703}}},
-         })
-      QTest::newRow(c.button) << c;
-  }
-
+  // Each clear button: the question, nothing erased on Cancel, and on OK the
+  // bytes of its areas in the radio, everything else as it was.
   void clearButtons() {
-    QFETCH(ClearCase, c);
-    const bool mmsi = c.button == std::string("cmdFClear");
-    PanelFixture f;
-    QVERIFY(f.Up(true));
-    MemoryImage &radio = f.radio->Engine().Memory();
-    // Recognisable bytes over every area a clear may touch, and around them.
-    std::fill(radio.begin() + 400, radio.begin() + 430, 0x55);
-    std::fill(radio.begin() + 18000, radio.begin() + 32760, 0x55);
-    const MemoryImage before = radio;
-    f.S().data.Image[layout::kUserMmsiCount] = 7;
-    f.S().data.DscBasic.UserMmsi = "2111111110";
-    f.S().state.DataChanged = false;
-    f.Show("DSC", mmsi ? 0 : 2);
-    auto *clear = f.W<QPushButton>(c.button);
-    const auto shown = [&] {
-      return f.W<QLineEdit>("txtFCount")->text() + "|" + f.W<QLineEdit>("txtUserMMSI")->text();
+    const std::tuple<const char *, const char *, std::vector<std::pair<int, int>>> rows[] = {
+        {"cmdFClear", "The User MMSI and its setting count", {{416, 421}}},
+        {"cmdFclearLog_0", "The individual directory", {{18176, 19455}}},
+        {"cmdFclearLog_1", "The group directory", {{20224, 20735}}},
+        {"cmdFclearLog_2", "The waypoint directory", {{20736, 24191}}},
+        {"cmdFclearLog_3", "The distress log", {{30976, 32703}}},
+        {"cmdFclearLog_4", "The DSC TX log", {{25344, 26879}}},
+        {"cmdFclearLog_5", "The DSC log", {{26880, 30975}}},
+        {"cmdFclearLog_6",
+         "The DSC log, the distress log, the DSC TX log and the individual, group and waypoint "
+         "directories",
+         {{18176, 19455}, {20224, 24191}, {25344, 32703}}},
     };
-    QCOMPARE(shown(), QStringLiteral("7|211111111"));
+    for (const auto &[button, what, areas] : rows) {
+      const bool mmsi = button == std::string("cmdFClear");
+      PanelFixture f;
+      QVERIFY(f.Up(true));
+      MemoryImage &radio = f.radio->Engine().Memory();
+      // Recognisable bytes over every area a clear may touch, and around them.
+      std::fill(radio.begin() + 400, radio.begin() + 430, 0x55);
+      std::fill(radio.begin() + 18000, radio.begin() + 32760, 0x55);
+      const MemoryImage before = radio;
+      f.S().data.Image[layout::kUserMmsiCount] = 7;
+      f.S().data.DscBasic.UserMmsi = "2111111110";
+      f.S().state.DataChanged = false;
+      f.Show("DSC", mmsi ? 0 : 2);
+      auto *clear = f.W<QPushButton>(button);
+      const auto shown = [&] {
+        return f.W<QLineEdit>("txtFCount")->text() + "|" + f.W<QLineEdit>("txtUserMMSI")->text();
+      };
+      QCOMPARE(shown(), QStringLiteral("7|211111111"));
 
-    // Cancel, the default answer, erases nothing.
-    clear->click();
-    QCOMPARE(Said(f.host), "Clear Data: " + QLatin1String(c.what) +
-                               " in the radio will be erased.\r\nDo you want to continue?");
-    QVERIFY(f.host.messages[0].buttons == Buttons::OkCancel &&
-            f.host.messages[0].icon == Icon::Critical);
-    QVERIFY(radio == before && !f.S().state.DataChanged);
-    QCOMPARE(f.radio->Engine().Counters().bytesFromPc, std::uint64_t(0));
+      // Cancel, the default answer, erases nothing.
+      clear->click();
+      QCOMPARE(Said(f.host), "Clear Data: " + QLatin1String(what) +
+                                 " in the radio will be erased.\r\nDo you want to continue?");
+      QVERIFY(f.host.messages[0].buttons == Buttons::OkCancel &&
+              f.host.messages[0].icon == Icon::Critical);
+      QVERIFY(radio == before && !f.S().state.DataChanged);
+      QCOMPARE(f.radio->Engine().Counters().bytesFromPc, std::uint64_t(0));
 
-    f.host.answers.push_back(Answer::Ok);
-    QVERIFY(RunTransfer(f, [clear] { clear->click(); }));
-    QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
-    // Clearing all writes whole blocks from the first directory on, except the
-    // gap after it and the last block.
-    const bool all = c.areas.size() > 1;
-    for (int a = 0; a < kImageSize; ++a) {
-      const auto at = static_cast<std::size_t>(a);
-      const bool writtenByAll = a >= 18176 && a < kImageSize - 64 && !(a >= 19456 && a < 20224);
-      std::uint8_t expected = all && writtenByAll ? f.S().data.Image[at] : before[at];
-      for (const auto &[first, last] : c.areas) {
-        if (a >= first && a <= last)
-          expected = (a >= 20736 && a <= 20835) || a == layout::kUserMmsiCount ? 0 : 0xFF;
+      f.host.answers.push_back(Answer::Ok);
+      QVERIFY(RunTransfer(f, [clear] { clear->click(); }));
+      QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
+      // Clearing all writes whole blocks from the first directory on, except the
+      // gap after it and the last block.
+      const bool all = areas.size() > 1;
+      for (int a = 0; a < kImageSize; ++a) {
+        const auto at = static_cast<std::size_t>(a);
+        const bool writtenByAll = a >= 18176 && a < kImageSize - 64 && !(a >= 19456 && a < 20224);
+        std::uint8_t expected = all && writtenByAll ? f.S().data.Image[at] : before[at];
+        for (const auto &[first, last] : areas) {
+          if (a >= first && a <= last)
+            expected = (a >= 20736 && a <= 20835) || a == layout::kUserMmsiCount ? 0 : 0xFF;
+        }
+        QVERIFY2(radio[at] == expected, qPrintable(QStringLiteral("%1 %2").arg(button).arg(a)));
       }
-      QVERIFY2(radio[at] == expected, qPrintable(QString::number(a)));
+      QVERIFY(f.S().state.DataChanged);
+      QCOMPARE(shown(), mmsi ? QStringLiteral("0|") : QStringLiteral("7|211111111"));
     }
-    QVERIFY(f.S().state.DataChanged);
-    QCOMPARE(shown(), mmsi ? QStringLiteral("0|") : QStringLiteral("7|211111111"));
   }
 
   // One user's edits on every panel, saved, opened again and programmed: the
