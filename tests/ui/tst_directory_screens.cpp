@@ -118,7 +118,6 @@ private slots:
     WindowFixture f;
     QVERIFY(Start(f, QStringLiteral("SG"), 3));
     f.ShowNode(QStringLiteral("SG 4"));
-    QCOMPARE(NodeText(f, "SG", 4), QStringLiteral("Group ID4"));
     Panel p(f);
     QCOMPARE(p.State(), QStringLiteral("100100"));
     Tick(p.enable);
