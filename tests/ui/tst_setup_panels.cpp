@@ -97,7 +97,6 @@ private slots:
     f.W<QCheckBox>("chkUsable_1")->click();
     QVERIFY(!d.ChannelGroups[1].Enable && f.S().state.DataChanged);
     QCOMPARE(f.Enabled({"txtUsable", "cmbUsablePri"}, 4), QStringLiteral("10111011"));
-    QVERIFY(!f.W<QCheckBox>("chkEXP_1")->isChecked());
     QCOMPARE(d.ChannelGroups[3].ExpChGroup, (std::array<bool, 3>{true, false, true}));
     QVERIFY(!f.HasNode("PI") && f.HasNode("PU"));
     QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()), QStringLiteral("Usable"));
@@ -120,17 +119,14 @@ private slots:
     PanelFixture f;
     QVERIFY(f.Up());
     RadioData &d = f.S().data;
-    const auto scanGroup = [&] {
-      return f.Enabled(
-          {"lblCommonResume", "cmbCommonResume", "lblCommonPTTSCAN", "cmbCommonPTTSCAN"});
-    };
+    const auto scanGroup = [&] { return f.Enabled({"cmbCommonResume", "cmbCommonPTTSCAN"}); };
     d.Common.Scan = false;
     d.Common.TxPoDisplay = 2;
     f.Show("Common");
-    QCOMPARE(scanGroup(), QStringLiteral("0000"));
+    QCOMPARE(scanGroup(), QStringLiteral("00"));
     f.Choose(f.W<QComboBox>("cmbCommonScan"), 1);
     QVERIFY(d.Common.Scan);
-    QCOMPARE(scanGroup(), QStringLiteral("1111"));
+    QCOMPARE(scanGroup(), QStringLiteral("11"));
     // An index beyond the list leaves the list as it was.
     d.Common.TxPoDisplay = 5;
     f.Show("Common");
