@@ -7,7 +7,6 @@
 #include "image/layout.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
-#include "ui/screens/widget_props.h"
 #include "ui/ui_text.h"
 
 #include <QAbstractItemView>
@@ -15,7 +14,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -24,12 +22,6 @@ using namespace kv508;
 using namespace kv508::testing;
 
 namespace {
-
-// One data row, the values in column order.
-template <class... T> void AddRow(const char *name, T... values) {
-  QTestData &row = QTest::newRow(name);
-  ((row << values), ...);
-}
 
 // Every channel group in the tree, the window active so that focus moves.
 bool StartOnChannels(WindowFixture &f) {
@@ -72,7 +64,7 @@ ChannelRecord ExpChannel(const std::string &left, double rx, double tx = 0.0) {
   return r;
 }
 
-// The texts of line edits, or of a grid row (row -1: the headers), as "a|b|...".
+// The texts of line edits, or of a grid row, as "a|b|...".
 QString Texts(WindowFixture &f, std::initializer_list<const char *> names) {
   QStringList texts;
   for (const char *name : names)
@@ -83,7 +75,7 @@ QString Row(const QAbstractItemView *grid, int row) {
   const QAbstractItemModel &m = *grid->model();
   QStringList cells;
   for (int c = 0; c < m.columnCount(); ++c)
-    cells << (row < 0 ? m.headerData(c, Qt::Horizontal) : m.index(row, c).data()).toString();
+    cells << m.index(row, c).data().toString();
   return cells.join(QLatin1Char('|'));
 }
 
@@ -103,11 +95,6 @@ QString Said(const FakeHost &host) {
   return said.join(QLatin1Char('\n'));
 }
 
-QColor LineColour(WindowFixture &f, const char *line) {
-  return W(f, line)->palette().color(QPalette::WindowText);
-}
-const QColor kGreyed(0x80, 0x80, 0x80);
-
 } // namespace
 
 class ChannelPanelTest : public QObject {
@@ -115,100 +102,22 @@ class ChannelPanelTest : public QObject {
 private slots:
   // Plan channels show their display and frequencies locked, without the
   // controls of expansion channels.
-  void planChannelFields() {
+  void planChannels() {
     WindowFixture f;
     QVERIFY(StartOnChannels(f));
     const auto fields = {"txtChDisp_0", "txtChDisp_1", "txtRxFreq", "txtTxFreq"};
-    const QColor locked = W(f, "fraChannel")->palette().color(QPalette::Disabled, QPalette::Window);
-    for (const auto &[key, shown] : {std::pair{"PI 11", "05|A|156.250|156.250"},
-                                     {"PU 48", "24||161.800|157.200"},
-                                     {"PU 140", "70||156.525|---.---"}}) {
+    for (const auto &[key, shown] :
+         {std::pair{"PI 11", "05|A|156.250|156.250"}, {"PU 140", "70||156.525|---.---"}}) {
       f.ShowNode(QLatin1String(key));
-      QCOMPARE(f.Window().screens().ActivePanel(), W(f, "fraChannel"));
       QCOMPARE(Texts(f, fields), QLatin1String(shown));
       for (const char *name : fields)
-        QVERIFY2(W<QLineEdit>(f, name)->isReadOnly() &&
-                     W(f, name)->palette().color(QPalette::Base) == locked,
-                 name);
+        QVERIFY2(W<QLineEdit>(f, name)->isReadOnly(), name);
     }
     QVERIFY(W(f, "chkTxEnable")->isVisible() && W(f, "chkDuplex")->isVisible());
-    for (const char *name :
-         {"cmbScrambler", "lblScrambler", "optNarrow", "optWide", "cmbCtcss_0", "chkComp"})
+    for (const char *name : {"cmbScrambler", "lblScrambler", "optNarrow", "cmbCtcss_0", "chkComp"})
       QVERIFY2(!W(f, name)->isVisible(), name);
-    // Locked: typing changes nothing.
-    QTest::keyClicks(W(f, "txtRxFreq"), QStringLiteral("1"));
-    QCOMPARE(Texts(f, fields), QStringLiteral("70||156.525|---.---"));
-    QVERIFY(!f.S().state.DataChanged);
-  }
 
-  void expansionChannel() {
-    WindowFixture f;
-    QVERIFY(StartOnChannels(f));
-    f.ShowNode(QStringLiteral("PU 40"));
-    QTRY_VERIFY(W(f, "chkLowPower")->y() > W(f, "chkTxEnable")->y());
-    const int txEnableY = W(f, "chkTxEnable")->y();
-    ChannelRecord &r = f.S().data.CHEXP[5] = ExpChannel("7b", 156.05, 160.6);
-    r.CHDisplayR = "A";
-    r.ChTag = "PILOT";
-    r.Narrow = true;
-    f.S().data.CHEXP[6].Narrow = false;
-    f.Window().BuildTree();
-    f.ShowNode(QStringLiteral("E 5"));
-    QCOMPARE(f.Window().screens().ActivePanel(), W(f, "fraChannel"));
-    QCOMPARE(Texts(f, {"txtChDisp_0", "txtChDisp_1", "txtRxFreq", "txtTxFreq", "txtChName"}),
-             QStringLiteral("7b|A|156.0500|160.6000|PILOT"));
-    QVERIFY(W<QRadioButton>(f, "optNarrow")->isChecked());
-    QVERIFY(!W<QLineEdit>(f, "txtRxFreq")->isReadOnly());
-    QVERIFY(W(f, "txtRxFreq")->palette().color(QPalette::Base) !=
-            W(f, "fraChannel")->palette().color(QPalette::Disabled, QPalette::Window));
-    QVERIFY(!W(f, "chkTxEnable")->isVisible() && !W(f, "chkDuplex")->isVisible());
-    for (const char *name : {"optNarrow", "optWide", "cmbCtcss_0", "cmbCtcss_1", "cmbDcs_0",
-                             "cmbDcs_1", "chkComp", "chkLowPower", "chkPowerUp", "chkScanMemory"})
-      QVERIFY2(W(f, name)->isVisible(), name);
-    QCOMPARE(W<QComboBox>(f, "cmbCtcss_0")->itemText(50) +
-                 W<QComboBox>(f, "cmbDcs_1")->itemText(104),
-             QStringLiteral("254.1Hz754"));
-    // The power boxes move up into the place of the hidden "Tx Enable".
-    QTRY_COMPARE(W(f, "chkLowPower")->y(), txEnableY);
-
-    // "CH Enable" marks the node and keeps the focus.
-    QTreeWidgetItem *node = ui::FindNodeByKey(f.Window().tree(), QStringLiteral("E 5"));
-    QCOMPARE(node->text(0), QStringLiteral("EXP5[Enable]"));
-    Click(f, "chkChEnable");
-    QVERIFY(!r.Enable && f.S().state.DataChanged);
-    QCOMPARE(node->text(0), QStringLiteral("EXP5"));
-    QCOMPARE(QApplication::focusWidget(), W(f, "chkChEnable"));
-
-    f.ShowNode(QStringLiteral("E 6"));
-    QVERIFY(W<QRadioButton>(f, "optWide")->isChecked());
-    // Back to a plan channel: its own display, locked.
-    f.ShowNode(QStringLiteral("PU 32"));
-    QCOMPARE(W<QLineEdit>(f, "txtChDisp_0")->text(), QStringLiteral("16"));
-    QVERIFY(W<QLineEdit>(f, "txtRxFreq")->isReadOnly());
-  }
-
-  // The panel follows the unit-tested enabling rule; channel 70 shows its
-  // exceptions, the lines beside the power boxes grey with them.
-  void enableChain() {
-    WindowFixture f;
-    QVERIFY(StartOnChannels(f));
-    f.S().model.ScrambleCapable = true;
-    f.ShowNode(QStringLiteral("PU 140"));
-    QCOMPARE(
-        Enabled(f, {"chkChEnable", "txtChDisp_0", "txtRxFreq", "txtChName", "chkTxEnable",
-                    "chkLowPower", "chkPowerUp", "chkDuplex", "chkScanMemory", "cmbScrambler"}),
-        QStringLiteral("1111000000"));
-    QVERIFY(W(f, "cmbScrambler")->isVisible() && W(f, "lblScrambler")->isVisible());
-    QCOMPARE(LineColour(f, "linLowPower"), kGreyed);
-    f.ShowNode(QStringLiteral("PU 40"));
-    QCOMPARE(LineColour(f, "linLowPower"), QColor(0, 0, 0));
-    QVERIFY(!f.S().state.DataChanged);
-  }
-
-  // Clicks on plan channels: the cascade, the node mark and the duplex frequency.
-  void planChannelClicks() {
-    WindowFixture f;
-    QVERIFY(StartOnChannels(f));
+    // Clicks: the cascade, the node mark and the duplex frequency.
     RadioData &d = f.S().data;
     d.CHUSA[40].LowPower = d.CHUSA[11].Enable = true;
     f.Window().BuildTree();
@@ -223,7 +132,7 @@ private slots:
     Click(f, "chkLowPower");
     QVERIFY(!d.CHUSA[40].LowPower);
     QCOMPARE(power(), QStringLiteral("10"));
-    QCOMPARE(LineColour(f, "linPowerUp"), kGreyed);
+    QCOMPARE(W(f, "linPowerUp")->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
 
     f.ShowNode(QStringLiteral("PU 11"));
     QTreeWidgetItem *node = ui::FindNodeByKey(f.Window().tree(), QStringLiteral("PU 11"));
@@ -245,14 +154,55 @@ private slots:
     QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("161.800"));
   }
 
-  // An enabled expansion channel needs a receive frequency and two display
-  // characters before a command or a tree click may leave it.
-  void incompleteChannelStopsCommands() {
+  // An expansion channel shows its record, editable; each control stores the
+  // choice, and the tone choosers of one element exclude each other.
+  void expansionChannelControls() {
     WindowFixture f;
     QVERIFY(StartOnChannels(f));
-    f.S().data.CHEXP[7] = ExpChannel("12", 156.05);
+    f.S().model.ScrambleCapable = true;
+    RadioData &d = f.S().data;
+    ChannelRecord &r = d.CHEXP[5] = ExpChannel("7b", 156.05, 160.6);
+    r.CHDisplayR = "A";
+    r.ChTag = "PILOT";
+    r.Narrow = r.LowPower = true;
+    f.ShowNode(QStringLiteral("E 5"));
+    QCOMPARE(Texts(f, {"txtChDisp_0", "txtChDisp_1", "txtRxFreq", "txtTxFreq", "txtChName"}),
+             QStringLiteral("7b|A|156.0500|160.6000|PILOT"));
+    QVERIFY(W<QRadioButton>(f, "optNarrow")->isChecked());
+    QVERIFY(!W<QLineEdit>(f, "txtRxFreq")->isReadOnly());
+    QVERIFY(!W(f, "chkTxEnable")->isVisible() && !W(f, "chkDuplex")->isVisible());
+    const auto changes = [&](const std::function<void()> &act) {
+      f.S().state.DataChanged = false;
+      act();
+      return f.S().state.DataChanged;
+    };
+    auto *ctcss = W<QComboBox>(f, "cmbCtcss_1");
+    auto *dcs = W<QComboBox>(f, "cmbDcs_1");
+    auto *comp = W(f, "chkComp");
+    QVERIFY(changes([&] { Click(f, "chkPowerUp"); }) && r.PowUp);
+    QVERIFY(changes([&] { Click(f, "optWide"); }) && !r.Narrow);
+    QVERIFY(!comp->isEnabled());
+    QVERIFY(changes([&] { WindowFixture::Choose(dcs, 3); }) && r.Dcs[1] == 3);
+    QVERIFY(comp->isEnabled());
+    QVERIFY(changes([&] { Click(f, "chkComp"); }) && r.Cmp);
+    WindowFixture::Choose(ctcss, 4);
+    QVERIFY(r.Ctcss[1] == 4 && r.Dcs[1] == 0 && dcs->currentIndex() == 0 && !comp->isEnabled());
+    WindowFixture::Choose(W<QComboBox>(f, "cmbDcs_0"), 1);
+    QVERIFY(r.Dcs[0] == 1 && r.Ctcss[1] == 4 && !comp->isEnabled());
+    WindowFixture::Choose(dcs, 1);
+    QVERIFY(ctcss->currentIndex() == 0 && r.Ctcss[1] == 0 && comp->isEnabled());
+
+    // Back to a plan channel: its own display, locked.
+    f.ShowNode(QStringLiteral("PU 40"));
+    QCOMPARE(W<QLineEdit>(f, "txtChDisp_0")->text(), QStringLiteral("20"));
+    QVERIFY(W<QLineEdit>(f, "txtRxFreq")->isReadOnly());
+    QVERIFY(changes([&] { WindowFixture::Choose(W<QComboBox>(f, "cmbScrambler"), 5); }));
+    QCOMPARE(d.CHUSA[40].Scramble, 5);
+
+    // An enabled channel needs a receive frequency and two display characters
+    // before a command or a tree click may leave it.
+    d.CHEXP[7] = ExpChannel("12", 156.05);
     f.ShowNode(QStringLiteral("E 7"));
-    QVERIFY(f.Window().CommitActiveEdit());
     Retype(f, "txtChDisp_0", QStringLiteral("1"));
     const QString target = f.folder.File(QStringLiteral("out.dat"));
     f.dialogs.saveAnswers.push_back(target);
@@ -271,70 +221,23 @@ private slots:
     QVERIFY(f.Window().CommitActiveEdit());
     f.Window().FileSaveAs();
     QVERIFY(QFile::exists(target));
-  }
 
-  // What typing and pasting let into the fields, shown and stored at once.
-  void filters() {
-    WindowFixture f;
-    QVERIFY(StartOnChannels(f));
-    const ChannelRecord &r = f.S().data.CHEXP[2] = ExpChannel("", 0.0);
+    // What typing and pasting let into the fields, shown and stored at once.
+    const ChannelRecord &e = d.CHEXP[2] = ExpChannel("", 0.0);
     f.ShowNode(QStringLiteral("E 2"));
     const auto enter = [&](const char *name, bool paste, const QString &input) {
       auto *edit = W<QLineEdit>(f, name);
       edit->clear();
       paste ? f.Paste(edit, input) : f.Type(edit, input);
-      return edit->text() + " " + ui::ToQt(r.CHDisplayL + "|" + r.CHDisplayR + "|" + r.ChTag);
+      return edit->text() + " " + ui::ToQt(e.CHDisplayL + "|" + e.CHDisplayR + "|" + e.ChTag);
     };
-    QCOMPARE(enter("txtChDisp_0", false, "B"), QStringLiteral(" ||"));
-    QCOMPARE(enter("txtChDisp_0", true, "Bb"), QStringLiteral("b b||"));
+    QCOMPARE(enter("txtChDisp_0", false, "Bb"), QStringLiteral("b b||"));
     QCOMPARE(enter("txtChDisp_1", false, "AC"), QStringLiteral("A b|A|"));
-    QCOMPARE(enter("txtChName", false, "a_b"), QStringLiteral("ab b|A|ab"));
     QCOMPARE(enter("txtChName", true, QString::fromUtf8("Caf\xc3\xa9_1ABCDEFGHIJKLMN")),
              QStringLiteral("Caf1ABCDEFGHIJKL b|A|Caf1ABCDEFGHIJKL"));
   }
 
-  // Each control stores the user's choice and marks a change; the tone
-  // choosers of one element exclude each other.
-  void controlsStoreAndMarkAChange() {
-    WindowFixture f;
-    QVERIFY(StartOnChannels(f));
-    f.S().model.ScrambleCapable = true;
-    RadioData &d = f.S().data;
-    const ChannelRecord &r = d.CHEXP[4] = ExpChannel("44", 156.05);
-    d.CHEXP[4].LowPower = true;
-    // Showing and showing again never counts as a change.
-    f.ShowNode(QStringLiteral("E 4"));
-    f.ShowNode(QStringLiteral("PU 40"));
-    f.ShowNode(QStringLiteral("E 4"));
-    QVERIFY(!f.S().state.DataChanged);
-    const auto changes = [&](const std::function<void()> &act) {
-      f.S().state.DataChanged = false;
-      act();
-      return f.S().state.DataChanged;
-    };
-    auto *ctcss = W<QComboBox>(f, "cmbCtcss_1");
-    auto *dcs = W<QComboBox>(f, "cmbDcs_1");
-    auto *comp = W(f, "chkComp");
-    QVERIFY(changes([&] { Click(f, "chkPowerUp"); }) && r.PowUp);
-    QVERIFY(changes([&] { Click(f, "optNarrow"); }) && r.Narrow);
-    QVERIFY(!comp->isEnabled());
-    QVERIFY(changes([&] { WindowFixture::Choose(dcs, 3); }) && r.Dcs[1] == 3);
-    QVERIFY(comp->isEnabled());
-    QVERIFY(changes([&] { Click(f, "chkComp"); }) && r.Cmp);
-    WindowFixture::Choose(ctcss, 4);
-    QVERIFY(r.Ctcss[1] == 4 && r.Dcs[1] == 0 && dcs->currentIndex() == 0 && !comp->isEnabled());
-    // The RX element is independent of the TX element.
-    WindowFixture::Choose(W<QComboBox>(f, "cmbDcs_0"), 1);
-    QVERIFY(r.Dcs[0] == 1 && r.Ctcss[1] == 4 && !comp->isEnabled());
-    WindowFixture::Choose(dcs, 1);
-    QVERIFY(ctcss->currentIndex() == 0 && r.Ctcss[1] == 0 && comp->isEnabled());
-    f.ShowNode(QStringLiteral("PU 40"));
-    QVERIFY(changes([&] { WindowFixture::Choose(W<QComboBox>(f, "cmbScrambler"), 5); }));
-    QCOMPARE(d.CHUSA[40].Scramble, 5);
-    QVERIFY(f.host.messages.empty());
-  }
-
-  // An expansion channel edited (frequencies out of the band refused on the
+  // An expansion channel edited (a frequency out of the band refused on the
   // way), saved, opened again and programmed.
   void editedChannelSavedReadBackAndProgrammed() {
     WindowFixture f;
@@ -357,20 +260,12 @@ private slots:
     QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("136.975"));
     QVERIFY(r == before);
     Retype(f, "txtRxFreq", QStringLiteral("156.050"));
-    Retype(f, "txtTxFreq", QString());
-    f.Leave();
-    QCOMPARE(W<QLineEdit>(f, "txtTxFreq")->text(), QStringLiteral("---.----"));
-    QCOMPARE(r.Txfreq, 0.0);
-    Retype(f, "txtTxFreq", QStringLiteral("1x6"));
-    f.Leave();
-    QCOMPARE(f.host.messages.back().title, std::string("Tx frequency"));
     Retype(f, "txtTxFreq", QStringLiteral("160.6"));
     Retype(f, "txtChName", QStringLiteral("HARBOUR 1"));
     f.Leave();
     if (!W<QCheckBox>(f, "chkLowPower")->isChecked())
       Click(f, "chkLowPower");
     Click(f, "chkScanMemory");
-    QCOMPARE(f.host.messages.size(), std::size_t{2});
     expected.Enable = expected.LowPower = true;
     expected.CHDisplayL = "72";
     expected.CHDisplayR = "b";
@@ -403,101 +298,65 @@ private slots:
     QVERIFY(same(kExpEnable, 1) && same(kExpScan, 1));
   }
 
-  void groupGrids() {
+  // The group and expansion grids: rows at the edges and each kind of mark;
+  // Enter shows a row's channel, typed labels move to their row.
+  void grids() {
     WindowFixture f;
     QVERIFY(StartOnChannels(f));
-    // First and last rows and each kind of mark, after the bank's row count.
     const std::tuple<const char *, int, int, const char *> rows[] = {
         {"PU", 51, 0, "01A|156.050|156.050|TX|---|--|---|---|VTS"},
-        {"PU", 51, 11, "15|156.750|---.---|--|---|--|---|---|COMMERCIAL"},
-        {"PU", 51, 21, "24|161.800|157.200|TX|---|--|DUP|---|TELEPHONE"},
         {"PU", 51, 50, "88A|157.425|157.425|TX|---|--|---|---|COMMERCIAL"},
-        {"PI", 57, 0, "01|160.650|156.050|TX|---|--|DUP|---|TELEPHONE"},
         {"PC", 59, 19, "20|161.600|157.000|TX|LOW|--|DUP|---|PORT OPR"},
         {"PC", 59, 39, "70|156.525|---.---|--|---|--|---|---|DSC"},
     };
     auto *grid = W<QAbstractItemView>(f, "grdGroup");
     for (const auto &[node, count, row, cells] : rows) {
       f.ShowNode(QLatin1String(node));
-      QCOMPARE(f.Window().screens().ActivePanel(), grid->parentWidget());
       QCOMPARE(QStringLiteral("%1 %2 %3: ").arg(node).arg(grid->model()->rowCount()).arg(row) +
                    Row(grid, row),
                QStringLiteral("%1 %2 %3: %4").arg(node).arg(count).arg(row).arg(cells));
     }
-    QVERIFY(!f.S().state.DataChanged);
-    // The same screen for another bank: no row left over from the first.
-    for (ChannelRecord &r : f.S().data.CHINT)
-      r.Enable = false;
-    f.ShowNode(QStringLiteral("PI"));
-    QCOMPARE(grid->model()->rowCount(), 0);
-    QCOMPARE(Row(grid, -1), QStringLiteral("CH|RX[MHz]|TX[MHz]|TX|LOW|UP|DUP|MEM|CH Name"));
-    QTest::keyClick(grid, Qt::Key_Return);
-    QCOMPARE(SelectedKey(f), QStringLiteral("PI"));
-  }
 
-  void expansionGrid() {
-    WindowFixture f;
-    QVERIFY(StartOnChannels(f));
-    ChannelRecord &r = f.S().data.CHEXP[5];
-    r.Enable = r.PowUp = r.ScanMemory = true;
-    r.CHDisplayL = "'5";
+    ChannelRecord &r = f.S().data.CHEXP[5] = ExpChannel("'5", 156.013); // shown snapped down
+    r.PowUp = r.ScanMemory = true;
     r.CHDisplayR = "b";
-    r.Rxfreq = 156.013; // off the 5 kHz steps: shown snapped down
-    r.Txfreq = 0;
     r.ChTag = "MARINA";
     f.S().data.CHEXP[64] = ChannelRecord{};
     f.ShowNode(QStringLiteral("ExpChannel"));
-    auto *grid = W<QAbstractItemView>(f, "grdExp");
-    QCOMPARE(grid->model()->rowCount(), 64);
-    QCOMPARE(Row(grid, -1), QStringLiteral("CH|ENABLE|DISP|RX[MHz]|TX[MHz]|LOW|UP|MEM|CH Name"));
-    QCOMPARE(Row(grid, 4), QStringLiteral("5|[Enable]|'5b|156.0100|---.----|---|UP|MEM|MARINA"));
-    QCOMPARE(Row(grid, 63), QStringLiteral("64|||---.----|---.----|---|--|---|"));
-    QVERIFY(!f.S().state.DataChanged);
-  }
+    auto *exp = W<QAbstractItemView>(f, "grdExp");
+    QCOMPARE(exp->model()->rowCount(), 64);
+    QCOMPARE(Row(exp, 4), QStringLiteral("5|[Enable]|'5b|156.0100|---.----|---|UP|MEM|MARINA"));
+    QCOMPARE(Row(exp, 63), QStringLiteral("64|||---.----|---.----|---|--|---|"));
 
-  // Enter on a grid row shows that channel; typed labels move to their row.
-  void gridKeys_data() {
-    QTest::addColumn<QString>("node");
-    QTest::addColumn<QString>("keys"); // typed before Enter
-    QTest::addColumn<int>("row");      // current after typing, or chosen
-    QTest::addColumn<QString>("key");  // shown after Enter
-    AddRow("CANADA", "PC", "", 39, "PC 140");
-    AddRow("EXP", "ExpChannel", "", 9, "E 10");
-    AddRow("label, restart after a dead end", "PU", "1670", 32, "PU 140");
-    // 05 is a channel, but not of this plan: the row stays.
-    AddRow("label not in the plan", "PU", "05", 0, "PU 3");
-  }
+    const std::tuple<const char *, const char *, int, const char *> keys[] = {
+        {"ExpChannel", "", 9, "E 10"},
+        {"PU", "1670", 32, "PU 140"}, // the search starts again after a dead end
+    };
+    for (const auto &[node, typed, row, key] : keys) {
+      f.ShowNode(QLatin1String(node));
+      QAbstractItemView *g = *typed ? grid : exp;
+      if (!*typed)
+        g->setCurrentIndex(g->model()->index(row, 1));
+      f.Type(g, QLatin1String(typed));
+      QCOMPARE(g->currentIndex().row(), row);
+      QTest::keyClick(g, Qt::Key_Return);
+      QCOMPARE(SelectedKey(f), QLatin1String(key));
+    }
 
-  void gridKeys() {
-    QFETCH(QString, node);
-    QFETCH(QString, keys);
-    QFETCH(int, row);
-    WindowFixture f;
-    QVERIFY(StartOnChannels(f));
-    f.ShowNode(node);
-    auto *grid = W<QAbstractItemView>(f, node == "ExpChannel" ? "grdExp" : "grdGroup");
-    if (keys.isEmpty())
-      grid->setCurrentIndex(grid->model()->index(row, 1));
-    f.Type(grid, keys);
-    QCOMPARE(grid->currentIndex().row(), row);
-    QCOMPARE(SelectedKey(f), node);
+    // The same screen for an empty bank: no row left over from another.
+    for (ChannelRecord &c : f.S().data.CHINT)
+      c.Enable = false;
+    f.ShowNode(QStringLiteral("PI"));
+    QCOMPARE(grid->model()->rowCount(), 0);
     QTest::keyClick(grid, Qt::Key_Return);
-    QTEST(SelectedKey(f), "key");
-    QVERIFY(f.Window().screens().ActivePanel() != grid->parentWidget());
+    QCOMPARE(SelectedKey(f), QStringLiteral("PI"));
   }
 
   void weatherPanel() {
     KV508_START_WINDOW(f);
     ChannelBank &wx = f.S().data.CHWX;
-    wx[0].Enable = false;
-    wx[0].ScanMemory = true;
-    wx[0].ChTag = "OFF";
-    wx[9].Enable = wx[9].ScanMemory = true;
-    wx[9].ChTag = "NOAA";
     wx[4].Enable = wx[4].ScanMemory = false;
     wx[4].ChTag = "WX5";
-    wx[2].Enable = true;
-    wx[2].ChTag = "ABCDEFGHIJKLMN";
     const ChannelBank before = wx;
     QVERIFY(f.Activate());
     f.ShowNode(QStringLiteral("PW"));
@@ -507,48 +366,27 @@ private slots:
     const auto name = [&f](int i) {
       return f.Widget<QLineEdit>(QStringLiteral("txtWxName_%1").arg(i));
     };
-    QVERIFY(!box("chkWxEnable", 0)->isChecked() && box("chkWxScan", 0)->isChecked());
-    QVERIFY(!box("chkWxScan", 0)->isEnabled() && !name(0)->isEnabled());
-    QVERIFY(box("chkWxEnable", 9)->isChecked() && box("chkWxScan", 9)->isEnabled());
-    QVERIFY(name(9)->isEnabled());
-    QCOMPARE(name(0)->text() + "|" + name(9)->text(), QStringLiteral("OFF|NOAA"));
-    QCOMPARE(box("chkWxEnable", 9)->text(), QStringLiteral(" "));
-    QStringList labels;
-    for (QLabel *label : W(f, "fraWeather")->findChildren<QLabel *>())
-      labels << label->text();
-    QVERIFY(labels.contains("WX01[162.550MHz]") && labels.contains("WX10[163.275MHz]"));
-    QVERIFY(!f.S().state.DataChanged && wx == before);
-
-    // Space toggles a box; the focused control of the row is marked ">".
     QCheckBox *enable = box("chkWxEnable", 4);
     QCheckBox *scan = box("chkWxScan", 4);
+    QVERIFY(!enable->isChecked() && !scan->isEnabled() && !name(4)->isEnabled());
+    QCOMPARE(name(4)->text(), QStringLiteral("WX5"));
+    QVERIFY(!f.S().state.DataChanged && wx == before);
+
     enable->setFocus(Qt::TabFocusReason);
-    QCOMPARE(enable->text(), QStringLiteral(">"));
     QTest::keyClick(enable, Qt::Key_Space);
     QVERIFY(wx[4].Enable && f.S().state.DataChanged);
     QVERIFY(scan->isEnabled() && name(4)->isEnabled());
-    f.S().state.DataChanged = false;
     scan->setFocus(Qt::TabFocusReason);
-    QCOMPARE(enable->text() + scan->text(), QStringLiteral(" >"));
     QTest::keyClick(scan, Qt::Key_Space);
-    QVERIFY(wx[4].ScanMemory && f.S().state.DataChanged);
-    f.S().state.DataChanged = false;
+    QVERIFY(wx[4].ScanMemory);
     name(4)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(name(4), Qt::Key_End);
     QTest::keyClicks(name(4), QStringLiteral("X"));
-    QCOMPARE(scan->text(), QStringLiteral(" "));
-    QVERIFY(wx[4].ChTag == "WX5X" && f.S().state.DataChanged);
+    QCOMPARE(wx[4].ChTag, std::string("WX5X"));
     enable->setFocus(Qt::TabFocusReason);
     QTest::keyClick(enable, Qt::Key_Space);
     QVERIFY(!wx[4].Enable && !scan->isEnabled() && !name(4)->isEnabled());
     QVERIFY(wx[3] == before[3]); // only the row's own record changed
-
-    // A pasted name is filtered and cut at 16 characters.
-    name(2)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(name(2), Qt::Key_End);
-    f.Paste(name(2), QStringLiteral("x_yz"));
-    QCOMPARE(name(2)->text() + "|" + ui::ToQt(wx[2].ChTag),
-             QStringLiteral("ABCDEFGHIJKLMNxy|ABCDEFGHIJKLMNxy"));
 
     // A damaged bank without its last records: their rows are off, nothing throws.
     wx.Reset(0, 2);
@@ -556,29 +394,6 @@ private slots:
     f.ShowNode(QStringLiteral("PW"));
     QVERIFY(box("chkWxEnable", 2)->isEnabled());
     QVERIFY(!box("chkWxEnable", 3)->isEnabled() && !name(9)->isEnabled());
-  }
-
-  void hintsAndHelpTopics() {
-    WindowFixture f;
-    QVERIFY(StartOnChannels(f));
-    for (ChannelRecord &r : f.S().data.CHWX)
-      r.Enable = true;
-    const QString grid = QStringLiteral("[Double click],[Enter]:Jump the Setting screen.");
-    const std::tuple<const char *, const char *, QString, int> rows[] = {
-        {"PC", "grdGroup", grid, 1077},
-        {"ExpChannel", "grdExp", grid, 1077},
-        {"PW", "chkWxEnable_0", "Select[x]Enable/[]Disable.", 1028},
-        {"PW", "chkWxScan_9", "[Space]:An effective and invalid change.", 1033},
-        {"PW", "txtWxName_5", "A maximum of 12 characters", 1034},
-    };
-    for (const auto &[node, name, hint, topic] : rows) {
-      f.ShowNode(QLatin1String(node));
-      QWidget *w = W(f, name);
-      w->setFocus(Qt::TabFocusReason);
-      QTRY_COMPARE(QApplication::focusWidget(), w);
-      QCOMPARE(name + QStringLiteral(" %1 %2").arg(f.StatusHint()).arg(ui::HelpTopicFor(w)),
-               name + QStringLiteral(" %1 %2").arg(hint).arg(topic));
-    }
   }
 };
 
