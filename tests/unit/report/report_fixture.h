@@ -2,34 +2,17 @@
 
 // Radio data for report tests, made the way File > New makes it.
 
-#include "app/new_data.h"
-#include "fake_host.h"
+#include "app/config_fixtures.h"
 #include "report/report.h"
 #include "report/report_values.h"
 
-#include <memory>
-
 namespace kv508::testing {
-
-struct DefaultSession {
-  FakeHost host;
-  MemoryUserSettings settings;
-  std::unique_ptr<Session> session = std::make_unique<Session>(host, settings);
-
-  explicit DefaultSession(bool atis = false) {
-    session->model.ModelVariant = 1;
-    session->model.AtisCapable = atis;
-    NewData(*session, false);
-  }
-  RadioData &Data() { return session->data; }
-  const ModelInfo &Model() const { return session->model; }
-};
 
 // An ATIS model whose every section holds edited values and whose tables are cut
 // to a few rows, so that a whole report stays short.
-struct EditedSession : DefaultSession {
-  EditedSession() : DefaultSession(true) {
-    RadioData &d = Data();
+struct EditedSession : NewSession {
+  EditedSession() : NewSession(1, true) {
+    RadioData &d = data();
     d.ChannelGroups[0].PriorityCh = 245;
     d.ChannelGroups[1].StatusName = "ABCD";
     d.ChannelGroups[2].StatusName = "CAN";
@@ -52,7 +35,7 @@ struct EditedSession : DefaultSession {
     };
     keep(d.CHUSA, {"15", "16", "24"}); // receive only, plain, duplex
     keep(d.CHINT, {});
-    keep(d.CHCAN, {"06"});
+    keep(d.CHCAN, {});
     ChannelRecord &c16 = d.CHUSA[32];
     c16.ChTag = "ABCDEFGHIJKLMN";
     c16.Scramble = 5;
@@ -61,9 +44,9 @@ struct EditedSession : DefaultSession {
     d.CHWX.Reset(0, 1);
     d.CHWX[0] = wx1;
     d.CHWX[1].ScanMemory = true;
-    d.CHMMSID.Reset(1, 2);
-    d.CHMMSID[2].TagName = "HARBOUR";
-    d.CHMMSID[2].Mmsid = "3669990020";
+    d.CHMMSID.Reset(1, 1);
+    d.CHMMSID[1].TagName = "HARBOUR";
+    d.CHMMSID[1].Mmsid = "3669990020";
     d.CHGRPID.Reset(1, 1);
     d.CHEXP.Reset(1, 2);
     ChannelRecord &exp = d.CHEXP[2];
