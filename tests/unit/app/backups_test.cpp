@@ -100,14 +100,12 @@ TEST_F(BackupsTest, RetentionDeletesExactlyTheOldOnesBeyondTheNewest200) {
 
   EXPECT_EQ(PruneBackups(dir, now), 5);
   EXPECT_EQ(FileNames(dir), expectedLeft);
-  EXPECT_EQ(PruneBackups(dir, now), 0);
 
   // Beyond 200 but young: kept.
   for (int i = 0; i < 20; ++i)
     add(now - 20 * kDay + i, true);
   EXPECT_EQ(PruneBackups(dir, now), 10); // the 10 old ones are now beyond the newest 200
   EXPECT_EQ(ListBackups(dir).size(), 210u);
-  EXPECT_EQ(PruneBackups(dir, now + 400 * kDay), 10);
 }
 
 TEST_F(BackupsTest, AFolderThatCannotBeWrittenIsReportedAndBackupsOffWriteNothing) {

@@ -119,7 +119,6 @@ TEST(DatWriter, ChannelDirectoryAndExpansionSections) {
   d.CHWX[9].Enable = d.CHWX[9].ScanMemory = true;
   d.CHWX[9].ChTag = "WX10";
   d.CHMMSID[80] = {true, "HARBOUR", "2441234560", {}};
-  d.CHGRPID[1] = {false, "", "", {}};
   ChannelRecord &exp = d.CHEXP[1];
   exp.Enable = exp.PowUp = exp.ScanMemory = true;
   exp.LowPower = false;
@@ -129,22 +128,16 @@ TEST(DatWriter, ChannelDirectoryAndExpansionSections) {
   exp.Txfreq = 157.42500000000032;
   exp.ChTag = "EXP ONE";
   exp.Scramble = 2;
-  d.CHEXP[64] = ChannelRecord{};
-  d.CHEXP[64].Rxfreq = 161.6;
   const std::string text = Text(*s);
   EXPECT_EQ(SectionText(text, "CHUSA16"), usa16 + "Scramble=5\r\nChTag=#CALLING\r\n");
   EXPECT_EQ(SectionText(text, "CHINT3").substr(0, 23), "[CHINT3]\r\nPosition=77\r\n");
   EXPECT_EQ(SectionText(text, "CHWX9"), "[CHWX9]\r\nEnable=1\r\nScanMemory=1\r\nChTag=#WX10\r\n");
   EXPECT_EQ(SectionText(text, "CHMMSID80"),
             "[CHMMSID80]\r\nEnable=1\r\nTagName=#HARBOUR\r\nMmsid=2441234560\r\n");
-  EXPECT_EQ(SectionText(text, "CHGRPID1"), "[CHGRPID1]\r\nEnable=0\r\nTagName=#\r\nMmsid=\r\n");
   EXPECT_EQ(SectionText(text, "CHEXP1"),
             "[CHEXP1]\r\nEnable=1\r\nCHDisplayL=10\r\nCHDisplayR=A\r\nRxfreq=100.5259\r\n"
             "Txfreq=157.425\r\nLowPower=0\r\nPowUp=1\r\nScanMemory=1\r\nScramble=2\r\nChTag=#EXP "
             "ONE\r\n");
-  EXPECT_EQ(SectionText(text, "CHEXP64"),
-            "[CHEXP64]\r\nEnable=0\r\nCHDisplayL=\r\nCHDisplayR=\r\nRxfreq=161.6\r\n"
-            "Txfreq=0\r\nLowPower=0\r\nPowUp=0\r\nScanMemory=0\r\nScramble=0\r\nChTag=#\r\n");
 }
 
 } // namespace

@@ -55,9 +55,8 @@ TEST_F(DiffTest, ModelDecidesAtisAndScrambleAndTextsAreEscaped) {
               ElementsAre("Atis AtisCode: \"\" -> \"1234567890\"",
                           "AtisCallSign 3 Disp: \"\" -> \"A\\\"B\\\\C\\x09\"",
                           "CHCAN 00 Scramble: \"--\" -> \" 0\""));
-}
 
-TEST_F(DiffTest, RecordCountThatDiffersIsOneLine) {
+  b = a; // a record count that differs is one line
   b.CHWX.Reset(0, 8);
   for (int i = 0; i < 9; ++i)
     b.CHWX[i] = a.CHWX[i];

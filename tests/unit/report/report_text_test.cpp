@@ -1,6 +1,7 @@
 #include "report/report.h"
 
 #include "report/channel_grid_text.h"
+
 #include "report_fixture.h"
 
 #include <gmock/gmock.h>
@@ -21,13 +22,6 @@ TEST(ReportValues, TextsAtTheirEdges) {
     EXPECT_EQ(PriorityChText(p), text) << p;
   for (const auto &[v, text] : {std::pair{3, "--"}, {4, " 0"}, {7, " 3"}})
     EXPECT_EQ(ScrambleText(v), text) << v;
-  // The grids on screen: a damaged position shows neither label nor frequency.
-  ChannelRecord r;
-  r.Position = 240;
-  r.TxEnable = true;
-  EXPECT_EQ(GroupGridCell(r, 0) + "|" + GroupGridCell(r, 1) + "|" + GroupGridCell(r, 2) + "|" +
-                GroupGridCell(r, 3) + "|" + GroupGridCell(r, 9) + "|" + ExpGridCell(1, r, -1),
-            "|---.---|---.---|TX||");
   EXPECT_EQ(WxChannelLabel(0) + WxChannelLabel(9) + WxChannelLabel(10) + WxChannelLabel(-1),
             "WX01[162.550MHz]WX10[163.275MHz]");
 }
