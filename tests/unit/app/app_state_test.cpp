@@ -1,4 +1,5 @@
 #include "app/app_state.h"
+#include "app/backups.h"
 #include "app/undo_history.h"
 
 #include "config_fixtures.h"
@@ -7,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <set>
 
 namespace kv508::testing {
 namespace {
@@ -129,6 +131,126 @@ TEST(UndoHistory, KeepsOnlyTheNewestStepsAndResetForgetsThem) {
   h.Redo(now);
   h.Reset(now, true);
   EXPECT_FALSE(h.CanUndo(now) || h.CanRedo() || h.Changed(now));
+}
+
+namespace fs = std::filesystem;
+
+constexpr std::time_t kDay = 24 * 60 * 60;
+
+std::set<std::string> FileNames(const fs::path &folder) {
+  std::set<std::string> names;
+  for (const auto &entry : fs::directory_iterator(folder))
+    names.insert(entry.path().filename().string());
+  return names;
+}
+
+struct BackupsTest : SessionFixture {
+  BackupsTest() {
+    ::setenv("TZ", "UTC", 1);
+    tzset();
+    session.backups.folder = folder / "backups";
+    session.backups.now = [this] { return now; };
+    image.fill(0x5A);
+    image[0] = 0x07;
+    image[1] = 0xD0;
+  }
+  std::time_t now = 1718443805; // 2024-06-15 09:30:05 UTC
+  MemoryImage image{};
+};
+
+TEST_F(BackupsTest, NamesCarryTimeModelAndKindAndNeverOverwrite) {
+  ASSERT_TRUE(SaveBackup(session, image, BackupKind::Read, "Read from Radio"));
+  ASSERT_TRUE(SaveBackup(session, image, BackupKind::Read, "Read from Radio"));
+  const std::string firstImage = ImageText(image);
+  session.model.ModelVariant = 11;
+  image[5] = 0x01;
+  ASSERT_TRUE(SaveBackup(session, image, BackupKind::Program, "Program to Radio"));
+  EXPECT_TRUE(host.messages.empty());
+
+  const fs::path dir = session.backups.folder;
+  EXPECT_EQ(ReadBytes(dir / "2024-06-15_093005-3_TR4100M_program.hex"), ImageText(image));
+  EXPECT_EQ(ReadBytes(dir / "2024-06-15_093005_TR4100-TR4300_read.hex"), firstImage);
+
+  const std::vector<BackupEntry> listed = ListBackups(dir); // newest first
+  ASSERT_EQ(listed.size(), 3u);
+  EXPECT_EQ(listed[0].file.filename(), "2024-06-15_093005-3_TR4100M_program.hex");
+  EXPECT_EQ(listed[2].file.filename(), "2024-06-15_093005_TR4100-TR4300_read.hex");
+  EXPECT_EQ(std::tuple(listed[0].kind, listed[0].model, listed[0].time),
+            std::tuple(BackupKind::Program, "TR4100M", now));
+  EXPECT_EQ(BackupTimeText(listed[0].time), "2024-06-15 09:30:05");
+}
+
+TEST_F(BackupsTest, OnlyBackupNamesAreListed) {
+  const std::pair<const char *, bool> cases[] = {
+      {"2023-12-31_235959-12_TR4100M_program.hex", true},
+      {"2023-12-31_235959_TR4100M_write.hex", false},
+      {"2023-13-01_000000_TR4100M_read.hex", false},
+      {"2023-12-31_235959-123_TR4100M_read.hex", false},
+      {"2023-12-31_235959__read.hex", false},
+  };
+  for (const auto &[name, listed] : cases) {
+    BackupEntry entry;
+    EXPECT_EQ(ParseBackupName(name, entry), listed) << name;
+  }
+  // A folder named like a backup is not one.
+  fs::create_directories(folder / "b" / "2023-12-31_235959_TR4100M_read.hex");
+  WriteBytes(folder / "b" / "notes.txt", "x");
+  EXPECT_TRUE(ListBackups(folder / "b").empty());
+  EXPECT_TRUE(ListBackups(folder / "missing").empty());
+}
+
+// Kept: the newest 200, and every one younger than a year. Other files stay.
+TEST_F(BackupsTest, RetentionDeletesExactlyTheOldOnesBeyondTheNewest200) {
+  const fs::path dir = folder / "b";
+  fs::create_directories(dir);
+  std::set<std::string> expectedLeft;
+  auto add = [&](std::time_t time, bool kept) {
+    char name[48];
+    std::strftime(name, sizeof name, "%Y-%m-%d_%H%M%S_TR4100M_read.hex", std::gmtime(&time));
+    WriteBytes(dir / name, "");
+    if (kept)
+      expectedLeft.insert(name);
+  };
+  // 190 young ones, then 15 of more than a year: 10 of the old ones make up the
+  // newest 200, the 5 oldest go.
+  for (int i = 0; i < 190; ++i)
+    add(now - 10 * kDay + i * 60, true);
+  for (int i = 0; i < 15; ++i)
+    add(now - 366 * kDay - i * 60, i < 10);
+  WriteBytes(dir / "notes.txt", "mine");
+  WriteBytes(dir / "1999-01-01_000000_TR4100M_read.hex.txt", "");
+  expectedLeft.insert({"notes.txt", "1999-01-01_000000_TR4100M_read.hex.txt"});
+
+  EXPECT_EQ(PruneBackups(dir, now), 5);
+  EXPECT_EQ(FileNames(dir), expectedLeft);
+
+  // Beyond 200 but young: kept.
+  for (int i = 0; i < 20; ++i)
+    add(now - 20 * kDay + i, true);
+  EXPECT_EQ(PruneBackups(dir, now), 10); // the 10 old ones are now beyond the newest 200
+  EXPECT_EQ(ListBackups(dir).size(), 210u);
+}
+
+TEST_F(BackupsTest, AFolderThatCannotBeWrittenIsReportedAndBackupsOffWriteNothing) {
+  WriteBytes(folder / "plain-file", "x");
+  session.backups.folder = folder / "plain-file" / "backups";
+  EXPECT_FALSE(SaveBackup(session, image, BackupKind::Program, "Program to Radio"));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(std::tuple(host.messages[0].icon, host.messages[0].title, host.messages[0].text),
+            std::tuple(Icon::Exclamation, "Program to Radio",
+                       "The backup could not be saved in " + session.backups.folder.string() +
+                           ": Not a directory."));
+  EXPECT_EQ(ReadBytes(folder / "plain-file"), "x");
+
+  // Backups off: nothing is written and nothing said.
+  host.messages.clear();
+  session.backups.folder.clear();
+  EXPECT_TRUE(SaveBackup(session, image, BackupKind::Read, "Read from Radio"));
+  EXPECT_TRUE(host.messages.empty());
+
+  ::setenv("XDG_DATA_HOME", "/srv/data", 1);
+  EXPECT_EQ(DefaultBackupFolder(), fs::path("/srv/data/KV508/backups"));
+  ::unsetenv("XDG_DATA_HOME");
 }
 
 } // namespace
