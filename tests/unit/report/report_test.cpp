@@ -1,9 +1,9 @@
+#include "app/config_fixtures.h"
 #include "image/decode.h"
 #include "report/channel_grid_text.h"
 #include "report/diff.h"
 #include "report/report.h"
-
-#include "report_fixture.h"
+#include "report/report_values.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,6 +13,56 @@
 
 namespace kv508::testing {
 namespace {
+
+// An ATIS model whose every section holds edited values and whose tables are cut
+// to a few rows, so that a whole report stays short.
+struct EditedSession : NewSession {
+  EditedSession() : NewSession(1, true) {
+    RadioData &d = data();
+    d.ChannelGroups[0].PriorityCh = 245;
+    d.ChannelGroups[1].StatusName = "ABCD";
+    d.ChannelGroups[2].StatusName = "CAN";
+    d.ChannelGroups[3].Enable = true;
+    d.ChannelGroups[3].ExpChGroup[1] = false;
+    d.Common.Sog = 1;
+    d.Common.Weater = 3;
+    d.Common.OffsetTime = -5;
+    d.DscBasic.UserMmsi = "3669990010";
+    d.Image[421] = 123; // the user MMSI count
+    d.DscBasic.DscGroup[1] = false;
+    d.DscBasic.BeepOut[4] = false;
+    d.DscAdvanced.GroupCallTx[1] = true;
+    d.Atis.AtisCode = "1234567890";
+    d.Atis.UsableAtisChGroup[3] = false;
+    auto keep = [](ChannelBank &bank, std::initializer_list<std::string> labels) {
+      for (ChannelRecord &r : bank)
+        r.Enable = r.Enable && std::find(labels.begin(), labels.end(), ChannelLabel(r.Position)) !=
+                                   labels.end();
+    };
+    keep(d.CHUSA, {"15", "16", "24"}); // receive only, plain, duplex
+    keep(d.CHINT, {});
+    keep(d.CHCAN, {});
+    ChannelRecord &c16 = d.CHUSA[32];
+    c16.ChTag = "ABCDEFGHIJKLMN";
+    c16.Scramble = 5;
+    c16.ScanMemory = c16.PowUp = true;
+    const ChannelRecord wx1 = d.CHWX[0];
+    d.CHWX.Reset(0, 1);
+    d.CHWX[0] = wx1;
+    d.CHWX[1].ScanMemory = true;
+    d.CHMMSID.Reset(1, 1);
+    d.CHMMSID[1].TagName = "HARBOUR";
+    d.CHMMSID[1].Mmsid = "3669990020";
+    d.CHGRPID.Reset(1, 1);
+    d.CHEXP.Reset(1, 2);
+    ChannelRecord &exp = d.CHEXP[2];
+    exp.Enable = exp.LowPower = exp.ScanMemory = true;
+    exp.CHDisplayL = "12";
+    exp.CHDisplayR = "AB";
+    exp.Rxfreq = 156.0125;
+    exp.Scramble = 4;
+  }
+};
 
 using ::testing::ElementsAre;
 using ::testing::Pair;
@@ -190,10 +240,8 @@ TEST(ReportLayout, PagesAndEveryPaperTextThatDiffers) {
       pageSections.push_back(line.pageHeader ? report.lines[i + 2].section : -line.section);
     paperOnly += !line.inTextImage;
     if (line.pageHeader) { // paper only, and so is the empty line after it
-      ASSERT_EQ(line.fields.size(), 1u);
-      EXPECT_EQ(line.fields[0].printText, "TR4100/TR4300 Velmora");
-      EXPECT_FALSE(line.inTextImage || report.lines[i + 1].inTextImage);
-      EXPECT_TRUE(report.lines[i + 1].fields.empty());
+      EXPECT_EQ(line.fields.at(0).printText, "TR4100/TR4300 Velmora");
+      EXPECT_TRUE(!report.lines[i + 1].inTextImage && report.lines[i + 1].fields.empty());
     }
     for (const ReportField &f : line.fields) {
       if (!f.printed)
@@ -234,7 +282,6 @@ TEST_F(DiffTest, ChangedFieldsInReportOrder) {
   b.CHUSA[32].ChTag = "CALL16";
   b.CHUSA[200].DispayA = true; // a disabled record counts too
   b.Common.Sog = 1;
-  b.ChannelGroups[1].PriorityCh = 241;
   // Values that read the same show the stored values.
   a.ChannelGroups[0].PriorityCh = -1;
   b.ChannelGroups[0].PriorityCh = 65535;
@@ -243,7 +290,6 @@ TEST_F(DiffTest, ChangedFieldsInReportOrder) {
   EXPECT_THAT(
       DiffSettings(a, b, model),
       ElementsAre("ChannelGroups Group1 PriorityCh: \"Off\" (-1) -> \"Off\" (65535)",
-                  "ChannelGroups Group2 PriorityCh: \"16\" -> \"EXP2\"",
                   "Common Sog: \"\" (255) -> \"MPH\"", "CHUSA 16 ChTag: \"DISTRESS\" -> \"CALL16\"",
                   "CHUSA 100 DispayA: \"Off\" -> \"On\"", "CHMMSID 7 TagName: \"\" -> \"HARBOUR\"",
                   "CHEXP 1 Txfreq: \"156.0100\" (156.013) -> \"156.0100\" (156.011)",
