@@ -335,18 +335,6 @@ TEST(DefaultImage, HoldsTheFixedBytesAfterNewDataEncodesIt) {
   EXPECT_EQ(data->DscDisplay, (DscDisplaySetup{true, true, false}));
 }
 
-TEST(DefaultImage, OnlyModels1And11GetOne) {
-  auto data = DataWithImage(FilledImage(0));
-  BuildDefaultImage(*data, 11);
-  EXPECT_TRUE(ImageMatchesModel(data->Image, 11) && !ImageMatchesModel(data->Image, 5));
-  auto other = DataWithImage(FilledImage(0));
-  other->Image[57] = 2;
-  const MemoryImage before = other->Image;
-  BuildDefaultImage(*other, 5);
-  EXPECT_TRUE(other->Image == before);
-  EXPECT_EQ(other->Common.ResumeTime, 2); // the settings are decoded all the same
-}
-
 // Random images: decoding, encoding and decoding again gives the same data and image.
 TEST(RoundTrip, RandomImagesDecodeToTheSameDataAfterEncoding) {
   std::mt19937 random(508);
