@@ -1,7 +1,6 @@
 #pragma once
 
-// Shared by the core tests: a temporary program folder, files written from bytes,
-// minimal valid images and sessions over that folder.
+// Shared by the core tests: temporary program folders, files, images and sessions.
 
 #include "app/new_data.h"
 #include "app/session.h"

@@ -1,7 +1,6 @@
 #pragma once
 
-// Builders for settings-file tests: sessions after NewData (shared with the app
-// tests), random radio data decoded from a random image, and text helpers.
+// Builders for settings-file tests: random radio data and section text helpers.
 
 #include "app/config_fixtures.h"
 #include "files/dat_file.h"
@@ -21,9 +20,8 @@ inline std::unique_ptr<NewSession> MakeSession(int variant = 1, bool atis = fals
   return std::make_unique<NewSession>(variant, atis);
 }
 
-// Decodes a random image over the defaults, then gives every text field and every
-// field the image does not hold a random value. With untidyTexts the texts may have
-// blanks at either end or a leading '#', which a file does not keep.
+// A random image decoded, then random values for every field the image does not hold;
+// untidy texts may have blanks at either end or a leading '#', which a file drops.
 inline void RandomizeData(RadioData &data, std::mt19937 &rng, bool untidyTexts = true) {
   std::uniform_int_distribution<int> byte(0, 255);
   for (auto &b : data.Image)

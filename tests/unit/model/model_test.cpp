@@ -132,21 +132,6 @@ TEST(TypedEntries, MmsiStoredInTenDigitsStatusNameCut) {
   EXPECT_EQ(StoreTypedStatusName("  ab  "), "  ab");
 }
 
-// Only ever clears: group 3 (index 2) has channels and stays disabled.
-TEST(ChannelGroups, DisablingEmptyGroups) {
-  RadioData data;
-  for (auto &g : data.ChannelGroups)
-    g.Enable = true;
-  data.ChannelGroups[2].Enable = false;
-  data.CHUSA[0].Enable = true;
-  data.CHCAN[5].Enable = true;
-  EXPECT_FALSE(GroupIsEmpty(data, 4) || GroupIsEmpty(data, -1));
-  DisableEmptyGroups(data);
-  const auto &g = data.ChannelGroups;
-  EXPECT_EQ(std::tuple(g[0].Enable, g[1].Enable, g[2].Enable, g[3].Enable),
-            std::tuple(true, false, false, false));
-}
-
 Directory WithEntries(int used, int size = kMemoryIdCount) {
   Directory dir{1, size};
   for (int n = 1; n <= used; ++n)
