@@ -1,8 +1,8 @@
 #pragma once
 
-// Shared by the app tests: a fresh temporary program folder, files written from
-// bytes, minimal valid images and a session over that folder.
+// Shared by the core tests: temporary program folders, files, images and sessions.
 
+#include "app/new_data.h"
 #include "app/session.h"
 #include "fake_host.h"
 
@@ -68,6 +68,24 @@ struct SessionFixture : ::testing::Test {
     session.state.TitleText = "PC Program for TR4100/TR4300";
   }
   TempFolder folder;
+  FakeHost host;
+  MemoryUserSettings settings;
+  Session session;
+};
+
+// A session of the given model after File > New, in an empty program folder.
+struct NewSession {
+  explicit NewSession(int variant = 1, bool atis = false) : session(host, settings) {
+    session.model.ModelVariant = static_cast<std::int16_t>(variant);
+    session.model.AtisCapable = atis;
+    session.state.TitleText = TitleTextFor(variant);
+    session.programDir = dir.path();
+    NewData(session, true);
+  }
+  RadioData &data() { return session.data; }
+  std::filesystem::path File(const std::string &name) const { return dir / name; }
+
+  TempFolder dir;
   FakeHost host;
   MemoryUserSettings settings;
   Session session;

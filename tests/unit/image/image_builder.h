@@ -39,8 +39,7 @@ inline std::unique_ptr<RadioData> DataWithImage(const MemoryImage &image) {
   return data;
 }
 
-// What NewData builds without an editor: plans, weather bank, the default image
-// decoded and encoded back.
+// What NewData builds without an editor: plans, weather bank, default image.
 inline std::unique_ptr<RadioData> DefaultData(int modelVariant) {
   auto data = std::make_unique<RadioData>();
   ApplyUsaPlan(*data);

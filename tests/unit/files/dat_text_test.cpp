@@ -1,11 +1,105 @@
+#include "files/dat_file.h"
+#include "files/dat_index.h"
+#include "files/dat_values.h"
+
 #include "dat_fixture.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace kv508::testing {
 namespace {
 
-std::string Text(DatSession &s) { return BuildDatText(s.data(), s.session.model); }
+// A parsed file as NAME{KEY=value;...}, for exact comparison.
+std::string Render(const DatFile &file) {
+  std::string out;
+  for (const DatSection &s : file) {
+    out += s.name + "{";
+    for (const DatEntry &e : s.entries)
+      out += e.key + "=" + e.value + ";";
+    out += "}";
+  }
+  return out;
+}
+
+// Keys and names trimmed and upper-cased, values lose one leading '#'; a section line
+// that is the last line is dropped; lines without '=' are skipped unless they hold '['.
+TEST(DatParser, OddRules) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"[ chusa0 ]junk\r\n  position =  3 \r\n\tChTag\t=\t# Ab #\t\r\n",
+       "CHUSA0{POSITION=3;CHTAG= Ab #;}"},
+      {"[A]\r\nx=##y\r\ny=a  b\r\nz=#\r\n[B]\r\nk=v\r\n", "A{X=#y;Y=a  b;Z=;}B{K=v;}"},
+      {"k=1\r\n[A]\r\nk=2\r\nend=1", "A{K=2;END=1;}"},
+      {"[A]\r\nk=1\r\n[B]", "A{K=1;}"},
+      {"[A]\r\nk=1\r\n x[B]\r\nk2=2\r\n[C]\r\nk=3\r\nend=1\r\n", "A{K=1;}C{K=3;END=1;}"},
+      {"[A]\r\nk=1\r\n=[x\r\nk=2\r\n[B]\r\nk=3\r\ne=1", "A{K=1;}B{K=3;E=1;}"},
+      {"[]\r\nk=1\r\n[A\r\nk=2\r\n[ ]\r\nk=3\r\ne=1", "{K=3;E=1;}"}, // empty or unclosed names
+      {"[A]\r\n[B=C]\r\ne=1", "A{[B=C];E=1;}"},                      // '=' before ']'
+      {"[A]\rk=1\nj=2\r\n\n\ri=3\n\r[B]\rk=4\re=5", "A{K=1;J=2;I=3;}B{K=4;E=5;}"},
+      {std::string("[\xE9t\xE9]\r\nk\xE9=\x01\xFF\0z\r\ne=1", 19),
+       std::string("\xE9T\xE9{K\xE9=\x01\xFF\0z;E=1;}", 17)}, // bytes beyond ASCII kept as they are
+      {"", ""}};
+  for (const auto &[text, parsed] : cases)
+    EXPECT_EQ(Render(ParseDatText(text)), parsed) << text;
+}
+
+// Sections and keys in any case; the first section of a name holding the key wins,
+// then its first entry.
+TEST(DatParser, LookupTakesFirstSectionHoldingTheKey) {
+  const DatFile file =
+      ParseDatText("[A]\r\nx=1\r\nx=9\r\n[B]\r\nx=2\r\n[a]\r\ny=3\r\nx=4\r\n[C]\r\n");
+  const DatIndex index(file);
+  const std::tuple<const char *, const char *, const char *> cases[] = {
+      {"a", "X", "1"}, {"A", "y", "3"}, {"A", "z", ""}, {" A", "x", ""}, {"C", "x", ""}};
+  for (const auto &[section, key, value] : cases)
+    EXPECT_EQ(index.Value(section, key), value) << section << key;
+}
+
+// Whole numbers round half to even; booleans are True/False in any case or a number.
+TEST(DatValues, NumbersAndBooleans) {
+  const std::pair<const char *, std::int16_t> ints[] = {
+      {"+7", 7},     {"2.5", 2}, {"3.5", 4},        {"-2.5", -2},
+      {"1.5E1", 15}, {".5", 0},  {"-32768", -32768}};
+  for (const auto &[text, value] : ints)
+    EXPECT_EQ(ParseDatInt16(text), value) << text;
+  for (const char *text : {"32767.5", "-32769", "", "1 2", "1,5", "1e", ".", "1e999", "0x10"})
+    EXPECT_EQ(ParseDatInt16(text), std::nullopt) << text;
+  EXPECT_EQ(ParseDatInt32("-2147483648"), INT32_MIN);
+  EXPECT_EQ(ParseDatInt32("2147483648"), std::nullopt);
+
+  const std::pair<const char *, std::optional<bool>> booleans[] = {
+      {"-1", true},     {"0.01", true},     {"tRUE", true},      {"0.0", false},
+      {"FALSE", false}, {"", std::nullopt}, {"T", std::nullopt}, {"1a", std::nullopt}};
+  for (const auto &[text, value] : booleans)
+    EXPECT_EQ(ParseDatBoolean(text), value) << text;
+
+  const std::pair<const char *, std::optional<double>> leading[] = {
+      {"-3.5x", -3.5}, {"abc", 0.0}, {"1e2z", 100.0}, {"5e", 5.0}, {"1e999", std::nullopt}};
+  for (const auto &[text, value] : leading)
+    EXPECT_EQ(LeadingDatNumber(text), value) << text;
+}
+
+TEST(DatValues, FrequenciesReadWithPointOrCommaAndWriteInShortestForm) {
+  EXPECT_EQ(ParseDatFrequency("156,025"), 156.025);
+  EXPECT_EQ(ParseDatFrequency("1,2.3"), std::nullopt);
+  EXPECT_EQ(ParseDatNumber("156,025"), std::nullopt);
+  const std::pair<double, const char *> texts[] = {{100.52590000000001, "100.5259"},
+                                                   {-0.0, "0"},
+                                                   {0.00001, "0.00001"},
+                                                   {123456789012345678.0, "123456789012346000"},
+                                                   {1.0 / 3.0, "0.333333333333333"},
+                                                   {std::numeric_limits<double>::quiet_NaN(), ""}};
+  for (const auto &[value, text] : texts)
+    EXPECT_EQ(FormatDatFrequency(value), text) << text;
+  // Every value written reads back to a value that is written the same way.
+  for (double f = 100.0; f < 200.0; f += 0.0037)
+    EXPECT_EQ(FormatDatFrequency(*ParseDatFrequency(FormatDatFrequency(f))), FormatDatFrequency(f));
+}
+
+std::string Text(NewSession &s) { return BuildDatText(s.data(), s.session.model); }
 
 TEST(DatWriter, MainBlockAndSectionsInFileOrder) {
   auto s = MakeSession(1, true);
@@ -43,10 +137,10 @@ TEST(DatWriter, SetupSections) {
   auto s = MakeSession(1, true);
   RadioData &d = s->data();
   auto &g = d.ChannelGroups;
-  g[0] = {true, 65535, "USA", {}};
+  g[0] = {true, 239, "USA", {}};
   g[1] = {false, -1, " #x", {}}; // no priority channel is written as 65535
-  g[2] = {true, 239, "", {}};
-  g[3] = {true, 70000, "EXP", {true, false, true}};
+  g[2] = {true, 70000, "", {}};
+  g[3] = {true, 0, "EXP", {true, false, true}};
   d.Common = {2, true, false, true, 3, false, true, -5, 1, 2, 0};
   d.DscBasic.DscGroup = {true, false, true, true};
   d.DscBasic.UserMmsi = "1234567890";
@@ -65,8 +159,8 @@ TEST(DatWriter, SetupSections) {
   const std::string text = Text(*s);
   EXPECT_EQ(SectionText(text, "Usable CH Group Setup"),
             "[Usable CH Group Setup]\r\nGroup1=1\r\nGroup2=0\r\nGroup3=1\r\nExp CH=1\r\n"
-            "Priority CH 0=65535\r\nPriority CH 1=65535\r\nPriority CH 2=239\r\n"
-            "Priority CH 3=70000\r\n"
+            "Priority CH 0=239\r\nPriority CH 1=65535\r\nPriority CH 2=70000\r\n"
+            "Priority CH 3=0\r\n"
             "Status name 0=USA\r\nStatus name 1= #x\r\nStatus name 2=\r\nStatus name 3=EXP\r\n"
             "Exp Ch Group 0=True\r\nExp Ch Group 1=False\r\nExp Ch Group 2=True\r\n");
   EXPECT_EQ(SectionText(text, "Common Setup"),
@@ -84,7 +178,6 @@ TEST(DatWriter, SetupSections) {
   const std::string advanced = SectionText(text, "DSC Setup (Advanced Setup)");
   EXPECT_EQ(advanced.substr(0, 70),
             "[DSC Setup (Advanced Setup)]\r\nAll Ships Call0=1\r\nAll Ships CallTX0=0\r\n");
-  EXPECT_NE(advanced.find("\r\nGroup CallTX3=0\r\nIndividual Call0=0\r\n"), std::string::npos);
   EXPECT_NE(advanced.find("\r\nPositionRequest CallTX3=0\r\nPositionReport Call0=0\r\n"),
             std::string::npos);
   EXPECT_EQ(advanced.substr(advanced.size() - 26), "PositionReport CallTX3=1\r\n");
@@ -112,7 +205,7 @@ TEST(DatWriter, ChannelDirectoryAndExpansionSections) {
   ch.ChTag = "CALLING";
   const std::string usa16 = "[CHUSA16]\r\nPosition=16\r\nEnable=1\r\nLowPower=1\r\nPowUp=0\r\n"
                             "Duplex=0\r\nTxEnable=1\r\nDispayA=1\r\nScanMemory=0\r\n";
-  EXPECT_EQ(SectionText(Text(*s), "CHUSA16"), usa16 + "ChTag=#CALLING\r\n");
+  EXPECT_EQ(SectionText(Text(*s), "CHUSA16"), usa16 + "ChTag=#CALLING\r\n"); // no scrambler
 
   // Sections are numbered by place; Position is the record's own field.
   d.CHINT[3].Position = 77;
@@ -120,7 +213,6 @@ TEST(DatWriter, ChannelDirectoryAndExpansionSections) {
   d.CHWX[9].Enable = d.CHWX[9].ScanMemory = true;
   d.CHWX[9].ChTag = "WX10";
   d.CHMMSID[80] = {true, "HARBOUR", "2441234560", {}};
-  d.CHGRPID[1] = {false, "", "", {}};
   ChannelRecord &exp = d.CHEXP[1];
   exp.Enable = exp.PowUp = exp.ScanMemory = true;
   exp.LowPower = false;
@@ -130,22 +222,16 @@ TEST(DatWriter, ChannelDirectoryAndExpansionSections) {
   exp.Txfreq = 157.42500000000032;
   exp.ChTag = "EXP ONE";
   exp.Scramble = 2;
-  d.CHEXP[64] = ChannelRecord{};
-  d.CHEXP[64].Rxfreq = 161.6;
   const std::string text = Text(*s);
   EXPECT_EQ(SectionText(text, "CHUSA16"), usa16 + "Scramble=5\r\nChTag=#CALLING\r\n");
   EXPECT_EQ(SectionText(text, "CHINT3").substr(0, 23), "[CHINT3]\r\nPosition=77\r\n");
   EXPECT_EQ(SectionText(text, "CHWX9"), "[CHWX9]\r\nEnable=1\r\nScanMemory=1\r\nChTag=#WX10\r\n");
   EXPECT_EQ(SectionText(text, "CHMMSID80"),
             "[CHMMSID80]\r\nEnable=1\r\nTagName=#HARBOUR\r\nMmsid=2441234560\r\n");
-  EXPECT_EQ(SectionText(text, "CHGRPID1"), "[CHGRPID1]\r\nEnable=0\r\nTagName=#\r\nMmsid=\r\n");
   EXPECT_EQ(SectionText(text, "CHEXP1"),
             "[CHEXP1]\r\nEnable=1\r\nCHDisplayL=10\r\nCHDisplayR=A\r\nRxfreq=100.5259\r\n"
             "Txfreq=157.425\r\nLowPower=0\r\nPowUp=1\r\nScanMemory=1\r\nScramble=2\r\nChTag=#EXP "
             "ONE\r\n");
-  EXPECT_EQ(SectionText(text, "CHEXP64"),
-            "[CHEXP64]\r\nEnable=0\r\nCHDisplayL=\r\nCHDisplayR=\r\nRxfreq=161.6\r\n"
-            "Txfreq=0\r\nLowPower=0\r\nPowUp=0\r\nScanMemory=0\r\nScramble=0\r\nChTag=#\r\n");
 }
 
 } // namespace
