@@ -41,10 +41,7 @@ public:
     if (onYield)
       onYield();
   }
-  void Pause(int ms) override {
-    pausedMs += ms;
-    now += ms;
-  }
+  void Pause(int ms) override { now += ms; }
   std::int64_t NowMs() override { return now; }
   void Monitor(const std::string &text) override { monitor.push_back(text); }
   void Progress(int percent) override { progress.push_back(percent); }
@@ -67,7 +64,6 @@ public:
   std::function<void()> onYield;
   std::int64_t now = 0;
   std::int64_t yieldStepMs = 1;
-  std::int64_t pausedMs = 0;
 };
 
 } // namespace kv508::testing

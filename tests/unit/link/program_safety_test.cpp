@@ -81,7 +81,6 @@ TEST_F(ProgramSafetyTest, ABackupThatCannotBeWrittenDoesNotStopTheTransfer) {
                                   (folder / "file").string() + ": Not a directory.",
                               title + ": Complete!!"}));
   }
-  EXPECT_EQ(Radio().Memory()[5000], session.data.Image[5000]);
 }
 
 // One byte stored wrong is found wherever the plan writes, and named exactly;
@@ -115,6 +114,8 @@ TEST_F(ProgramSafetyTest, ABrokenOffProgramSaysTheRadioIsPartlyWritten) {
   const std::string partly = "\r\nThe radio now holds a partly written memory; the blocks "
                              "already written stay written. Program it again before use.";
   const std::string program = "Program to Radio: ", check = "Model Check: Communication Error!!";
+  const std::string unverified = program + "Communication Error!!\r\nThe radio was programmed, "
+                                           "but it could not be read back to verify it.";
   using C = sim::LineCounters;
   const struct {
     std::uint64_t C::*counter; // from when it reaches `at`
@@ -122,17 +123,11 @@ TEST_F(ProgramSafetyTest, ABrokenOffProgramSaysTheRadioIsPartlyWritten) {
     bool cancel; // else the radio goes quiet
     bool verify;
     Texts shown;
-  } cases[] = {
-      {&C::blockWrites, 100, false, false, {program + "Communication Error!!" + partly}},
-      {&C::blockWrites, 100, true, false, {program + "cancel!!" + partly}},
-      {&C::blockReads,
-       3 + 50,
-       false,
-       true,
-       {program + "Communication Error!!\r\nThe radio was programmed, but it could not be read "
-                  "back to verify it."}},
-      // Nothing was written yet: no word of a partly written radio.
-      {&C::frames, 1, false, false, {check, check}}};
+  } cases[] = {{&C::blockWrites, 100, false, false, {program + "Communication Error!!" + partly}},
+               {&C::blockWrites, 100, true, false, {program + "cancel!!" + partly}},
+               {&C::blockReads, 3 + 50, false, true, {unverified}},
+               // Nothing was written yet: no word of a partly written radio.
+               {&C::frames, 1, false, false, {check, check}}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.shown.back());
     Reset();

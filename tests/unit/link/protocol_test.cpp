@@ -19,15 +19,10 @@ TEST(Frame, FramesByteForByteAndTheirChecksums) {
   EXPECT_EQ(ToText(BuildFrame("#CEPWR", HexField(0x7FC0, 4), HexField(1, 2), "0A")),
             "#CEPWR\t7FC0\t01\t0A\t02\r\n");
   // Hex digits in either case; "#" alone is 0x23.
-  const std::pair<std::string, bool> cases[] = {{"#CEPSD\t00\t62", true},
-                                                {"#CEPRD\t0000\t40\t6e", true},
-                                                {"#CEPSD\t00\t00", false},
-                                                {"#CEPSD\t00\tG4", false},
-                                                {"7", false},
-                                                {"", false},
-                                                {"#23", true}};
-  for (const auto &[line, ok] : cases)
-    EXPECT_EQ(VerifyChecksum(line), ok) << line;
+  for (const char *line : {"#CEPSD\t00\t62", "#CEPRD\t0000\t40\t6e", "#23"})
+    EXPECT_TRUE(VerifyChecksum(line)) << line;
+  for (const char *line : {"#CEPSD\t00\t00", "#CEPSD\t00\tG4", "7", ""})
+    EXPECT_FALSE(VerifyChecksum(line)) << line;
 }
 
 struct LinkTest : ::testing::Test {
@@ -50,7 +45,7 @@ struct LinkTest : ::testing::Test {
   Link link{session, port};
 };
 
-TEST_F(LinkTest, EchoDiscardTakesOneMoreThanItsCount) {
+TEST_F(LinkTest, EchoDiscardAndReplyLines) {
   link.SendAcmd("ACMD:02"); // seven characters: nothing is sent
   EXPECT_TRUE(port.writes.empty());
   port.Feed("12345Z");
@@ -62,6 +57,18 @@ TEST_F(LinkTest, EchoDiscardTakesOneMoreThanItsCount) {
   link.DiscardEcho(4);
   EXPECT_TRUE(link.ExchangeFailed);
   EXPECT_EQ(host.now, 5 + 1001);
+
+  std::string text;
+  port.Feed("error");
+  EXPECT_EQ(link.ReceiveText(6, 10, text), WaitOutcome::RadioError);
+  EXPECT_EQ(text, "error");
+  port.Feed("\t00\t1A\rxyz\n");
+  EXPECT_EQ(link.ReceiveLineText(10, text), WaitOutcome::Done);
+  EXPECT_EQ(text, "\t00\t1A");
+  // A line without end is cut off instead of growing.
+  port.Feed(std::string(kMaxReplyLine + 1, 'A'));
+  EXPECT_EQ(link.ReceiveLineText(10, text), WaitOutcome::WrongReply);
+  EXPECT_EQ(text.size(), kMaxReplyLine);
 }
 
 TEST_F(LinkTest, TimeLimitsOnTheFakeClock) {
@@ -87,20 +94,14 @@ TEST_F(LinkTest, TimeLimitsOnTheFakeClock) {
   EXPECT_TRUE(link.ExchangeFailed);
   EXPECT_EQ(port.writes.size(), 3u);
   EXPECT_EQ(host.now, 3 * (10 + 1001 + 1001 + 10001));
-}
 
-TEST_F(LinkTest, ReplyLines) {
-  std::string text;
-  port.Feed("error");
-  EXPECT_EQ(link.ReceiveText(6, 10, text), WaitOutcome::RadioError);
-  EXPECT_EQ(text, "error");
-  port.Feed("\t00\t1A\rxyz\n");
-  EXPECT_EQ(link.ReceiveLineText(10, text), WaitOutcome::Done);
-  EXPECT_EQ(text, "\t00\t1A");
-  // A line without end is cut off instead of growing.
-  port.Feed(std::string(kMaxReplyLine + 1, 'A'));
-  EXPECT_EQ(link.ReceiveLineText(10, text), WaitOutcome::WrongReply);
-  EXPECT_EQ(text.size(), kMaxReplyLine);
+  // A cancelled read waits for the radio's acknowledgement of CAN.
+  host.now = 0;
+  link.CancelRequested = true;
+  link.CancelRead();
+  EXPECT_EQ(port.writes.back(), "\x18");
+  EXPECT_TRUE(link.CancelRequested);
+  EXPECT_EQ(host.now, 10 + 10001);
 }
 
 // One block read of two bytes at 0x0010 against a radio that answers `reply`
@@ -113,7 +114,7 @@ TEST_F(LinkTest, DataReplies) {
     std::string reply;
     bool stored;
     Texts messages;
-    std::string answer; // the PC's reply to the data line
+    std::string answer; // the PC's reply to the data line, if it is checked
   } cases[] = {{21, good, true, none, kAck},
                {20, good, false, none, ""}, // one filler short
                {21, "#CEPDT\t0010\t02\tA55A\t00\r\n", false, none, "#CMDSM\r\n"},
@@ -122,7 +123,6 @@ TEST_F(LinkTest, DataReplies) {
                {21, Framed("#CEPDT\t0010\t03\tA55A\t"), false, data, ""},
                {21, Framed("#CEPDT\t0010\t02\tA55\t"), false, data, ""},
                {21, Framed("#CEPDT\t0010\t02\tA5Z5\t"), false, data, ""},
-               {21, Framed("#CEPDT\t001G\t02\tA55A\t"), false, data, ""},
                {21, "ERROR", false, none, ""}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.reply);
@@ -135,9 +135,7 @@ TEST_F(LinkTest, DataReplies) {
     EXPECT_NE(link.ExchangeFailed, c.stored);
     EXPECT_EQ(buffer[0x10] == 0xA5 && buffer[0x11] == 0x5A, c.stored);
     EXPECT_EQ(host.Texts(), c.messages);
-    if (!c.answer.empty()) {
-      EXPECT_EQ(ToText(port.writes.back()), c.answer);
-    }
+    EXPECT_EQ(c.answer.empty() ? "" : port.writes.back(), c.answer);
   }
 }
 
@@ -210,14 +208,6 @@ TEST_F(LinkTest, StatusCheckBusyRetryAndResync) {
             (Texts{"confirm the synchronization of the communication", "Radio is busy!!"}));
   EXPECT_EQ(host.messages[0].buttons, Buttons::OkCancel);
   EXPECT_EQ(host.messages[1].buttons, Buttons::RetryCancel);
-}
-
-TEST_F(LinkTest, CancelReadWaitsForTheAcknowledgement) {
-  link.CancelRequested = true;
-  link.CancelRead();
-  EXPECT_EQ(port.Written(), "\x18");
-  EXPECT_TRUE(link.CancelRequested);
-  EXPECT_EQ(host.now, 10 + 10001);
 }
 
 } // namespace
