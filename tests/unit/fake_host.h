@@ -37,7 +37,7 @@ public:
                                        : Answer::Cancel;
   }
   void Yield() override {
-    now += yieldStepMs;
+    ++now;
     if (onYield)
       onYield();
   }
@@ -63,7 +63,6 @@ public:
   std::vector<std::string> status;
   std::function<void()> onYield;
   std::int64_t now = 0;
-  std::int64_t yieldStepMs = 1;
 };
 
 } // namespace kv508::testing

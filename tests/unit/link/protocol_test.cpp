@@ -30,14 +30,6 @@ struct LinkTest : ::testing::Test {
     port.open = true;
     link.SetCaption("Read from Radio");
   }
-  // The link's answer to each line the PC sends: the echo, then `answer` for those
-  // starting with `command`.
-  void Reply(const std::string &command, const std::string &answer) {
-    port.respond = [command, answer](const std::string &line) {
-      return line.rfind(command, 0) == 0 ? line + answer : line;
-    };
-  }
-
   testing::FakeHost host;
   MemoryUserSettings settings;
   Session session{host, settings};
@@ -110,7 +102,7 @@ TEST_F(LinkTest, DataReplies) {
   const std::string good = Framed("#CEPDT\t0010\t02\tA55A\t");
   const Texts none, address{"address error!!"}, data{"data error!!"};
   const struct {
-    int fillers;
+    std::size_t fillers;
     std::string reply;
     bool stored;
     Texts messages;
@@ -129,7 +121,11 @@ TEST_F(LinkTest, DataReplies) {
     host.messages.clear();
     port.writes.clear();
     port.input.clear();
-    Reply("#CEPRD", std::string(static_cast<std::size_t>(c.fillers), 'X') + kAck + c.reply);
+    // The echo of each line, then after the read command's the fillers, "#CMDOK" and the reply.
+    port.respond = [&c](const std::string &line) {
+      return line.rfind("#CEPRD", 0) != 0 ? line
+                                          : line + std::string(c.fillers, 'X') + kAck + c.reply;
+    };
     std::vector<std::uint8_t> buffer(kImageSize, 0);
     link.ReadBlock(buffer.data(), 0x10, 2);
     EXPECT_NE(link.ExchangeFailed, c.stored);
@@ -189,25 +185,6 @@ TEST_F(LinkTest, ConnectWithoutWakeUpAnswerGoesOnAtLowSpeed) {
   port.writes.clear();
   EXPECT_FALSE(link.SyncCommand());
   EXPECT_EQ(port.writes.size(), 3u);
-}
-
-TEST_F(LinkTest, StatusCheckBusyRetryAndResync) {
-  int statusReplies = 0, errors = 3;
-  port.respond = [&](const std::string &line) -> std::string {
-    if (line == "#CMDSY\r\n")
-      return line + kAck;
-    if (line.rfind("#CEPSR", 0) != 0)
-      return line;
-    if (errors-- > 0)
-      return line + "X" + "ERROR";
-    return line + "X" + kAck + Framed(++statusReplies == 1 ? "#CEPSD\t01\t" : "#CEPSD\t00\t");
-  };
-  host.answers = {Answer::Ok, Answer::Retry};
-  EXPECT_TRUE(link.StatusCheck());
-  EXPECT_EQ(host.Texts(),
-            (Texts{"confirm the synchronization of the communication", "Radio is busy!!"}));
-  EXPECT_EQ(host.messages[0].buttons, Buttons::OkCancel);
-  EXPECT_EQ(host.messages[1].buttons, Buttons::RetryCancel);
 }
 
 } // namespace

@@ -3,8 +3,6 @@
 #include "link/test_ports.h"
 #include "model/convert.h"
 
-#include <numeric>
-
 namespace kv508::sim {
 namespace {
 
@@ -66,23 +64,11 @@ TEST(SimPort, PacedBytesArriveInOrderAndReopeningDropsThem) {
   ASSERT_TRUE(port.Open("57600,N,8,1"));
   EXPECT_FALSE(port.WaitForBytes(5));
   EXPECT_EQ(port.BytesWaiting(), 0u);
-
-  port.Close();
-  EXPECT_FALSE(port.Write(ToBytes("P")));
-  port.SetOpenFails(true);
-  EXPECT_FALSE(port.Open("19200,N,8,1"));
-  EXPECT_NE(port.ErrorNumber(), 0);
 }
 
 // What a newcomer's first read shows: a radio in use, not erased memory.
 TEST(RadioEngine, ServesTheMemoryOfARadioInUse) {
   const MemoryImage memory = RadioEngine().Memory();
-  EXPECT_EQ(memory, RadioEngine::DefaultMemory());
-  EXPECT_TRUE(ImageMatchesModel(memory, 1));
-  EXPECT_EQ(std::string(memory.begin() + 112, memory.begin() + 118), "QZ318R");
-  EXPECT_EQ(memory[95], static_cast<std::uint8_t>(
-                            std::accumulate(memory.begin() + 66, memory.begin() + 95, 0u)));
-
   // The editor must accept what the demo radio holds, or its first screen
   // refuses to let the user move on.
   RadioData data;
