@@ -93,7 +93,6 @@ for args in frobnicate new "new -o out.bin" "convert default.dat" "read -o x.hex
   "read --verify --port sim -o x.hex" "clear --port sim everything" "--model 5 new -o x.hex"; do
   expect 2 "" -- $args
 done
-expect 0 "" -- --help
 
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -72,8 +72,7 @@ pid_t Spawn(const std::vector<std::string> &argv, const fs::path &out, const fs:
   return pid;
 }
 
-// Deterministic noise with the model identifier 2000 at both ends and the
-// product code "QZ318R" at 112-117, as a radio holds them.
+// Noise with the model identifier and product code where a radio holds them.
 Image NoiseRadioMemory(std::uint32_t seed) {
   std::mt19937 random(seed);
   Image image(32768, '\0');
@@ -83,7 +82,6 @@ Image NoiseRadioMemory(std::uint32_t seed) {
   return image;
 }
 
-// A folder of its own for one test, removed at the end.
 struct TempDir {
   TempDir() {
     std::string pattern = (fs::temp_directory_path() / "kv508-e2e-XXXXXX").string();

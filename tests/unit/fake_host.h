@@ -46,7 +46,6 @@ public:
   void Monitor(const std::string &text) override { monitor.push_back(text); }
   void Progress(int percent) override { progress.push_back(percent); }
   void Reason(const std::string &text) override { reasons.push_back(text); }
-  void Status(const std::string &text) override { status.push_back(text); }
 
   std::vector<std::string> Texts() const {
     std::vector<std::string> out;
@@ -60,7 +59,6 @@ public:
   std::vector<std::string> monitor;
   std::vector<int> progress;
   std::vector<std::string> reasons;
-  std::vector<std::string> status;
   std::function<void()> onYield;
   std::int64_t now = 0;
 };

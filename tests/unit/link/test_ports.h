@@ -1,7 +1,6 @@
 #pragma once
 
-// Ports for the link tests: a scripted port whose answers the test writes, a
-// spy on the simulated radio (unpaced, on the fake clock), and a session on it.
+// Link test ports: one whose answers the test scripts, and a spy on the simulated radio.
 
 #include "fake_host.h"
 #include "image/decode.h"
@@ -31,7 +30,6 @@ inline std::string Framed(const std::string &body) {
   return body + "0123456789ABCDEF"[sum >> 4] + "0123456789ABCDEF"[sum & 15] + "\r\n";
 }
 
-// What the PC wrote, one entry a write.
 struct PcSide {
   std::vector<std::string> writes;
   std::string Written() const {
