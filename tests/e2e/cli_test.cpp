@@ -1,11 +1,7 @@
-// kv508-cli against kv508-radiosim on a pseudo-terminal, through the whole
-// chain: the messages and exit status a user sees, the files and backups left
-// behind, and exactly the bytes of the radio a run may change. A transfer spends
-// its time in the link's pauses, not on the processor, so runs on radios of
-// their own go at once, from threads: a child only execs, and no descriptor
-// leaks into another child.
-
-#include "model/radio_data.h"
+// kv508-cli against kv508-radiosim on a pseudo-terminal: the messages and exit
+// status a user sees, the files left behind, and exactly the radio bytes a run
+// may change. A transfer waits in the link's pauses, so runs on radios of their
+// own go at once, from threads.
 
 #include <gtest/gtest.h>
 
@@ -20,6 +16,7 @@
 #include <iterator>
 #include <random>
 #include <regex>
+#include <spawn.h>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -31,10 +28,21 @@ namespace kv508::e2e {
 namespace {
 
 namespace fs = std::filesystem;
+using Image = std::string; // the radio's 32768 bytes
 
 std::string ReadText(const fs::path &path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void WriteText(const fs::path &path, const std::string &text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+// The first offset where the two differ or one ends, or -1.
+long FirstDifference(const std::string &a, const std::string &b) {
+  const auto [x, y] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+  return x == a.end() && y == b.end() ? -1 : x - a.begin();
 }
 
 struct ProcessResult {
@@ -44,63 +52,36 @@ struct ProcessResult {
 
 int ExitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
 
-// Starts argv with standard output and error to files.
+// Starts argv with standard input from /dev/null and output and error to files,
+// which only the child opens.
 pid_t Spawn(const std::vector<std::string> &argv, const fs::path &out, const fs::path &err) {
   std::vector<char *> args;
   for (const std::string &a : argv)
     args.push_back(const_cast<char *>(a.c_str()));
   args.push_back(nullptr);
-  const int fds[3] = {open("/dev/null", O_RDONLY | O_CLOEXEC),
-                      open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600),
-                      open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600)};
-  const pid_t pid = fork();
-  if (pid == 0) {
-    for (int fd = 0; fd < 3; ++fd)
-      dup2(fds[fd], fd);
-    execv(args[0], args.data());
-    _exit(127);
-  }
-  for (int fd : fds)
-    close(fd);
-  if (pid < 0)
-    throw std::runtime_error("fork");
+  posix_spawn_file_actions_t files;
+  posix_spawn_file_actions_init(&files);
+  posix_spawn_file_actions_addopen(&files, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  pid_t pid = -1;
+  const int failed = posix_spawn(&pid, args[0], &files, nullptr, args.data(), environ);
+  posix_spawn_file_actions_destroy(&files);
+  if (failed != 0)
+    throw std::runtime_error("posix_spawn");
   return pid;
 }
 
-void WriteImage(const fs::path &path, const MemoryImage &image) {
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char *>(image.data()),
-             static_cast<std::streamsize>(image.size()));
-}
-
-MemoryImage ReadImage(const fs::path &path) {
-  const std::string bytes = ReadText(path);
-  MemoryImage image{};
-  EXPECT_EQ(bytes.size(), image.size()) << path;
-  std::copy_n(bytes.begin(), std::min(bytes.size(), image.size()), image.begin());
-  return image;
-}
-
-// The first address where the two images differ, or -1.
-int FirstDifference(const MemoryImage &a, const MemoryImage &b) {
-  const auto at = std::mismatch(a.begin(), a.end(), b.begin()).first;
-  return at == a.end() ? -1 : static_cast<int>(at - a.begin());
-}
-
-// Deterministic noise with the model identifier 2000 at both ends and the
-// product code "QZ318R" at 112-117, as a radio holds them.
-MemoryImage NoiseRadioMemory(std::uint32_t seed) {
+// Noise with the model identifier and product code where a radio holds them.
+Image NoiseRadioMemory(std::uint32_t seed) {
   std::mt19937 random(seed);
-  MemoryImage image{};
-  for (auto &byte : image)
-    byte = static_cast<std::uint8_t>(random());
-  image[0] = image[ImageLastIndex - 1] = 0x07;
-  image[1] = image[ImageLastIndex] = 0xD0;
-  std::copy_n("QZ318R", 6, image.begin() + 112);
+  Image image(32768, '\0');
+  for (char &byte : image)
+    byte = static_cast<char>(random());
+  image.replace(0, 2, "\x07\xD0").replace(32766, 2, "\x07\xD0").replace(112, 6, "QZ318R");
   return image;
 }
 
-// A folder of its own for one test, removed at the end.
 struct TempDir {
   TempDir() {
     std::string pattern = (fs::temp_directory_path() / "kv508-e2e-XXXXXX").string();
@@ -116,15 +97,14 @@ struct TempDir {
 // kv508-radiosim in `folder`, its memory from an image, saving it on exit.
 class RadioSim {
 public:
-  RadioSim(const fs::path &folder, const MemoryImage &memory,
-           const std::vector<std::string> &faults = {})
+  RadioSim(const fs::path &folder, const Image &memory, const std::vector<std::string> &faults = {})
       : folder_(folder) {
     fs::create_directories(folder);
-    WriteImage(folder / "memory.hex", memory);
+    WriteText(folder / "memory.hex", memory);
     const std::string f = folder.string();
-    std::vector<std::string> argv = {KV508_RADIOSIM, "--link", Device(), "--baud", "921600"};
-    argv.insert(argv.end(), {"--image", f + "/memory.hex", "--save-on-exit", f + "/saved.hex"});
-    argv.insert(argv.end(), {"--log", f + "/radio.log"});
+    std::vector<std::string> argv = {
+        KV508_RADIOSIM,    "--link",         Device(),         "--baud", "921600",        "--image",
+        f + "/memory.hex", "--save-on-exit", f + "/saved.hex", "--log",  f + "/radio.log"};
     argv.insert(argv.end(), faults.begin(), faults.end());
     pid_ = Spawn(argv, folder / "sim.out", folder / "sim.err");
     // The device line on standard output says the simulator is serving.
@@ -140,14 +120,14 @@ public:
   std::string Device() const { return folder_ / "radio"; }
   std::string Log() const { return ReadText(folder_ / "radio.log"); }
   // SIGTERM, wait for the exit, and return the memory it saved.
-  MemoryImage StopAndSave() {
+  Image StopAndSave() {
     kill(pid_, SIGTERM);
     int status = 0;
     waitpid(pid_, &status, 0);
     pid_ = -1;
     EXPECT_EQ(ExitCodeOf(status), 0) << "kv508-radiosim did not end cleanly";
     EXPECT_FALSE(fs::exists(fs::symlink_status(Device()))) << "the device link was left behind";
-    return ReadImage(folder_ / "saved.hex");
+    return ReadText(folder_ / "saved.hex");
   }
 
 private:
@@ -155,19 +135,19 @@ private:
   pid_t pid_ = -1;
 };
 
-// kv508-cli with the build's program folder and the per-user data folder
-// <dir>/user-data, so that backups stay in the test's folder; every run has a
-// settings file of its own, as runs may go at once. It is killed after 240 s;
-// `whileRunning` gets its pid about every 20 ms.
+// kv508-cli with the build's program folder, backups under <dir>/user-data and a
+// settings file per run; killed after 240 s. `whileRunning` gets its pid every 20 ms.
 ProcessResult RunCli(const TempDir &dir, const std::vector<std::string> &args,
                      const std::function<void(pid_t)> &whileRunning = {}) {
   static std::atomic<int> runs{0};
-  const fs::path run = dir / ("run" + std::to_string(++runs));
-  std::vector<std::string> argv = {"/usr/bin/env", "XDG_DATA_HOME=" + (dir / "user-data").string()};
-  argv.insert(argv.end(), {KV508_CLI, "--program-dir", KV508_PROGRAM_DIR});
-  argv.insert(argv.end(), {"--settings", run.string() + ".ini"});
+  const std::string run = dir / ("run" + std::to_string(++runs));
+  std::vector<std::string> argv = {
+      "/usr/bin/env",    "XDG_DATA_HOME=" + (dir / "user-data").string(),
+      KV508_CLI,         "--program-dir",
+      KV508_PROGRAM_DIR, "--settings",
+      run + ".ini"};
   argv.insert(argv.end(), args.begin(), args.end());
-  const pid_t pid = Spawn(argv, run.string() + ".out", run.string() + ".err");
+  const pid_t pid = Spawn(argv, run + ".out", run + ".err");
   int status = 0;
   for (int waited = 0; waitpid(pid, &status, WNOHANG) == 0; waited += 20) {
     if (waited > 240000)
@@ -176,7 +156,7 @@ ProcessResult RunCli(const TempDir &dir, const std::vector<std::string> &args,
       whileRunning(pid);
     usleep(20000);
   }
-  return {ExitCodeOf(status), ReadText(run.string() + ".out"), ReadText(run.string() + ".err")};
+  return {ExitCodeOf(status), ReadText(run + ".out"), ReadText(run + ".err")};
 }
 
 using Ranges = std::vector<std::pair<int, int>>; // inclusive
@@ -186,23 +166,11 @@ const Ranges kKeptOnRead = {{2, 32}, {256, 415}, {1792, 2047}, {20736, 32765}};
 const Ranges kWritten = {{33, 111}, {128, 255}, {352, 1791}, {2048, 20735}};
 
 // `inside` in the ranges, `outside` elsewhere.
-MemoryImage Merge(const Ranges &ranges, const MemoryImage &inside, const MemoryImage &outside) {
-  MemoryImage image = outside;
+Image Merge(const Ranges &ranges, const Image &inside, const Image &outside) {
+  Image image = outside;
   for (const auto &[first, last] : ranges)
-    std::copy(inside.begin() + first, inside.begin() + last + 1, image.begin() + first);
+    image.replace(first, last - first + 1, inside, first, last - first + 1);
   return image;
-}
-
-std::vector<fs::path> BackupFiles(const TempDir &dir) {
-  std::vector<fs::path> files(fs::directory_iterator(dir / "user-data/KV508/backups"), {});
-  std::sort(files.begin(), files.end());
-  return files;
-}
-
-bool IsBackupName(const fs::path &file, const std::string &kind) {
-  return std::regex_match(
-      file.filename().string(),
-      std::regex(R"(\d{4}-\d\d-\d\d_\d{6}_TR4100-TR4300_)" + kind + R"(\.hex)"));
 }
 
 std::vector<std::string> Words(const std::string &text) {
@@ -212,14 +180,14 @@ std::vector<std::string> Words(const std::string &text) {
 
 struct Fill {
   int first, last;
-  std::uint8_t value;
+  char value;
 };
 
 TEST(CliRun, EachCommandEndsWithItsMessageAndChangesExactlyItsAreas) {
-  const Fill dsc{26880, 30975, 255}, distress{30976, 32703, 255}, individual{18176, 19455, 255},
-      group{20224, 20735, 255}, waypoint{20736, 24191, 255}, waypointHead{20736, 20835, 0},
-      tx{25344, 26879, 255};
-  const std::vector<Fill> mmsi = {{416, 420, 255}, {421, 421, 0}};
+  const Fill dsc{26880, 30975, '\xFF'}, distress{30976, 32703, '\xFF'},
+      individual{18176, 19455, '\xFF'}, group{20224, 20735, '\xFF'}, waypoint{20736, 24191, '\xFF'},
+      waypointHead{20736, 20835, 0}, tx{25344, 26879, '\xFF'};
+  const std::vector<Fill> mmsi = {{416, 420, '\xFF'}, {421, 421, 0}};
   const std::string ok = "Complete!!\n", busy = "Radio is busy!! [",
                     notReady = "]\nRadio not ready!!\n",
                     resync = "confirm the synchronization of the communication [";
@@ -240,28 +208,23 @@ TEST(CliRun, EachCommandEndsWithItsMessageAndChangesExactlyItsAreas) {
       {"--busy 1", "clear mmsi --retry-busy 1", 0, busy + "Retry]\n" + ok, mmsi},
       {"--busy 1", "clear mmsi", 1, busy + "Cancel; --retry-busy N retries" + notReady},
       {"--error-answers 3", "clear mmsi --resync", 0, resync + "OK]\n" + ok, mmsi},
-      {"--error-answers 3", "clear mmsi", 1, resync + "Cancel; --resync answers OK" + notReady},
-      {"--wrong-address 1", "read", 1, "address error!!\nCommunication Error!!\n"}};
+      {"--error-answers 3", "clear mmsi", 1, resync + "Cancel; --resync answers OK" + notReady}};
   TempDir dir;
-  const MemoryImage radio = NoiseRadioMemory(31);
+  const Image radio = NoiseRadioMemory(31);
   // The radio's own image as the base, so that whole blocks around an area
   // carry the radio's bytes back to it.
-  WriteImage(dir / "base.hex", radio);
+  WriteText(dir / "base.hex", radio);
   std::vector<std::future<void>> runs;
   for (const Case &c : cases) {
     runs.push_back(std::async(std::launch::async, [&dir, &radio, &c, n = runs.size()] {
       SCOPED_TRACE(c.sim + " " + c.cli);
       RadioSim sim(dir / std::to_string(n), radio, Words(c.sim));
-      const fs::path output = dir / std::to_string(n) / "out.hex";
       std::vector<std::string> args = Words(c.cli);
-      const bool read = args[0] == "read";
-      args.insert(args.end(), {"--port", sim.Device(), read ? "-o" : "--base"});
-      args.push_back(read ? output : dir / "base.hex");
+      args.insert(args.end(), {"--port", sim.Device(), "--base", dir / "base.hex"});
       const ProcessResult run = RunCli(dir, args);
       EXPECT_EQ(run.exitCode, c.exitCode);
       EXPECT_EQ(run.err, c.err);
-      EXPECT_FALSE(fs::exists(output)) << "a failed read left its file";
-      MemoryImage expected = radio;
+      Image expected = radio;
       for (const Fill &fill : c.fills)
         std::fill(expected.begin() + fill.first, expected.begin() + fill.last + 1, fill.value);
       EXPECT_EQ(FirstDifference(sim.StopAndSave(), expected), -1);
@@ -271,30 +234,24 @@ TEST(CliRun, EachCommandEndsWithItsMessageAndChangesExactlyItsAreas) {
     run.get();
 }
 
-// Three reads of one radio at once: one interrupted as soon as it asks for the
-// first block, one to a .hex over a base image, one to a .dat without a backup.
-TEST(CliRead, KeepsTheBaseRangesOneBackupAndACancelChangesNothing) {
+// Two reads of one radio at once: one interrupted as soon as it asks for the
+// first block, one over a base image.
+TEST(CliRead, KeepsTheBaseRangesAndACancelChangesNothing) {
   TempDir dir;
-  const MemoryImage radio = NoiseRadioMemory(11);
-  WriteImage(dir / "base.hex", NoiseRadioMemory(12));
-  RadioSim cancelled(dir / "a", radio), toHex(dir / "b", radio), toDat(dir / "c", radio);
-  const auto read = [&dir](const std::string &args, const RadioSim &sim, const std::string &out,
-                           std::function<void(pid_t)> whileRunning = {}) {
-    std::vector<std::string> argv = Words(args);
-    argv.insert(argv.end(), {"--port", sim.Device(), "-o", dir / out});
-    return std::async(std::launch::async,
-                      [&dir, argv, whileRunning] { return RunCli(dir, argv, whileRunning); });
-  };
+  const Image radio = NoiseRadioMemory(11), base = NoiseRadioMemory(12);
+  WriteText(dir / "base.hex", base);
+  RadioSim cancelled(dir / "a", radio), toHex(dir / "b", radio);
   bool interrupted = false;
   // The interrupt holds until the transfer ends: where in the block it lands does not matter.
-  auto cancel = read("read", cancelled, "x.hex", [&](pid_t pid) {
-    if (!interrupted && cancelled.Log().find("#CEPRD<TAB>0000<TAB>40<TAB>") != std::string::npos)
-      interrupted = kill(pid, SIGINT) == 0;
+  auto cancel = std::async(std::launch::async, [&] {
+    return RunCli(dir, {"read", "--port", cancelled.Device(), "-o", dir / "x.hex"}, [&](pid_t pid) {
+      if (!interrupted && cancelled.Log().find("#CEPRD<TAB>0000<TAB>40<TAB>") != std::string::npos)
+        interrupted = kill(pid, SIGINT) == 0;
+    });
   });
-  const std::string base = "--base " + (dir / "base.hex").string();
-  auto hex = read("read " + base, toHex, "out.hex");
-  auto dat = read("--no-backup read " + base, toDat, "out.dat");
-  const ProcessResult c = cancel.get(), h = hex.get(), d = dat.get();
+  const ProcessResult h = RunCli(
+      dir, {"read", "--base", dir / "base.hex", "--port", toHex.Device(), "-o", dir / "y.hex"});
+  const ProcessResult c = cancel.get();
 
   ASSERT_TRUE(interrupted);
   EXPECT_EQ(c.exitCode, 1);
@@ -302,22 +259,9 @@ TEST(CliRead, KeepsTheBaseRangesOneBackupAndACancelChangesNothing) {
   EXPECT_TRUE(c.err == "cancel!!\n" || c.err == "Cancelled.\n") << c.err;
   EXPECT_FALSE(fs::exists(dir / "x.hex"));
   EXPECT_EQ(std::make_pair(h.exitCode, h.err), std::make_pair(0, std::string("Complete!!\n")));
-  EXPECT_EQ(std::make_pair(d.exitCode, d.err), std::make_pair(0, std::string("Complete!!\n")));
-  EXPECT_EQ(
-      FirstDifference(ReadImage(dir / "out.hex"), Merge(kKeptOnRead, NoiseRadioMemory(12), radio)),
-      -1);
-  // Neither the cancelled read nor the one told not to keeps a backup.
-  const auto backups = BackupFiles(dir);
-  ASSERT_EQ(backups.size(), 1u);
-  EXPECT_TRUE(IsBackupName(backups[0], "read")) << backups[0];
-  EXPECT_EQ(ReadImage(backups[0]), radio);
-
-  ASSERT_EQ(RunCli(dir, {"convert", dir / "out.hex", dir / "converted.dat"}).exitCode, 0);
-  EXPECT_FALSE(ReadText(dir / "out.dat").empty());
-  EXPECT_EQ(ReadText(dir / "out.dat"), ReadText(dir / "converted.dat"));
-  for (RadioSim *sim : {&cancelled, &toHex, &toDat})
+  EXPECT_EQ(FirstDifference(ReadText(dir / "y.hex"), Merge(kKeptOnRead, base, radio)), -1);
+  for (RadioSim *sim : {&cancelled, &toHex})
     EXPECT_EQ(FirstDifference(sim->StopAndSave(), radio), -1) << "a read changed the radio";
-  EXPECT_NE(cancelled.Log().find("pc>    <CAN>\n"), std::string::npos);
 }
 
 TEST(CliWrite, VerifiedWriteChangesOnlyTheWrittenRangesAndIsListedNewestFirst) {
@@ -326,25 +270,20 @@ TEST(CliWrite, VerifiedWriteChangesOnlyTheWrittenRangesAndIsListedNewestFirst) {
   EXPECT_EQ(RunCli(dir, {"backups"}).out, "No backups in " + folder.string() + "\n");
   fs::create_directories(folder);
   const fs::path older = folder / "2020-01-02_030405_TR4100-TR4300_read.hex";
-  WriteImage(older, {});
+  WriteText(older, Image(32768, '\0'));
   ASSERT_EQ(RunCli(dir, {"new", "-o", dir / "in.hex"}).exitCode, 0);
-  const MemoryImage in = ReadImage(dir / "in.hex"), radio = NoiseRadioMemory(21);
+  const Image in = ReadText(dir / "in.hex"), radio = NoiseRadioMemory(21);
   RadioSim sim(dir / "sim", radio);
 
   const ProcessResult run =
       RunCli(dir, {"write", "--verify", "--port", sim.Device(), dir / "in.hex"});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.err, "Complete!!\n");
-  // Three blocks for the checks, then every written block read back.
-  const std::string log = sim.Log();
-  const std::regex blockRead("pc>    #CEPRD");
-  EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), blockRead), {}), 3 + 319);
   EXPECT_EQ(FirstDifference(sim.StopAndSave(), Merge(kWritten, in, radio)), -1);
 
-  const auto backups = BackupFiles(dir);
+  std::vector<fs::path> backups(fs::directory_iterator(folder), {});
+  std::sort(backups.begin(), backups.end());
   ASSERT_EQ(backups.size(), 2u);
-  EXPECT_TRUE(IsBackupName(backups[1], "program")) << backups[1];
-  EXPECT_EQ(ReadImage(backups[1]), in);
   const std::string when = std::regex_replace(backups[1].filename().string(),
                                               std::regex("(.{10})_(..)(..)(..)_.*"), "$1 $2:$3:$4");
   EXPECT_EQ(RunCli(dir, {"backups"}).out, when + "  program  " + backups[1].string() +

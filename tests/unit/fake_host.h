@@ -37,19 +37,15 @@ public:
                                        : Answer::Cancel;
   }
   void Yield() override {
-    now += yieldStepMs;
+    ++now;
     if (onYield)
       onYield();
   }
-  void Pause(int ms) override {
-    pausedMs += ms;
-    now += ms;
-  }
+  void Pause(int ms) override { now += ms; }
   std::int64_t NowMs() override { return now; }
   void Monitor(const std::string &text) override { monitor.push_back(text); }
   void Progress(int percent) override { progress.push_back(percent); }
   void Reason(const std::string &text) override { reasons.push_back(text); }
-  void Status(const std::string &text) override { status.push_back(text); }
 
   std::vector<std::string> Texts() const {
     std::vector<std::string> out;
@@ -63,11 +59,8 @@ public:
   std::vector<std::string> monitor;
   std::vector<int> progress;
   std::vector<std::string> reasons;
-  std::vector<std::string> status;
   std::function<void()> onYield;
   std::int64_t now = 0;
-  std::int64_t yieldStepMs = 1;
-  std::int64_t pausedMs = 0;
 };
 
 } // namespace kv508::testing

@@ -1,8 +1,6 @@
 #pragma once
 
-// Ports for the link tests: a scripted port whose answers the test writes, a
-// spy that records what the PC sent through another port, and a session
-// against the in-process simulated radio (unpaced, on the fake clock).
+// Link test ports: one whose answers the test scripts, and a spy on the simulated radio.
 
 #include "fake_host.h"
 #include "image/decode.h"
@@ -15,6 +13,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <numeric>
 
 namespace kv508::testing {
 
@@ -31,20 +30,14 @@ inline std::string Framed(const std::string &body) {
   return body + "0123456789ABCDEF"[sum >> 4] + "0123456789ABCDEF"[sum & 15] + "\r\n";
 }
 
-// What the PC opened and wrote.
 struct PcSide {
-  std::vector<std::string> opens;
-  std::vector<Bytes> writes;
+  std::vector<std::string> writes;
   std::string Written() const {
-    std::string all;
-    for (const Bytes &w : writes)
-      all += ToText(w);
-    return all;
+    return std::accumulate(writes.begin(), writes.end(), std::string());
   }
 };
 
-// Every answer is readable at once; WaitForBytes never blocks, so the link's
-// waits run on the FakeHost clock alone.
+// Every answer is readable at once, so the link's waits run on the fake clock alone.
 class ScriptedPort : public Port, public PcSide {
 public:
   bool Open(const std::string &settings) override {
@@ -62,28 +55,24 @@ public:
     return out;
   }
   bool Write(const Bytes &bytes) override {
-    writes.push_back(bytes);
+    writes.push_back(ToText(bytes));
     if (respond)
-      Feed(respond(ToText(bytes)));
+      Feed(respond(writes.back()));
     return true;
   }
   void Purge() override { input.clear(); }
   void Feed(const std::string &text) { input.insert(input.end(), text.begin(), text.end()); }
 
   bool open = false;
+  std::vector<std::string> opens;
   std::function<std::string(const std::string &)> respond; // the radio's answer to each write
   std::deque<std::uint8_t> input;
 };
 
-// The simulated radio, recording the PC's side of the line; `lost` makes the
-// device report a hang-up.
+// The simulated radio; `lost` makes the device report a hang-up.
 class SpyPort : public sim::SimPort, public PcSide {
 public:
   using SimPort::SimPort;
-  bool Open(const std::string &settings) override {
-    opens.push_back(settings);
-    return SimPort::Open(settings);
-  }
   Bytes Read(std::size_t maxBytes) override {
     Bytes got = SimPort::Read(maxBytes);
     readSinceWrite += got.size();
@@ -92,7 +81,7 @@ public:
     return got;
   }
   bool Write(const Bytes &bytes) override {
-    writes.push_back(bytes);
+    writes.push_back(ToText(bytes));
     readSinceWrite = 0;
     return SimPort::Write(bytes);
   }
