@@ -87,14 +87,6 @@ QString Enabled(WindowFixture &f, std::initializer_list<const char *> names) {
   return flags;
 }
 
-// Every message shown, as "title: text", with "!" before an exclamation.
-QString Said(const FakeHost &host) {
-  QStringList said;
-  for (const RecordedMessage &m : host.messages)
-    said << (m.icon == Icon::Exclamation ? "!" : "") + ui::ToQt(m.title + ": " + m.text);
-  return said.join(QLatin1Char('\n'));
-}
-
 } // namespace
 
 class ChannelPanelTest : public QObject {

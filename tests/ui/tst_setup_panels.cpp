@@ -21,14 +21,6 @@ using namespace kv508::testing;
 
 namespace {
 
-// Every message shown, as "title: text", with "!" before an exclamation.
-QString Said(const FakeHost &host) {
-  QStringList said;
-  for (const RecordedMessage &m : host.messages)
-    said << (m.icon == Icon::Exclamation ? "!" : "") + ui::ToQt(m.title + ": " + m.text);
-  return said.join(QLatin1Char('\n'));
-}
-
 // A started, active window; optionally over the in-process simulated radio.
 struct PanelFixture : WindowFixture {
   bool Up(bool withRadio = false) {

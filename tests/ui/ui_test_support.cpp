@@ -1,5 +1,7 @@
 #include "ui_test_support.h"
 
+#include "ui/ui_text.h"
+
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -13,6 +15,13 @@ std::string ReadAll(const QString &path) {
   QFile file(path);
   file.open(QIODevice::ReadOnly);
   return file.readAll().toStdString();
+}
+
+QString Said(const FakeHost &host) {
+  QStringList said;
+  for (const RecordedMessage &m : host.messages)
+    said << (m.icon == Icon::Exclamation ? "!" : "") + ui::ToQt(m.title + ": " + m.text);
+  return said.join(QLatin1Char('\n'));
 }
 
 std::filesystem::path ProgramFolder::Path() const {

@@ -79,6 +79,8 @@ private:
 };
 
 std::string ReadAll(const QString &path);
+// Every message shown, as "title: text", with "!" before an exclamation.
+QString Said(const FakeHost &host);
 
 class ProgramFolder {
 public:
