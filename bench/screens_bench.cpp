@@ -9,7 +9,10 @@
 #include "app/host.h"
 #include "app/session.h"
 #include "app/user_settings.h"
+#include "ui/edit_controller.h"
 #include "ui/main_window.h"
+#include "ui/nav_tree.h"
+#include "ui/navigator.h"
 #include "ui/ui_dialogs.h"
 
 #include <QApplication>
@@ -90,16 +93,17 @@ int main(int argc, char **argv) {
     r.Enable = true;
   for (int g = 0; g < 4; ++g)
     data.ChannelGroups[g].Enable = true;
-  window.RebuildTreeKeepingSelection();
+  window.Refresh();
+  ui::Navigator &navigator = window.navigator();
 
   const auto timeShow = [&](const char *key) {
     std::vector<double> samples;
     for (int i = 0; i < repetitions; ++i) {
-      window.SelectNodeByKey(QStringLiteral("General"));
+      navigator.SelectNodeByKey(QStringLiteral("General"));
       QApplication::processEvents();
       QElapsedTimer timer;
       timer.start();
-      window.SelectNodeByKey(QString::fromLatin1(key));
+      navigator.SelectNodeByKey(QString::fromLatin1(key));
       QApplication::processEvents();
       samples.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
@@ -118,7 +122,7 @@ int main(int argc, char **argv) {
   for (int i = 0; i < repetitions; ++i) {
     QElapsedTimer timer;
     timer.start();
-    window.BuildTree();
+    ui::BuildTree(window.tree(), data, true);
     samples.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
   }
   report("tree rebuild (BuildTree)", MedianMs(samples));
@@ -147,12 +151,13 @@ int main(int argc, char **argv) {
   if (!same)
     std::printf("the snapshot differs from the settings\n");
   // The whole step: choose a list entry, record it, undo it.
-  window.SelectNodeByKey(QStringLiteral("Common"));
+  navigator.SelectNodeByKey(QStringLiteral("Common"));
   QApplication::processEvents();
   report("undo of one list choice (with redraw)", timeEach([&] {
-           data.Common.DualWatch = !data.Common.DualWatch;
-           window.session().editor.RecordEdit("Dual Watch", "cmbCommonDual");
-           window.Undo();
+           window.edits().Apply(
+               {"Dual Watch", "Common", "cmbCommonDual"},
+               [](RadioData &d) { d.Common.DualWatch = !d.Common.DualWatch; }, StepKind::Edit);
+           window.edits().Undo();
            QApplication::processEvents();
          }));
   return 0;

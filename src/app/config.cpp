@@ -1,8 +1,8 @@
 #include "app/config.h"
 
-#include "app/platform.h"
-
 #include "app/busy_scope.h"
+#include "app/platform.h"
+#include "app/user_prefs.h"
 #include "image/decode.h"
 #include "image/default_image.h"
 
@@ -162,8 +162,6 @@ fs::path ResolveNoCase(const fs::path &folder, const std::string &name) {
   }
   return exact;
 }
-
-std::string StoredDestinationKey(int variant) { return "IniFileName_" + std::to_string(variant); }
 
 bool SameMenu(const DestinationMenu &a, const DestinationMenu &b) {
   return a.Enabled == b.Enabled && a.Captions == b.Captions && a.Checked == b.Checked;
@@ -327,8 +325,7 @@ void RebuildDestinationList(Session &session) {
     menu.Enabled = true;
     for (std::size_t i = 0; i < names.size(); ++i)
       menu.Captions[i] = names[i];
-    std::string storedName = session.settings.Get(
-        "IniFilePath", StoredDestinationKey(session.model.ModelVariant), "usaa");
+    std::string storedName = prefs::Destination(session.settings, session.model.ModelVariant);
     for (int i = 0; i < kDestinationEntries && stored < 0; ++i) {
       if (!menu.Captions[i].empty() && EqualNoCase(menu.Captions[i], storedName))
         stored = i;
@@ -341,11 +338,9 @@ void RebuildDestinationList(Session &session) {
     session.state.OperationFailed = failedBefore;
   }
   if (!SameMenu(before, menu))
-    session.Call(session.editor.DestinationMenuChanged);
-  if (menu.Checked >= 0) {
-    session.Call(session.editor.RebuildTree);
-    session.Call(session.editor.RefreshNodeTexts);
-  }
+    session.DestinationsChanged();
+  if (menu.Checked >= 0)
+    session.DataReplaced();
 }
 
 void LoadDestination(Session &session, int menuIndex) {
@@ -360,14 +355,13 @@ void LoadDestination(Session &session, int menuIndex) {
   const std::string caption = menu.Captions[menuIndex];
   if (LoadDestinationFile(session, DestinationFilePath(session, caption))) {
     menu.Checked = menuIndex;
-    session.settings.Set("IniFilePath", StoredDestinationKey(session.model.ModelVariant), caption);
-    session.Call(session.editor.DestinationMenuChanged);
-    session.Call(session.editor.RebuildTree);
-    session.Call(session.editor.RefreshNodeTexts);
+    prefs::SetDestination(session.settings, session.model.ModelVariant, caption);
+    session.DestinationsChanged();
+    session.DataReplaced();
   } else {
     session.host.Message(Icon::Exclamation, session.state.TitleText, "IniFileRead Error!!");
     menu.Checked = previous;
-    session.Call(session.editor.DestinationMenuChanged);
+    session.DestinationsChanged();
   }
 
   session.host.SetMainWindowEnabled(true);
@@ -380,11 +374,11 @@ void SelectPort(Session &session, int menuIndex, bool store) {
                             std::numeric_limits<std::int16_t>::max()));
   session.ComPort = port;
   if (store)
-    session.settings.Set("ComPath", "ComNum", std::to_string(port));
+    prefs::SetComNum(session.settings, port);
 }
 
 std::int16_t StoredComPort(UserSettings &settings) {
-  return WholeInteger<std::int16_t>(settings.Get("ComPath", "ComNum", "1")).value_or(1);
+  return WholeInteger<std::int16_t>(prefs::ComNumText(settings)).value_or(1);
 }
 
 fs::path SelectHelpFile(const fs::path &programDir, bool atisCapable) {

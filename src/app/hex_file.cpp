@@ -57,9 +57,8 @@ bool ReadHexFile(Session &session, const fs::path &path) {
     return false;
   }
   session.data.Image = buffer;
-  session.Call(session.editor.SelectGeneral);
   DecodeImage(session.data);
-  session.Call(session.editor.RefillScreens);
+  session.DataReplaced();
   return true;
 }
 

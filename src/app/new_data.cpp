@@ -11,7 +11,7 @@ namespace kv508 {
 
 void NewData(Session &session, bool withDestination) {
   RadioData &data = session.data;
-  const EditorHooks &editor = session.editor;
+  ReplacingData replacing(session);
   BusyScope busy(session.state);
 
   ApplyUsaPlan(data);
@@ -26,17 +26,11 @@ void NewData(Session &session, bool withDestination) {
   // Every value of the default settings fits its byte, so this cannot fail; if it
   // ever did, the image would stay the default image, which is still consistent.
   (void)EncodeImage(data, session.model.ModelVariant);
-  session.Call(editor.RefillScreens);
 
   if (withDestination)
     RebuildDestinationList(session);
-
-  session.Call(editor.RebuildTree);
-  session.Call(editor.SelectGeneral);
-  session.Call(editor.ClearStatusHint);
   session.state.CurrentFilePath.clear();
-  session.Call(editor.UpdateCaption);
-  session.Call(editor.RefreshNodeTexts);
+  session.DataReplaced();
 }
 
 void ApplyFactoryChoices(RadioData &data) {

@@ -33,4 +33,19 @@ std::string DestinationSuffix(int variant) {
   }
 }
 
+void Session::DataReplaced() {
+  if (replacing_ > 0) {
+    replaced_ = true;
+    return;
+  }
+  replaced_ = false;
+  if (observer)
+    observer->DataReplaced();
+}
+
+ReplacingData::~ReplacingData() {
+  if (--session_.replacing_ == 0 && session_.replaced_)
+    session_.DataReplaced();
+}
+
 } // namespace kv508

@@ -6,15 +6,14 @@
 
 #include "app/app_state.h"
 #include "app/backups.h"
+#include "app/edit_log.h"
 #include "app/host.h"
-#include "app/undo_history.h"
 #include "app/user_settings.h"
 #include "model/radio_data.h"
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
 
 namespace kv508 {
@@ -42,21 +41,21 @@ struct DestinationMenu {
   int Checked = -1; // menu index of the checked entry, -1 for none
 };
 
-// The editor's refresh steps; empty functions until a window is attached.
-struct EditorHooks {
-  std::function<void()> RefillScreens;   // every panel and grid from RadioData
-  std::function<void()> RebuildTree;     // BuildTree
-  std::function<void()> SelectGeneral;   // select "General" as if clicked, then no node chosen
-  std::function<void()> ClearStatusHint; // first status-bar panel
-  std::function<void()> UpdateCaption;
-  std::function<void()> RefreshNodeTexts;
-  std::function<void()> DestinationMenuChanged;
-  // After a user action on a control: its edit name and object name.
-  std::function<void(const std::string &name, const std::string &widgetName)> RecordEdit;
+// What a front end hears about the data it shows.
+class DataObserver {
+public:
+  virtual ~DataObserver() = default;
+  // RadioData was replaced as a whole (new data, a file, a radio read, a
+  // destination) or in bulk by a transfer: every view of it is stale.
+  virtual void DataReplaced() = 0;
+  // The Destination menu's entries or its checked entry changed.
+  virtual void DestinationsChanged() = 0;
 };
 
 struct Session {
   Session(Host &h, UserSettings &s) : host(h), settings(s) {}
+  Session(const Session &) = delete;
+  Session &operator=(const Session &) = delete;
 
   RadioData data;
   AppState state;
@@ -66,14 +65,35 @@ struct Session {
   std::filesystem::path programDir;
   Host &host;
   UserSettings &settings;
-  EditorHooks editor;
   BackupOptions backups; // off until a front end names the folder
-  UndoHistory undo;
+  EditLog edits{data, state};
+  DataObserver *observer = nullptr;
 
-  void Call(const std::function<void()> &hook) const {
-    if (hook)
-      hook();
+  // Tells the observer that RadioData was replaced. Inside a ReplacingData
+  // scope it is told once, when the outermost scope ends.
+  void DataReplaced();
+  void DestinationsChanged() {
+    if (observer)
+      observer->DestinationsChanged();
   }
+
+private:
+  friend class ReplacingData;
+  int replacing_ = 0;
+  bool replaced_ = false;
+};
+
+// An operation that replaces the data and may nest another one (NewData inside
+// a file read): the observer hears of it once, at the end.
+class ReplacingData {
+public:
+  explicit ReplacingData(Session &session) : session_(session) { ++session_.replacing_; }
+  ~ReplacingData();
+  ReplacingData(const ReplacingData &) = delete;
+  ReplacingData &operator=(const ReplacingData &) = delete;
+
+private:
+  Session &session_;
 };
 
 } // namespace kv508

@@ -4,8 +4,8 @@
 #include "cli/file_io.h"
 
 #include "app/new_data.h"
+#include "diff/diff.h"
 #include "image/default_image.h"
-#include "report/diff.h"
 #include "report/report.h"
 
 #include <cstdio>

@@ -5,6 +5,7 @@
 #include "app/backups.h"
 #include "app/config.h"
 #include "app/platform.h"
+#include "app/user_prefs.h"
 
 #include <filesystem>
 
@@ -20,8 +21,7 @@ bool PrepareSession(Session &session, const Options &options) {
           ? LocateProgramFolder(platform::ExecutablePath("kv508-cli").parent_path())
           : fs::path(options.programDir);
   fs::path globalIni = session.programDir / "global.ini";
-  ModelSelection selection =
-      SelectModelAtStartup(globalIni, session.settings.Get("Settings", "lastmodel", "1"));
+  ModelSelection selection = SelectModelAtStartup(globalIni, prefs::LastModel(session.settings));
   if (options.model) {
     if (*options.model != 1 && *options.model != 11) {
       throw UsageError{"--model must be 1 or 11"};

@@ -1,5 +1,7 @@
 #include "files/dat_fields.h"
 
+#include "model/dsc_calls.h"
+
 #include <array>
 #include <string>
 
@@ -94,31 +96,13 @@ std::vector<DatField> DscBasicFields() {
 }
 
 std::vector<DatField> DscAdvancedFields() {
-  using Calls = std::array<bool, 4> DscAdvancedSetup::*;
-  struct Kind {
-    const char *key;
-    const char *name;
-    Calls rx;
-    Calls tx;
-  };
-  static const Kind kKinds[] = {
-      {"All Ships Call", "AllShipsCall", &DscAdvancedSetup::AllShipsCall,
-       &DscAdvancedSetup::AllShipsCallTx},
-      {"Group Call", "GroupCall", &DscAdvancedSetup::GroupCall, &DscAdvancedSetup::GroupCallTx},
-      {"Individual Call", "IndividualCall", &DscAdvancedSetup::IndividualCall,
-       &DscAdvancedSetup::IndividualCallTx},
-      {"PositionRequest Call", "PositionRequestCall", &DscAdvancedSetup::PositionRequestCall,
-       &DscAdvancedSetup::PositionRequestCallTx},
-      {"PositionReport Call", "PositionReportCall", &DscAdvancedSetup::PositionReportCall,
-       &DscAdvancedSetup::PositionReportCallTx},
-  };
   std::vector<DatField> f;
-  for (const Kind &kind : kKinds) {
-    const std::string name = std::string("DscAdvanced ") + kind.name;
+  for (const DscCallKind &kind : kDscCallKinds) {
+    const std::string name = std::string("DscAdvanced ") + kind.fieldName;
     for (int k = 0; k < 4; ++k) {
-      f.push_back({kind.key + std::to_string(k), F::Flag, S::OnOff, name + Index(k),
-                   [rx = kind.rx, k](RadioData &d) -> DatRef { return &(d.DscAdvanced.*rx)[k]; }});
-      f.push_back({kind.key + std::string("TX") + std::to_string(k), F::Flag, S::LowHi,
+      f.push_back({kind.datKey + std::to_string(k), F::Flag, S::OnOff, name + Index(k),
+                   [on = kind.on, k](RadioData &d) -> DatRef { return &(d.DscAdvanced.*on)[k]; }});
+      f.push_back({kind.datKey + std::string("TX") + std::to_string(k), F::Flag, S::LowHi,
                    name + "Tx" + Index(k),
                    [tx = kind.tx, k](RadioData &d) -> DatRef { return &(d.DscAdvanced.*tx)[k]; }});
     }

@@ -157,6 +157,7 @@ bool FileRead2(Session &session, const std::filesystem::path &path) {
     return false;
   }
 
+  ReplacingData replacing(session);
   try {
     NewData(session, true);
     state.Busy = true; // NewData ends by clearing it
@@ -171,8 +172,6 @@ bool FileRead2(Session &session, const std::filesystem::path &path) {
 
   if (!state.OperationFailed) {
     state.CurrentFilePath = path.string();
-    session.Call(session.editor.RefillScreens);
-    session.Call(session.editor.UpdateCaption);
     state.OperationIncomplete = false;
   }
   FinishFileOperation(session);

@@ -306,6 +306,7 @@ void TransferSession::ReadFromRadio() {
       image[static_cast<std::size_t>(i)] = buffer[static_cast<std::size_t>(i)];
   }
   DecodeImage(session_.data);
+  session_.DataReplaced();
   Complete();
 }
 
@@ -463,10 +464,12 @@ void TransferSession::ClearRadioData(int mode) {
     WriteClearAll();
     break;
   }
-  if (!link.ExchangeFailed && !link.CancelRequested)
+  if (!link.ExchangeFailed && !link.CancelRequested) {
+    session_.DataReplaced();
     Complete();
-  else
+  } else {
     image = backup;
+  }
 }
 
 void TransferSession::WriteRange(int first, int last) {
@@ -519,8 +522,9 @@ void TransferSession::ClearMmsiData() {
   WriteMmsiBytes();
 
   if (!link.ExchangeFailed && !link.CancelRequested) {
-    Complete();
     session_.data.DscBasic.UserMmsi.clear();
+    session_.DataReplaced();
+    Complete();
   } else {
     image[kMmsiLastByte] = keptLast;
     std::copy(kept.begin(), kept.end(), image.begin() + kMmsiData.first);

@@ -19,6 +19,7 @@
 // so an unattended host should agree a bounded number of times.
 
 #include "app/session.h"
+#include "app/transfer_mode.h"
 #include "link/port.h"
 
 #include <cstdint>
@@ -28,19 +29,6 @@
 #include <utility>
 
 namespace kv508 {
-
-enum TransferModeValue : int {
-  kTransferRead = 0,
-  kTransferProgram = 1,
-  kClearMmsi = 2,
-  kClearDscLog = 3,
-  kClearDistressLog = 4,
-  kClearIndividual = 5,
-  kClearGroup = 6,
-  kClearWaypoint = 7,
-  kClearDscTxLog = 8,
-  kClearAll = 9,
-};
 
 // The dialog caption of a transfer mode; empty outside 0..9.
 std::string TransferCaption(int mode);

@@ -44,9 +44,10 @@ ChannelEnables ChannelPanelEnables(const ChannelRecord &record, ChannelMode mode
   e.fields = on;
   e.txEnable = on;
   e.duplex = on && record.DuplexAllowed;
-  // "Low Power Only" follows the "Tx Enable" box, which in expansion mode is
-  // hidden but still holds the record's value.
-  e.lowPower = e.txEnable && TxEnableShown(record, mode);
+  // An expansion channel has no "Tx Enable" box: its power boxes follow
+  // "CH Enable", and choosing a power switches transmitting on, so a channel
+  // read with transmit off can still be set to transmit.
+  e.lowPower = plan ? e.txEnable && TxEnableShown(record, mode) : on;
   e.powerUp = e.lowPower && record.LowPower;
   e.scanMemory = on;
   e.scrambler = on;

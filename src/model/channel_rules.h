@@ -7,6 +7,7 @@
 #include "model/radio_data.h"
 
 #include <string>
+#include <string_view>
 
 namespace kv508 {
 
@@ -14,6 +15,10 @@ namespace kv508 {
 // memory (70): the radio's distress and DSC channels.
 constexpr int kChannel70Slot = 140;
 constexpr int kChannel16Slot = 32;
+
+// What the expansion channel display can show: digits and the letters a
+// seven-segment display draws, in exactly these cases.
+inline constexpr std::string_view kChannelDisplayAlphabet = "0123456789AbCdEFGHIJLMnoPqrStUy";
 
 // The two display fields: the number (at most 2 characters) and the suffix.
 struct ChannelDisplay {

@@ -83,24 +83,7 @@ std::string Trim(const std::string &text) {
 
 } // namespace
 
-bool InNameAlphabet(char c) {
-  if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
-    return true;
-  switch (c) {
-  case '-':
-  case '+':
-  case '(':
-  case ')':
-  case '.':
-  case '*':
-  case '/':
-  case ',':
-  case ' ':
-    return true;
-  default:
-    return false;
-  }
-}
+bool InNameAlphabet(char c) { return c != '\0' && kNameAlphabet.find(c) != std::string_view::npos; }
 
 std::string FormatFreq3(double f) {
   if (NoFrequency(f))

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -19,7 +20,14 @@ public:
   using std::range_error::range_error;
 };
 
-// The 71-character name alphabet: 0-9 A-Z a-z - + ( ) . * / , and space.
+// The 71-character name alphabet: the characters a name stored in the radio may hold.
+inline constexpr std::string_view kNameAlphabet =
+    "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-+().*/, ";
+// Status names: the name alphabet without the comma, which separates them in the radio's menu.
+inline constexpr std::string_view kStatusNameAlphabet =
+    "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-+().*/ ";
+inline constexpr std::string_view kDigitAlphabet = "0123456789";
+
 bool InNameAlphabet(char c);
 
 std::string FormatFreq3(double f);

@@ -24,6 +24,15 @@ std::vector<PriorityChoice> PriorityChoices(const ChannelBank &bank) {
   return choices;
 }
 
+std::vector<PriorityChoice> ExpansionPriorityChoices(const ChannelBank &bank) {
+  std::vector<PriorityChoice> choices;
+  for (int n = bank.Lower(); n <= std::min(bank.Upper(), kExpansionPriorityLast); ++n) {
+    if (bank[n].Enable)
+      choices.push_back({"EXP" + std::to_string(n), kExpansionPriorityBase + n});
+  }
+  return choices;
+}
+
 std::string GroupCaption(const RadioData &data, int group) {
   if (group < 0 || group > 3)
     return {};

@@ -22,8 +22,15 @@ struct PriorityChoice {
   int position;      // the record's Position, stored as PriorityCh
 };
 
-// The enabled records of a bank whose Position names a plan channel, in bank order.
+// The enabled records of a plan bank whose Position names a plan channel, in
+// bank order.
 std::vector<PriorityChoice> PriorityChoices(const ChannelBank &bank);
+// The priority value of expansion channel n is 239 + n, which the report shows
+// as "EXPn" for n up to 40. Expansion records carry no Position of their own.
+constexpr int kExpansionPriorityBase = 239;
+constexpr int kExpansionPriorityLast = 40;
+// The enabled records 1 to 40 of the expansion bank, as "EXPn" with value 239 + n.
+std::vector<PriorityChoice> ExpansionPriorityChoices(const ChannelBank &bank);
 
 // "Group1".."Group3" or "EXP CH Group" for group 0..3, followed by
 // "[" + StatusName + "]" when the group has a status name.

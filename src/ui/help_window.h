@@ -14,7 +14,6 @@ public:
   // A top-level window of its own, so that it stays usable beside a modal dialog.
   explicit HelpWindow(QWidget *owner = nullptr);
   void ShowTopic(const QString &helpFile, int topic);
-  QTextBrowser *browser() const { return browser_; }
 
 private:
   QTextBrowser *browser_;

@@ -1,12 +1,16 @@
 #include "ui/main_window.h"
 
-#include "app/busy_scope.h"
-#include "ui/help_window.h"
+#include "ui/edit_controller.h"
+#include "ui/file_commands.h"
+#include "ui/help_menu.h"
 #include "ui/hex_dump.h"
 #include "ui/layout_rules.h"
-#include "ui/nav_tree.h"
+#include "ui/model_menu.h"
+#include "ui/navigator.h"
+#include "ui/port_menu.h"
+#include "ui/print_commands.h"
+#include "ui/radio_commands.h"
 #include "ui/screen_area.h"
-#include "ui/screens/register_screens.h"
 #include "ui/screens/screen_context.h"
 #include "ui/screens/widget_props.h"
 #include "ui/solid_fill.h"
@@ -14,13 +18,12 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QShortcut>
-#include <QTimer>
 #include <QTreeWidget>
 
 // The icons are compiled into this static library; its resources must be
@@ -30,38 +33,37 @@ static void InitUiResources() { Q_INIT_RESOURCE(ui_resources); }
 namespace kv508::ui {
 
 namespace {
-const QString &kTreeHint = kSelectionHint;
+
 constexpr int kHexDumpHeightPx = 140;
-constexpr int kTreeHelpTopic = 1054;
-constexpr int kContentsHelpTopic = 1001;
 
 // The window as the editing screens see it.
 class WindowContext : public ScreenContext {
 public:
-  explicit WindowContext(MainWindow &w) : w_(w) {}
-  Session &session() override { return w_.session(); }
-  void SetStatusHint(const QString &hint) override { w_.SetStatusHint(hint); }
-  void SelectNodeByKey(const QString &key) override { w_.SelectNodeByKey(key); }
-  QString SelectedNodeKey() override { return NodeKey(w_.tree().currentItem()); }
-  void RebuildTree() override { w_.RebuildTreeKeepingSelection(); }
-  void RefreshNodeTexts() override { w_.RefreshNodeTexts(); }
-  void SetNodeText(const QString &key, const QString &text) override {
-    if (QTreeWidgetItem *node = FindNodeByKey(w_.tree(), key))
-      node->setText(0, text);
+  WindowContext(Session &session, Navigator &navigator, EditController &edits, RadioCommands &radio)
+      : session_(session), navigator_(navigator), edits_(edits), radio_(radio) {}
+  Session &session() override { return session_; }
+  bool Apply(const EditPlace &place, const EditLog::Change &change, StepKind kind) override {
+    return edits_.Apply(place, change, kind);
   }
-  void ShowSelectedNodeAgain() override { w_.ShowSelectedNodeAgain(); }
-  bool CommitActiveEdit() override { return w_.CommitActiveEdit(); }
-  bool RunTransfer(int mode) override { return w_.RunTransfer(mode); }
+  void FinishTyping() override { edits_.FinishTyping(); }
+  void SetPending(bool typed) override { edits_.SetPending(typed); }
+  void SelectNodeByKey(const QString &key) override { navigator_.SelectNodeByKey(key); }
+  bool CommitActiveEdit() override { return navigator_.CommitActiveEdit(); }
+  bool RunClear(int mode, const EditPlace &place) override { return radio_.Clear(mode, place); }
 
 private:
-  MainWindow &w_;
+  Session &session_;
+  Navigator &navigator_;
+  EditController &edits_;
+  RadioCommands &radio_;
 };
+
 } // namespace
 
 MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, Options options,
                        QWidget *parent)
     : QMainWindow(parent), options_(std::move(options)), host_(host), session_(host_, settings),
-      dialogs_(dialogs), places_(settings), ports_(options_.flags.LowSpeedLink) {
+      dialogs_(dialogs), places_(settings) {
   InitUiResources();
   setObjectName(QStringLiteral("frmMain"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/kv508.svg")));
@@ -71,32 +73,62 @@ MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, O
   session_.state.DebugMode = options_.flags.DebugMode;
   session_.state.LowSpeedLink = options_.flags.LowSpeedLink;
   session_.backups.folder = options_.backupFolder;
+  session_.observer = this;
   host_.SetMainWindow(this);
 
-  CreateMenus();
+  CreateCentralArea();
+  CreateParts();
+  CreateFileMenu();
+  CreateEditMenu();
+  CreateTransferMenu();
+  models_->AddDestinationMenu(menuBar());
+  CreateOptionsMenu();
+  help_->AddMenu(menuBar());
   CreateToolBar();
   CreateStatusBar();
-  CreateCentralArea();
-  WireEditorHooks();
-  screenContext_ = std::make_unique<WindowContext>(*this);
-  RegisterScreens(*screens_, *screenContext_);
+  CreateShortcuts();
+}
 
-  newTimer_ = new QTimer(this);
-  newTimer_->setObjectName(QStringLiteral("tmrNew"));
-  newTimer_->setSingleShot(true);
-  newTimer_->setInterval(100);
-  connect(newTimer_, &QTimer::timeout, this, &MainWindow::RunDeferredNew);
+MainWindow::~MainWindow() {
+  // The screens go first, while the parts they call on are still there.
+  delete centralWidget();
+  session_.observer = nullptr;
+  host_.SetMainWindow(nullptr);
+}
 
+void MainWindow::CreateParts() {
+  navigator_ = new Navigator(session_, centralWidget(),
+                             [this](const QString &hint) { SetStatusHint(hint); });
+  edits_ = new EditController(
+      session_, *navigator_, [this] { Refresh(); }, [this] { UpdateCaption(); }, this);
+  const WindowParts parts{session_, host_,       dialogs_, places_,
+                          *this,    *navigator_, *edits_,  [this] { RefreshHexDump(); }};
+  files_ = new FileCommands(parts);
+  printing_ = new PrintCommands(parts);
+  help_ = new HelpMenu(parts);
+  models_ = new ModelMenu(parts, *files_, options_.programDir / "global.ini",
+                          [this](const QString &model) { statusPanels_[2]->setText(model); });
+  ports_ = new PortMenu(
+      session_, dialogs_, new QMenu(tr("&SerialPort"), this), options_.flags.LowSpeedLink,
+      [this](const QString &port) { statusPanels_[1]->setText(port); }, this);
+  radio_ = new RadioCommands(parts, *ports_, *files_, [this](int topic, const std::string &title) {
+    help_->ShowTopic(topic, title);
+  });
+  screenContext_ = std::make_unique<WindowContext>(session_, *navigator_, *edits_, *radio_);
+  navigator_->RegisterScreens(*screenContext_);
+}
+
+void MainWindow::CreateShortcuts() {
   // The image commands exist in debug mode only; shortcuts of the window reach
   // it whichever control has the focus.
   if (session_.state.DebugMode) {
-    auto *saveImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), this);
-    connect(saveImage, &QShortcut::activated, this, &MainWindow::SaveImageCommand);
-    auto *openImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this);
-    connect(openImage, &QShortcut::activated, this, &MainWindow::OpenImageCommand);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), this), &QShortcut::activated, files_,
+            &FileCommands::SaveImage);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this), &QShortcut::activated, files_,
+            &FileCommands::OpenImage);
   }
-  auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(help, &QShortcut::activated, this, &MainWindow::HelpForFocus);
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, help_,
+          &HelpMenu::ForFocus);
   // Every control's hint appears when it gets the focus.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
     if (!now || !isAncestorOf(now))
@@ -107,36 +139,30 @@ MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, O
   });
 }
 
-MainWindow::~MainWindow() {
-  session_.editor = EditorHooks{};
-  host_.SetMainWindow(nullptr);
+QTreeWidget &MainWindow::tree() { return navigator_->Tree(); }
+ScreenArea &MainWindow::screens() { return navigator_->Screens(); }
+PortProvider &MainWindow::ports() { return ports_->Provider(); }
+
+void MainWindow::Refresh() {
+  navigator_->Refresh();
+  UpdateCaption();
+  RefreshHexDump();
+  edits_->UpdateActions();
 }
+
+void MainWindow::DestinationsChanged() { models_->SyncDestinations(); }
+
+// --- layout -----------------------------------------------------------------
 
 void MainWindow::CreateCentralArea() {
   auto *central = new QWidget(this);
   central->setObjectName(QStringLiteral("fraCentral"));
   setCentralWidget(central);
 
-  tree_ = new QTreeWidget(central);
-  tree_->setObjectName(QStringLiteral("tvTreeView"));
-  tree_->setHeaderHidden(true);
-  tree_->setColumnCount(1);
-  tree_->setUniformRowHeights(true);
-  SetHint(tree_, kTreeHint);
-  SetHelpTopic(tree_, kTreeHelpTopic);
-  connect(tree_, &QTreeWidget::currentItemChanged, this, &MainWindow::OnCurrentItemChanged);
-  connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *node) {
-    const QString key = NodeKey(node);
-    if (key == QLatin1String("SM") || key == QLatin1String("SG"))
-      RefreshDirectoryNode(*node, session_.data);
-  });
-
   splitter_ = new QWidget(central);
   splitter_->setObjectName(QStringLiteral("imgSplitter"));
   splitter_->setCursor(Qt::SplitHCursor);
   splitter_->installEventFilter(this);
-
-  screens_ = new ScreenArea(central);
 
   dragBar_ = new QWidget(central);
   dragBar_->setObjectName(QStringLiteral("picSplitter"));
@@ -150,22 +176,6 @@ void MainWindow::CreateCentralArea() {
   central->installEventFilter(this);
   treeWidthPx_ = ToPixels(kSplitterStartTwips);
 }
-
-void MainWindow::WireEditorHooks() {
-  EditorHooks &e = session_.editor;
-  e.RefillScreens = [this] { screens_->RefillAll(); };
-  e.RebuildTree = [this] { BuildTree(); };
-  e.SelectGeneral = [this] { SelectGeneralHook(); };
-  e.ClearStatusHint = [this] { SetStatusHint(QString()); };
-  e.UpdateCaption = [this] { UpdateCaption(); };
-  e.RefreshNodeTexts = [this] { RefreshNodeTexts(); };
-  e.RecordEdit = [this](const std::string &name, const std::string &widgetName) {
-    RecordEdit(name, widgetName);
-  };
-  e.DestinationMenuChanged = [this] { SyncDestinationMenu(); };
-}
-
-// --- layout -----------------------------------------------------------------
 
 void MainWindow::resizeEvent(QResizeEvent *event) {
   QMainWindow::resizeEvent(event);
@@ -185,7 +195,7 @@ void MainWindow::changeEvent(QEvent *event) {
 
 void MainWindow::LayoutPanes(int treeWidthPx) {
   QWidget *central = centralWidget();
-  if (!central || isMinimized())
+  if (!central || isMinimized() || !navigator_)
     return;
   const int w = central->width();
   const int h = central->height();
@@ -193,11 +203,11 @@ void MainWindow::LayoutPanes(int treeWidthPx) {
   const int paneHeight = std::max(0, h - hexHeight);
   const int gap = ToPixels(kScreenGapTwips);
   const int margin = ToPixels(kScreenMarginTwips);
-  tree_->setGeometry(0, 0, treeWidthPx, paneHeight);
+  tree().setGeometry(0, 0, treeWidthPx, paneHeight);
   splitter_->setGeometry(treeWidthPx, 0, gap, paneHeight);
   dragBar_->setGeometry(treeWidthPx, 0, 4, paneHeight);
   const int screenLeft = treeWidthPx + gap;
-  screens_->setGeometry(screenLeft, margin, std::max(0, w - screenLeft - margin),
+  screens().setGeometry(screenLeft, margin, std::max(0, w - screenLeft - margin),
                         std::max(0, paneHeight - 2 * margin));
   hexDump_->setGeometry(0, paneHeight, w, hexHeight);
 }
@@ -209,159 +219,67 @@ void MainWindow::LoadLogoOnce() {
   QPixmap logo(QtFromPath(options_.programDir / "KQ Logo.gif"));
   if (logo.isNull())
     return;
-  screens_->Logo()->setPixmap(logo);
-  screens_->Logo()->show();
+  screens().Logo()->setPixmap(logo);
+  screens().Logo()->show();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
-  if (watched == centralWidget() && event->type() == QEvent::Resize) {
+  if (watched == centralWidget() && event->type() == QEvent::Resize)
     LayoutPanes(treeWidthPx_);
-  } else if (watched == splitter_) {
-    auto *mouse = static_cast<QMouseEvent *>(event);
-    const auto barX = [&] {
-      const int x = splitter_->mapTo(this, mouse->position().toPoint()).x();
-      return ToPixels(ClampSplitterDrag(ToTwips(x), ToTwips(width())));
-    };
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-      if (mouse->button() != Qt::LeftButton)
-        break;
-      dragging_ = true;
-      dragBar_->move(barX() - centralWidget()->x(), 0);
-      dragBar_->show();
-      dragBar_->raise();
-      return true;
-    case QEvent::MouseMove:
-      if (!dragging_)
-        break;
-      dragBar_->move(barX() - centralWidget()->x(), 0);
-      return true;
-    case QEvent::MouseButtonRelease:
-      if (!dragging_)
-        break;
-      dragging_ = false;
-      treeWidthPx_ = barX() - centralWidget()->x();
-      dragBar_->hide();
-      LayoutPanes(treeWidthPx_);
-      return true;
-    default:
-      break;
-    }
-  }
+  else if (watched == splitter_ && DragSplitter(event))
+    return true;
   return QMainWindow::eventFilter(watched, event);
 }
 
-// --- tree and screens --------------------------------------------------------
-
-void MainWindow::BuildTree() {
-  selecting_ = true;
-  kv508::ui::BuildTree(*tree_, session_.data, session_.model.AtisCapable);
-  selecting_ = false;
-}
-
-void MainWindow::RefreshNodeTexts() { kv508::ui::RefreshNodeTexts(*tree_, session_.data); }
-
-void MainWindow::OnCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *) {
-  if (selecting_)
-    return;
-  if (session_.state.Busy) {
-    SetStatusHint(kTreeHint);
-    return;
+bool MainWindow::DragSplitter(QEvent *event) {
+  auto *mouse = static_cast<QMouseEvent *>(event);
+  const auto barX = [&] {
+    const int x = splitter_->mapTo(this, mouse->position().toPoint()).x();
+    return ToPixels(ClampSplitterDrag(ToTwips(x), ToTwips(width()))) - centralWidget()->x();
+  };
+  switch (event->type()) {
+  case QEvent::MouseButtonPress:
+    if (mouse->button() != Qt::LeftButton)
+      return false;
+    dragging_ = true;
+    dragBar_->move(barX(), 0);
+    dragBar_->show();
+    dragBar_->raise();
+    return true;
+  case QEvent::MouseMove:
+    if (!dragging_)
+      return false;
+    dragBar_->move(barX(), 0);
+    return true;
+  case QEvent::MouseButtonRelease:
+    if (!dragging_)
+      return false;
+    dragging_ = false;
+    treeWidthPx_ = barX();
+    dragBar_->hide();
+    LayoutPanes(treeWidthPx_);
+    return true;
+  default:
+    return false;
   }
-  NodeClick(current);
 }
 
-void MainWindow::NodeClick(QTreeWidgetItem *node) {
-  SetStatusHint(kTreeHint);
-  if (!node)
-    return;
-  if (NodeIndex(node) == currentNode_)
-    return;
-  if (!CommitActiveEdit()) {
-    // The field refused its input: the old node and its screen stay.
-    selecting_ = true;
-    tree_->setCurrentItem(FindNodeByIndex(*tree_, currentNode_));
-    selecting_ = false;
-    return;
-  }
-  currentNode_ = NodeIndex(node);
-  ShowScreenForNode(node);
+// --- status bar and hex dump --------------------------------------------------
+
+void MainWindow::SetStatusHint(const QString &hint) {
+  if (statusPanels_[0])
+    statusPanels_[0]->setText(hint);
 }
-
-void MainWindow::SelectNodeByKey(const QString &key) {
-  QTreeWidgetItem *node = FindNodeByKey(*tree_, key);
-  if (!node)
-    return;
-  selecting_ = true;
-  tree_->setCurrentItem(node);
-  selecting_ = false;
-  NodeClick(node);
-}
-
-void MainWindow::SelectNodeSilently(const QString &key) {
-  selecting_ = true;
-  tree_->setCurrentItem(FindNodeByKey(*tree_, key));
-  selecting_ = false;
-}
-
-void MainWindow::SelectGeneralHook() {
-  SelectNodeByKey(QStringLiteral("General"));
-  currentNode_ = -1;
-}
-
-void MainWindow::ShowScreenForNode(QTreeWidgetItem *node) {
-  AppState &state = session_.state;
-  state.OperationIncomplete = true;
-  if (isMinimized() || !node)
-    return;
-  const bool changed = state.DataChanged;
-  {
-    BusyScope busy(state);
-    screens_->Show(ScreenForNode(NodeKey(node->parent()), NodeKey(node)), session_.data);
-  }
-  SetStatusHint(kTreeHint);
-  state.OperationIncomplete = false;
-  state.DataChanged = changed;
-}
-
-void MainWindow::ShowSelectedNodeAgain() {
-  if (QTreeWidgetItem *node = tree_->currentItem())
-    ShowScreenForNode(node);
-}
-
-void MainWindow::RebuildTreeKeepingSelection() {
-  const QString key = NodeKey(tree_->currentItem());
-  BuildTree();
-  RefreshNodeTexts();
-  QTreeWidgetItem *node = FindNodeByKey(*tree_, key);
-  selecting_ = true;
-  tree_->setCurrentItem(node);
-  selecting_ = false;
-  currentNode_ = node ? NodeIndex(node) : -1;
-}
-
-bool MainWindow::CommitActiveEdit() { return screens_->CommitActiveEdit(); }
-
-void MainWindow::HelpForFocus() {
-  const int topic = HelpTopicFor(QApplication::focusWidget());
-  ShowHelpTopic(topic > 0 ? topic : kContentsHelpTopic, session_.state.TitleText);
-}
-
-void MainWindow::SetStatusHint(const QString &hint) { statusPanels_[0]->setText(hint); }
 
 void MainWindow::RefreshHexDump() {
-  if (!hexDump_->isVisibleTo(this))
-    return;
-  FillHexDump(*hexDump_, session_.data.Image);
+  if (hexDump_->isVisibleTo(this))
+    FillHexDump(*hexDump_, session_.data.Image);
 }
 
 void MainWindow::ToggleHexDump() {
-  const bool visible = hexDumpAction_->isChecked() && session_.state.DebugMode;
-  hexDump_->setVisible(visible);
+  hexDump_->setVisible(hexDumpAction_->isChecked() && session_.state.DebugMode);
   LayoutPanes(treeWidthPx_);
   RefreshHexDump();
 }
-
-std::filesystem::path MainWindow::GlobalIni() const { return options_.programDir / "global.ini"; }
 
 } // namespace kv508::ui

@@ -1,6 +1,7 @@
 #include "ui/nav_tree.h"
 
 #include "model/tables.h"
+#include "ui/node_keys.h"
 #include "ui/ui_text.h"
 
 #include <QTreeWidget>
@@ -11,45 +12,38 @@ namespace kv508::ui {
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
-constexpr int kIndexRole = Qt::UserRole + 1;
 const QString kEnableMark = QStringLiteral("[Enable]");
-
-class TreeBuilder {
-public:
-  explicit TreeBuilder(QTreeWidget &tree) : tree_(tree) {}
-
-  QTreeWidgetItem *Add(QTreeWidgetItem *parent, const QString &text, const QString &key) {
-    auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(&tree_);
-    item->setText(0, text);
-    item->setData(0, kKeyRole, key);
-    item->setData(0, kIndexRole, ++count_);
-    return item;
-  }
-
-private:
-  QTreeWidget &tree_;
-  int count_ = 0;
-};
 
 QString Marked(const QString &text, bool enabled) { return enabled ? text + kEnableMark : text; }
 
-void AddChannelGroup(TreeBuilder &b, QTreeWidgetItem *parent, const QString &text,
-                     const QString &key, const ChannelBank &bank) {
-  QTreeWidgetItem *group = b.Add(parent, text, key);
-  for (int n = 0; n < kPlanBankSize && bank.Contains(n); ++n) {
-    b.Add(group, Marked(ChannelNodeText(bank[n]), bank[n].Enable),
-          key + QLatin1Char(' ') + QString::number(n));
-  }
+QTreeWidgetItem *Add(QTreeWidget &tree, QTreeWidgetItem *parent, const QString &text,
+                     const QString &key) {
+  auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(&tree);
+  item->setText(0, text);
+  item->setData(0, kKeyRole, key);
+  return item;
 }
 
-void AddDirectory(TreeBuilder &b, QTreeWidgetItem *parent, const QString &text, const QString &key,
-                  const QString &childText, const Directory &dir) {
-  QTreeWidgetItem *node = b.Add(parent, text, key);
-  for (int n = dir.Lower(); n <= dir.Upper(); ++n) {
-    b.Add(node, Marked(childText + QString::number(n), dir[n].Enable),
-          key + QLatin1Char(' ') + QString::number(n));
-  }
+// The children of a channel group or directory node, keyed by their record.
+void AddItems(QTreeWidget &tree, QTreeWidgetItem *parent, int first, int last,
+              const std::function<QString(int)> &key) {
+  for (int n = first; n <= last; ++n)
+    Add(tree, parent, QString(), key(n));
 }
+
+void SetText(QTreeWidgetItem *node, const QString &text) {
+  if (node->text(0) != text)
+    node->setText(0, text);
+}
+
+// The texts of the children of a group or directory node.
+void RefreshChildren(QTreeWidgetItem *node, const std::function<QString(int)> &text) {
+  for (int i = 0; node && i < node->childCount(); ++i)
+    SetText(node->child(i), text(keys::RecordOfKey(NodeKey(node->child(i)))));
+}
+
+const QString kGroupTexts[4] = {QStringLiteral("Group1"), QStringLiteral("Group2"),
+                                QStringLiteral("Group3"), QStringLiteral("EXP Channel")};
 
 } // namespace
 
@@ -59,70 +53,75 @@ QString ChannelNodeText(const ChannelRecord &record) {
   return QStringLiteral("CH") + label;
 }
 
-void BuildTree(QTreeWidget &tree, const RadioData &data, bool atisCapable) {
-  tree.clear();
-  TreeBuilder b(tree);
-  QTreeWidgetItem *general = b.Add(nullptr, QStringLiteral("General"), QStringLiteral("General"));
-  b.Add(general, QStringLiteral("Usable CH Group Setup"), QStringLiteral("Usable"));
-  b.Add(general, QStringLiteral("Common Setup"), QStringLiteral("Common"));
-  b.Add(general, QStringLiteral("DSC Setup"), QStringLiteral("DSC"));
-  if (atisCapable)
-    b.Add(general, QStringLiteral("ATIS Setup"), QStringLiteral("ATIS"));
-
-  QTreeWidgetItem *program =
-      b.Add(nullptr, QStringLiteral("Programable Channel"), QStringLiteral("Program"));
-  if (data.ChannelGroups[0].Enable)
-    AddChannelGroup(b, program, QStringLiteral("Group1"), QStringLiteral("PU"), data.CHUSA);
-  if (data.ChannelGroups[1].Enable)
-    AddChannelGroup(b, program, QStringLiteral("Group2"), QStringLiteral("PI"), data.CHINT);
-  if (data.ChannelGroups[2].Enable)
-    AddChannelGroup(b, program, QStringLiteral("Group3"), QStringLiteral("PC"), data.CHCAN);
-  b.Add(program, QStringLiteral("Weather"), QStringLiteral("PW"));
-
-  QTreeWidgetItem *dsc = b.Add(nullptr, QStringLiteral("DSC"), QStringLiteral("DSCSetting"));
-  AddDirectory(b, dsc, QStringLiteral("Individual Directory"), QStringLiteral("SM"),
-               QStringLiteral("Memory ID"), data.CHMMSID);
-  AddDirectory(b, dsc, QStringLiteral("Group Directory"), QStringLiteral("SG"),
-               QStringLiteral("Group ID"), data.CHGRPID);
-
-  if (data.ChannelGroups[3].Enable) {
-    QTreeWidgetItem *exp =
-        b.Add(nullptr, QStringLiteral("EXP Channel"), QStringLiteral("ExpChannel"));
-    for (int n = data.CHEXP.Lower(); n <= data.CHEXP.Upper(); ++n) {
-      b.Add(exp, Marked(QStringLiteral("EXP") + QString::number(n), data.CHEXP[n].Enable),
-            QStringLiteral("E ") + QString::number(n));
-    }
-  }
+int TreeShape(const RadioData &data) {
+  int shape = 0;
+  for (int g = 0; g < 4; ++g)
+    shape |= data.ChannelGroups[static_cast<std::size_t>(g)].Enable ? 1 << g : 0;
+  return shape;
 }
 
-void RefreshDirectoryNode(QTreeWidgetItem &node, const RadioData &data) {
-  const bool memory = NodeKey(&node) == QLatin1String("SM");
-  const Directory &dir = memory ? data.CHMMSID : data.CHGRPID;
-  const QString text = memory ? QStringLiteral("Memory ID") : QStringLiteral("Group ID");
-  for (int i = 0; i < node.childCount(); ++i) {
-    const int n = dir.Lower() + i;
-    if (!dir.Contains(n))
-      break;
-    node.child(i)->setText(0, Marked(text + QString::number(n), dir[n].Enable));
+void BuildTree(QTreeWidget &tree, const RadioData &data, bool atisCapable) {
+  tree.clear();
+  QTreeWidgetItem *general = Add(tree, nullptr, QStringLiteral("General"), keys::kGeneral);
+  Add(tree, general, QStringLiteral("Usable CH Group Setup"), keys::kUsable);
+  Add(tree, general, QStringLiteral("Common Setup"), keys::kCommon);
+  Add(tree, general, QStringLiteral("DSC Setup"), keys::kDsc);
+  if (atisCapable)
+    Add(tree, general, QStringLiteral("ATIS Setup"), keys::kAtis);
+
+  QTreeWidgetItem *program =
+      Add(tree, nullptr, QStringLiteral("Programable Channel"), keys::kProgram);
+  for (int g = 0; g < 3; ++g) {
+    if (!data.ChannelGroups[static_cast<std::size_t>(g)].Enable)
+      continue;
+    QTreeWidgetItem *group = Add(tree, program, kGroupTexts[g], keys::GroupKey(g));
+    const ChannelBank &bank = data.GroupBank(g);
+    AddItems(tree, group, bank.Lower(), std::min(bank.Upper(), kPlanBankSize - 1),
+             [g](int n) { return keys::ChannelKey(g, n); });
   }
+  Add(tree, program, QStringLiteral("Weather"), keys::kWeather);
+
+  QTreeWidgetItem *dsc = Add(tree, nullptr, QStringLiteral("DSC"), keys::kDscSetting);
+  const QString directoryTexts[2] = {QStringLiteral("Individual Directory"),
+                                     QStringLiteral("Group Directory")};
+  for (int d = 0; d < 2; ++d) {
+    const Directory &entries = d == 0 ? data.CHMMSID : data.CHGRPID;
+    QTreeWidgetItem *node = Add(tree, dsc, directoryTexts[d], keys::DirectoryKey(d));
+    AddItems(tree, node, entries.Lower(), entries.Upper(),
+             [d](int n) { return keys::EntryKey(d, n); });
+  }
+
+  if (data.ChannelGroups[3].Enable) {
+    QTreeWidgetItem *exp = Add(tree, nullptr, kGroupTexts[3], keys::kExpChannel);
+    AddItems(tree, exp, data.CHEXP.Lower(), data.CHEXP.Upper(),
+             [](int n) { return keys::ChannelKey(3, n); });
+  }
+  RefreshNodeTexts(tree, data);
 }
 
 void RefreshNodeTexts(QTreeWidget &tree, const RadioData &data) {
-  if (QTreeWidgetItem *memoryIds = FindNodeByKey(tree, QStringLiteral("SM")))
-    RefreshDirectoryNode(*memoryIds, data);
-  static const char *const kGroupKeys[4] = {"PU", "PI", "PC", "ExpChannel"};
   for (int g = 0; g < 4; ++g) {
-    QTreeWidgetItem *node = FindNodeByKey(tree, QLatin1String(kGroupKeys[g]));
+    QTreeWidgetItem *node = FindNodeByKey(tree, keys::GroupKey(g));
     if (!node)
       continue;
-    QString text = node->text(0);
-    const qsizetype paren = text.indexOf(QLatin1Char('('));
-    if (paren >= 0)
-      text.truncate(paren);
     const std::string &status = data.ChannelGroups[static_cast<std::size_t>(g)].StatusName;
-    if (!status.empty())
-      text += QLatin1Char('(') + ToQt(status) + QLatin1Char(')');
-    node->setText(0, text);
+    SetText(node, status.empty()
+                      ? kGroupTexts[g]
+                      : kGroupTexts[g] + QLatin1Char('(') + ToQt(status) + QLatin1Char(')'));
+    const ChannelBank &bank = data.GroupBank(g);
+    RefreshChildren(node, [&bank, g](int n) {
+      if (!bank.Contains(n))
+        return QString();
+      return Marked(g == 3 ? QStringLiteral("EXP") + QString::number(n) : ChannelNodeText(bank[n]),
+                    bank[n].Enable);
+    });
+  }
+  const QString entryTexts[2] = {QStringLiteral("Memory ID"), QStringLiteral("Group ID")};
+  for (int d = 0; d < 2; ++d) {
+    const Directory &entries = d == 0 ? data.CHMMSID : data.CHGRPID;
+    RefreshChildren(FindNodeByKey(tree, keys::DirectoryKey(d)), [&](int n) {
+      return Marked(entryTexts[d] + QString::number(n), entries.Contains(n) && entries[n].Enable);
+    });
   }
 }
 
@@ -130,19 +129,9 @@ QString NodeKey(const QTreeWidgetItem *node) {
   return node ? node->data(0, kKeyRole).toString() : QString();
 }
 
-int NodeIndex(const QTreeWidgetItem *node) { return node ? node->data(0, kIndexRole).toInt() : 0; }
-
 QTreeWidgetItem *FindNodeByKey(QTreeWidget &tree, const QString &key) {
   for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
     if (NodeKey(*it) == key)
-      return *it;
-  }
-  return nullptr;
-}
-
-QTreeWidgetItem *FindNodeByIndex(QTreeWidget &tree, int index) {
-  for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
-    if (NodeIndex(*it) == index)
       return *it;
   }
   return nullptr;

@@ -1,7 +1,6 @@
 #pragma once
 
-// The navigation tree: its nodes for the data and model in use, their keys and
-// their 1-based indexes in tree order.
+// The navigation tree: its nodes for the data and model in use, and their keys.
 
 #include "model/radio_data.h"
 
@@ -14,15 +13,14 @@ namespace kv508::ui {
 
 // Clears the tree and adds every node for the data and the model.
 void BuildTree(QTreeWidget &tree, const RadioData &data, bool atisCapable);
-// Group node texts with their status names, "[Enable]" marks of the Memory IDs.
+// Which nodes the tree holds for the data: BuildTree is needed when it changes.
+int TreeShape(const RadioData &data);
+// Every node text from the data: group nodes with their status names, the
+// "[Enable]" marks of channels and directory entries.
 void RefreshNodeTexts(QTreeWidget &tree, const RadioData &data);
-// The "[Enable]" marks of the children of "SM" or "SG".
-void RefreshDirectoryNode(QTreeWidgetItem &node, const RadioData &data);
 
 QString NodeKey(const QTreeWidgetItem *node);
-int NodeIndex(const QTreeWidgetItem *node); // 0 for none
 QTreeWidgetItem *FindNodeByKey(QTreeWidget &tree, const QString &key);
-QTreeWidgetItem *FindNodeByIndex(QTreeWidget &tree, int index);
 
 // "CH" + label of the record's position; an out-of-table position has no label.
 QString ChannelNodeText(const ChannelRecord &record);

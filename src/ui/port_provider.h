@@ -19,11 +19,6 @@ struct PortChoice {
   std::string device; // for PortSource::Device
 };
 
-// Per-user keys beside ComNum: which kind of entry is chosen and the device path.
-inline constexpr const char *kPortSection = "ComPath";
-inline constexpr const char *kPortSourceKey = "ComSource"; // "", "device" or "sim"
-inline constexpr const char *kPortDeviceKey = "ComDevice";
-
 class PortProvider {
 public:
   explicit PortProvider(bool lowSpeedLink = false);

@@ -6,7 +6,7 @@
 #include "ui/ui_host.h"
 #include "ui/ui_text.h"
 
-#include "app/config.h"
+#include "app/user_prefs.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -23,9 +23,6 @@ constexpr int kWidth = 465;
 constexpr int kHeight = 290;
 constexpr int kPictureTopTwips = 1320;
 constexpr QSize kPictureSize(150, 96);
-// Per user: read back what was programmed (on unless the user turned it off).
-constexpr const char *kVerifySection = "Settings";
-constexpr const char *kVerifyKey = "VerifyAfterWriting";
 
 const char *const kInstructions[] = {
     "1.Connect the KMT cable between the PC serial port and the radio.",
@@ -154,11 +151,9 @@ TransferDialog::TransferDialog(Session &session, UiHost &host, TransferPorts &po
   verify_->setVisible(mode == kTransferProgram);
   if (mode == kTransferProgram)
     portLabel_->setFixedWidth(kWidth - 28 - kVerifyWidth - 6);
-  verify_->setChecked(
-      ParseBooleanText(session_.settings.Get(kVerifySection, kVerifyKey, "True")).value_or(true));
-  connect(verify_, &QCheckBox::toggled, this, [this](bool on) {
-    session_.settings.Set(kVerifySection, kVerifyKey, on ? "True" : "False");
-  });
+  verify_->setChecked(prefs::VerifyAfterWriting(session_.settings));
+  connect(verify_, &QCheckBox::toggled, this,
+          [this](bool on) { prefs::SetVerifyAfterWriting(session_.settings, on); });
 
   host_.SetTransferView({[this](const std::string &text) { monitor_->setText(ToQt(text)); },
                          [this](int percent) { ShowProgress(percent); },

@@ -29,7 +29,7 @@ bool StartOnChannels(WindowFixture &f) {
     return false;
   for (auto &group : f.S().data.ChannelGroups)
     group.Enable = true;
-  f.Window().BuildTree();
+  f.Window().Refresh();
   return f.Activate();
 }
 
@@ -112,7 +112,7 @@ private slots:
     // Clicks: the cascade, the node mark and the duplex frequency.
     RadioData &d = f.S().data;
     d.CHUSA[40].LowPower = d.CHUSA[11].Enable = true;
-    f.Window().BuildTree();
+    f.Window().Refresh();
     f.ShowNode(QStringLiteral("PU 40"));
     const auto power = [&] { return Enabled(f, {"chkLowPower", "chkPowerUp"}); };
     QCOMPARE(power(), QStringLiteral("11"));
@@ -198,7 +198,7 @@ private slots:
     Retype(f, "txtChDisp_0", QStringLiteral("1"));
     const QString target = f.folder.File(QStringLiteral("out.dat"));
     f.dialogs.saveAnswers.push_back(target);
-    f.Window().FileSaveAs();
+    f.Window().files().SaveAs();
     QVERIFY(!QFile::exists(target) && f.dialogs.asked.isEmpty());
     QCOMPARE(Said(f.host),
              QStringLiteral("!PC Program for TR4100/TR4300: Data Error!!\r\nPlease input correct "
@@ -207,11 +207,11 @@ private slots:
     QCOMPARE(f.Window().screens().ActivePanel(), W(f, "fraChannel"));
     Retype(f, "txtChDisp_0", QStringLiteral("12"));
     Retype(f, "txtRxFreq", QString());
-    QVERIFY(!f.Window().CommitActiveEdit());
+    QVERIFY(!f.Window().navigator().CommitActiveEdit());
     // A channel not enabled may stay incomplete.
     Click(f, "chkChEnable");
-    QVERIFY(f.Window().CommitActiveEdit());
-    f.Window().FileSaveAs();
+    QVERIFY(f.Window().navigator().CommitActiveEdit());
+    f.Window().files().SaveAs();
     QVERIFY(QFile::exists(target));
 
     // What typing and pasting let into the fields, shown and stored at once.
@@ -236,7 +236,7 @@ private slots:
     QVERIFY(f.Start());
     sim::SimPort *radio = AttachSimulatedRadio(f);
     f.S().data.ChannelGroups[3].Enable = true;
-    f.Window().BuildTree();
+    f.Window().Refresh();
     QVERIFY(f.Activate());
     ChannelRecord &r = f.S().data.CHEXP[5];
     ChannelRecord expected = r;
@@ -269,11 +269,11 @@ private slots:
 
     const QString file = f.folder.File(QStringLiteral("exp.dat"));
     f.dialogs.saveAnswers.push_back(file);
-    f.Window().FileSaveAs();
+    f.Window().files().SaveAs();
     QVERIFY(!f.S().state.DataChanged);
     r = ChannelRecord{};
     f.dialogs.openAnswers.push_back(file);
-    f.Window().FileOpen();
+    f.Window().files().Open();
     QVERIFY(r == expected);
     QCOMPARE(Texts(f, {"txtChDisp_0", "txtRxFreq"}), QStringLiteral("72|156.0500"));
 

@@ -28,6 +28,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QUrl>
 
 #include <cerrno>
@@ -76,10 +77,8 @@ bool StartWithData(WindowFixture &f) {
   d.CHUSA[40].Enable = true;
   for (int n = 1; n <= 3; ++n)
     d.CHMMSID[n] = {.Enable = true, .TagName = "BOAT", .Mmsid = "21100000" + std::to_string(n)};
-  f.Window().BuildTree();
-  f.Window().RefreshNodeTexts();
-  f.S().undo.Reset(f.S().data, true);
-  f.S().state.DataChanged = false;
+  f.Window().Refresh();
+  f.Window().edits().Loaded();
   return f.Activate();
 }
 
@@ -248,6 +247,7 @@ private slots:
   void verifyAfterWriting();
   void reportTextImageAndSave();
   void printedAndExportedPages();
+  void viewAfterEachCommand();
 };
 
 // Start-up on one model writes nothing and offers no debug commands; Help has
@@ -270,7 +270,7 @@ void MainWindowTest::startUpWithoutDebugMode() {
   QVERIFY(f.dialogs.asked.isEmpty());
 
   QVERIFY(!f.Action("mnuHelpContents")->isEnabled());
-  w.HelpContents();
+  w.help().Contents();
   QCOMPARE(f.host.Texts(), Texts{"Unable to display Help Contents. There is no Help associated "
                                  "with this project."});
   QCOMPARE(f.host.messages.back().icon, Icon::Information);
@@ -284,8 +284,8 @@ void MainWindowTest::startUpWithoutDebugMode() {
   WindowFixture again;
   again.settings = f.settings;
   QVERIFY(again.Start());
-  QVERIFY(again.Window().portChoice().source == ui::PortSource::Device);
-  QCOMPARE(again.Window().portChoice().device, std::string("/dev/ttyS7"));
+  QVERIFY(again.Window().portMenu().Choice().source == ui::PortSource::Device);
+  QCOMPARE(again.Window().portMenu().Choice().device, std::string("/dev/ttyS7"));
   QCOMPARE(again.S().ComPort, 5);
 }
 
@@ -304,8 +304,7 @@ void MainWindowTest::treeForGroupsAndNames() {
     f.S().data.ChannelGroups[g].Enable = g == 0 || g == 3;
   f.S().data.ChannelGroups[0].StatusName = "ABCD";
   f.S().data.CHMMSID[7].Enable = true;
-  f.Window().BuildTree();
-  f.Window().RefreshNodeTexts();
+  f.Window().Refresh();
   QTreeWidget &tree = f.Window().tree();
   QCOMPARE(TreeOutline(tree),
            QStringList({"General", "  Usable CH Group Setup", "  Common Setup", "  DSC Setup",
@@ -355,16 +354,16 @@ void MainWindowTest::refusedFieldKeepsScreenAndBlocksCommands() {
   f.ShowNode(QStringLiteral("Common"));
   QCOMPARE(w.screens().ActivePanel(), panel);
   QCOMPARE(SelectedKey(f), QStringLiteral("DSC"));
-  w.FileNew();
-  w.FileSave();
-  w.TransferRead();
+  w.files().New();
+  w.files().Save();
+  w.radio().Read();
   QCoreApplication::processEvents();
   QCOMPARE(f.host.Texts(), Texts{"Data Error!!"}); // the commands do not repeat it
   QVERIFY(f.S().state.DataChanged && f.S().data.DscBasic.UserMmsi == stored); // New never ran
   QVERIFY(f.dialogs.asked.isEmpty());
 
   QTest::keyClicks(mmsi, QStringLiteral("34567"));
-  QVERIFY(w.CommitActiveEdit());
+  QVERIFY(w.navigator().CommitActiveEdit());
   f.ShowNode(QStringLiteral("Common"));
   QVERIFY(w.screens().ActivePanel() != panel);
 }
@@ -398,7 +397,7 @@ void MainWindowTest::debugModeHexDumpAndImageCommands() {
   const MemoryImage before = f.S().data.Image;
   f.dialogs.openAnswers.push_back(bad);
   f.host.answers.push_back(Answer::No);
-  w.OpenImageCommand();
+  w.files().OpenImage();
   QCOMPARE(LastText(f), "bad file!!\r\n\r\nOpening " + Native(bad) + ".");
   QCOMPARE(f.host.messages.back().icon, Icon::Critical);
   QVERIFY(f.S().data.Image == before);
@@ -430,9 +429,9 @@ void MainWindowTest::modelAndDestinationMenus() {
 
   ui::MainWindow &w = f.Window();
   f.host.messages.clear();
-  w.ChangeModel(0); // the model in use: nothing happens
+  w.models().ChangeModel(0); // the model in use: nothing happens
   QVERIFY(f.host.messages.empty());
-  w.ChangeModel(1); // cancelled by the default answer
+  w.models().ChangeModel(1); // cancelled by the default answer
   QCOMPARE(f.host.Texts(), Texts{"Do you want to program the Unknown model series?"});
   QCOMPARE(f.host.messages.back().buttons, Buttons::OkCancel);
   QCOMPARE(f.S().model.ModelVariant, 1);
@@ -910,6 +909,82 @@ void MainWindowTest::printedAndExportedPages() {
   QCOMPARE(f.dialogs.asked, QStringList({QStringLiteral("noprinter"), QStringLiteral("noprinter"),
                                          QStringLiteral("save:PDF files(*.pdf);;All files(*.*)")}));
   QVERIFY(f.host.messages.empty());
+}
+
+// What the user sees after each command that replaces the data or changes it
+// in bulk: the selected node, the screen shown, the caption, the hint and the
+// tree. A rebuilt tree keeps the selected node when it still exists.
+void MainWindowTest::viewAfterEachCommand() {
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  QVERIFY(f.Activate());
+  QStringList seen;
+  const auto look = [&f, &seen] {
+    QWidget *panel = f.Window().screens().ActivePanel();
+    QStringList tree = TreeOutline(f.Window().tree());
+    tree.replaceInStrings(QStringLiteral("  "), QString());
+    seen << QStringList{SelectedKey(f), panel ? panel->objectName() : QString(),
+                        f.Window().windowTitle().remove(kCaption), f.StatusHint(), tree.join(',')}
+                .join('|');
+  };
+  // A file with only Group1, opened while Weather is selected.
+  RadioData &d = f.S().data;
+  d.ChannelGroups[1].Enable = d.ChannelGroups[2].Enable = d.ChannelGroups[3].Enable = false;
+  const QString groupFile = f.folder.File(QStringLiteral("group1.dat"));
+  QVERIFY(SaveFileAs(f.S(), ui::PathFromQt(groupFile)));
+  f.ShowNode(QStringLiteral("Common"));
+  f.Action("mnuFileNew")->trigger();
+  QTRY_VERIFY(!f.S().state.Busy && f.Window().isEnabled() && SelectedKey(f) == "General");
+  look();
+  f.ShowNode(QStringLiteral("PW"));
+  f.dialogs.openAnswers = {groupFile};
+  f.Action("mnuFileOpen")->trigger();
+  look();
+  f.ShowNode(QStringLiteral("Common"));
+  f.Run("mnuTransferRead");
+  look();
+  f.ShowNode(QStringLiteral("Common"));
+  f.dialogs.openAnswers = {f.folder.File(QStringLiteral("backup.hex"))};
+  f.Action("mnuFileRestore")->trigger();
+  look();
+  f.ShowNode(QStringLiteral("Common"));
+  f.host.answers = {Answer::Ok, Answer::No};
+  f.Action("mnuDst_0")->trigger();
+  look();
+  f.ShowNode(QStringLiteral("SM"));
+  f.host.answers = {Answer::Ok, Answer::No};
+  f.Action("mnuModel_1")->trigger();
+  QTRY_VERIFY(!f.S().state.Busy && f.Window().isEnabled() && SelectedKey(f) == "General");
+  look();
+  // A clear keeps its screen.
+  f.ShowNode(QStringLiteral("DSC"));
+  W<QTabWidget>(f, "tabDsc")->setCurrentIndex(2);
+  f.host.answers = {Answer::Ok};
+  QVERIFY(RunTransfer(f, [&f] { W<QPushButton>(f, "cmdFclearLog_0")->click(); }));
+  look();
+
+  const QString all = "General,Usable CH Group Setup,Common Setup,DSC Setup,ATIS Setup,"
+                      "Programable Channel,Group1,Group2,Group3,Weather,DSC,Individual Directory,"
+                      "Group Directory,EXP Channel";
+  const QString group1 = "General,Usable CH Group Setup,Common Setup,DSC Setup,ATIS Setup,"
+                         "Programable Channel,Group1,Weather,DSC,Individual Directory,"
+                         "Group Directory";
+  const QString read = QString(all)
+                           .replace("Group1", "Group1(USA)")
+                           .replace("Group2", "Group2(INTL)")
+                           .replace("Group3", "Group3(CAN)");
+  const QString noAtis = QString(all).remove("ATIS Setup,");
+  const QString other = "KV508  PC Program for Unknown model";
+  const QString tree = "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.";
+  QCOMPARE(seen, QStringList({
+                     "General|fraGeneral|||" + all,                        // New
+                     "PW|fraWeather| - group1.dat|" + tree + "|" + group1, // Open
+                     "General|fraGeneral||" + tree + "|" + read,           // Read
+                     "General|fraGeneral||" + tree + "|" + all,            // Restore
+                     "General|fraGeneral|||" + all,                        // Destination
+                     "General|fraGeneral|" + other + "||" + noAtis,        // Model
+                     "DSC|fraDsc|" + other + "|" + tree + "|" + noAtis,    // Clear
+                 }));
 }
 
 QTEST_MAIN(MainWindowTest)

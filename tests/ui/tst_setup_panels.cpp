@@ -5,7 +5,7 @@
 #include "image/fields.h"
 #include "image/layout.h"
 #include "ui/nav_tree.h"
-#include "ui/screens/setup_widgets.h"
+#include "ui/screens/widgets.h"
 #include "ui/ui_text.h"
 
 #include <QApplication>
@@ -75,7 +75,7 @@ private slots:
     d.CHUSA[7].Position = 1;
     d.CHUSA[3].Enable = d.CHUSA[7].Enable = true;
     d.ChannelGroups[0].PriorityCh = 99; // no channel of the list
-    f.Window().RebuildTreeKeepingSelection();
+    f.Window().Refresh();
     f.Show("Usable");
     auto *usa = f.W<QComboBox>("cmbUsablePri_0");
     QCOMPARE(QStringLiteral("%1|%2|%3").arg(usa->count()).arg(usa->itemText(0), usa->itemText(1)),
@@ -222,7 +222,7 @@ private slots:
       d.ChannelGroups[0].Enable = true;
       d.ChannelGroups[0].StatusName = "";
       d.Atis.UsableAtisChGroup[0] = false;
-      f.Window().RebuildTreeKeepingSelection();
+      f.Window().Refresh();
       f.S().state.DataChanged = false;
       f.Show("Usable");
       auto *status = f.W<QLineEdit>("txtUsable_0");

@@ -5,7 +5,14 @@
 
 #include "fake_host.h"
 #include "model/radio_data.h"
+#include "ui/edit_controller.h"
+#include "ui/file_commands.h"
+#include "ui/help_menu.h"
 #include "ui/main_window.h"
+#include "ui/model_menu.h"
+#include "ui/navigator.h"
+#include "ui/port_menu.h"
+#include "ui/radio_commands.h"
 #include "ui/ui_dialogs.h"
 
 #include <QAction>
@@ -113,7 +120,7 @@ struct WindowFixture {
   // Shows the window and makes it active, so that focus moves as for a user.
   bool Activate();
   // Selects the tree node as if clicked.
-  void ShowNode(const QString &key) { window->SelectNodeByKey(key); }
+  void ShowNode(const QString &key) { window->navigator().SelectNodeByKey(key); }
   template <class T> T *Widget(const QString &name) { return window->findChild<T *>(name); }
   // Focus, then typed keys / a paste from the clipboard.
   static void Type(QWidget *widget, const QString &text);

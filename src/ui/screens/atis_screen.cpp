@@ -1,12 +1,13 @@
 #include "ui/screens/atis_screen.h"
 
 #include "app/session.h"
+#include "model/convert.h"
 #include "model/setup_rules.h"
-#include "ui/screens/binder.h"
+#include "ui/help_topics.h"
+#include "ui/screens/char_filter.h"
 #include "ui/screens/commit_line_edit.h"
-#include "ui/screens/screen_context.h"
-#include "ui/screens/setup_widgets.h"
 #include "ui/screens/widget_props.h"
+#include "ui/screens/widgets.h"
 #include "ui/ui_text.h"
 
 #include <QCheckBox>
@@ -20,42 +21,37 @@
 namespace kv508::ui {
 
 namespace {
-
-constexpr int kHelpTopic = 1093;
 constexpr int kAtisCodeDigits = 10;
+}
 
-} // namespace
-
-AtisScreen::AtisScreen(ScreenContext &context)
-    : context_(context), panel_(new QWidget), binder_(new Binder(context.session(), panel_)) {
-  Session &session = context.session();
-  panel_->setObjectName(QStringLiteral("fraAtis"));
-  SetHelpTopic(panel_, kHelpTopic);
-
-  auto *atisGroup = new QGroupBox(QStringLiteral("Usable ATIS CH Group"), panel_);
+AtisScreen::AtisScreen(ScreenContext &context) : PanelScreen(context, "fraAtis", kHelpAtis) {
+  QWidget *p = panel_.get();
+  auto *atisGroup = new QGroupBox(QStringLiteral("Usable ATIS CH Group"), p);
   auto *atisLayout = new QVBoxLayout(atisGroup);
-  auto *killerGroup = new QGroupBox(QStringLiteral("Usable ATIS Killer CH Group"), panel_);
+  auto *killerGroup = new QGroupBox(QStringLiteral("Usable ATIS Killer CH Group"), p);
   auto *killerLayout = new QVBoxLayout(killerGroup);
   for (int k = 0; k < 4; ++k) {
     const auto index = static_cast<std::size_t>(k);
-    atis_[index] = new QCheckBox(atisGroup);
-    atis_[index]->setObjectName(Indexed("chkATISChGroup", k));
-    killer_[index] = new QCheckBox(killerGroup);
-    killer_[index]->setObjectName(Indexed("chkATISKiller", k));
-    binder_->Check(atis_[index],
-                   [index](RadioData &d) -> bool & { return d.Atis.UsableAtisChGroup[index]; });
-    binder_->Check(killer_[index], [index](RadioData &d) -> bool & {
-      return d.Atis.UsableAtisKikkerChGroup[index];
-    });
+    const QString group =
+        k == 3 ? QStringLiteral("EXP CH Group") : QStringLiteral("Group%1").arg(k + 1);
+    atis_[index] = NewBox(atisGroup, Indexed("chkATISChGroup", k), QString());
+    killer_[index] = NewBox(killerGroup, Indexed("chkATISKiller", k), QString());
+    binder_.Check(atis_[index], QStringLiteral("ATIS ") + group,
+                  Field(&RadioSettings::Atis, &AtisSetup::UsableAtisChGroup, k));
+    binder_.Check(killer_[index], QStringLiteral("ATIS Killer ") + group,
+                  Field(&RadioSettings::Atis, &AtisSetup::UsableAtisKikkerChGroup, k));
     atisLayout->addWidget(atis_[index]);
     killerLayout->addWidget(killer_[index]);
   }
 
-  codeLabel_ = NewLabel(panel_, QStringLiteral("ATIS Code"), QStringLiteral("lblATISCode"));
-  code_ = NewDigitField(
-      session, panel_, panel_, QStringLiteral("txtATIScode"), kAtisCodeDigits, "ATISNo",
-      [](RadioData &d) -> std::string & { return d.Atis.AtisCode; },
-      QStringLiteral("Numeric Only. Indispensable 10 figures."));
+  codeLabel_ = NewLabel(p, QStringLiteral("ATIS Code"), QStringLiteral("lblATISCode"));
+  code_ = new CommitLineEdit(p);
+  code_->setObjectName(QStringLiteral("txtATIScode"));
+  Restrict(code_, kDigitAlphabet, kAtisCodeDigits);
+  SetHint(code_, QStringLiteral("Numeric Only. Indispensable 10 figures."));
+  binder_.Committed(code_, QStringLiteral("ATIS Code"),
+                    Field(&RadioSettings::Atis, &AtisSetup::AtisCode),
+                    FixedDigitsRule(kAtisCodeDigits, std::string::npos, "ATISNo"));
 
   auto *groups = new QHBoxLayout;
   groups->addWidget(atisGroup);
@@ -65,15 +61,14 @@ AtisScreen::AtisScreen(ScreenContext &context)
   codeRow->addWidget(codeLabel_);
   codeRow->addWidget(code_);
   codeRow->addStretch();
-  auto *layout = new QVBoxLayout(panel_);
+  auto *layout = new QVBoxLayout(p);
   layout->addLayout(groups);
   layout->addLayout(codeRow);
   layout->addStretch();
 }
 
-void AtisScreen::Fill(const ScreenRequest &) {
-  const RadioData &data = context_.session().data;
-  binder_->Fill();
+void AtisScreen::AfterFill() {
+  const RadioData &data = session().data;
   for (int k = 0; k < 4; ++k) {
     const auto index = static_cast<std::size_t>(k);
     const QString caption = ToQt(GroupCaption(data, k));
@@ -87,7 +82,6 @@ void AtisScreen::Fill(const ScreenRequest &) {
                                      [](const ChannelGroupSetup &g) { return g.Enable; });
   code_->setEnabled(anyUsable);
   codeLabel_->setEnabled(anyUsable);
-  code_->ShowStored(ToQt(data.Atis.AtisCode));
 }
 
 } // namespace kv508::ui

@@ -3,7 +3,7 @@
 // "ATIS Setup": the channel groups that send ATIS and those whose ATIS is
 // suppressed, and the ATIS code. Only models with ATIS have its node.
 
-#include "ui/screen_area.h"
+#include "ui/screens/panel_screen.h"
 
 #include <array>
 
@@ -12,23 +12,16 @@ class QLabel;
 
 namespace kv508::ui {
 
-class Binder;
 class CommitLineEdit;
-class ScreenContext;
 
-class AtisScreen : public EditorScreen {
+class AtisScreen : public PanelScreen {
 public:
   explicit AtisScreen(ScreenContext &context);
-
-  QWidget *Panel() override { return panel_; }
   std::vector<ScreenKind> Kinds() const override { return {ScreenKind::Atis}; }
-  void Fill(const ScreenRequest &request) override;
-  int CommitOrder() const override { return kCommitAtis; }
 
 private:
-  ScreenContext &context_;
-  QWidget *panel_;
-  Binder *binder_;
+  void AfterFill() override;
+
   std::array<QCheckBox *, 4> atis_{};
   std::array<QCheckBox *, 4> killer_{};
   CommitLineEdit *code_;

@@ -1,7 +1,9 @@
 #include "ui/screens/binder.h"
 
 #include "app/session.h"
-#include "ui/screens/edit_record.h"
+#include "model/mmsi_rules.h"
+#include "ui/screens/char_filter.h"
+#include "ui/screens/panel_screen.h"
 #include "ui/ui_text.h"
 
 #include <QAbstractButton>
@@ -10,102 +12,126 @@
 
 namespace kv508::ui {
 
-Binder::Binder(Session &session, QWidget *panel)
-    : QObject(panel), session_(session), panel_(panel) {}
+TextRule<std::string> FixedDigitsRule(int digits, std::size_t shown, std::string refusedTitle) {
+  return {[shown](const std::string &stored) { return ToQt(stored.substr(0, shown)); },
+          [digits](const QString &typed, const std::string &) {
+            return StoreTypedMmsi(FromQt(typed), digits, false);
+          },
+          std::move(refusedTitle)};
+}
 
-bool Binder::Editable() const { return !session_.state.Busy && panel_->isEnabled(); }
+RadioData &Binder::Data() const { return screen_.session().data; }
 
-void Binder::Add(QWidget *widget, Kind kind, Get get, Set set, Rule rule, Rule changed) {
-  bindings_.push_back(
-      {widget, kind, std::move(get), std::move(set), {}, std::move(rule), std::move(changed)});
-  const std::size_t index = bindings_.size() - 1;
-  if (auto *box = qobject_cast<QComboBox *>(widget)) {
-    // activated is the user's choice only, never a fill.
-    connect(box, &QComboBox::activated, this, [this, index, box](int item) {
-      const Binding &b = bindings_[index];
-      if (b.kind == Kind::Boolean)
-        Store(b, item != 0 ? 1 : 0);
-      else if (b.kind == Kind::ItemValue)
-        Store(b, box->itemData(item).toInt());
-      else
-        Store(b, item);
-    });
-  } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
-    connect(button, &QAbstractButton::clicked, this,
-            [this, index](bool checked) { Store(bindings_[index], checked ? 1 : 0); });
+bool Binder::Editable() const { return screen_.Editable(); }
+
+std::size_t Binder::Add(Rule fill, Rule rule) {
+  bindings_.push_back({std::move(fill), std::move(rule)});
+  return bindings_.size() - 1;
+}
+
+bool Binder::Store(std::size_t binding, const QString &name, const QWidget *widget,
+                   const EditLog::Change &change, const Hooks &hooks, StepKind kind) {
+  const Binding &b = bindings_[binding];
+  if (!Editable()) {
+    // The widget moved but the data did not: show the data again.
+    b.fill();
+    return false;
   }
-}
-
-void Binder::Text(QLineEdit *edit, std::function<std::string &(RadioData &)> field, Rule rule,
-                  Rule changed) {
-  bindings_.push_back(
-      {edit, Kind::Text, {}, {}, std::move(field), std::move(rule), std::move(changed)});
-  const std::size_t index = bindings_.size() - 1;
-  connect(edit, &QLineEdit::textEdited, this, [this, index, edit] {
-    if (!Editable())
-      return;
-    const Binding &b = bindings_[index];
-    b.text(session_.data) = FromQt(edit->text());
-    session_.state.DataChanged = true;
-    Changed(b);
-  });
-  // The text is stored on every key but is one step when the user is done.
-  connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
-    if (Editable())
-      RecordEdit(session_, edit);
-  });
-}
-
-void Binder::Store(const Binding &b, int value) {
-  if (!Editable())
-    return;
-  b.set(session_.data, value);
-  session_.state.DataChanged = true;
-  Changed(b);
-  RecordEdit(session_, b.widget);
-}
-
-void Binder::Changed(const Binding &b) {
+  screen_.Apply(
+      name, widget,
+      [&](RadioData &d) {
+        change(d);
+        if (hooks.also)
+          hooks.also(d);
+      },
+      kind);
   if (b.rule)
     b.rule();
-  if (b.changed)
-    b.changed();
+  if (hooks.changed)
+    hooks.changed();
+  return true;
 }
 
-void Binder::FillOne(const Binding &b) {
-  RadioData &data = session_.data;
-  switch (b.kind) {
-  case Kind::Index: {
-    auto *box = static_cast<QComboBox *>(b.widget);
-    const int v = b.get(data);
-    if (v >= 0 && v < box->count())
-      box->setCurrentIndex(v);
-    break;
+void Binder::AddList(QComboBox *box, const QString &name, Number field, Mapping mapping,
+                     Missing missing, Hooks hooks) {
+  const auto fill = [this, box, get = field.get, mapping, missing] {
+    const int v = get(Data());
+    if (mapping == Mapping::Boolean) {
+      box->setCurrentIndex(v != 0 ? 1 : 0);
+      return;
+    }
+    const int index = mapping == Mapping::ItemData ? box->findData(v) : v;
+    if (index >= 0 && index < box->count())
+      box->setCurrentIndex(index);
+    else if (missing == Missing::NoSelection)
+      box->setCurrentIndex(-1);
+  };
+  const std::size_t index = Add(fill, hooks.rule);
+  // activated is the user's choice only, never a fill.
+  connect(box, &QComboBox::activated, this, [=, this](int item) {
+    const int value = mapping == Mapping::Boolean    ? (item != 0 ? 1 : 0)
+                      : mapping == Mapping::ItemData ? box->itemData(item).toInt()
+                                                     : item;
+    Store(
+        index, name, box, [&](RadioData &d) { field.set(d, value); }, hooks);
+  });
+}
+
+void Binder::OnOff(QComboBox *box, const QString &name, Access<bool> field, Hooks hooks) {
+  AddList(box, name, Numbers(std::move(field)), Mapping::Boolean, Missing::KeepSelection,
+          std::move(hooks));
+}
+
+void Binder::Check(QAbstractButton *box, const QString &name, Access<bool> field, Hooks hooks) {
+  const std::size_t index = Add([this, box, field] { box->setChecked(field(Data())); }, hooks.rule);
+  connect(box, &QAbstractButton::clicked, this, [=, this](bool checked) {
+    Store(
+        index, name, box, [&](RadioData &d) { field(d) = checked; }, hooks);
+  });
+}
+
+void Binder::Choice(QAbstractButton *whenTrue, QAbstractButton *whenFalse, const QString &name,
+                    Access<bool> field, Hooks hooks) {
+  const std::size_t index =
+      Add([this, whenTrue, whenFalse,
+           field] { (field(Data()) ? whenTrue : whenFalse)->setChecked(true); },
+          hooks.rule);
+  for (QAbstractButton *button : {whenTrue, whenFalse}) {
+    const bool value = button == whenTrue;
+    connect(button, &QAbstractButton::clicked, this, [=, this] {
+      Store(
+          index, name, button, [&](RadioData &d) { field(d) = value; }, hooks);
+    });
   }
-  case Kind::Boolean:
-    static_cast<QComboBox *>(b.widget)->setCurrentIndex(b.get(data) != 0 ? 1 : 0);
-    break;
-  case Kind::ItemValue: {
-    auto *box = static_cast<QComboBox *>(b.widget);
-    box->setCurrentIndex(box->findData(b.get(data)));
-    break;
-  }
-  case Kind::Check:
-    static_cast<QAbstractButton *>(b.widget)->setChecked(b.get(data) != 0);
-    break;
-  case Kind::Text:
-    static_cast<QLineEdit *>(b.widget)->setText(ToQt(b.text(data)));
-    break;
-  }
+}
+
+void Binder::Text(QLineEdit *edit, const QString &name, Access<std::string> field, Hooks hooks) {
+  const std::size_t index =
+      Add([this, edit, field] { ShowText(edit, ToQt(field(Data()))); }, hooks.rule);
+  connect(edit, &QLineEdit::textEdited, this, [=, this] {
+    const std::string text = FromQt(edit->text());
+    Store(
+        index, name, edit, [&](RadioData &d) { field(d) = text; }, hooks, StepKind::Typing);
+  });
+  connect(edit, &QLineEdit::editingFinished, this, [this] { screen_.context().FinishTyping(); });
 }
 
 void Binder::Fill() {
   for (const Binding &b : bindings_)
-    FillOne(b);
+    b.fill();
   for (const Binding &b : bindings_) {
     if (b.rule)
       b.rule();
   }
+}
+
+void Binder::TellUser(const std::string &title) const {
+  screen_.session().host.Message(Icon::Exclamation, title, "Data Error!!", Buttons::Ok);
+}
+
+void Binder::MarkPending(CommitLineEdit *edit) const {
+  edit->mayEdit = [this] { return Editable(); };
+  edit->edited = [this] { screen_.context().SetPending(true); };
 }
 
 } // namespace kv508::ui

@@ -6,70 +6,60 @@
 
 #include "model/channel_rules.h"
 #include "model/radio_data.h"
-#include "ui/screen_area.h"
+#include "ui/screens/panel_screen.h"
 
 #include <QPalette>
-#include <QPointer>
+
+#include <array>
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class QValidator;
-
-namespace kv508 {
-struct Session;
-}
 
 namespace kv508::ui {
 
-class Binder;
 class ChannelTones;
 class CommitLineEdit;
 class ConnectorLine;
-class ScreenContext;
 
-class ChannelPanelScreen : public EditorScreen {
+class ChannelPanelScreen : public PanelScreen {
 public:
   explicit ChannelPanelScreen(ScreenContext &context);
-  ~ChannelPanelScreen() override;
 
-  QWidget *Panel() override { return panel_; }
   std::vector<ScreenKind> Kinds() const override {
     return {ScreenKind::ChannelPanel, ScreenKind::ExpPanel};
   }
-  void Fill(const ScreenRequest &request) override;
-  void Refill() override;
-  int CommitOrder() const override { return kCommitChannel; }
   bool CommitEdit() override;
 
 private:
   void BuildWidgets();
+  void BuildFrequencies(QGridLayout *grid);
+  void BuildCascade(QGridLayout *grid);
   void Bind();
+  void BeforeFill() override;
+  void AfterFill() override;
   ChannelRecord &Record(RadioData &data);
-  ChannelMode Mode() const { return expansion_ ? ChannelMode::Expansion : ChannelMode::Plan; }
+  // A field of the record shown, by member.
+  template <class T> Access<T> Rec(T ChannelRecord::*member) {
+    return [this, member](RadioData &d) -> T & { return Record(d).*member; };
+  }
+  bool Expansion() const { return Request().kind == ScreenKind::ExpPanel; }
+  ChannelMode Mode() const { return Expansion() ? ChannelMode::Expansion : ChannelMode::Plan; }
+  TextRule<double> FrequencyRule(CommitLineEdit *edit, const char *title);
   void SetMode();
   void ShowPlanFields(const ChannelRecord &record);
-  void ShowExpansionFields(const ChannelRecord &record);
   void ApplyRules();
   void EnableChanged();
   void ShowPlanRx();
-  void ChooseBandwidth(bool narrow);
-  bool CheckFrequency(CommitLineEdit *edit, double ChannelRecord::*field, const char *title);
 
-  ScreenContext &context_;
-  Session &session_;
-  QPointer<QWidget> panel_;
-  Binder *binder_ = nullptr;
-  ScreenRequest request_;
-  bool expansion_ = false;
   ChannelRecord scratch_; // stands in for a record that no longer exists
 
   QCheckBox *enable_ = nullptr;
   QLabel *dispLabel_ = nullptr;
   std::array<QLineEdit *, 2> disp_{};
-  std::array<const QValidator *, 2> dispFilter_{};
   QLabel *rxLabel_ = nullptr;
   QLabel *rxUnit_ = nullptr;
   CommitLineEdit *rx_ = nullptr;

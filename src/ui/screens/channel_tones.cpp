@@ -1,8 +1,7 @@
 #include "ui/screens/channel_tones.h"
 
-#include "app/session.h"
 #include "model/tables.h"
-#include "ui/screens/binder.h"
+#include "ui/screens/widgets.h"
 #include "ui/ui_text.h"
 
 #include <QCheckBox>
@@ -23,21 +22,31 @@ QStringList Items(void (*build)(std::vector<std::string> &)) {
   return items;
 }
 
+// A fixed width spares measuring every item when the panel first shows.
+QComboBox *ToneList(QWidget *parent, const QString &name, const QStringList &items) {
+  QComboBox *box = NewList(parent, name, items);
+  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  box->setMinimumContentsLength(7);
+  box->setMaxVisibleItems(12);
+  return box;
+}
+
+template <class T> Access<T> Element(Access<std::array<T, 2>> tones, int k) {
+  return [tones, k](RadioData &d) -> T & { return tones(d)[static_cast<std::size_t>(k)]; };
+}
+
 } // namespace
 
-ChannelTones::ChannelTones(QWidget *parent, Binder &binder, RecordOf record,
-                           std::function<void()> rules)
-    : QWidget(parent), binder_(binder), record_(std::move(record)), rules_(std::move(rules)) {
+ChannelTones::ChannelTones(QWidget *parent, Binder &binder, Access<Tones> ctcss, Access<Tones> dcs,
+                           Access<bool> comp, std::function<void()> rules)
+    : QWidget(parent) {
   setObjectName(QStringLiteral("fraTones"));
   auto *grid = new QGridLayout(this);
   grid->setContentsMargins(0, 0, 0, 0);
-  const auto label = [this](const char *name, const char *text) {
-    auto *l = new QLabel(QLatin1String(text), this);
-    l->setObjectName(QLatin1String(name));
-    return l;
-  };
-  labels_ = {label("lblCtcss", "CTCSS"), label("lblDcs", "DCS"), label("lblRxTone", "RX Tone"),
-             label("lblTxTone", "TX Tone")};
+  labels_ = {NewLabel(this, QStringLiteral("CTCSS"), QStringLiteral("lblCtcss")),
+             NewLabel(this, QStringLiteral("DCS"), QStringLiteral("lblDcs")),
+             NewLabel(this, QStringLiteral("RX Tone"), QStringLiteral("lblRxTone")),
+             NewLabel(this, QStringLiteral("TX Tone"), QStringLiteral("lblTxTone"))};
   grid->addWidget(labels_[0], 0, 1);
   grid->addWidget(labels_[1], 0, 2);
   grid->addWidget(labels_[2], 1, 0);
@@ -46,53 +55,33 @@ ChannelTones::ChannelTones(QWidget *parent, Binder &binder, RecordOf record,
   // The lists never change, so they are filled once.
   const QStringList ctcssItems = Items(BuildCtcssList);
   const QStringList dcsItems = Items(BuildDcsList);
-  // A fixed width spares measuring every item when the panel first shows.
-  const auto sized = [](QComboBox *box) {
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(7);
-    box->setMaxVisibleItems(12);
-  };
+  const QString directions[2] = {QStringLiteral("RX Tone"), QStringLiteral("TX Tone")};
   for (int k = 0; k < 2; ++k) {
-    ctcss_[k] = new QComboBox(this);
-    ctcss_[k]->setObjectName(QStringLiteral("cmbCtcss_%1").arg(k));
-    ctcss_[k]->addItems(ctcssItems);
-    sized(ctcss_[k]);
-    dcs_[k] = new QComboBox(this);
-    dcs_[k]->setObjectName(QStringLiteral("cmbDcs_%1").arg(k));
-    dcs_[k]->addItems(dcsItems);
-    sized(dcs_[k]);
+    ctcss_[k] = ToneList(this, Indexed("cmbCtcss", k), ctcssItems);
+    dcs_[k] = ToneList(this, Indexed("cmbDcs", k), dcsItems);
     grid->addWidget(ctcss_[k], k + 1, 1);
     grid->addWidget(dcs_[k], k + 1, 2);
-    binder.ListIndex(
-        ctcss_[k], [this, k](RadioData &d) -> std::int16_t & { return record_(d).Ctcss[k]; }, {},
-        [this, k] { ChooseCtcss(k); });
-    binder.ListIndex(
-        dcs_[k], [this, k](RadioData &d) -> std::int16_t & { return record_(d).Dcs[k]; }, {},
-        [this, k] { ChooseDcs(k); });
+    const Access<std::int16_t> ctcssOf = Element(ctcss, k);
+    const Access<std::int16_t> dcsOf = Element(dcs, k);
+    // Choosing a tone of one kind sets the other kind of the same direction to
+    // "Off"; the lists then show the record again.
+    const auto showAgain = [&binder] { binder.Fill(); };
+    binder.ListIndex(ctcss_[k], directions[k] + QStringLiteral(" CTCSS"), ctcssOf,
+                     {.rule = rules, .changed = showAgain, .also = [ctcssOf, dcsOf](RadioData &d) {
+                        if (ctcssOf(d) != 0)
+                          dcsOf(d) = 0;
+                      }});
+    binder.ListIndex(dcs_[k], directions[k] + QStringLiteral(" DCS"), dcsOf,
+                     {.rule = rules, .changed = showAgain, .also = [ctcssOf, dcsOf](RadioData &d) {
+                        if (dcsOf(d) != 0)
+                          ctcssOf(d) = 0;
+                      }});
   }
   comp_ = new QCheckBox(QStringLiteral("Comp"), this);
   comp_->setObjectName(QStringLiteral("chkComp"));
   grid->addWidget(comp_, 2, 3);
-  binder.Check(comp_, [this](RadioData &d) -> bool & { return record_(d).Cmp; });
+  binder.Check(comp_, QStringLiteral("Comp"), std::move(comp));
   grid->setColumnStretch(4, 1);
-}
-
-void ChannelTones::ChooseCtcss(int element) {
-  ChannelRecord &r = record_(binder_.session().data);
-  if (r.Ctcss[element] != 0) {
-    r.Dcs[element] = 0;
-    dcs_[element]->setCurrentIndex(0);
-  }
-  rules_();
-}
-
-void ChannelTones::ChooseDcs(int element) {
-  ChannelRecord &r = record_(binder_.session().data);
-  if (r.Dcs[element] != 0) {
-    r.Ctcss[element] = 0;
-    ctcss_[element]->setCurrentIndex(0);
-  }
-  rules_();
 }
 
 void ChannelTones::SetEnables(bool fields, bool comp) {

@@ -6,41 +6,42 @@
 
 namespace kv508::ui {
 
-const QString kDigits = QStringLiteral("0123456789");
-const QString kNameAlphabet =
-    kDigits + QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-+().*/, ");
-const QString kStatusNameChars =
-    kDigits + QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-+().*/ ");
-const QString kChannelDisplayChars = kDigits + QStringLiteral("AbCdEFGHIJLMnoPqrStUy");
-
 CharFilter::CharFilter(QString allowed, QObject *parent, int maxLength)
     : QValidator(parent), allowed_(std::move(allowed)), maxLength_(maxLength) {}
 
 QValidator::State CharFilter::validate(QString &input, int &pos) const {
-  QString kept;
-  kept.reserve(input.size());
-  int keptBeforeCursor = 0;
-  for (qsizetype i = 0; i < input.size(); ++i) {
-    if (!allowed_.contains(input[i]))
-      continue;
-    kept += input[i];
-    if (i < pos)
-      ++keptBeforeCursor;
+  const qsizetype shorter = std::min(shown_.size(), input.size());
+  qsizetype head = 0;
+  while (head < shorter && shown_[head] == input[head])
+    ++head;
+  qsizetype tail = 0;
+  while (tail < shorter - head &&
+         shown_[shown_.size() - 1 - tail] == input[input.size() - 1 - tail])
+    ++tail;
+  const qsizetype putIn = input.size() - head - tail;
+  if (putIn > 0) {
+    QString kept;
+    for (qsizetype i = head; i < head + putIn; ++i) {
+      if (allowed_.contains(input[i]))
+        kept += input[i];
+    }
+    if (maxLength_ > 0) {
+      const qsizetype room = std::max<qsizetype>(0, maxLength_ - (head + tail));
+      kept.truncate(room);
+    }
+    input = input.left(head) + kept + input.right(tail);
+    pos = static_cast<int>(head + kept.size());
   }
-  if (maxLength_ > 0 && kept.size() > maxLength_) {
-    const int cut = std::min(static_cast<int>(kept.size()) - maxLength_, keptBeforeCursor);
-    kept.remove(keptBeforeCursor - cut, cut);
-    keptBeforeCursor -= cut;
-    kept.truncate(maxLength_);
-  }
-  input = kept;
-  pos = std::min(keptBeforeCursor, static_cast<int>(kept.size()));
+  shown_ = input;
   return Acceptable;
 }
 
-void Restrict(QLineEdit *edit, const QString &allowed, int maxLength) {
+void Restrict(QLineEdit *edit, std::string_view allowed, int maxLength) {
   const QValidator *previous = edit->validator();
-  edit->setValidator(new CharFilter(allowed, edit, maxLength));
+  auto *filter = new CharFilter(
+      QString::fromLatin1(allowed.data(), static_cast<qsizetype>(allowed.size())), edit, maxLength);
+  filter->Accept(edit->text());
+  edit->setValidator(filter);
   if (previous && previous->parent() == edit)
     delete previous;
 }
@@ -48,6 +49,12 @@ void Restrict(QLineEdit *edit, const QString &allowed, int maxLength) {
 int RestrictedLength(const QLineEdit *edit) {
   const auto *filter = dynamic_cast<const CharFilter *>(edit->validator());
   return filter ? filter->MaxLength() : 0;
+}
+
+void ShowText(QLineEdit *edit, const QString &text) {
+  if (const auto *filter = dynamic_cast<const CharFilter *>(edit->validator()))
+    filter->Accept(text);
+  edit->setText(text);
 }
 
 } // namespace kv508::ui

@@ -1,12 +1,16 @@
 #pragma once
 
 // Text fields that take only some characters. A validator sees typed, pasted
-// and dropped text alike, so one filter covers all three: characters outside
-// the set are dropped and the rest is kept. The filter also holds the length
-// limit: QLineEdit's own limit cuts a paste before the filter sees it, so
+// and dropped text alike, so one filter covers all three. It filters only what
+// the user has just put in (the part between the unchanged start and end of
+// the text as it was): a text shown from the data stays as stored, however
+// long and whatever it holds. The filter also holds the length limit:
+// QLineEdit's own limit cuts a paste before the filter sees it, so
 // "316 000 001" would lose digits.
 
 #include <QValidator>
+
+#include <string_view>
 
 class QLineEdit;
 
@@ -14,30 +18,25 @@ namespace kv508::ui {
 
 class CharFilter : public QValidator {
 public:
-  // maxLength 0: no limit. Text beyond the limit is cut from what was just
-  // typed or pasted (the characters before the cursor).
+  // maxLength 0: no limit. What was put in beyond the limit is cut.
   CharFilter(QString allowed, QObject *parent, int maxLength = 0);
   State validate(QString &input, int &pos) const override;
   int MaxLength() const { return maxLength_; }
+  // The field is about to show this text from the data: it passes as it is.
+  void Accept(const QString &text) const { shown_ = text; }
 
 private:
   QString allowed_;
   int maxLength_;
+  mutable QString shown_; // the text as it was before the edit being validated
 };
-
-// Characters a name stored in the radio may hold.
-extern const QString kNameAlphabet;
-// Status names: the name alphabet without the comma.
-extern const QString kStatusNameChars;
-extern const QString kDigits;
-// The expansion channel display: digits and the letters a seven-segment
-// display can show, in exactly these cases.
-extern const QString kChannelDisplayChars;
 
 // Sets the filter and the maximum length (0 for none) of a line edit; a second
 // call replaces the first.
-void Restrict(QLineEdit *edit, const QString &allowed, int maxLength);
+void Restrict(QLineEdit *edit, std::string_view allowed, int maxLength);
 // The length limit Restrict set (0 for none).
 int RestrictedLength(const QLineEdit *edit);
+// Shows a text from the data: the filter leaves it as it is.
+void ShowText(QLineEdit *edit, const QString &text);
 
 } // namespace kv508::ui

@@ -1,7 +1,6 @@
 #include "ui/screens/commit_line_edit.h"
 
-#include "app/session.h"
-#include "ui/screens/edit_record.h"
+#include "ui/screens/char_filter.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -10,19 +9,19 @@
 
 namespace kv508::ui {
 
-CommitLineEdit::CommitLineEdit(Session &session, QWidget *panel, QWidget *parent)
-    : QLineEdit(parent), session_(session), panel_(panel) {
+CommitLineEdit::CommitLineEdit(QWidget *parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textEdited, this, [this] {
-    if (session_.state.Busy || !panel_->isEnabled())
+    if (mayEdit && !mayEdit())
       return;
     edited_ = true;
     refusalShown_ = false;
-    session_.state.DataChanged = true;
+    if (edited)
+      edited();
   });
 }
 
 void CommitLineEdit::ShowStored(const QString &text) {
-  setText(text);
+  ShowText(this, text);
   edited_ = false;
   refusalShown_ = false;
 }
@@ -37,7 +36,6 @@ bool CommitLineEdit::Commit() {
     return false;
   }
   edited_ = false;
-  RecordEdit(session_, this);
   return true;
 }
 
@@ -52,7 +50,7 @@ void CommitLineEdit::focusOutEvent(QFocusEvent *event) {
   const Qt::FocusReason reason = event->reason();
   if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
     return;
-  if (!isEnabled() || !panel_->isEnabled() || Commit())
+  if (!isEnabled() || (mayEdit && !mayEdit()) || Commit())
     return;
   QPointer<CommitLineEdit> self(this);
   QTimer::singleShot(0, this, [self] {

@@ -8,25 +8,24 @@
 
 #include <functional>
 
-namespace kv508 {
-struct Session;
-}
-
 namespace kv508::ui {
 
 class CommitLineEdit : public QLineEdit {
   Q_OBJECT
 public:
-  // Edits count only while the panel is enabled and the session is not busy.
-  CommitLineEdit(Session &session, QWidget *panel, QWidget *parent = nullptr);
+  explicit CommitLineEdit(QWidget *parent = nullptr);
 
   // Checks and stores the text; false when refused (it has told the user).
   std::function<bool()> check;
+  // Whether a typed key counts as an edit now (the panel is shown, not busy),
+  // and what to do when it does.
+  std::function<bool()> mayEdit;
+  std::function<void()> edited;
   // Enter without Shift, Ctrl or Alt commits too.
   bool commitOnEnter = false;
 
   bool IsEdited() const { return edited_; }
-  // Fills the field from the data: the text is shown and the edited mark cleared.
+  // Fills the field from the data: the text is shown as stored and the edited mark cleared.
   void ShowStored(const QString &text);
   // Runs the check when the text was edited. A refusal the user has just been
   // shown is not shown twice before the field has the focus again.
@@ -38,8 +37,6 @@ protected:
   void keyPressEvent(QKeyEvent *event) override;
 
 private:
-  Session &session_;
-  QWidget *panel_;
   bool edited_ = false;
   bool refusalShown_ = false;
 };

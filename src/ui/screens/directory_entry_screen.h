@@ -4,47 +4,35 @@
 // the next entry or delete this one.
 
 #include "model/directory_rules.h"
-#include "ui/screen_area.h"
+#include "ui/screens/panel_screen.h"
 
 class QCheckBox;
 class QLabel;
 
-namespace kv508 {
-struct Session;
-}
-
 namespace kv508::ui {
 
 class CommitLineEdit;
-class ScreenContext;
 
-class DirectoryEntryScreen : public EditorScreen {
+class DirectoryEntryScreen : public PanelScreen {
 public:
   explicit DirectoryEntryScreen(ScreenContext &context);
-
-  QWidget *Panel() override { return panel_; }
   std::vector<ScreenKind> Kinds() const override { return {ScreenKind::DirectoryEntry}; }
-  void Fill(const ScreenRequest &request) override;
-  int CommitOrder() const override { return kCommitDirectoryEntry; }
 
 private:
-  Directory &Entries();
-  bool IsGroup() const { return kind_ == DirectoryKind::GroupId; }
-  bool Editable() const;
-  // Fills and arms the panel for the current entry.
-  void ShowDirectoryEntry();
-  void RefreshTreeMarks();
+  void BuildLayout();
+  void Bind();
+  void BeforeFill() override;
+  void AfterFill() override;
+  Directory &Entries(RadioData &data) const;
+  DirectoryEntry &Entry(RadioData &data);
+  DirectoryKind Kind() const;
+  bool IsGroup() const { return Kind() == DirectoryKind::GroupId; }
+  // Arms the panel for the entry's state: in use, the first free one, or beyond.
+  void ShowEntryState();
   void EnableClicked(bool checked);
   void DeleteClicked(bool checked);
-  bool CommitName();
-  bool CommitMmsi();
 
-  ScreenContext &context_;
-  Session &session_;
-  DirectoryKind kind_ = DirectoryKind::MemoryId;
-  int entry_ = 1;
-
-  QWidget *panel_;
+  DirectoryEntry scratch_; // stands in for an entry the directory does not hold
   CommitLineEdit *name_;
   CommitLineEdit *mmsi_;
   QLabel *nameLabel_;

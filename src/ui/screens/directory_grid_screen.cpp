@@ -3,11 +3,10 @@
 #include "app/session.h"
 #include "model/directory_rules.h"
 #include "ui/layout_rules.h"
+#include "ui/node_keys.h"
 #include "ui/screens/screen_context.h"
 #include "ui/screens/screen_grid.h"
 #include "ui/ui_text.h"
-
-#include <QVBoxLayout>
 
 namespace kv508::ui {
 
@@ -23,6 +22,7 @@ public:
         session_(session) {}
 
   void SetDirectory(int directory) { directory_ = directory; }
+  int DirectoryIndex() const { return directory_; }
   bool IsGroup() const { return directory_ == 1; }
   const Directory &Entries() const {
     return IsGroup() ? session_.data.CHGRPID : session_.data.CHMMSID;
@@ -63,36 +63,22 @@ private:
   int directory_ = 0;
 };
 
-DirectoryGridScreen::DirectoryGridScreen(ScreenContext &context) : context_(context) {
-  panel_ = new QWidget;
-  panel_->setObjectName(QStringLiteral("fraDirectoryList"));
-  auto *layout = new QVBoxLayout(panel_);
-  const int margin = ToPixels(kScreenMarginTwips);
-  layout->setContentsMargins(margin, margin, margin, margin);
-  grid_ = new ScreenGrid(panel_);
-  grid_->setObjectName(QStringLiteral("MSFlexGrid2"));
-  model_ = new DirectoryListModel(context.session(), panel_);
-  grid_->setModel(model_);
-  grid_->SetColumnTwips({800, 2500, 2150});
-  layout->addWidget(grid_);
-  QObject::connect(grid_, &ScreenGrid::JumpRequested, panel_, [this](int row) {
-    if (row < 0 || row >= model_->rowCount())
-      return;
-    const QString prefix = model_->IsGroup() ? QStringLiteral("SG ") : QStringLiteral("SM ");
-    context_.SelectNodeByKey(prefix + QString::number(model_->EntryOf(row)));
-  });
+DirectoryGridScreen::DirectoryGridScreen(ScreenContext &context)
+    : GridScreen(context, "fraDirectoryList", kScreenMarginTwips) {
+  entries_ = new DirectoryListModel(context.session(), panel_.get());
+  Attach(new ScreenGrid(panel_.get()), "MSFlexGrid2", entries_, {800, 2500, 2150}, 0);
 }
 
-DirectoryGridScreen::~DirectoryGridScreen() = default;
-
-void DirectoryGridScreen::Fill(const ScreenRequest &request) {
-  model_->SetDirectory(request.directory);
-  model_->Reload();
+void DirectoryGridScreen::Load(const ScreenRequest &request) {
+  entries_->SetDirectory(request.directory);
+  entries_->Reload();
   grid_->SetColumnTwips({800, 2500, 2150});
-  // Enter works at once, on the first entry.
-  grid_->setCurrentIndex(model_->index(0, 0));
 }
 
-void DirectoryGridScreen::Refill() { model_->Reload(); }
+QString DirectoryGridScreen::KeyOfRow(int row) const {
+  if (row < 0 || row >= entries_->rowCount())
+    return {};
+  return keys::EntryKey(entries_->DirectoryIndex(), entries_->EntryOf(row));
+}
 
 } // namespace kv508::ui

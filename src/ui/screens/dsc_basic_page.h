@@ -7,7 +7,7 @@
 
 #include <array>
 
-class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,9 +23,9 @@ class CommitLineEdit;
 
 class DscBasicPage : public QWidget {
 public:
-  DscBasicPage(Session &session, QWidget *panel, Binder &binder);
+  DscBasicPage(Session &session, Binder &binder);
 
-  // The group labels, the User MMSI and the count from the data.
+  // The group labels and the count from the data (the binder shows the rest).
   void ShowStored();
   void ShowCount();
 
@@ -33,11 +33,16 @@ public:
   QPushButton *ClearButton() const { return clear_; }
 
 private:
+  QGroupBox *BuildGroups(Binder &binder);
+  QGroupBox *BuildUserMmsi(Binder &binder);
+  QGroupBox *BuildPosition(Binder &binder);
+  QGroupBox *BuildBeeps(Binder &binder);
+
   Session &session_;
   std::array<QLabel *, 4> groupNames_{};
-  CommitLineEdit *userMmsi_;
-  QLineEdit *count_;
-  QPushButton *clear_;
+  CommitLineEdit *userMmsi_ = nullptr;
+  QLineEdit *count_ = nullptr;
+  QPushButton *clear_ = nullptr;
 };
 
 } // namespace kv508::ui

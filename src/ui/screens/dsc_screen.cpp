@@ -1,14 +1,12 @@
 #include "ui/screens/dsc_screen.h"
 
 #include "app/session.h"
-#include "link/transfer.h"
-#include "ui/screens/binder.h"
+#include "app/transfer_mode.h"
+#include "ui/help_topics.h"
 #include "ui/screens/commit_line_edit.h"
 #include "ui/screens/dsc_advanced_pages.h"
 #include "ui/screens/dsc_basic_page.h"
-#include "ui/screens/screen_context.h"
-#include "ui/screens/setup_widgets.h"
-#include "ui/screens/widget_props.h"
+#include "ui/screens/widgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -21,7 +19,6 @@ namespace kv508::ui {
 
 namespace {
 
-constexpr int kHelpTopic = 1092;
 const char *const kDisplayRows[] = {"Individual ACK Menu", "Individual ACK Message Menu",
                                     "POS Request ACK Menu"};
 
@@ -31,9 +28,9 @@ QWidget *BuildDisplayPage(Binder &binder) {
   auto *grid = new QGridLayout(page);
   for (int k = 0; k < 3; ++k) {
     auto *box = NewList(page, Indexed("cmbDscDisplay", k), kOffOnChoices);
-    binder.OnOff(box,
-                 [k](RadioData &d) -> bool & { return d.DscDisplay[static_cast<std::size_t>(k)]; });
-    grid->addWidget(NewLabel(page, QLatin1String(kDisplayRows[k])), k, 0);
+    const QString row = QLatin1String(kDisplayRows[k]);
+    binder.OnOff(box, row, Field(&RadioSettings::DscDisplay, k));
+    grid->addWidget(NewLabel(page, row), k, 0);
     grid->addWidget(box, k, 1);
   }
   grid->setRowStretch(3, 1);
@@ -41,72 +38,61 @@ QWidget *BuildDisplayPage(Binder &binder) {
   return page;
 }
 
+std::string ErasedArea(int mode) {
+  switch (mode) {
+  case kClearMmsi:
+    return "The User MMSI and its setting count";
+  case kClearDscLog:
+    return "The DSC log";
+  case kClearDistressLog:
+    return "The distress log";
+  case kClearIndividual:
+    return "The individual directory";
+  case kClearGroup:
+    return "The group directory";
+  case kClearWaypoint:
+    return "The waypoint directory";
+  case kClearDscTxLog:
+    return "The DSC TX log";
+  default:
+    return "The DSC log, the distress log, the DSC TX log and the individual, group and "
+           "waypoint directories";
+  }
+}
+
 } // namespace
 
 std::string ClearQuestion(int mode) {
-  std::string what;
-  switch (mode) {
-  case kClearMmsi:
-    what = "The User MMSI and its setting count in the radio will be erased.";
-    break;
-  case kClearDscLog:
-    what = "The DSC log in the radio will be erased.";
-    break;
-  case kClearDistressLog:
-    what = "The distress log in the radio will be erased.";
-    break;
-  case kClearIndividual:
-    what = "The individual directory in the radio will be erased.";
-    break;
-  case kClearGroup:
-    what = "The group directory in the radio will be erased.";
-    break;
-  case kClearWaypoint:
-    what = "The waypoint directory in the radio will be erased.";
-    break;
-  case kClearDscTxLog:
-    what = "The DSC TX log in the radio will be erased.";
-    break;
-  default:
-    what = "The DSC log, the distress log, the DSC TX log and the individual, group and "
-           "waypoint directories in the radio will be erased.";
-    break;
-  }
-  return what + "\r\nDo you want to continue?";
+  return ErasedArea(mode) + " in the radio will be erased.\r\nDo you want to continue?";
 }
 
-DscScreen::DscScreen(ScreenContext &context)
-    : context_(context), panel_(new QWidget), binder_(new Binder(context.session(), panel_)) {
-  panel_->setObjectName(QStringLiteral("fraDsc"));
-  SetHelpTopic(panel_, kHelpTopic);
-  tabs_ = new QTabWidget(panel_);
+DscScreen::DscScreen(ScreenContext &context) : PanelScreen(context, "fraDsc", kHelpDsc) {
+  QWidget *p = panel_.get();
+  tabs_ = new QTabWidget(p);
   tabs_->setObjectName(QStringLiteral("tabDsc"));
-  basic_ = new DscBasicPage(context.session(), panel_, *binder_);
-  const DscAdvancedPages advanced = BuildDscAdvancedPages(*binder_);
+  basic_ = new DscBasicPage(session(), binder_);
+  const DscAdvancedPages advanced = BuildDscAdvancedPages(binder_);
   tabs_->addTab(basic_, QStringLiteral("Basic Setup"));
   tabs_->addTab(advanced.first, QStringLiteral("Advanced Setup1"));
   tabs_->addTab(advanced.second, QStringLiteral("Advanced Setup2"));
-  tabs_->addTab(BuildDisplayPage(*binder_), QStringLiteral("Display Setup"));
-  auto *layout = new QVBoxLayout(panel_);
+  tabs_->addTab(BuildDisplayPage(binder_), QStringLiteral("Display Setup"));
+  auto *layout = new QVBoxLayout(p);
   layout->addWidget(tabs_);
   PageChosen(0);
-  QObject::connect(tabs_, &QTabWidget::currentChanged, panel_,
-                   [this](int page) { PageChosen(page); });
+  QObject::connect(tabs_, &QTabWidget::currentChanged, p, [this](int page) { PageChosen(page); });
 
-  QObject::connect(basic_->ClearButton(), &QPushButton::clicked, panel_, [this] {
-    RunClear(kClearMmsi);
+  QPushButton *mmsiClear = basic_->ClearButton();
+  QObject::connect(mmsiClear, &QPushButton::clicked, p, [this, mmsiClear] {
+    RunClear(kClearMmsi, QStringLiteral("MMSI Clear"), mmsiClear);
     basic_->ShowCount();
   });
-  for (int k = 0; k < static_cast<int>(advanced.clearButtons.size()); ++k) {
-    QObject::connect(advanced.clearButtons[static_cast<std::size_t>(k)], &QPushButton::clicked,
-                     panel_, [this, k] { RunClear(ClearLogMode(k)); });
+  for (const ClearButton &clear : advanced.clearButtons) {
+    QObject::connect(clear.button, &QPushButton::clicked, p,
+                     [this, clear] { RunClear(clear.mode, clear.name, clear.button); });
   }
 }
 
-void DscScreen::Fill(const ScreenRequest &) {
-  basic_->ShowStored();
-  binder_->Fill();
-}
+void DscScreen::AfterFill() { basic_->ShowStored(); }
 
 void DscScreen::PageChosen(int page) {
   // A refused User MMSI keeps the user on its page.
@@ -120,19 +106,15 @@ void DscScreen::PageChosen(int page) {
     tabs_->widget(i)->setEnabled(i == page);
 }
 
-bool DscScreen::RunClear(int mode) {
-  Session &session = context_.session();
-  if (session.state.Busy || !panel_->isEnabled())
+bool DscScreen::RunClear(int mode, const QString &name, const QPushButton *button) {
+  Session &s = session();
+  if (!Editable())
     return false;
   // An OK/Cancel question with the critical icon has Cancel as its default.
-  if (session.host.Message(Icon::Critical, "Clear Data", ClearQuestion(mode), Buttons::OkCancel) !=
+  if (s.host.Message(Icon::Critical, "Clear Data", ClearQuestion(mode), Buttons::OkCancel) !=
       Answer::Ok)
     return false;
-  if (!context_.CommitActiveEdit() || !context_.RunTransfer(mode))
-    return false;
-  context_.ShowSelectedNodeAgain();
-  session.state.DataChanged = true;
-  return true;
+  return context_.CommitActiveEdit() && context_.RunClear(mode, Place(name, button));
 }
 
 } // namespace kv508::ui

@@ -3,33 +3,28 @@
 // "DSC Setup": four pages on a tab strip (basic, two advanced, display), and
 // the buttons that clear the User MMSI and the radio's logs and directories.
 
-#include "ui/screen_area.h"
+#include "ui/screens/panel_screen.h"
 
+#include <string>
+
+class QPushButton;
 class QTabWidget;
 
 namespace kv508::ui {
 
-class Binder;
 class DscBasicPage;
-class ScreenContext;
 
-class DscScreen : public EditorScreen {
+class DscScreen : public PanelScreen {
 public:
   explicit DscScreen(ScreenContext &context);
-
-  QWidget *Panel() override { return panel_; }
   std::vector<ScreenKind> Kinds() const override { return {ScreenKind::Dsc}; }
-  void Fill(const ScreenRequest &request) override;
-  int CommitOrder() const override { return kCommitDsc; }
 
 private:
+  void AfterFill() override;
   void PageChosen(int page);
   // Asks first, then finishes the edit and runs the clear; true when it succeeded.
-  bool RunClear(int mode);
+  bool RunClear(int mode, const QString &name, const QPushButton *button);
 
-  ScreenContext &context_;
-  QWidget *panel_;
-  Binder *binder_;
   QTabWidget *tabs_;
   DscBasicPage *basic_;
 };

@@ -2,18 +2,13 @@
 
 #include "app/session.h"
 #include "report/channel_grid_text.h"
+#include "ui/help_topics.h"
+#include "ui/node_keys.h"
 #include "ui/screens/screen_context.h"
 #include "ui/screens/screen_grid.h"
-#include "ui/screens/widget_props.h"
 #include "ui/ui_text.h"
 
-#include <QVBoxLayout>
-
 namespace kv508::ui {
-
-namespace {
-constexpr int kHelpChannelGrid = 1077;
-}
 
 // Row r shows CHEXP record r + 1; the row count follows the bank, so a bank
 // of another size never shows a row without its record.
@@ -46,38 +41,17 @@ private:
   int rows_ = 0;
 };
 
-ExpGridScreen::ExpGridScreen(ScreenContext &context)
-    : context_(context), panel_(std::make_unique<QWidget>()) {
-  panel_->setObjectName(QStringLiteral("fraExp"));
-  model_ = new ExpGridModel(context_.session().data, panel_.get());
-  grid_ = new ScreenGrid(panel_.get());
-  grid_->setObjectName(QStringLiteral("grdExp"));
-  grid_->setModel(model_);
-  grid_->SetColumnTwips({800, 1000, 800, 1000, 1000, 600, 600, 600, 2000});
-  SetHelpTopic(grid_, kHelpChannelGrid);
-  auto *layout = new QVBoxLayout(panel_.get());
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(grid_);
-  QObject::connect(grid_, &ScreenGrid::JumpRequested, panel_.get(), [this](int row) { Jump(row); });
+ExpGridScreen::ExpGridScreen(ScreenContext &context) : GridScreen(context, "fraExp", 0) {
+  channels_ = new ExpGridModel(context.session().data, panel_.get());
+  Attach(new ScreenGrid(panel_.get()), "grdExp", channels_,
+         {800, 1000, 800, 1000, 1000, 600, 600, 600, 2000}, kHelpChannelGrid);
 }
 
-ExpGridScreen::~ExpGridScreen() = default;
+void ExpGridScreen::Load(const ScreenRequest &) { channels_->Reload(); }
 
-QWidget *ExpGridScreen::Panel() { return panel_.get(); }
-
-void ExpGridScreen::Fill(const ScreenRequest &) {
-  model_->Reload();
-  if (model_->rowCount() > 0)
-    grid_->setCurrentIndex(model_->index(0, 0));
-  grid_->scrollToTop();
-}
-
-void ExpGridScreen::Refill() { model_->Reload(); }
-
-void ExpGridScreen::Jump(int row) {
-  const int record = model_->RecordOfRow(row);
-  if (record >= 0)
-    context_.SelectNodeByKey(QStringLiteral("E ") + QString::number(record));
+QString ExpGridScreen::KeyOfRow(int row) const {
+  const int record = channels_->RecordOfRow(row);
+  return record < 0 ? QString() : keys::ChannelKey(3, record);
 }
 
 } // namespace kv508::ui

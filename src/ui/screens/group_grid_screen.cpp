@@ -3,24 +3,18 @@
 #include "app/session.h"
 #include "model/label_search.h"
 #include "report/channel_grid_text.h"
+#include "ui/help_topics.h"
+#include "ui/node_keys.h"
 #include "ui/screens/screen_context.h"
 #include "ui/screens/screen_grid.h"
-#include "ui/screens/widget_props.h"
 #include "ui/ui_text.h"
-
-#include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace kv508::ui {
 
 namespace {
-
-constexpr int kHelpChannelGrid = 1077;
-const char *const kGroupPrefixes[] = {"PU", "PI", "PC"};
-
 bool IsPlanBank(int bank) { return bank >= 0 && bank <= 2; }
-
 } // namespace
 
 class GroupGridModel : public GridModel {
@@ -70,8 +64,6 @@ private:
   std::vector<int> rows_;
 };
 
-namespace {
-
 // Keys typed in the list look for a channel number instead of a cell prefix.
 class GroupGridView : public ScreenGrid {
 public:
@@ -90,44 +82,22 @@ private:
   LabelSearch search_;
 };
 
-} // namespace
-
-GroupGridScreen::GroupGridScreen(ScreenContext &context)
-    : context_(context), panel_(std::make_unique<QWidget>()) {
-  panel_->setObjectName(QStringLiteral("fraGroup"));
-  model_ = new GroupGridModel(context_.session().data, panel_.get());
-  auto *view = new GroupGridView(*model_, panel_.get());
-  grid_ = view;
-  grid_->setObjectName(QStringLiteral("grdGroup"));
-  grid_->setModel(model_);
-  grid_->SetColumnTwips({800, 1000, 1000, 600, 600, 600, 600, 600, 2000});
-  SetHelpTopic(grid_, kHelpChannelGrid);
-  auto *layout = new QVBoxLayout(panel_.get());
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(grid_);
-  QObject::connect(grid_, &ScreenGrid::JumpRequested, panel_.get(), [this](int row) { Jump(row); });
+GroupGridScreen::GroupGridScreen(ScreenContext &context) : GridScreen(context, "fraGroup", 0) {
+  groups_ = new GroupGridModel(context.session().data, panel_.get());
+  view_ = new GroupGridView(*groups_, panel_.get());
+  Attach(view_, "grdGroup", groups_, {800, 1000, 1000, 600, 600, 600, 600, 600, 2000},
+         kHelpChannelGrid);
 }
 
-GroupGridScreen::~GroupGridScreen() = default;
-
-QWidget *GroupGridScreen::Panel() { return panel_.get(); }
-
-void GroupGridScreen::Fill(const ScreenRequest &request) {
-  static_cast<GroupGridView *>(grid_)->ResetSearch();
-  model_->SetBank(request.bank);
-  if (model_->rowCount() > 0)
-    grid_->setCurrentIndex(model_->index(0, 0));
-  grid_->scrollToTop();
+void GroupGridScreen::Load(const ScreenRequest &request) {
+  view_->ResetSearch();
+  groups_->SetBank(request.bank);
 }
 
-void GroupGridScreen::Refill() { model_->SetBank(model_->Bank()); }
-
-void GroupGridScreen::Jump(int row) {
-  const int record = model_->RecordOfRow(row);
-  if (record < 0 || !IsPlanBank(model_->Bank()))
-    return;
-  context_.SelectNodeByKey(QString::fromLatin1(kGroupPrefixes[model_->Bank()]) + QLatin1Char(' ') +
-                           QString::number(record));
+QString GroupGridScreen::KeyOfRow(int row) const {
+  const int record = groups_->RecordOfRow(row);
+  return record < 0 || !IsPlanBank(groups_->Bank()) ? QString()
+                                                    : keys::ChannelKey(groups_->Bank(), record);
 }
 
 } // namespace kv508::ui

@@ -3,33 +3,24 @@
 // The list of a plan group's enabled channels (nodes "PU", "PI", "PC"). A row
 // opens its channel's screen; typing a channel number moves to its row.
 
-#include "ui/screen_area.h"
-
-#include <memory>
+#include "ui/screens/grid_screen.h"
 
 namespace kv508::ui {
 
-class ScreenContext;
-class ScreenGrid;
 class GroupGridModel;
+class GroupGridView;
 
-class GroupGridScreen : public EditorScreen {
+class GroupGridScreen : public GridScreen {
 public:
   explicit GroupGridScreen(ScreenContext &context);
-  ~GroupGridScreen() override;
-
-  QWidget *Panel() override;
   std::vector<ScreenKind> Kinds() const override { return {ScreenKind::GroupGrid}; }
-  void Fill(const ScreenRequest &request) override;
-  void Refill() override;
 
 private:
-  void Jump(int row);
+  void Load(const ScreenRequest &request) override;
+  QString KeyOfRow(int row) const override;
 
-  ScreenContext &context_;
-  std::unique_ptr<QWidget> panel_;
-  ScreenGrid *grid_;
-  GroupGridModel *model_;
+  GroupGridModel *groups_;
+  GroupGridView *view_;
 };
 
 } // namespace kv508::ui

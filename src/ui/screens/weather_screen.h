@@ -4,31 +4,23 @@
 // or not, and named.
 
 #include "model/radio_data.h"
-#include "ui/screen_area.h"
+#include "ui/screens/panel_screen.h"
 
 #include <array>
-#include <memory>
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 
 namespace kv508::ui {
 
-class Binder;
-class ScreenContext;
-
-class WeatherScreen : public EditorScreen {
+class WeatherScreen : public PanelScreen {
 public:
   static constexpr int kRows = kWxBankSize;
 
   explicit WeatherScreen(ScreenContext &context);
-  ~WeatherScreen() override;
-
-  QWidget *Panel() override;
   std::vector<ScreenKind> Kinds() const override { return {ScreenKind::Weather}; }
-  void Fill(const ScreenRequest &request) override;
-  void Refill() override;
 
 private:
   struct Row {
@@ -38,13 +30,16 @@ private:
     QLineEdit *name;
   };
 
+  void AddRow(QGridLayout *grid, int i);
+  // A field of row i's record, by member.
+  template <class T> Access<T> Rec(int i, T ChannelRecord::*member) {
+    return [this, i, member](RadioData &d) -> T & { return Record(d, i).*member; };
+  }
   ChannelRecord &Record(RadioData &data, int row);
   void ApplyRowRule(int row);
 
-  ScreenContext &context_;
-  std::unique_ptr<QWidget> panel_;
-  Binder *binder_;
   std::array<Row, kRows> rows_{};
+  QObject *marker_;
   // Stands in for a record a damaged bank lacks, so no row ever reaches past it.
   ChannelRecord missing_;
 };

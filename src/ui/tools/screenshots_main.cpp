@@ -4,8 +4,12 @@
 // PDF file. scripts/screenshot runs it under Xvfb for the README.
 
 #include "app/config.h"
+#include "app/user_prefs.h"
 #include "report/report.h"
+#include "ui/help_menu.h"
 #include "ui/main_window.h"
+#include "ui/navigator.h"
+#include "ui/print_commands.h"
 #include "ui/qt_host.h"
 #include "ui/report_printer.h"
 #include "ui/ui_dialogs.h"
@@ -61,7 +65,7 @@ int main(int argc, char **argv) {
 
   ShowHost host;
   kv508::MemoryUserSettings settings;
-  settings.Set("ComPath", "ComSource", "sim");
+  kv508::prefs::SetPortSource(settings, "sim");
   kv508::ui::QtDialogs dialogs;
   kv508::ui::MainWindow::Options options;
   options.programDir =
@@ -117,14 +121,14 @@ int main(int argc, char **argv) {
         {"SM 2", "screen-directory-entry.png", -1},
     };
     for (const auto &screen : screens) {
-      window.SelectNodeByKey(QLatin1String(screen.node));
+      window.navigator().SelectNodeByKey(QLatin1String(screen.node));
       if (screen.dscPage >= 0) {
         if (auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabDsc")))
           tabs->setCurrentIndex(screen.dscPage);
       }
       Save(&window, out, screen.file);
     }
-    window.SelectNodeByKey(QStringLiteral("General"));
+    window.navigator().SelectNodeByKey(QStringLiteral("General"));
 
     WhenOpen([&] {
       if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmPrn"))) {
@@ -134,7 +138,7 @@ int main(int argc, char **argv) {
         });
       }
     });
-    window.FilePrintToFile();
+    window.printing().PrintToFile();
 
     WhenOpen([&] {
       if (QWidget *about = QApplication::activeModalWidget()) {
@@ -142,7 +146,7 @@ int main(int argc, char **argv) {
         about->close();
       }
     });
-    window.HelpAbout();
+    window.help().About();
 
     // A sample of the printed report, when asked for.
     if (argc > 2) {

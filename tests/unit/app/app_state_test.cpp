@@ -1,6 +1,6 @@
 #include "app/app_state.h"
 #include "app/backups.h"
-#include "app/undo_history.h"
+#include "app/edit_log.h"
 
 #include "config_fixtures.h"
 
@@ -244,6 +244,64 @@ TEST_F(BackupsTest, AFolderThatCannotBeWrittenIsReportedAndBackupsOffWriteNothin
   ::setenv("XDG_DATA_HOME", "/srv/data", 1);
   EXPECT_EQ(DefaultBackupFolder(), fs::path("/srv/data/KV508/backups"));
   ::unsetenv("XDG_DATA_HOME");
+}
+
+} // namespace
+} // namespace kv508::testing
+
+namespace kv508::testing {
+namespace {
+
+// DataChanged follows the edit log: an edit, its undo, a save, a typed text
+// not yet stored, keystrokes joined into one step and a bulk change that takes
+// the image along.
+TEST(EditLog, OneStepPerActionAndDataChangedExactlyWhileTheDataDiffer) {
+  RadioData data;
+  AppState state;
+  EditLog log(data, state);
+  log.Loaded();
+  EXPECT_FALSE(log.Apply({"Dual Watch", "Common", "w"}, [](RadioData &) {}));
+  EXPECT_FALSE(state.DataChanged);
+  EXPECT_TRUE(
+      log.Apply({"Dual Watch", "Common", "w"}, [](RadioData &d) { d.Common.DualWatch = true; }));
+  EXPECT_TRUE(state.DataChanged);
+  log.Undo();
+  EXPECT_FALSE(state.DataChanged || data.Common.DualWatch);
+  log.Redo();
+  log.Saved();
+  EXPECT_FALSE(state.DataChanged);
+  log.SetPending(true);
+  EXPECT_TRUE(state.DataChanged && !log.CanRedo());
+
+  const EditPlace name{"CH Name", "PW", "txtWxName_0"};
+  for (const char *typed : {"W", "WX", "WX1"})
+    log.Apply(
+        name, [typed](RadioData &d) { d.CHWX[0].ChTag = typed; }, StepKind::Typing);
+  log.FinishTyping();
+  log.Apply(
+      name, [](RadioData &d) { d.CHWX[0].ChTag = "WX12"; }, StepKind::Typing);
+  EXPECT_EQ(log.Undo(), name);
+  EXPECT_EQ(data.CHWX[0].ChTag, "WX1");
+  log.Undo();
+  EXPECT_EQ(data.CHWX[0].ChTag, "");
+  EXPECT_FALSE(state.DataChanged);
+
+  // A bulk step keeps the image; the changed image stays "changed" until saved.
+  const EditPlace restore{"Restore Backup", "General", ""};
+  log.Apply(
+      restore,
+      [](RadioData &d) {
+        d.Image[300] = 0x5A;
+        d.CHMMSID[1].TagName = "HARBOUR";
+      },
+      StepKind::Bulk);
+  EXPECT_EQ(log.NextUndo()->name, "Restore Backup");
+  log.Undo();
+  EXPECT_TRUE(data.Image[300] == 0 && data.CHMMSID[1].TagName.empty() && state.DataChanged);
+  log.Redo();
+  EXPECT_EQ(data.Image[300], 0x5A);
+  log.Loaded();
+  EXPECT_FALSE(state.DataChanged || log.CanUndo() || log.CanRedo());
 }
 
 } // namespace

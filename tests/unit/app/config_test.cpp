@@ -85,12 +85,17 @@ TEST(DestinationNames, FirstTenMatchingFilesSortedWithoutCase) {
   EXPECT_TRUE(DestinationNames(files, "").empty());
 }
 
+// Records what the session tells its front end.
+struct HeardObserver : DataObserver {
+  std::vector<std::string> heard;
+  void DataReplaced() override { heard.push_back("DataReplaced"); }
+  void DestinationsChanged() override { heard.push_back("DestinationsChanged"); }
+};
+
 struct DestinationTest : SessionFixture {
-  std::vector<std::string> hooks;
-  DestinationTest() {
-    session.editor.RebuildTree = [this] { hooks.push_back("RebuildTree"); };
-    session.editor.RefreshNodeTexts = [this] { hooks.push_back("RefreshNodeTexts"); };
-  }
+  HeardObserver observer;
+  std::vector<std::string> &hooks = observer.heard;
+  DestinationTest() { session.observer = &observer; }
 };
 
 TEST_F(DestinationTest, StoredDefaultLoadsOnlyWhenListedAndRefusedImagesChangeNothing) {
@@ -102,14 +107,15 @@ TEST_F(DestinationTest, StoredDefaultLoadsOnlyWhenListedAndRefusedImagesChangeNo
   EXPECT_TRUE(session.destinations.Enabled);
   EXPECT_EQ(session.destinations.Checked, -1);
   EXPECT_EQ(session.data.Image, initial);
-  EXPECT_TRUE(hooks.empty());
+  EXPECT_THAT(hooks, ElementsAre("DestinationsChanged"));
+  hooks.clear();
 
   WriteBytes(folder / "usaa_07D0.ini", ImageBytes(2));
   RebuildDestinationList(session);
   EXPECT_EQ(session.destinations.Captions[1] + session.destinations.Captions[2], "USAA");
   EXPECT_EQ(session.destinations.Checked, 1);
   EXPECT_EQ(session.data.Common.TxPoDisplay, 2);
-  EXPECT_THAT(hooks, ElementsAre("RebuildTree", "RefreshNodeTexts"));
+  EXPECT_THAT(hooks, ElementsAre("DestinationsChanged", "DataReplaced"));
 
   const MemoryImage before = session.data.Image;
   for (const std::string &bytes :
@@ -196,11 +202,11 @@ TEST_F(SessionFixture, NewDataResetsEverythingAndLoadsTheStoredDestinationOnRequ
 }
 
 struct HexFileTest : SessionFixture {
-  std::string hooks;
+  HeardObserver observer;
+  std::vector<std::string> &hooks = observer.heard;
   HexFileTest() {
     NewData(session, false);
-    session.editor.SelectGeneral = [this] { hooks += "SelectGeneral "; };
-    session.editor.RefillScreens = [this] { hooks += "RefillScreens "; };
+    session.observer = &observer;
   }
   // Every message shown as "icon|title|text" (2: exclamation, 3: critical); clears them.
   std::string Messages() {
@@ -230,7 +236,7 @@ TEST_F(HexFileTest, RefusedFilesChangeNothing) {
     EXPECT_FALSE(session.state.Busy);
     EXPECT_TRUE(session.data == before);
   }
-  EXPECT_EQ(hooks, "");
+  EXPECT_TRUE(hooks.empty());
 }
 
 TEST_F(HexFileTest, SavedImageOpensByteIdenticalAndFailedSavesKeepTheOldFile) {
@@ -243,7 +249,7 @@ TEST_F(HexFileTest, SavedImageOpensByteIdenticalAndFailedSavesKeepTheOldFile) {
   ASSERT_TRUE(ReadHexFile(session, folder / "a.hex"));
   EXPECT_FALSE(session.state.OperationFailed);
   EXPECT_TRUE(session.data == saved);
-  EXPECT_EQ(hooks, "SelectGeneral RefillScreens ");
+  EXPECT_THAT(hooks, ElementsAre("DataReplaced"));
 
   session.data.Common.Weater = 300; // does not fit its byte
   EXPECT_FALSE(SaveHexFile(session, folder / "b.hex"));

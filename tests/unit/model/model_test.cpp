@@ -57,6 +57,7 @@ TEST(ChannelPanelEnables, CascadeAndExceptions) {
        "11111110"},
       {"comp with a tx dcs code", txDcs, M::Expansion, "11110111"},
       {"comp not for an rx dcs code", rxDcs, M::Expansion, "11110110"},
+      {"expansion read with transmit off", Record(0, true, false, true), M::Expansion, "11111110"},
   };
   for (const auto &[name, record, mode, on] : cases) {
     const ChannelEnables e = ChannelPanelEnables(record, mode);

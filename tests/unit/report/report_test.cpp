@@ -1,6 +1,6 @@
 #include "app/config_fixtures.h"
+#include "diff/diff.h"
 #include "image/decode.h"
-#include "report/diff.h"
 #include "report/report.h"
 #include "report/report_values.h"
 

@@ -1,4 +1,4 @@
-#include "report/diff.h"
+#include "diff/diff.h"
 
 #include "files/dat_fields.h"
 #include "model/convert.h"

@@ -1,0 +1,67 @@
+#include "app/user_prefs.h"
+
+#include "app/config.h"
+
+namespace kv508::prefs {
+
+namespace {
+constexpr const char *kSettings = "Settings";
+constexpr const char *kPorts = "ComPath";
+constexpr const char *kDestinations = "IniFilePath";
+
+std::string DestinationKey(int variant) { return "IniFileName_" + std::to_string(variant); }
+std::string TrueFalse(bool on) { return on ? "True" : "False"; }
+} // namespace
+
+std::string LastModel(UserSettings &settings) { return settings.Get(kSettings, "lastmodel", "1"); }
+
+void SetLastModel(UserSettings &settings, int variant) {
+  settings.Set(kSettings, "lastmodel", std::to_string(variant));
+}
+
+bool HexVisible(UserSettings &settings) {
+  return ParseBooleanText(settings.Get(kSettings, "hexvisible", "False")).value_or(false);
+}
+
+std::string Destination(UserSettings &settings, int variant) {
+  return settings.Get(kDestinations, DestinationKey(variant), "usaa");
+}
+
+void SetDestination(UserSettings &settings, int variant, const std::string &caption) {
+  settings.Set(kDestinations, DestinationKey(variant), caption);
+}
+
+std::string ComNumText(UserSettings &settings) { return settings.Get(kPorts, "ComNum", ""); }
+
+void SetComNum(UserSettings &settings, int port) {
+  settings.Set(kPorts, "ComNum", std::to_string(port));
+}
+
+std::string PortSource(UserSettings &settings) { return settings.Get(kPorts, "ComSource", ""); }
+
+std::string PortDevice(UserSettings &settings) { return settings.Get(kPorts, "ComDevice", ""); }
+
+void SetPortSource(UserSettings &settings, const std::string &source) {
+  settings.Set(kPorts, "ComSource", source);
+}
+
+void SetPortDevice(UserSettings &settings, const std::string &device) {
+  settings.Set(kPorts, "ComDevice", device);
+}
+
+bool VerifyAfterWriting(UserSettings &settings) {
+  return ParseBooleanText(settings.Get(kSettings, "VerifyAfterWriting", "True")).value_or(true);
+}
+
+void SetVerifyAfterWriting(UserSettings &settings, bool on) {
+  settings.Set(kSettings, "VerifyAfterWriting", TrueFalse(on));
+}
+
+void SetPlacement(UserSettings &settings, const WindowPlacement &placement) {
+  settings.Set(kSettings, "MainLeft", std::to_string(placement.left));
+  settings.Set(kSettings, "MainTop", std::to_string(placement.top));
+  settings.Set(kSettings, "MainWidth", std::to_string(placement.width));
+  settings.Set(kSettings, "MainHeight", std::to_string(placement.height));
+}
+
+} // namespace kv508::prefs

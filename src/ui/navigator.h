@@ -1,0 +1,72 @@
+#pragma once
+
+// The tree and the screen area: which node is selected, which screen shows
+// it, and how they follow the data. The selected node and the screen shown
+// always agree; a rebuilt tree keeps the selected node when it still exists.
+
+#include "app/undo_history.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace kv508 {
+struct Session;
+}
+
+namespace kv508::ui {
+
+class ScreenArea;
+class ScreenContext;
+
+class Navigator : public QObject {
+public:
+  using HintShown = std::function<void(const QString &)>;
+
+  // The tree and the screen area are made as children of `parent`.
+  Navigator(Session &session, QWidget *parent, HintShown hint);
+  // Creates every editing screen on the context the window gives them.
+  void RegisterScreens(ScreenContext &context);
+
+  QTreeWidget &Tree() const { return *tree_; }
+  ScreenArea &Screens() const { return *screens_; }
+  QString SelectedKey() const;
+
+  // The data were replaced: the tree is built again, the selected node kept
+  // (else "General") and its screen filled anew.
+  void Refresh();
+  // After an edit: the tree follows the groups switched on and the texts follow the data.
+  void AfterEdit();
+  // Selects "General" and shows its screen.
+  void ShowGeneral();
+  // Selects the node with that key and acts as if the user had clicked it.
+  void SelectNodeByKey(const QString &key);
+  // Shows the screen of an undo step with the control that changed.
+  void ShowPlace(const EditPlace &place);
+  // Finishes the edit in progress; false when a field refused its input.
+  bool CommitActiveEdit();
+  // The status bar's hint.
+  void Hint(const QString &hint) { hint_(hint); }
+
+private:
+  void Rebuild();
+  void Select(QTreeWidgetItem *node);
+  void OnCurrentItemChanged(QTreeWidgetItem *current);
+  void NodeClick(QTreeWidgetItem *node);
+  void ShowScreenFor(QTreeWidgetItem *node);
+
+  Session &session_;
+  HintShown hint_;
+  QTreeWidget *tree_;
+  ScreenArea *screens_;
+  QString shownKey_; // the node whose screen is shown; empty after a reset
+  int shape_ = -1;
+  bool selecting_ = false;
+};
+
+} // namespace kv508::ui

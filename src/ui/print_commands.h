@@ -1,0 +1,33 @@
+#pragma once
+
+// File > Print, Print Preview, Print to File and Export PDF: the settings
+// report on paper, on screen, as text and as a PDF.
+
+#include "ui/window_parts.h"
+
+#include <QObject>
+
+class QPrinter;
+
+namespace kv508::ui {
+
+struct RunningHeader;
+
+class PrintCommands : public QObject {
+public:
+  explicit PrintCommands(WindowParts parts);
+
+  void Print();
+  void Preview();
+  void PrintToFile();
+  void ExportPdf();
+  // Renders the report onto a printer that is already set up.
+  void PrintReportTo(QPrinter &printer);
+
+private:
+  RunningHeader Header() const;
+
+  WindowParts parts_;
+};
+
+} // namespace kv508::ui

@@ -1,0 +1,34 @@
+#include "ui/screens/widgets.h"
+
+#include "ui/screens/widget_props.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+
+namespace kv508::ui {
+
+QComboBox *NewList(QWidget *parent, const QString &name, const QStringList &choices) {
+  auto *box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->addItems(choices);
+  box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  return box;
+}
+
+QLabel *NewLabel(QWidget *parent, const QString &text, const QString &name) {
+  auto *label = new QLabel(text, parent);
+  if (!name.isEmpty())
+    label->setObjectName(name);
+  return label;
+}
+
+QCheckBox *NewBox(QWidget *parent, const QString &name, const QString &caption, int helpTopic) {
+  auto *box = new QCheckBox(caption, parent);
+  box->setObjectName(name);
+  if (helpTopic != 0)
+    SetHelpTopic(box, helpTopic);
+  return box;
+}
+
+} // namespace kv508::ui
