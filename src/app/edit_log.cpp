@@ -54,6 +54,8 @@ std::optional<EditPlace> EditLog::Redo() {
   return place;
 }
 
-void EditLog::Update() { state_.DataChanged = pending_ || imageChanged_ || history_.Changed(data_); }
+void EditLog::Update() {
+  state_.DataChanged = pending_ || imageChanged_ || history_.Changed(data_);
+}
 
 } // namespace kv508

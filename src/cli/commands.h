@@ -13,6 +13,9 @@ namespace kv508::cli {
 constexpr int kSuccess = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
+// Exit statuses of check: warnings only, errors (or a file that cannot be read).
+constexpr int kCheckWarnings = 1;
+constexpr int kCheckErrors = 2;
 
 struct Context {
   const Options &options;
@@ -37,5 +40,6 @@ int RunRead(Context &ctx);
 int RunWrite(Context &ctx);
 int RunClear(Context &ctx);
 int RunBackups(Context &ctx);
+int RunCheck(Context &ctx);
 
 } // namespace kv508::cli

@@ -1,9 +1,11 @@
-// The commands that work on files only: new, convert, report, diff.
+// The commands that work on files only: new, convert, report, diff, check.
 
 #include "cli/commands.h"
 #include "cli/file_io.h"
 
+#include "app/mid_table_file.h"
 #include "app/new_data.h"
+#include "check/settings_check.h"
 #include "diff/diff.h"
 #include "image/default_image.h"
 #include "report/report.h"
@@ -72,6 +74,46 @@ int RunDiff(Context &ctx) {
   for (const auto &line : lines)
     std::printf("%s\n", line.c_str());
   return lines.empty() ? kSuccess : kFailed;
+}
+
+} // namespace kv508::cli
+
+namespace kv508::cli {
+
+namespace {
+
+// Whether any country is looked up: an MMSI or an ATIS code is set.
+bool HoldsIdentities(const RadioData &data) {
+  auto any = [](const Directory &directory) {
+    for (const DirectoryEntry &entry : directory) {
+      if (!entry.Mmsid.empty())
+        return true;
+    }
+    return false;
+  };
+  return !data.DscBasic.UserMmsi.empty() || !data.Atis.AtisCode.empty() || any(data.CHMMSID) ||
+         any(data.CHGRPID);
+}
+
+} // namespace
+
+int RunCheck(Context &ctx) {
+  if (ctx.options.arguments.size() != 1)
+    throw UsageError{"check needs one input file"};
+  RequireKind(ctx.options.arguments[0], {FileKind::Hex, FileKind::Dat});
+  if (!LoadSettingsOrImage(ctx.session, ctx.options.arguments[0], ctx.options.base))
+    return kCheckErrors;
+  std::string problem;
+  const MidTable mids = LoadMidTable(ctx.session.programDir, problem);
+  if (!problem.empty() && HoldsIdentities(ctx.session.data))
+    std::fprintf(stderr, "kv508-cli: %s\n", problem.c_str());
+  const std::vector<Finding> findings = CheckSettings(ctx.session.data, ctx.session.model, mids);
+  std::string text;
+  for (const Finding &finding : findings)
+    text += FindingLine(finding) + "\n";
+  if (!WriteStandardOutput(ctx.session, text))
+    return kCheckErrors;
+  return CheckStatus(findings);
 }
 
 } // namespace kv508::cli

@@ -33,9 +33,9 @@ fs::path DefaultSettingsFile() {
 
 int Dispatch(Context &ctx) {
   static const std::map<std::string, int (*)(Context &)> kCommands = {
-      {"new", RunNew},     {"convert", RunConvert}, {"report", RunReport},
-      {"diff", RunDiff},   {"ports", RunPorts},     {"read", RunRead},
-      {"write", RunWrite}, {"clear", RunClear},     {"backups", RunBackups}};
+      {"new", RunNew},         {"convert", RunConvert}, {"report", RunReport}, {"diff", RunDiff},
+      {"ports", RunPorts},     {"read", RunRead},       {"write", RunWrite},   {"clear", RunClear},
+      {"backups", RunBackups}, {"check", RunCheck}};
   auto command = kCommands.find(ctx.options.command);
   if (command == kCommands.end())
     throw UsageError{"unknown command " + ctx.options.command};

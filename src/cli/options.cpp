@@ -34,6 +34,9 @@ Commands:
                                           waypoint dsc-tx-log all
   ports                                   the serial ports found, with descriptions
   diff A B                                the settings that differ between two files
+  check IN.{hex,dat}                      what the radio would not hold as shown, and what
+                                          is probably not meant: one line per finding,
+                                          "error:" or "warning:", where, what, how to fix
   backups                                 the automatic backups, newest first
 
 Options:
@@ -54,6 +57,7 @@ Options:
   --version            the version
 
 Exit status: 0 success, 1 the operation failed (the message is on stderr), 2 usage error.
+check: 0 no finding, 1 warnings only, 2 errors, a usage error or a file that cannot be read.
 )";
 }
 

@@ -128,8 +128,8 @@ void FileCommands::Restore() {
   std::error_code ec;
   if (!folder.empty())
     std::filesystem::create_directories(folder, ec);
-  const QString file = parts_.dialogs.OpenFileName(&parts_.window, FilterFor(FileKind::Image),
-                                                   QtFromPath(folder));
+  const QString file =
+      parts_.dialogs.OpenFileName(&parts_.window, FilterFor(FileKind::Image), QtFromPath(folder));
   parts_.ActivateAgain();
   if (file.isEmpty())
     return;
@@ -139,8 +139,9 @@ void FileCommands::Restore() {
   const std::filesystem::path path = PathFromQt(file);
   MessageContext context(parts_.host, Reading("Restoring", path.string()));
   bool read = false;
-  parts_.edits.Apply({"Restore Backup", FromQt(keys::kGeneral), ""},
-                     [&](RadioData &) { read = ReadHexFile(session, path); }, StepKind::Bulk);
+  parts_.edits.Apply(
+      {"Restore Backup", FromQt(keys::kGeneral), ""},
+      [&](RadioData &) { read = ReadHexFile(session, path); }, StepKind::Bulk);
   if (!read)
     return;
   // A restored image belongs to no file: saving it asks for a name.

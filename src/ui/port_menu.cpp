@@ -92,9 +92,8 @@ QString PortMenu::Name() const {
 QString PortMenu::Description() const {
   if (choice_.source == PortSource::Simulated)
     return tr("(built in)");
-  const std::string device = choice_.source == PortSource::Device
-                                 ? choice_.device
-                                 : DeviceForComNumber(session_.ComPort);
+  const std::string device =
+      choice_.source == PortSource::Device ? choice_.device : DeviceForComNumber(session_.ComPort);
   if (device.empty())
     return tr("(not on this computer)");
   for (const SerialPortInfo &port : ListSerialPorts()) {

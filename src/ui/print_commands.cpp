@@ -82,8 +82,8 @@ void PrintCommands::ExportPdf() {
     printer.setOutputFileName(part.fileName());
     {
       WorkingScope working(parts_.host);
-      written = PrintReport(BuildReport(parts_.session.data, parts_.session.model), printer,
-                            Header());
+      written =
+          PrintReport(BuildReport(parts_.session.data, parts_.session.model), printer, Header());
     }
     written = written && (!QFile::exists(target) || QFile::remove(target)) &&
               QFile::rename(part.fileName(), target);

@@ -37,7 +37,8 @@ void RadioCommands::Read() {
 bool RadioCommands::Clear(int mode, const EditPlace &place) {
   ReplacingData replacing(parts_.session);
   bool cleared = false;
-  parts_.edits.Apply(place, [&](RadioData &) { cleared = Run(mode); }, StepKind::Bulk);
+  parts_.edits.Apply(
+      place, [&](RadioData &) { cleared = Run(mode); }, StepKind::Bulk);
   return cleared;
 }
 

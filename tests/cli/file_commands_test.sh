@@ -88,8 +88,22 @@ printf '[model7]\r\nuse=1\r\n' >prog/global.ini
 prog=prog expect 1 "Unknown model!!" -- new -o unknown.hex
 check "new refuses a model without a default image" test ! -e unknown.hex
 
+# check: 0 clean, 1 warnings only, 2 errors or a file that cannot be read.
+sed 's/^User MMSI=#\r$/User MMSI=#2320012340\r/' default.dat >clean.dat
+sed 's/^User MMSI=#\r$/User MMSI=#0023200010\r/' default.dat >coast.dat
+sed '/^\[CHMMSID1\]/,/^Mmsid=/{s/^Enable=0/Enable=1/;s/^TagName=#/TagName=#HARBOUR MASTER/;s/^Mmsid=/Mmsid=2320056780/}' \
+  clean.dat >longname.dat
+check "check on a clean file prints nothing" test -z "$(run check clean.dat 2>&1)"
+expect 0 "" -- check clean.dat
+expect 1 "warning: DSC Setup: The own MMSI 002320001 is a coast station, not a ship or handheld station. Type the MMSI of this boat from its radio licence." -- check coast.dat
+expect 2 'error: Memory ID 1: Name "HARBOUR MASTER" becomes "HARBOUR MAS" in the radio.' -- check longname.dat
+expect 2 "FileRead Error!!" -- check missing.dat
+cp -r "$programDir" nomid && rm nomid/mid-countries.csv
+out=$(prog=nomid run check coast.dat 2>&1 >/dev/null)
+check "a missing MID table is named once: $out" test "$(grep -c "MID table not used, countries are unknown: nomid/mid-countries.csv: " <<<"$out")" -eq 1
+
 # Usage errors.
-for args in frobnicate new "new -o out.bin" "convert default.dat" "read -o x.hex" \
+for args in frobnicate new "new -o out.bin" "convert default.dat" "read -o x.hex" check "check a.txt" \
   "read --verify --port sim -o x.hex" "clear --port sim everything" "--model 5 new -o x.hex"; do
   expect 2 "" -- $args
 done

@@ -12,7 +12,7 @@ bool Is(const QString &key, const QString &name) {
 }
 
 ScreenRequest TopScreen(ScreenRequest r) {
-  r.kind = Is(r.key, keys::kGeneral)       ? ScreenKind::General
+  r.kind = Is(r.key, keys::kGeneral)      ? ScreenKind::General
            : Is(r.key, keys::kExpChannel) ? ScreenKind::ExpGrid
                                           : ScreenKind::Empty;
   return r;
@@ -32,7 +32,7 @@ ScreenRequest GeneralChild(ScreenRequest r) {
 
 ScreenRequest ProgramChild(ScreenRequest r) {
   r.bank = keys::GroupOfKey(r.key);
-  r.kind = r.bank >= 0                  ? ScreenKind::GroupGrid
+  r.kind = r.bank >= 0                 ? ScreenKind::GroupGrid
            : Is(r.key, keys::kWeather) ? ScreenKind::Weather
                                        : ScreenKind::Empty;
   return r;
