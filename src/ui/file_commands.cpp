@@ -37,7 +37,7 @@ FileCommands::FileCommands(WindowParts parts) : QObject(&parts.window), parts_(p
   newTimer_ = new QTimer(this);
   newTimer_->setObjectName(QStringLiteral("tmrNew"));
   newTimer_->setSingleShot(true);
-  newTimer_->setInterval(100);
+  newTimer_->setInterval(0);
   connect(newTimer_, &QTimer::timeout, this, &FileCommands::RunNew);
 }
 

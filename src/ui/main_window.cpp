@@ -7,13 +7,14 @@
 #include "ui/layout_rules.h"
 #include "ui/model_menu.h"
 #include "ui/navigator.h"
+#include "ui/pane_layout.h"
 #include "ui/port_menu.h"
 #include "ui/print_commands.h"
 #include "ui/radio_commands.h"
 #include "ui/screen_area.h"
 #include "ui/screens/screen_context.h"
 #include "ui/screens/widget_props.h"
-#include "ui/solid_fill.h"
+#include "ui/toolbar.h"
 #include "ui/ui_text.h"
 
 #include <QApplication>
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QTreeWidget>
@@ -33,8 +33,6 @@ static void InitUiResources() { Q_INIT_RESOURCE(ui_resources); }
 namespace kv508::ui {
 
 namespace {
-
-constexpr int kHexDumpHeightPx = 140;
 
 // The window as the editing screens see it.
 class WindowContext : public ScreenContext {
@@ -84,7 +82,7 @@ MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, O
   models_->AddDestinationMenu(menuBar());
   CreateOptionsMenu();
   help_->AddMenu(menuBar());
-  CreateToolBar();
+  CreateToolBar(*this);
   CreateStatusBar();
   CreateShortcuts();
 }
@@ -99,6 +97,7 @@ MainWindow::~MainWindow() {
 void MainWindow::CreateParts() {
   navigator_ = new Navigator(session_, centralWidget(),
                              [this](const QString &hint) { SetStatusHint(hint); });
+  panes_ = new PaneLayout(centralWidget(), &navigator_->Tree(), &navigator_->Screens());
   edits_ = new EditController(
       session_, *navigator_, [this] { Refresh(); }, [this] { UpdateCaption(); }, this);
   const WindowParts parts{session_, host_,       dialogs_, places_,
@@ -158,31 +157,13 @@ void MainWindow::CreateCentralArea() {
   auto *central = new QWidget(this);
   central->setObjectName(QStringLiteral("fraCentral"));
   setCentralWidget(central);
-
-  splitter_ = new QWidget(central);
-  splitter_->setObjectName(QStringLiteral("imgSplitter"));
-  splitter_->setCursor(Qt::SplitHCursor);
-  splitter_->installEventFilter(this);
-
-  dragBar_ = new QWidget(central);
-  dragBar_->setObjectName(QStringLiteral("picSplitter"));
-  FillSolid(dragBar_, QColor(0x80, 0x80, 0x80));
-  dragBar_->hide();
-
-  hexDump_ = new QListWidget(central);
-  hexDump_->setObjectName(QStringLiteral("HexDumpView"));
-  hexDump_->hide();
-
-  central->installEventFilter(this);
-  treeWidthPx_ = ToPixels(kSplitterStartTwips);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event) {
   QMainWindow::resizeEvent(event);
   if (isMinimized())
     return;
-  treeWidthPx_ = ToPixels(TreeWidthForWindow(ToTwips(width())));
-  LayoutPanes(treeWidthPx_);
+  panes_->WindowResized(width());
   if (isEnabled())
     LoadLogoOnce();
 }
@@ -191,25 +172,6 @@ void MainWindow::changeEvent(QEvent *event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::EnabledChange && isEnabled() && isVisible())
     LoadLogoOnce();
-}
-
-void MainWindow::LayoutPanes(int treeWidthPx) {
-  QWidget *central = centralWidget();
-  if (!central || isMinimized() || !navigator_)
-    return;
-  const int w = central->width();
-  const int h = central->height();
-  const int hexHeight = hexDump_->isVisibleTo(this) ? kHexDumpHeightPx : 0;
-  const int paneHeight = std::max(0, h - hexHeight);
-  const int gap = ToPixels(kScreenGapTwips);
-  const int margin = ToPixels(kScreenMarginTwips);
-  tree().setGeometry(0, 0, treeWidthPx, paneHeight);
-  splitter_->setGeometry(treeWidthPx, 0, gap, paneHeight);
-  dragBar_->setGeometry(treeWidthPx, 0, 4, paneHeight);
-  const int screenLeft = treeWidthPx + gap;
-  screens().setGeometry(screenLeft, margin, std::max(0, w - screenLeft - margin),
-                        std::max(0, paneHeight - 2 * margin));
-  hexDump_->setGeometry(0, paneHeight, w, hexHeight);
 }
 
 void MainWindow::LoadLogoOnce() {
@@ -223,47 +185,6 @@ void MainWindow::LoadLogoOnce() {
   screens().Logo()->show();
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
-  if (watched == centralWidget() && event->type() == QEvent::Resize)
-    LayoutPanes(treeWidthPx_);
-  else if (watched == splitter_ && DragSplitter(event))
-    return true;
-  return QMainWindow::eventFilter(watched, event);
-}
-
-bool MainWindow::DragSplitter(QEvent *event) {
-  auto *mouse = static_cast<QMouseEvent *>(event);
-  const auto barX = [&] {
-    const int x = splitter_->mapTo(this, mouse->position().toPoint()).x();
-    return ToPixels(ClampSplitterDrag(ToTwips(x), ToTwips(width()))) - centralWidget()->x();
-  };
-  switch (event->type()) {
-  case QEvent::MouseButtonPress:
-    if (mouse->button() != Qt::LeftButton)
-      return false;
-    dragging_ = true;
-    dragBar_->move(barX(), 0);
-    dragBar_->show();
-    dragBar_->raise();
-    return true;
-  case QEvent::MouseMove:
-    if (!dragging_)
-      return false;
-    dragBar_->move(barX(), 0);
-    return true;
-  case QEvent::MouseButtonRelease:
-    if (!dragging_)
-      return false;
-    dragging_ = false;
-    treeWidthPx_ = barX();
-    dragBar_->hide();
-    LayoutPanes(treeWidthPx_);
-    return true;
-  default:
-    return false;
-  }
-}
-
 // --- status bar and hex dump --------------------------------------------------
 
 void MainWindow::SetStatusHint(const QString &hint) {
@@ -272,13 +193,14 @@ void MainWindow::SetStatusHint(const QString &hint) {
 }
 
 void MainWindow::RefreshHexDump() {
-  if (hexDump_->isVisibleTo(this))
-    FillHexDump(*hexDump_, session_.data.Image);
+  QListWidget *hexDump = panes_->HexDump();
+  if (hexDump->isVisibleTo(this))
+    FillHexDump(*hexDump, session_.data.Image);
 }
 
 void MainWindow::ToggleHexDump() {
-  hexDump_->setVisible(hexDumpAction_->isChecked() && session_.state.DebugMode);
-  LayoutPanes(treeWidthPx_);
+  panes_->HexDump()->setVisible(hexDumpAction_->isChecked() && session_.state.DebugMode);
+  panes_->Relayout();
   RefreshHexDump();
 }
 

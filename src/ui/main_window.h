@@ -18,7 +18,6 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QTreeWidget;
 
@@ -30,6 +29,7 @@ class HelpMenu;
 class ModelMenu;
 class Navigator;
 class PortMenu;
+class PaneLayout;
 class PortProvider;
 class PrintCommands;
 class RadioCommands;
@@ -77,7 +77,6 @@ protected:
   void closeEvent(QCloseEvent *event) override;
   void resizeEvent(QResizeEvent *event) override;
   void changeEvent(QEvent *event) override;
-  bool eventFilter(QObject *watched, QEvent *event) override;
   void dragEnterEvent(QDragEnterEvent *event) override;
   void dropEvent(QDropEvent *event) override;
 
@@ -90,19 +89,15 @@ private:
   void CreateEditMenu();
   void CreateTransferMenu();
   void CreateOptionsMenu();
-  void CreateToolBar();
   void CreateStatusBar();
   void CreateCentralArea();
   void CreateShortcuts();
   QAction *AddAction(QMenu *menu, const char *objectName, const QString &text);
-  QAction *ActionNamed(const QString &name) const;
 
   void UpdateCaption();
   void RefreshHexDump();
   void ToggleHexDump();
   void SetStatusHint(const QString &hint);
-  void LayoutPanes(int treeWidthPx);
-  bool DragSplitter(QEvent *event);
   void LoadLogoOnce();
   void StorePlacement();
 
@@ -122,14 +117,10 @@ private:
   PortMenu *ports_ = nullptr;
   std::unique_ptr<ScreenContext> screenContext_;
 
-  QWidget *splitter_ = nullptr;
-  QWidget *dragBar_ = nullptr;
-  QListWidget *hexDump_ = nullptr;
+  PaneLayout *panes_ = nullptr;
   QLabel *statusPanels_[3] = {};
   QAction *hexDumpAction_ = nullptr;
 
-  int treeWidthPx_ = 0;
-  bool dragging_ = false;
   bool logoLoaded_ = false;
 };
 

@@ -13,6 +13,7 @@
 #include "ui/layout_rules.h"
 #include "ui/model_menu.h"
 #include "ui/navigator.h"
+#include "ui/pane_layout.h"
 #include "ui/port_menu.h"
 #include "ui/screen_area.h"
 #include "ui/ui_text.h"
@@ -55,7 +56,6 @@ bool MainWindow::StartUp() {
   hexDumpAction_->setVisible(state.DebugMode);
   ports_->Restore(options_.defaultToSimulatedRadio);
 
-  treeWidthPx_ = ToPixels(kSplitterStartTwips);
   resize(kMinWidthPx, kMinHeightPx);
   (void)ChannelTable();
   (void)WxTable();
@@ -67,10 +67,10 @@ bool MainWindow::StartUp() {
   }
   SetStatusHint(QString());
   help_->SetHelpFile(SelectHelpFile(options_.programDir, session_.model.AtisCapable));
-  hexDump_->setVisible(state.DebugMode && hexDumpAction_->isChecked());
-  hexDump_->raise();
+  panes_->HexDump()->setVisible(state.DebugMode && hexDumpAction_->isChecked());
+  panes_->HexDump()->raise();
   RefreshHexDump();
-  LayoutPanes(treeWidthPx_);
+  panes_->Relayout();
 
   host_.SetWaitCursor(false);
   setEnabled(true);

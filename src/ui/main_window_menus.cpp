@@ -13,8 +13,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QToolBar>
-#include <QToolButton>
 
 namespace kv508::ui {
 
@@ -22,10 +20,6 @@ QAction *MainWindow::AddAction(QMenu *menu, const char *objectName, const QStrin
   QAction *action = menu->addAction(text);
   action->setObjectName(QLatin1String(objectName));
   return action;
-}
-
-QAction *MainWindow::ActionNamed(const QString &name) const {
-  return menuBar()->findChild<QAction *>(name);
 }
 
 void MainWindow::CreateFileMenu() {
@@ -96,58 +90,6 @@ void MainWindow::CreateOptionsMenu() {
   hexDumpAction_->setCheckable(true);
   hexDumpAction_->setVisible(false);
   connect(hexDumpAction_, &QAction::triggered, this, &MainWindow::ToggleHexDump);
-}
-
-void MainWindow::CreateToolBar() {
-  QToolBar *bar = addToolBar(tr("Toolbar"));
-  bar->setObjectName(QStringLiteral("Toolbar1"));
-  bar->setMovable(false);
-  bar->setIconSize(QSize(20, 20));
-  const auto icon = [](const char *theme, const char *own) {
-    return QIcon::fromTheme(QLatin1String(theme), QIcon(QLatin1String(own)));
-  };
-  struct Button {
-    const char *key; // null: a separator
-    const char *tip;
-    QIcon icon;
-    const char *menuEntry;
-  };
-  const QIcon program(QStringLiteral(":/icons/program.svg"));
-  const QIcon read(QStringLiteral(":/icons/read.svg"));
-  const Button buttons[] = {
-      {"New", "New", icon("document-new", ":/icons/new.svg"), "mnuFileNew"},
-      {"Open", "Open...", icon("document-open", ":/icons/open.svg"), "mnuFileOpen"},
-      {"Save", "Save", icon("document-save", ":/icons/save.svg"), "mnuFileSave"},
-      {nullptr, nullptr, {}, nullptr},
-      {"Print", "Print", icon("document-print", ":/icons/print.svg"), "mnuFilePrint"},
-      {nullptr, nullptr, {}, nullptr},
-      {"Program", "Program to Radio", program, "mnuTransferProgram"},
-      {"Program2", "Program to Radio", program, "mnuTransferProgram"},
-      {"Read", "Read from Radio", read, "mnuTransferRead"},
-      {"Read2", "Read from Radio", read, "mnuTransferRead"},
-  };
-  for (const Button &b : buttons) {
-    if (!b.key) {
-      bar->addSeparator();
-      continue;
-    }
-    QAction *a = bar->addAction(b.icon, QLatin1String(b.key));
-    a->setObjectName(QLatin1String(b.key));
-    a->setToolTip(QLatin1String(b.tip));
-    a->setStatusTip(QLatin1String(b.tip));
-    const QString entry = QLatin1String(b.menuEntry);
-    // The two transfer buttons say what they do beside their pictures.
-    if (entry.startsWith(QLatin1String("mnuTransfer"))) {
-      if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(a)))
-        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    }
-    // A button runs its menu entry, and only while that entry is enabled.
-    connect(a, &QAction::triggered, this, [this, entry] {
-      QAction *menuAction = ActionNamed(entry);
-      if (menuAction && menuAction->isEnabled())
-        menuAction->trigger();
-    });
-  }
 }
 
 void MainWindow::CreateStatusBar() {
