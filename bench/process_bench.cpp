@@ -6,8 +6,9 @@
 //
 //   process_bench [RUNS]      (default 20)
 //
-// Prints the median and the slowest run and the peak memory (resident set) of
-// each program. This program stays small and links no Qt, so that the peak it
+// Prints the median and the slowest run, the median processor time (user and
+// system: what a busy machine does not inflate as much) and the peak memory
+// (resident set) of each program. This program stays small and links no Qt, so that the peak it
 // reads for a program is that program's own.
 
 #include <algorithm>
@@ -36,6 +37,7 @@ using Clock = std::chrono::steady_clock;
 
 struct Run {
   double ms = 0;
+  double cpuMs = 0; // user and system
   long peakKiB = 0;
   int status = -1;
   std::string output;
@@ -76,22 +78,34 @@ Run Spawn(const std::vector<std::string> &arguments, bool keepOutput) {
   ::wait4(pid, &run.status, 0, &usage);
   run.ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
   run.peakKiB = usage.ru_maxrss;
+  const auto ms = [](const timeval &t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+  run.cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
   return run;
 }
 
-void PrintRow(const std::string &what, std::vector<double> ms, long peakKiB) {
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// cpuMs: the median processor time of a whole program, or a negative number when
+// the row times a part of one.
+void PrintRow(const std::string &what, const std::vector<double> &ms, double cpuMs, long peakKiB) {
   if (ms.empty()) {
-    std::printf("%-44s no runs\n", what.c_str());
+    std::printf("%-40s no runs\n", what.c_str());
     return;
   }
-  std::sort(ms.begin(), ms.end());
-  std::printf("%-44s %9.1f ms %9.1f ms %8.1f MiB\n", what.c_str(), ms[ms.size() / 2], ms.back(),
-              static_cast<double>(peakKiB) / 1024.0);
+  char cpu[32] = "";
+  if (cpuMs >= 0)
+    std::snprintf(cpu, sizeof cpu, "%7.1f ms", cpuMs);
+  std::printf("%-40s %8.1f ms %8.1f ms %10s %7.1f MiB\n", what.c_str(), Median(ms),
+              *std::max_element(ms.begin(), ms.end()), cpu, static_cast<double>(peakKiB) / 1024.0);
 }
 
 // Runs a program `runs` times and prints its row; a failed run ends the benchmark.
 void TimeProgram(const std::string &what, const std::vector<std::string> &arguments, int runs) {
   std::vector<double> ms;
+  std::vector<double> cpu;
   long peak = 0;
   for (int i = 0; i < runs; ++i) {
     const Run run = Spawn(arguments, false);
@@ -100,15 +114,15 @@ void TimeProgram(const std::string &what, const std::vector<std::string> &argume
       std::exit(1);
     }
     ms.push_back(run.ms);
+    cpu.push_back(run.cpuMs);
     peak = std::max(peak, run.peakKiB);
   }
-  PrintRow(what, ms, peak);
+  PrintRow(what, ms, Median(cpu), peak);
 }
 
 void TimeWindowCommands(const fs::path &bin, int runs, const fs::path &file) {
-  const Run run = Spawn({(bin / "window_bench").string(), std::to_string(runs), bin.string(),
-                         file.string()},
-                        true);
+  const Run run = Spawn(
+      {(bin / "window_bench").string(), std::to_string(runs), bin.string(), file.string()}, true);
   if (!WIFEXITED(run.status) || WEXITSTATUS(run.status) != 0) {
     std::fprintf(stderr, "window_bench failed (status %d)\n", run.status);
     std::exit(1);
@@ -124,9 +138,10 @@ void TimeWindowCommands(const fs::path &bin, int runs, const fs::path &file) {
   }
   std::error_code ec;
   const auto size = fs::file_size(file, ec);
-  PrintRow("File > New", ms["new"], run.peakKiB);
-  PrintRow("File > Open (" + std::to_string(size / 1024) + " KB .dat)", ms["open"], run.peakKiB);
-  PrintRow("File > Save", ms["save"], run.peakKiB);
+  PrintRow("File > New", ms["new"], -1, run.peakKiB);
+  PrintRow("File > Open (" + std::to_string(size / 1024) + " KB .dat)", ms["open"], -1,
+           run.peakKiB);
+  PrintRow("File > Save", ms["save"], -1, run.peakKiB);
 }
 
 } // namespace
@@ -149,8 +164,8 @@ int main(int argc, char **argv) {
 
   const std::string cli = (bin / "kv508-cli").string();
   const auto in = [&](const char *name) { return (folder / name).string(); };
-  std::printf("%-44s %12s %12s %12s   (%d runs)\n", "Whole process", "median", "slowest",
-              "peak memory", runs);
+  std::printf("%-40s %11s %11s %10s %11s   (%d runs)\n", "Whole process", "median", "slowest",
+              "CPU", "peak memory", runs);
   // The floor: the program loaded and ended without a command.
   TimeProgram("kv508-cli --version (start and exit)", {cli, "--version"}, runs);
   TimeProgram("kv508-cli new -o a.dat", {cli, "new", "-o", in("a.dat")}, runs);
@@ -163,8 +178,8 @@ int main(int argc, char **argv) {
   TimeProgram("kv508 start to the first painted window", {(bin / "kv508").string()}, runs);
   ::unsetenv("KV508_EXIT_WHEN_SHOWN");
 
-  std::printf("\n%-44s %12s %12s %12s\n", "In a running window (window_bench)", "median",
-              "slowest", "peak memory");
+  std::printf("\n%-40s %11s %11s %10s %11s\n", "In a running window (window_bench)", "median",
+              "slowest", "", "peak memory");
   TimeWindowCommands(bin, runs, folder / "typical.dat");
   fs::remove_all(folder, ec);
   return 0;
