@@ -10,8 +10,9 @@
 #include <array>
 #include <cctype>
 #include <charconv>
-#include <fstream>
 #include <limits>
+#include <map>
+#include <mutex>
 #include <string_view>
 #include <system_error>
 
@@ -61,18 +62,14 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-// Reads a regular file up to the cap; anything else (missing, a folder, a
-// device) reads as nothing.
+// Reads what a regular file holds, up to the cap; anything else (missing, a
+// folder, a device) and a file that cannot be read read as nothing.
 std::string ReadCapped(const fs::path &file) {
-  std::error_code ec;
-  if (!fs::is_regular_file(file, ec))
+  std::string bytes;
+  if (platform::ReadRegularFile(file, bytes, kIniReadCap))
     return {};
-  std::ifstream in(file, std::ios::binary);
-  if (!in)
-    return {};
-  std::string bytes(kIniReadCap, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+  if (bytes.size() > kIniReadCap)
+    bytes.resize(kIniReadCap);
   return bytes;
 }
 
@@ -170,8 +167,11 @@ bool SameMenu(const DestinationMenu &a, const DestinationMenu &b) {
 } // namespace
 
 std::string IniRead(const fs::path &file, const std::string &section, const std::string &key) {
-  std::string bytes = ReadCapped(file);
-  std::optional<std::string_view> found = FindIniValue(bytes, section, key);
+  return IniReadText(ReadCapped(file), section, key);
+}
+
+std::string IniReadText(std::string_view text, const std::string &section, const std::string &key) {
+  std::optional<std::string_view> found = FindIniValue(text.substr(0, kIniReadCap), section, key);
   std::string value(found ? *found : std::string_view(kNoneMarker));
   if (value.size() > kIniValueMax)
     value.resize(kIniValueMax);
@@ -181,6 +181,26 @@ std::string IniRead(const fs::path &file, const std::string &section, const std:
   if (!value.empty() && value.front() == '#')
     value.erase(0, 1);
   return value;
+}
+
+GlobalIni GlobalIni::Read(const fs::path &file) { return GlobalIni(ReadCapped(file)); }
+
+std::string GlobalIni::Value(const std::string &section, const std::string &key) const {
+  return IniReadText(text_, section, key);
+}
+
+const GlobalIni &KeptGlobalIni(const fs::path &file) {
+  static std::mutex guard;
+  static std::map<fs::path, GlobalIni> kept;
+  std::error_code ec;
+  fs::path key = fs::absolute(file, ec).lexically_normal();
+  if (ec)
+    key = file;
+  const std::lock_guard<std::mutex> lock(guard);
+  auto found = kept.find(key);
+  if (found == kept.end())
+    found = kept.emplace(key, GlobalIni::Read(file)).first;
+  return found->second;
 }
 
 std::optional<bool> ParseBooleanText(const std::string &text) {
@@ -212,9 +232,13 @@ std::optional<bool> ParseBooleanText(const std::string &text) {
 }
 
 ModelSelection SelectModelAtStartup(const fs::path &globalIni, const std::string &lastModel) {
+  return SelectModelAtStartup(KeptGlobalIni(globalIni), lastModel);
+}
+
+ModelSelection SelectModelAtStartup(const GlobalIni &globalIni, const std::string &lastModel) {
   ModelSelection selection;
   for (int n = 1; n <= kModelMenuEntries; ++n) {
-    std::string use = IniRead(globalIni, "model" + std::to_string(n), "use");
+    std::string use = globalIni.Value("model" + std::to_string(n), "use");
     if (use.empty())
       break;
     std::optional<double> value = LeadingNumber(use);
@@ -239,7 +263,11 @@ ModelSelection SelectModelAtStartup(const fs::path &globalIni, const std::string
 }
 
 bool ReadAtisCapable(const fs::path &globalIni, int variant) {
-  return ParseBooleanText(IniRead(globalIni, "model" + std::to_string(variant), "atis"))
+  return ReadAtisCapable(KeptGlobalIni(globalIni), variant);
+}
+
+bool ReadAtisCapable(const GlobalIni &globalIni, int variant) {
+  return ParseBooleanText(globalIni.Value("model" + std::to_string(variant), "atis"))
       .value_or(false);
 }
 

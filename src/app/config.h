@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kv508 {
@@ -19,6 +21,25 @@ inline constexpr const char *kNoneMarker = "<NONE>";
 // A missing or unreadable file reads as absent.
 std::string IniRead(const std::filesystem::path &file, const std::string &section,
                     const std::string &key);
+// The same read from a file's text already in memory.
+std::string IniReadText(std::string_view text, const std::string &section, const std::string &key);
+
+// global.ini as read once: its text, looked up as IniRead looks up the file.
+class GlobalIni {
+public:
+  GlobalIni() = default; // no file: every key is absent
+  explicit GlobalIni(std::string text) : text_(std::move(text)) {}
+  // Reads the file now (missing or unreadable: every key is absent).
+  static GlobalIni Read(const std::filesystem::path &file);
+  std::string Value(const std::string &section, const std::string &key) const;
+
+private:
+  std::string text_;
+};
+
+// The global.ini at that path, read the first time the process asks for it and
+// kept from then on; global.ini of another program folder is read on its own.
+const GlobalIni &KeptGlobalIni(const std::filesystem::path &file);
 
 // Boolean text: True/False in any case, or a number (non-zero is true).
 std::optional<bool> ParseBooleanText(const std::string &text);
@@ -32,10 +53,13 @@ struct ModelSelection {
   bool ShowEditMenu = false; // two or more models offered
 };
 
-// Pure: the model choice from global.ini's text and the stored lastmodel.
+// The model choice from global.ini and the stored lastmodel. The path forms
+// use the kept global.ini of that path.
+ModelSelection SelectModelAtStartup(const GlobalIni &globalIni, const std::string &lastModel);
 ModelSelection SelectModelAtStartup(const std::filesystem::path &globalIni,
                                     const std::string &lastModel);
 // AtisCapable of a model from global.ini (missing or unreadable: false).
+bool ReadAtisCapable(const GlobalIni &globalIni, int variant);
 bool ReadAtisCapable(const std::filesystem::path &globalIni, int variant);
 // Applies a selection to the session (ModelVariant, AtisCapable, TitleText).
 void ApplyModelSelection(Session &session, const ModelSelection &selection);

@@ -1,5 +1,6 @@
 #include "app/platform.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
@@ -32,6 +33,13 @@ std::error_code NotRegularFile() {
 
 std::error_code LastError() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
 
+constexpr std::size_t kChunkBytes = 65536;
+
+// The next chunk to read: never past one byte beyond the limit.
+std::size_t ChunkFor(std::size_t held, std::size_t maxBytes) {
+  return std::min(kChunkBytes, maxBytes - held + 1);
+}
+
 } // namespace
 
 #ifdef _WIN32
@@ -47,9 +55,12 @@ std::error_code ReadRegularFile(const fs::path &path, std::string &bytes, std::s
   std::ifstream in(path, std::ios::binary);
   if (!in)
     return LastError();
-  bytes.resize(maxBytes + 1);
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  // Read in chunks: the buffer grows with what the file holds, not with the limit.
+  char chunk[kChunkBytes];
+  while (bytes.size() <= maxBytes && in) {
+    in.read(chunk, static_cast<std::streamsize>(ChunkFor(bytes.size(), maxBytes)));
+    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+  }
   if (in.bad())
     return std::make_error_code(std::errc::io_error);
   return {};
@@ -113,10 +124,13 @@ std::error_code ReadRegularFile(const fs::path &path, std::string &bytes, std::s
     ::close(fd);
     return ec;
   }
+  // Room for what the file holds now, never for the whole limit; a file that
+  // grows meanwhile is read on in chunks up to the limit.
+  bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), maxBytes) + 1);
   std::error_code ec;
-  char chunk[65536];
+  char chunk[kChunkBytes];
   while (bytes.size() <= maxBytes) {
-    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    const ssize_t n = ::read(fd, chunk, ChunkFor(bytes.size(), maxBytes));
     if (n < 0) {
       if (errno == EINTR)
         continue;

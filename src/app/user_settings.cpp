@@ -1,9 +1,10 @@
 #include "app/user_settings.h"
 
+#include "app/platform.h"
 #include "app/safe_save.h"
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -23,7 +24,7 @@ void MemoryUserSettings::Set(const std::string &section, const std::string &key,
 namespace {
 
 // Settings files are small; anything larger is not ours and reads as empty.
-constexpr std::uintmax_t kMaxIniSize = 1 << 20;
+constexpr std::size_t kMaxIniSize = 1 << 20;
 
 struct IniSection {
   std::string name;
@@ -52,21 +53,20 @@ std::string *FindValue(IniSection &section, const std::string &key) {
 // first occurrence of a key wins.
 IniContent ReadIni(const std::filesystem::path &path) {
   IniContent content;
-  std::error_code ec;
-  std::uintmax_t size = std::filesystem::file_size(path, ec);
-  if (ec || size > kMaxIniSize)
-    return content;
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
+  std::string text;
+  if (platform::ReadRegularFile(path, text, kMaxIniSize) || text.size() > kMaxIniSize)
     return content;
 
   IniSection *current = nullptr;
-  std::string line;
-  while (std::getline(in, line)) {
+  std::string_view rest = text;
+  while (!rest.empty()) {
+    const std::size_t end = std::min(rest.find('\n'), rest.size());
+    std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
     if (!line.empty() && line.back() == '\r')
-      line.pop_back();
+      line.remove_suffix(1);
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      std::string name = line.substr(1, line.size() - 2);
+      std::string name(line.substr(1, line.size() - 2));
       current = FindSection(content, name);
       if (current == nullptr) {
         content.push_back({name, {}});
@@ -75,11 +75,11 @@ IniContent ReadIni(const std::filesystem::path &path) {
       continue;
     }
     std::size_t equals = line.find('=');
-    if (current == nullptr || equals == std::string::npos)
+    if (current == nullptr || equals == std::string_view::npos)
       continue;
-    std::string key = line.substr(0, equals);
+    std::string key(line.substr(0, equals));
     if (FindValue(*current, key) == nullptr)
-      current->entries.emplace_back(key, line.substr(equals + 1));
+      current->entries.emplace_back(key, std::string(line.substr(equals + 1)));
   }
   return content;
 }

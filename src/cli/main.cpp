@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -29,6 +30,11 @@ fs::path DefaultSettingsFile() {
     return fs::path(home) / ".config" / "KV508" / "KV508.conf";
   }
   return "KV508.conf";
+}
+
+bool UsesSerialPorts(const std::string &command) {
+  return command != "new" && command != "convert" && command != "report" && command != "diff" &&
+         command != "backups";
 }
 
 int Dispatch(Context &ctx) {
@@ -67,13 +73,17 @@ int main(int argc, char **argv) {
     return kUsage;
   }
 
-  // The serial ports need the application object's event dispatcher. Its
-  // constructor adopts the user's locale, which would change how the core
-  // formats and parses numbers, so the previous locale is put back.
-  const char *current = std::setlocale(LC_ALL, nullptr);
-  const std::string locale = current != nullptr ? current : "C";
-  QCoreApplication application(argc, argv);
-  std::setlocale(LC_ALL, locale.c_str());
+  // The serial ports need the application object's event dispatcher; the file
+  // commands do not, and start sooner without it. Its constructor adopts the
+  // user's locale, which would change how the core formats and parses
+  // numbers, so the previous locale is put back.
+  std::optional<QCoreApplication> application;
+  if (UsesSerialPorts(options.command)) {
+    const char *current = std::setlocale(LC_ALL, nullptr);
+    const std::string locale = current != nullptr ? current : "C";
+    application.emplace(argc, argv);
+    std::setlocale(LC_ALL, locale.c_str());
+  }
 
   InstallInterruptHandler();
   CliHost host(Answers{options.retryBusy, options.resync}, options.debug);

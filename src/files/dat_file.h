@@ -49,8 +49,9 @@ DatFile ParseDatText(const std::string &text);
 std::error_code LoadDatText(const std::filesystem::path &path, std::string &text);
 // Returns false (and leaves sections empty) when the file cannot be read.
 bool ParseDatFile(const std::filesystem::path &path, DatFile &sections);
-// MODELTYPE of section MAIN, read as IniRead reads it, equals modelVariant.
-bool CheckModelType(const std::filesystem::path &path, int modelVariant);
+// MODELTYPE of section MAIN of a settings file's text, read as IniRead reads
+// it, equals modelVariant.
+bool CheckModelType(const std::string &text, int modelVariant);
 
 // Applies parsed sections to RadioData (which NewData has reset).
 void ApplyDatFile(Session &session, const DatFile &sections);

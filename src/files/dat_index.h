@@ -13,13 +13,20 @@ namespace kv508 {
 
 class DatIndex {
 public:
+  using Keys = std::unordered_map<std::string_view, std::string_view>;
+
   explicit DatIndex(const DatFile &sections);
 
   // Section and key in any letter case; empty when absent.
-  std::string_view Value(std::string_view section, std::string_view key) const;
+  std::string_view Value(std::string_view section, std::string_view key) const {
+    return Value(Section(section), key);
+  }
+  // The keys of every section of that name, for many look-ups in one section;
+  // nullptr when there is no such section.
+  const Keys *Section(std::string_view section) const;
+  static std::string_view Value(const Keys *section, std::string_view key);
 
 private:
-  using Keys = std::unordered_map<std::string_view, std::string_view>;
   std::unordered_map<std::string_view, Keys> sections_;
 };
 

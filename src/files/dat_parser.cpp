@@ -2,7 +2,9 @@
 #include "files/dat_file.h"
 #include "files/dat_values.h"
 
+#include <iterator>
 #include <string_view>
+#include <vector>
 
 namespace kv508 {
 
@@ -59,6 +61,9 @@ DatFile ParseDatText(const std::string &text) {
   LineReader reader(text);
   // A line that ended the previous section and may start the next one.
   std::string_view held;
+  // A section's entries are gathered here and then moved into it at their
+  // exact number, so that it is not grown step by step.
+  std::vector<DatEntry> entries;
 
   while (!reader.AtEnd()) {
     if (held.empty())
@@ -85,8 +90,11 @@ DatFile ParseDatText(const std::string &text) {
         }
         continue;
       }
-      section.entries.push_back(MakeEntry(entry, equals));
+      entries.push_back(MakeEntry(entry, equals));
     }
+    section.entries.assign(std::make_move_iterator(entries.begin()),
+                           std::make_move_iterator(entries.end()));
+    entries.clear();
   }
   return sections;
 }

@@ -45,19 +45,20 @@ void Apply(DatFormat format, std::string_view raw, DatRef field) {
 }
 
 template <typename Record>
-void ApplyRecord(const DatIndex &index, const std::string &section, Record &record,
+void ApplyRecord(const DatIndex::Keys *section, Record &record,
                  const std::vector<DatRecordField<Record>> &fields, bool scramble) {
   for (const DatRecordField<Record> &f : fields) {
     if (f.scrambleOnly && !scramble)
       continue;
-    Apply(f.format, index.Value(section, f.key), RecordRef(record, f.member));
+    Apply(f.format, DatIndex::Value(section, f.key), RecordRef(record, f.member));
   }
 }
 
 void ApplyCallSigns(const DatIndex &index, RadioData &data) {
+  const DatIndex::Keys *section = index.Section(kDatCallSignSection);
   for (int i = data.AtisCallSigns.Lower(); i <= data.AtisCallSigns.Upper(); ++i) {
     for (const CallSignField &f : DatCallSignFields())
-      Apply(f.format, index.Value(kDatCallSignSection, f.key + std::to_string(i)),
+      Apply(f.format, DatIndex::Value(section, f.key + std::to_string(i)),
             RecordRef(data.AtisCallSigns[i], f.member));
   }
 }
@@ -67,8 +68,8 @@ void ApplyCallSigns(const DatIndex &index, RadioData &data) {
 void ApplyPlanBank(const DatIndex &index, Host &host, const std::string &prefix, ChannelBank &bank,
                    bool scramble) {
   for (long n = 0;; ++n) {
-    const std::string s = prefix + std::to_string(n);
-    std::string_view position = index.Value(s, kDatPositionKey);
+    const DatIndex::Keys *section = index.Section(prefix + std::to_string(n));
+    std::string_view position = DatIndex::Value(section, kDatPositionKey);
     if (position.empty())
       break;
     std::optional<double> p = LeadingDatNumber(position);
@@ -76,7 +77,7 @@ void ApplyPlanBank(const DatIndex &index, Host &host, const std::string &prefix,
     if (p && at >= bank.Lower() && at <= bank.Upper()) {
       ChannelRecord &ch = bank[static_cast<int>(at)];
       const std::int16_t kept = static_cast<std::int16_t>(at);
-      ApplyRecord(index, s, ch, DatPlanRecordFields(), scramble);
+      ApplyRecord(section, ch, DatPlanRecordFields(), scramble);
       ch.Position = kept;
       // A file cannot turn on duplex where the channel does not allow it.
       ch.Duplex = ch.Duplex && ch.DuplexAllowed;
@@ -90,7 +91,7 @@ void ApplyNumbered(const DatIndex &index, Host &host, const std::string &prefix,
                    BoundedArray<Record> &records, const std::vector<DatRecordField<Record>> &fields,
                    bool scramble) {
   for (int i = records.Lower(); i <= records.Upper(); ++i) {
-    ApplyRecord(index, prefix + std::to_string(i), records[i], fields, scramble);
+    ApplyRecord(index.Section(prefix + std::to_string(i)), records[i], fields, scramble);
     host.Yield();
   }
 }
@@ -106,9 +107,9 @@ void ReportReadError(Session &session, const std::filesystem::path &path, std::e
 
 } // namespace
 
-bool CheckModelType(const std::filesystem::path &path, int modelVariant) {
+bool CheckModelType(const std::string &text, int modelVariant) {
   std::optional<std::int16_t> type =
-      ParseDatInt16(TrimDatBlanks(IniRead(path, kDatMainSection, kDatModelTypeKey)));
+      ParseDatInt16(TrimDatBlanks(IniReadText(text, kDatMainSection, kDatModelTypeKey)));
   return type && *type == modelVariant;
 }
 
@@ -122,8 +123,9 @@ void ApplyDatFile(Session &session, const DatFile &sections) {
   for (const DatSettingsSection &section : DatSettingsSections()) {
     if (section.atisOnly && !model.AtisCapable)
       continue;
+    const DatIndex::Keys *keys = index.Section(section.section);
     for (const DatField &f : section.fields)
-      Apply(f.format, index.Value(section.section, f.key), f.field(data));
+      Apply(f.format, DatIndex::Value(keys, f.key), f.field(data));
   }
   if (model.AtisCapable)
     ApplyCallSigns(index, data);
@@ -150,7 +152,7 @@ bool FileRead2(Session &session, const std::filesystem::path &path) {
     FinishFileOperation(session);
     return false;
   }
-  if (!CheckModelType(path, session.model.ModelVariant)) {
+  if (!CheckModelType(text, session.model.ModelVariant)) {
     session.host.Message(Icon::Critical, state.TitleText, "ModelType Error !!");
     state.OperationFailed = true;
     FinishFileOperation(session);

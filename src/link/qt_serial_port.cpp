@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <chrono>
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -274,9 +276,21 @@ bool NaturalLess(const std::string &a, const std::string &b) {
   return a.size() - i < b.size() - j;
 }
 
+constexpr std::chrono::milliseconds kPortListFresh{1000};
+
 } // namespace
 
 std::vector<SerialPortInfo> ListSerialPorts() {
+  // The system's list walks every terminal device it has (tens of
+  // milliseconds), and the windows ask several times in a row while they start
+  // or a menu opens: a list younger than a second is used again.
+  static std::mutex guard;
+  static std::vector<SerialPortInfo> kept;
+  static std::optional<std::chrono::steady_clock::time_point> keptAt;
+  const std::lock_guard<std::mutex> lock(guard);
+  const auto now = std::chrono::steady_clock::now();
+  if (keptAt && now - *keptAt < kPortListFresh)
+    return kept;
   std::vector<SerialPortInfo> ports;
   for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
     ports.push_back({info.systemLocation().toStdString(), info.portName().toStdString(),
@@ -284,6 +298,8 @@ std::vector<SerialPortInfo> ListSerialPorts() {
   std::sort(ports.begin(), ports.end(), [](const SerialPortInfo &a, const SerialPortInfo &b) {
     return NaturalLess(a.systemLocation, b.systemLocation);
   });
+  kept = ports;
+  keptAt = std::chrono::steady_clock::now();
   return ports;
 }
 

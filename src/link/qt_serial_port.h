@@ -18,7 +18,8 @@ struct SerialPortInfo {
   std::string description;
 };
 
-// The ports the system reports, sorted by system location.
+// The ports the system reports, sorted by system location. A list read less
+// than a second before is given again without asking the system.
 std::vector<SerialPortInfo> ListSerialPorts();
 
 // The device of menu entry COMn: on Windows "COMn"; elsewhere the n-th port of

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QSpacerItem>
 #include <QThread>
+#include <QWidget>
 
 #include <utility>
 
@@ -96,6 +97,16 @@ void QtHost::Pause(int ms) {
     const qint64 left = ms - t.elapsed();
     if (left > 0)
       QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, 10)));
+  }
+}
+
+void QtHost::RepaintPause(int /*ms*/) {
+  // Pending layouts and updates first, then one synchronous paint of every
+  // window shown, so that nothing waits for the next turn of the event loop.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  for (QWidget *window : QApplication::topLevelWidgets()) {
+    if (window->isVisible())
+      window->repaint();
   }
 }
 

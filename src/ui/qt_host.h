@@ -17,6 +17,9 @@ public:
   void Yield() override;
   // Keeps the windows painted while it waits; input stays blocked.
   void Pause(int ms) override;
+  // Paints the windows now (the screen just chosen, the wait cursor, a disabled
+  // window) and returns without waiting the time out: at most one frame.
+  void RepaintPause(int ms) override;
   std::int64_t NowMs() override;
 
 private:

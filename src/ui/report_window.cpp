@@ -70,7 +70,7 @@ void ReportWindow::BuildTextImage() {
   setEnabled(false);
   const std::string image = RenderTextImage(BuildReport(session_.data, session_.model));
   text_->setPlainText(DisplayText(image));
-  host.Pause(500);
+  host.RepaintPause(500);
   setEnabled(true);
   host.SetWaitCursor(false);
 }

@@ -66,6 +66,12 @@ TEST(IniFileUserSettings, WritesPlainSectionsAndReadsHandEditedOrDamagedFiles) {
   EXPECT_EQ(settings.Get("", "garbage", "d"), "d");
   settings.Set("Settings", "lastmodel", "1");
   EXPECT_EQ(ReadBytes(file), "[Settings]\nlastmodel=1\n");
+  // An empty file holds nothing; one beyond a megabyte is not a settings file.
+  for (const std::string &text :
+       {std::string(), "[Settings]\nlastmodel=5\n" + std::string(1 << 20, '\n')}) {
+    WriteBytes(file, text);
+    EXPECT_EQ(settings.Get("Settings", "lastmodel", "d"), "d") << text.size();
+  }
 }
 
 TEST(UndoHistory, StepsUndoAndRedoInOrderAndTrackTheSavedState) {

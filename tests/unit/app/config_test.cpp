@@ -1,6 +1,7 @@
 #include "app/config.h"
 #include "app/hex_file.h"
 #include "app/new_data.h"
+#include "app/platform.h"
 #include "image/decode.h"
 #include "image/encode.h"
 
@@ -49,8 +50,28 @@ TEST(IniRead, UnreadableOrHostileFilesReadAsAbsent) {
   EXPECT_EQ(IniRead(folder / "huge.ini", "a", "k"), "");
 }
 
-TEST(SelectModelAtStartup, CountsOfferedModelsAndRestoresLastModel) {
+// What the file holds, up to one byte past the limit, in a buffer the size of
+// the file rather than the size of the limit.
+TEST(ReadRegularFile, ReadsWhatTheFileHoldsUpToOnePastTheLimit) {
   TempFolder folder;
+  constexpr std::size_t kLimit = 200000;
+  std::mt19937 random(3);
+  std::string content(3 * kLimit, '\0');
+  for (char &c : content)
+    c = static_cast<char>(random());
+  for (std::size_t size : {std::size_t{0}, std::size_t{28}, kLimit, kLimit + 1, 3 * kLimit}) {
+    WriteBytes(folder / "f", content.substr(0, size));
+    std::string bytes = "stale";
+    EXPECT_FALSE(platform::ReadRegularFile(folder / "f", bytes, kLimit)) << size;
+    EXPECT_EQ(bytes, content.substr(0, std::min(size, kLimit + 1))) << size;
+  }
+  WriteBytes(folder / "global.ini", "[model1]\nuse=1\natis=True\n");
+  std::string small;
+  EXPECT_FALSE(platform::ReadRegularFile(folder / "global.ini", small, 8u << 20));
+  EXPECT_LT(small.capacity(), 4096u);
+}
+
+TEST(SelectModelAtStartup, CountsOfferedModelsAndRestoresLastModel) {
   const std::array<std::string, 3> cases[] = {
       // global.ini, stored last model, offered -> chosen [atis] [edit menu]
       {"[model1]\nuse=1\natis= tRuE \n[model2]\nuse=1\n", "1", "12 -> 1 atis menu"},
@@ -61,8 +82,7 @@ TEST(SelectModelAtStartup, CountsOfferedModelsAndRestoresLastModel) {
       {"[model1]\nuse=2\n", "1", "unknown"},
   };
   for (const auto &[ini, last, expected] : cases) {
-    WriteBytes(folder / "global.ini", ini);
-    const ModelSelection s = SelectModelAtStartup(folder / "global.ini", last);
+    const ModelSelection s = SelectModelAtStartup(GlobalIni(ini), last);
     std::string got;
     for (int m : s.OfferedModels)
       got += std::to_string(m);
@@ -70,9 +90,24 @@ TEST(SelectModelAtStartup, CountsOfferedModelsAndRestoresLastModel) {
            (s.ShowEditMenu ? " menu" : "");
     EXPECT_EQ(s.UnknownModel ? "unknown" : got, expected) << ini;
   }
-  WriteBytes(folder / "global.ini", "[model1]\nuse=1\n");
-  EXPECT_EQ(SelectModelAtStartup(folder / "global.ini", "1").TitleText,
+  EXPECT_EQ(SelectModelAtStartup(GlobalIni("[model1]\nuse=1\n"), "1").TitleText,
             "PC Program for TR4100/TR4300");
+}
+
+// Read at the first question and kept: the start-up and a later model change
+// see the same file, and a session of another program folder sees its own.
+TEST(SelectModelAtStartup, ReadsGlobalIniOncePerProgramFolder) {
+  TempFolder first;
+  TempFolder second;
+  WriteBytes(first / "global.ini", "[model1]\nuse=1\natis=True\n");
+  WriteBytes(second / "global.ini", "[model1]\nuse=1\n[model2]\nuse=1\n");
+  EXPECT_EQ(SelectModelAtStartup(first / "global.ini", "1").OfferedModels, std::vector<int>{1});
+  WriteBytes(first / "global.ini", "[model1]\nuse=0\n");
+  std::filesystem::remove(second / "global.ini"); // not asked for yet
+  EXPECT_EQ(SelectModelAtStartup(first.path() / "." / "global.ini", "1").OfferedModels,
+            std::vector<int>{1});
+  EXPECT_TRUE(ReadAtisCapable(first / "global.ini", 1));
+  EXPECT_TRUE(SelectModelAtStartup(second / "global.ini", "1").UnknownModel);
 }
 
 TEST(DestinationNames, FirstTenMatchingFilesSortedWithoutCase) {
