@@ -37,5 +37,8 @@ int RunRead(Context &ctx);
 int RunWrite(Context &ctx);
 int RunClear(Context &ctx);
 int RunBackups(Context &ctx);
+int RunExport(Context &ctx);
+int RunImport(Context &ctx);
+int RunCards(Context &ctx);
 
 } // namespace kv508::cli

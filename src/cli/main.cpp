@@ -7,12 +7,14 @@
 #include "app/config.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -31,11 +33,18 @@ fs::path DefaultSettingsFile() {
   return "KV508.conf";
 }
 
+// The offscreen platform warns about the desktop session it does not have;
+// a command's own messages are the only ones a script should see.
+void QuietQtWarnings(QtMsgType type, const QMessageLogContext &, const QString &message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg)
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 int Dispatch(Context &ctx) {
   static const std::map<std::string, int (*)(Context &)> kCommands = {
-      {"new", RunNew},     {"convert", RunConvert}, {"report", RunReport},
-      {"diff", RunDiff},   {"ports", RunPorts},     {"read", RunRead},
-      {"write", RunWrite}, {"clear", RunClear},     {"backups", RunBackups}};
+      {"new", RunNew},         {"convert", RunConvert}, {"report", RunReport}, {"diff", RunDiff},
+      {"ports", RunPorts},     {"read", RunRead},       {"write", RunWrite},   {"clear", RunClear},
+      {"backups", RunBackups}, {"export", RunExport},   {"import", RunImport}, {"cards", RunCards}};
   auto command = kCommands.find(ctx.options.command);
   if (command == kCommands.end())
     throw UsageError{"unknown command " + ctx.options.command};
@@ -69,10 +78,19 @@ int main(int argc, char **argv) {
 
   // The serial ports need the application object's event dispatcher. Its
   // constructor adopts the user's locale, which would change how the core
-  // formats and parses numbers, so the previous locale is put back.
+  // formats and parses numbers, so the previous locale is put back. Only the
+  // cards need fonts, and so a GUI application, which needs no display offscreen.
   const char *current = std::setlocale(LC_ALL, nullptr);
   const std::string locale = current != nullptr ? current : "C";
-  QCoreApplication application(argc, argv);
+  std::unique_ptr<QCoreApplication> application;
+  if (options.command == "cards") {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQtWarnings);
+    application = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    application = std::make_unique<QCoreApplication>(argc, argv);
+  }
   std::setlocale(LC_ALL, locale.c_str());
 
   InstallInterruptHandler();
