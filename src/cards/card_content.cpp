@@ -102,10 +102,10 @@ Card DscCard(const RadioData &data, const ModelInfo &model) {
   card.title = "DSC";
   card.subtitle = ModelName(model.ModelVariant);
   CardTable own;
-  own.rows.push_back({"Own MMSI", data.DscBasic.UserMmsi.empty()
-                                      ? "not set"
-                                      : DirectoryMmsiText(DirectoryKind::MemoryId,
-                                                          data.DscBasic.UserMmsi)});
+  own.rows.push_back(
+      {"Own MMSI", data.DscBasic.UserMmsi.empty()
+                       ? "not set"
+                       : DirectoryMmsiText(DirectoryKind::MemoryId, data.DscBasic.UserMmsi)});
   if (model.AtisCapable)
     own.rows.push_back(
         {"ATIS code", data.Atis.AtisCode.empty() ? "not set" : Name(data.Atis.AtisCode)});

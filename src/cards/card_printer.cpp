@@ -118,8 +118,8 @@ private:
     const QFont title = Font(kTitlePt, true);
     const QFont subtitle = Font(kFooterPt + 2, false);
     const double titleHeight = Metrics(title).lineSpacing();
-    Draw(title, Text(card_.title) + (page_ > 1 ? QStringLiteral(" (continued)") : QString()),
-         left_, top_, titleHeight);
+    Draw(title, Text(card_.title) + (page_ > 1 ? QStringLiteral(" (continued)") : QString()), left_,
+         top_, titleHeight);
     painter_->setPen(QColor(0x44, 0x44, 0x44));
     Draw(subtitle, Text(card_.subtitle), left_, top_ + titleHeight,
          Metrics(subtitle).lineSpacing());
@@ -221,7 +221,8 @@ private:
     const double item = label + gap_ / 2 + value;
     if (item > columnWidth_)
       tooWide_ = true;
-    const int perLine = std::max(1, static_cast<int>((columnWidth_ + 2 * gap_) / (item + 2 * gap_)));
+    const int perLine =
+        std::max(1, static_cast<int>((columnWidth_ + 2 * gap_) / (item + 2 * gap_)));
     for (std::size_t i = 0; i < table.rows.size(); i += static_cast<std::size_t>(perLine)) {
       Ensure(rowHeight_);
       for (std::size_t k = i; k < std::min(table.rows.size(), i + perLine); ++k) {

@@ -39,8 +39,7 @@ int RunExport(Context &ctx) {
   if (!LoadSettingsOrImage(ctx.session, ctx.options.arguments[1], ctx.options.base))
     return kFailed;
   if (ctx.options.output.empty())
-    return WriteStandardOutput(ctx.session, ExportCsv(ctx.session.data, kind)) ? kSuccess
-                                                                               : kFailed;
+    return WriteStandardOutput(ctx.session, ExportCsv(ctx.session.data, kind)) ? kSuccess : kFailed;
   return ExportCsvFile(ctx.session, kind, ctx.options.output) ? kSuccess : kFailed;
 }
 

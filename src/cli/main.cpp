@@ -50,6 +50,10 @@ int Dispatch(Context &ctx) {
     throw UsageError{"unknown command " + ctx.options.command};
   if (ctx.options.verify && ctx.options.command != "write")
     throw UsageError{"--verify goes with write"};
+  if ((ctx.options.merge || ctx.options.skipRefused) && ctx.options.command != "import")
+    throw UsageError{"--merge and --skip-refused go with import"};
+  if (ctx.options.paper != "a4" && ctx.options.command != "cards")
+    throw UsageError{"--paper goes with cards"};
   return command->second(ctx);
 }
 

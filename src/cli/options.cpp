@@ -40,8 +40,8 @@ Commands:
                                           expansion (channels 1-64), channels (USA, INTL, CAN)
   import KIND IN.csv FILE.{hex,dat} -o OUT.{hex,dat} [--merge] [--skip-refused]
                                           prints what each row adds, changes or refuses, then
-                                          writes FILE with the rows applied; nothing is written
-                                          when a row is refused, unless --skip-refused
+                                          writes OUT: FILE with the rows applied; nothing is
+                                          written when a row is refused, unless --skip-refused
   cards IN.{hex,dat} -o OUT.pdf [--paper a4|letter]
                                           a channel card per usable group and a DSC card
 

@@ -28,7 +28,7 @@ struct CsvTable {
   char separator = ',';
   std::vector<std::string> header; // as written, trimmed
   int headerLine = 0;
-  std::vector<CsvRow> rows;        // rows with every field empty are left out
+  std::vector<CsvRow> rows; // rows with every field empty are left out
 };
 
 struct CsvReadResult {

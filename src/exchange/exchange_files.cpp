@@ -45,8 +45,7 @@ std::optional<CsvTable> ReadCsvFile(Session &session, const std::filesystem::pat
 }
 
 std::optional<ImportPreview> PreviewImportFile(Session &session, ExchangeKind kind,
-                                               const std::filesystem::path &path,
-                                               ImportMode mode) {
+                                               const std::filesystem::path &path, ImportMode mode) {
   const std::optional<CsvTable> table = ReadCsvFile(session, path);
   if (!table)
     return std::nullopt;

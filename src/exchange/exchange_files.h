@@ -22,7 +22,6 @@ std::optional<CsvTable> ReadCsvFile(Session &session, const std::filesystem::pat
 // Reads the file and previews its import into the session's data; a file
 // refused as a whole has been reported and gives nothing.
 std::optional<ImportPreview> PreviewImportFile(Session &session, ExchangeKind kind,
-                                               const std::filesystem::path &path,
-                                               ImportMode mode);
+                                               const std::filesystem::path &path, ImportMode mode);
 
 } // namespace kv508

@@ -14,8 +14,7 @@ namespace kv508 {
 
 namespace {
 
-constexpr std::array<const char *, 4> kKindNames = {"individual", "group", "expansion",
-                                                    "channels"};
+constexpr std::array<const char *, 4> kKindNames = {"individual", "group", "expansion", "channels"};
 constexpr std::array<const char *, 3> kBankNames = {"USA", "INTL", "CAN"};
 
 std::string Lower(std::string_view text) {
@@ -68,7 +67,7 @@ std::string ListText(void (*build)(std::vector<std::string> &), int index) {
   std::vector<std::string> list;
   build(list);
   return index > 0 && index < static_cast<int>(list.size()) ? list[static_cast<std::size_t>(index)]
-                                                             : std::string();
+                                                            : std::string();
 }
 
 } // namespace
@@ -90,8 +89,8 @@ const std::vector<std::string> &ExchangeColumns(ExchangeKind kind) {
   static const std::vector<std::string> kExpansion = {
       "number",    "enabled",  "display", "rx_mhz",    "tx_mhz",  "name",
       "low_power", "power_up", "scan",    "bandwidth", "rx_tone", "tx_tone"};
-  static const std::vector<std::string> kChannels = {
-      "bank", "label", "enabled", "name", "low_power", "power_up", "duplex", "scan"};
+  static const std::vector<std::string> kChannels = {"bank",      "label",    "enabled", "name",
+                                                     "low_power", "power_up", "duplex",  "scan"};
   switch (kind) {
   case ExchangeKind::Expansion:
     return kExpansion;
@@ -239,8 +238,8 @@ std::string ReadTone(std::string_view text, char separator, std::int16_t &ctcss,
   double hz = 0.0;
   if (reason.empty() && ReadNumber(number, hz) && hz < 1000.0) {
     char formatted[32];
-    const auto result = std::to_chars(formatted, formatted + sizeof formatted, hz,
-                                      std::chars_format::fixed, 1);
+    const auto result =
+        std::to_chars(formatted, formatted + sizeof formatted, hz, std::chars_format::fixed, 1);
     ctcss = ListIndex(BuildCtcssList, std::string(formatted, result.ptr) + "Hz");
     if (ctcss != 0)
       return {};

@@ -49,8 +49,7 @@ std::string ReadMegahertz(std::string_view text, char separator, double &value);
 // The receive/transmit frequency rule of the editor: 137 to 174 MHz on the
 // 25 kHz raster, or none.
 std::string CheckExpansionMegahertz(double value);
-std::string ReadTone(std::string_view text, char separator, std::int16_t &ctcss,
-                     std::int16_t &dcs);
+std::string ReadTone(std::string_view text, char separator, std::int16_t &ctcss, std::int16_t &dcs);
 std::string ReadBandwidth(std::string_view text, bool &narrow);
 std::string ReadDisplay(std::string_view text, std::string &left, std::string &right);
 // A typed MMSI of the directory: the 8 or 9 digits StoredMmsi takes.

@@ -133,8 +133,8 @@ private:
 // channel has no power choice, Power Up follows Low Power, only channels that
 // may be duplex are, channel 70 stays out of the scan memory. Switching a flag
 // off is always taken: the radio ignores it where the editor would not offer it.
-std::string CheckCascade(const ChannelRecord &before, const ChannelRecord &after,
-                         ChannelMode mode, const std::string &place) {
+std::string CheckCascade(const ChannelRecord &before, const ChannelRecord &after, ChannelMode mode,
+                         const std::string &place) {
   ChannelRecord probe = after;
   probe.Enable = true;
   if (mode == ChannelMode::Expansion)
@@ -232,8 +232,8 @@ void PreviewExpansion(const CsvTable &table, const ImportColumns &columns,
     PreviewRow &out = preview.rows.emplace_back();
     out.line = row.line;
     int number = 0;
-    if (std::string why = ReadNumberUpTo("number", columns.Cell(row, "number"), bank.Upper(),
-                                         number);
+    if (std::string why =
+            ReadNumberUpTo("number", columns.Cell(row, "number"), bank.Upper(), number);
         !why.empty()) {
       out.state = RowState::Refused;
       out.note = why;

@@ -146,7 +146,9 @@ private:
     }
     for (int i = next; i <= current_.Upper(); ++i) {
       if (current_[i].Enable)
-        preview_.rows.push_back({0, RowState::Removed, "entry " + std::to_string(i),
+        preview_.rows.push_back({0,
+                                 RowState::Removed,
+                                 "entry " + std::to_string(i),
                                  {"name " + OldName(current_[i]), "MMSI " + OldMmsi(current_[i])},
                                  {}});
     }

@@ -11,8 +11,8 @@ int ImportPreview::Count(RowState state) const {
                                         [&](const PreviewRow &r) { return r.state == state; }));
 }
 
-ImportPreview PreviewImport(ExchangeKind kind, const CsvTable &table,
-                            const RadioSettings &settings, ImportMode mode) {
+ImportPreview PreviewImport(ExchangeKind kind, const CsvTable &table, const RadioSettings &settings,
+                            ImportMode mode) {
   ImportPreview preview;
   preview.kind = kind;
   const ImportColumns columns(table, kind, preview);

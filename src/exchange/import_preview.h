@@ -39,8 +39,8 @@ struct ImportPreview {
   ExchangeKind kind = ExchangeKind::Individual;
   int errorLine = 0; // the file refused as a whole: the line and why
   std::string error;
-  std::vector<PreviewRow> rows;   // in file order; removed entries last
-  std::vector<std::string> notes; // "columns ignored: colour, notes"
+  std::vector<PreviewRow> rows;       // in file order; removed entries last
+  std::vector<std::string> notes;     // "columns ignored: colour, notes"
   std::optional<Directory> directory; // the directory as the import leaves it
   std::vector<ChannelUpdate> channels;
 
@@ -48,8 +48,8 @@ struct ImportPreview {
   int Count(RowState state) const;
 };
 
-ImportPreview PreviewImport(ExchangeKind kind, const CsvTable &table,
-                            const RadioSettings &settings, ImportMode mode);
+ImportPreview PreviewImport(ExchangeKind kind, const CsvTable &table, const RadioSettings &settings,
+                            ImportMode mode);
 // The accepted rows of a preview made from these settings.
 void ApplyImport(const ImportPreview &preview, RadioSettings &settings);
 

@@ -1,10 +1,10 @@
 // Export then import gives the same settings file; imports of files written as
 // spreadsheets write them; merge, capacity and every refusal reason.
 
-#include "exchange/csv_export.h"
-#include "fake_host.h"
 #include "app/new_data.h"
+#include "exchange/csv_export.h"
 #include "exchange/import_preview.h"
+#include "fake_host.h"
 #include "files/dat_file.h"
 #include "image/decode.h"
 #include "model/tables.h"
@@ -165,6 +165,19 @@ TEST(ExchangeRoundTrip, GivesTheSameSettingsFileForEveryKind) {
   }
 }
 
+// Names are Windows-1252 bytes in the settings and UTF-8 in the file.
+TEST(Export, WritesNamesAsUtf8) {
+  RadioData data = Demo();
+  data.CHMMSID[1].TagName = "CAF\xC9";
+  const std::string csv = ExportCsv(data, ExchangeKind::Individual);
+  EXPECT_EQ(csv.substr(0, csv.find("\r\n2,")), "position,name,mmsi\r\n1,CAF\xC3\x89,232000123");
+  const ImportPreview preview =
+      PreviewImport(ExchangeKind::Individual, Table(csv), data, ImportMode::Merge);
+  EXPECT_EQ(PreviewRowText(preview.rows[0]),
+            "line 2: changed entry 1: name \"CAF\xC3\x89\" -> \"CAF\" (name \"CAF\xC3\x89\" is "
+            "stored as \"CAF\")");
+}
+
 TEST(DirectoryImport, ReadsASpreadsheetsFile) {
   RadioData data = Demo();
   ClearDirectory(data.CHMMSID);
@@ -197,11 +210,11 @@ TEST(DirectoryImport, MergeUpdatesByMmsiAndAppends) {
                            "NEW ONE,232000999\r\nBAD,2320\r\n";
   const ImportPreview preview =
       PreviewImport(ExchangeKind::Individual, Table(file), data, ImportMode::Merge);
-  EXPECT_EQ(Texts(preview), (std::vector<std::string>{
-                                "line 2: changed entry 2: name \"PILOT\" -> \"PILOT BOAT\"",
-                                "line 3: unchanged entry 1",
-                                "line 4: added entry 4: name \"NEW ONE\"; MMSI 232000999",
-                                "line 5: refused: MMSI \"2320\" is not 9 digits"}));
+  EXPECT_EQ(Texts(preview),
+            (std::vector<std::string>{"line 2: changed entry 2: name \"PILOT\" -> \"PILOT BOAT\"",
+                                      "line 3: unchanged entry 1",
+                                      "line 4: added entry 4: name \"NEW ONE\"; MMSI 232000999",
+                                      "line 5: refused: MMSI \"2320\" is not 9 digits"}));
   EXPECT_EQ(data, before) << "a preview changes nothing";
   ApplyImport(preview, data);
   EXPECT_EQ(data.CHMMSID[2].TagName, "PILOT BOAT");
@@ -210,9 +223,8 @@ TEST(DirectoryImport, MergeUpdatesByMmsiAndAppends) {
   EXPECT_EQ(UsedCount(data.CHMMSID), 4);
 
   // A group MMSI whose leading 0 a spreadsheet dropped still matches.
-  const ImportPreview group =
-      PreviewImport(ExchangeKind::Group, Table("name,mmsi\nRACE FLEET,23212345\n"), data,
-                    ImportMode::Merge);
+  const ImportPreview group = PreviewImport(
+      ExchangeKind::Group, Table("name,mmsi\nRACE FLEET,23212345\n"), data, ImportMode::Merge);
   EXPECT_EQ(Texts(group), std::vector<std::string>{"line 2: unchanged entry 1"});
 }
 
@@ -237,8 +249,8 @@ TEST(DirectoryImport, ReplaceRemovesWhatTheFileLacksAndRefusesBeyondCapacity) {
     EXPECT_EQ(PreviewRowText(preview.rows[capacity]),
               "line " + std::to_string(capacity + 2) + beyond);
     ApplyImport(preview, data);
-    preview = PreviewImport(kind, Table("name,mmsi\nONE MORE,012345678\n"), data,
-                            ImportMode::Merge);
+    preview =
+        PreviewImport(kind, Table("name,mmsi\nONE MORE,012345678\n"), data, ImportMode::Merge);
     EXPECT_EQ(Texts(preview), std::vector<std::string>{"line 2: refused: the directory is full (" +
                                                        std::to_string(capacity) + " entries)"});
   }
