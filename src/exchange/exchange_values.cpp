@@ -151,9 +151,9 @@ std::string FlagText(bool on) { return on ? "1" : "0"; }
 std::string MegahertzText(double f) {
   if (!std::isfinite(f) || f <= 0.0)
     return {};
-  char buffer[64];
+  char buffer[400]; // the largest double written out in full
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, f, std::chars_format::fixed, 4);
-  return std::string(buffer, result.ptr);
+  return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string();
 }
 
 std::string ToneText(std::int16_t ctcss, std::int16_t dcs) {
@@ -207,16 +207,13 @@ std::string ReadMegahertz(std::string_view text, char separator, double &value) 
   return {};
 }
 
-std::string CheckExpansionMegahertz(double value) {
-  if (value == 0.0)
-    return {};
-  std::string text = MegahertzText(value);
+std::string CheckExpansionMegahertz(std::string_view text, double value) {
   double accepted = 0.0;
-  if (ParseExpansionFreq(text, accepted))
+  if (value == 0.0 || ParseExpansionFreq(MegahertzText(value), accepted))
     return {};
   if (value < 137.0 || value > 174.0)
-    return text + " MHz is outside 137 to 174 MHz";
-  return text + " MHz is off the 25 kHz raster";
+    return Quoted(text) + " is outside 137 to 174 MHz";
+  return Quoted(text) + " is off the 25 kHz raster";
 }
 
 std::string ReadTone(std::string_view text, char separator, std::int16_t &ctcss,
@@ -312,6 +309,14 @@ std::string StoredName(std::string_view text, std::size_t maxLength) {
   return name;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+  constexpr std::size_t kLongest = 40; // a whole field would drown the message
+  if (text.size() <= kLongest)
+    return "\"" + std::string(text) + "\"";
+  std::size_t cut = kLongest;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+    --cut; // not inside a UTF-8 character
+  return "\"" + std::string(text.substr(0, cut)) + "...\"";
+}
 
 } // namespace kv508

@@ -47,8 +47,8 @@ std::string ReadFlag(std::string_view text, bool &value);
 // dashes only: no frequency (0).
 std::string ReadMegahertz(std::string_view text, char separator, double &value);
 // The receive/transmit frequency rule of the editor: 137 to 174 MHz on the
-// 25 kHz raster, or none.
-std::string CheckExpansionMegahertz(double value);
+// 25 kHz raster, or none. The text is the value as the file wrote it.
+std::string CheckExpansionMegahertz(std::string_view text, double value);
 std::string ReadTone(std::string_view text, char separator, std::int16_t &ctcss, std::int16_t &dcs);
 std::string ReadBandwidth(std::string_view text, bool &narrow);
 std::string ReadDisplay(std::string_view text, std::string &left, std::string &right);
@@ -60,7 +60,7 @@ std::string ReadNumberUpTo(std::string_view column, std::string_view text, int l
 // A UTF-8 name as the radio stores it: only the characters of the name
 // alphabet, at most maxLength of them, without trailing blanks.
 std::string StoredName(std::string_view text, std::size_t maxLength);
-// A quoted UTF-8 text for messages.
+// A quoted UTF-8 text for messages; a long one cut after 40 bytes with "...".
 std::string Quoted(std::string_view text);
 
 } // namespace kv508

@@ -85,11 +85,12 @@ public:
   void Megahertz(const std::string &column, double ChannelRecord::*field) {
     if (Skip(column))
       return;
+    const std::string_view text = columns_.Cell(row_, column);
     double value = 0.0;
-    Refuse(column, ReadMegahertz(columns_.Cell(row_, column), separator_, value));
+    Refuse(column, ReadMegahertz(text, separator_, value));
     if (!why.empty() || MegahertzText(value) == MegahertzText(record.*field))
       return;
-    Refuse(column, CheckExpansionMegahertz(value));
+    Refuse(column, CheckExpansionMegahertz(text, value));
     record.*field = value;
   }
 
@@ -106,9 +107,11 @@ public:
   }
 
   void Display() {
-    if (!Skip("display"))
-      Refuse("display",
-             ReadDisplay(columns_.Cell(row_, "display"), record.CHDisplayL, record.CHDisplayR));
+    if (Skip("display"))
+      return;
+    const std::string_view display = columns_.Cell(row_, "display");
+    if (display != DisplayText(record))
+      Refuse("display", ReadDisplay(display, record.CHDisplayL, record.CHDisplayR));
   }
 
   // The readers' reasons begin with the value they refuse.

@@ -278,11 +278,16 @@ TEST(Import, RefusesEachBadRowWithItsReason) {
       {ExchangeKind::Expansion, "number,rx_mhz\n65,156.05\n",
        "line 2: refused: number \"65\" is not a number from 1 to 64"},
       {ExchangeKind::Expansion, "number,rx_mhz\n3,180\n",
-       "line 2: refused EXP 3: rx_mhz 180.0000 MHz is outside 137 to 174 MHz"},
+       "line 2: refused EXP 3: rx_mhz \"180\" is outside 137 to 174 MHz"},
       {ExchangeKind::Expansion, "number,rx_mhz\n3,156.0125\n",
-       "line 2: refused EXP 3: rx_mhz 156.0125 MHz is off the 25 kHz raster"},
+       "line 2: refused EXP 3: rx_mhz \"156.0125\" is off the 25 kHz raster"},
       {ExchangeKind::Expansion, "number,rx_mhz\n3,abc\n",
        "line 2: refused EXP 3: rx_mhz \"abc\" is not a number of MHz"},
+      {ExchangeKind::Expansion, "number,rx_mhz\n3,1" + std::string(400, '0') + "\n",
+       "line 2: refused EXP 3: rx_mhz \"1" + std::string(39, '0') + "...\" is not a number of MHz"},
+      {ExchangeKind::Expansion, "number,rx_mhz\n3,1" + std::string(300, '0') + "\n",
+       "line 2: refused EXP 3: rx_mhz \"1" + std::string(39, '0') +
+           "...\" is outside 137 to 174 MHz"},
       {ExchangeKind::Expansion, "number,rx_mhz\n3,\"156,050\"\n",
        "line 2: refused EXP 3: rx_mhz \"156,050\" has a decimal comma, read only in files "
        "separated by semicolons; use a point"},
