@@ -41,5 +41,8 @@ int RunWrite(Context &ctx);
 int RunClear(Context &ctx);
 int RunBackups(Context &ctx);
 int RunCheck(Context &ctx);
+int RunExport(Context &ctx);
+int RunImport(Context &ctx);
+int RunCards(Context &ctx);
 
 } // namespace kv508::cli

@@ -7,13 +7,14 @@
 #include "app/config.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <optional>
+#include <memory>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -33,20 +34,32 @@ fs::path DefaultSettingsFile() {
 }
 
 bool UsesSerialPorts(const std::string &command) {
-  return command != "new" && command != "convert" && command != "report" && command != "diff" &&
-         command != "backups";
+  return command == "read" || command == "write" || command == "clear" || command == "ports";
+}
+
+// The offscreen platform warns about the desktop session it does not have;
+// a command's own messages are the only ones a script should see.
+void QuietQtWarnings(QtMsgType type, const QMessageLogContext &, const QString &message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg)
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
 int Dispatch(Context &ctx) {
   static const std::map<std::string, int (*)(Context &)> kCommands = {
-      {"new", RunNew},         {"convert", RunConvert}, {"report", RunReport}, {"diff", RunDiff},
-      {"ports", RunPorts},     {"read", RunRead},       {"write", RunWrite},   {"clear", RunClear},
-      {"backups", RunBackups}, {"check", RunCheck}};
+      {"new", RunNew},     {"convert", RunConvert}, {"report", RunReport},
+      {"diff", RunDiff},   {"ports", RunPorts},     {"read", RunRead},
+      {"write", RunWrite}, {"clear", RunClear},     {"backups", RunBackups},
+      {"check", RunCheck}, {"export", RunExport},   {"import", RunImport},
+      {"cards", RunCards}};
   auto command = kCommands.find(ctx.options.command);
   if (command == kCommands.end())
     throw UsageError{"unknown command " + ctx.options.command};
   if (ctx.options.verify && ctx.options.command != "write")
     throw UsageError{"--verify goes with write"};
+  if ((ctx.options.merge || ctx.options.skipRefused) && ctx.options.command != "import")
+    throw UsageError{"--merge and --skip-refused go with import"};
+  if (ctx.options.paper != "a4" && ctx.options.command != "cards")
+    throw UsageError{"--paper goes with cards"};
   return command->second(ctx);
 }
 
@@ -73,15 +86,23 @@ int main(int argc, char **argv) {
     return kUsage;
   }
 
-  // The serial ports need the application object's event dispatcher; the file
-  // commands do not, and start sooner without it. Its constructor adopts the
-  // user's locale, which would change how the core formats and parses
-  // numbers, so the previous locale is put back.
-  std::optional<QCoreApplication> application;
-  if (UsesSerialPorts(options.command)) {
+  // The serial ports need the application object's event dispatcher and the
+  // cards need fonts (a GUI application, offscreen); the other file commands
+  // need neither, and start sooner without. The application's constructor
+  // adopts the user's locale, which would change how the core formats and
+  // parses numbers, so the previous locale is put back.
+  std::unique_ptr<QCoreApplication> application;
+  if (options.command == "cards" || UsesSerialPorts(options.command)) {
     const char *current = std::setlocale(LC_ALL, nullptr);
     const std::string locale = current != nullptr ? current : "C";
-    application.emplace(argc, argv);
+    if (options.command == "cards") {
+      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+      qInstallMessageHandler(QuietQtWarnings);
+      application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+      application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     std::setlocale(LC_ALL, locale.c_str());
   }
 

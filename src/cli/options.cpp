@@ -38,6 +38,15 @@ Commands:
                                           is probably not meant: one line per finding,
                                           "error:" or "warning:", where, what, how to fix
   backups                                 the automatic backups, newest first
+  export KIND IN.{hex,dat} [-o OUT.csv]   a list as CSV (standard output by default); KIND:
+                                          individual, group (directories: position,name,mmsi),
+                                          expansion (channels 1-64), channels (USA, INTL, CAN)
+  import KIND IN.csv FILE.{hex,dat} -o OUT.{hex,dat} [--merge] [--skip-refused]
+                                          prints what each row adds, changes or refuses, then
+                                          writes OUT: FILE with the rows applied; nothing is
+                                          written when a row is refused, unless --skip-refused
+  cards IN.{hex,dat} -o OUT.pdf [--paper a4|letter]
+                                          a channel card per usable group and a DSC card
 
 Options:
   --program-dir DIR    folder with global.ini and the destination images
@@ -50,6 +59,10 @@ Options:
   --low-speed          run the link at 19200 baud after the handshake
   --retry-busy N       answer "Radio is busy!!" with Retry up to N times
   --resync             answer the re-synchronisation question with OK
+  --merge              import into a directory by MMSI: a known MMSI gets the file's name,
+                       a new one the next free entry (default: the file replaces the directory)
+  --skip-refused       import the accepted rows even when others are refused
+  --paper a4|letter    the paper of the cards (default a4)
   --no-backup          no automatic backup of the image read or programmed
                        (kept in $XDG_DATA_HOME/KV508/backups, else ~/.local/share/KV508/backups)
   -o, --output FILE    output file
@@ -94,6 +107,12 @@ Options ParseOptions(int argc, char **argv) {
       options.noBackup = true;
     } else if (arg == "--verify") {
       options.verify = true;
+    } else if (arg == "--merge") {
+      options.merge = true;
+    } else if (arg == "--skip-refused") {
+      options.skipRefused = true;
+    } else if (arg == "--paper") {
+      options.paper = value(i, arg);
     } else if (arg == "--retry-busy") {
       options.retryBusy = ParseInt(arg, value(i, arg));
     } else if (arg == "--port") {

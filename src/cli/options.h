@@ -16,6 +16,9 @@ struct Options {
   bool resync = false;
   bool noBackup = false;
   bool verify = false;
+  bool merge = false;
+  bool skipRefused = false;
+  std::string paper = "a4";
   int retryBusy = 0;
   std::string port;
   std::string output;

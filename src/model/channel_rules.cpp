@@ -1,6 +1,7 @@
 #include "model/channel_rules.h"
 
 #include <cctype>
+#include <string_view>
 
 namespace kv508 {
 
@@ -29,6 +30,11 @@ ChannelDisplay PlanChannelDisplay(const std::string &label) {
     display.left = "'" + std::to_string(n - 110);
   }
   return display;
+}
+
+bool InChannelDisplayAlphabet(char c) {
+  constexpr std::string_view kLetters = "AbCdEFGHIJLMnoPqrStUy";
+  return (c >= '0' && c <= '9') || (c != '\0' && kLetters.find(c) != std::string_view::npos);
 }
 
 bool TxEnableShown(const ChannelRecord &record, ChannelMode mode) {

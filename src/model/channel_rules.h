@@ -32,6 +32,10 @@ struct ChannelDisplay {
 // "115" -> "'5" (two display digits cannot show three).
 ChannelDisplay PlanChannelDisplay(const std::string &label);
 
+// What an expansion channel's display digits can show: the digits and the
+// letters a seven-segment digit can form ("AbCdEFGHIJLMnoPqrStUy").
+bool InChannelDisplayAlphabet(char c);
+
 enum class ChannelMode { Plan, Expansion };
 
 // Enabled state of the panel's controls for a record as it is stored.

@@ -82,10 +82,27 @@ TextRule<std::string> FixedDigitsRule(int digits, std::size_t shown, std::string
 class Binder : public QObject {
 public:
   using Rule = std::function<void()>;
+  // What a binding does besides storing: Hooks{}.Enabling(rule).Changed(action).Also(change).
   struct Hooks {
     Rule rule;            // the enabling rule: after every fill and every change
     Rule changed;         // after a user change
     EditLog::Change also; // what else the same step changes
+
+    Hooks Enabling(Rule r) const {
+      Hooks h = *this;
+      h.rule = std::move(r);
+      return h;
+    }
+    Hooks Changed(Rule r) const {
+      Hooks h = *this;
+      h.changed = std::move(r);
+      return h;
+    }
+    Hooks Also(EditLog::Change c) const {
+      Hooks h = *this;
+      h.also = std::move(c);
+      return h;
+    }
   };
   // What a list shows for a stored value it does not hold.
   enum class Missing { NoSelection, KeepSelection };

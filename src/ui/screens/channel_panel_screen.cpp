@@ -206,13 +206,15 @@ void ChannelPanelScreen::Bind() {
       Record(d).TxEnable = true;
   };
   b.Check(enable_, QStringLiteral("CH Enable"), Rec(&ChannelRecord::Enable),
-          {.changed = [this] { EnableChanged(); }});
-  b.Check(txEnable_, QStringLiteral("Tx Enable"), Rec(&ChannelRecord::TxEnable), {.rule = rules});
+          Binder::Hooks{}.Changed([this] { EnableChanged(); }));
+  b.Check(txEnable_, QStringLiteral("Tx Enable"), Rec(&ChannelRecord::TxEnable),
+          Binder::Hooks{}.Enabling(rules));
   b.Check(lowPower_, QStringLiteral("Low Power Only"), Rec(&ChannelRecord::LowPower),
-          {.rule = rules, .also = transmits});
-  b.Check(powerUp_, QStringLiteral("Power Up"), Rec(&ChannelRecord::PowUp), {.also = transmits});
+          Binder::Hooks{}.Enabling(rules).Also(transmits));
+  b.Check(powerUp_, QStringLiteral("Power Up"), Rec(&ChannelRecord::PowUp),
+          Binder::Hooks{}.Also(transmits));
   b.Check(duplex_, QStringLiteral("Duplex"), Rec(&ChannelRecord::Duplex),
-          {.changed = [this] { ShowPlanRx(); }});
+          Binder::Hooks{}.Changed([this] { ShowPlanRx(); }));
   b.Check(scanMemory_, QStringLiteral("Scan Memory"), Rec(&ChannelRecord::ScanMemory));
   b.Text(name_, QStringLiteral("CH Name"), Rec(&ChannelRecord::ChTag));
   b.ListIndex(scrambler_, QStringLiteral("Scrambler"), Rec(&ChannelRecord::Scramble));

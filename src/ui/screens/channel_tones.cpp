@@ -66,16 +66,18 @@ ChannelTones::ChannelTones(QWidget *parent, Binder &binder, Access<Tones> ctcss,
     // Choosing a tone of one kind sets the other kind of the same direction to
     // "Off"; the lists then show the record again.
     const auto showAgain = [&binder] { binder.Fill(); };
-    binder.ListIndex(ctcss_[k], directions[k] + QStringLiteral(" CTCSS"), ctcssOf,
-                     {.rule = rules, .changed = showAgain, .also = [ctcssOf, dcsOf](RadioData &d) {
-                        if (ctcssOf(d) != 0)
-                          dcsOf(d) = 0;
-                      }});
-    binder.ListIndex(dcs_[k], directions[k] + QStringLiteral(" DCS"), dcsOf,
-                     {.rule = rules, .changed = showAgain, .also = [ctcssOf, dcsOf](RadioData &d) {
-                        if (dcsOf(d) != 0)
-                          ctcssOf(d) = 0;
-                      }});
+    binder.ListIndex(
+        ctcss_[k], directions[k] + QStringLiteral(" CTCSS"), ctcssOf,
+        Binder::Hooks{}.Enabling(rules).Changed(showAgain).Also([ctcssOf, dcsOf](RadioData &d) {
+          if (ctcssOf(d) != 0)
+            dcsOf(d) = 0;
+        }));
+    binder.ListIndex(
+        dcs_[k], directions[k] + QStringLiteral(" DCS"), dcsOf,
+        Binder::Hooks{}.Enabling(rules).Changed(showAgain).Also([ctcssOf, dcsOf](RadioData &d) {
+          if (dcsOf(d) != 0)
+            ctcssOf(d) = 0;
+        }));
   }
   comp_ = new QCheckBox(QStringLiteral("Comp"), this);
   comp_->setObjectName(QStringLiteral("chkComp"));

@@ -89,7 +89,7 @@ QGroupBox *CommonScreen::BuildScanning() {
                 NewLine(box, QStringLiteral("linScan_1"), false),
                 NewLine(box, QStringLiteral("linScan_2"), false)};
   binder_.OnOff(scan_, QStringLiteral("SCAN"), Common(&CommonSetup::Scan),
-                {.rule = [this] { EnableScanGroup(); }});
+                Binder::Hooks{}.Enabling([this] { EnableScanGroup(); }));
   binder_.ListIndex(resume, QStringLiteral("Resume Time"), Common(&CommonSetup::ResumeTime));
   binder_.OnOff(pttScan, QStringLiteral("PTT SCAN Clear"), Common(&CommonSetup::PttScanClear));
   binder_.OnOff(dual, QStringLiteral("Dual Watch"), Common(&CommonSetup::DualWatch));

@@ -110,16 +110,15 @@ void DirectoryEntryScreen::Bind() {
                                             return StoredMmsi(Kind(), FromQt(typed));
                                           },
                                           "MMSI"},
-                    {.changed =
-                         [this] {
-                           binder_.Fill();
-                           ShowEntryState();
-                         },
-                     .also =
-                         [this](RadioData &d) {
-                           if (Entry(d).Mmsid.empty())
-                             DeleteDirectoryEntry(Entries(d), Request().record);
-                         }});
+                    Binder::Hooks{}
+                        .Changed([this] {
+                          binder_.Fill();
+                          ShowEntryState();
+                        })
+                        .Also([this](RadioData &d) {
+                          if (Entry(d).Mmsid.empty())
+                            DeleteDirectoryEntry(Entries(d), Request().record);
+                        }));
   QObject::connect(enable_, &QCheckBox::clicked, panel_.get(),
                    [this](bool checked) { EnableClicked(checked); });
   QObject::connect(delete_, &QCheckBox::clicked, panel_.get(),

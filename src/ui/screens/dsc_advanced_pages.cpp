@@ -43,7 +43,8 @@ QGroupBox *NewCallBlock(QWidget *page, Binder &binder, const DscCallKind &kind) 
     const QString row = QLatin1String(kind.title) + QLatin1Char(' ') +
                         QLatin1String(kDscCallCategories[static_cast<std::size_t>(k)]);
     binder.OnOff(onOff, row, Field(&RadioSettings::DscAdvanced, kind.on, k),
-                 {.rule = [onOff, lowHi] { lowHi->setEnabled(onOff->currentIndex() != 0); }});
+                 Binder::Hooks{}.Enabling(
+                     [onOff, lowHi] { lowHi->setEnabled(onOff->currentIndex() != 0); }));
     binder.OnOff(lowHi, row + QStringLiteral(" TX"),
                  Field(&RadioSettings::DscAdvanced, kind.tx, k));
     grid->addWidget(NewLabel(group, QLatin1String(kDscCallCategories[static_cast<std::size_t>(k)])),

@@ -94,7 +94,8 @@ QGroupBox *DscBasicPage::BuildPosition(Binder &binder) {
     auto *lowHi = NewList(box, Indexed("cmbUsableDscPosRequestTX", k), kLowHiChoices);
     const QString row = QLatin1String(kPosRows[k]);
     binder.OnOff(onOff, row, Basic(&DscBasicSetup::PosRequest, k),
-                 {.rule = [onOff, lowHi] { lowHi->setEnabled(onOff->currentIndex() != 0); }});
+                 Binder::Hooks{}.Enabling(
+                     [onOff, lowHi] { lowHi->setEnabled(onOff->currentIndex() != 0); }));
     binder.OnOff(lowHi, row + QStringLiteral(" TX"), Basic(&DscBasicSetup::PosRequestTx, k));
     grid->addWidget(NewLabel(box, row), k, 0);
     grid->addWidget(onOff, k, 1);

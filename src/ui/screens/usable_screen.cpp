@@ -83,13 +83,13 @@ void UsableScreen::AddGroup(int k, QWidget *parent, QGridLayout *grid, int row) 
   // A plan group switched off leaves the expansion group too.
   binder_.Check(usable_[k], GroupName(k),
                 Field(&RadioSettings::ChannelGroups, k, &ChannelGroupSetup::Enable),
-                {.rule = [this, k] { EnableGroup(k); },
-                 .changed = [this] { binder_.Fill(); },
-                 .also =
-                     [k](RadioData &d) {
-                       if (k < 3 && !Group(d, k).Enable)
-                         Group(d, 3).ExpChGroup[static_cast<std::size_t>(k)] = false;
-                     }});
+                Binder::Hooks{}
+                    .Enabling([this, k] { EnableGroup(k); })
+                    .Changed([this] { binder_.Fill(); })
+                    .Also([k](RadioData &d) {
+                      if (k < 3 && !Group(d, k).Enable)
+                        Group(d, 3).ExpChGroup[static_cast<std::size_t>(k)] = false;
+                    }));
   binder_.Committed(name_[k], QStringLiteral("Status Name"),
                     Field(&RadioSettings::ChannelGroups, k, &ChannelGroupSetup::StatusName),
                     TextRule<std::string>{[](const std::string &stored) { return ToQt(stored); },
@@ -98,7 +98,7 @@ void UsableScreen::AddGroup(int k, QWidget *parent, QGridLayout *grid, int row) 
                                                 StoreTypedStatusName(FromQt(typed)));
                                           },
                                           {}},
-                    {.changed = [this] { ShowExpCaptions(); }});
+                    Binder::Hooks{}.Changed([this] { ShowExpCaptions(); }));
   binder_.ItemValue(priority_[k], QStringLiteral("Priority CH"),
                     Field(&RadioSettings::ChannelGroups, k, &ChannelGroupSetup::PriorityCh),
                     Binder::Missing::NoSelection);

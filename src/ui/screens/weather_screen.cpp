@@ -74,7 +74,7 @@ void WeatherScreen::AddRow(QGridLayout *grid, int i) {
 
   // The column headings name a row's edits.
   binder_.Check(row.enable, QStringLiteral("Enable"), Rec(i, &ChannelRecord::Enable),
-                {.rule = [this, i] { ApplyRowRule(i); }});
+                Binder::Hooks{}.Enabling([this, i] { ApplyRowRule(i); }));
   binder_.Check(row.scan, QStringLiteral("Scan Memory"), Rec(i, &ChannelRecord::ScanMemory));
   binder_.Text(row.name, QStringLiteral("CH Name"), Rec(i, &ChannelRecord::ChTag));
 

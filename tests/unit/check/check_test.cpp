@@ -64,7 +64,12 @@ Change AtisCode(const char *code) {
   return [=](RadioData &d) { d.Atis.AtisCode = code; };
 }
 Change Expansion(bool enable, double rx, double tx) {
-  return [=](RadioData &d) { d.CHEXP[3] = {.Enable = enable, .Txfreq = tx, .Rxfreq = rx}; };
+  return [=](RadioData &d) {
+    d.CHEXP[3] = ChannelRecord{};
+    d.CHEXP[3].Enable = enable;
+    d.CHEXP[3].Txfreq = tx;
+    d.CHEXP[3].Rxfreq = rx;
+  };
 }
 Change Priority(std::function<int(const RadioData &)> p) {
   return [=](RadioData &d) {
@@ -88,7 +93,8 @@ std::vector<Case> RuleCases(const RadioData &base) {
        {"warning: DSC Setup: The own MMSI 217000001 has the unknown country code 217"}},
       {"DSC on without an own MMSI",
        Set([](RadioData &d) {
-         d.DscBasic = {.DscGroup = {true, true, true, true}};
+         d.DscBasic = {};
+         d.DscBasic.DscGroup = {true, true, true, true};
        }),
        Set([](RadioData &d) { d.DscBasic = {}; }),
        {"warning: DSC Setup: DSC is switched on for Group1, but there is no own MMSI"}},
@@ -114,7 +120,8 @@ std::vector<Case> RuleCases(const RadioData &base) {
        {"warning: Memory ID 2: MMSI 232005679 has no name"}},
       {"ATIS on without a code",
        Set([](RadioData &d) {
-         d.Atis = {.UsableAtisChGroup = {true, false, false, false}};
+         d.Atis = {};
+         d.Atis.UsableAtisChGroup = {true, false, false, false};
        }),
        Set([](RadioData &d) { d.Atis = {}; }),
        {"warning: ATIS Setup: ATIS is switched on for Group1, but there is no ATIS code"}},
