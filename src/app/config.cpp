@@ -240,6 +240,13 @@ ModelSelection SelectModelAtStartup(const fs::path &globalIni, const std::string
   return selection;
 }
 
+std::string UnknownModelReason(const fs::path &globalIni) {
+  std::string bytes;
+  if (std::error_code ec = platform::ReadRegularFile(globalIni, bytes, kIniReadCap))
+    return globalIni.string() + ": " + ec.message();
+  return globalIni.string() + ": no model with use=1";
+}
+
 bool ReadAtisCapable(const fs::path &globalIni, int variant) {
   return ParseBooleanText(IniRead(globalIni, "model" + std::to_string(variant), "atis"))
       .value_or(false);

@@ -35,6 +35,9 @@ struct ModelSelection {
 // Pure: the model choice from global.ini's text and the stored lastmodel.
 ModelSelection SelectModelAtStartup(const std::filesystem::path &globalIni,
                                     const std::string &lastModel);
+// Why global.ini offers no model, for the line after "Unknown model!!": the
+// path and the system's reason, or that no model has use=1.
+std::string UnknownModelReason(const std::filesystem::path &globalIni);
 // AtisCapable of a model from global.ini (missing or unreadable: false).
 bool ReadAtisCapable(const std::filesystem::path &globalIni, int variant);
 // Applies a selection to the session (ModelVariant, AtisCapable, TitleText).

@@ -19,22 +19,48 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class NotRegularCategory : public std::error_category {
+// Numbered after the nearest system error, which is what the error log shows.
+enum class FileError { NotRegular = EINVAL, OwnerNotKept = EPERM };
+
+class FileCategory : public std::error_category {
 public:
   const char *name() const noexcept override { return "kv508.file"; }
-  std::string message(int) const override { return "Not a regular file"; }
+  std::string message(int value) const override {
+    if (value == static_cast<int>(FileError::OwnerNotKept))
+      return "The file belongs to another user or group, which this save cannot keep; "
+             "the file was left as it was";
+    return "Not a regular file";
+  }
 };
 
-std::error_code NotRegularFile() {
-  static const NotRegularCategory category;
-  return {EINVAL, category};
+std::error_code MakeFileError(FileError error) {
+  static const FileCategory category;
+  return {static_cast<int>(error), category};
 }
 
 std::error_code LastError() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
 
 } // namespace
 
+std::error_code NotRegularFile() { return MakeFileError(FileError::NotRegular); }
+
+std::error_code OwnerNotKept() { return MakeFileError(FileError::OwnerNotKept); }
+
 #ifdef _WIN32
+
+namespace {
+
+// Six letters or digits for a temporary's name.
+std::string RandomTag() {
+  static const char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::random_device random;
+  std::string tag(6, 'x');
+  for (char &c : tag)
+    c = kChars[random() % (sizeof kChars - 1)];
+  return tag;
+}
+
+} // namespace
 
 std::error_code ReadRegularFile(const fs::path &path, std::string &bytes, std::size_t maxBytes) {
   bytes.clear();
@@ -61,10 +87,9 @@ bool MayWrite(const fs::path &file) {
 }
 
 std::error_code ReplaceFile(const fs::path &target, std::string_view bytes,
-                            std::optional<fs::perms> mode) {
-  std::random_device random;
-  const fs::path temp = target.parent_path() /
-                        (target.filename().wstring() + L"." + std::to_wstring(random()) + L".tmp");
+                            std::optional<fs::perms> mode, bool replace) {
+  const fs::path temp = target.parent_path() / ("." + target.filename().string() +
+                                                std::string(kSaveTemporaryTag) + RandomTag());
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -78,11 +103,13 @@ std::error_code ReplaceFile(const fs::path &target, std::string_view bytes,
   std::error_code ec;
   if (mode)
     fs::permissions(temp, *mode, ec);
-  if (!::MoveFileExW(temp.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    const std::error_code moved(static_cast<int>(::GetLastError()), std::system_category());
+  const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+  if (!::MoveFileExW(temp.c_str(), target.c_str(), flags)) {
+    const DWORD error = ::GetLastError();
     fs::remove(temp, ec);
-    return moved;
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
+      return std::make_error_code(std::errc::file_exists);
+    return {static_cast<int>(error), std::system_category()};
   }
   return {};
 }
@@ -135,6 +162,39 @@ bool MayWrite(const fs::path &file) { return ::access(file.c_str(), W_OK) == 0; 
 
 namespace {
 
+// The replaced file's owner and group go to its successor; only the owner
+// (as a member of the group) or root may give them, so anyone else's save
+// is refused rather than take the file from them.
+std::error_code KeepOwner(int fd, const fs::path &target) {
+  struct stat old {};
+  struct stat now {};
+  if (::stat(target.c_str(), &old) != 0 || ::fstat(fd, &now) != 0)
+    return {};
+  if (old.st_uid == now.st_uid && old.st_gid == now.st_gid)
+    return {};
+  if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+    return OwnerNotKept();
+  return {};
+}
+
+std::error_code RenameOver(const std::string &temp, const fs::path &target) {
+  return ::rename(temp.c_str(), target.c_str()) == 0 ? std::error_code{} : LastError();
+}
+
+// A hard link fails on a name that exists, even one taken an instant ago.
+// Where the file system has no hard links, a check before the rename does.
+std::error_code LinkNew(const std::string &temp, const fs::path &target) {
+  if (::link(temp.c_str(), target.c_str()) == 0)
+    return {};
+  if (errno == EEXIST)
+    return std::make_error_code(std::errc::file_exists);
+  if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != EMLINK)
+    return LastError();
+  if (::access(target.c_str(), F_OK) == 0)
+    return std::make_error_code(std::errc::file_exists);
+  return RenameOver(temp, target);
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -151,17 +211,23 @@ bool WriteAll(int fd, std::string_view bytes) {
 } // namespace
 
 std::error_code ReplaceFile(const fs::path &target, std::string_view bytes,
-                            std::optional<fs::perms> mode) {
+                            std::optional<fs::perms> mode, bool replace) {
   fs::path folder = target.parent_path();
   if (folder.empty())
     folder = ".";
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::string pattern =
+      (folder / ("." + target.filename().string() + std::string(kSaveTemporaryTag) + "XXXXXX"))
+          .string();
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0)
     return LastError();
 
   bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   std::error_code writeError = ok ? std::error_code{} : LastError();
+  if (ok && mode) {
+    writeError = KeepOwner(fd, target);
+    ok = !writeError;
+  }
   mode_t bits = 0;
   if (mode) {
     bits = static_cast<mode_t>(*mode & fs::perms::mask);
@@ -175,11 +241,11 @@ std::error_code ReplaceFile(const fs::path &target, std::string_view bytes,
     ok = false;
     writeError = LastError();
   }
-  if (ok && ::rename(pattern.c_str(), target.c_str()) != 0) {
-    ok = false;
-    writeError = LastError();
+  if (ok) {
+    writeError = replace ? RenameOver(pattern, target) : LinkNew(pattern, target);
+    ok = !writeError;
   }
-  if (!ok)
+  if (!ok || !replace)
     ::unlink(pattern.c_str());
   return writeError;
 }

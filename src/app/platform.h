@@ -18,13 +18,26 @@ namespace kv508::platform {
 std::error_code ReadRegularFile(const std::filesystem::path &path, std::string &bytes,
                                 std::size_t maxBytes);
 
-// False when the current user may not write to an existing file.
+// "Not a regular file": a FIFO, a device or a folder where a file was wanted.
+std::error_code NotRegularFile();
+// A save that would take a file from its owner or group, who could then no
+// longer read it.
+std::error_code OwnerNotKept();
+
+// False when the current user may not write to an existing file or folder.
 bool MayWrite(const std::filesystem::path &file);
 
+// The temporary of a save is named "." + the target's name + this tag + six
+// letters or digits, beside the target.
+inline constexpr std::string_view kSaveTemporaryTag = ".kv508-";
+
 // Writes bytes to a new file beside target and renames it over target once it
-// is complete. The new file gets `mode`, or what an ordinary new file gets.
+// is complete. With `mode` (an existing target) the new file gets that mode and
+// the target's owner and group, or nothing is written (OwnerNotKept); without,
+// what an ordinary new file gets. With replace false an existing target is
+// left alone and the error is file_exists.
 std::error_code ReplaceFile(const std::filesystem::path &target, std::string_view bytes,
-                            std::optional<std::filesystem::perms> mode);
+                            std::optional<std::filesystem::perms> mode, bool replace = true);
 
 bool LocalTime(std::time_t time, std::tm &local);
 
