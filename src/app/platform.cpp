@@ -9,6 +9,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -45,6 +46,15 @@ std::error_code LastError() { return {errno != 0 ? errno : EIO, std::generic_cat
 std::error_code NotRegularFile() { return MakeFileError(FileError::NotRegular); }
 
 std::error_code OwnerNotKept() { return MakeFileError(FileError::OwnerNotKept); }
+
+FileLock &FileLock::operator=(FileLock &&other) noexcept {
+  if (this != &other) {
+    Release();
+    handle_ = other.handle_;
+    other.handle_ = kNone;
+  }
+  return *this;
+}
 
 #ifdef _WIN32
 
@@ -115,6 +125,45 @@ std::error_code ReplaceFile(const fs::path &target, std::string_view bytes,
 }
 
 bool LocalTime(std::time_t time, std::tm &local) { return ::localtime_s(&local, &time) == 0; }
+
+int ProcessId() { return static_cast<int>(::GetCurrentProcessId()); }
+
+namespace {
+
+// Opens (or makes) the file and locks its first byte without waiting.
+std::intptr_t OpenLocked(const fs::path &path, DWORD disposition) {
+  const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return -1;
+  OVERLAPPED at{};
+  if (!::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
+    ::CloseHandle(file);
+    return -1;
+  }
+  return reinterpret_cast<std::intptr_t>(file);
+}
+
+} // namespace
+
+bool FileLock::Create(const fs::path &path) {
+  Release();
+  handle_ = OpenLocked(path, CREATE_NEW);
+  return Held();
+}
+
+bool FileLock::Acquire(const fs::path &path) {
+  Release();
+  handle_ = OpenLocked(path, OPEN_EXISTING);
+  return Held();
+}
+
+void FileLock::Release() {
+  if (Held())
+    ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
+  handle_ = kNone;
+}
 
 fs::path ExecutablePath(const char *argv0) {
   std::wstring buffer(32768, L'\0');
@@ -251,6 +300,52 @@ std::error_code ReplaceFile(const fs::path &target, std::string_view bytes,
 }
 
 bool LocalTime(std::time_t time, std::tm &local) { return ::localtime_r(&time, &local) != nullptr; }
+
+int ProcessId() { return static_cast<int>(::getpid()); }
+
+bool FileLock::Create(const fs::path &path) {
+  Release();
+  // Locked under a name of its own first, then linked to its real name, so
+  // that nobody finds the file there unlocked.
+  std::string temp = path.string() + ".new-XXXXXX";
+  // Not inherited: a program started from here must not keep the lock alive.
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0)
+    return false;
+  const bool linked =
+      ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::link(temp.c_str(), path.c_str()) == 0;
+  ::unlink(temp.c_str());
+  if (!linked) {
+    ::close(fd);
+    return false;
+  }
+  handle_ = fd;
+  return true;
+}
+
+bool FileLock::Acquire(const fs::path &path) {
+  Release();
+  const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0)
+    return false;
+  // The file may have been removed and its name taken again since it was opened.
+  struct stat held {};
+  struct stat named {};
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &held) != 0 ||
+      ::stat(path.c_str(), &named) != 0 || held.st_ino != named.st_ino ||
+      held.st_dev != named.st_dev) {
+    ::close(fd);
+    return false;
+  }
+  handle_ = fd;
+  return true;
+}
+
+void FileLock::Release() {
+  if (Held())
+    ::close(static_cast<int>(handle_));
+  handle_ = kNone;
+}
 
 fs::path ExecutablePath(const char *argv0) {
   std::error_code ec;

@@ -3,6 +3,7 @@
 // The few things the core does differently on Windows and on POSIX systems.
 
 #include <cstddef>
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <optional>
@@ -40,6 +41,33 @@ std::error_code ReplaceFile(const std::filesystem::path &target, std::string_vie
                             std::optional<std::filesystem::perms> mode, bool replace = true);
 
 bool LocalTime(std::time_t time, std::tm &local);
+
+int ProcessId();
+
+// An exclusive lock on a file, held until Release or until the process ends,
+// however it ends: the system drops it then.
+class FileLock {
+public:
+  FileLock() = default;
+  ~FileLock() { Release(); }
+  FileLock(FileLock &&other) noexcept : handle_(other.handle_) { other.handle_ = kNone; }
+  FileLock &operator=(FileLock &&other) noexcept;
+  FileLock(const FileLock &) = delete;
+  FileLock &operator=(const FileLock &) = delete;
+
+  // Makes `path` a new file, locked from the moment it appears under its name;
+  // false when the name exists or cannot be made.
+  bool Create(const std::filesystem::path &path);
+  // Locks an existing file without waiting; false when another holds it or it
+  // is gone.
+  bool Acquire(const std::filesystem::path &path);
+  void Release();
+  bool Held() const { return handle_ != kNone; }
+
+private:
+  static constexpr std::intptr_t kNone = -1;
+  std::intptr_t handle_ = kNone;
+};
 
 // The running program's own file; argv0 is the fallback.
 std::filesystem::path ExecutablePath(const char *argv0);
