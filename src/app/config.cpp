@@ -10,7 +10,6 @@
 #include <array>
 #include <cctype>
 #include <charconv>
-#include <fstream>
 #include <limits>
 #include <string_view>
 #include <system_error>
@@ -62,17 +61,14 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 // Reads a regular file up to the cap; anything else (missing, a folder, a
-// device) reads as nothing.
+// device) reads as nothing. Only what the file holds is allocated: every key
+// read reads the file again.
 std::string ReadCapped(const fs::path &file) {
-  std::error_code ec;
-  if (!fs::is_regular_file(file, ec))
+  std::string bytes;
+  if (platform::ReadRegularFile(file, bytes, kIniReadCap))
     return {};
-  std::ifstream in(file, std::ios::binary);
-  if (!in)
-    return {};
-  std::string bytes(kIniReadCap, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+  if (bytes.size() > kIniReadCap)
+    bytes.resize(kIniReadCap);
   return bytes;
 }
 

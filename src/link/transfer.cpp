@@ -70,33 +70,17 @@ constexpr const char *kPartlyProgrammed = "The radio now holds a partly written 
                                           "blocks already written stay written. Program it "
                                           "again before use.";
 
+// What a broken-off clear of the mode (2 to 9) may have left in the radio.
 std::string PartlyCleared(int mode) {
-  const char *area = "logs and directories";
-  switch (mode) {
-  case kClearMmsi:
+  if (mode == kClearMmsi)
     return "The radio's own MMSI may now be damaged. Clear it again.";
-  case kClearDscLog:
-    area = "DSC log";
-    break;
-  case kClearDistressLog:
-    area = "distress log";
-    break;
-  case kClearIndividual:
-    area = "individual directory";
-    break;
-  case kClearGroup:
-    area = "group directory";
-    break;
-  case kClearWaypoint:
-    area = "WayPoint directory";
-    break;
-  case kClearDscTxLog:
-    area = "DSC TX log";
-    break;
-  default:
-    return std::string("The radio's ") + area + " may now be partly erased. Clear all data again.";
-  }
-  return std::string("The radio's ") + area + " may now be partly erased. Clear it again.";
+  if (mode == kClearAll)
+    return "The radio's logs and directories may now be partly erased. Clear all data again.";
+  static const char *const kAreas[] = {
+      "DSC log",         "distress log",       "individual directory",
+      "group directory", "WayPoint directory", "DSC TX log"};
+  return std::string("The radio's ") + kAreas[mode - kClearDscLog] +
+         " may now be partly erased. Clear it again.";
 }
 
 constexpr const char *kStoppedStatus =
