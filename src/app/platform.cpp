@@ -96,6 +96,9 @@ bool MayWrite(const fs::path &file) {
   return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0;
 }
 
+// A folder's read-only attribute says nothing about its files; the save itself tells.
+bool MayCreateIn(const fs::path &) { return true; }
+
 std::error_code ReplaceFile(const fs::path &target, std::string_view bytes,
                             std::optional<fs::perms> mode, bool replace) {
   const fs::path temp = target.parent_path() / ("." + target.filename().string() +
@@ -208,6 +211,8 @@ std::error_code ReadRegularFile(const fs::path &path, std::string &bytes, std::s
 }
 
 bool MayWrite(const fs::path &file) { return ::access(file.c_str(), W_OK) == 0; }
+
+bool MayCreateIn(const fs::path &folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
 
 namespace {
 

@@ -25,8 +25,10 @@ std::error_code NotRegularFile();
 // longer read it.
 std::error_code OwnerNotKept();
 
-// False when the current user may not write to an existing file or folder.
+// False when the current user may not write to an existing file.
 bool MayWrite(const std::filesystem::path &file);
+// False when the current user may not make files in an existing folder.
+bool MayCreateIn(const std::filesystem::path &folder);
 
 // The temporary of a save is named "." + the target's name + this tag + six
 // letters or digits, beside the target.

@@ -47,7 +47,7 @@ std::error_code CheckResolved(const fs::path &file, bool &exists, fs::perms &mod
       return ec;
     if (!fs::is_directory(folderStatus))
       return std::make_error_code(std::errc::not_a_directory);
-    if (!platform::MayWrite(folder))
+    if (!platform::MayCreateIn(folder))
       return std::make_error_code(std::errc::permission_denied);
     return {};
   }
