@@ -17,8 +17,11 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kSuffix = ".hex";
-// A name taken in the same second gets "-2" … "-99" after the time.
-constexpr int kMaxSameSecond = 99;
+// A name taken in the same second gets "-2", "-3" ... after the time; the
+// count has room for far more backups than a second can make.
+constexpr std::size_t kMaxSequenceDigits = 6;
+// Names another program takes while this one looks for a free one.
+constexpr int kMaxNameTries = 1000;
 
 bool AllDigits(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
@@ -102,7 +105,7 @@ bool ParseBackupName(const std::string &fileName, BackupEntry &entry) {
       !AllDigits(date[0]) || !AllDigits(date[1]) || !AllDigits(date[2]))
     return false;
   if (clock.size() > 2 || clock[0].size() != 6 || !AllDigits(clock[0]) ||
-      (clock.size() == 2 && (clock[1].size() > 2 || !AllDigits(clock[1]))))
+      (clock.size() == 2 && (clock[1].size() > kMaxSequenceDigits || !AllDigits(clock[1]))))
     return false;
   if (parts[2].empty() || !std::all_of(parts[2].begin(), parts[2].end(), ModelTagChar))
     return false;
@@ -176,43 +179,52 @@ int PruneBackups(const fs::path &folder, std::time_t now) {
   return deleted;
 }
 
-bool SaveBackup(Session &session, const MemoryImage &image, BackupKind kind,
-                const std::string &title) {
+std::string WriteBackup(Session &session, const MemoryImage &image, BackupKind kind) {
   const BackupOptions &options = session.backups;
   if (options.folder.empty())
-    return true;
+    return {};
   const std::time_t now = options.now();
   const std::string stem = Stamp(now);
   const std::string tail =
       "_" + BackupModelTag(session.model.ModelVariant) + "_" + BackupKindText(kind) + ".hex";
+  const std::string_view bytes(reinterpret_cast<const char *>(image.data()), image.size());
 
   std::error_code ec;
   fs::create_directories(options.folder, ec);
-  // Numbered across kinds and models, so that the list keeps the order they were made in.
+  if (!ec && stem.empty())
+    ec = std::make_error_code(std::errc::invalid_argument);
+  // Numbered across kinds and models, so that the list keeps the order they
+  // were made in; a name another program takes meanwhile moves this one on.
   int sequence = 0;
   for (const BackupEntry &entry : ListBackups(options.folder)) {
     if (entry.time == now)
       sequence = std::max(sequence, entry.sequence);
   }
-  ++sequence;
-  const fs::path file =
-      options.folder / (sequence == 1 ? stem + tail : stem + "-" + std::to_string(sequence) + tail);
-  if (!ec && (stem.empty() || sequence > kMaxSameSecond))
-    ec = std::make_error_code(std::errc::invalid_argument);
-  if (!ec && fs::exists(file, ec))
-    ec = std::make_error_code(std::errc::file_exists);
-  if (!ec)
-    ec = SafeWriteFile(
-        file, std::string_view(reinterpret_cast<const char *>(image.data()), image.size()));
+  for (int tries = 1; !ec; ++tries) {
+    ++sequence;
+    const std::string name =
+        sequence == 1 ? stem + tail : stem + "-" + std::to_string(sequence) + tail;
+    ec = SafeCreateFile(options.folder / name, bytes);
+    if (ec != std::errc::file_exists || tries == kMaxNameTries)
+      break;
+    ec.clear();
+  }
   if (ec) {
     ErrLog(session.state, session.programDir, "SaveBackup", ErrorText(ec.value()));
-    session.host.Message(Icon::Exclamation, title,
-                         "The backup could not be saved in " + options.folder.string() + ": " +
-                             ec.message() + ".");
-    return false;
+    return "The backup could not be saved in " + options.folder.string() + ": " + ec.message() +
+           ".";
   }
   PruneBackups(options.folder, now);
-  return true;
+  return {};
+}
+
+bool SaveBackup(Session &session, const MemoryImage &image, BackupKind kind,
+                const std::string &title) {
+  const std::string failure = WriteBackup(session, image, kind);
+  if (failure.empty())
+    return true;
+  session.host.Message(Icon::Exclamation, title, failure);
+  return false;
 }
 
 } // namespace kv508

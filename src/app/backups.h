@@ -5,7 +5,8 @@
 // named after the local time, the model and the kind:
 //
 //   2024-05-01_093015_TR4100M_read.hex
-//   2024-05-01_093015-2_TR4100-TR4300_program.hex   (the second one in that second)
+//   2024-05-01_093015-2_TR4100-TR4300_program.hex   (the second one in that second,
+//                                                   then -3, -4 ... without end)
 //
 // Only files named so are listed and ever deleted; anything else in the
 // folder is left alone.
@@ -61,8 +62,11 @@ std::string BackupTimeText(std::time_t time);
 int PruneBackups(const std::filesystem::path &folder, std::time_t now);
 
 // Writes the image as a new backup through the safe-save helper, then prunes.
-// Nothing happens when backups are off. A failure is told to the user (titled
-// `title`) and returns false; the caller goes on with its work.
+// Nothing happens when backups are off. Returns why it failed ("The backup
+// could not be saved in FOLDER: REASON."), empty when it did not.
+std::string WriteBackup(Session &session, const MemoryImage &image, BackupKind kind);
+// WriteBackup, a failure told to the user (titled `title`) and returning
+// false; the caller goes on with its work.
 bool SaveBackup(Session &session, const MemoryImage &image, BackupKind kind,
                 const std::string &title);
 

@@ -262,6 +262,13 @@ ModelSelection SelectModelAtStartup(const GlobalIni &globalIni, const std::strin
   return selection;
 }
 
+std::string UnknownModelReason(const fs::path &globalIni) {
+  std::string bytes;
+  if (std::error_code ec = platform::ReadRegularFile(globalIni, bytes, kIniReadCap))
+    return globalIni.string() + ": " + ec.message();
+  return globalIni.string() + ": no model with use=1";
+}
+
 bool ReadAtisCapable(const fs::path &globalIni, int variant) {
   return ReadAtisCapable(KeptGlobalIni(globalIni), variant);
 }

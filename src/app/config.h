@@ -58,6 +58,9 @@ struct ModelSelection {
 ModelSelection SelectModelAtStartup(const GlobalIni &globalIni, const std::string &lastModel);
 ModelSelection SelectModelAtStartup(const std::filesystem::path &globalIni,
                                     const std::string &lastModel);
+// Why global.ini offers no model, for the line after "Unknown model!!": the
+// path and the system's reason, or that no model has use=1.
+std::string UnknownModelReason(const std::filesystem::path &globalIni);
 // AtisCapable of a model from global.ini (missing or unreadable: false).
 bool ReadAtisCapable(const GlobalIni &globalIni, int variant);
 bool ReadAtisCapable(const std::filesystem::path &globalIni, int variant);

@@ -72,8 +72,9 @@ Answer CliHost::Message(Icon icon, const std::string &title, const std::string &
     reply = " [Cancel]";
     break;
   case Buttons::YesNo:
+    // The one question of the commands: programming without the backup.
     answer = Answer::No;
-    reply = " [No]";
+    reply = " [No; --no-backup programs without one]";
     break;
   }
   if (icon == Icon::Critical || icon == Icon::Exclamation)

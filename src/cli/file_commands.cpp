@@ -23,6 +23,9 @@ int RunNew(Context &ctx) {
   // all-zero image that no command accepts.
   if (!HasDefaultImage(ctx.session.model.ModelVariant)) {
     ctx.session.host.Message(Icon::Critical, kApplicationTitle, "Unknown model!!");
+    ctx.session.host.Reason((ctx.session.programDir / "global.ini").string() + ": model " +
+                            std::to_string(ctx.session.model.ModelVariant) +
+                            " is not one this program knows");
     return kFailed;
   }
   NewData(ctx.session, true);

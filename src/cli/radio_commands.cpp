@@ -5,6 +5,7 @@
 
 #include "app/backups.h"
 #include "app/new_data.h"
+#include "app/safe_save.h"
 #include "image/decode.h"
 #include "link/qt_serial_port.h"
 #include "link/transfer.h"
@@ -99,6 +100,13 @@ int RunRead(Context &ctx) {
     throw UsageError{"read needs --port P -o OUT.hex or -o OUT.dat"};
   }
   RequireKind(ctx.options.output, {FileKind::Hex, FileKind::Dat});
+  // A read takes half a minute; what it read must not be lost for an output
+  // that could never be written.
+  if (std::error_code ec = CheckSaveTarget(ctx.options.output)) {
+    ctx.session.host.Message(Icon::Exclamation, ctx.session.state.TitleText, "FileSave Error!!");
+    FileErrorReason(ctx.session.host, ctx.options.output, ec);
+    return kFailed;
+  }
   if (!PrepareBase(ctx) || !Transfer(ctx, kTransferRead))
     return kFailed;
   bool saved = KindOf(ctx.options.output) == FileKind::Hex

@@ -33,6 +33,7 @@ bool PrepareSession(Session &session, const Options &options) {
   }
   if (selection.UnknownModel) {
     session.host.Message(Icon::Critical, kApplicationTitle, "Unknown model!!");
+    session.host.Reason(UnknownModelReason(globalIni));
     return false;
   }
   if (options.atis)

@@ -48,6 +48,7 @@ Link::TryResult Link::AfterAck(WaitOutcome outcome, int &tries) {
 bool Link::Connect() {
   CancelRequested = false;
   LineLost = false;
+  SyncRefused = false;
   if (!OpenHandshakePort()) {
     PortOpenFailed();
     return false;
@@ -106,6 +107,7 @@ void Link::PortOpenFailed() {
 }
 
 bool Link::SyncCommand() {
+  SyncRefused = false;
   for (int phase = 1; phase <= 2; ++phase) {
     int tries = RetryCount;
     bool acknowledged = false;
@@ -117,6 +119,7 @@ bool Link::SyncCommand() {
         acknowledged = true;
         break;
       }
+      SyncRefused = outcome == WaitOutcome::RadioError;
       if ((outcome == WaitOutcome::TimedOut || outcome == WaitOutcome::RadioError) && --tries > 0)
         continue;
       break;
@@ -289,6 +292,7 @@ void Link::WriteBlock(int address, int length) {
                                  HexField(static_cast<unsigned>(length), 2), data);
 
   Purge();
+  Unanswered = false;
   int tries = RetryCount;
   for (;;) {
     ExchangeFailed = true;
@@ -296,13 +300,15 @@ void Link::WriteBlock(int address, int length) {
     Purge();
     SendFrame(frame);
     DiscardEcho(static_cast<int>(frame.size()));
-    switch (AfterAck(ReceiveAck(), tries)) {
+    const WaitOutcome outcome = ReceiveAck();
+    switch (AfterAck(outcome, tries)) {
     case TryResult::Done:
       return;
     case TryResult::Retry:
       break;
     case TryResult::Failed:
       ExchangeFailed = true;
+      Unanswered = outcome == WaitOutcome::TimedOut;
       return;
     }
   }

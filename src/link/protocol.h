@@ -74,6 +74,11 @@ public:
   bool CancelRequested = false;
   // Set when the port reports the line gone: every wait ends at once, no retry.
   bool LineLost = false;
+  // Set when the last block write failed because the radio did not answer its
+  // last try at all: the next write cannot succeed either.
+  bool Unanswered = false;
+  // Set when the last synchronisation failed because the radio answered "ERROR".
+  bool SyncRefused = false;
   int RetryCount = 3;
   // Messages shown through Error, so that a caller can tell a failure that
   // already explained itself from one that did not.

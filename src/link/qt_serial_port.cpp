@@ -196,17 +196,22 @@ private:
     }
   }
 
-  // A device that went away (unplugged, the other end of a pseudo-terminal
-  // closed) reports a resource error; later waits would only time out. True when
-  // the line is lost.
+  // A device that went away reports a resource error (unplugged) or a read
+  // error (the other end of a pseudo-terminal closed: the read finds the end
+  // of the data at once, again and again); later waits would only time out or
+  // spin. True when the line is lost.
   bool Lost(const char *what) {
     if (lost_)
       return true;
-    if (port_.error() != QSerialPort::ResourceError)
+    const QSerialPort::SerialPortError error = port_.error();
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError)
       return false;
     lost_ = true;
-    errorNumber_ = static_cast<int>(port_.error());
-    errorText_ = "Lost " + device_ + " during " + what + ": " + port_.errorString().toStdString();
+    errorNumber_ = static_cast<int>(error);
+    // After a hang-up the system's error number is left over from an earlier call.
+    const std::string reason = error == QSerialPort::ReadError ? std::string("the device hung up")
+                                                               : port_.errorString().toStdString();
+    errorText_ = "Lost " + device_ + " during " + what + ": " + reason;
     port_.clearError();
     return true;
   }
@@ -316,15 +321,23 @@ std::string DeviceForComNumber(int comNumber) {
 #endif
 }
 
-std::unique_ptr<Port> MakeQtSerialPort(const std::string &device) {
-  std::string location = device;
-#if !defined(Q_OS_WIN)
-  // A relative path would otherwise be looked up under /dev.
-  if (location.find('/') != std::string::npos && location.front() != '/' &&
-      location.rfind("./", 0) != 0 && location.rfind("../", 0) != 0)
-    location = "./" + location;
+std::string SerialDevicePath(const std::string &name) {
+#if defined(Q_OS_WIN)
+  return name;
+#else
+  if (name.empty() || name.front() == '/')
+    return name;
+  // A relative path, or a name that exists here, is that file; the serial
+  // port would otherwise look it up under /dev.
+  const bool path = name.find('/') != std::string::npos;
+  if (path || ::access(name.c_str(), F_OK) == 0)
+    return name.rfind("./", 0) == 0 || name.rfind("../", 0) == 0 ? name : "./" + name;
+  return "/dev/" + name;
 #endif
-  return std::make_unique<QtSerialPort>(location);
+}
+
+std::unique_ptr<Port> MakeQtSerialPort(const std::string &device) {
+  return std::make_unique<QtSerialPort>(SerialDevicePath(device));
 }
 
 } // namespace kv508

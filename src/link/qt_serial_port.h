@@ -26,9 +26,13 @@ std::vector<SerialPortInfo> ListSerialPorts();
 // ListSerialPorts() (1-based). Empty when there is no such port.
 std::string DeviceForComNumber(int comNumber);
 
-// A port for a device path or name; nothing is opened until Port::Open. The
-// program must have created its QCoreApplication (QSerialPort's notifiers need
-// the thread's event dispatcher).
+// What a port name opens: a path as given, a name that exists in the working
+// folder as that file, any other bare name under /dev (Windows: as given).
+std::string SerialDevicePath(const std::string &name);
+
+// A port for a device path or name (see SerialDevicePath); nothing is opened
+// until Port::Open. The program must have created its QCoreApplication
+// (QSerialPort's notifiers need the thread's event dispatcher).
 std::unique_ptr<Port> MakeQtSerialPort(const std::string &device);
 
 } // namespace kv508

@@ -64,6 +64,25 @@ std::string Hex(unsigned value) {
 
 long Percent(double part, double whole) { return std::lround(part / whole * 100.0); }
 
+// What a broken-off write may have left in the radio: the blocks already
+// written stay written.
+constexpr const char *kPartlyProgrammed = "The radio now holds a partly written memory; the "
+                                          "blocks already written stay written. Program it "
+                                          "again before use.";
+
+// What a broken-off clear of the mode (2 to 9) may have left in the radio.
+std::string PartlyCleared(int mode) {
+  if (mode == kClearMmsi)
+    return "The radio's own MMSI may now be damaged. Clear it again.";
+  if (mode == kClearAll)
+    return "The radio's logs and directories may now be partly erased. Clear all data again.";
+  static const char *const kAreas[] = {
+      "DSC log",         "distress log",       "individual directory",
+      "group directory", "WayPoint directory", "DSC TX log"};
+  return std::string("The radio's ") + kAreas[mode - kClearDscLog] +
+         " may now be partly erased. Clear it again.";
+}
+
 constexpr const char *kStoppedStatus =
     "Stopped after an error. Check the radio and press OK to try again.";
 
@@ -94,6 +113,13 @@ std::string TransferCaption(int mode) {
   default:
     return {};
   }
+}
+
+std::string RadioErrorMessage(const std::string &portName) {
+  return "The radio answered with an error on " +
+         (portName.empty() ? "the serial port" : portName) +
+         ".\r\nTurn the radio off, then on again in PC CONTROL mode (hold [DISTRESS] and [CALL] "
+         "while turning it on), and try again.";
 }
 
 std::string NoAnswerMessage(const std::string &portName) {
@@ -165,8 +191,12 @@ TransferResult TransferSession::Run(int mode) {
   if (!link.Connect()) {
     link.Monitor("can not syncing!!");
     // Without this a radio that never answered looks like nothing happened.
-    if (!link.CancelRequested && link.ErrorsShown == errorsBefore)
-      host.Message(Icon::Critical, link.Caption(), NoAnswerMessage(portName_));
+    const bool explained = link.CancelRequested || link.ErrorsShown != errorsBefore;
+    if (!explained && link.LineLost)
+      link.Error("Communication Error!!");
+    else if (!explained)
+      host.Message(Icon::Critical, link.Caption(),
+                   link.SyncRefused ? RadioErrorMessage(portName_) : NoAnswerMessage(portName_));
     ShowStatus(link.CancelRequested ? "Cancelled." : kStoppedStatus);
     host.SetWaitCursor(false);
     session_.state.Busy = false;
@@ -342,7 +372,15 @@ void TransferSession::ProgramToRadio() {
   if (!CommonFrame())
     return;
   Link &link = *link_;
-  SaveBackup(session_, session_.data.Image, BackupKind::Program, link.Caption());
+  // The backup is what gets the radio back if the new settings are wrong: the
+  // user decides whether to go on without one.
+  const std::string noBackup = WriteBackup(session_, session_.data.Image, BackupKind::Program);
+  if (!noBackup.empty() && session_.host.Message(Icon::Exclamation, link.Caption(),
+                                                 noBackup + "\r\nProgram the radio without it?",
+                                                 Buttons::YesNo) != Answer::Yes) {
+    link.ExchangeFailed = true;
+    return;
+  }
   link.Monitor("radio writing...");
   WriteAll();
   if (!link.ExchangeFailed && !link.CancelRequested && verify_)
@@ -388,30 +426,19 @@ void TransferSession::WriteAll() {
       going = write(address, kBlockSize);
     }
   }
-  FinishProgramLoop();
+  FinishWriteLoop("Program to Radio", kPartlyProgrammed);
 }
 
-void TransferSession::FinishProgramLoop() {
+void TransferSession::FinishWriteLoop(const char *title, const std::string &left) {
   Link &link = *link_;
   link.ClosePort();
   if (!link.CancelRequested && !link.ExchangeFailed) {
     session_.host.Pause(500);
     return;
   }
-  // Blocks already written stay written: the radio is neither the old nor the new.
-  const char *const partly = "\r\nThe radio now holds a partly written memory; the blocks "
-                             "already written stay written. Program it again before use.";
-  link.Error(std::string(link.CancelRequested ? "cancel!!" : "Communication Error!!") + partly,
-             "Program to Radio");
-}
-
-void TransferSession::FinishWriteLoop(const char *failureTitle) {
-  Link &link = *link_;
-  link.ClosePort();
-  if (!link.CancelRequested && !link.ExchangeFailed)
-    session_.host.Pause(500);
-  else if (link.ExchangeFailed)
-    link.Error("Communication Error!!", failureTitle);
+  link.Error(std::string(link.CancelRequested ? "cancel!!" : "Communication Error!!") + "\r\n" +
+                 left,
+             title);
 }
 
 // ---- clear ---------------------------------------------------------------
@@ -426,11 +453,12 @@ void TransferSession::ClearRadioData(int mode) {
   Link &link = *link_;
   MemoryImage &image = session_.data.Image;
   const MemoryImage backup = image;
+  const std::string left = PartlyCleared(mode);
 
   auto clearRange = [&](const char *line, Area area) {
     link.Monitor(line);
     Fill(image, area, 255);
-    WriteRange(area.first, area.last);
+    WriteRange(area.first, area.last, left);
   };
   switch (mode) {
   case kClearDscLog:
@@ -448,7 +476,7 @@ void TransferSession::ClearRadioData(int mode) {
   case kClearWaypoint:
     link.Monitor("radio clear waypoint...");
     FillWaypoints(image);
-    WriteRange(kWaypointDirectory.first, kWaypointDirectory.last);
+    WriteRange(kWaypointDirectory.first, kWaypointDirectory.last, left);
     break;
   case kClearDscTxLog:
     clearRange("radio clear DSCTX...", kDscTxLog);
@@ -461,7 +489,7 @@ void TransferSession::ClearRadioData(int mode) {
     Fill(image, kGroupDirectory, 255);
     FillWaypoints(image);
     Fill(image, kDscTxLog, 255);
-    WriteClearAll();
+    WriteClearAll(left);
     break;
   }
   if (!link.ExchangeFailed && !link.CancelRequested) {
@@ -472,20 +500,25 @@ void TransferSession::ClearRadioData(int mode) {
   }
 }
 
-void TransferSession::WriteRange(int first, int last) {
-  WriteBlocks(0, [first, last](int address) { return address >= first && address <= last; });
+void TransferSession::WriteRange(int first, int last, const std::string &left) {
+  WriteBlocks(
+      0, [first, last](int address) { return address >= first && address <= last; }, left);
 }
 
 // Clear-all writes its areas block by block and skips the gap between the two
 // directories and the last block.
-void TransferSession::WriteClearAll() {
-  WriteBlocks(kClearAllFirst, [](int address) {
-    return !(address >= kIndividualDirectoryEnd && address < kGroupDirectory.first) &&
-           address < kImageSize - kBlockSize;
-  });
+void TransferSession::WriteClearAll(const std::string &left) {
+  WriteBlocks(
+      kClearAllFirst,
+      [](int address) {
+        return !(address >= kIndividualDirectoryEnd && address < kGroupDirectory.first) &&
+               address < kImageSize - kBlockSize;
+      },
+      left);
 }
 
-void TransferSession::WriteBlocks(int start, const std::function<bool(int)> &writes) {
+void TransferSession::WriteBlocks(int start, const std::function<bool(int)> &writes,
+                                  const std::string &left) {
   Link &link = *link_;
   if (!link.EnsurePortOpen()) {
     link.ExchangeFailed = true;
@@ -506,7 +539,7 @@ void TransferSession::WriteBlocks(int start, const std::function<bool(int)> &wri
     if (link.CancelRequested)
       break;
   }
-  FinishWriteLoop("Program to Radio");
+  FinishWriteLoop("Program to Radio", left);
 }
 
 void TransferSession::ClearMmsiData() {
@@ -539,26 +572,21 @@ void TransferSession::WriteMmsiBytes() {
   }
   ShowProgress(0);
   ShowStatus("Clearing the MMSI...");
-  // Every byte is tried even after one failed, but the clear only succeeds
-  // when all six were written.
+  // A byte the radio refused does not keep the others from being tried, but
+  // the clear only succeeds when all six were written. A radio that said
+  // nothing at all is gone: the next bytes would only wait out their tries.
   bool anyFailed = false;
   for (int address = kMmsiData.first; address <= kMmsiLastByte; ++address) {
     link.WriteBlock(address, 1);
     anyFailed = anyFailed || link.ExchangeFailed;
-    if (link.CancelRequested || link.LineLost)
+    if (link.CancelRequested || link.LineLost || link.Unanswered)
       break;
   }
   if (anyFailed)
     link.ExchangeFailed = true;
-  link.ClosePort();
-  if (link.CancelRequested)
-    return;
-  if (!link.ExchangeFailed) {
+  if (!link.ExchangeFailed && !link.CancelRequested)
     ShowProgress(100);
-    session_.host.Pause(500);
-  } else {
-    link.Error("Communication Error!!", "Clear Data");
-  }
+  FinishWriteLoop("Clear Data", PartlyCleared(kClearMmsi));
 }
 
 } // namespace kv508

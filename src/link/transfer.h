@@ -35,6 +35,8 @@ std::string TransferCaption(int mode);
 
 // The message of a connection the radio never answered, naming the port.
 std::string NoAnswerMessage(const std::string &portName);
+// The message of a connection the radio refused with "ERROR", naming the port.
+std::string RadioErrorMessage(const std::string &portName);
 
 // The bytes a radio read leaves as they were: 2-32, 256-415, 1792-2047, 20736-32765.
 bool ReadKeepsByte(int address);
@@ -73,19 +75,18 @@ private:
   void ReadAll(std::uint8_t *buffer);
   void ProgramToRadio();
   void WriteAll();
-  // After the program loop: ClosePort, then the pause of success or the message
-  // of a failure or cancel, which says the radio is left partly written.
-  void FinishProgramLoop();
   void VerifyProgram();
   void ClearRadioData(int mode);
   void ClearMmsiData();
-  void WriteRange(int first, int last);
-  void WriteClearAll();
+  // `left` says what the radio may hold when the loop breaks off.
+  void WriteRange(int first, int last, const std::string &left);
+  void WriteClearAll(const std::string &left);
   // Every block from `start` to the end: written where `writes` says so, else a pause.
-  void WriteBlocks(int start, const std::function<bool(int)> &writes);
+  void WriteBlocks(int start, const std::function<bool(int)> &writes, const std::string &left);
   void WriteMmsiBytes();
-  // After a loop: ClosePort, then the pause of success or the message of failure.
-  void FinishWriteLoop(const char *failureTitle);
+  // After a write loop: ClosePort, then the pause of success, or the message of
+  // a failure or cancel followed by `left`.
+  void FinishWriteLoop(const char *title, const std::string &left);
   void Complete();
   void ShowProgress(long percent);
   // The status line; the host hears of it only when the text changes.

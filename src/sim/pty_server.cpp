@@ -8,6 +8,7 @@
 #include <poll.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -116,7 +117,7 @@ bool PtyServer::Open(std::string &error) {
 }
 
 void PtyServer::Serve(LineRadio &radio, const volatile std::sig_atomic_t &stop) {
-  while (stop == 0) {
+  while (stop == 0 && logError_ == 0) {
     TakeFromRadio(radio);
     const std::int64_t nextByteNs = SendDue();
     const std::int64_t nowNs = MonotonicNs();
@@ -269,11 +270,25 @@ void PtyServer::FlushLog(bool toPc) {
   std::string &line = logLine_[toPc ? 1 : 0];
   if (options_.log == nullptr || line.empty())
     return;
-  std::fprintf(options_.log, "%10.3f %s %s\n",
-               static_cast<double>(MonotonicUs() - startUs_) / 1000.0, toPc ? "radio>" : "pc>   ",
-               line.c_str());
-  std::fflush(options_.log);
+  errno = 0;
+  const bool written = std::fprintf(options_.log, "%10.3f %s %s\n",
+                                    static_cast<double>(MonotonicUs() - startUs_) / 1000.0,
+                                    toPc ? "radio>" : "pc>   ", line.c_str()) >= 0 &&
+                       std::fflush(options_.log) == 0;
+  if (!written && logError_ == 0)
+    logError_ = errno != 0 ? errno : EIO;
   line.clear();
+}
+
+bool LinkPathFree(const std::string &path) {
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0)
+    return errno == ENOENT;
+  if (!S_ISLNK(info.st_mode))
+    return false;
+  char target[256] = {};
+  const ssize_t n = readlink(path.c_str(), target, sizeof target - 1);
+  return n > 0 && std::string(target, static_cast<std::size_t>(n)).rfind("/dev/pts/", 0) == 0;
 }
 
 } // namespace kv508::sim

@@ -28,7 +28,7 @@ public:
 };
 
 struct PtyServerOptions {
-  std::string linkPath;     // a symbolic link to the device, replaced if it exists
+  std::string linkPath;     // a symbolic link to the device (see LinkPathFree)
   std::optional<int> baud;  // pacing rate instead of the radio's; 0 sends at once
   std::FILE *log = nullptr; // one line per frame each way
 };
@@ -44,8 +44,11 @@ public:
   bool Open(std::string &error);
   const std::string &DevicePath() const { return devicePath_; }
 
-  // Serves until `stop` becomes non-zero (a signal handler sets it).
+  // Serves until `stop` becomes non-zero (a signal handler sets it) or the
+  // log cannot be written.
   void Serve(LineRadio &radio, const volatile std::sig_atomic_t &stop);
+  // The system's error number of the first log write that failed, else 0.
+  int LogError() const { return logError_; }
 
 private:
   struct Chunk {
@@ -75,7 +78,13 @@ private:
   std::int64_t startUs_ = 0;
   std::string logLine_[2]; // partial log lines: from the PC, to the PC
   std::int64_t lastLogUs_[2] = {};
+  int logError_ = 0;
 };
+
+// True when the link may be made at `path`: nothing is there, or a symbolic
+// link into /dev/pts/ that an earlier server left. Anything else is someone's
+// file and is refused.
+bool LinkPathFree(const std::string &path);
 
 // Monotonic clock.
 std::int64_t MonotonicNs();

@@ -1,6 +1,7 @@
 // kv508-radiosim: a simulated radio in PC CONTROL mode on a pseudo-terminal.
 // Prints the device to open and answers on it until SIGTERM or SIGINT.
 
+#include "app/platform.h"
 #include "app/safe_save.h"
 #include "sim/pty_server.h"
 #include "sim/radio_engine.h"
@@ -9,9 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -35,13 +34,15 @@ Serves a simulated radio in PC CONTROL mode on a pseudo-terminal and prints the
 device to open (one line) on standard output. Runs until SIGTERM or SIGINT.
 
 Options:
-  --image FILE            initial memory: a 32768-byte image (default: the default
+  --image FILE            initial memory: a 32768-byte file (default: the default
                           image of model 1 with product code "QZ318R")
   --save-on-exit FILE     write the memory to FILE when stopped
-  --link PATH             keep a symbolic link PATH to the device
+  --link PATH             keep a symbolic link PATH to the device (a PATH that
+                          exists must be such a link left by an earlier run)
   --baud N                pace answers at N baud instead of the port's speed
                           (0: send at once)
-  --log FILE              one line per frame each way
+  --log FILE              one line per frame each way (a write to it that fails
+                          ends the run with status 1)
   -h, --help              this text
 
 Faults (N = how many times; each counts down):
@@ -139,17 +140,21 @@ Options ParseOptions(int argc, char **argv) {
   return o;
 }
 
+// Only a regular file of the image's size: a folder, a FIFO or a device would
+// fail, block or never end.
 std::optional<MemoryImage> LoadImage(const std::string &path, std::string &error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = path + ": " + std::strerror(errno);
+  std::string bytes;
+  if (const std::error_code ec = platform::ReadRegularFile(path, bytes, kImageSize)) {
+    error = path + ": " + ec.message();
     return std::nullopt;
   }
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   MemoryImage image{};
   if (bytes.size() != image.size()) {
-    error = path + ": not a memory image (" + std::to_string(bytes.size()) + " bytes, not " +
-            std::to_string(image.size()) + ")";
+    const std::string size = bytes.size() > image.size()
+                                 ? "more than " + std::to_string(image.size())
+                                 : std::to_string(bytes.size());
+    error = path + ": not a memory image (" + size + " bytes, not " + std::to_string(image.size()) +
+            ")";
     return std::nullopt;
   }
   std::memcpy(image.data(), bytes.data(), image.size());
@@ -198,6 +203,13 @@ int main(int argc, char **argv) {
     std::printf("%s", kUsageText);
     return kSuccess;
   }
+  if (!options.server.linkPath.empty() && !LinkPathFree(options.server.linkPath)) {
+    std::fprintf(stderr,
+                 "kv508-radiosim: --link %s: the path exists and is not a link to a "
+                 "pseudo-terminal; remove it or choose another\n",
+                 options.server.linkPath.c_str());
+    return kUsage;
+  }
 
   RadioEngine engine;
   if (!options.image.empty()) {
@@ -244,6 +256,11 @@ int main(int argc, char **argv) {
 
     EngineLine line(engine);
     server.Serve(line, stopRequested);
+    if (server.LogError() != 0) {
+      std::fprintf(stderr, "kv508-radiosim: --log %s: %s\n", options.logFile.c_str(),
+                   std::strerror(server.LogError()));
+      status = kFailed;
+    }
   }
 
   if (!options.saveOnExit.empty()) {
@@ -257,7 +274,10 @@ int main(int argc, char **argv) {
       status = kFailed;
     }
   }
-  if (log != nullptr)
-    std::fclose(log);
+  if (log != nullptr && std::fclose(log) != 0 && status == kSuccess) {
+    std::fprintf(stderr, "kv508-radiosim: --log %s: %s\n", options.logFile.c_str(),
+                 std::strerror(errno));
+    status = kFailed;
+  }
   return status;
 }

@@ -5,7 +5,8 @@ set -u
 cli=$(realpath "$1")
 programDir=$(realpath "$2")
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+user=""
+trap 'rm -rf "$work"; [ -z "$user" ] || userdel "$user" 2>/dev/null' EXIT
 cd "$work"
 failures=0
 passed=0
@@ -84,9 +85,48 @@ fi
 # A stored destination image of another model does not fail the commands that reset the data.
 cp -r "$programDir" prog && printf '\x07\xd1' | dd of=prog/USAA_07D0.ini bs=1 seek=32766 conv=notrunc status=none
 check "a bad stored destination leaks no failure" test -z "$(prog=prog run convert default.dat viaBad.hex 2>&1 || echo failed)"
-printf '[model7]\r\nuse=1\r\n' >prog/global.ini
-prog=prog expect 1 "Unknown model!!" -- new -o unknown.hex
+printf '[model1]\r\nuse=0\r\n[model2]\r\nuse=1\r\n' >prog/global.ini
+prog=prog expect 1 $'Unknown model!!\nprog/global.ini: model 2 is not one this program knows' -- new -o unknown.hex
 check "new refuses a model without a default image" test ! -e unknown.hex
+printf '[model1]\r\nuse=0\r\n' >prog/global.ini
+prog=prog expect 1 $'Unknown model!!\nprog/global.ini: no model with use=1' -- new -o unknown.hex
+prog=nowhere expect 1 "nowhere/global.ini: No such file or directory" -- new -o unknown.hex
+
+# What a read could never save is refused before the port is opened, and a
+# port is the file it names or else a device under /dev.
+mkfifo pipe.txt
+for target in "missing/x.hex: No such file or directory" "dir.hex: Is a directory" \
+  "pipe.hex: Not a regular file"; do
+  expect 1 "$target" -- read --port nowhere -o "${target%%:*}"
+done
+expect 1 "pipe.txt: Not a regular file" -- report default.dat -o pipe.txt
+echo text >regular.txt
+expect 1 "Cannot open ./regular.txt" -- read --port regular.txt -o r.hex
+expect 1 "Cannot open /dev/kv508-no-such-port: No such file or directory" -- read --port kv508-no-such-port -o r.hex
+
+# A program whose backup cannot be saved stops before the radio is touched.
+XDG_DATA_HOME=$work/regular.txt expect 1 \
+  "Program the radio without it? [No; --no-backup programs without one]" -- write --port sim default.hex
+
+# Saving over another user's file: root keeps its owner and group; that user,
+# who may write a file of root's but not give it back, is refused.
+if [ "$(id -u)" -eq 0 ] && useradd --no-create-home --shell /usr/sbin/nologin "kv508-$$" 2>/dev/null; then
+  user=kv508-$$
+  cp wrongmodel.hex theirs.hex && chown "$user:$user" theirs.hex && chmod 640 theirs.hex
+  expect 0 "" -- convert default.dat theirs.hex
+  check "root's save keeps the owner" test "$(stat -c %U:%G:%a theirs.hex)" = "$user:$user:640"
+  check "and writes the file" cmp -s default.hex theirs.hex
+  chmod 755 "$work" && mkdir shared && chmod 777 shared
+  cp wrongmodel.hex shared/roots.hex && chmod 666 shared/roots.hex
+  out=$(setpriv --reuid="$user" --regid="$user" --clear-groups "$cli" --program-dir "$programDir" \
+    --settings shared/user.ini convert default.dat shared/roots.hex 2>&1)
+  [ $? -eq 1 ] && [[ $out == *"shared/roots.hex: The file belongs to another user or group"* ]]
+  check "a save that would take root's file is refused: $out" test $? -eq 0
+  check "and leaves it as it was" test "$(stat -c %U:%a shared/roots.hex)" = "root:666"
+  check "with its bytes" cmp -s wrongmodel.hex shared/roots.hex
+else
+  echo "skipped: the ownership cases need root and useradd"
+fi
 
 # check: 0 clean, 1 warnings only, 2 errors or a file that cannot be read.
 sed 's/^User MMSI=#\r$/User MMSI=#2320012340\r/' default.dat >clean.dat

@@ -20,6 +20,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -119,6 +120,12 @@ public:
   }
   std::string Device() const { return folder_ / "radio"; }
   std::string Log() const { return ReadText(folder_ / "radio.log"); }
+  // As if unplugged: the device goes away at once.
+  void Kill() {
+    if (pid_ > 0 && kill(pid_, SIGKILL) == 0)
+      waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+  }
   // SIGTERM, wait for the exit, and return the memory it saved.
   Image StopAndSave() {
     kill(pid_, SIGTERM);
@@ -289,6 +296,89 @@ TEST(CliWrite, VerifiedWriteChangesOnlyTheWrittenRangesAndIsListedNewestFirst) {
   EXPECT_EQ(RunCli(dir, {"backups"}).out, when + "  program  " + backups[1].string() +
                                               "\n2020-01-02 03:04:05  read     " + older.string() +
                                               "\n");
+}
+
+// A radio lost in the middle of a read is named with the device and the
+// reason, as soon as it is gone.
+TEST(CliRead, ARadioLostMidwayIsNamed) {
+  TempDir dir;
+  RadioSim sim(dir / "sim", NoiseRadioMemory(41));
+  bool killed = false;
+  const ProcessResult run =
+      RunCli(dir, {"read", "--port", sim.Device(), "-o", dir / "x.hex"}, [&](pid_t) {
+        if (!killed && sim.Log().find("#CEPRD<TAB>1000<TAB>40<TAB>") != std::string::npos) {
+          sim.Kill();
+          killed = true;
+        }
+      });
+  ASSERT_TRUE(killed);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(std::regex_match(run.err, std::regex("Communication Error!!\nLost " + sim.Device() +
+                                                   " during (read|write): the device hung up\n")))
+      << run.err;
+  EXPECT_FALSE(fs::exists(dir / "x.hex"));
+}
+
+// The simulator refuses, before it opens a pseudo-terminal, a link path that
+// is someone's file and an image that is not one; a log it cannot write ends it.
+TEST(RadioSimOptions, RefusesWhatItWouldHarm) {
+  TempDir dir;
+  WriteText(dir / "notes.txt", "mine");
+  fs::create_symlink(dir / "notes.txt", dir / "link");
+  WriteText(dir / "short.hex", "12345");
+  mkfifo((dir / "fifo.hex").c_str(), 0600);
+  const std::string sim = KV508_RADIOSIM, notes = dir / "notes.txt", link = dir / "link";
+  const std::string notLink = ": the path exists and is not a link to a pseudo-terminal; remove "
+                              "it or choose another\n";
+  const struct {
+    std::vector<std::string> args;
+    int exitCode;
+    std::string err;
+  } cases[] = {
+      {{"--link", notes}, 2, "kv508-radiosim: --link " + notes + notLink},
+      {{"--link", link}, 2, "kv508-radiosim: --link " + link + notLink},
+      {{"--image", dir.path}, 1, "kv508-radiosim: " + dir.path.string() + ": Not a regular file\n"},
+      {{"--image", dir / "fifo.hex"},
+       1,
+       "kv508-radiosim: " + (dir / "fifo.hex").string() + ": Not a regular file\n"},
+      {{"--image", "/dev/zero"}, 1, "kv508-radiosim: /dev/zero: Not a regular file\n"},
+      {{"--image", dir / "short.hex"},
+       1,
+       "kv508-radiosim: " + (dir / "short.hex").string() +
+           ": not a memory image (5 bytes, not 32768)\n"}};
+  for (const auto &c : cases) {
+    std::vector<std::string> argv = {sim};
+    argv.insert(argv.end(), c.args.begin(), c.args.end());
+    const pid_t pid = Spawn(argv, dir / "out", dir / "err");
+    int status = 0;
+    for (int waited = 0; waitpid(pid, &status, WNOHANG) == 0; waited += 10) {
+      if (waited > 10000)
+        kill(pid, SIGKILL);
+      usleep(10000);
+    }
+    EXPECT_EQ(ExitCodeOf(status), c.exitCode) << c.err;
+    EXPECT_EQ(ReadText(dir / "err"), c.err);
+    EXPECT_EQ(ReadText(dir / "out"), "") << "a pseudo-terminal was opened";
+  }
+  EXPECT_EQ(ReadText(dir / "notes.txt"), "mine");
+  EXPECT_TRUE(fs::is_symlink(dir / "link"));
+}
+
+TEST(RadioSimOptions, ALogThatCannotBeWrittenEndsTheRun) {
+  if (access("/dev/full", W_OK) != 0)
+    GTEST_SKIP() << "no /dev/full";
+  TempDir dir;
+  const pid_t pid =
+      Spawn({KV508_RADIOSIM, "--link", dir / "radio", "--baud", "921600", "--log", "/dev/full"},
+            dir / "out", dir / "err");
+  for (int i = 0; i < 1000 && !fs::exists(fs::symlink_status(dir / "radio")); ++i)
+    usleep(10000);
+  const ProcessResult run = RunCli(dir, {"read", "--port", dir / "radio", "-o", dir / "x.hex"});
+  int status = 0;
+  waitpid(pid, &status, 0);
+  EXPECT_EQ(ExitCodeOf(status), 1);
+  EXPECT_EQ(ReadText(dir / "err"), "kv508-radiosim: --log /dev/full: No space left on device\n");
+  EXPECT_EQ(run.exitCode, 1);
 }
 
 } // namespace

@@ -181,11 +181,26 @@ TEST_F(BackupsTest, NamesCarryTimeModelAndKindAndNeverOverwrite) {
   EXPECT_EQ(BackupTimeText(listed[0].time), "2024-06-15 09:30:05");
 }
 
+// However many backups one second makes, and whatever takes a name meanwhile,
+// each gets a name of its own.
+TEST_F(BackupsTest, ANameTakenGoesToTheNextNumberWithoutEnd) {
+  const fs::path dir = session.backups.folder;
+  fs::create_directories(dir);
+  WriteBytes(dir / "2024-06-15_093005-99_TR4100M_read.hex", "older");
+  // Not a backup, so not counted: as if another program had just taken the name.
+  fs::create_directories(dir / "2024-06-15_093005-100_TR4100-TR4300_read.hex");
+  ASSERT_TRUE(SaveBackup(session, image, BackupKind::Read, "Read from Radio"));
+  EXPECT_EQ(ReadBytes(dir / "2024-06-15_093005-101_TR4100-TR4300_read.hex"), ImageText(image));
+  EXPECT_EQ(ReadBytes(dir / "2024-06-15_093005-99_TR4100M_read.hex"), "older");
+  EXPECT_EQ(ListBackups(dir).front().sequence, 101);
+}
+
 TEST_F(BackupsTest, OnlyBackupNamesAreListed) {
   const std::pair<const char *, bool> cases[] = {
       {"2023-12-31_235959-12_TR4100M_program.hex", true},
       {"2023-13-01_000000_TR4100M_read.hex", false},
-      {"2023-12-31_235959-123_TR4100M_read.hex", false},
+      {"2023-12-31_235959-123_TR4100M_read.hex", true},
+      {"2023-12-31_235959-1234567_TR4100M_read.hex", false},
   };
   for (const auto &[name, listed] : cases) {
     BackupEntry entry;

@@ -70,14 +70,37 @@ TEST_F(ProgramSafetyTest, AProgramKeepsThePreparedImageBeforeTheFirstBlock) {
             ImageText(session.data.Image));
 }
 
-TEST_F(ProgramSafetyTest, ABackupThatCannotBeWrittenDoesNotStopTheTransfer) {
+// Without its backup a program goes ahead only when the user says so; a read
+// completes and says what is missing.
+TEST_F(ProgramSafetyTest, ABackupThatCannotBeWrittenStopsAProgramUnlessTheUserAgrees) {
   fs::create_directories(folder);
   std::ofstream(folder / "file") << "x";
-  session.backups.folder = folder / "file";
-  ASSERT_TRUE(transfer.Run(kTransferProgram).succeeded);
-  EXPECT_EQ(Shown(), (Texts{"Program to Radio: The backup could not be saved in " +
-                                (folder / "file").string() + ": Not a directory.",
-                            "Program to Radio: Complete!!"}));
+  const std::string failed =
+      "The backup could not be saved in " + (folder / "file").string() + ": Not a directory.";
+  const std::string question = "Program to Radio: " + failed + "\r\nProgram the radio without it?";
+  const struct {
+    int mode;
+    Answer answer;
+    Texts shown;
+    std::uint64_t blockWrites;
+  } cases[] = {
+      {kTransferProgram, Answer::No, {question}, 0},
+      {kTransferProgram, Answer::Yes, {question, "Program to Radio: Complete!!"}, 316 + 111},
+      {kTransferRead,
+       Answer::Ok,
+       {"Read from Radio: " + failed, "Read from Radio: Complete!!"},
+       0}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.shown.front());
+    Reset();
+    session.backups.folder = folder / "file";
+    host.answers = {c.answer};
+    const TransferResult result = transfer.Run(c.mode);
+    EXPECT_EQ(Shown(), c.shown);
+    EXPECT_EQ(result.succeeded, c.answer != Answer::No);
+    EXPECT_EQ(Radio().Counters().blockWrites, c.blockWrites);
+    EXPECT_EQ(host.messages[0].buttons, c.mode == kTransferProgram ? Buttons::YesNo : Buttons::Ok);
+  }
 }
 
 // One byte stored wrong is found wherever the plan writes, and named exactly;

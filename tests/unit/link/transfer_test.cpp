@@ -11,6 +11,7 @@ using Texts = std::vector<std::string>;
 using testing::ScriptedPort;
 
 const std::string kReadError = "Read from Radio: Communication Error!!";
+const std::string kMmsiLeft = "\r\nThe radio's own MMSI may now be damaged. Clear it again.";
 const std::string kResync = "Read from Radio: confirm the synchronization of the communication";
 
 struct TransferTest : testing::TransferFixture {};
@@ -45,7 +46,8 @@ TEST_F(TransferTest, ClearChangesTheImageAsTheRadio) {
   host = testing::FakeHost{};
   Radio().Faults().silenceAfterFrames = 20;
   EXPECT_FALSE(transfer.Run(kClearDscLog).succeeded);
-  EXPECT_EQ(Shown(), Texts{"Program to Radio: Communication Error!!"});
+  EXPECT_EQ(Shown(), Texts{"Program to Radio: Communication Error!!\r\nThe radio's DSC log may "
+                           "now be partly erased. Clear it again."});
   EXPECT_TRUE(session.data.Image == expected);
 }
 
@@ -99,20 +101,30 @@ TEST_F(TransferTest, ReadFaultsEndInTheirMessagesAndChangeNothing) {
 // and its reason; a line that merely falls silent waits out the time-outs.
 TEST_F(TransferTest, LostLineEndsAtOnceASilentOneTimesOut) {
   using C = sim::LineCounters;
+  const std::string programmed = "Program to Radio: Communication Error!!";
   const struct {
     int mode;
     std::uint64_t C::*counter; // the line goes when it reaches `at`
     std::uint64_t at;
     bool silentOnly;
     std::string message;
-  } cases[] = {{kTransferProgram, &C::frames, 0, false, "Program to Radio: Communication Error!!"},
-               {kTransferRead, &C::blockReads, 1, false, "Model Check: Communication Error!!"},
-               {kTransferRead, &C::blockReads, 100, false, kReadError},
-               {kClearMmsi, &C::blockWrites, 2, false, "Clear Data: Communication Error!!"},
-               {kTransferRead, &C::blockReads, 100, true, kReadError}};
+    bool verify = false;
+  } cases[] = {
+      {kTransferProgram, &C::frames, 0, false, programmed},
+      {kTransferRead, &C::blockReads, 1, false, "Model Check: Communication Error!!"},
+      {kTransferRead, &C::blockReads, 100, false, kReadError},
+      {kTransferRead, &C::blockReads, 511, false, kReadError},
+      {kClearMmsi, &C::blockWrites, 2, false, "Clear Data: Communication Error!!" + kMmsiLeft},
+      {kClearGroup, &C::blockWrites, 3, false,
+       programmed + "\r\nThe radio's group directory may now be partly erased. Clear it again."},
+      {kTransferProgram, &C::blockReads, 3 + 20, false,
+       programmed + "\r\nThe radio was programmed, but it could not be read back to verify it.",
+       true},
+      {kTransferRead, &C::blockReads, 100, true, kReadError}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.message);
     Reset();
+    transfer.SetVerifyAfterProgram(c.verify);
     const RadioData before = session.data;
     std::int64_t goneAt = -1;
     Arm([this, &c] { return Radio().Counters().*c.counter >= c.at; },
@@ -155,7 +167,7 @@ TEST_F(TransferTest, ARefusedSingleByteIsNotMasked) {
       [this] { Radio().Faults().errorAnswers = 3; });
   EXPECT_FALSE(transfer.Run(kClearMmsi).succeeded);
   EXPECT_EQ(Shown(), (Texts{"Clear MMSI Data: confirm the synchronization of the communication",
-                            "Clear Data: Communication Error!!"}));
+                            "Clear Data: Communication Error!!" + kMmsiLeft}));
   EXPECT_EQ(Radio().Counters().blockWrites, 5u); // 417 refused, the others written
   EXPECT_TRUE(session.data.Image == before);
   EXPECT_EQ(session.data.DscBasic.UserMmsi, "3661234560");
@@ -188,6 +200,63 @@ TEST_F(TransferTest, ARadioThatNeverAnswersIsNamedWithItsPort) {
             "- the radio shows PC CONTROL (hold [DISTRESS] and [CALL] while turning it "
             "on);\r\n"
             "- Options > SerialPort names the port the cable is plugged into."});
+}
+
+// A clear that breaks off names what it may have left. The MMSI's bytes are
+// tried one by one; a radio that no longer answers at all ends the sequence,
+// so a dead line costs one byte's tries, not six: the whole clear stays under 40 s.
+TEST_F(TransferTest, ABrokenOffClearSaysWhatItMayHaveLeft) {
+  const std::string program = "Program to Radio: ", clear = "Clear Data: ";
+  const struct {
+    int mode;
+    bool cancel; // from the first block written on, else the radio falls silent then
+    std::string shown;
+  } cases[] = {
+      {kClearMmsi, false, clear + "Communication Error!!" + kMmsiLeft},
+      {kClearMmsi, true, clear + "cancel!!" + kMmsiLeft},
+      {kClearIndividual, false,
+       program + "Communication Error!!\r\nThe radio's individual directory may now be partly "
+                 "erased. Clear it again."},
+      {kClearAll, true,
+       program + "cancel!!\r\nThe radio's logs and directories may now be partly erased. Clear "
+                 "all data again."}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.shown);
+    Reset();
+    const MemoryImage before = session.data.Image;
+    std::int64_t from = -1;
+    host.onYield = [this, &c, &from] {
+      if (from < 0 && Radio().Counters().blockWrites == 1)
+        from = host.now;
+      if (from >= 0 && c.cancel)
+        transfer.RequestCancel();
+      else if (from >= 0)
+        Radio().Faults().silenceAfterFrames = 0;
+    };
+    EXPECT_FALSE(transfer.Run(c.mode).succeeded);
+    EXPECT_EQ(Shown(), Texts{c.shown});
+    // The three tries of one block, 12 s each, at most.
+    EXPECT_LT(host.now - from, 37000);
+    EXPECT_TRUE(c.mode != kClearMmsi || host.now < 40000);
+    EXPECT_EQ(Radio().Counters().blockWrites, 1u);
+    EXPECT_TRUE(session.data.Image == before);
+    if (c.mode == kClearMmsi && !c.cancel) {
+      // The radio holds the one byte it took: the MMSI is damaged, as the message says.
+      MemoryImage damaged = testing::RadioPattern();
+      damaged[416] = 0xFF;
+      EXPECT_TRUE(Radio().Memory() == damaged);
+    }
+  }
+}
+
+TEST_F(TransferTest, ARadioThatRefusesTheConnectionIsToldFromOneThatIsSilent) {
+  Radio().Faults().errorOnSync = 1000;
+  transfer.SetPortName("/dev/ttyUSB0");
+  EXPECT_FALSE(transfer.Run(kTransferRead).connected);
+  EXPECT_EQ(Shown(),
+            Texts{"Read from Radio: The radio answered with an error on /dev/ttyUSB0.\r\nTurn the "
+                  "radio off, then on again in PC CONTROL mode (hold [DISTRESS] and [CALL] while "
+                  "turning it on), and try again."});
 }
 
 } // namespace
