@@ -19,6 +19,8 @@ const char *FolderKey(FileKind kind) {
   case FileKind::Report:
   case FileKind::Pdf:
     return "ReportFolder";
+  case FileKind::Csv:
+    return "CsvFolder";
   }
   return "SettingsFolder";
 }
@@ -48,6 +50,8 @@ QString FilterFor(FileKind kind) {
     return QStringLiteral("Text files(*.txt);;All files(*.*)");
   case FileKind::Pdf:
     return QStringLiteral("PDF files(*.pdf);;All files(*.*)");
+  case FileKind::Csv:
+    return QStringLiteral("CSV files(*.csv);;All files(*.*)");
   }
   return {};
 }
@@ -62,6 +66,8 @@ QString SuffixFor(FileKind kind) {
     return QStringLiteral(".txt");
   case FileKind::Pdf:
     return QStringLiteral(".pdf");
+  case FileKind::Csv:
+    return QStringLiteral(".csv");
   }
   return {};
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -38,12 +39,26 @@ QString QtDialogs::SaveFileName(QWidget *parent, const QString &filter, const QS
   return dialog.selectedFiles().first();
 }
 
+QPageSize::PageSizeId UiDialogs::Paper() {
+  const QLocale locale;
+  return locale.measurementSystem() == QLocale::ImperialUSSystem ||
+                 locale.territory() == QLocale::Canada
+             ? QPageSize::Letter
+             : QPageSize::A4;
+}
+
+QPageSize::PageSizeId QtDialogs::Paper() {
+  const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+  const QPageSize paper = printer.isNull() ? QPageSize() : printer.defaultPageSize();
+  return paper.isValid() && paper.id() != QPageSize::Custom ? paper.id() : UiDialogs::Paper();
+}
+
 bool QtDialogs::PrinterInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 UiDialogs::NoPrinterChoice QtDialogs::NoPrinter(QWidget *parent) {
   QMessageBox box(QMessageBox::Information, QObject::tr("Print"),
                   QObject::tr("No printer is installed on this computer.\n\nYou can look at "
-                              "the report in Print Preview, or save it as a PDF file and print "
+                              "the pages in Print Preview, or save them as a PDF file and print "
                               "that elsewhere."),
                   QMessageBox::NoButton, parent);
   QPushButton *preview = box.addButton(QObject::tr("Print Pre&view"), QMessageBox::AcceptRole);

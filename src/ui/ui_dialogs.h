@@ -2,6 +2,7 @@
 
 // The common dialogs the windows ask through, so that tests can answer them.
 
+#include <QPageSize>
 #include <QString>
 
 class QPrinter;
@@ -29,6 +30,9 @@ public:
   virtual QString DevicePath(QWidget *parent, const QString &current) = 0;
   // Opens the folder in the desktop's file manager; false when that failed.
   virtual bool ShowFolder(QWidget *parent, const QString &folder);
+  // The paper printed on: the default printer's, else the locale's (Letter in
+  // the United States and Canada, A4 elsewhere).
+  virtual QPageSize::PageSizeId Paper();
 };
 
 class QtDialogs : public UiDialogs {
@@ -40,6 +44,7 @@ public:
   bool PrinterInstalled() override;
   NoPrinterChoice NoPrinter(QWidget *parent) override;
   QString DevicePath(QWidget *parent, const QString &current) override;
+  QPageSize::PageSizeId Paper() override;
 };
 
 } // namespace kv508::ui
