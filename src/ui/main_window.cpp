@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "ui/edit_controller.h"
+#include "ui/exchange_commands.h"
 #include "ui/file_commands.h"
 #include "ui/help_menu.h"
 #include "ui/hex_dump.h"
@@ -104,6 +105,7 @@ void MainWindow::CreateParts() {
                           *this,    *navigator_, *edits_,  [this] { RefreshHexDump(); }};
   files_ = new FileCommands(parts);
   printing_ = new PrintCommands(parts);
+  exchange_ = new ExchangeCommands(parts);
   help_ = new HelpMenu(parts);
   models_ = new ModelMenu(parts, *files_, options_.programDir / "global.ini",
                           [this](const QString &model) { statusPanels_[2]->setText(model); });

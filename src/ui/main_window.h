@@ -24,6 +24,7 @@ class QTreeWidget;
 namespace kv508::ui {
 
 class EditController;
+class ExchangeCommands;
 class FileCommands;
 class HelpMenu;
 class ModelMenu;
@@ -68,6 +69,7 @@ public:
   FileCommands &files() { return *files_; }
   RadioCommands &radio() { return *radio_; }
   PrintCommands &printing() { return *printing_; }
+  ExchangeCommands &exchange() { return *exchange_; }
   ModelMenu &models() { return *models_; }
   HelpMenu &help() { return *help_; }
   PortMenu &portMenu() { return *ports_; }
@@ -112,6 +114,7 @@ private:
   FileCommands *files_ = nullptr;
   RadioCommands *radio_ = nullptr;
   PrintCommands *printing_ = nullptr;
+  ExchangeCommands *exchange_ = nullptr;
   ModelMenu *models_ = nullptr;
   HelpMenu *help_ = nullptr;
   PortMenu *ports_ = nullptr;

@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 
 #include "ui/edit_controller.h"
+#include "ui/exchange_commands.h"
 #include "ui/file_commands.h"
 #include "ui/model_menu.h"
 #include "ui/port_menu.h"
@@ -56,6 +57,8 @@ void MainWindow::CreateFileMenu() {
     action->setShortcut(entry.keys);
     connect(action, &QAction::triggered, this, entry.command);
   }
+  exchange_->AddMenus(file);
+  file->addSeparator();
   files_->AddRecentMenu(file);
   file->addSeparator();
   QAction *exit = AddAction(file, "mnuFileExit", tr("E&xit"));
