@@ -1,11 +1,13 @@
 // kv508-screenshots: opens the main window, the transfer dialog during a read
-// of the simulated radio, the report window and the about box, and saves a
-// picture of each; with a second argument it also prints the report into that
-// PDF file. scripts/screenshot runs it under Xvfb for the README.
+// of the simulated radio, the report window, the preview of a CSV import and
+// the about box, and saves a picture of each, and the cards as cards.pdf;
+// with a second argument it also prints the report into that PDF file.
+// scripts/screenshot runs it under Xvfb for the README.
 
 #include "app/config.h"
 #include "app/user_prefs.h"
 #include "report/report.h"
+#include "ui/exchange_commands.h"
 #include "ui/help_menu.h"
 #include "ui/main_window.h"
 #include "ui/navigator.h"
@@ -20,9 +22,11 @@
 #include <QDate>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -53,6 +57,25 @@ void Save(QWidget *widget, const QDir &folder, const char *name) {
     std::printf("%s\n", qPrintable(path));
 }
 
+// The file dialogs answer with the file a picture needs.
+class ShowDialogs : public kv508::ui::QtDialogs {
+public:
+  QString OpenFileName(QWidget *, const QString &, const QString &) override { return open; }
+  QString SaveFileName(QWidget *, const QString &, const QString &, const QString &) override {
+    return save;
+  }
+  QString open;
+  QString save;
+};
+
+// Contacts as a spreadsheet keeps them, for the import's preview.
+const char kContacts[] = "Name;MMSI;Position;Notes\r\n"
+                         "HARBOUR;232000123;1;VHF 12\r\n"
+                         "PILOT BOAT;232000456;2;\r\n"
+                         "\"MARINA; FUEL\";232001111;3;\r\n"
+                         "\"BLUE \"\"HERON\"\"\";235009876;4;\r\n"
+                         "WINDSONG;23200;5;\r\n";
+
 // Runs fn once the modal window that opens next is up.
 void WhenOpen(std::function<void()> fn) { QTimer::singleShot(300, std::move(fn)); }
 
@@ -66,7 +89,7 @@ int main(int argc, char **argv) {
   ShowHost host;
   kv508::MemoryUserSettings settings;
   kv508::prefs::SetPortSource(settings, "sim");
-  kv508::ui::QtDialogs dialogs;
+  ShowDialogs dialogs;
   kv508::ui::MainWindow::Options options;
   options.programDir =
       kv508::LocateProgramFolder(kv508::ui::PathFromQt(QApplication::applicationDirPath()));
@@ -139,6 +162,22 @@ int main(int argc, char **argv) {
       }
     });
     window.printing().PrintToFile();
+
+    QTemporaryDir files;
+    dialogs.open = files.filePath(QStringLiteral("contacts.csv"));
+    QFile contacts(dialogs.open);
+    if (contacts.open(QIODevice::WriteOnly))
+      contacts.write(kContacts);
+    contacts.close();
+    WhenOpen([&] {
+      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmImport"))) {
+        Save(d, out, "import-dialog.png");
+        d->reject();
+      }
+    });
+    window.exchange().Import(kv508::ExchangeKind::Individual);
+    dialogs.save = out.filePath(QStringLiteral("cards.pdf"));
+    window.exchange().ExportCardsPdf();
 
     WhenOpen([&] {
       if (QWidget *about = QApplication::activeModalWidget()) {
