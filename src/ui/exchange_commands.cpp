@@ -81,9 +81,9 @@ UiHost::Activity Saving(const QString &file, std::string known = {}) {
 ExchangeCommands::ExchangeCommands(WindowParts parts) : QObject(&parts.window), parts_(parts) {}
 
 void ExchangeCommands::AddMenus(QMenu *fileMenu) {
-  QMenu *exports = fileMenu->addMenu(tr("Expor&t as CSV"));
+  QMenu *exports = fileMenu->addMenu(tr("Expor&t"));
   exports->setObjectName(QStringLiteral("mnuFileExportCsv"));
-  QMenu *imports = fileMenu->addMenu(tr("&Import from CSV"));
+  QMenu *imports = fileMenu->addMenu(tr("&Import"));
   imports->setObjectName(QStringLiteral("mnuFileImportCsv"));
   for (const List &list : kLists) {
     QAction *out = exports->addAction(tr(list.text));

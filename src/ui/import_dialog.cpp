@@ -1,6 +1,7 @@
 #include "ui/import_dialog.h"
 
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -113,19 +114,24 @@ ImportDialog::ImportDialog(const CsvTable &table, ExchangeKind kind, const Radio
 QWidget *ImportDialog::CreateModeChoice() {
   auto *box = new QGroupBox(tr("The directory"), this);
   box->setObjectName(QStringLiteral("fraMode"));
-  auto *replace = new QRadioButton(tr("&Replace it with the file's entries"), box);
+  auto *replace = new QRadioButton(tr("&Replace"), box);
   replace->setObjectName(QStringLiteral("optReplace"));
   replace->setChecked(true);
-  merge_ = new QRadioButton(
-      tr("&Merge by MMSI: a known MMSI takes the file's name, a new one the next free entry"), box);
+  merge_ = new QRadioButton(tr("&Merge"), box);
   merge_->setObjectName(QStringLiteral("optMerge"));
   auto *group = new QButtonGroup(box);
   group->addButton(replace);
   group->addButton(merge_);
   connect(merge_, &QRadioButton::toggled, this, &ImportDialog::Recompute);
-  auto *layout = new QVBoxLayout(box);
-  layout->addWidget(replace);
-  layout->addWidget(merge_);
+  auto *layout = new QGridLayout(box);
+  layout->addWidget(replace, 0, 0);
+  layout->addWidget(new QLabel(tr("the file's entries become the whole directory"), box), 0, 1);
+  layout->addWidget(merge_, 1, 0);
+  layout->addWidget(
+      new QLabel(tr("by MMSI: a known MMSI takes the file's name, a new one the next free entry"),
+                 box),
+      1, 1);
+  layout->setColumnStretch(1, 1);
   return box;
 }
 
