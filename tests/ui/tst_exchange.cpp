@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -120,9 +121,13 @@ private slots:
         r.ChTag.clear();
       }
     }
-    for (const char *list : kLists) {
-      QVERIFY(RunImport(f, QLatin1String(list), f.folder.File(QLatin1String(list) + ".csv"),
+    // Each import is one step, named after its list.
+    const char *const steps[] = {"Memory IDs", "Group IDs", "EXP Channels", "Channels"};
+    for (int i = 0; i < 4; ++i) {
+      const QString list = QLatin1String(kLists[i]);
+      QVERIFY(RunImport(f, list, f.folder.File(list + ".csv"),
                         [](QDialog &d) { Press(d, "cmdImport"); }));
+      QCOMPARE(f.Action("mnuEditUndo")->text(), QStringLiteral("&Undo Import ") + steps[i]);
     }
     QCOMPARE(Said(f.host), QString());
     QVERIFY(static_cast<const RadioSettings &>(data) == before);
@@ -199,6 +204,38 @@ private slots:
       QVERIFY(f.S().data == before && !f.S().state.DataChanged);
     }
     QVERIFY(!f.Action("mnuEditUndo")->isEnabled());
+  }
+
+  // Print Cards prints every card on the printer chosen; without a printer it
+  // offers the PDF, saved where the user says.
+  void printCards() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+      QSKIP("pdftotext (poppler-utils) is not installed");
+    KV508_START_WINDOW(f);
+    LoadDemo(f);
+    const QString printed = f.folder.File(QStringLiteral("printed.pdf"));
+    f.dialogs.printer = [&](QPrinter &printer) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(printed);
+      return true;
+    };
+    f.Action("mnuFilePrintCards")->trigger();
+    f.dialogs.printerInstalled = false;
+    f.dialogs.noPrinterChoice = ui::UiDialogs::NoPrinterChoice::Pdf;
+    f.dialogs.saveAnswers = {f.folder.File(QStringLiteral("saved"))};
+    f.Action("mnuFilePrintCards")->trigger();
+    QCOMPARE(f.dialogs.asked,
+             QStringList({QStringLiteral("printer"), QStringLiteral("noprinter"),
+                          QStringLiteral("save:PDF files(*.pdf);;All files(*.*)")}));
+    for (const QString &file : {printed, f.folder.File(QStringLiteral("saved.pdf"))}) {
+      QProcess p;
+      p.start(QStringLiteral("pdftotext"), {"-layout", file, "-"});
+      QVERIFY(p.waitForFinished(60000));
+      const QString text = QString::fromUtf8(p.readAllStandardOutput()).simplified();
+      QVERIFY2(text.contains(QLatin1String("SEA BREEZE 232987654")), qPrintable(file));
+      QVERIFY2(text.contains(QLatin1String("PORT OPS 16")), qPrintable(file));
+    }
+    QCOMPARE(Said(f.host), QString());
   }
 
   // The cards as a PDF hold every enabled channel of the full bank and every
