@@ -11,6 +11,7 @@
 #include "ui/edit_controller.h"
 #include "ui/file_commands.h"
 #include "ui/help_menu.h"
+#include "ui/journal_keeper.h"
 #include "ui/layout_rules.h"
 #include "ui/model_menu.h"
 #include "ui/navigator.h"
@@ -80,6 +81,7 @@ bool MainWindow::StartUp() {
   // The program runs on without countries; it says once where it looked.
   if (!session_.midsProblem.empty())
     host_.Message(Icon::Exclamation, kApplicationTitle, session_.midsProblem, Buttons::Ok);
+  journal_->OfferLeftover();
   return true;
 }
 
@@ -100,6 +102,7 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     event->ignore();
     return;
   }
+  journal_->Closing();
   help_->CloseHelp();
   StorePlacement();
   event->accept();

@@ -67,16 +67,29 @@ Answer QtHost::Message(Icon icon, const std::string &title, const std::string &t
     grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                   grid->rowCount(), 0, 1, grid->columnCount());
   }
-  box.setStandardButtons(Lookup(kButtons, buttons));
+  if (buttons == Buttons::RestoreDiscard) {
+    box.addButton(QMessageBox::tr("Restore"), QMessageBox::YesRole);
+    box.setDefaultButton(box.addButton(QMessageBox::tr("Discard"), QMessageBox::NoRole));
+  } else {
+    box.setStandardButtons(Lookup(kButtons, buttons));
+  }
   // Retry/Cancel is the busy-radio question, where Enter must not retry; an
-  // OK/Cancel question with the critical icon is about to erase data.
+  // OK/Cancel question with the critical icon is about to erase data; Yes/No
+  // asks before something the user cannot take back (a delete, programming
+  // without a backup).
   if (buttons == Buttons::RetryCancel || (buttons == Buttons::OkCancel && icon == Icon::Critical))
     box.setDefaultButton(QMessageBox::Cancel);
+  if (buttons == Buttons::YesNo)
+    box.setDefaultButton(QMessageBox::No);
   // The message box is modal, so a wait cursor must not hide its buttons.
   const bool waiting = QApplication::overrideCursor() != nullptr;
   if (waiting)
     QApplication::setOverrideCursor(Qt::ArrowCursor);
   const int answer = box.exec();
+  if (buttons == Buttons::RestoreDiscard) {
+    const auto role = box.buttonRole(box.clickedButton());
+    return role == QMessageBox::YesRole ? Answer::Yes : Answer::No;
+  }
   if (waiting)
     QApplication::restoreOverrideCursor();
   // The window that was active before the message is active again.

@@ -48,11 +48,9 @@ AtisScreen::AtisScreen(ScreenContext &context) : PanelScreen(context, "fraAtis",
   }
 
   codeLabel_ = NewLabel(p, QStringLiteral("ATIS Code"), QStringLiteral("lblATISCode"));
-  code_ = new CommitLineEdit(p);
-  code_->setObjectName(QStringLiteral("txtATIScode"));
-  Restrict(code_, kDigitAlphabet, kAtisCodeDigits);
+  code_ = NewDigitField(p, QStringLiteral("txtATIScode"), kAtisCodeDigits);
   identity_ = new IdentityNote(p, QStringLiteral("lblAtisInfo"), QStringLiteral("imgAtisWarning"));
-  identity_->Attach(code_, QStringLiteral("Numeric Only. Indispensable 10 figures."));
+  identity_->Attach(code_, DigitsHint(kAtisCodeDigits));
   binder_.Committed(code_, QStringLiteral("ATIS Code"),
                     Field(&RadioSettings::Atis, &AtisSetup::AtisCode),
                     FixedDigitsRule(kAtisCodeDigits, std::string::npos, "ATISNo"),

@@ -147,7 +147,7 @@ void DirectoryEntryScreen::BeforeFill() {
   const int digits = TypedMmsiLength(Kind());
   if (RestrictedLength(mmsi_) != digits)
     Restrict(mmsi_, kDigitAlphabet, digits);
-  identity_->SetBoxHint(QStringLiteral("Numeric Only. Indispensable %1 figures.").arg(digits));
+  identity_->SetBoxHint(DigitsHint(digits));
   groupLabel_->setVisible(IsGroup());
   nameLabel_->setText(IsGroup() ? QStringLiteral("Group Name") : QStringLiteral("Station Name"));
 }

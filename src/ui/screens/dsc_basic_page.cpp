@@ -68,12 +68,10 @@ QGroupBox *DscBasicPage::BuildGroups(Binder &binder) {
 
 QGroupBox *DscBasicPage::BuildUserMmsi(Binder &binder) {
   auto *box = new QGroupBox(QStringLiteral("UserMMSI"), this);
-  userMmsi_ = new CommitLineEdit(box);
-  userMmsi_->setObjectName(QStringLiteral("txtUserMMSI"));
-  Restrict(userMmsi_, kDigitAlphabet, kUserMmsiDigits);
+  userMmsi_ = NewDigitField(box, QStringLiteral("txtUserMMSI"), kUserMmsiDigits);
   identity_ = new IdentityNote(box, QStringLiteral("lblUserMmsiInfo"),
                                QStringLiteral("imgUserMmsiWarning"));
-  identity_->Attach(userMmsi_, QStringLiteral("Numeric Only. Indispensable 9 figures."));
+  identity_->Attach(userMmsi_, DigitsHint(kUserMmsiDigits));
   TextRule<std::string> rule = FixedDigitsRule(kUserMmsiDigits, kUserMmsiDigits, "User MMSI");
   rule.confirm = [this](const std::string &value, const std::string &stored) {
     return ConfirmOwnMmsi(value, stored);
