@@ -45,8 +45,8 @@ CheckDialog::CheckDialog(const std::vector<Finding> &findings, const QString &no
     : QDialog(parent) {
   setObjectName(QStringLiteral("frmCheck"));
   setWindowTitle(tr("Check Settings"));
-  const QString lead = beforeProgram ? tr("Before programming, the check found %1.")
-                                     : tr("The check found %1.");
+  const QString lead =
+      beforeProgram ? tr("Before programming, the check found %1.") : tr("The check found %1.");
   auto *leadLabel = new QLabel(
       lead.arg(FindingsCount(findings)) + QLatin1Char(' ') +
           tr("An error is a value the radio would hold otherwise than the editor shows it; a "

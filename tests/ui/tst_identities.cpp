@@ -175,19 +175,21 @@ private slots:
     QCOMPARE(column("SM", 5), QStringList({"KIND" + kDot + "COUNTRY", "Ship" + kDot + "Norway",
                                            "Group" + kDot + "Denmark", "Ship" + kDot + "Norway",
                                            "Unknown country code 217", ""}));
-    QCOMPARE(column("SG", 2), QStringList({"KIND" + kDot + "COUNTRY",
-                                           "Group" + kDot + "Denmark", ""}));
+    QCOMPARE(column("SG", 2),
+             QStringList({"KIND" + kDot + "COUNTRY", "Group" + kDot + "Denmark", ""}));
   }
 
   // A missing or damaged table: the kinds stay, the countries are MID numbers,
   // and the start says once where the table was looked for.
   void withoutMidTable() {
-    for (const std::string &table : {std::string(), std::string("232,United Kingdom\nnonsense\n")}) {
+    for (const std::string &table :
+         {std::string(), std::string("232,United Kingdom\nnonsense\n")}) {
       IdFixture f;
       QVERIFY(f.Up(table));
       const QString path = f.folder.File(QStringLiteral("mid-countries.csv"));
       QCOMPARE(f.host.messages.size(), std::size_t{1});
-      QVERIFY(Said(f.host).startsWith("!KV508: MID table not used, countries are unknown: " + path));
+      QVERIFY(
+          Said(f.host).startsWith("!KV508: MID table not used, countries are unknown: " + path));
       f.Use([](RadioData &d) { d.DscBasic.UserMmsi = "2320012340"; });
       f.Show("DSC");
       QCOMPARE(f.Note("lblUserMmsiInfo", "imgUserMmsiWarning"), "Ship" + kDot + "MID 232");
@@ -209,7 +211,7 @@ private slots:
       box->setFocus(Qt::TabFocusReason);
       box->selectAll();
       QTest::keyClicks(box, QLatin1String(mmsi));
-      Answering( [&f] { f.Leave(); }, {{QStringLiteral("frmMmsiConfirm"), answer}});
+      Answering([&f] { f.Leave(); }, {{QStringLiteral("frmMmsiConfirm"), answer}});
     };
     const auto state = [&] {
       return ui::ToQt(f.S().data.DscBasic.UserMmsi) + "|" + box->text() + "|" +
@@ -309,8 +311,8 @@ private slots:
         "Directory, or correct the MMSI."};
     const auto program = [&f](std::function<void(QDialog &)> answer) {
       f.host.messages.clear();
-      Answering( [&f] { f.Action("mnuTransferProgram")->trigger(); },
-                  {{QStringLiteral("frmCheck"), answer}});
+      Answering([&f] { f.Action("mnuTransferProgram")->trigger(); },
+                {{QStringLiteral("frmCheck"), answer}});
     };
     QStringList listed;
     f.Show("Common");
@@ -342,7 +344,7 @@ private slots:
     f.Use([](RadioData &d) { d.CHMMSID[1].TagName = "NORD"; });
     f.Use([](RadioData &d) { d.CHMMSID[2] = {}; });
     f.host.messages.clear();
-    Answering( [&f] { f.Action("mnuTransferProgram")->trigger(); }, {});
+    Answering([&f] { f.Action("mnuTransferProgram")->trigger(); }, {});
     QCOMPARE(f.host.messages.back().text, std::string("Complete!!"));
   }
 
@@ -359,13 +361,13 @@ private slots:
     });
     QString note;
     QStringList listed;
-    Answering( [&f] { f.Action("mnuFileCheck")->trigger(); },
-                {{QStringLiteral("frmCheck"), [&](QDialog &d) {
-                    listed = Lines(d);
-                    note = d.findChild<QLabel *>(QStringLiteral("lblCheckNote"))->text();
-                    QVERIFY(!d.findChild<QPushButton *>(QStringLiteral("cmdProgramAnyway")));
-                    Click(d, "cmdClose");
-                  }}});
+    Answering([&f] { f.Action("mnuFileCheck")->trigger(); },
+              {{QStringLiteral("frmCheck"), [&](QDialog &d) {
+                  listed = Lines(d);
+                  note = d.findChild<QLabel *>(QStringLiteral("lblCheckNote"))->text();
+                  QVERIFY(!d.findChild<QPushButton *>(QStringLiteral("cmdProgramAnyway")));
+                  Click(d, "cmdClose");
+                }}});
     QCOMPARE(listed, QStringList({"warning: ATIS Setup: ATIS code 1234567890 is not 9 + MID + 6 "
                                   "digits. Use 9 followed by the boat's MMSI, or the code of "
                                   "its ATIS licence."}));
