@@ -39,8 +39,10 @@ namespace {
 // The window as the editing screens see it.
 class WindowContext : public ScreenContext {
 public:
-  WindowContext(Session &session, Navigator &navigator, EditController &edits, RadioCommands &radio)
-      : session_(session), navigator_(navigator), edits_(edits), radio_(radio) {}
+  WindowContext(Session &session, Navigator &navigator, EditController &edits, RadioCommands &radio,
+                UiDialogs &dialogs, QWidget &window)
+      : session_(session), navigator_(navigator), edits_(edits), radio_(radio), dialogs_(dialogs),
+        window_(window) {}
   Session &session() override { return session_; }
   bool Apply(const EditPlace &place, const EditLog::Change &change, StepKind kind) override {
     return edits_.Apply(place, change, kind);
@@ -50,12 +52,20 @@ public:
   void SelectNodeByKey(const QString &key) override { navigator_.SelectNodeByKey(key); }
   bool CommitActiveEdit() override { return navigator_.CommitActiveEdit(); }
   bool RunClear(int mode, const EditPlace &place) override { return radio_.Clear(mode, place); }
+  UiDialogs::Repeat RepeatOwnMmsi(const QString &typed, const QString &info) override {
+    const UiDialogs::Repeat answer = dialogs_.RepeatOwnMmsi(&window_, typed, info);
+    if (window_.isVisible())
+      window_.activateWindow();
+    return answer;
+  }
 
 private:
   Session &session_;
   Navigator &navigator_;
   EditController &edits_;
   RadioCommands &radio_;
+  UiDialogs &dialogs_;
+  QWidget &window_;
 };
 
 } // namespace
@@ -117,7 +127,8 @@ void MainWindow::CreateParts() {
   radio_ = new RadioCommands(parts, *ports_, *files_, [this](int topic, const std::string &title) {
     help_->ShowTopic(topic, title);
   });
-  screenContext_ = std::make_unique<WindowContext>(session_, *navigator_, *edits_, *radio_);
+  screenContext_ =
+      std::make_unique<WindowContext>(session_, *navigator_, *edits_, *radio_, dialogs_, *this);
   navigator_->RegisterScreens(*screenContext_);
 }
 

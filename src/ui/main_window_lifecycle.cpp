@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 
 #include "app/config.h"
+#include "app/mid_table_file.h"
 #include "app/new_data.h"
 #include "app/user_prefs.h"
 #include "model/tables.h"
@@ -46,6 +47,8 @@ bool MainWindow::StartUp() {
     return false;
   }
   ApplyModelSelection(session_, selection);
+  session_.midsProblem.clear();
+  session_.mids = LoadMidTable(options_.programDir, session_.midsProblem);
   models_->Offer(selection.OfferedModels, selection.ShowEditMenu);
 
   // One of each pair of transfer buttons is shown.
@@ -75,6 +78,9 @@ bool MainWindow::StartUp() {
 
   host_.SetWaitCursor(false);
   setEnabled(true);
+  // The program runs on without countries; it says once where it looked.
+  if (!session_.midsProblem.empty())
+    host_.Message(Icon::Exclamation, kApplicationTitle, session_.midsProblem, Buttons::Ok);
   journal_->OfferLeftover();
   return true;
 }

@@ -47,6 +47,8 @@ void MainWindow::CreateFileMenu() {
       {"mnuFilePrintToFile", tr("P&rint to File"), [this] { printing_->PrintToFile(); }, {}},
       {"mnuFileExportPdf", tr("&Export PDF..."), [this] { printing_->ExportPdf(); }, {}},
       {nullptr, {}, {}, {}},
+      {"mnuFileCheck", tr("&Check Settings..."), [this] { radio_->CheckSettings(); }, {}},
+      {nullptr, {}, {}, {}},
   };
   for (const Entry &entry : entries) {
     if (!entry.name) {

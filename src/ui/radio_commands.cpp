@@ -2,6 +2,7 @@
 
 #include "app/session.h"
 #include "link/transfer.h"
+#include "ui/check_commands.h"
 #include "ui/edit_controller.h"
 #include "ui/file_commands.h"
 #include "ui/help_topics.h"
@@ -16,6 +17,8 @@ RadioCommands::RadioCommands(WindowParts parts, TransferPorts &ports, FileComman
 
 void RadioCommands::Program() {
   if (!parts_.navigator.CommitActiveEdit())
+    return;
+  if (!CheckBeforeProgram(parts_))
     return;
   Run(kTransferProgram);
   parts_.refreshHexDump();
@@ -33,6 +36,8 @@ void RadioCommands::Read() {
   session.state.CurrentFilePath.clear();
   parts_.edits.Loaded();
 }
+
+void RadioCommands::CheckSettings() { ShowSettingsCheck(parts_); }
 
 bool RadioCommands::Clear(int mode, const EditPlace &place) {
   ReplacingData replacing(parts_.session);

@@ -25,6 +25,8 @@ public:
 
   void Program();
   void Read();
+  // File > Check Settings: the check's findings at any time.
+  void CheckSettings();
   // A clear mode as one undo step; true when the radio was cleared.
   bool Clear(int mode, const EditPlace &place);
 

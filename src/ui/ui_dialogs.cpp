@@ -1,5 +1,8 @@
 #include "ui/ui_dialogs.h"
 
+#include "ui/check_dialog.h"
+#include "ui/mmsi_repeat_dialog.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -17,6 +20,22 @@ namespace kv508::ui {
 
 bool UiDialogs::ShowFolder(QWidget *, const QString &folder) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+UiDialogs::Repeat UiDialogs::RepeatOwnMmsi(QWidget *parent, const QString &typed,
+                                           const QString &info) {
+  MmsiRepeatDialog dialog(info, parent);
+  if (dialog.exec() != QDialog::Accepted)
+    return Repeat::Cancelled;
+  return dialog.Typed() == typed ? Repeat::Same : Repeat::Different;
+}
+
+UiDialogs::FindingsAnswer UiDialogs::ShowFindings(QWidget *parent,
+                                                  const std::vector<Finding> &findings,
+                                                  const QString &note, bool beforeProgram) {
+  CheckDialog dialog(findings, note, beforeProgram, parent);
+  dialog.exec();
+  return dialog.Answer();
 }
 
 QString QtDialogs::OpenFileName(QWidget *parent, const QString &filter, const QString &folder) {

@@ -3,7 +3,11 @@
 // The common dialogs the windows ask through, so that tests can answer them.
 
 #include <QPageSize>
+#include "check/finding.h"
+
 #include <QString>
+
+#include <vector>
 
 class QPrinter;
 class QWidget;
@@ -33,6 +37,22 @@ public:
   // The paper printed on: the default printer's, else the locale's (Letter in
   // the United States and Canada, A4 elsewhere).
   virtual QPageSize::PageSizeId Paper();
+
+  // frmMmsiConfirm: the own MMSI asked for again before `typed` (nine digits)
+  // is stored. `info` is the kind and country of what was typed; `typed`
+  // itself is not shown, so the second typing is a real one.
+  enum class Repeat { Same, Different, Cancelled };
+  virtual Repeat RepeatOwnMmsi(QWidget *parent, const QString &typed, const QString &info);
+  // frmCheck: the findings of the check, with Program Anyway and Cancel
+  // before programming, else with Close. `note` says what the check could not
+  // look at (empty for nothing).
+  struct FindingsAnswer {
+    enum class Choice { Close, ProgramAnyway, ShowLine };
+    Choice choice = Choice::Close;
+    int line = -1; // ShowLine: the finding whose line was double-clicked
+  };
+  virtual FindingsAnswer ShowFindings(QWidget *parent, const std::vector<Finding> &findings,
+                                      const QString &note, bool beforeProgram);
 };
 
 class QtDialogs : public UiDialogs {

@@ -38,6 +38,7 @@ WindowFixture::WindowFixture(const std::string &globalIni, const std::string &ar
     : arguments(args) {
   if (!globalIni.empty())
     folder.WriteText(QStringLiteral("global.ini"), globalIni);
+  folder.WriteText(QStringLiteral("mid-countries.csv"), kMidTable);
 }
 
 bool WindowFixture::Start() {

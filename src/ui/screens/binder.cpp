@@ -129,6 +129,11 @@ void Binder::TellUser(const std::string &title) const {
   screen_.session().host.Message(Icon::Exclamation, title, "Data Error!!", Buttons::Ok);
 }
 
+void Binder::Declined(CommitLineEdit *edit, const QString &shown) const {
+  edit->ShowStored(shown);
+  screen_.context().SetPending(false);
+}
+
 void Binder::MarkPending(CommitLineEdit *edit) const {
   edit->mayEdit = [this] { return Editable(); };
   edit->edited = [this] { screen_.context().SetPending(true); };

@@ -72,6 +72,9 @@ template <class T> struct TextRule {
   // under `refusedTitle`, the field keeps the focus.
   std::function<std::optional<T>(const QString &typed, const T &stored)> parse;
   std::string refusedTitle;
+  // Asked before a value other than the stored one is stored; false stores
+  // nothing: the field shows the stored value again and keeps the focus.
+  std::function<bool(const T &value, const T &stored)> confirm = {};
 };
 
 // A field of exactly `digits` digits or empty (the User MMSI, the ATIS code):
@@ -163,6 +166,8 @@ private:
   RadioData &Data() const;
   void TellUser(const std::string &title) const;
   void MarkPending(CommitLineEdit *edit) const;
+  // A typed value the user did not confirm: the field shows the stored one again.
+  void Declined(CommitLineEdit *edit, const QString &shown) const;
 
   PanelScreen &screen_;
   std::vector<Binding> bindings_;
@@ -178,6 +183,10 @@ void Binder::Committed(CommitLineEdit *edit, const QString &name, Access<T> fiel
     const std::optional<T> value = rule.parse(edit->text(), field(Data()));
     if (!value) {
       TellUser(rule.refusedTitle);
+      return false;
+    }
+    if (rule.confirm && !(*value == field(Data())) && !rule.confirm(*value, field(Data()))) {
+      Declined(edit, rule.show(field(Data())));
       return false;
     }
     Store(

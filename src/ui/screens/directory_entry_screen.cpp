@@ -2,10 +2,12 @@
 
 #include "app/session.h"
 #include "model/convert.h"
+#include "model/mmsi_identity.h"
 #include "ui/help_topics.h"
 #include "ui/layout_rules.h"
 #include "ui/screens/char_filter.h"
 #include "ui/screens/commit_line_edit.h"
+#include "ui/screens/identity_note.h"
 #include "ui/screens/widget_props.h"
 #include "ui/screens/widgets.h"
 #include "ui/ui_text.h"
@@ -50,6 +52,8 @@ DirectoryEntryScreen::DirectoryEntryScreen(ScreenContext &context)
   groupLabel_ = NewLabel(p, QStringLiteral("0"), QStringLiteral("lblGroup"));
   mmsi_ = new MmsiEdit(p);
   mmsi_->setObjectName(QStringLiteral("txtGMMSI"));
+  identity_ = new IdentityNote(p, QStringLiteral("lblMmsiInfo"), QStringLiteral("imgMmsiWarning"));
+  identity_->Attach(mmsi_, {});
 
   Restrict(name_, kNameAlphabet, kNameMaxLength);
   name_->setFixedWidth(ToPixels(2200));
@@ -82,7 +86,8 @@ void DirectoryEntryScreen::BuildLayout() {
   mmsiRow->addStretch();
   layout->addWidget(mmsiLabel_, 2, 0);
   layout->addLayout(mmsiRow, 2, 1);
-  layout->setRowStretch(3, 1);
+  layout->addWidget(identity_, 3, 1);
+  layout->setRowStretch(4, 1);
   layout->setColumnStretch(1, 1);
 }
 
@@ -142,7 +147,7 @@ void DirectoryEntryScreen::BeforeFill() {
   const int digits = TypedMmsiLength(Kind());
   if (RestrictedLength(mmsi_) != digits)
     Restrict(mmsi_, kDigitAlphabet, digits);
-  SetHint(mmsi_, DigitsHint(digits));
+  identity_->SetBoxHint(DigitsHint(digits));
   groupLabel_->setVisible(IsGroup());
   nameLabel_->setText(IsGroup() ? QStringLiteral("Group Name") : QStringLiteral("Station Name"));
 }
@@ -169,6 +174,23 @@ void DirectoryEntryScreen::ShowEntryState() {
   enable_->setEnabled(state == EntryState::FirstFree && MayEnableEntry(entries, n));
   delete_->setChecked(!inUse);
   delete_->setEnabled(inUse);
+  ShowIdentity();
+}
+
+void DirectoryEntryScreen::ShowIdentity() {
+  Session &s = session();
+  const Directory &entries = Entries(s.data);
+  const int n = Request().record;
+  if (!entries.Contains(n)) {
+    identity_->Show({}, {}, s);
+    return;
+  }
+  const MmsiPlace place = IsGroup() ? MmsiPlace::GroupId : MmsiPlace::MemoryId;
+  const std::string &mmsi = entries[n].Mmsid;
+  std::vector<IdentityWarning> warnings = MmsiWarnings(place, mmsi, s.mids);
+  if (auto same = SameMmsiWarning(entries, n, SameMmsiEntry(entries, n), place))
+    warnings.push_back(*same);
+  identity_->Show(MmsiInfoText(mmsi, s.mids), warnings, s);
 }
 
 void DirectoryEntryScreen::EnableClicked(bool checked) {

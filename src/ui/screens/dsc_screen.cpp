@@ -69,7 +69,7 @@ DscScreen::DscScreen(ScreenContext &context) : PanelScreen(context, "fraDsc", kH
   QWidget *p = panel_.get();
   tabs_ = new QTabWidget(p);
   tabs_->setObjectName(QStringLiteral("tabDsc"));
-  basic_ = new DscBasicPage(session(), binder_);
+  basic_ = new DscBasicPage(context, binder_);
   const DscAdvancedPages advanced = BuildDscAdvancedPages(binder_);
   tabs_->addTab(basic_, QStringLiteral("Basic Setup"));
   tabs_->addTab(advanced.first, QStringLiteral("Advanced Setup1"));

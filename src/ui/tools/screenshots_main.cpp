@@ -1,7 +1,8 @@
 // kv508-screenshots: opens the main window, the transfer dialog during a read
-// of the simulated radio, the report window, the preview of a CSV import and
-// the about box, and saves a picture of each, and the cards as cards.pdf;
-// with a second argument it also prints the report into that PDF file.
+// of the simulated radio, the editing screens, the check's list, the repeat of
+// the own MMSI, the report window, the preview of a CSV import and the about
+// box, and saves a picture of each, and the cards as cards.pdf; with a second
+// argument it also prints the report into that PDF file.
 // scripts/screenshot runs it under Xvfb for the README.
 
 #include "app/config.h"
@@ -23,6 +24,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QTabWidget>
@@ -151,6 +153,30 @@ int main(int argc, char **argv) {
       }
       Save(&window, out, screen.file);
     }
+    // Two entries the check warns about: a group among the Memory IDs, and
+    // the MMSI of entry 2 once more. Then the list File > Check Settings shows.
+    kv508::RadioData &data = window.session().data;
+    data.CHMMSID[4] = {.Enable = true, .TagName = "FLEET", .Mmsid = "0232000010"};
+    data.CHMMSID[5] = {.Enable = true, .TagName = "", .Mmsid = data.CHMMSID[2].Mmsid};
+    window.Refresh();
+    window.navigator().SelectNodeByKey(QStringLiteral("SM 4"));
+    Save(&window, out, "screen-directory-warning.png");
+    WhenOpen([&] {
+      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmCheck"))) {
+        Save(d, out, "check-dialog.png");
+        d->reject();
+      }
+    });
+    window.findChild<QAction *>(QStringLiteral("mnuFileCheck"))->trigger();
+    WhenOpen([&] {
+      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmMmsiConfirm"))) {
+        d->findChild<QLineEdit *>(QStringLiteral("txtMmsiAgain"))->setText(QStringLiteral("2570"));
+        Save(d, out, "mmsi-confirm.png");
+        d->reject();
+      }
+    });
+    dialogs.RepeatOwnMmsi(&window, QStringLiteral("257000123"),
+                          QString::fromUtf8("Ship \u00B7 Norway"));
     window.navigator().SelectNodeByKey(QStringLiteral("General"));
 
     WhenOpen([&] {
