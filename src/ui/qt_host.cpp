@@ -6,10 +6,12 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QSpacerItem>
 #include <QThread>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace kv508::ui {
@@ -53,10 +55,9 @@ constexpr int kTitleFramePx = 140;
 
 QtHost::QtHost() { clock_.start(); }
 
-Answer QtHost::Message(Icon icon, const std::string &title, const std::string &text,
-                       Buttons buttons) {
-  const QPointer<QWidget> owner = QApplication::activeWindow();
-  QMessageBox box(owner);
+namespace {
+
+void SetUp(QMessageBox &box, Icon icon, const std::string &title, const std::string &text) {
   box.setIcon(Lookup(kIcons, icon));
   box.setWindowTitle(ToQt(title));
   box.setText(DisplayText(text));
@@ -67,11 +68,12 @@ Answer QtHost::Message(Icon icon, const std::string &title, const std::string &t
     grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                   grid->rowCount(), 0, 1, grid->columnCount());
   }
-  box.setStandardButtons(Lookup(kButtons, buttons));
-  // Retry/Cancel is the busy-radio question, where Enter must not retry; an
-  // OK/Cancel question with the critical icon is about to erase data.
-  if (buttons == Buttons::RetryCancel || (buttons == Buttons::OkCancel && icon == Icon::Critical))
-    box.setDefaultButton(QMessageBox::Cancel);
+}
+
+} // namespace
+
+int QtHost::Show(QMessageBox &box) {
+  const QPointer<QWidget> owner = box.parentWidget();
   // The message box is modal, so a wait cursor must not hide its buttons.
   const bool waiting = QApplication::overrideCursor() != nullptr;
   if (waiting)
@@ -84,7 +86,39 @@ Answer QtHost::Message(Icon icon, const std::string &title, const std::string &t
     owner->raise();
     owner->activateWindow();
   }
-  return Lookup(kAnswers, answer);
+  return answer;
+}
+
+Answer QtHost::Message(Icon icon, const std::string &title, const std::string &text,
+                       Buttons buttons) {
+  QMessageBox box(QApplication::activeWindow());
+  SetUp(box, icon, title, text);
+  box.setStandardButtons(Lookup(kButtons, buttons));
+  // Retry/Cancel is the busy-radio question, where Enter must not retry; an
+  // OK/Cancel question with the critical icon is about to erase data.
+  if (buttons == Buttons::RetryCancel || (buttons == Buttons::OkCancel && icon == Icon::Critical))
+    box.setDefaultButton(QMessageBox::Cancel);
+  return Lookup(kAnswers, Show(box));
+}
+
+int QtHost::Choose(Icon icon, const std::string &title, const std::string &text,
+                   const std::vector<std::string> &choices) {
+  QMessageBox box(QApplication::activeWindow());
+  SetUp(box, icon, title, text);
+  std::vector<QPushButton *> buttons;
+  for (std::size_t i = 0; i < choices.size(); ++i) {
+    const bool refusal = i + 1 == choices.size();
+    buttons.push_back(box.addButton(ToQt(choices[i]),
+                                    refusal ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+  }
+  if (!buttons.empty()) {
+    box.setDefaultButton(buttons.back());
+    box.setEscapeButton(buttons.back());
+  }
+  Show(box);
+  const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+  return chosen == buttons.end() ? static_cast<int>(choices.size()) - 1
+                                 : static_cast<int>(chosen - buttons.begin());
 }
 
 void QtHost::Yield() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
