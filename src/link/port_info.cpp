@@ -43,7 +43,10 @@ std::string PortTableText(const std::vector<SerialPortInfo> &ports) {
   auto known = [](const std::string &text) { return text.empty() ? std::string("-") : text; };
   for (std::size_t i = 0; i < ports.size(); ++i) {
     const SerialPortInfo &p = ports[i];
-    rows.push_back({"COM" + std::to_string(i + 1), p.systemLocation, known(p.description),
+    // On Windows a port is its COM name; elsewhere COMn is the n-th port listed.
+    const std::string entry =
+        p.portName.rfind("COM", 0) == 0 ? p.portName : "COM" + std::to_string(i + 1);
+    rows.push_back({entry, p.systemLocation, known(p.description),
                     known(p.manufacturer), known(UsbIdText(p)), known(p.serialNumber)});
   }
   std::array<std::size_t, 6> width{};

@@ -22,7 +22,8 @@ std::string UsbIdText(const SerialPortInfo &port);
 // What is known of the port beyond its device, joined by ", ":
 // "FT232R USB UART, FTDI, USB 0403:6001, serial A50285BI".
 std::string PortDetailsText(const SerialPortInfo &port);
-// One line per port under a heading, in columns: entry (COM1 ...), device,
+// One line per port under a heading, in columns: entry (COMn: the port's own
+// name on Windows, else its place in the list), device,
 // description, manufacturer, USB id, serial number; "-" where nothing is known.
 std::string PortTableText(const std::vector<SerialPortInfo> &ports);
 

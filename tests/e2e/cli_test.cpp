@@ -518,5 +518,33 @@ TEST(CliWrite, TheRadiosOwnMmsiIsKeptUnlessToldOtherwise) {
     EXPECT_NE(trace.find(frame), std::string::npos) << frame;
 }
 
+// doctor: each step on standard output as it is done, then the cause and its fix.
+TEST(CliDoctor, NamesEachStepAndWhatToFix) {
+  TempDir dir;
+  const Image radio = NoiseRadioMemory(51);
+  auto doctor = [&](const std::string &name, const std::vector<std::string> &faults) {
+    return std::async(std::launch::async, [&, name, faults] {
+      RadioSim sim(dir / name, radio, faults);
+      return RunCli(dir, {"doctor", "--port", sim.Device()});
+    });
+  };
+  auto good = doctor("good", {}), wrong = doctor("wrong", {"--wrong-model"});
+  const ProcessResult g = good.get(), w = wrong.get();
+  EXPECT_EQ(g.exitCode, 0);
+  EXPECT_EQ(g.out, "Open the port: OK\nHandshake: OK, working speed 57600 baud\n"
+                   "Model check: OK, model identifier 07D0 (TR4100/TR4300)\n"
+                   "Product check: OK, product code QZ318R\n\n"
+                   "The radio answers: the connection works.\n");
+  EXPECT_EQ(w.exitCode, 1);
+  EXPECT_EQ(w.out, "Open the port: OK\nHandshake: OK, working speed 57600 baud\n"
+                   "Model check: model identifiers 07D0 (start) and 07D1 (end)\n"
+                   "Product check: not run\n\n"
+                   "Likely cause: The radio reports model identifiers 07D0 (start) and 07D1 "
+                   "(end); the model chosen, TR4100/TR4300, has 07D0.\n"
+                   "Fix: Check that this radio is a TR4100/TR4300, or choose its model in Edit > "
+                   "Model (kv508-cli --model N).\n");
+  EXPECT_EQ(g.err + w.err, "");
+}
+
 } // namespace
 } // namespace kv508::e2e

@@ -31,12 +31,17 @@ struct RadioWindow : WindowFixture {
     host.messages.clear();
     return S().data.DscBasic.UserMmsi == "2320012340";
   }
+  // A change through the edit path, as a control makes it: one undo step.
+  void Change(const char *name, const std::function<void(RadioData &)> &change) {
+    Window().edits().Apply({name, "General", ""}, change, StepKind::Edit);
+  }
   // Edits the compare is to find; they count as unsaved changes.
   void Edit() {
-    S().data.CHUSA[32].ChTag = "CALL16";
-    S().data.CHMMSID[4] = {.Enable = true, .TagName = "PILOT", .Mmsid = "2320007770"};
-    S().data.DscBasic.BeepOut[2] = !S().data.DscBasic.BeepOut[2];
-    S().state.DataChanged = true;
+    Change("CH Name", [](RadioData &d) { d.CHUSA[32].ChTag = "CALL16"; });
+    Change("Memory ID", [](RadioData &d) {
+      d.CHMMSID[4] = {.Enable = true, .TagName = "PILOT", .Mmsid = "2320007770"};
+    });
+    Change("Beep", [](RadioData &d) { d.DscBasic.BeepOut[2] = !d.DscBasic.BeepOut[2]; });
   }
   // Compare with Radio; `inCompare` sees frmCompare and presses one of its buttons.
   bool Compare(const std::function<void(QDialog &)> &inCompare) {
@@ -133,7 +138,6 @@ private slots:
 
     // Cancel to the question leaves the edits.
     f.host.answers = {Answer::Cancel};
-    f.S().state.DataChanged = true;
     QVERIFY(f.Compare([](QDialog &w) { Press(w, "cmdUseRadio"); }));
     QVERIFY(static_cast<const RadioSettings &>(f.S().data) == edited);
   }
@@ -168,7 +172,7 @@ private slots:
   void keepingTheRadiosIdentityIsOneUndoStep() {
     RadioWindow f;
     QVERIFY(f.Up());
-    f.S().data.DscBasic.UserMmsi = "3661234500";
+    f.Change("User MMSI", [](RadioData &d) { d.DscBasic.UserMmsi = "3661234500"; });
     const std::uint64_t writes = f.Writes();
     f.host.choices = {2};
     RunTransfer(f, [&f] { f.Action("mnuTransferProgram")->trigger(); });
@@ -246,11 +250,11 @@ private slots:
         },
         false);
     QVERIFY(!offeredBefore && offeredAfter);
-    const std::string trace = ReadAll(file);
-    QCOMPARE(trace.substr(0, 55),
-             std::string("KV508 serial trace: Read from Radio on the simulated rad"));
-    QVERIFY(trace.find("PC> #CEPRD<TAB>0000<TAB>40<TAB>") != std::string::npos);
-    QVERIFY(trace.find("<RX #CEPRD<TAB>0000<TAB>40<TAB>") != std::string::npos);
+    const QString trace = QString::fromStdString(ReadAll(file));
+    QCOMPARE(trace.section(QLatin1Char('\n'), 0, 0),
+             QStringLiteral("KV508 serial trace: Read from Radio on the simulated radio"));
+    QVERIFY(trace.contains(QStringLiteral("PC> #CEPRD<TAB>0000<TAB>40<TAB>")));
+    QVERIFY(trace.contains(QStringLiteral("<RX #CEPRD<TAB>0000<TAB>40<TAB>")));
   }
 };
 
