@@ -70,6 +70,14 @@ struct NewestFirst {
   }
 };
 
+std::string BackupModelTag(int variant) {
+  std::string tag = ModelName(variant);
+  for (char &c : tag) {
+    if (!ModelTagChar(c))
+      c = '-';
+  }
+  return tag;
+}
 } // namespace
 
 fs::path DefaultBackupFolder() {
@@ -79,15 +87,6 @@ fs::path DefaultBackupFolder() {
 
 const char *BackupKindText(BackupKind kind) {
   return kind == BackupKind::Read ? "read" : "program";
-}
-
-std::string BackupModelTag(int variant) {
-  std::string tag = ModelName(variant);
-  for (char &c : tag) {
-    if (!ModelTagChar(c))
-      c = '-';
-  }
-  return tag;
 }
 
 bool ParseBackupName(const std::string &fileName, BackupEntry &entry) {

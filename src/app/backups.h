@@ -48,8 +48,6 @@ struct BackupEntry {
 
 // "read" / "program".
 const char *BackupKindText(BackupKind kind);
-// The model's name as it can stand in a file name ("TR4100/TR4300" -> "TR4100-TR4300").
-std::string BackupModelTag(int variant);
 // The entry a file name stands for; false for any other name.
 bool ParseBackupName(const std::string &fileName, BackupEntry &entry);
 // Every backup of the folder, newest first. A missing folder has none.

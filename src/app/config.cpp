@@ -164,6 +164,13 @@ bool SameMenu(const DestinationMenu &a, const DestinationMenu &b) {
   return a.Enabled == b.Enabled && a.Captions == b.Captions && a.Checked == b.Checked;
 }
 
+fs::path DestinationFilePath(const Session &session, const std::string &caption) {
+  std::string name = ToUpper(caption);
+  if (name.size() > 2 && name.ends_with("-M"))
+    name.resize(name.size() - 2);
+  return ResolveNoCase(session.programDir,
+                       name + DestinationSuffix(session.model.ModelVariant) + ".ini");
+}
 } // namespace
 
 std::string IniRead(const fs::path &file, const std::string &section, const std::string &key) {
@@ -304,14 +311,6 @@ std::vector<std::string> DestinationNames(const std::vector<std::string> &fileNa
                                         [](char x, char y) { return Lower(x) < Lower(y); });
   });
   return names;
-}
-
-fs::path DestinationFilePath(const Session &session, const std::string &caption) {
-  std::string name = ToUpper(caption);
-  if (name.size() > 2 && name.ends_with("-M"))
-    name.resize(name.size() - 2);
-  return ResolveNoCase(session.programDir,
-                       name + DestinationSuffix(session.model.ModelVariant) + ".ini");
 }
 
 bool LoadDestinationFile(Session &session, const fs::path &path) {

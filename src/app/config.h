@@ -71,8 +71,6 @@ void ApplyModelSelection(Session &session, const ModelSelection &selection);
 // in listing order, names before the first '_' upper-cased, sorted without case.
 std::vector<std::string> DestinationNames(const std::vector<std::string> &fileNames,
                                           const std::string &suffix);
-// The file of a destination caption: upper-cased, a trailing "-M" dropped.
-std::filesystem::path DestinationFilePath(const Session &session, const std::string &caption);
 // Accepts a 32,768-byte image with model identifier 2000 at both ends for models
 // 1 and 11, copies it into the image and decodes it.
 bool LoadDestinationFile(Session &session, const std::filesystem::path &path);

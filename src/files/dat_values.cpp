@@ -92,9 +92,8 @@ bool EqualsNoCase(std::string_view text, std::string_view upperWord) {
   return true;
 }
 
-} // namespace
-
 bool IsDatBlank(char c) { return c == ' ' || c == '\t'; }
+} // namespace
 
 std::string_view TrimDatBlanks(std::string_view text) {
   while (!text.empty() && IsDatBlank(text.front()))

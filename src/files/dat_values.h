@@ -10,8 +10,6 @@
 
 namespace kv508 {
 
-// Blanks are spaces and tabs.
-bool IsDatBlank(char c);
 std::string_view TrimDatBlanks(std::string_view text);
 // ASCII letters only; the other bytes of the code page stay as they are.
 std::string UpperAscii(std::string_view text);

@@ -55,12 +55,6 @@ void BitWrite(MemoryImage &image, int offset, int bit, bool value) {
   image.at(offset) = SetBit(image.at(offset), value ? 1 : 0, bit);
 }
 
-void ByteWrite(MemoryImage &image, int offset, int value) {
-  if (value < 0 || value > 255)
-    throw RangeError("byte value out of range");
-  image.at(offset) = static_cast<std::uint8_t>(value);
-}
-
 int Be16Read(const MemoryImage &image, int offset) {
   return image.at(offset) * 256 + image.at(offset + 1);
 }

@@ -19,9 +19,6 @@ void FlagWrite(MemoryImage &image, int offset, bool value);
 bool BitRead(const MemoryImage &image, int offset, int bit);
 void BitWrite(MemoryImage &image, int offset, int bit, bool value);
 
-// Plain byte: value must be 0..255.
-void ByteWrite(MemoryImage &image, int offset, int value);
-
 // Big-endian 16. A negative value writes 0xFF 0xFF; above 65535 is a range error.
 int Be16Read(const MemoryImage &image, int offset);
 void Be16Write(MemoryImage &image, int offset, std::int32_t value);

@@ -81,6 +81,17 @@ std::string Trim(const std::string &text) {
   return text.substr(first, last - first + 1);
 }
 
+double RoundHalfEven(double x) {
+  if (!std::isfinite(x))
+    return x;
+  double lower = std::floor(x);
+  double diff = x - lower;
+  if (diff > 0.5)
+    return lower + 1.0;
+  if (diff < 0.5)
+    return lower;
+  return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+}
 } // namespace
 
 bool InNameAlphabet(char c) { return c != '\0' && kNameAlphabet.find(c) != std::string_view::npos; }
@@ -130,18 +141,6 @@ bool ParseExpansionFreq(const std::string &text, double &value) {
     return false;
   value = f;
   return true;
-}
-
-double RoundHalfEven(double x) {
-  if (!std::isfinite(x))
-    return x;
-  double lower = std::floor(x);
-  double diff = x - lower;
-  if (diff > 0.5)
-    return lower + 1.0;
-  if (diff < 0.5)
-    return lower;
-  return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
 const std::vector<std::string> &OffsetTimeList() {

@@ -38,9 +38,6 @@ bool IsOn25kHzRaster(double f);
 // or an empty text (no frequency, value 0). Returns false when refused.
 bool ParseExpansionFreq(const std::string &text, double &value);
 
-// x rounded to the nearest whole number, halves to the even neighbour.
-double RoundHalfEven(double x);
-
 const std::vector<std::string> &OffsetTimeList();
 std::string OffsetTimeText(int v);
 std::uint8_t OffsetTimeToByte(std::int16_t &v);

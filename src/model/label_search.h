@@ -14,7 +14,6 @@ public:
   // full, or -1 when the text is no whole label (yet).
   int Type(const std::string &keys);
   void Reset() { typed_.clear(); }
-  const std::string &Typed() const { return typed_; }
 
 private:
   std::string typed_;

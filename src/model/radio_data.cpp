@@ -4,6 +4,16 @@
 
 namespace kv508 {
 
+namespace {
+
+bool GroupIsEmpty(const RadioData &data, int group) {
+  if (group < 0 || group > 3)
+    return false;
+  return FirstEnabledChannel(data.GroupBank(group)) == -1;
+}
+
+} // namespace
+
 ChannelBank &RadioData::GroupBank(int group) {
   return const_cast<ChannelBank &>(static_cast<const RadioData &>(*this).GroupBank(group));
 }
@@ -29,12 +39,6 @@ int FirstEnabledChannel(const ChannelBank &bank) {
       return i;
   }
   return -1;
-}
-
-bool GroupIsEmpty(const RadioData &data, int group) {
-  if (group < 0 || group > 3)
-    return false;
-  return FirstEnabledChannel(data.GroupBank(group)) == -1;
 }
 
 void DisableEmptyGroups(RadioData &data) {

@@ -191,8 +191,6 @@ struct RadioData : RadioSettings {
 
 // Lowest index from the bank's lower bound whose Enable is set; -1 when none.
 int FirstEnabledChannel(const ChannelBank &bank);
-// True for group 0..3 when its bank has no enabled record; false for other numbers.
-bool GroupIsEmpty(const RadioData &data, int group);
 // Clears Enable of every group whose bank has no enabled channel; never enables one.
 void DisableEmptyGroups(RadioData &data);
 void ClearDirectory(Directory &directory);

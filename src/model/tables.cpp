@@ -108,25 +108,6 @@ constexpr std::array kPlanRows{
     PlanRow{177, {"COMMERCIAL", ""}, kNone, kNone},
 };
 
-bool HasMark(const PlanCell &cell, char mark) {
-  for (const char *p = cell.marks; *p != '\0'; ++p) {
-    if (*p == mark)
-      return true;
-  }
-  return false;
-}
-
-void ApplyPlan(ChannelBank &bank, PlanCell PlanRow::*plan) {
-  ResetBank(bank);
-  for (const PlanRow &row : kPlanRows) {
-    const PlanCell &cell = row.*plan;
-    if (cell.tag == nullptr)
-      continue;
-    SetPlanChannel(bank, row.index, HasMark(cell, 'R'), HasMark(cell, 'D'), HasMark(cell, 'L'),
-                   cell.tag);
-  }
-}
-
 struct WxRow {
   const char *label;
   double freq;
@@ -165,7 +146,47 @@ constexpr std::array<const char *, 104> kDcsCodes{
     "466", "503", "506", "516", "523", "526", "532", "546", "565", "606", "612", "624", "627",
     "631", "632", "654", "662", "664", "703", "712", "723", "731", "732", "734", "743", "754"};
 
-} // namespace
+void SetPlanChannel(ChannelBank &bank, int position, bool rxOnly, bool duplex, bool lowPower,
+                    const std::string &tag) {
+  ChannelRecord &record = bank[position];
+  record.RxOnly = rxOnly;
+  if (rxOnly)
+    record.DuplexAllowed = false;
+  record.TxEnable = !rxOnly;
+  record.ChTag = tag;
+  record.Enable = true;
+  record.Duplex = duplex;
+  record.LowPower = lowPower;
+}
+
+void BuildWxTable(ChannelTableArray &table) {
+  table.Reset(1, static_cast<int>(kWxRows.size()));
+  for (int n = 1; n <= table.Upper(); ++n) {
+    const WxRow &row = kWxRows[static_cast<std::size_t>(n - 1)];
+    ChannelTableEntry &entry = table[n];
+    entry.InUse = true;
+    entry.Label = row.label;
+    entry.TxFreq = 0.0;
+    entry.RxFreq = row.freq;
+    entry.RxDupFreq = row.freq;
+    entry.DuplexAllowed = true;
+    entry.LowPower = false;
+    entry.Tag = row.tag;
+  }
+}
+
+void ResetBank(ChannelBank &bank) {
+  const ChannelTableArray &table = ChannelTable();
+  bank.Reset(0, kPlanBankSize - 1);
+  for (int i = 0; i < kPlanBankSize; ++i) {
+    ChannelRecord &record = bank[i];
+    record.Position = static_cast<std::int16_t>(i);
+    record.Enable = false;
+    record.DuplexAllowed = table[i].DuplexAllowed;
+    record.RxOnly = false;
+    record.TxEnable = true;
+  }
+}
 
 void BuildChannelTable(ChannelTableArray &table) {
   table.Reset(0, kPlanBankSize - 1);
@@ -195,22 +216,26 @@ void BuildChannelTable(ChannelTableArray &table) {
     f = f + 0.05;
   }
 }
+bool HasMark(const PlanCell &cell, char mark) {
+  for (const char *p = cell.marks; *p != '\0'; ++p) {
+    if (*p == mark)
+      return true;
+  }
+  return false;
+}
 
-void BuildWxTable(ChannelTableArray &table) {
-  table.Reset(1, static_cast<int>(kWxRows.size()));
-  for (int n = 1; n <= table.Upper(); ++n) {
-    const WxRow &row = kWxRows[static_cast<std::size_t>(n - 1)];
-    ChannelTableEntry &entry = table[n];
-    entry.InUse = true;
-    entry.Label = row.label;
-    entry.TxFreq = 0.0;
-    entry.RxFreq = row.freq;
-    entry.RxDupFreq = row.freq;
-    entry.DuplexAllowed = true;
-    entry.LowPower = false;
-    entry.Tag = row.tag;
+void ApplyPlan(ChannelBank &bank, PlanCell PlanRow::*plan) {
+  ResetBank(bank);
+  for (const PlanRow &row : kPlanRows) {
+    const PlanCell &cell = row.*plan;
+    if (cell.tag == nullptr)
+      continue;
+    SetPlanChannel(bank, row.index, HasMark(cell, 'R'), HasMark(cell, 'D'), HasMark(cell, 'L'),
+                   cell.tag);
   }
 }
+
+} // namespace
 
 const ChannelTableArray &ChannelTable() {
   static const ChannelTableArray table = [] {
@@ -228,32 +253,6 @@ const ChannelTableArray &WxTable() {
     return t;
   }();
   return table;
-}
-
-void ResetBank(ChannelBank &bank) {
-  const ChannelTableArray &table = ChannelTable();
-  bank.Reset(0, kPlanBankSize - 1);
-  for (int i = 0; i < kPlanBankSize; ++i) {
-    ChannelRecord &record = bank[i];
-    record.Position = static_cast<std::int16_t>(i);
-    record.Enable = false;
-    record.DuplexAllowed = table[i].DuplexAllowed;
-    record.RxOnly = false;
-    record.TxEnable = true;
-  }
-}
-
-void SetPlanChannel(ChannelBank &bank, int position, bool rxOnly, bool duplex, bool lowPower,
-                    const std::string &tag) {
-  ChannelRecord &record = bank[position];
-  record.RxOnly = rxOnly;
-  if (rxOnly)
-    record.DuplexAllowed = false;
-  record.TxEnable = !rxOnly;
-  record.ChTag = tag;
-  record.Enable = true;
-  record.Duplex = duplex;
-  record.LowPower = lowPower;
 }
 
 void ApplyUsaPlan(RadioData &data) { ApplyPlan(data.CHUSA, &PlanRow::usa); }

@@ -23,17 +23,10 @@ struct ChannelTableEntry {
 
 using ChannelTableArray = BoundedArray<ChannelTableEntry>; // ChannelTable 0..239, WxTable 1..10
 
-// Builds the 240 slots with a running double-precision sum, so channel 88
-// holds 157.42500000000032 exactly as the radio software always had it.
-void BuildChannelTable(ChannelTableArray &table);
-void BuildWxTable(ChannelTableArray &table);
 // Built once per process on first use; read-only afterwards.
 const ChannelTableArray &ChannelTable();
 const ChannelTableArray &WxTable();
 
-void ResetBank(ChannelBank &bank);
-void SetPlanChannel(ChannelBank &bank, int position, bool rxOnly, bool duplex, bool lowPower,
-                    const std::string &tag);
 void ApplyUsaPlan(RadioData &data);
 void ApplyIntlPlan(RadioData &data);
 void ApplyCanadaPlan(RadioData &data);

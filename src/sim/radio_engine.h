@@ -95,14 +95,12 @@ public:
   // 19200 until "ACMD:002" is accepted, then the working speed.
   int CurrentBaud() const { return baud_; }
   // The speed "ACMD:002" switches to: 57600, or 19200 for a PC on the low-speed link.
-  int WorkingBaud() const { return workingBaud_; }
   void SetWorkingBaud(int baud) { workingBaud_ = baud; }
 
   const MemoryImage &Memory() const { return memory_; }
   MemoryImage &Memory() { return memory_; }
   FaultOptions &Faults() { return faults_; }
   const LineCounters &Counters() const { return counters_; }
-  bool Silent() const { return silent_; }
 
   // Power cycle: handshake speed, no partial line, no silence. Memory, faults
   // and counters stay.

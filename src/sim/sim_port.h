@@ -32,8 +32,6 @@ public:
   SimPort(const RadioEngine &engine, Pacing pacing);
 
   RadioEngine &Engine() { return engine_; }
-  // The speed of the open port (0 when closed).
-  int Baud() const { return open_ ? baud_ : 0; }
   // Makes every later Open fail (a port that is missing or taken).
   void SetOpenFails(bool fails) { openFails_ = fails; }
 

@@ -10,7 +10,11 @@
 
 namespace kv508::ui {
 
+namespace {
+
 QString VersionText() { return QStringLiteral("Version " KV508_VERSION); }
+
+} // namespace
 
 AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));

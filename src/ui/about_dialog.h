@@ -11,6 +11,4 @@ public:
   explicit AboutDialog(QWidget *parent = nullptr);
 };
 
-QString VersionText();
-
 } // namespace kv508::ui

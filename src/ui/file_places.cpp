@@ -36,6 +36,19 @@ bool HasSuffix(const QString &file, const char *suffix) {
   return QFileInfo(file).suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
 }
 
+QString SuffixFor(FileKind kind) {
+  switch (kind) {
+  case FileKind::Settings:
+    return QStringLiteral(".dat");
+  case FileKind::Image:
+    return QStringLiteral(".hex");
+  case FileKind::Report:
+    return QStringLiteral(".txt");
+  case FileKind::Pdf:
+    return QStringLiteral(".pdf");
+  }
+  return {};
+}
 } // namespace
 
 QString FilterFor(FileKind kind) {
@@ -48,20 +61,6 @@ QString FilterFor(FileKind kind) {
     return QStringLiteral("Text files(*.txt);;All files(*.*)");
   case FileKind::Pdf:
     return QStringLiteral("PDF files(*.pdf);;All files(*.*)");
-  }
-  return {};
-}
-
-QString SuffixFor(FileKind kind) {
-  switch (kind) {
-  case FileKind::Settings:
-    return QStringLiteral(".dat");
-  case FileKind::Image:
-    return QStringLiteral(".hex");
-  case FileKind::Report:
-    return QStringLiteral(".txt");
-  case FileKind::Pdf:
-    return QStringLiteral(".pdf");
   }
   return {};
 }

@@ -15,8 +15,6 @@ enum class FileKind { Settings, Image, Report, Pdf };
 
 // "dat files(*.dat);;All files(*.*)" and the like.
 QString FilterFor(FileKind kind);
-// ".dat", ".hex", ".txt", ".pdf"
-QString SuffixFor(FileKind kind);
 // The name as typed, with the kind's extension when the name has none.
 QString WithDefaultSuffix(const QString &file, FileKind kind);
 // .dat and .hex files open from the Recent Files list and by drop; others are not ours.

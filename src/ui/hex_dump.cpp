@@ -9,7 +9,6 @@ namespace {
 QString Hex2(int value) {
   return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
 }
-} // namespace
 
 QStringList HexDumpLines(const MemoryImage &image) {
   QStringList lines;
@@ -29,6 +28,7 @@ QStringList HexDumpLines(const MemoryImage &image) {
   }
   return lines;
 }
+} // namespace
 
 void FillHexDump(QListWidget &list, const MemoryImage &image) {
   list.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

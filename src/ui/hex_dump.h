@@ -11,7 +11,6 @@ class QListWidget;
 
 namespace kv508::ui {
 
-QStringList HexDumpLines(const MemoryImage &image);
 // Refills the list in a fixed-pitch font.
 void FillHexDump(QListWidget &list, const MemoryImage &image);
 

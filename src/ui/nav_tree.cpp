@@ -45,13 +45,12 @@ void RefreshChildren(QTreeWidgetItem *node, const std::function<QString(int)> &t
 const QString kGroupTexts[4] = {QStringLiteral("Group1"), QStringLiteral("Group2"),
                                 QStringLiteral("Group3"), QStringLiteral("EXP Channel")};
 
-} // namespace
-
 QString ChannelNodeText(const ChannelRecord &record) {
   const ChannelTableArray &table = ChannelTable();
   QString label = table.Contains(record.Position) ? ToQt(table[record.Position].Label) : QString();
   return QStringLiteral("CH") + label;
 }
+} // namespace
 
 int TreeShape(const RadioData &data) {
   int shape = 0;

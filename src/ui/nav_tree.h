@@ -22,7 +22,4 @@ void RefreshNodeTexts(QTreeWidget &tree, const RadioData &data);
 QString NodeKey(const QTreeWidgetItem *node);
 QTreeWidgetItem *FindNodeByKey(QTreeWidget &tree, const QString &key);
 
-// "CH" + label of the record's position; an out-of-table position has no label.
-QString ChannelNodeText(const ChannelRecord &record);
-
 } // namespace kv508::ui

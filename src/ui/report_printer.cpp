@@ -13,6 +13,10 @@ namespace kv508::ui {
 
 namespace {
 
+QString PageNumberText(int page, int pages) {
+  return QStringLiteral("page %1 of %2").arg(page).arg(pages);
+}
+
 QFont ReportFont() {
   QFont font;
   font.setPointSizeF(9.0);
@@ -99,12 +103,7 @@ void Lay(const Report &report, PagePen &pen) {
     pen.Print(line);
   }
 }
-
 } // namespace
-
-QString PageNumberText(int page, int pages) {
-  return QStringLiteral("page %1 of %2").arg(page).arg(pages);
-}
 
 bool PrintReport(const Report &report, QPagedPaintDevice &device, const RunningHeader &header) {
   PagePen counter(device, nullptr);

@@ -21,7 +21,4 @@ struct RunningHeader {
 // False when the device could not be painted on (a PDF that cannot be written).
 bool PrintReport(const Report &report, QPagedPaintDevice &device, const RunningHeader &header);
 
-// "page N of M"
-QString PageNumberText(int page, int pages);
-
 } // namespace kv508::ui

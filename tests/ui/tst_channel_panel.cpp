@@ -344,6 +344,33 @@ private slots:
     QCOMPARE(SelectedKey(f), QStringLiteral("PI"));
   }
 
+  // What a file stored shows as stored: filters act on what the user types, a
+  // fill rewrites nothing. An expansion channel read with transmit off can be
+  // set to transmit again through its power boxes.
+  void storedTextsAndExpansionPower() {
+    WindowFixture f;
+    QVERIFY(StartOnChannels(f));
+    RadioData &d = f.S().data;
+    ChannelRecord &r = d.CHEXP[6] = ExpChannel("0B", 156.05);
+    r.ChTag = "HARBOUR MASTER 12345"; // longer than the field
+    r.TxEnable = r.LowPower = false;
+    f.Window().edits().Loaded();
+    f.ShowNode(QStringLiteral("E 6"));
+    QCOMPARE(Texts(f, {"txtChDisp_0", "txtChName"}), QStringLiteral("0B|HARBOUR MASTER 12345"));
+    auto *name = W<QLineEdit>(f, "txtChName");
+    name->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(name, Qt::Key_End);
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QTest::keyClicks(name, QStringLiteral("67"));
+    QCOMPARE(r.ChTag + "|" + r.CHDisplayL, std::string("HARBOUR MASTER 1234|0B"));
+    QVERIFY(f.Window().navigator().CommitActiveEdit()); // two display characters are there
+
+    QVERIFY(W(f, "chkLowPower")->isEnabled() && !W(f, "chkPowerUp")->isEnabled());
+    Click(f, "chkLowPower");
+    QVERIFY(r.TxEnable && r.LowPower && W(f, "chkPowerUp")->isEnabled());
+    QCOMPARE(f.Action("mnuEditUndo")->text(), QStringLiteral("&Undo Low Power Only"));
+  }
+
   void weatherPanel() {
     KV508_START_WINDOW(f);
     ChannelBank &wx = f.S().data.CHWX;

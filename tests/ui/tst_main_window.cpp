@@ -248,6 +248,7 @@ private slots:
   void reportTextImageAndSave();
   void printedAndExportedPages();
   void viewAfterEachCommand();
+  void bulkChangesAreOneStep();
 };
 
 // Start-up on one model writes nothing and offers no debug commands; Help has
@@ -986,6 +987,33 @@ void MainWindowTest::viewAfterEachCommand() {
                      "General|fraGeneral|" + other + "||" + noAtis,        // Model
                      "DSC|fraDsc|" + other + "|" + tree + "|" + noAtis,    // Clear
                  }));
+}
+
+// A clear and a restored backup are one undo step each, named after what
+// the user did; undo gives back the data (with the image of the restore).
+void MainWindowTest::bulkChangesAreOneStep() {
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  QVERIFY(f.Activate());
+  const RadioData before = f.S().data;
+  f.folder.WriteBytes(QStringLiteral("backup.hex"), RadioWithDirectoryEntry());
+  f.dialogs.openAnswers = {f.folder.File(QStringLiteral("backup.hex"))};
+  f.Action("mnuFileRestore")->trigger();
+  QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("HARBOUR"));
+  QCOMPARE(MenuText(f, "mnuEditUndo"), QStringLiteral("Undo Restore Backup"));
+  f.Action("mnuEditUndo")->trigger();
+  QVERIFY(f.S().data == before);
+
+  f.S().data.DscBasic.UserMmsi = "2111111110";
+  f.Window().edits().Loaded();
+  f.ShowNode(QStringLiteral("DSC"));
+  f.host.answers = {Answer::Ok};
+  QVERIFY(RunTransfer(f, [&f] { W<QPushButton>(f, "cmdFClear")->click(); }));
+  QVERIFY(f.S().data.DscBasic.UserMmsi.empty() && f.S().state.DataChanged);
+  QCOMPARE(MenuText(f, "mnuEditUndo"), QStringLiteral("Undo MMSI Clear"));
+  f.Action("mnuEditUndo")->trigger();
+  QCOMPARE(f.S().data.DscBasic.UserMmsi, std::string("2111111110"));
+  QCOMPARE(SelectedKey(f), QStringLiteral("DSC"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -145,6 +145,38 @@ private slots:
     QCOMPARE(atis(), QStringLiteral("0000000000"));
   }
 
+  // Lists and names show what is stored: a status name with a comma, an
+  // offset outside the list (the previous choice stays), and the expansion
+  // group's priority list in the numbering the report shows.
+  void storedValuesAsTheyAre() {
+    PanelFixture f;
+    QVERIFY(f.Up());
+    RadioData &d = f.S().data;
+    d.ChannelGroups[3].Enable = true;
+    d.ChannelGroups[1].StatusName = "A,B";
+    d.CHEXP[3].Enable = d.CHEXP[41].Enable = true;
+    f.Window().Refresh();
+    f.Show("Usable");
+    QCOMPARE(f.W<QLineEdit>("txtUsable", 1)->text(), QStringLiteral("A,B"));
+    auto *exp = f.W<QComboBox>("cmbUsablePri", 3);
+    QCOMPARE(QStringLiteral("%1|%2|%3")
+                 .arg(exp->count())
+                 .arg(exp->itemText(0))
+                 .arg(exp->itemData(0).toInt()),
+             QStringLiteral("1|EXP3|242"));
+    f.Choose(exp, 0);
+    QCOMPARE(d.ChannelGroups[3].PriorityCh, 242);
+    f.Leave();
+    QCOMPARE(d.ChannelGroups[1].StatusName, std::string("A,B"));
+
+    f.Show("Common");
+    auto *offset = f.W<QComboBox>("cmbCommonOffset");
+    f.Choose(offset, 30);
+    d.Common.OffsetTime = 99;
+    f.Show("Common");
+    QCOMPARE(offset->currentIndex(), 30);
+  }
+
   // Each clear button: the question, nothing erased on Cancel, and on OK the
   // bytes of its areas in the radio, everything else as it was.
   void clearButtons() {

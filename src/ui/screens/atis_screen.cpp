@@ -45,10 +45,7 @@ AtisScreen::AtisScreen(ScreenContext &context) : PanelScreen(context, "fraAtis",
   }
 
   codeLabel_ = NewLabel(p, QStringLiteral("ATIS Code"), QStringLiteral("lblATISCode"));
-  code_ = new CommitLineEdit(p);
-  code_->setObjectName(QStringLiteral("txtATIScode"));
-  Restrict(code_, kDigitAlphabet, kAtisCodeDigits);
-  SetHint(code_, QStringLiteral("Numeric Only. Indispensable 10 figures."));
+  code_ = NewDigitField(p, QStringLiteral("txtATIScode"), kAtisCodeDigits);
   binder_.Committed(code_, QStringLiteral("ATIS Code"),
                     Field(&RadioSettings::Atis, &AtisSetup::AtisCode),
                     FixedDigitsRule(kAtisCodeDigits, std::string::npos, "ATISNo"));

@@ -142,7 +142,7 @@ void DirectoryEntryScreen::BeforeFill() {
   const int digits = TypedMmsiLength(Kind());
   if (RestrictedLength(mmsi_) != digits)
     Restrict(mmsi_, kDigitAlphabet, digits);
-  SetHint(mmsi_, QStringLiteral("Numeric Only. Indispensable %1 figures.").arg(digits));
+  SetHint(mmsi_, DigitsHint(digits));
   groupLabel_->setVisible(IsGroup());
   nameLabel_->setText(IsGroup() ? QStringLiteral("Group Name") : QStringLiteral("Station Name"));
 }

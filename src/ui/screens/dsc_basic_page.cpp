@@ -64,10 +64,7 @@ QGroupBox *DscBasicPage::BuildGroups(Binder &binder) {
 
 QGroupBox *DscBasicPage::BuildUserMmsi(Binder &binder) {
   auto *box = new QGroupBox(QStringLiteral("UserMMSI"), this);
-  userMmsi_ = new CommitLineEdit(box);
-  userMmsi_->setObjectName(QStringLiteral("txtUserMMSI"));
-  Restrict(userMmsi_, kDigitAlphabet, kUserMmsiDigits);
-  SetHint(userMmsi_, QStringLiteral("Numeric Only. Indispensable 9 figures."));
+  userMmsi_ = NewDigitField(box, QStringLiteral("txtUserMMSI"), kUserMmsiDigits);
   binder.Committed(userMmsi_, QStringLiteral("User MMSI"),
                    Field(&RadioSettings::DscBasic, &DscBasicSetup::UserMmsi),
                    FixedDigitsRule(kUserMmsiDigits, kUserMmsiDigits, "User MMSI"));

@@ -60,11 +60,10 @@ std::string ErasedArea(int mode) {
   }
 }
 
-} // namespace
-
 std::string ClearQuestion(int mode) {
   return ErasedArea(mode) + " in the radio will be erased.\r\nDo you want to continue?";
 }
+} // namespace
 
 DscScreen::DscScreen(ScreenContext &context) : PanelScreen(context, "fraDsc", kHelpDsc) {
   QWidget *p = panel_.get();

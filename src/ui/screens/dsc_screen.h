@@ -29,7 +29,4 @@ private:
   DscBasicPage *basic_;
 };
 
-// The question asked before a clear mode erases the radio's data.
-std::string ClearQuestion(int mode);
-
 } // namespace kv508::ui

@@ -1,5 +1,8 @@
 #include "ui/screens/widgets.h"
 
+#include "model/convert.h"
+#include "ui/screens/char_filter.h"
+#include "ui/screens/commit_line_edit.h"
 #include "ui/screens/widget_props.h"
 
 #include <QCheckBox>
@@ -29,6 +32,18 @@ QCheckBox *NewBox(QWidget *parent, const QString &name, const QString &caption, 
   if (helpTopic != 0)
     SetHelpTopic(box, helpTopic);
   return box;
+}
+
+QString DigitsHint(int digits) {
+  return QStringLiteral("Numeric Only. Indispensable %1 figures.").arg(digits);
+}
+
+CommitLineEdit *NewDigitField(QWidget *parent, const QString &name, int digits) {
+  auto *field = new CommitLineEdit(parent);
+  field->setObjectName(name);
+  Restrict(field, kDigitAlphabet, digits);
+  SetHint(field, DigitsHint(digits));
+  return field;
 }
 
 } // namespace kv508::ui

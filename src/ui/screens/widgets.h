@@ -13,6 +13,8 @@ class QWidget;
 
 namespace kv508::ui {
 
+class CommitLineEdit;
+
 inline const QStringList kOffOnChoices = {QStringLiteral("Off"), QStringLiteral("On")};
 inline const QStringList kLowHiChoices = {QStringLiteral("Low"), QStringLiteral("Hi")};
 
@@ -25,5 +27,9 @@ QComboBox *NewList(QWidget *parent, const QString &name, const QStringList &choi
 QLabel *NewLabel(QWidget *parent, const QString &text, const QString &name = {});
 // A check box with its caption and, when not 0, its help topic.
 QCheckBox *NewBox(QWidget *parent, const QString &name, const QString &caption, int helpTopic = 0);
+// "Numeric Only. Indispensable 9 figures." for a field of that many digits.
+QString DigitsHint(int digits);
+// A field that takes at most `digits` digits, typed or pasted, with its hint.
+CommitLineEdit *NewDigitField(QWidget *parent, const QString &name, int digits);
 
 } // namespace kv508::ui
