@@ -79,8 +79,8 @@ void ConnectionTest::Fail(ConnectionDiagnosis &d, int step, const std::string &r
     shown_(d);
 }
 
-ConnectionDiagnosis ConnectionTest::Run(
-    const std::function<void(const ConnectionDiagnosis &)> &shown) {
+ConnectionDiagnosis
+ConnectionTest::Run(const std::function<void(const ConnectionDiagnosis &)> &shown) {
   shown_ = shown;
   ConnectionDiagnosis d;
   for (const char *name : {"Open the port", "Handshake", "Model check", "Product check"})
@@ -148,8 +148,8 @@ bool ConnectionTest::HandshakeStep(Link &link, ConnectionDiagnosis &d) {
   trace_.Step("Handshake", session_.host.NowMs());
   if (link.Connect()) {
     Pass(d, kHandshake,
-         std::string("OK, working speed ") +
-             (session_.state.LowSpeedLink ? "19200" : "57600") + " baud");
+         std::string("OK, working speed ") + (session_.state.LowSpeedLink ? "19200" : "57600") +
+             " baud");
     return true;
   }
   if (link.CancelRequested || link.LineLost) {
@@ -209,22 +209,24 @@ bool ConnectionTest::ModelStep(Link &link, ConnectionDiagnosis &d) {
   const unsigned tail = buffer[ImageLastIndex - 1] * 256u + buffer[ImageLastIndex];
   const int variant = session_.model.ModelVariant;
   const std::string model = ModelName(variant);
-  const std::string reported = head == tail ? "model identifier " + Hex4(head)
-                                            : "model identifiers " + Hex4(head) + " (start) and " +
-                                                  Hex4(tail) + " (end)";
+  const std::string reported =
+      head == tail ? "model identifier " + Hex4(head)
+                   : "model identifiers " + Hex4(head) + " (start) and " + Hex4(tail) + " (end)";
   if (ImageMatchesModel(buffer.data(), variant)) {
     Pass(d, kModel, "OK, " + reported + " (" + model + ")");
     return true;
   }
   if (!HasDefaultImage(variant)) {
-    Fail(d, kModel, reported, "The model chosen, " + model + ", is not one this program can program.",
+    Fail(d, kModel, reported,
+         "The model chosen, " + model + ", is not one this program can program.",
          "Choose the radio's model in Edit > Model (kv508-cli --model N).");
   } else {
     Fail(d, kModel, reported,
          "The radio reports " + reported + "; the model chosen, " + model + ", has " +
              Hex4(kModelId) + ".",
-         "Check that this radio is a " + model + ", or choose its model in Edit > Model "
-         "(kv508-cli --model N).");
+         "Check that this radio is a " + model +
+             ", or choose its model in Edit > Model "
+             "(kv508-cli --model N).");
   }
   return false;
 }
@@ -247,8 +249,8 @@ bool ConnectionTest::ProductStep(Link &link, ConnectionDiagnosis &d) {
     return true;
   }
   Fail(d, kProduct, "product code " + code,
-       "The radio reports product code " + code + "; the " + ModelName(session_.model.ModelVariant) +
-           " has " + kProductCode + ".",
+       "The radio reports product code " + code + "; the " +
+           ModelName(session_.model.ModelVariant) + " has " + kProductCode + ".",
        "This radio is not one this program can program.");
   return false;
 }

@@ -21,7 +21,7 @@ class Link;
 enum class StepState { NotRun, Passed, Failed };
 
 struct ConnectionStep {
-  std::string name;   // "Open the port", "Handshake", "Model check", "Product check"
+  std::string name; // "Open the port", "Handshake", "Model check", "Product check"
   StepState state = StepState::NotRun;
   std::string result; // "OK, 57600 baud", "no answer", "model identifier 07D1"
 };

@@ -38,16 +38,15 @@ std::string PortDetailsText(const SerialPortInfo &port) {
 
 std::string PortTableText(const std::vector<SerialPortInfo> &ports) {
   using Row = std::array<std::string, 6>;
-  std::vector<Row> rows = {
-      {"PORT", "DEVICE", "DESCRIPTION", "MANUFACTURER", "USB ID", "SERIAL"}};
+  std::vector<Row> rows = {{"PORT", "DEVICE", "DESCRIPTION", "MANUFACTURER", "USB ID", "SERIAL"}};
   auto known = [](const std::string &text) { return text.empty() ? std::string("-") : text; };
   for (std::size_t i = 0; i < ports.size(); ++i) {
     const SerialPortInfo &p = ports[i];
     // On Windows a port is its COM name; elsewhere COMn is the n-th port listed.
     const std::string entry =
         p.portName.rfind("COM", 0) == 0 ? p.portName : "COM" + std::to_string(i + 1);
-    rows.push_back({entry, p.systemLocation, known(p.description),
-                    known(p.manufacturer), known(UsbIdText(p)), known(p.serialNumber)});
+    rows.push_back({entry, p.systemLocation, known(p.description), known(p.manufacturer),
+                    known(UsbIdText(p)), known(p.serialNumber)});
   }
   std::array<std::size_t, 6> width{};
   for (const Row &row : rows) {

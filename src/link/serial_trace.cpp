@@ -89,8 +89,8 @@ std::string SerialTrace::Text() const {
     char time[32];
     std::snprintf(time, sizeof time, "%8lld ", static_cast<long long>(entry.ms));
     const bool bytes = entry.kind != Kind::Step && entry.kind != Kind::Note;
-    text += time + std::string(Mark(entry.kind)) + " " + (bytes ? Shown(entry.bytes) : entry.bytes) +
-            "\n";
+    text += time + std::string(Mark(entry.kind)) + " " +
+            (bytes ? Shown(entry.bytes) : entry.bytes) + "\n";
   }
   return text;
 }

@@ -57,10 +57,11 @@ bool TransferSession::ResolveIdentity(const MemoryImage &radio, const RadioIdent
   const std::string text = IdentityChangeText(held, next);
   IdentityAnswer answer = identityAnswer_;
   if (answer == IdentityAnswer::Ask) {
-    const int choice =
-        host.Choose(Icon::Exclamation, link.Caption(), text, {kKeepIdentity, kWriteNewIdentity, "Cancel"});
-    answer = choice == 0 ? IdentityAnswer::Keep : choice == 1 ? IdentityAnswer::WriteNew
-                                                              : IdentityAnswer::Refuse;
+    const int choice = host.Choose(Icon::Exclamation, link.Caption(), text,
+                                   {kKeepIdentity, kWriteNewIdentity, "Cancel"});
+    answer = choice == 0   ? IdentityAnswer::Keep
+             : choice == 1 ? IdentityAnswer::WriteNew
+                           : IdentityAnswer::Refuse;
     if (answer == IdentityAnswer::Refuse) {
       StopBeforeWriting();
       return false;

@@ -61,9 +61,11 @@ CompareWindow::CompareWindow(const RadioComparison &comparison, QWidget *parent)
   buttons->addWidget(close);
   layout->addLayout(buttons);
   program_->setToolTip(tr("Write only the blocks that hold these settings"));
-  useRadio_->setToolTip(tr("Take the radio's settings into the data (Edit > Undo takes them back)"));
+  useRadio_->setToolTip(
+      tr("Take the radio's settings into the data (Edit > Undo takes them back)"));
   connect(program_, &QPushButton::clicked, this, [this] { Choose(CompareChoice::ProgramChanges); });
-  connect(useRadio_, &QPushButton::clicked, this, [this] { Choose(CompareChoice::UseRadioValues); });
+  connect(useRadio_, &QPushButton::clicked, this,
+          [this] { Choose(CompareChoice::UseRadioValues); });
   connect(saveText_, &QPushButton::clicked, this, [this] {
     if (saver_)
       saver_(text_);
@@ -80,15 +82,16 @@ void CompareWindow::Fill(const RadioComparison &comparison) {
     summary_->setText(tr("The radio holds the settings of the data being edited."));
   } else {
     const int count = comparison.Count();
-    summary_->setText(count == 1 ? tr("1 setting of the radio differs from the data being edited.")
-                                 : tr("%1 settings of the radio differ from the data being edited.")
-                                       .arg(count));
+    summary_->setText(
+        count == 1 ? tr("1 setting of the radio differs from the data being edited.")
+                   : tr("%1 settings of the radio differ from the data being edited.").arg(count));
   }
   for (const ComparedGroup &group : comparison.groups) {
     auto *node = new QTreeWidgetItem(list_, {ToQt(group.name)});
     node->setFirstColumnSpanned(true);
     for (const ComparedSetting &setting : group.settings)
-      new QTreeWidgetItem(node, {ToQt(setting.setting), Shown(setting.radio), Shown(setting.written)});
+      new QTreeWidgetItem(node,
+                          {ToQt(setting.setting), Shown(setting.radio), Shown(setting.written)});
   }
   list_->expandAll();
   list_->header()->resizeSections(QHeaderView::ResizeToContents);

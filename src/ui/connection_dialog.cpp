@@ -125,8 +125,8 @@ void ConnectionDialog::RunTest() {
 void ConnectionDialog::Show(const ConnectionDiagnosis &d) {
   steps_->clear();
   for (const ConnectionStep &step : d.steps) {
-    auto *row = new QTreeWidgetItem(steps_, {ToQt(step.name), StateText(step.state),
-                                             ToQt(step.result)});
+    auto *row =
+        new QTreeWidgetItem(steps_, {ToQt(step.name), StateText(step.state), ToQt(step.result)});
     if (step.state == StepState::Failed) {
       QFont bold = row->font(1);
       bold.setBold(true);

@@ -27,9 +27,7 @@ public:
   ConnectionDialog(Session &session, UiHost &host, TransferPorts &ports, QWidget *parent);
 
   // Save Trace...: gets the trace of the last test as text.
-  void SetTraceSaver(std::function<void(const std::string &)> saver) {
-    saver_ = std::move(saver);
-  }
+  void SetTraceSaver(std::function<void(const std::string &)> saver) { saver_ = std::move(saver); }
   // Runs the test (the Test button).
   void RunTest();
   const ConnectionDiagnosis &Diagnosis() const { return diagnosis_; }

@@ -46,19 +46,20 @@ struct RadioWindow : WindowFixture {
   // Compare with Radio; `inCompare` sees frmCompare and presses one of its buttons.
   bool Compare(const std::function<void(QDialog &)> &inCompare) {
     bool seen = false;
-    RunTransfer(*this, [this] { Action("mnuTransferCompare")->trigger(); },
-                [this, &seen, inCompare](QDialog &) {
-                  // Runs in the compare window's own loop, which comes once the radio is read.
-                  QTimer::singleShot(0, &Window(), [this, &seen, inCompare] {
-                    auto *window = Window().findChild<QDialog *>(QStringLiteral("frmCompare"));
-                    if (!window)
-                      return;
-                    seen = true;
-                    inCompare(*window);
-                    if (window->isVisible())
-                      window->reject();
-                  });
-                });
+    RunTransfer(
+        *this, [this] { Action("mnuTransferCompare")->trigger(); },
+        [this, &seen, inCompare](QDialog &) {
+          // Runs in the compare window's own loop, which comes once the radio is read.
+          QTimer::singleShot(0, &Window(), [this, &seen, inCompare] {
+            auto *window = Window().findChild<QDialog *>(QStringLiteral("frmCompare"));
+            if (!window)
+              return;
+            seen = true;
+            inCompare(*window);
+            if (window->isVisible())
+              window->reject();
+          });
+        });
     return seen;
   }
   std::uint64_t Writes() { return radio->Engine().Counters().blockWrites; }

@@ -126,7 +126,8 @@ TEST_F(ConnectionCheckTest, AFailedReadLeavesItsFramesInTheTrace) {
   ASSERT_NE(close, std::string::npos);
   const std::size_t lineBefore = text.rfind('\n', text.rfind('\n', close) - 1);
   EXPECT_NE(text.substr(lineBefore, close - lineBefore).find(" PC> #CEPRD"), std::string::npos);
-  const std::string last = " == Stopped after an error. Check the radio and press OK to try again.\n";
+  const std::string last =
+      " == Stopped after an error. Check the radio and press OK to try again.\n";
   EXPECT_EQ(text.substr(text.size() - last.size()), last);
 
   // The next run starts a trace of its own.
@@ -143,8 +144,8 @@ namespace kv508 {
 namespace {
 
 TEST(PortInfo, MenuAndPortsListShowWhatTheSystemKnows) {
-  SerialPortInfo usb{"/dev/ttyUSB0", "ttyUSB0", "FT232R USB UART", "FTDI", 0x0403, 0x6001,
-                     "A50285BI"};
+  SerialPortInfo usb{"/dev/ttyUSB0", "ttyUSB0", "FT232R USB UART", "FTDI",
+                     0x0403,         0x6001,    "A50285BI"};
   SerialPortInfo plain{"/dev/ttyS0", "ttyS0", "", "", -1, -1, ""};
   EXPECT_EQ(UsbIdText(usb), "0403:6001");
   EXPECT_EQ(PortDetailsText(usb), "FT232R USB UART, FTDI, USB 0403:6001, serial A50285BI");

@@ -28,9 +28,10 @@ struct ChangesTest : testing::TransferFixture {
     TakeImageAsRead(session.data, memory);
   }
   void Edit() {
-    session.data.CHUSA[16].ChTag = "CALL16";                                       // a name
-    session.data.CHMMSID[4] = {.Enable = true, .TagName = "PILOT", .Mmsid = "2320007770"}; // an entry
-    session.data.DscBasic.BeepOut[2] = !session.data.DscBasic.BeepOut[2];         // a DSC option
+    session.data.CHUSA[16].ChTag = "CALL16"; // a name
+    session.data.CHMMSID[4] = {
+        .Enable = true, .TagName = "PILOT", .Mmsid = "2320007770"};       // an entry
+    session.data.DscBasic.BeepOut[2] = !session.data.DscBasic.BeepOut[2]; // a DSC option
   }
   std::string MmsiInRadio() { return Bcd5Read(Radio().Memory(), layout::kUserMmsi); }
 };
@@ -155,7 +156,13 @@ TEST_F(ChangesTest, TheIdentityGuardAsksBeforeTheFirstWrite) {
        true,
        kOwnMmsi,
        kOwnMmsi},
-      {kEmpty, IdentityAnswer::Ask, -1, Answer::Ok, {newText, "Complete!!"}, true, kOtherMmsi,
+      {kEmpty,
+       IdentityAnswer::Ask,
+       -1,
+       Answer::Ok,
+       {newText, "Complete!!"},
+       true,
+       kOtherMmsi,
        kOtherMmsi},
       {kEmpty, IdentityAnswer::Ask, -1, Answer::Cancel, {newText}, false, "", kOtherMmsi},
       {kEmpty,
