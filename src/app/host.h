@@ -14,7 +14,8 @@
 namespace kv508 {
 
 enum class Icon { None, Information, Exclamation, Critical, Question };
-enum class Buttons { Ok, OkCancel, YesNoCancel, RetryCancel, YesNo };
+// RestoreDiscard: "Restore" answers Yes, "Discard" No.
+enum class Buttons { Ok, OkCancel, YesNoCancel, RetryCancel, YesNo, RestoreDiscard };
 enum class Answer { Ok, Cancel, Yes, No, Retry };
 
 class Host {

@@ -146,9 +146,11 @@ std::string LeftoverJournal::TimeText(std::time_t now) const {
 bool LeftoverJournal::Restore(Session &session) const {
   if (snapshot_.modelVariant != session.model.ModelVariant)
     return false;
-  session.data = snapshot_.data;
+  // One undo step, so the start-up data are one Undo away.
+  session.edits.Apply(
+      {"Restore Unsaved Changes", "General", ""},
+      [this](RadioData &data) { data = snapshot_.data; }, StepKind::Bulk);
   session.state.CurrentFilePath = snapshot_.filePath;
-  session.state.DataChanged = true;
   return true;
 }
 

@@ -64,8 +64,8 @@ public:
   // When it was written, for the start-up question: "14:32" in local time, or
   // "2024-06-14 14:32" when `now` is another day.
   std::string TimeText(std::time_t now) const;
-  // Puts the journal's settings, image and file name into the session and
-  // marks the data changed; false, and nothing changed, for another model.
+  // Puts the journal's settings, image and file name into the session, as one
+  // undo step; false, and nothing changed, for another model.
   bool Restore(Session &session) const;
   // Deletes the journal and its lock file.
   void Remove();

@@ -76,6 +76,9 @@ Answer CliHost::Message(Icon icon, const std::string &title, const std::string &
     answer = Answer::No;
     reply = " [No; --no-backup programs without one]";
     break;
+  case Buttons::RestoreDiscard: // the desktop's start-up question; never asked here
+    answer = Answer::No;
+    break;
   }
   if (icon == Icon::Critical || icon == Icon::Exclamation)
     showedFailure_ = true;

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/config.h"
+#include "app/journal.h"
 #include "link/qt_serial_port.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
@@ -56,6 +57,7 @@ int main(int argc, char **argv) {
       kv508::LocateProgramFolder(kv508::ui::PathFromQt(QApplication::applicationDirPath()));
   options.flags = flags;
   options.backupFolder = kv508::DefaultBackupFolder();
+  options.journalFolder = kv508::DefaultJournalFolder();
   options.defaultToSimulatedRadio = kv508::ListSerialPorts().empty();
 
   kv508::ui::MainWindow window(host, settings, dialogs, options);

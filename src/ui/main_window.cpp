@@ -4,6 +4,7 @@
 #include "ui/file_commands.h"
 #include "ui/help_menu.h"
 #include "ui/hex_dump.h"
+#include "ui/journal_keeper.h"
 #include "ui/layout_rules.h"
 #include "ui/model_menu.h"
 #include "ui/navigator.h"
@@ -99,7 +100,8 @@ void MainWindow::CreateParts() {
                              [this](const QString &hint) { SetStatusHint(hint); });
   panes_ = new PaneLayout(centralWidget(), &navigator_->Tree(), &navigator_->Screens());
   edits_ = new EditController(
-      session_, *navigator_, [this] { Refresh(); }, [this] { UpdateCaption(); }, this);
+      session_, *navigator_, [this] { Refresh(); }, [this] { StateChanged(); }, this);
+  journal_ = new JournalKeeper(session_, host_, options_.journalFolder, this);
   const WindowParts parts{session_, host_,       dialogs_, places_,
                           *this,    *navigator_, *edits_,  [this] { RefreshHexDump(); }};
   files_ = new FileCommands(parts);
@@ -150,6 +152,11 @@ void MainWindow::Refresh() {
 }
 
 void MainWindow::DestinationsChanged() { models_->SyncDestinations(); }
+
+void MainWindow::StateChanged() {
+  UpdateCaption();
+  journal_->StateChanged();
+}
 
 // --- layout -----------------------------------------------------------------
 

@@ -26,6 +26,7 @@ namespace kv508::ui {
 class EditController;
 class FileCommands;
 class HelpMenu;
+class JournalKeeper;
 class ModelMenu;
 class Navigator;
 class PortMenu;
@@ -48,6 +49,8 @@ public:
     bool defaultToSimulatedRadio = false;
     // Images read and programmed are kept here; empty: no backups.
     std::filesystem::path backupFolder;
+    // Unsaved edits are kept here against a crash; empty: no journal.
+    std::filesystem::path journalFolder;
   };
 
   MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, Options options,
@@ -94,6 +97,8 @@ private:
   void CreateShortcuts();
   QAction *AddAction(QMenu *menu, const char *objectName, const QString &text);
 
+  // The caption and the journal follow the history and DataChanged.
+  void StateChanged();
   void UpdateCaption();
   void RefreshHexDump();
   void ToggleHexDump();
@@ -114,6 +119,7 @@ private:
   PrintCommands *printing_ = nullptr;
   ModelMenu *models_ = nullptr;
   HelpMenu *help_ = nullptr;
+  JournalKeeper *journal_ = nullptr;
   PortMenu *ports_ = nullptr;
   std::unique_ptr<ScreenContext> screenContext_;
 

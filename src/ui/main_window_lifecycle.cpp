@@ -10,6 +10,7 @@
 #include "ui/edit_controller.h"
 #include "ui/file_commands.h"
 #include "ui/help_menu.h"
+#include "ui/journal_keeper.h"
 #include "ui/layout_rules.h"
 #include "ui/model_menu.h"
 #include "ui/navigator.h"
@@ -74,6 +75,7 @@ bool MainWindow::StartUp() {
 
   host_.SetWaitCursor(false);
   setEnabled(true);
+  journal_->OfferLeftover();
   return true;
 }
 
@@ -94,6 +96,7 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     event->ignore();
     return;
   }
+  journal_->Closing();
   help_->CloseHelp();
   StorePlacement();
   event->accept();

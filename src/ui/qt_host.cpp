@@ -93,12 +93,24 @@ Answer QtHost::Message(Icon icon, const std::string &title, const std::string &t
                        Buttons buttons) {
   QMessageBox box(QApplication::activeWindow());
   SetUp(box, icon, title, text);
-  box.setStandardButtons(Lookup(kButtons, buttons));
+  if (buttons == Buttons::RestoreDiscard) {
+    box.addButton(QMessageBox::tr("Restore"), QMessageBox::YesRole);
+    box.setDefaultButton(box.addButton(QMessageBox::tr("Discard"), QMessageBox::NoRole));
+  } else {
+    box.setStandardButtons(Lookup(kButtons, buttons));
+  }
   // Retry/Cancel is the busy-radio question, where Enter must not retry; an
-  // OK/Cancel question with the critical icon is about to erase data.
+  // OK/Cancel question with the critical icon is about to erase data; Yes/No
+  // asks before something the user cannot take back (a delete, programming
+  // without a backup).
   if (buttons == Buttons::RetryCancel || (buttons == Buttons::OkCancel && icon == Icon::Critical))
     box.setDefaultButton(QMessageBox::Cancel);
-  return Lookup(kAnswers, Show(box));
+  if (buttons == Buttons::YesNo)
+    box.setDefaultButton(QMessageBox::No);
+  const int answer = Show(box);
+  if (buttons == Buttons::RestoreDiscard)
+    return box.buttonRole(box.clickedButton()) == QMessageBox::YesRole ? Answer::Yes : Answer::No;
+  return Lookup(kAnswers, answer);
 }
 
 int QtHost::Choose(Icon icon, const std::string &title, const std::string &text,

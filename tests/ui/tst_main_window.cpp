@@ -27,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QUrl>
@@ -249,6 +250,7 @@ private slots:
   void printedAndExportedPages();
   void viewAfterEachCommand();
   void bulkChangesAreOneStep();
+  void editsSurviveAWindowThatDies();
 };
 
 // Start-up on one model writes nothing and offers no debug commands; Help has
@@ -1014,6 +1016,44 @@ void MainWindowTest::bulkChangesAreOneStep() {
   f.Action("mnuEditUndo")->trigger();
   QCOMPARE(f.S().data.DscBasic.UserMmsi, std::string("2111111110"));
   QCOMPARE(SelectedKey(f), QStringLiteral("DSC"));
+}
+
+// A window dropped without closing leaves its unsaved edits; the next start
+// offers them back as one undo step. Closing with the user's answer leaves
+// nothing to offer.
+void MainWindowTest::editsSurviveAWindowThatDies() {
+  QTemporaryDir journal;
+  const auto start = [&journal](WindowFixture &f) {
+    f.journalFolder = ui::PathFromQt(journal.path());
+    return f.Start();
+  };
+  const QDir folder(journal.path());
+  bool dual = false;
+  {
+    WindowFixture dies;
+    QVERIFY(start(dies));
+    dies.Window().edits().Apply(
+        {"Dual Watch", "Common", "cmbCommonDual"},
+        [](RadioData &d) { d.Common.DualWatch = !d.Common.DualWatch; }, StepKind::Edit);
+    dual = dies.S().data.Common.DualWatch;
+    QTRY_VERIFY(!folder.entryList({QStringLiteral("*.journal")}, QDir::Files).isEmpty());
+    dies.window.reset(); // no close: as if the program had died
+  }
+  WindowFixture next;
+  next.host.answers = {Answer::Yes};
+  QVERIFY(start(next));
+  QVERIFY(QString::fromStdString(next.host.Texts().at(0))
+              .contains(QRegularExpression(
+                  "^KV508 did not close properly. Restore the unsaved changes from .+\\?$")));
+  QCOMPARE(next.host.messages[0].buttons, Buttons::RestoreDiscard);
+  QVERIFY(next.S().state.DataChanged && next.S().data.Common.DualWatch == dual);
+  QCOMPARE(MenuText(next, "mnuEditUndo"), QStringLiteral("Undo Restore Unsaved Changes"));
+  next.host.answers = {Answer::No}; // do not save
+  QVERIFY(next.Window().close());
+  WindowFixture third;
+  QVERIFY(start(third));
+  QVERIFY(third.host.messages.empty());
+  QVERIFY(folder.entryList({QStringLiteral("*.journal")}, QDir::Files).isEmpty());
 }
 
 QTEST_MAIN(MainWindowTest)

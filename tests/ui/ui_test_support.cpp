@@ -48,6 +48,7 @@ bool WindowFixture::Start() {
   options.programDir = folder.Path();
   options.flags = ParseRunFlags(arguments);
   options.backupFolder = backupFolder;
+  options.journalFolder = journalFolder;
   window = std::make_unique<ui::MainWindow>(host, settings, dialogs, options);
   return window->StartUp();
 }

@@ -136,7 +136,8 @@ struct WindowFixture {
   ScriptedDialogs dialogs;
   ProgramFolder folder;
   std::string arguments;
-  std::filesystem::path backupFolder; // none by default
+  std::filesystem::path backupFolder;  // none by default
+  std::filesystem::path journalFolder; // none by default
   std::unique_ptr<ui::MainWindow> window;
 };
 
