@@ -1,9 +1,13 @@
 // How close a full read, a full write and a clear-all come to what the line
 // allows, against the in-process simulated radio paced at the line rate.
 //
-//   transfer_bench [57600|19200 ...] [read|write|verify|clear ...]
+//   transfer_bench [57600|19200 ...] [read|write|verify|clear|compare|changes ...]
 //
 // "verify" is a write followed by the read-back of every written block.
+// "compare" is Compare with Radio's read. "changes" renames one channel, then
+// runs Compare with Radio and Program These Changes with verify in its
+// connection; it reports the compare and the changes-only write phase apart.
+// Every run starts from the data a read of the simulated radio gives.
 //
 // For each run: wall time; the minimum, which is the line time of every byte
 // the engine saw cross the line (10 bits each, at the speed in use) plus every
@@ -15,6 +19,7 @@
 #include "app/new_data.h"
 #include "app/session.h"
 #include "app/user_settings.h"
+#include "image/radio_ranges.h"
 #include "link/transfer.h"
 #include "sim/sim_port.h"
 
@@ -112,6 +117,23 @@ struct Operation {
   bool verify = false;
 };
 
+// Wall time, line time and pauses so far.
+struct Mark {
+  std::chrono::steady_clock::time_point wall;
+  double line;
+  double pauses;
+};
+
+void PrintPhase(int baud, const char *name, bool ok, const Mark &from, const Mark &to, double cpu) {
+  const double wall = std::chrono::duration<double>(to.wall - from.wall).count();
+  const double line = to.line - from.line, pauses = to.pauses - from.pauses;
+  const double minimum = line + pauses;
+  std::printf("%6d %-14s %s  wall %8.3f s  minimum %8.3f s (line %7.3f + pauses %7.3f)  "
+              "ratio %.4f  cpu %6.3f s (%4.1f%%)\n",
+              baud, name, ok ? "ok  " : "FAIL", wall, minimum, line, pauses, wall / minimum, cpu,
+              100.0 * cpu / wall);
+}
+
 void RunOne(int baud, const Operation &op) {
   BenchHost host;
   MemoryUserSettings settings;
@@ -120,23 +142,30 @@ void RunOne(int baud, const Operation &op) {
   session.state.LowSpeedLink = baud != sim::RadioEngine::kDefaultWorkingBaud;
   sim::SimPort simPort(sim::SimPort::Pacing::LineRate);
   simPort.Engine().SetWorkingBaud(baud);
+  // The data as a read of the radio leaves them, so that a program keeps its identity.
+  TakeImageAsRead(session.data, simPort.Engine().Memory());
   CountingPort port(simPort);
+  const sim::LineCounters &line = simPort.Engine().Counters();
+  auto mark = [&] {
+    return Mark{std::chrono::steady_clock::now(), line.lineSeconds, host.PausedSeconds()};
+  };
 
   const double cpuStart = CpuSeconds();
-  const auto wallStart = std::chrono::steady_clock::now();
+  const Mark start = mark();
   TransferSession transfer(session, port);
   transfer.SetVerifyAfterProgram(op.verify);
-  const TransferResult result = transfer.Run(op.mode);
-  const double wall =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-  const double cpu = CpuSeconds() - cpuStart;
-
-  const sim::LineCounters &line = simPort.Engine().Counters();
-  const double minimum = line.lineSeconds + host.PausedSeconds();
-  std::printf("%6d %-6s %s  wall %8.3f s  minimum %8.3f s (line %7.3f + pauses %7.3f)  "
-              "ratio %.4f  cpu %6.3f s (%4.1f%%)\n",
-              baud, op.name, result.succeeded ? "ok  " : "FAIL", wall, minimum, line.lineSeconds,
-              host.PausedSeconds(), wall / minimum, cpu, 100.0 * cpu / wall);
+  TransferResult result;
+  if (op.mode == kTransferProgramChanges) {
+    session.data.CHUSA[32].ChTag = "CALL16";
+    result = transfer.Run(kTransferCompare);
+    const Mark compared = mark();
+    PrintPhase(baud, "  compare", result.succeeded, start, compared, 0);
+    result = transfer.ProgramChangesAfterCompare();
+    PrintPhase(baud, "  write+verify", result.succeeded, compared, mark(), 0);
+  } else {
+    result = transfer.Run(op.mode);
+  }
+  PrintPhase(baud, op.name, result.succeeded, start, mark(), CpuSeconds() - cpuStart);
   std::printf("       pc wrote %zu bytes in %ld writes, read %zu; radio side sent %llu; "
               "%ld port waits, %ld yields; pauses %s\n",
               port.bytesWritten, port.writes, port.bytesRead,
@@ -151,7 +180,9 @@ int main(int argc, char **argv) {
   const std::vector<Operation> all = {{"read", kTransferRead},
                                       {"write", kTransferProgram},
                                       {"verify", kTransferProgram, true},
-                                      {"clear", kClearAll}};
+                                      {"clear", kClearAll},
+                                      {"compare", kTransferCompare},
+                                      {"changes", kTransferProgramChanges, true}};
   std::vector<int> bauds;
   std::vector<Operation> ops;
   for (int i = 1; i < argc; ++i) {
@@ -167,8 +198,8 @@ int main(int argc, char **argv) {
       known = true;
     }
     if (!known) {
-      std::fprintf(stderr,
-                   "usage: transfer_bench [57600|19200 ...] [read|write|verify|clear ...]\n");
+      std::fprintf(stderr, "usage: transfer_bench [57600|19200 ...] "
+                           "[read|write|verify|clear|compare|changes ...]\n");
       return 2;
     }
   }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace kv508 {
 
@@ -23,6 +24,14 @@ public:
 
   virtual Answer Message(Icon icon, const std::string &title, const std::string &text,
                          Buttons buttons = Buttons::Ok) = 0;
+  // A question with buttons of its own, the last one the refusal ("Cancel");
+  // returns the index of the button chosen. Without buttons of its own a front
+  // end shows the text and refuses.
+  virtual int Choose(Icon icon, const std::string &title, const std::string &text,
+                     const std::vector<std::string> &choices) {
+    Message(icon, title, text, Buttons::Ok);
+    return static_cast<int>(choices.size()) - 1;
+  }
   // Lets the window system process pending events (a no-op outside the GUI).
   virtual void Yield() = 0;
   virtual void Pause(int ms) = 0;

@@ -1,7 +1,8 @@
 #pragma once
 
-// What one opening of the transfer dialog does: read the radio, program it or
-// clear one of its memory areas. The editor's clear buttons name these too.
+// What one opening of the transfer dialog does: read the radio, program it,
+// clear one of its memory areas, compare it with the data or program only what
+// differs. The editor's clear buttons name these too.
 
 namespace kv508 {
 
@@ -16,6 +17,10 @@ enum TransferModeValue : int {
   kClearWaypoint = 7,
   kClearDscTxLog = 8,
   kClearAll = 9,
+  // Reads the radio for Compare with Radio, leaving the data as they are.
+  kTransferCompare = 10,
+  // Reads the radio, then writes only the blocks the data change.
+  kTransferProgramChanges = 11,
 };
 
 } // namespace kv508

@@ -1,6 +1,6 @@
 // The values that the radio would hold differently: the data goes through the
 // outgoing sequence of Program to Radio, the image is decoded over a copy, and
-// the settings diff names every field that changed on the way.
+// the settings diff names every field that changed on the way, with its values.
 
 #include "check/settings_check.h"
 
@@ -99,34 +99,11 @@ std::string ItemName(std::string_view scope, std::string_view item) {
   return item == "ExpCH" ? "EXP CH Group " : std::string(item) + " ";
 }
 
-// Where the first value of "OLD -> NEW" ends: a quoted text, maybe followed
-// by the stored value in parentheses.
-std::size_t EndOfFirstValue(std::string_view values) {
-  std::size_t i = 1;
-  while (i < values.size() && values[i] != '"')
-    i += values[i] == '\\' ? 2 : 1;
-  std::size_t end = std::min(i + 1, values.size());
-  if (values.substr(end, 2) == " (") {
-    const std::size_t close = values.find(')', end);
-    end = close == std::string_view::npos ? values.size() : close + 1;
-  }
-  return end;
-}
-
-// "SCOPE [ITEM ]FIELD: OLD -> NEW" as a finding.
-Finding FindingOfDiffLine(std::string_view line) {
-  const std::size_t colon = line.find(": ");
-  const std::string_view path = line.substr(0, colon);
-  const std::string_view values =
-      colon == std::string_view::npos ? std::string_view() : line.substr(colon + 2);
-  const std::size_t firstSpace = path.find(' ');
-  const std::size_t lastSpace = path.rfind(' ');
-  const std::string_view scope = path.substr(0, firstSpace);
-  const std::string_view field = path.substr(lastSpace + 1);
-  const std::string_view item = firstSpace == lastSpace
-                                    ? std::string_view()
-                                    : path.substr(firstSpace + 1, lastSpace - firstSpace - 1);
-
+// A differing setting as a finding.
+Finding FindingOfDifference(const SettingDifference &difference) {
+  const std::string_view scope = difference.scope;
+  const std::string_view item = difference.item;
+  const std::string_view field = difference.field;
   std::string name(field);
   std::string fix = "Set it again on its screen";
   for (const FieldHelp &help : Help()) {
@@ -144,12 +121,9 @@ Finding FindingOfDiffLine(std::string_view line) {
     name = "usable";
     fix = "Switch a channel of the group on, or the group off";
   }
-  const std::size_t split = EndOfFirstValue(values);
-  const std::string_view from = values.substr(0, split);
-  const std::string_view to = values.substr(std::min(split + 4, values.size())); // " -> "
   return {Severity::Error, PlaceOf(scope, item, true),
-          Capitalized(ItemName(scope, item) + name) + " " + std::string(from) + " becomes " +
-              std::string(to) + " in the radio",
+          Capitalized(ItemName(scope, item) + name) + " " + difference.from + " becomes " +
+              difference.to + " in the radio",
           fix};
 }
 
@@ -224,8 +198,8 @@ std::vector<Finding> StoredValueFindings(const RadioData &data, const ModelInfo 
   DecodeImage(*radio);
   KeepUnseenDifferences(data, *radio);
   std::vector<Finding> findings;
-  for (const std::string &line : DiffSettings(data, *radio, model))
-    findings.push_back(FindingOfDiffLine(line));
+  for (const SettingDifference &difference : SettingDifferences(data, *radio, model))
+    findings.push_back(FindingOfDifference(difference));
   return findings;
 }
 

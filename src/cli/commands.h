@@ -16,6 +16,10 @@ constexpr int kUsage = 2;
 // Exit statuses of check: warnings only, errors (or a file that cannot be read).
 constexpr int kCheckWarnings = 1;
 constexpr int kCheckErrors = 2;
+// Exit statuses of diff and compare, as diff(1) has them.
+constexpr int kSame = 0;
+constexpr int kDifferent = 1;
+constexpr int kTrouble = 2;
 
 struct Context {
   const Options &options;
@@ -44,5 +48,7 @@ int RunCheck(Context &ctx);
 int RunExport(Context &ctx);
 int RunImport(Context &ctx);
 int RunCards(Context &ctx);
+int RunCompare(Context &ctx);
+int RunDoctor(Context &ctx);
 
 } // namespace kv508::cli

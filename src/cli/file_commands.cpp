@@ -65,18 +65,22 @@ int RunDiff(Context &ctx) {
   for (const auto &file : ctx.options.arguments)
     RequireKind(file, {FileKind::Hex, FileKind::Dat});
 
+  // As diff(1): 1 says "different", so trouble must say 2.
   Session other(ctx.host, ctx.settings);
   if (!PrepareSession(other, ctx.options))
-    return kFailed;
+    return kTrouble;
   if (!LoadSettingsOrImage(ctx.session, ctx.options.arguments[0], ctx.options.base))
-    return kFailed;
+    return kTrouble;
   if (!LoadSettingsOrImage(other, ctx.options.arguments[1], ctx.options.base))
-    return kFailed;
+    return kTrouble;
 
   auto lines = DiffSettings(ctx.session.data, other.data, ctx.session.model);
+  std::string text;
   for (const auto &line : lines)
-    std::printf("%s\n", line.c_str());
-  return lines.empty() ? kSuccess : kFailed;
+    text += line + "\n";
+  if (!WriteStandardOutput(ctx.session, text))
+    return kTrouble;
+  return lines.empty() ? kSame : kDifferent;
 }
 
 } // namespace kv508::cli

@@ -34,7 +34,35 @@ fs::path DefaultSettingsFile() {
 }
 
 bool UsesSerialPorts(const std::string &command) {
-  return command == "read" || command == "write" || command == "clear" || command == "ports";
+  return command == "read" || command == "write" || command == "clear" || command == "ports" ||
+         command == "compare" || command == "doctor";
+}
+
+// The status of trouble: diff(1)'s 2 for the commands that tell "same" from
+// "different", else 1.
+int TroubleStatus(const std::string &command) {
+  return command == "diff" || command == "compare" || command == "check" ? kUsage : kFailed;
+}
+
+// Options that only some commands take.
+void CheckOptionsFit(const Options &o) {
+  const std::string &c = o.command;
+  if (o.verify && c != "write")
+    throw UsageError{"--verify goes with write"};
+  if ((o.changesOnly || o.keepIdentity || o.replaceIdentity) && c != "write")
+    throw UsageError{"--changes-only, --keep-identity and --replace-identity go with write"};
+  if (o.keepIdentity && o.replaceIdentity)
+    throw UsageError{"--keep-identity and --replace-identity exclude each other"};
+  if (o.changesOnly && !o.base.empty())
+    throw UsageError{"--changes-only writes over the radio's own memory: --base has no place"};
+  const bool transfers =
+      c == "read" || c == "write" || c == "clear" || c == "compare" || c == "doctor";
+  if (!o.trace.empty() && !transfers)
+    throw UsageError{"--trace goes with read, write, clear, compare and doctor"};
+  if ((o.merge || o.skipRefused) && c != "import")
+    throw UsageError{"--merge and --skip-refused go with import"};
+  if (o.paper != "a4" && c != "cards")
+    throw UsageError{"--paper goes with cards"};
 }
 
 // The offscreen platform warns about the desktop session it does not have;
@@ -50,16 +78,11 @@ int Dispatch(Context &ctx) {
       {"diff", RunDiff},   {"ports", RunPorts},     {"read", RunRead},
       {"write", RunWrite}, {"clear", RunClear},     {"backups", RunBackups},
       {"check", RunCheck}, {"export", RunExport},   {"import", RunImport},
-      {"cards", RunCards}};
+      {"cards", RunCards}, {"compare", RunCompare}, {"doctor", RunDoctor}};
   auto command = kCommands.find(ctx.options.command);
   if (command == kCommands.end())
     throw UsageError{"unknown command " + ctx.options.command};
-  if (ctx.options.verify && ctx.options.command != "write")
-    throw UsageError{"--verify goes with write"};
-  if ((ctx.options.merge || ctx.options.skipRefused) && ctx.options.command != "import")
-    throw UsageError{"--merge and --skip-refused go with import"};
-  if (ctx.options.paper != "a4" && ctx.options.command != "cards")
-    throw UsageError{"--paper goes with cards"};
+  CheckOptionsFit(ctx.options);
   return command->second(ctx);
 }
 
@@ -114,13 +137,13 @@ int main(int argc, char **argv) {
   Context ctx{options, host, settings, session};
   try {
     if (!PrepareSession(session, options))
-      return kFailed;
+      return TroubleStatus(options.command);
     return Dispatch(ctx);
   } catch (const UsageError &e) {
     std::fprintf(stderr, "kv508-cli: %s\n\n%s", e.reason.c_str(), UsageText());
     return kUsage;
   } catch (const std::exception &e) {
     std::fprintf(stderr, "kv508-cli: %s\n", e.what());
-    return kFailed;
+    return TroubleStatus(options.command);
   }
 }

@@ -28,11 +28,20 @@ Commands:
                                           (or --base IMAGE.hex); .hex -> .dat decodes
   report IN.{hex,dat} [-o OUT.txt]        the text report (standard output by default)
   read  --port P -o OUT.{hex,dat}         read the radio (.hex keeps its bytes as read)
-  write --port P IN.{hex,dat} [--verify]  program the radio (--verify: read every written
-                                          block back and compare)
+  write --port P IN.{hex,dat} [--verify] [--changes-only] [--keep-identity|--replace-identity]
+                                          program the radio (--verify: read every written
+                                          block back and compare; --changes-only: read the
+                                          radio first, then send only the blocks that differ)
+  compare --port P IN.{hex,dat}           read the radio and list the settings it holds
+                                          otherwise than IN: SETTING: RADIO -> IN, grouped
+                                          as the tree shows them
   clear --port P AREA                     AREA: mmsi dsc-log distress-log individual group
                                           waypoint dsc-tx-log all
-  ports                                   the serial ports found, with descriptions
+  doctor --port P                         test the connection: open the port, handshake,
+                                          model and product checks; on a failure the likely
+                                          cause and its fix
+  ports                                   the serial ports found: device, description,
+                                          manufacturer, USB vendor:product id, serial number
   diff A B                                the settings that differ between two files
   check IN.{hex,dat}                      what the radio would not hold as shown, and what
                                           is probably not meant: one line per finding,
@@ -63,6 +72,11 @@ Options:
                        a new one the next free entry (default: the file replaces the directory)
   --skip-refused       import the accepted rows even when others are refused
   --paper a4|letter    the paper of the cards (default a4)
+  --keep-identity      when the radio's own MMSI or ATIS code would change, program the
+                       radio's own instead and keep the file's settings otherwise
+  --replace-identity   when the radio's own MMSI or ATIS code would change, write the file's
+                       (without either, write refuses: most radios take a new own MMSI once)
+  --trace FILE         keep the serial frames of read, write, clear, compare or doctor in FILE
   --no-backup          no automatic backup of the image read or programmed
                        (kept in $XDG_DATA_HOME/KV508/backups, else ~/.local/share/KV508/backups)
   -o, --output FILE    output file
@@ -70,7 +84,10 @@ Options:
   --version            the version
 
 Exit status: 0 success, 1 the operation failed (the message is on stderr), 2 usage error.
+diff, compare: 0 nothing differs, 1 something differs, 2 trouble (a usage error, a file that
+cannot be read, a read of the radio that failed, data the radio cannot hold).
 check: 0 no finding, 1 warnings only, 2 errors, a usage error or a file that cannot be read.
+doctor: 0 the connection works, 1 it does not, 2 usage error.
 )";
 }
 
@@ -107,6 +124,14 @@ Options ParseOptions(int argc, char **argv) {
       options.noBackup = true;
     } else if (arg == "--verify") {
       options.verify = true;
+    } else if (arg == "--changes-only") {
+      options.changesOnly = true;
+    } else if (arg == "--keep-identity") {
+      options.keepIdentity = true;
+    } else if (arg == "--replace-identity") {
+      options.replaceIdentity = true;
+    } else if (arg == "--trace") {
+      options.trace = value(i, arg);
     } else if (arg == "--merge") {
       options.merge = true;
     } else if (arg == "--skip-refused") {

@@ -16,6 +16,10 @@ struct Options {
   bool resync = false;
   bool noBackup = false;
   bool verify = false;
+  bool changesOnly = false;
+  bool keepIdentity = false;
+  bool replaceIdentity = false;
+  std::string trace;
   bool merge = false;
   bool skipRefused = false;
   std::string paper = "a4";

@@ -1,86 +1,24 @@
-// The commands that talk to a radio: read, write, clear, ports.
+// The commands that talk to a radio: read, write, clear, compare, doctor, ports.
 
 #include "cli/commands.h"
 #include "cli/file_io.h"
+#include "cli/transfer_run.h"
 
 #include "app/backups.h"
 #include "app/new_data.h"
 #include "app/safe_save.h"
+#include "diff/radio_compare.h"
 #include "image/decode.h"
+#include "link/connection_test.h"
 #include "link/qt_serial_port.h"
-#include "link/transfer.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <memory>
 
 namespace kv508::cli {
 
 namespace {
-
-// COMn, a device path, or the built-in simulated radio.
-std::unique_ptr<Port> OpenNamedPort(Context &ctx) {
-  const std::string &name = ctx.options.port;
-  if (name.empty())
-    throw UsageError{ctx.options.command + " needs --port P"};
-  if (name == "sim")
-    return MakeSimulatedRadioPort(ctx.options.lowSpeed);
-  if (name.size() > 3 && name.compare(0, 3, "COM") == 0) {
-    int number = 0;
-    for (char c : name.substr(3)) {
-      if (c < '0' || c > '9')
-        throw UsageError{"bad port name " + name};
-      number = number * 10 + (c - '0');
-    }
-    std::string device = DeviceForComNumber(number);
-    if (device.empty()) {
-      std::fprintf(stderr, "There is no serial port %s (see kv508-cli ports).\n", name.c_str());
-      return nullptr;
-    }
-    ctx.session.ComPort = static_cast<std::int16_t>(number);
-    return MakeQtSerialPort(device);
-  }
-  return MakeQtSerialPort(name);
-}
-
-// How messages name the port: "COM3 (/dev/ttyS2)", a device path, or the simulator.
-std::string PortName(const std::string &name) {
-  if (name == "sim")
-    return "the simulated radio";
-  if (name.compare(0, 3, "COM") == 0) {
-    const std::string device = DeviceForComNumber(std::atoi(name.c_str() + 3));
-    if (!device.empty())
-      return name + " (" + device + ")";
-  }
-  return name;
-}
-
-// Runs one transfer mode on the session's data; true when it succeeded.
-bool Transfer(Context &ctx, int mode) {
-  std::unique_ptr<Port> port = OpenNamedPort(ctx);
-  if (!port)
-    return false;
-  TransferSession transfer(ctx.session, *port);
-  transfer.SetVerifyAfterProgram(ctx.options.verify);
-  transfer.SetPortName(PortName(ctx.options.port));
-  ctx.host.SetCancelHandler([&transfer] { transfer.RequestCancel(); });
-  TransferResult result = transfer.Run(mode);
-  ctx.host.SetCancelHandler({});
-  ctx.host.EndProgress();
-  port->Close();
-  if (result.succeeded)
-    return true;
-  if (ctx.host.ShowedFailure())
-    return false; // the radio's own "cancel!!" or failure message said it
-  if (result.cancelled) {
-    std::fprintf(stderr, "Cancelled.\n");
-  } else {
-    // Connection failures show only on the monitor line; say so here.
-    std::fprintf(stderr, "%s\n", result.connected ? "Communication Error!!" : "can not syncing!!");
-  }
-  return false;
-}
 
 // The image a transfer starts from: the default image, or the base image.
 bool PrepareBase(Context &ctx) {
@@ -122,7 +60,59 @@ int RunWrite(Context &ctx) {
   if (!LoadSettingsOrImage(ctx.session, ctx.options.arguments[0], ctx.options.base)) {
     return kFailed;
   }
-  return Transfer(ctx, kTransferProgram) ? kSuccess : kFailed;
+  const int mode = ctx.options.changesOnly ? kTransferProgramChanges : kTransferProgram;
+  return Transfer(ctx, mode) ? kSuccess : kFailed;
+}
+
+int RunCompare(Context &ctx) {
+  if (ctx.options.arguments.size() != 1)
+    throw UsageError{"compare needs --port P IN"};
+  RequireKind(ctx.options.arguments[0], {FileKind::Hex, FileKind::Dat});
+  if (!LoadSettingsOrImage(ctx.session, ctx.options.arguments[0], ctx.options.base))
+    return kTrouble;
+  RadioComparison comparison;
+  const bool read = Transfer(ctx, kTransferCompare, [&ctx, &comparison](TransferSession &t) {
+    comparison = CompareWithRadio(ctx.session.data, t.RadioImage(), ctx.session.model);
+  });
+  if (!read)
+    return kTrouble;
+  if (comparison.error) {
+    ctx.session.host.Message(Icon::Exclamation, TransferCaption(kTransferCompare),
+                             EncodeErrorMessage(*comparison.error));
+    return kTrouble;
+  }
+  if (!WriteStandardOutput(ctx.session, ComparisonText(comparison)))
+    return kTrouble;
+  return comparison.Same() ? kSame : kDifferent;
+}
+
+int RunDoctor(Context &ctx) {
+  if (!ctx.options.arguments.empty())
+    throw UsageError{"doctor takes --port P and no arguments"};
+  if (!CheckTraceTarget(ctx))
+    return kFailed;
+  std::unique_ptr<Port> port = OpenNamedPort(ctx);
+  if (!port)
+    return kFailed;
+  ConnectionTest test(ctx.session, *port, PortName(ctx.options.port));
+  ctx.host.SetCancelHandler([&test] { test.RequestCancel(); });
+  // Each step is printed when it is done: a silent radio takes half a minute.
+  std::size_t printed = 0;
+  const ConnectionDiagnosis diagnosis = test.Run([&printed](const ConnectionDiagnosis &d) {
+    for (; printed < d.steps.size() && d.steps[printed].state != StepState::NotRun; ++printed)
+      std::printf("%s: %s\n", d.steps[printed].name.c_str(), d.steps[printed].result.c_str());
+    std::fflush(stdout);
+  });
+  ctx.host.SetCancelHandler({});
+  port->Close();
+  const std::string text = DiagnosisText(diagnosis);
+  std::size_t skip = 0;
+  for (std::size_t i = 0; i < printed; ++i)
+    skip = text.find('\n', skip) + 1;
+  const bool traced = WriteTrace(ctx, test.Trace());
+  if (!WriteStandardOutput(ctx.session, text.substr(skip)))
+    return kFailed;
+  return diagnosis.passed && traced ? kSuccess : kFailed;
 }
 
 int RunClear(Context &ctx) {
@@ -159,15 +149,12 @@ int RunBackups(Context &ctx) {
 }
 
 int RunPorts(Context &) {
-  auto ports = ListSerialPorts();
+  const std::vector<SerialPortInfo> ports = ListSerialPorts();
   if (ports.empty())
     std::printf("No serial ports found.\n");
-  int number = 1;
-  for (const auto &port : ports) {
-    std::printf("COM%-3d %-20s %s\n", number++, port.systemLocation.c_str(),
-                port.description.c_str());
-  }
-  std::printf("sim    built-in simulated radio\n");
+  else
+    std::printf("%s", PortTableText(ports).c_str());
+  std::printf("sim: the built-in simulated radio\n");
   return kSuccess;
 }
 

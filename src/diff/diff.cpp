@@ -50,7 +50,7 @@ class Differ {
 public:
   explicit Differ(const ModelInfo &model) : model_(model) {}
 
-  std::vector<std::string> Run(const RadioData &a, const RadioData &b) {
+  std::vector<SettingDifference> Run(const RadioData &a, const RadioData &b) {
     // The settings are only read through the field references.
     auto &ma = const_cast<RadioData &>(a);
     auto &mb = const_cast<RadioData &>(b);
@@ -58,7 +58,7 @@ public:
       if (section.atisOnly && !model_.AtisCapable)
         continue;
       for (const DatField &f : section.fields)
-        Field(f.name, f.show, f.field(ma), f.field(mb));
+        Field(SectionPath(f.name), f.show, f.field(ma), f.field(mb));
     }
     if (model_.AtisCapable)
       Numbered("AtisCallSign", a.AtisCallSigns, b.AtisCallSigns, DatCallSignFields());
@@ -69,23 +69,38 @@ public:
     Numbered("CHMMSID", a.CHMMSID, b.CHMMSID, DatDirectoryFields());
     Numbered("CHGRPID", a.CHGRPID, b.CHGRPID, DatDirectoryFields());
     Numbered("CHEXP", a.CHEXP, b.CHEXP, DatExpansionRecordFields());
-    return std::move(lines_);
+    return std::move(differences_);
   }
 
 private:
-  void Emit(const std::string &path, const std::string &from, const std::string &to) {
-    lines_.push_back(path + ": " + from + " -> " + to);
+  // Where a setting is: scope, item and field.
+  struct Path {
+    std::string scope, item, field;
+  };
+
+  // "SCOPE [ITEM ]FIELD" of the settings-file table.
+  static Path SectionPath(const std::string &name) {
+    const std::size_t first = name.find(' ');
+    const std::size_t last = name.rfind(' ');
+    if (first == std::string::npos)
+      return {{}, {}, name};
+    return {name.substr(0, first),
+            first == last ? std::string() : name.substr(first + 1, last - first - 1),
+            name.substr(last + 1)};
   }
 
-  void Text(const std::string &path, const std::string &a, const std::string &b) {
+  void Emit(const Path &path, const std::string &from, const std::string &to) {
+    differences_.push_back({path.scope, path.item, path.field, from, to});
+  }
+
+  void Text(const Path &path, const std::string &a, const std::string &b) {
     if (a != b)
       Emit(path, Quote(a), Quote(b));
   }
 
   // A value shown through its report text; the stored value is added to an empty
   // text and to both when the two texts alone would not tell the values apart.
-  template <typename T, typename Format>
-  void Value(const std::string &path, T a, T b, Format format) {
+  template <typename T, typename Format> void Value(const Path &path, T a, T b, Format format) {
     if (Same(a, b))
       return;
     const std::string ta = format(a);
@@ -99,26 +114,26 @@ private:
     Emit(path, side(ta, a), side(tb, b));
   }
 
-  void Number(const std::string &path, long long a, long long b) {
+  void Number(const Path &path, long long a, long long b) {
     Value(path, a, b, [](long long v) { return std::to_string(v); });
   }
-  void Choice(const std::string &path, int a, int b, std::string (*format)(int)) {
+  void Choice(const Path &path, int a, int b, std::string (*format)(int)) {
     Value(path, static_cast<long long>(a), static_cast<long long>(b),
           [format](long long v) { return format(static_cast<int>(v)); });
   }
-  void Flag(const std::string &path, bool a, bool b) {
+  void Flag(const Path &path, bool a, bool b) {
     if (a != b)
       Emit(path, Quote(OnOffText(a)), Quote(OnOffText(b)));
   }
-  void LowHi(const std::string &path, bool a, bool b) {
+  void LowHi(const Path &path, bool a, bool b) {
     if (a != b)
       Emit(path, Quote(LowHiText(a)), Quote(LowHiText(b)));
   }
-  void Frequency(const std::string &path, double a, double b) {
+  void Frequency(const Path &path, double a, double b) {
     Value(path, a, b, [](double v) { return FormatFreq4(v); });
   }
 
-  void Field(const std::string &path, DatShow show, DatRef a, DatRef b) {
+  void Field(const Path &path, DatShow show, DatRef a, DatRef b) {
     auto number = [](DatRef r) -> long long {
       if (auto *p = std::get_if<std::int16_t *>(&r))
         return **p;
@@ -179,13 +194,14 @@ private:
   }
 
   template <typename Record>
-  void RecordFields(const std::string &prefix, const Record &a, const Record &b,
+  void RecordFields(const Path &record, const Record &a, const Record &b,
                     const std::vector<DatRecordField<Record>> &fields) {
     auto &ma = const_cast<Record &>(a); // only read
     auto &mb = const_cast<Record &>(b);
     for (const DatRecordField<Record> &f : fields) {
       if (!f.scrambleOnly || model_.ScrambleCapable)
-        Field(prefix + f.name, f.show, RecordRef(ma, f.member), RecordRef(mb, f.member));
+        Field({record.scope, record.item, f.name}, f.show, RecordRef(ma, f.member),
+              RecordRef(mb, f.member));
     }
   }
 
@@ -194,17 +210,18 @@ private:
   template <typename T>
   int Shared(const std::string &scope, const BoundedArray<T> &a, const BoundedArray<T> &b) {
     if (a.Size() != b.Size())
-      Emit(scope + " Records", Quote(std::to_string(a.Size())), Quote(std::to_string(b.Size())));
+      Emit({scope, {}, "Records"}, Quote(std::to_string(a.Size())),
+           Quote(std::to_string(b.Size())));
     return std::min(a.Size(), b.Size());
   }
 
-  // Compares the records both hold: `fields` gets record k's path prefix from `label`.
+  // Compares the records both hold: `fields` gets record k's scope and item from `label`.
   template <typename T, typename Label, typename Fields>
   void Records(const std::string &scope, const BoundedArray<T> &a, const BoundedArray<T> &b,
                Label label, Fields fields) {
     const int count = Shared(scope, a, b);
     for (int k = 0; k < count; ++k)
-      fields(scope + " " + label(k) + " ", a[a.Lower() + k], b[b.Lower() + k]);
+      fields(Path{scope, label(k), {}}, a[a.Lower() + k], b[b.Lower() + k]);
   }
 
   // Records named by their number, from 1.
@@ -213,7 +230,7 @@ private:
                 const BoundedArray<Record> &b, const std::vector<DatRecordField<Record>> &fields) {
     Records(
         scope, a, b, [](int k) { return std::to_string(k + 1); },
-        [&](const std::string &p, const Record &ra, const Record &rb) {
+        [&](const Path &p, const Record &ra, const Record &rb) {
           RecordFields(p, ra, rb, fields);
         });
   }
@@ -224,20 +241,37 @@ private:
       return label.empty() ? std::to_string(k) : label;
     };
     Records(scope, a, b, label,
-            [this](const std::string &p, const ChannelRecord &ra, const ChannelRecord &rb) {
+            [this](const Path &p, const ChannelRecord &ra, const ChannelRecord &rb) {
               RecordFields(p, ra, rb, DatPlanRecordFields());
             });
   }
 
   const ModelInfo &model_;
-  std::vector<std::string> lines_;
+  std::vector<SettingDifference> differences_;
 };
 
 } // namespace
 
+std::vector<SettingDifference> SettingDifferences(const RadioData &a, const RadioData &b,
+                                                  const ModelInfo &model) {
+  return Differ(model).Run(a, b);
+}
+
+std::string DiffLine(const SettingDifference &d) {
+  std::string path;
+  for (const std::string *part : {&d.scope, &d.item, &d.field}) {
+    if (!part->empty())
+      path += (path.empty() ? "" : " ") + *part;
+  }
+  return path + ": " + d.from + " -> " + d.to;
+}
+
 std::vector<std::string> DiffSettings(const RadioData &a, const RadioData &b,
                                       const ModelInfo &model) {
-  return Differ(model).Run(a, b);
+  std::vector<std::string> lines;
+  for (const SettingDifference &difference : SettingDifferences(a, b, model))
+    lines.push_back(DiffLine(difference));
+  return lines;
 }
 
 } // namespace kv508

@@ -40,6 +40,23 @@
 
 namespace kv508 {
 
+// One differing setting, in the parts of its line.
+struct SettingDifference {
+  std::string scope; // CHUSA, Common, DscBasic ...
+  std::string item;  // the ITEM, empty when the scope has none
+  std::string field; // Enable, DscGroup[0]; "Records" for a record count
+  std::string from;  // OLD and NEW as the line shows them, quotes included
+  std::string to;
+
+  bool operator==(const SettingDifference &) const = default;
+};
+
+// Every differing setting, in the order of the lines.
+std::vector<SettingDifference> SettingDifferences(const RadioData &a, const RadioData &b,
+                                                  const ModelInfo &model);
+// "SCOPE [ITEM ]FIELD: OLD -> NEW".
+std::string DiffLine(const SettingDifference &difference);
+
 std::vector<std::string> DiffSettings(const RadioData &a, const RadioData &b,
                                       const ModelInfo &model);
 

@@ -10,6 +10,15 @@
 
 namespace kv508 {
 
+// Why a port would not open, as far as the system tells.
+enum class PortProblem {
+  None,
+  NotFound,   // no such device
+  Permission, // this user may not open it
+  Busy,       // another program holds it
+  Other,
+};
+
 class Port {
 public:
   virtual ~Port() = default;
@@ -34,6 +43,10 @@ public:
   // True once the open port reported that the line is gone (the device removed,
   // the other end closed); a silent line is not lost. Open clears it.
   virtual bool LineLost() const { return false; }
+  // Why the last Open failed.
+  virtual PortProblem Problem() const { return PortProblem::Other; }
+  // The group that may open the device, when the system names one ("dialout").
+  virtual std::string DeviceGroup() const { return {}; }
 };
 
 } // namespace kv508

@@ -1,5 +1,6 @@
 // Verify after programming: a cable can corrupt a block that the radio still
 // acknowledges, so every block that was written is read back and compared.
+// Blocks come in address order, so the first difference named is the lowest.
 
 #include "link/protocol.h"
 #include "link/transfer.h"
@@ -13,30 +14,15 @@ namespace {
 
 constexpr const char *kTitle = "Program to Radio";
 
-// The blocks that hold at least one written byte, in address order.
-std::vector<int> BlocksToVerify() {
-  std::vector<int> blocks;
-  for (int block = 0; block < kImageSize; block += kBlockSize) {
-    for (int a = block; a < block + kBlockSize; ++a) {
-      if (ProgramWritesByte(a)) {
-        blocks.push_back(block);
-        break;
-      }
-    }
-  }
-  return blocks;
-}
-
 } // namespace
 
-void TransferSession::VerifyProgram() {
+void TransferSession::VerifyProgram(const std::vector<int> &blocks) {
   Link &link = *link_;
   link.Monitor("radio verifying...");
   if (!link.EnsurePortOpen()) {
     link.ExchangeFailed = true;
     return;
   }
-  const std::vector<int> blocks = BlocksToVerify();
   std::vector<std::uint8_t> buffer(kImageSize, 0);
   ShowProgress(0);
   for (std::size_t i = 0; i < blocks.size(); ++i) {
@@ -59,15 +45,17 @@ void TransferSession::VerifyProgram() {
   }
 
   const MemoryImage &sent = session_.data.Image;
-  for (int a = 0; a < kImageSize; ++a) {
-    const auto i = static_cast<std::size_t>(a);
-    if (!ProgramWritesByte(a) || buffer[i] == sent[i])
-      continue;
-    link.ExchangeFailed = true;
-    link.Error("Verify Error!!\r\naddress 0x" + HexField(static_cast<unsigned>(a), 4) +
-                   ": written 0x" + HexField(sent[i], 2) + ", read 0x" + HexField(buffer[i], 2),
-               kTitle);
-    return;
+  for (int block : blocks) {
+    for (int a = block; a < block + kBlockSize; ++a) {
+      const auto i = static_cast<std::size_t>(a);
+      if (!ProgramWritesByte(a) || buffer[i] == sent[i])
+        continue;
+      link.ExchangeFailed = true;
+      link.Error("Verify Error!!\r\naddress 0x" + HexField(static_cast<unsigned>(a), 4) +
+                     ": written 0x" + HexField(sent[i], 2) + ", read 0x" + HexField(buffer[i], 2),
+                 kTitle);
+      return;
+    }
   }
   ShowProgress(100);
 }

@@ -5,6 +5,8 @@
 #include <QString>
 
 #if defined(Q_OS_UNIX)
+#include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -95,8 +97,10 @@ public:
   bool Open(const std::string &settings) override {
     Close();
     lost_ = false;
+    problem_ = PortProblem::None;
     const auto s = ParseSettings(settings);
     if (!s) {
+      problem_ = PortProblem::Other;
       errorNumber_ = 0;
       errorText_ = "Invalid port settings \"" + settings + "\"";
       return false;
@@ -184,6 +188,8 @@ public:
   std::string ErrorText() const override { return errorText_; }
   int ErrorNumber() const override { return errorNumber_; }
   bool LineLost() const override { return lost_; }
+  PortProblem Problem() const override { return problem_; }
+  std::string DeviceGroup() const override { return group_; }
 
 private:
   void Poll(int timeoutMs) {
@@ -221,6 +227,9 @@ private:
     errorNumber_ = static_cast<int>(error);
     errorText_ =
         "Cannot " + std::string(what) + " " + device_ + ": " + port_.errorString().toStdString();
+    problem_ = error == QSerialPort::DeviceNotFoundError ? PortProblem::NotFound
+               : error == QSerialPort::PermissionError   ? PortProblem::Permission
+                                                         : PortProblem::Other;
 #if defined(Q_OS_UNIX)
     // QSerialPort reports a port held by another program (its lock file, or
     // exclusive mode) as a permission error too; only a device the user may
@@ -229,12 +238,16 @@ private:
       const std::string path = port_.portName().startsWith('/')
                                    ? port_.portName().toStdString()
                                    : "/dev/" + port_.portName().toStdString();
-      if (::access(path.c_str(), R_OK | W_OK) == 0)
+      group_ = GroupOf(path);
+      if (::access(path.c_str(), R_OK | W_OK) == 0) {
+        problem_ = PortProblem::Busy;
         errorText_ += " (is another program using the port?)";
+      }
 #if defined(Q_OS_LINUX)
       else
-        errorText_ += " (add your user to the dialout group: sudo usermod -aG dialout $USER, "
-                      "then log in again)";
+        errorText_ += " (add your user to the " + (group_.empty() ? "dialout" : group_) +
+                      " group: sudo usermod -aG " + (group_.empty() ? "dialout" : group_) +
+                      " $USER, then log in again)";
 #endif
     }
 #endif
@@ -242,10 +255,22 @@ private:
     return false;
   }
 
+#if defined(Q_OS_UNIX)
+  // The group that owns the device; empty when unknown.
+  static std::string GroupOf(const std::string &path) { struct stat info { };
+    if (::stat(path.c_str(), &info) != 0)
+      return {};
+    const struct group *owner = ::getgrgid(info.st_gid);
+    return owner ? owner->gr_name : std::string();
+  }
+#endif
+
   std::string device_;
   QSerialPort port_;
   int baud_ = 19200;
   bool lost_ = false;
+  PortProblem problem_ = PortProblem::None;
+  std::string group_;
   int errorNumber_ = 0;
   std::string errorText_;
 };
@@ -297,9 +322,19 @@ std::vector<SerialPortInfo> ListSerialPorts() {
   if (keptAt && now - *keptAt < kPortListFresh)
     return kept;
   std::vector<SerialPortInfo> ports;
-  for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-    ports.push_back({info.systemLocation().toStdString(), info.portName().toStdString(),
-                     info.description().toStdString()});
+  for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
+    SerialPortInfo port;
+    port.systemLocation = info.systemLocation().toStdString();
+    port.portName = info.portName().toStdString();
+    port.description = info.description().toStdString();
+    port.manufacturer = info.manufacturer().toStdString();
+    if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+      port.vendorId = info.vendorIdentifier();
+      port.productId = info.productIdentifier();
+    }
+    port.serialNumber = info.serialNumber().toStdString();
+    ports.push_back(std::move(port));
+  }
   std::sort(ports.begin(), ports.end(), [](const SerialPortInfo &a, const SerialPortInfo &b) {
     return NaturalLess(a.systemLocation, b.systemLocation);
   });

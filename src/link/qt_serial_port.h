@@ -5,18 +5,13 @@
 // code serves the GUI and the command line.
 
 #include "link/port.h"
+#include "link/port_info.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace kv508 {
-
-struct SerialPortInfo {
-  std::string systemLocation; // /dev/ttyUSB0, COM3
-  std::string portName;       // ttyUSB0, COM3
-  std::string description;
-};
 
 // The ports the system reports, sorted by system location. A list read less
 // than a second before is given again without asking the system.

@@ -110,6 +110,10 @@ std::string TransferCaption(int mode) {
     return "Clear DSC TX Log Data";
   case kClearAll:
     return "Clear All Data";
+  case kTransferCompare:
+    return "Compare with Radio";
+  case kTransferProgramChanges:
+    return "Program Changes to Radio";
   default:
     return {};
   }
@@ -130,18 +134,9 @@ std::string NoAnswerMessage(const std::string &portName) {
          "- Options > SerialPort names the port the cable is plugged into.";
 }
 
-bool ReadKeepsByte(int address) {
-  return (address >= 2 && address <= 32) || (address >= 256 && address <= 415) ||
-         (address >= 1792 && address <= 2047) || (address >= 20736 && address <= 32765);
-}
-
-bool ProgramWritesByte(int address) {
-  return (address >= 33 && address <= 111) || (address >= 128 && address <= 255) ||
-         (address >= 352 && address <= 1791) || (address >= 2048 && address < kWriteAllLast);
-}
-
 TransferSession::TransferSession(Session &session, Port &port)
-    : session_(session), port_(port), link_(std::make_unique<Link>(session, port)) {}
+    : session_(session), port_(port), tracingPort_(port, trace_, session.host),
+      link_(std::make_unique<Link>(session, tracingPort_)) {}
 
 TransferSession::~TransferSession() = default;
 
@@ -157,6 +152,7 @@ void TransferSession::ShowStatus(const std::string &text) {
   if (text == status_)
     return;
   status_ = text;
+  trace_.Step(text, session_.host.NowMs());
   session_.host.Status(text);
 }
 
@@ -175,17 +171,37 @@ void TransferSession::ShowBlockStatus(const char *verb, long done, long total) {
   ShowStatus(text);
 }
 
+void TransferSession::StartRun(int mode) {
+  link_->SetCaption(TransferCaption(mode));
+  succeeded_ = false;
+  nothingToSend_ = false;
+  identityRefused_ = false;
+  session_.state.Busy = true;
+  session_.host.SetWaitCursor(true);
+}
+
+TransferResult TransferSession::EndRun(TransferResult result) {
+  Link &link = *link_;
+  ShowProgress(0);
+  ShowStatus(succeeded_ ? "Done." : link.CancelRequested ? "Cancelled." : kStoppedStatus);
+  session_.host.SetWaitCursor(false);
+  session_.state.Busy = false;
+  result.succeeded = succeeded_;
+  result.exchangeFailed = link.ExchangeFailed;
+  result.cancelled = link.CancelRequested;
+  result.identityRefused = identityRefused_;
+  result.nothingToSend = nothingToSend_;
+  return result;
+}
+
 TransferResult TransferSession::Run(int mode) {
   Link &link = *link_;
   Host &host = session_.host;
-  link.SetCaption(TransferCaption(mode));
-  succeeded_ = false;
-  TransferResult result;
-
-  session_.state.Busy = true;
-  host.SetWaitCursor(true);
-  link.Monitor("startsync...");
   const std::string portName = portName_.empty() ? "the serial port" : portName_;
+  trace_.Start(TransferCaption(mode) + " on " + portName, host.NowMs());
+  StartRun(mode);
+  TransferResult result;
+  link.Monitor("startsync...");
   ShowStatus("Connecting to " + portName + "...");
   const int errorsBefore = link.ErrorsShown;
   if (!link.Connect()) {
@@ -206,31 +222,44 @@ TransferResult TransferSession::Run(int mode) {
   }
   result.connected = true;
   link.Monitor("sync ok");
+  RunOperation(mode);
+  return EndRun(result);
+}
 
-  if (mode == kTransferRead) {
+void TransferSession::RunOperation(int mode) {
+  switch (mode) {
+  case kTransferRead:
     ReadFromRadio();
-  } else if (mode == kTransferProgram) {
-    const auto error =
-        PrepareOutgoingImage(session_.data, session_.model.ModelVariant, /*radioWrite=*/true);
-    if (error) {
-      // A value that does not fit the image must not reach the radio.
-      host.Message(Icon::Exclamation, "Program to Radio", EncodeErrorMessage(*error));
-      link.ExchangeFailed = true;
-    } else {
+    break;
+  case kTransferProgram:
+    if (PrepareImageOver(session_.data.Image))
       ProgramToRadio();
-    }
-  } else if (mode >= kClearMmsi && mode <= kClearAll) {
-    ClearRadioData(mode);
+    break;
+  case kTransferCompare:
+    CompareRead();
+    break;
+  case kTransferProgramChanges:
+    ProgramChanges();
+    break;
+  default:
+    if (mode >= kClearMmsi && mode <= kClearAll)
+      ClearRadioData(mode);
+    break;
   }
+}
 
-  ShowProgress(0);
-  ShowStatus(succeeded_ ? "Done." : link.CancelRequested ? "Cancelled." : kStoppedStatus);
-  host.SetWaitCursor(false);
-  session_.state.Busy = false;
-  result.succeeded = succeeded_;
-  result.exchangeFailed = link.ExchangeFailed;
-  result.cancelled = link.CancelRequested;
-  return result;
+bool TransferSession::PrepareImageOver(const MemoryImage &base) {
+  const MemoryImage before = session_.data.Image;
+  session_.data.Image = base;
+  const auto error =
+      PrepareOutgoingImage(session_.data, session_.model.ModelVariant, /*radioWrite=*/true);
+  if (!error)
+    return true;
+  // A value that does not fit the image must not reach the radio.
+  session_.data.Image = before;
+  session_.host.Message(Icon::Exclamation, "Program to Radio", EncodeErrorMessage(*error));
+  link_->ExchangeFailed = true;
+  return false;
 }
 
 // ---- checks --------------------------------------------------------------
@@ -319,28 +348,35 @@ void TransferSession::Complete() {
 // ---- read ----------------------------------------------------------------
 
 void TransferSession::ReadFromRadio() {
-  if (!CommonFrame())
+  if (!CommonFrame() || !ReadRadioImage(/*keepOpen=*/false))
     return;
-  Link &link = *link_;
-  link.Monitor("radio reading...");
-  MemoryImage &image = session_.data.Image;
-  std::vector<std::uint8_t> buffer(image.begin(), image.end());
-  ReadAll(buffer.data());
-  if (link.ExchangeFailed || link.CancelRequested)
-    return;
-  MemoryImage asRead{};
-  std::copy(buffer.begin(), buffer.end(), asRead.begin());
-  SaveBackup(session_, asRead, BackupKind::Read, link.Caption());
-  for (int i = 0; i < kImageSize; ++i) {
-    if (!ReadKeepsByte(i))
-      image[static_cast<std::size_t>(i)] = buffer[static_cast<std::size_t>(i)];
-  }
-  DecodeImage(session_.data);
+  TakeImageAsRead(session_.data, radioImage_);
   session_.DataReplaced();
   Complete();
 }
 
-void TransferSession::ReadAll(std::uint8_t *buffer) {
+bool TransferSession::ReadRadioImage(bool keepOpen) {
+  Link &link = *link_;
+  link.Monitor("radio reading...");
+  const MemoryImage &image = session_.data.Image;
+  std::vector<std::uint8_t> buffer(image.begin(), image.end());
+  ReadAll(buffer.data(), keepOpen);
+  if (link.ExchangeFailed || link.CancelRequested)
+    return false;
+  std::copy(buffer.begin(), buffer.end(), radioImage_.begin());
+  SaveBackup(session_, radioImage_, BackupKind::Read, link.Caption());
+  return true;
+}
+
+void TransferSession::CompareRead() {
+  if (!CommonFrame() || !ReadRadioImage(/*keepOpen=*/true))
+    return;
+  // The comparison is the answer: no "Complete!!" before it.
+  succeeded_ = true;
+  link_->Monitor("");
+}
+
+void TransferSession::ReadAll(std::uint8_t *buffer, bool keepOpen) {
   Link &link = *link_;
   if (!link.EnsurePortOpen()) {
     link.ExchangeFailed = true;
@@ -357,7 +393,9 @@ void TransferSession::ReadAll(std::uint8_t *buffer) {
   const bool cancelled = link.CancelRequested;
   if (cancelled)
     link.CancelRead();
-  link.ClosePort();
+  // A write that follows in the same connection needs the port as it is.
+  if (cancelled || link.ExchangeFailed || !keepOpen)
+    link.ClosePort();
   if (cancelled)
     return;
   if (!link.ExchangeFailed)
@@ -369,8 +407,24 @@ void TransferSession::ReadAll(std::uint8_t *buffer) {
 // ---- program -------------------------------------------------------------
 
 void TransferSession::ProgramToRadio() {
-  if (!CommonFrame())
+  if (!CommonFrame() || !CheckRadioIdentity() || !BackUpProgram())
     return;
+  Link &link = *link_;
+  link.Monitor("radio writing...");
+  WriteAll();
+  if (!link.ExchangeFailed && !link.CancelRequested && verify_) {
+    std::vector<int> blocks;
+    for (const ProgramStep &step : ProgramPlan()) {
+      if (step.Writes())
+        blocks.push_back(step.address);
+    }
+    VerifyProgram(blocks);
+  }
+  if (!link.ExchangeFailed && !link.CancelRequested)
+    Complete();
+}
+
+bool TransferSession::BackUpProgram() {
   Link &link = *link_;
   // The backup is what gets the radio back if the new settings are wrong: the
   // user decides whether to go on without one.
@@ -379,14 +433,9 @@ void TransferSession::ProgramToRadio() {
                                                  noBackup + "\r\nProgram the radio without it?",
                                                  Buttons::YesNo) != Answer::Yes) {
     link.ExchangeFailed = true;
-    return;
+    return false;
   }
-  link.Monitor("radio writing...");
-  WriteAll();
-  if (!link.ExchangeFailed && !link.CancelRequested && verify_)
-    VerifyProgram();
-  if (!link.ExchangeFailed && !link.CancelRequested)
-    Complete();
+  return true;
 }
 
 void TransferSession::WriteAll() {
@@ -395,36 +444,49 @@ void TransferSession::WriteAll() {
     link.ExchangeFailed = true;
     return;
   }
+  ShowProgress(0);
+  for (const ProgramStep &step : ProgramPlan()) {
+    ShowProgress(Percent(step.address, kWriteAllLast));
+    ShowBlockStatus("Programming", step.address, kWriteAllLast + kBlockSize);
+    if (!step.Writes())
+      session_.host.Pause(50);
+    else if (!WriteStep(step))
+      break;
+  }
+  FinishWriteLoop("Program to Radio", kPartlyProgrammed);
+}
+
+bool TransferSession::WriteStep(const ProgramStep &step) {
+  Link &link = *link_;
   // One write, single byte or block; false once the run must stop, so that a
   // later good write cannot hide an earlier failure.
   auto write = [&link](int address, int length) {
     link.WriteBlock(address, length);
     return !link.ExchangeFailed && !link.CancelRequested;
   };
-  auto writeBytes = [&write](int first, int last) {
-    for (int a = first; a <= last; ++a) {
-      if (!write(a, 1))
-        return false;
-    }
-    return true;
-  };
+  if (!step.singleBytes)
+    return write(step.address, kBlockSize);
+  for (int a = step.first; a <= step.last; ++a) {
+    if (!write(a, 1))
+      return false;
+  }
+  return true;
+}
 
+void TransferSession::WriteSteps(const std::vector<ProgramStep> &steps) {
+  Link &link = *link_;
+  if (!link.EnsurePortOpen()) {
+    link.ExchangeFailed = true;
+    return;
+  }
   ShowProgress(0);
-  bool going = true;
-  for (int address = 0; address <= kWriteAllLast && going; address += kBlockSize) {
-    ShowProgress(Percent(address, kWriteAllLast));
-    ShowBlockStatus("Programming", address, kWriteAllLast + kBlockSize);
-    if (address == 0) {
-      going = writeBytes(33, 63);
-    } else if (address == 64) {
-      going = writeBytes(64, 111);
-    } else if (address == 320) {
-      going = writeBytes(352, 383);
-    } else if (address == 256 || (address >= 1792 && address <= 2047) || address >= kWriteAllLast) {
-      session_.host.Pause(50);
-    } else {
-      going = write(address, kBlockSize);
-    }
+  const long count = static_cast<long>(steps.size());
+  for (long i = 0; i < count; ++i) {
+    ShowProgress(Percent(static_cast<double>(i), static_cast<double>(count)));
+    ShowStatus("Programming block " + std::to_string(i + 1) + " of " + std::to_string(count) +
+               "...");
+    if (!WriteStep(steps[static_cast<std::size_t>(i)]))
+      break;
   }
   FinishWriteLoop("Program to Radio", kPartlyProgrammed);
 }

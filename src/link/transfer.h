@@ -16,17 +16,27 @@
 // Retry repeats the status check) and "confirm the synchronization of the
 // communication" (Buttons::OkCancel; Ok re-synchronises and gives the command
 // one more try). A host that always agrees loops as long as the radio refuses,
-// so an unattended host should agree a bounded number of times.
+// so an unattended host should agree a bounded number of times. Before a
+// program writes its first block, when the radio's own MMSI or ATIS code would
+// change (IdentityAnswer::Ask): Host::Choose with kKeepIdentity,
+// kWriteNewIdentity and "Cancel"; when a radio without an own MMSI would get
+// one: the new MMSI (Buttons::OkCancel).
+//
+// Every run keeps its serial traffic in Trace(), the last run's only.
 
 #include "app/session.h"
 #include "app/transfer_mode.h"
+#include "image/radio_ranges.h"
+#include "link/identity_guard.h"
 #include "link/port.h"
+#include "link/serial_trace.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace kv508 {
 
@@ -38,16 +48,36 @@ std::string NoAnswerMessage(const std::string &portName);
 // The message of a connection the radio refused with "ERROR", naming the port.
 std::string RadioErrorMessage(const std::string &portName);
 
-// The bytes a radio read leaves as they were: 2-32, 256-415, 1792-2047, 20736-32765.
-bool ReadKeepsByte(int address);
-// The bytes Program to Radio sends: 33-111, 128-255, 352-1791, 2048-20735.
-bool ProgramWritesByte(int address);
+// One step of Program to Radio: the 64-byte block at `address`, of which the
+// bytes first..last are written, one frame per byte (singleBytes) or as the
+// whole block; a step that writes nothing is a pause.
+struct ProgramStep {
+  int address = 0;
+  int first = 0;
+  int last = -1;
+  bool singleBytes = false;
+  bool Writes() const { return first <= last; }
+};
+// The steps of a full write, blocks 0 to 20736 (ProgramWritesByte's bytes).
+const std::vector<ProgramStep> &ProgramPlan();
+// The steps of the plan that write a byte differing between the two images.
+std::vector<ProgramStep> ChangedSteps(const MemoryImage &radio, const MemoryImage &written);
+
+// What a program does when the radio's own MMSI or ATIS code would change.
+enum class IdentityAnswer {
+  Ask,      // the question (Host::Choose) and, for a radio without an own MMSI, OK/Cancel
+  Keep,     // the radio's identity is written instead and taken into the data
+  WriteNew, // the data's identity is written
+  Refuse,   // nothing is written ("...Nothing was written.")
+};
 
 struct TransferResult {
-  bool connected = false;      // Connect succeeded
-  bool succeeded = false;      // TransferSucceeded: the operation completed ("Complete!!")
-  bool exchangeFailed = false; // ExchangeFailed at the end: the dialog stays open when true
-  bool cancelled = false;      // CancelRequested at the end
+  bool connected = false;       // Connect succeeded
+  bool succeeded = false;       // TransferSucceeded: the operation completed ("Complete!!")
+  bool exchangeFailed = false;  // ExchangeFailed at the end: the dialog stays open when true
+  bool cancelled = false;       // CancelRequested at the end
+  bool identityRefused = false; // IdentityAnswer::Refuse stopped the program
+  bool nothingToSend = false;   // a changes-only program found no block that differs
 };
 
 class Link; // protocol state: ExchangeFailed, CancelRequested, RetryCount
@@ -60,22 +90,64 @@ public:
   TransferSession &operator=(const TransferSession &) = delete;
 
   TransferResult Run(int mode);
+  // After Run(kTransferCompare) succeeded, in the same connection: programs
+  // the blocks that differ between the image read and the data, as
+  // Run(kTransferProgramChanges) does after its read.
+  TransferResult ProgramChangesAfterCompare();
+  // The radio's memory as the last compare or changes-only read found it.
+  const MemoryImage &RadioImage() const { return radioImage_; }
+
   // How the messages and the status line name the port ("COM1 (/dev/ttyS0)").
   void SetPortName(std::string name) { portName_ = std::move(name); }
   void RequestCancel(); // the Cancel button while Busy
   // Program to Radio then reads back every block it wrote and compares.
   void SetVerifyAfterProgram(bool verify) { verify_ = verify; }
+  void SetIdentityAnswer(IdentityAnswer answer) { identityAnswer_ = answer; }
+  // How the radio's identity, kept, gets into the data (the window's undo
+  // step); without one the fields are set.
+  void SetIdentityTaker(std::function<void(const RadioIdentity &)> taker) {
+    identityTaker_ = std::move(taker);
+  }
+  const SerialTrace &Trace() const { return trace_; }
   Link &link();
 
 private:
+  void StartRun(int mode);
+  TransferResult EndRun(TransferResult result);
+  void RunOperation(int mode);
+  // Encodes the data for the radio over `base`; false after the message of a
+  // value that does not fit (the image then is as it was).
+  bool PrepareImageOver(const MemoryImage &base);
   bool CommonFrame();
   bool ModelCheck();
   bool ProductCodeCheck();
   void ReadFromRadio();
-  void ReadAll(std::uint8_t *buffer);
+  // Reads the whole radio into RadioImage(), backed up as a read; with
+  // keepOpen the port stays open for a write that follows.
+  bool ReadRadioImage(bool keepOpen);
+  void ReadAll(std::uint8_t *buffer, bool keepOpen = false);
+  void CompareRead();
   void ProgramToRadio();
+  void ProgramChanges();
+  void WriteChanges();
+  // The backup of the image about to be programmed; false when the user would
+  // rather not program without it.
+  bool BackUpProgram();
   void WriteAll();
-  void VerifyProgram();
+  void WriteSteps(const std::vector<ProgramStep> &steps);
+  bool WriteStep(const ProgramStep &step);
+  // Reads back the 64-byte blocks at these addresses and compares the bytes written.
+  void VerifyProgram(const std::vector<int> &blocks);
+  // Reads the radio's identity block and runs GuardIdentity on it.
+  bool CheckRadioIdentity();
+  // The identity guard over the image about to be written: false to stop
+  // before the first write.
+  bool GuardIdentity(const MemoryImage &radio);
+  bool ResolveIdentity(const MemoryImage &radio, const RadioIdentity &held,
+                       const RadioIdentity &next);
+  bool ConfirmNewMmsi(const RadioIdentity &next);
+  // A stop the user chose before anything was written.
+  void StopBeforeWriting();
   void ClearRadioData(int mode);
   void ClearMmsiData();
   // `left` says what the radio may hold when the loop breaks off.
@@ -96,9 +168,16 @@ private:
 
   Session &session_;
   Port &port_;
+  SerialTrace trace_;
+  TracingPort tracingPort_;
   std::unique_ptr<Link> link_;
   bool succeeded_ = false;
   bool verify_ = false;
+  bool nothingToSend_ = false;
+  bool identityRefused_ = false;
+  IdentityAnswer identityAnswer_ = IdentityAnswer::Ask;
+  std::function<void(const RadioIdentity &)> identityTaker_;
+  MemoryImage radioImage_{};
   std::string portName_;
   std::string status_;
   std::int64_t loopStartMs_ = 0;

@@ -83,6 +83,9 @@ void MainWindow::CreateTransferMenu() {
           radio_, &RadioCommands::Program);
   connect(AddAction(transfer, "mnuTransferRead", tr("&Read from Radio")), &QAction::triggered,
           radio_, &RadioCommands::Read);
+  transfer->addSeparator();
+  connect(AddAction(transfer, "mnuTransferCompare", tr("&Compare with Radio...")),
+          &QAction::triggered, radio_, &RadioCommands::Compare);
 }
 
 void MainWindow::CreateOptionsMenu() {
@@ -91,6 +94,8 @@ void MainWindow::CreateOptionsMenu() {
   QMenu *ports = ports_->Menu();
   ports->setObjectName(QStringLiteral("mnuOptionsSerialPort"));
   options->addMenu(ports);
+  connect(AddAction(options, "mnuOptionsTestConnection", tr("&Test Connection...")),
+          &QAction::triggered, radio_, &RadioCommands::TestConnection);
   hexDumpAction_ = AddAction(options, "mnuOptionsHexdump", tr("Hexdump"));
   hexDumpAction_->setCheckable(true);
   hexDumpAction_->setVisible(false);

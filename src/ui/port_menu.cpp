@@ -98,7 +98,7 @@ QString PortMenu::Description() const {
     return tr("(not on this computer)");
   for (const SerialPortInfo &port : ListSerialPorts()) {
     if (port.systemLocation == device || port.portName == device)
-      return QString::fromStdString(port.description);
+      return QString::fromStdString(PortDetailsText(port));
   }
   return {};
 }
@@ -128,19 +128,33 @@ void PortMenu::Sync() {
 }
 
 void PortMenu::RefreshCaptions() {
-  // Entry N opens the N-th port the system lists; the caption says which one.
+  // Entry N opens the N-th port the system lists (on Windows, COMn); the
+  // caption says which one and what the system knows of it.
   const std::vector<SerialPortInfo> ports = ListSerialPorts();
   for (int i = 0; i < 16; ++i) {
     QString caption =
         i < 9 ? QStringLiteral("COM&%1").arg(i + 1) : QStringLiteral("COM%1").arg(i + 1);
-#ifndef Q_OS_WIN
-    if (static_cast<std::size_t>(i) < ports.size()) {
-      const SerialPortInfo &p = ports[static_cast<std::size_t>(i)];
-      caption += QStringLiteral("\t") + QString::fromStdString(p.systemLocation);
-      if (!p.description.empty())
-        caption += QStringLiteral(" (%1)").arg(QString::fromStdString(p.description));
+    const SerialPortInfo *p = nullptr;
+#ifdef Q_OS_WIN
+    for (const SerialPortInfo &port : ports) {
+      if (port.portName == "COM" + std::to_string(i + 1))
+        p = &port;
     }
+#else
+    if (static_cast<std::size_t>(i) < ports.size())
+      p = &ports[static_cast<std::size_t>(i)];
 #endif
+    if (p) {
+      const std::string details = PortDetailsText(*p);
+#ifndef Q_OS_WIN
+      caption += QStringLiteral("\t") + QString::fromStdString(p->systemLocation);
+      if (!details.empty())
+        caption += QStringLiteral(" (%1)").arg(QString::fromStdString(details));
+#else
+      if (!details.empty())
+        caption += QStringLiteral("\t") + QString::fromStdString(details);
+#endif
+    }
     numbered_[static_cast<std::size_t>(i)]->setText(caption);
   }
   QString device = tr("Other &device...");

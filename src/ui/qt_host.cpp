@@ -6,10 +6,12 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QSpacerItem>
 #include <QThread>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace kv508::ui {
@@ -53,10 +55,9 @@ constexpr int kTitleFramePx = 140;
 
 QtHost::QtHost() { clock_.start(); }
 
-Answer QtHost::Message(Icon icon, const std::string &title, const std::string &text,
-                       Buttons buttons) {
-  const QPointer<QWidget> owner = QApplication::activeWindow();
-  QMessageBox box(owner);
+namespace {
+
+void SetUp(QMessageBox &box, Icon icon, const std::string &title, const std::string &text) {
   box.setIcon(Lookup(kIcons, icon));
   box.setWindowTitle(ToQt(title));
   box.setText(DisplayText(text));
@@ -67,6 +68,31 @@ Answer QtHost::Message(Icon icon, const std::string &title, const std::string &t
     grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                   grid->rowCount(), 0, 1, grid->columnCount());
   }
+}
+
+} // namespace
+
+int QtHost::Show(QMessageBox &box) {
+  const QPointer<QWidget> owner = box.parentWidget();
+  // The message box is modal, so a wait cursor must not hide its buttons.
+  const bool waiting = QApplication::overrideCursor() != nullptr;
+  if (waiting)
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const int answer = box.exec();
+  if (waiting)
+    QApplication::restoreOverrideCursor();
+  // The window that was active before the message is active again.
+  if (owner) {
+    owner->raise();
+    owner->activateWindow();
+  }
+  return answer;
+}
+
+Answer QtHost::Message(Icon icon, const std::string &title, const std::string &text,
+                       Buttons buttons) {
+  QMessageBox box(QApplication::activeWindow());
+  SetUp(box, icon, title, text);
   if (buttons == Buttons::RestoreDiscard) {
     box.addButton(QMessageBox::tr("Restore"), QMessageBox::YesRole);
     box.setDefaultButton(box.addButton(QMessageBox::tr("Discard"), QMessageBox::NoRole));
@@ -81,23 +107,30 @@ Answer QtHost::Message(Icon icon, const std::string &title, const std::string &t
     box.setDefaultButton(QMessageBox::Cancel);
   if (buttons == Buttons::YesNo)
     box.setDefaultButton(QMessageBox::No);
-  // The message box is modal, so a wait cursor must not hide its buttons.
-  const bool waiting = QApplication::overrideCursor() != nullptr;
-  if (waiting)
-    QApplication::setOverrideCursor(Qt::ArrowCursor);
-  const int answer = box.exec();
-  if (buttons == Buttons::RestoreDiscard) {
-    const auto role = box.buttonRole(box.clickedButton());
-    return role == QMessageBox::YesRole ? Answer::Yes : Answer::No;
-  }
-  if (waiting)
-    QApplication::restoreOverrideCursor();
-  // The window that was active before the message is active again.
-  if (owner) {
-    owner->raise();
-    owner->activateWindow();
-  }
+  const int answer = Show(box);
+  if (buttons == Buttons::RestoreDiscard)
+    return box.buttonRole(box.clickedButton()) == QMessageBox::YesRole ? Answer::Yes : Answer::No;
   return Lookup(kAnswers, answer);
+}
+
+int QtHost::Choose(Icon icon, const std::string &title, const std::string &text,
+                   const std::vector<std::string> &choices) {
+  QMessageBox box(QApplication::activeWindow());
+  SetUp(box, icon, title, text);
+  std::vector<QPushButton *> buttons;
+  for (std::size_t i = 0; i < choices.size(); ++i) {
+    const bool refusal = i + 1 == choices.size();
+    buttons.push_back(box.addButton(ToQt(choices[i]),
+                                    refusal ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+  }
+  if (!buttons.empty()) {
+    box.setDefaultButton(buttons.back());
+    box.setEscapeButton(buttons.back());
+  }
+  Show(box);
+  const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+  return chosen == buttons.end() ? static_cast<int>(choices.size()) - 1
+                                 : static_cast<int>(chosen - buttons.begin());
 }
 
 void QtHost::Yield() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

@@ -7,6 +7,8 @@
 
 #include <QElapsedTimer>
 
+class QMessageBox;
+
 namespace kv508::ui {
 
 class QtHost : public Host {
@@ -14,6 +16,10 @@ public:
   QtHost();
   Answer Message(Icon icon, const std::string &title, const std::string &text,
                  Buttons buttons) override;
+  // The last choice is the refusal: Escape and closing the box choose it, and
+  // so does Enter.
+  int Choose(Icon icon, const std::string &title, const std::string &text,
+             const std::vector<std::string> &choices) override;
   void Yield() override;
   // Keeps the windows painted while it waits; input stays blocked.
   void Pause(int ms) override;
@@ -23,6 +29,10 @@ public:
   std::int64_t NowMs() override;
 
 private:
+  // Shows the box modally over its parent, which is active again after it;
+  // returns what exec() returns.
+  static int Show(QMessageBox &box);
+
   QElapsedTimer clock_;
 };
 

@@ -23,6 +23,10 @@ constexpr int kWidth = 465;
 constexpr int kHeight = 290;
 constexpr int kPictureTopTwips = 1320;
 constexpr QSize kPictureSize(150, 96);
+constexpr int kStatusTop = 186;
+constexpr int kSaveTraceWidth = 96;
+
+bool Programs(int mode) { return mode == kTransferProgram || mode == kTransferProgramChanges; }
 
 const char *const kInstructions[] = {
     "1.Connect the KMT cable between the PC serial port and the radio.",
@@ -94,12 +98,23 @@ TransferDialog::TransferDialog(Session &session, UiHost &host, TransferPorts &po
   // The debug monitor line and the plain status line share one place.
   monitor_ = new QLabel(this);
   monitor_->setObjectName(QStringLiteral("lblmon"));
-  monitor_->setGeometry(14, 186, kWidth - 28, 18);
+  monitor_->setGeometry(14, kStatusTop, kWidth - 28, 18);
   monitor_->setVisible(session_.state.DebugMode);
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("lblStatus"));
-  status_->setGeometry(14, 186, kWidth - 28, 18);
+  status_->setGeometry(14, kStatusTop, kWidth - 28, 18);
   status_->setVisible(!session_.state.DebugMode);
+  // Offered after a failure, at the end of the status line.
+  saveTrace_ = new QPushButton(tr("Save Trace..."), this);
+  saveTrace_->setObjectName(QStringLiteral("cmdSaveTrace"));
+  saveTrace_->setGeometry(kWidth - 14 - kSaveTraceWidth, kStatusTop - 3, kSaveTraceWidth, 22);
+  saveTrace_->setAutoDefault(false);
+  saveTrace_->setToolTip(tr("Save what went over the serial line, for a bug report"));
+  saveTrace_->hide();
+  connect(saveTrace_, &QPushButton::clicked, this, [this] {
+    if (traceSaver_)
+      traceSaver_(trace_);
+  });
 
   progress_ = new QWidget(this);
   progress_->setObjectName(QStringLiteral("pictProgress"));
@@ -148,8 +163,10 @@ TransferDialog::TransferDialog(Session &session, UiHost &host, TransferPorts &po
   // Shares the port line, which gives way to it when programming.
   constexpr int kVerifyWidth = 150;
   verify_->setGeometry(kWidth - 14 - kVerifyWidth, 222, kVerifyWidth, 22);
-  verify_->setVisible(mode == kTransferProgram);
-  if (mode == kTransferProgram)
+  // A compare may go on to program its changes.
+  const bool writes = Programs(mode) || mode == kTransferCompare;
+  verify_->setVisible(writes);
+  if (writes)
     portLabel_->setFixedWidth(kWidth - 28 - kVerifyWidth - 6);
   verify_->setChecked(prefs::VerifyAfterWriting(session_.settings));
   connect(verify_, &QCheckBox::toggled, this,
@@ -191,7 +208,7 @@ void TransferDialog::SetButtonsEnabled(bool enabled) {
 
 void TransferDialog::PlacePictures() {
   const int top = ToPixels(kPictureTopTwips);
-  const bool read = mode_ == kTransferRead;
+  const bool read = mode_ == kTransferRead || mode_ == kTransferCompare;
   // The data runs from left to right: radio to PC when reading, PC to radio otherwise.
   pictA_->move(ToPixels(read ? 350 : 4100), top);
   pictB_->move(ToPixels(read ? 4200 : 450), top);
@@ -216,11 +233,29 @@ void TransferDialog::ShowProgress(int percent) {
   static_cast<PercentText *>(percentText_)->SetPercent(percent);
 }
 
+void TransferDialog::SetRunning(bool running) {
+  session_.state.Busy = running;
+  host_.SetWaitCursor(running);
+}
+
+void TransferDialog::SetMode(int mode) {
+  mode_ = mode;
+  setWindowTitle(ToQt(TransferCaption(mode)));
+  PlacePictures();
+}
+
+void TransferDialog::ShowSaveTrace(bool shown) {
+  shown = shown && traceSaver_ && !trace_.empty();
+  saveTrace_->setVisible(shown);
+  const int width = kWidth - 28 - (shown ? kSaveTraceWidth + 6 : 0);
+  status_->setFixedWidth(width);
+  monitor_->setFixedWidth(width);
+}
+
 void TransferDialog::OnOk() {
-  AppState &state = session_.state;
   SetButtonsEnabled(false);
-  state.Busy = true;
-  host_.SetWaitCursor(true);
+  ShowSaveTrace(false);
+  SetRunning(true);
   TransferResult result;
   {
     const std::string name = FromQt(ports_.Name());
@@ -232,18 +267,39 @@ void TransferDialog::OnOk() {
                 .onlyWithReason = true});
     TransferSession transfer(session_, port);
     transfer.SetPortName(name);
-    transfer.SetVerifyAfterProgram(mode_ == kTransferProgram && verify_->isChecked());
+    transfer.SetVerifyAfterProgram(Programs(mode_) && verify_->isChecked());
+    if (identityTaker_)
+      transfer.SetIdentityTaker(identityTaker_);
     running_ = &transfer;
     result = transfer.Run(mode_);
+    if (mode_ == kTransferCompare && result.succeeded && compareHandler_)
+      result = AfterCompare(transfer);
     running_ = nullptr;
+    trace_ = transfer.Trace().Text();
   }
   ShowProgress(0);
-  host_.SetWaitCursor(false);
-  state.Busy = false;
+  SetRunning(false);
   SetButtonsEnabled(true);
   succeeded_ = succeeded_ || result.succeeded;
+  ShowSaveTrace(!result.succeeded);
   if (result.connected && !result.exchangeFailed)
     accept();
+}
+
+TransferResult TransferDialog::AfterCompare(TransferSession &transfer) {
+  // The comparison waits for the user: no wait cursor, not busy, the radio
+  // still connected so that its changes need no second handshake.
+  SetRunning(false);
+  const bool program = compareHandler_(transfer.RadioImage());
+  SetRunning(true);
+  if (!program) {
+    TransferResult compared;
+    compared.connected = compared.succeeded = true;
+    return compared;
+  }
+  SetMode(kTransferProgramChanges);
+  transfer.SetVerifyAfterProgram(verify_->isChecked());
+  return transfer.ProgramChangesAfterCompare();
 }
 
 void TransferDialog::OnCancel() {

@@ -1,12 +1,16 @@
 #pragma once
 
-// frmRadio: one read, program or clear operation on the radio per opening.
+// frmRadio: one read, program, clear or compare operation on the radio per
+// opening. After a run that failed it offers the run's serial trace.
 
 #include "app/session.h"
 #include "link/port.h"
 #include "link/transfer.h"
 
 #include <QDialog>
+
+#include <functional>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -43,6 +47,20 @@ public:
   bool Succeeded() const { return succeeded_; }
   void ShowProgress(int percent);
 
+  // Compare with Radio: gets the radio's image once it is read, with the radio
+  // still connected; true programs the changes in the same connection.
+  void SetCompareHandler(std::function<bool(const MemoryImage &)> handler) {
+    compareHandler_ = std::move(handler);
+  }
+  // How Keep the Radio's Identity takes the radio's identity into the data.
+  void SetIdentityTaker(std::function<void(const RadioIdentity &)> taker) {
+    identityTaker_ = std::move(taker);
+  }
+  // Save Trace... after a run that failed: gets the trace as text.
+  void SetTraceSaver(std::function<void(const std::string &)> saver) {
+    traceSaver_ = std::move(saver);
+  }
+
 signals:
   void HelpRequested();
 
@@ -54,6 +72,11 @@ protected:
 
 private:
   void OnOk();
+  // After the compare read: the comparison, then maybe its changes.
+  TransferResult AfterCompare(TransferSession &transfer);
+  void SetRunning(bool running);
+  void SetMode(int mode);
+  void ShowSaveTrace(bool shown);
   void OnCancel();
   void Monitor(const std::string &text);
   void PlacePictures();
@@ -68,6 +91,10 @@ private:
   int mode_;
   bool succeeded_ = false;
   TransferSession *running_ = nullptr;
+  std::function<bool(const MemoryImage &)> compareHandler_;
+  std::function<void(const RadioIdentity &)> identityTaker_;
+  std::function<void(const std::string &)> traceSaver_;
+  std::string trace_; // of the last run
 
   QLabel *message_;
   QLabel *monitor_;
@@ -83,6 +110,7 @@ private:
   QPushButton *cancel_;
   QPushButton *help_;
   QPushButton *portButton_;
+  QPushButton *saveTrace_;
   QCheckBox *verify_;
 };
 

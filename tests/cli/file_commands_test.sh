@@ -39,6 +39,13 @@ check ".hex -> .dat reproduces the text" cmp -s default.dat back.dat
 expect 0 "" -- diff default.dat back.hex
 sed 's/^ChTag=#DISTRESS\r$/ChTag=#CALL16\r/' default.dat >changed.dat
 expect 1 'CHUSA 16 ChTag: "DISTRESS" -> "CALL16"' -- diff default.dat changed.dat
+# diff and compare as diff(1): trouble is 2, so that a script can tell it from "different".
+expect 2 "FileRead Error!!" -- diff default.dat missing.dat
+expect 2 "diff needs two files" -- diff default.dat
+expect 0 "diff, compare: 0 nothing differs, 1 something differs, 2 trouble" -- --help
+expect 2 "exclude each other" -- write --port sim --keep-identity --replace-identity default.dat
+expect 2 "go with write" -- read --port sim --keep-identity -o x.dat
+expect 2 "--trace goes with" -- diff --trace t.txt default.dat changed.dat
 
 # Refused inputs: a message, status 1, no output written.
 head -c 32767 default.hex >short.hex
@@ -106,7 +113,8 @@ expect 1 "Cannot open /dev/kv508-no-such-port: No such file or directory" -- rea
 
 # A program whose backup cannot be saved stops before the radio is touched.
 XDG_DATA_HOME=$work/regular.txt expect 1 \
-  "Program the radio without it? [No; --no-backup programs without one]" -- write --port sim default.hex
+  "Program the radio without it? [No; --no-backup programs without one]" -- write --port sim \
+  --replace-identity default.hex
 
 # Saving over another user's file: root keeps its owner and group; that user,
 # who may write a file of root's but not give it back, is refused.

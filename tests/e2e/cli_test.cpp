@@ -383,3 +383,168 @@ TEST(RadioSimOptions, ALogThatCannotBeWrittenEndsTheRun) {
 
 } // namespace
 } // namespace kv508::e2e
+
+namespace kv508::e2e {
+namespace {
+
+// The default image of the model as a radio holds it, with the product code,
+// and with an own MMSI when one is given (ten BCD digits).
+Image DefaultRadio(const TempDir &dir, const std::string &mmsiBcd = "") {
+  EXPECT_EQ(RunCli(dir, {"new", "-o", dir / "default.hex"}).exitCode, 0);
+  Image image = ReadText(dir / "default.hex");
+  image.replace(112, 6, "QZ318R");
+  if (!mmsiBcd.empty())
+    image.replace(416, 6, mmsiBcd + std::string(1, '\x01'));
+  return image;
+}
+
+// compare: what differs, on standard output, with diff(1)'s statuses; and
+// write --changes-only, which sends only that and leaves the radio as a full
+// write over the same image does.
+TEST(CliCompare, ListsWhatDiffersAndChangesOnlyWritesJustThat) {
+  TempDir dir;
+  const Image radio = DefaultRadio(dir);
+  WriteText(dir / "radio.hex", radio);
+  ASSERT_EQ(RunCli(dir, {"convert", dir / "radio.hex", dir / "same.dat"}).exitCode, 0);
+  const std::string same = ReadText(dir / "same.dat");
+  const std::size_t at = same.find("ChTag=#DISTRESS\r\n");
+  ASSERT_NE(at, std::string::npos);
+  WriteText(dir / "changed.dat", std::string(same).replace(at, 15, "ChTag=#CALL16"));
+  const std::string line = "Group1\n  CH 16 ChTag: \"DISTRESS\" -> \"CALL16\"\n";
+  struct Case {
+    std::vector<std::string> cli;
+    std::string sim;
+    int exitCode;
+    std::string out, err;
+  } cases[] = {
+      {{"compare", dir / "same.dat"}, "", 0, "", ""},
+      {{"compare", dir / "changed.dat"}, "", 1, line, ""},
+      {{"compare", dir / "missing.dat"}, "", 2, "", ""},
+      {{"compare", dir / "changed.dat"}, "--wrong-model", 2, "", "ModelType Error !!\n"},
+      {{"write", "--changes-only", "--verify", dir / "changed.dat"}, "", 0, "", "Complete!!\n"},
+      {{"write", "--changes-only", dir / "same.dat"},
+       "",
+       0,
+       "",
+       "Nothing to send: the radio already holds these settings.\n"},
+      {{"write", "--base", dir / "radio.hex", dir / "changed.dat"}, "", 0, "", "Complete!!\n"},
+  };
+  std::vector<std::future<Image>> runs;
+  for (const Case &c : cases) {
+    runs.push_back(std::async(std::launch::async, [&dir, &radio, &c, n = runs.size()] {
+      SCOPED_TRACE(c.cli[0] + " " + c.cli.back() + " " + c.sim);
+      RadioSim sim(dir / ("sim" + std::to_string(n)), radio, Words(c.sim));
+      std::vector<std::string> args = c.cli;
+      args.insert(args.begin() + 1, {"--port", sim.Device()});
+      const ProcessResult run = RunCli(dir, args);
+      EXPECT_EQ(run.exitCode, c.exitCode);
+      EXPECT_EQ(run.out, c.out);
+      if (c.exitCode != 2 || !c.err.empty()) {
+        EXPECT_EQ(run.err, c.err);
+      }
+      return sim.StopAndSave();
+    }));
+  }
+  std::vector<Image> after;
+  for (auto &run : runs)
+    after.push_back(run.get());
+  for (int i : {0, 1, 2, 3, 5})
+    EXPECT_EQ(FirstDifference(after[static_cast<std::size_t>(i)], radio), -1) << i;
+  // Only the channel's name block changed, as the full write over the radio's image has it.
+  EXPECT_EQ(FirstDifference(after[4], after[6]), -1);
+  EXPECT_EQ(FirstDifference(after[4], radio) / 64, (4864 + 32 * 16) / 64);
+}
+
+// A write that would change the radio's own MMSI is refused unless told what
+// to do; --keep-identity programs the radio's own. A failed read leaves its
+// frames in the --trace file.
+TEST(CliWrite, TheRadiosOwnMmsiIsKeptUnlessToldOtherwise) {
+  TempDir dir;
+  const std::string bcd("\x23\x20\x01\x23\x40", 5);
+  const Image radio = DefaultRadio(dir, bcd);
+  ASSERT_EQ(RunCli(dir, {"new", "-o", dir / "fleet.dat"}).exitCode, 0);
+  const std::string refused =
+      "This radio's own MMSI is 232001234. The data would remove it. Most radios accept a new "
+      "own MMSI only once.\nNothing was written.\n--keep-identity programs the radio's own MMSI "
+      "and ATIS code instead; --replace-identity writes those of the file.\n";
+  struct Case {
+    std::vector<std::string> cli;
+    std::string sim;
+    int exitCode;
+    std::string err;
+  } cases[] = {
+      {{"write", dir / "fleet.dat"}, "", 1, refused},
+      {{"write", "--keep-identity", dir / "fleet.dat"}, "", 0, ""},
+      {{"write", "--keep-identity", "--replace-identity", dir / "fleet.dat"}, "", 2, ""},
+      {{"read", "--trace", dir / "trace.txt", "-o", dir / "x.hex"},
+       "--wrong-model",
+       1,
+       "ModelType Error !!\n"},
+  };
+  std::vector<std::future<Image>> runs;
+  std::vector<std::string> errors(std::size(cases));
+  for (const Case &c : cases) {
+    runs.push_back(std::async(std::launch::async, [&, n = runs.size()] {
+      RadioSim sim(dir / ("sim" + std::to_string(n)), radio, Words(c.sim));
+      std::vector<std::string> args = c.cli;
+      args.insert(args.begin() + 1, {"--port", sim.Device()});
+      const ProcessResult run = RunCli(dir, args);
+      EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+      errors[n] = run.err;
+      return sim.StopAndSave();
+    }));
+  }
+  std::vector<Image> after;
+  for (auto &run : runs)
+    after.push_back(run.get());
+  EXPECT_EQ(errors[0], refused);
+  EXPECT_EQ(FirstDifference(after[0], radio), -1);
+  // Kept: the MMSI and its count byte as they were; the rest as the file has it.
+  EXPECT_EQ(errors[1].substr(errors[1].rfind('\n', errors[1].size() - 2) + 1), "Complete!!\n");
+  EXPECT_EQ(after[1].substr(416, 6), radio.substr(416, 6));
+  EXPECT_EQ(errors[2].rfind("kv508-cli: --keep-identity and --replace-identity exclude each "
+                            "other\n",
+                            0),
+            0u);
+  EXPECT_EQ(FirstDifference(after[2], radio), -1);
+  EXPECT_EQ(errors[3], "ModelType Error !!\n");
+  const std::string trace = ReadText(dir / "trace.txt");
+  EXPECT_EQ(
+      trace.rfind("KV508 serial trace: Read from Radio on " + (dir / "sim3/radio").string(), 0),
+      0u);
+  // The model check's two reads, each way.
+  for (const char *frame : {"PC> #CEPRD<TAB>0000<TAB>02<TAB>", "<RX #CEPRD<TAB>0000<TAB>02<TAB>",
+                            "PC> #CEPRD<TAB>7FFE<TAB>02<TAB>", "#CEPDT<TAB>7FFE<TAB>02<TAB>07D1"})
+    EXPECT_NE(trace.find(frame), std::string::npos) << frame;
+}
+
+// doctor: each step on standard output as it is done, then the cause and its fix.
+TEST(CliDoctor, NamesEachStepAndWhatToFix) {
+  TempDir dir;
+  const Image radio = NoiseRadioMemory(51);
+  auto doctor = [&](const std::string &name, const std::vector<std::string> &faults) {
+    return std::async(std::launch::async, [&, name, faults] {
+      RadioSim sim(dir / name, radio, faults);
+      return RunCli(dir, {"doctor", "--port", sim.Device()});
+    });
+  };
+  auto good = doctor("good", {}), wrong = doctor("wrong", {"--wrong-model"});
+  const ProcessResult g = good.get(), w = wrong.get();
+  EXPECT_EQ(g.exitCode, 0);
+  EXPECT_EQ(g.out, "Open the port: OK\nHandshake: OK, working speed 57600 baud\n"
+                   "Model check: OK, model identifier 07D0 (TR4100/TR4300)\n"
+                   "Product check: OK, product code QZ318R\n\n"
+                   "The radio answers: the connection works.\n");
+  EXPECT_EQ(w.exitCode, 1);
+  EXPECT_EQ(w.out, "Open the port: OK\nHandshake: OK, working speed 57600 baud\n"
+                   "Model check: model identifiers 07D0 (start) and 07D1 (end)\n"
+                   "Product check: not run\n\n"
+                   "Likely cause: The radio reports model identifiers 07D0 (start) and 07D1 "
+                   "(end); the model chosen, TR4100/TR4300, has 07D0.\n"
+                   "Fix: Check that this radio is a TR4100/TR4300, or choose its model in Edit > "
+                   "Model (kv508-cli --model N).\n");
+  EXPECT_EQ(g.err + w.err, "");
+}
+
+} // namespace
+} // namespace kv508::e2e

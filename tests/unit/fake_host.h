@@ -19,13 +19,14 @@ struct RecordedMessage {
   std::string title;
   std::string text;
   Buttons buttons;
+  std::vector<std::string> choices = {}; // a Choose question's buttons
 };
 
 class FakeHost : public Host {
 public:
   Answer Message(Icon icon, const std::string &title, const std::string &text,
                  Buttons buttons) override {
-    messages.push_back({icon, title, text, buttons});
+    messages.push_back({icon, title, text, buttons, {}});
     if (!answers.empty()) {
       Answer a = answers.front();
       answers.pop_front();
@@ -35,6 +36,16 @@ public:
     return buttons == Buttons::Ok      ? Answer::Ok
            : buttons == Buttons::YesNo ? Answer::No
                                        : Answer::Cancel;
+  }
+  int Choose(Icon icon, const std::string &title, const std::string &text,
+             const std::vector<std::string> &buttons) override {
+    questions.push_back({icon, title, text, Buttons::Ok, buttons});
+    if (!choices.empty()) {
+      const int choice = choices.front();
+      choices.pop_front();
+      return choice;
+    }
+    return unscriptedChoice >= 0 ? unscriptedChoice : static_cast<int>(buttons.size()) - 1;
   }
   void Yield() override {
     ++now;
@@ -55,7 +66,10 @@ public:
   }
 
   std::vector<RecordedMessage> messages;
-  std::deque<Answer> answers; // scripted answers, then the default (Ok / Cancel)
+  std::vector<RecordedMessage> questions; // Choose, kept apart from the messages
+  std::deque<Answer> answers;             // scripted answers, then the default (Ok / Cancel)
+  std::deque<int> choices;                // scripted answers to Choose, then unscriptedChoice
+  int unscriptedChoice = -1;              // -1: the last button, the refusal
   std::vector<std::string> monitor;
   std::vector<int> progress;
   std::vector<std::string> reasons;

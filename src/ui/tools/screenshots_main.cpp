@@ -1,8 +1,9 @@
 // kv508-screenshots: opens the main window, the transfer dialog during a read
 // of the simulated radio, the editing screens, the check's list, the repeat of
-// the own MMSI, the report window, the preview of a CSV import and the about
-// box, and saves a picture of each, and the cards as cards.pdf; with a second
-// argument it also prints the report into that PDF file.
+// the own MMSI, the report window, the preview of a CSV import, Compare with
+// Radio after a few edits, Test Connection and the about box, and saves a
+// picture of each, and the cards as cards.pdf; with a second argument it also
+// prints the report into that PDF file.
 // scripts/screenshot runs it under Xvfb for the README.
 
 #include "app/config.h"
@@ -80,6 +81,20 @@ const char kContacts[] = "Name;MMSI;Position;Notes\r\n"
 
 // Runs fn once the modal window that opens next is up.
 void WhenOpen(std::function<void()> fn) { QTimer::singleShot(300, std::move(fn)); }
+
+// Runs fn on the dialog of that name once it is shown, however long that takes.
+void WhenShown(QWidget &window, const char *name, std::function<void(QDialog &)> fn) {
+  auto *poll = new QTimer(&window);
+  QObject::connect(poll, &QTimer::timeout, poll, [&window, name, fn, poll] {
+    auto *dialog = window.findChild<QDialog *>(QLatin1String(name));
+    if (!dialog || !dialog->isVisible())
+      return;
+    poll->stop();
+    poll->deleteLater();
+    fn(*dialog);
+  });
+  poll->start(100);
+}
 
 } // namespace
 
@@ -178,6 +193,27 @@ int main(int argc, char **argv) {
     dialogs.RepeatOwnMmsi(&window, QStringLiteral("257000123"),
                           QString::fromUtf8("Ship \u00B7 Norway"));
     window.navigator().SelectNodeByKey(QStringLiteral("General"));
+
+    // Compare with Radio after three edits, then Test Connection.
+    data.CHUSA[32].ChTag = "CALL16";
+    data.CHMMSID[4] = {.Enable = true, .TagName = "PILOT", .Mmsid = "2320007770"};
+    data.DscBasic.BeepOut[2] = !data.DscBasic.BeepOut[2];
+    WhenOpen([&] {
+      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
+        d->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    });
+    WhenShown(window, "frmCompare", [&](QDialog &d) {
+      d.resize(600, 300);
+      Save(&d, out, "compare-window.png");
+      d.reject();
+    });
+    window.findChild<QAction *>(QStringLiteral("mnuTransferCompare"))->trigger();
+    WhenShown(window, "frmTestConnection", [&](QDialog &d) {
+      d.findChild<QPushButton *>(QStringLiteral("cmdTest"))->click();
+      Save(&d, out, "test-connection.png");
+      d.reject();
+    });
+    window.findChild<QAction *>(QStringLiteral("mnuOptionsTestConnection"))->trigger();
 
     WhenOpen([&] {
       if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmPrn"))) {
