@@ -4,7 +4,6 @@
 #include "link/protocol.h"
 #include "link/transfer.h"
 
-#include <cmath>
 #include <vector>
 
 namespace kv508 {
@@ -29,6 +28,10 @@ std::vector<int> BlocksToVerify() {
 
 } // namespace
 
+long TransferSession::VerifyBytes() {
+  return static_cast<long>(BlocksToVerify().size()) * kBlockSize;
+}
+
 void TransferSession::VerifyProgram() {
   Link &link = *link_;
   link.Monitor("radio verifying...");
@@ -38,9 +41,11 @@ void TransferSession::VerifyProgram() {
   }
   const std::vector<int> blocks = BlocksToVerify();
   std::vector<std::uint8_t> buffer(kImageSize, 0);
-  ShowProgress(0);
+  const long total = static_cast<long>(blocks.size()) * kBlockSize;
   for (std::size_t i = 0; i < blocks.size(); ++i) {
-    ShowProgress(std::lround(100.0 * static_cast<double>(i) / static_cast<double>(blocks.size())));
+    const long done = static_cast<long>(i) * kBlockSize;
+    ShowBlockProgress(done, total);
+    ShowBlockStatus("Verifying", done, total);
     link.ReadBlock(buffer.data(), blocks[i], kBlockSize);
     if (link.ExchangeFailed || link.CancelRequested)
       break;

@@ -41,6 +41,7 @@ constexpr int kMmsiLastByte = layout::kUserMmsiCount;
 
 // The highest block address of the programming plan, and the clear-all loop's first.
 constexpr int kWriteAllLast = 20736;
+constexpr long kWriteAllBytes = kWriteAllLast + kBlockSize;
 constexpr int kClearAllFirst = layout::kMemoryIdSlots;
 
 void Fill(MemoryImage &image, Area area, std::uint8_t value) {
@@ -162,17 +163,29 @@ void TransferSession::ShowStatus(const std::string &text) {
 
 void TransferSession::ShowBlockStatus(const char *verb, long done, long total) {
   Host &host = session_.host;
-  if (done <= 0)
+  const long runDone = runDoneBefore_ + done;
+  const long runTotal = std::max(runTotal_, runDoneBefore_ + total);
+  if (runDone <= 0)
     loopStartMs_ = host.NowMs();
   std::string text = std::string(verb) + " " + std::to_string(done / 1024) + " of " +
                      std::to_string((total + 1023) / 1024) + " KB";
   const std::int64_t elapsed = host.NowMs() - loopStartMs_;
   // Before a second has passed the rate says little.
-  if (done > 0 && done < total && elapsed >= 1000) {
-    const std::int64_t left = elapsed * (total - done) / done;
+  if (runDone > 0 && runDone < runTotal && elapsed >= 1000) {
+    const std::int64_t left = elapsed * (runTotal - runDone) / runDone;
     text += ", about " + std::to_string((left + 999) / 1000) + " s left";
   }
   ShowStatus(text);
+}
+
+void TransferSession::ShowBlockProgress(long done, long total) {
+  ShowProgress(Percent(static_cast<double>(runDoneBefore_ + done),
+                       static_cast<double>(std::max(runTotal_, runDoneBefore_ + total))));
+}
+
+void TransferSession::ShowFinalStatus() {
+  Link &link = *link_;
+  ShowStatus(succeeded_ ? "Done" : link.CancelRequested ? "Cancelled." : kStoppedStatus);
 }
 
 TransferResult TransferSession::Run(int mode) {
@@ -224,7 +237,7 @@ TransferResult TransferSession::Run(int mode) {
   }
 
   ShowProgress(0);
-  ShowStatus(succeeded_ ? "Done." : link.CancelRequested ? "Cancelled." : kStoppedStatus);
+  ShowFinalStatus();
   host.SetWaitCursor(false);
   session_.state.Busy = false;
   result.succeeded = succeeded_;
@@ -312,6 +325,7 @@ bool TransferSession::ProductCodeCheck() {
 
 void TransferSession::Complete() {
   succeeded_ = true;
+  ShowFinalStatus();
   link_->Monitor("");
   session_.host.Message(Icon::Information, link_->Caption(), "Complete!!");
 }
@@ -382,9 +396,14 @@ void TransferSession::ProgramToRadio() {
     return;
   }
   link.Monitor("radio writing...");
+  runDoneBefore_ = 0;
+  runTotal_ = kWriteAllBytes + (verify_ ? VerifyBytes() : 0);
   WriteAll();
+  runDoneBefore_ = kWriteAllBytes;
   if (!link.ExchangeFailed && !link.CancelRequested && verify_)
     VerifyProgram();
+  runDoneBefore_ = 0;
+  runTotal_ = 0;
   if (!link.ExchangeFailed && !link.CancelRequested)
     Complete();
 }
@@ -412,8 +431,8 @@ void TransferSession::WriteAll() {
   ShowProgress(0);
   bool going = true;
   for (int address = 0; address <= kWriteAllLast && going; address += kBlockSize) {
-    ShowProgress(Percent(address, kWriteAllLast));
-    ShowBlockStatus("Programming", address, kWriteAllLast + kBlockSize);
+    ShowBlockProgress(address, kWriteAllLast);
+    ShowBlockStatus("Programming", address, kWriteAllBytes);
     if (address == 0) {
       going = writeBytes(33, 63);
     } else if (address == 64) {

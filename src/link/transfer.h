@@ -76,6 +76,8 @@ private:
   void ProgramToRadio();
   void WriteAll();
   void VerifyProgram();
+  // The bytes the verify reads back: every block holding a written byte.
+  static long VerifyBytes();
   void ClearRadioData(int mode);
   void ClearMmsiData();
   // `left` says what the radio may hold when the loop breaks off.
@@ -91,8 +93,14 @@ private:
   void ShowProgress(long percent);
   // The status line; the host hears of it only when the text changes.
   void ShowStatus(const std::string &text);
-  // "Reading 12 of 32 KB, about 9 s left" while a block loop runs.
+  // "Reading 12 of 32 KB, about 9 s left" while a block loop runs. The time
+  // left and the bar cover the whole run: a program with verify is one run
+  // whose verify phase starts at runDoneBefore_ of runTotal_ bytes.
   void ShowBlockStatus(const char *verb, long done, long total);
+  // The bar of a block loop, as a share of the whole run.
+  void ShowBlockProgress(long done, long total);
+  // "Done" before the "Complete!!" message, not the last progress text.
+  void ShowFinalStatus();
 
   Session &session_;
   Port &port_;
@@ -102,6 +110,8 @@ private:
   std::string portName_;
   std::string status_;
   std::int64_t loopStartMs_ = 0;
+  long runDoneBefore_ = 0; // bytes of earlier phases of the run
+  long runTotal_ = 0;      // bytes of the whole run; 0: the loop is the run
 };
 
 } // namespace kv508

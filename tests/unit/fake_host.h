@@ -19,13 +19,14 @@ struct RecordedMessage {
   std::string title;
   std::string text;
   Buttons buttons;
+  std::size_t statusesBefore = 0; // how many status lines came before the message
 };
 
 class FakeHost : public Host {
 public:
   Answer Message(Icon icon, const std::string &title, const std::string &text,
                  Buttons buttons) override {
-    messages.push_back({icon, title, text, buttons});
+    messages.push_back({icon, title, text, buttons, statuses.size()});
     if (!answers.empty()) {
       Answer a = answers.front();
       answers.pop_front();
@@ -46,6 +47,7 @@ public:
   void Monitor(const std::string &text) override { monitor.push_back(text); }
   void Progress(int percent) override { progress.push_back(percent); }
   void Reason(const std::string &text) override { reasons.push_back(text); }
+  void Status(const std::string &text) override { statuses.push_back(text); }
 
   std::vector<std::string> Texts() const {
     std::vector<std::string> out;
@@ -59,6 +61,7 @@ public:
   std::vector<std::string> monitor;
   std::vector<int> progress;
   std::vector<std::string> reasons;
+  std::vector<std::string> statuses;
   std::function<void()> onYield;
   std::int64_t now = 0;
 };
