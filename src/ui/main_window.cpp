@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QResizeEvent>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTreeWidget>
 
 // The icons are compiled into this static library; its resources must be
@@ -38,8 +39,10 @@ namespace {
 // The window as the editing screens see it.
 class WindowContext : public ScreenContext {
 public:
-  WindowContext(Session &session, Navigator &navigator, EditController &edits, RadioCommands &radio)
-      : session_(session), navigator_(navigator), edits_(edits), radio_(radio) {}
+  WindowContext(Session &session, Navigator &navigator, EditController &edits, RadioCommands &radio,
+                std::function<void(const QString &)> hint)
+      : session_(session), navigator_(navigator), edits_(edits), radio_(radio),
+        hint_(std::move(hint)) {}
   Session &session() override { return session_; }
   bool Apply(const EditPlace &place, const EditLog::Change &change, StepKind kind) override {
     return edits_.Apply(place, change, kind);
@@ -49,12 +52,14 @@ public:
   void SelectNodeByKey(const QString &key) override { navigator_.SelectNodeByKey(key); }
   bool CommitActiveEdit() override { return navigator_.CommitActiveEdit(); }
   bool RunClear(int mode, const EditPlace &place) override { return radio_.Clear(mode, place); }
+  void ShowHint(const QString &hint) override { hint_(hint); }
 
 private:
   Session &session_;
   Navigator &navigator_;
   EditController &edits_;
   RadioCommands &radio_;
+  std::function<void(const QString &)> hint_;
 };
 
 } // namespace
@@ -86,6 +91,15 @@ MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, O
   CreateToolBar(*this);
   CreateStatusBar();
   CreateShortcuts();
+  // Which backup is shown, from a restore until other data or a save.
+  restored_ = new QLabel(statusBar());
+  restored_->setObjectName(QStringLiteral("sbRestored"));
+  restored_->hide();
+  statusBar()->insertWidget(0, restored_, 3);
+  files_->OnRestored([this](const QString &text) {
+    restored_->setText(text);
+    restored_->show();
+  });
 }
 
 MainWindow::~MainWindow() {
@@ -115,7 +129,9 @@ void MainWindow::CreateParts() {
   radio_ = new RadioCommands(parts, *ports_, *files_, [this](int topic, const std::string &title) {
     help_->ShowTopic(topic, title);
   });
-  screenContext_ = std::make_unique<WindowContext>(session_, *navigator_, *edits_, *radio_);
+  screenContext_ =
+      std::make_unique<WindowContext>(session_, *navigator_, *edits_, *radio_,
+                                      [this](const QString &hint) { navigator_->KeepHint(hint); });
   navigator_->RegisterScreens(*screenContext_);
 }
 
@@ -145,6 +161,7 @@ ScreenArea &MainWindow::screens() { return navigator_->Screens(); }
 PortProvider &MainWindow::ports() { return ports_->Provider(); }
 
 void MainWindow::Refresh() {
+  restored_->hide();
   navigator_->Refresh();
   UpdateCaption();
   RefreshHexDump();

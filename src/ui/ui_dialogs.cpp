@@ -1,5 +1,7 @@
 #include "ui/ui_dialogs.h"
 
+#include "ui/backups_dialog.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -16,6 +18,13 @@ namespace kv508::ui {
 
 bool UiDialogs::ShowFolder(QWidget *, const QString &folder) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+QString QtDialogs::ChooseBackup(QWidget *parent, const std::filesystem::path &folder,
+                                const std::function<void()> &showFolder) {
+  BackupsDialog dialog(folder, showFolder, parent);
+  dialog.exec();
+  return dialog.Chosen();
 }
 
 QString QtDialogs::OpenFileName(QWidget *parent, const QString &filter, const QString &folder) {

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <filesystem>
+#include <functional>
+
 class QPrinter;
 class QWidget;
 
@@ -29,6 +32,10 @@ public:
   virtual QString DevicePath(QWidget *parent, const QString &current) = 0;
   // Opens the folder in the desktop's file manager; false when that failed.
   virtual bool ShowFolder(QWidget *parent, const QString &folder);
+  // The backup list of Restore Backup; the file chosen, empty when cancelled.
+  // `showFolder` is its Show in Folder button.
+  virtual QString ChooseBackup(QWidget *parent, const std::filesystem::path &folder,
+                               const std::function<void()> &showFolder) = 0;
 };
 
 class QtDialogs : public UiDialogs {
@@ -40,6 +47,8 @@ public:
   bool PrinterInstalled() override;
   NoPrinterChoice NoPrinter(QWidget *parent) override;
   QString DevicePath(QWidget *parent, const QString &current) override;
+  QString ChooseBackup(QWidget *parent, const std::filesystem::path &folder,
+                       const std::function<void()> &showFolder) override;
 };
 
 } // namespace kv508::ui

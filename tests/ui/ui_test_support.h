@@ -14,6 +14,7 @@
 #include "ui/port_menu.h"
 #include "ui/radio_commands.h"
 #include "ui/ui_dialogs.h"
+#include "ui/ui_text.h"
 
 #include <QAction>
 #include <QStringList>
@@ -61,6 +62,11 @@ public:
   bool ShowFolder(QWidget *, const QString &folder) override {
     asked << QStringLiteral("folder:") + folder;
     return folderShown;
+  }
+  // Answers from openAnswers too: the backup chosen.
+  QString ChooseBackup(QWidget *, const std::filesystem::path &folder,
+                       const std::function<void()> &) override {
+    return Ask(QStringLiteral("backups"), ui::QtFromPath(folder), openAnswers);
   }
 
   std::deque<QString> openAnswers; // then cancelled
