@@ -46,9 +46,9 @@ AtisScreen::AtisScreen(ScreenContext &context) : PanelScreen(context, "fraAtis",
 
   codeLabel_ = NewLabel(p, QStringLiteral("ATIS Code"), QStringLiteral("lblATISCode"));
   code_ = NewDigitField(p, QStringLiteral("txtATIScode"), kAtisCodeDigits);
-  binder_.Committed(code_, QStringLiteral("ATIS Code"),
-                    Field(&RadioSettings::Atis, &AtisSetup::AtisCode),
-                    FixedDigitsRule(kAtisCodeDigits, std::string::npos, "ATISNo"));
+  binder_.Committed(
+      code_, QStringLiteral("ATIS Code"), Field(&RadioSettings::Atis, &AtisSetup::AtisCode),
+      FixedDigitsRule(kAtisCodeDigits, std::string::npos, "ATISNo", "An ATIS code has 10 digits."));
 
   auto *groups = new QHBoxLayout;
   groups->addWidget(atisGroup);

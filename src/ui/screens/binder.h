@@ -72,12 +72,15 @@ template <class T> struct TextRule {
   // under `refusedTitle`, the field keeps the focus.
   std::function<std::optional<T>(const QString &typed, const T &stored)> parse;
   std::string refusedTitle;
+  // The rule a refused text broke: the second line of "Data Error!!".
+  std::string broken;
 };
 
 // A field of exactly `digits` digits or empty (the User MMSI, the ATIS code):
 // shows at most `shown` characters of the stored value and stores the
 // ten-digit form the image codec uses.
-TextRule<std::string> FixedDigitsRule(int digits, std::size_t shown, std::string refusedTitle);
+TextRule<std::string> FixedDigitsRule(int digits, std::size_t shown, std::string refusedTitle,
+                                      std::string broken);
 
 class Binder : public QObject {
 public:
@@ -161,7 +164,7 @@ private:
              const EditLog::Change &change, const Hooks &hooks, StepKind kind = StepKind::Edit);
   bool Editable() const;
   RadioData &Data() const;
-  void TellUser(const std::string &title) const;
+  void TellUser(const std::string &title, const std::string &broken) const;
   void MarkPending(CommitLineEdit *edit) const;
 
   PanelScreen &screen_;
@@ -177,7 +180,7 @@ void Binder::Committed(CommitLineEdit *edit, const QString &name, Access<T> fiel
   edit->check = [this, index, edit, name, field, rule, hooks] {
     const std::optional<T> value = rule.parse(edit->text(), field(Data()));
     if (!value) {
-      TellUser(rule.refusedTitle);
+      TellUser(rule.refusedTitle, rule.broken);
       return false;
     }
     Store(

@@ -2,8 +2,10 @@
 
 #include "app/session.h"
 #include "model/convert.h"
+#include "model/mmsi_identity.h"
 #include "ui/help_topics.h"
 #include "ui/layout_rules.h"
+#include "ui/nav_tree.h"
 #include "ui/screens/char_filter.h"
 #include "ui/screens/commit_line_edit.h"
 #include "ui/screens/widget_props.h"
@@ -100,6 +102,7 @@ void DirectoryEntryScreen::Bind() {
                           return std::optional<std::string>(
                               typed.trimmed().isEmpty() ? stored : FromQt(typed));
                         },
+                        {},
                         {}});
   // An emptied MMSI frees the entry: it goes without asking.
   binder_.Committed(mmsi_, QStringLiteral("MMSI"), entry(&DirectoryEntry::Mmsid),
@@ -109,7 +112,7 @@ void DirectoryEntryScreen::Bind() {
                                           [this](const QString &typed, const std::string &) {
                                             return StoredMmsi(Kind(), FromQt(typed));
                                           },
-                                          "MMSI"},
+                                          "MMSI", "An MMSI has 9 digits."},
                     Binder::Hooks{}
                         .Changed([this] {
                           binder_.Fill();
@@ -151,10 +154,23 @@ void DirectoryEntryScreen::AfterFill() {
   const Directory &entries = Entries(session().data);
   const int n = Request().record;
   if (DirectoryEntryState(entries, n) == EntryState::FirstFree && !MayEnableEntry(entries, n))
-    session().host.Message(Icon::Exclamation,
-                           IsGroup() ? "Group Directory" : "Individual Directory", "Data Error!!",
-                           Buttons::Ok);
+    session().host.Message(
+        Icon::Exclamation, IsGroup() ? "Group Directory" : "Individual Directory",
+        "Data Error!!\r\nEnter a name and an MMSI for entry " + std::to_string(n - 1) +
+            " before adding entry " + std::to_string(n) + ".",
+        Buttons::Ok);
   ShowEntryState();
+}
+
+bool DirectoryEntryScreen::CommitEdit() {
+  if (!PanelScreen::CommitEdit())
+    return false;
+  DirectoryEntry &entry = Entry(session().data);
+  if (entry.Enable && entry.TagName.empty() && entry.Mmsid.empty())
+    context().ShowHint(DirectoryEntryText(Request().directory, Request().record) +
+                       QStringLiteral(" is switched on but has neither name nor MMSI: the radio "
+                                      "will not get it."));
+  return true;
 }
 
 void DirectoryEntryScreen::ShowEntryState() {
@@ -187,8 +203,12 @@ void DirectoryEntryScreen::DeleteClicked(bool checked) {
     ShowEntryState();
     return;
   }
+  // Which entry goes, as the tree names it: "Memory ID2: PILOT, 232000456".
+  DirectoryEntry &entry = Entry(session().data);
+  const std::string what = FromQt(DirectoryEntryText(Request().directory, Request().record)) +
+                           ": " + entry.TagName + ", " + MmsiOfStored(entry.Mmsid);
   const Answer answer = session().host.Message(Icon::Critical, session().state.TitleText,
-                                               "Are you sure ?", Buttons::YesNo);
+                                               "Are you sure ?\r\n" + what, Buttons::YesNo);
   if (answer != Answer::Yes) {
     delete_->setChecked(false);
     return;

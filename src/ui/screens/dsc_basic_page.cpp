@@ -65,9 +65,10 @@ QGroupBox *DscBasicPage::BuildGroups(Binder &binder) {
 QGroupBox *DscBasicPage::BuildUserMmsi(Binder &binder) {
   auto *box = new QGroupBox(QStringLiteral("UserMMSI"), this);
   userMmsi_ = NewDigitField(box, QStringLiteral("txtUserMMSI"), kUserMmsiDigits);
-  binder.Committed(userMmsi_, QStringLiteral("User MMSI"),
-                   Field(&RadioSettings::DscBasic, &DscBasicSetup::UserMmsi),
-                   FixedDigitsRule(kUserMmsiDigits, kUserMmsiDigits, "User MMSI"));
+  binder.Committed(
+      userMmsi_, QStringLiteral("User MMSI"),
+      Field(&RadioSettings::DscBasic, &DscBasicSetup::UserMmsi),
+      FixedDigitsRule(kUserMmsiDigits, kUserMmsiDigits, "User MMSI", "An MMSI has 9 digits."));
   count_ = new QLineEdit(box);
   count_->setObjectName(QStringLiteral("txtFCount"));
   count_->setReadOnly(true);

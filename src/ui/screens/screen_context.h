@@ -30,6 +30,8 @@ public:
   // Runs a clear mode of the transfer dialog as one undo step; true when the
   // radio was cleared.
   virtual bool RunClear(int mode, const EditPlace &place) = 0;
+  // The status bar's hint line, until the next control's hint.
+  virtual void ShowHint(const QString &hint) = 0;
 };
 
 } // namespace kv508::ui
