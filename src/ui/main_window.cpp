@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QResizeEvent>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTreeWidget>
 
 // The icons are compiled into this static library; its resources must be
@@ -40,9 +41,9 @@ namespace {
 class WindowContext : public ScreenContext {
 public:
   WindowContext(Session &session, Navigator &navigator, EditController &edits, RadioCommands &radio,
-                UiDialogs &dialogs, QWidget &window)
+                UiDialogs &dialogs, QWidget &window, std::function<void(const QString &)> hint)
       : session_(session), navigator_(navigator), edits_(edits), radio_(radio), dialogs_(dialogs),
-        window_(window) {}
+        window_(window), hint_(std::move(hint)) {}
   Session &session() override { return session_; }
   bool Apply(const EditPlace &place, const EditLog::Change &change, StepKind kind) override {
     return edits_.Apply(place, change, kind);
@@ -58,6 +59,7 @@ public:
       window_.activateWindow();
     return answer;
   }
+  void ShowHint(const QString &hint) override { hint_(hint); }
 
 private:
   Session &session_;
@@ -66,6 +68,7 @@ private:
   RadioCommands &radio_;
   UiDialogs &dialogs_;
   QWidget &window_;
+  std::function<void(const QString &)> hint_;
 };
 
 } // namespace
@@ -97,6 +100,15 @@ MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, O
   CreateToolBar(*this);
   CreateStatusBar();
   CreateShortcuts();
+  // Which backup is shown, from a restore until other data or a save.
+  restored_ = new QLabel(statusBar());
+  restored_->setObjectName(QStringLiteral("sbRestored"));
+  restored_->hide();
+  statusBar()->insertWidget(0, restored_, 3);
+  files_->OnRestored([this](const QString &text) {
+    restored_->setText(text);
+    restored_->show();
+  });
 }
 
 MainWindow::~MainWindow() {
@@ -128,7 +140,8 @@ void MainWindow::CreateParts() {
     help_->ShowTopic(topic, title);
   });
   screenContext_ =
-      std::make_unique<WindowContext>(session_, *navigator_, *edits_, *radio_, dialogs_, *this);
+      std::make_unique<WindowContext>(session_, *navigator_, *edits_, *radio_, dialogs_, *this,
+                                      [this](const QString &hint) { navigator_->KeepHint(hint); });
   navigator_->RegisterScreens(*screenContext_);
 }
 
@@ -158,6 +171,7 @@ ScreenArea &MainWindow::screens() { return navigator_->Screens(); }
 PortProvider &MainWindow::ports() { return ports_->Provider(); }
 
 void MainWindow::Refresh() {
+  restored_->hide();
   navigator_->Refresh();
   UpdateCaption();
   RefreshHexDump();

@@ -128,6 +128,7 @@ private:
 
   PaneLayout *panes_ = nullptr;
   QLabel *statusPanels_[3] = {};
+  QLabel *restored_ = nullptr;
   QAction *hexDumpAction_ = nullptr;
 
   bool logoLoaded_ = false;

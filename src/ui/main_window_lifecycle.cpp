@@ -93,7 +93,11 @@ void MainWindow::UpdateCaption() {
                QFileInfo(QFile::decodeName(QByteArray::fromStdString(state.CurrentFilePath)))
                    .fileName()
                    .toLower();
-  setWindowTitle(caption);
+  // The desktop's mark of unsaved changes, exactly while DataChanged.
+  setWindowTitle(caption + QStringLiteral("[*]"));
+  setWindowModified(state.DataChanged);
+  if (restored_ && !state.CurrentFilePath.empty())
+    restored_->hide();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {

@@ -115,13 +115,17 @@ void RefreshNodeTexts(QTreeWidget &tree, const RadioData &data) {
                     bank[n].Enable);
     });
   }
-  const QString entryTexts[2] = {QStringLiteral("Memory ID"), QStringLiteral("Group ID")};
   for (int d = 0; d < 2; ++d) {
     const Directory &entries = d == 0 ? data.CHMMSID : data.CHGRPID;
     RefreshChildren(FindNodeByKey(tree, keys::DirectoryKey(d)), [&](int n) {
-      return Marked(entryTexts[d] + QString::number(n), entries.Contains(n) && entries[n].Enable);
+      return Marked(DirectoryEntryText(d, n), entries.Contains(n) && entries[n].Enable);
     });
   }
+}
+
+QString DirectoryEntryText(int directory, int entry) {
+  return (directory == 0 ? QStringLiteral("Memory ID") : QStringLiteral("Group ID")) +
+         QString::number(entry);
 }
 
 QString NodeKey(const QTreeWidgetItem *node) {

@@ -18,6 +18,8 @@ int TreeShape(const RadioData &data);
 // Every node text from the data: group nodes with their status names, the
 // "[Enable]" marks of channels and directory entries.
 void RefreshNodeTexts(QTreeWidget &tree, const RadioData &data);
+// "Memory ID2" (directory 0) or "Group ID2" (directory 1): how the tree names an entry.
+QString DirectoryEntryText(int directory, int entry);
 
 QString NodeKey(const QTreeWidgetItem *node);
 QTreeWidgetItem *FindNodeByKey(QTreeWidget &tree, const QString &key);

@@ -19,6 +19,7 @@
 #include "ui/screens/widget_props.h"
 #include "ui/ui_text.h"
 
+#include <QHash>
 #include <QTreeWidget>
 
 namespace kv508::ui {
@@ -54,9 +55,19 @@ QString Navigator::SelectedKey() const { return NodeKey(tree_->currentItem()); }
 
 void Navigator::Rebuild() {
   const QString key = SelectedKey();
+  // The user's place in the tree outlives a rebuild: the open nodes stay open.
+  QHash<QString, bool> expanded;
+  for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+    if ((*it)->childCount() > 0)
+      expanded.insert(NodeKey(*it), (*it)->isExpanded());
+  }
   selecting_ = true;
   BuildTree(*tree_, session_.data, session_.model.AtisCapable);
   shape_ = TreeShape(session_.data);
+  for (auto it = expanded.cbegin(); it != expanded.cend(); ++it) {
+    if (QTreeWidgetItem *node = FindNodeByKey(*tree_, it.key()))
+      node->setExpanded(it.value());
+  }
   QTreeWidgetItem *node = FindNodeByKey(*tree_, key);
   tree_->setCurrentItem(node);
   selecting_ = false;
@@ -132,7 +143,8 @@ void Navigator::ShowScreenFor(QTreeWidgetItem *node) {
     BusyScope busy(state);
     screens_->Show(ScreenForNode(NodeKey(node->parent()), shownKey_), session_.data);
   }
-  hint_(kSelectionHint);
+  hint_(keptHint_.isEmpty() ? kSelectionHint : keptHint_);
+  keptHint_.clear();
   state.OperationIncomplete = false;
 }
 

@@ -52,6 +52,12 @@ public:
   bool CommitActiveEdit();
   // The status bar's hint.
   void Hint(const QString &hint) { hint_(hint); }
+  // What the screen being left has to say: shown instead of the tree's hint
+  // when the next screen appears.
+  void KeepHint(const QString &hint) {
+    keptHint_ = hint;
+    hint_(hint);
+  }
 
 private:
   void Rebuild();
@@ -62,6 +68,7 @@ private:
 
   Session &session_;
   HintShown hint_;
+  QString keptHint_;
   QTreeWidget *tree_;
   ScreenArea *screens_;
   QString shownKey_; // the node whose screen is shown; empty after a reset

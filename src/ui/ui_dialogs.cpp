@@ -2,6 +2,7 @@
 
 #include "ui/check_dialog.h"
 #include "ui/mmsi_repeat_dialog.h"
+#include "ui/backups_dialog.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -36,6 +37,13 @@ UiDialogs::FindingsAnswer UiDialogs::ShowFindings(QWidget *parent,
   CheckDialog dialog(findings, note, beforeProgram, parent);
   dialog.exec();
   return dialog.Answer();
+}
+
+QString QtDialogs::ChooseBackup(QWidget *parent, const std::filesystem::path &folder,
+                                const std::function<void()> &showFolder) {
+  BackupsDialog dialog(folder, showFolder, parent);
+  dialog.exec();
+  return dialog.Chosen();
 }
 
 QString QtDialogs::OpenFileName(QWidget *parent, const QString &filter, const QString &folder) {

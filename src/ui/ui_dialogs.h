@@ -8,6 +8,8 @@
 #include <QString>
 
 #include <vector>
+#include <filesystem>
+#include <functional>
 
 class QPrinter;
 class QWidget;
@@ -53,6 +55,10 @@ public:
   };
   virtual FindingsAnswer ShowFindings(QWidget *parent, const std::vector<Finding> &findings,
                                       const QString &note, bool beforeProgram);
+  // The backup list of Restore Backup; the file chosen, empty when cancelled.
+  // `showFolder` is its Show in Folder button.
+  virtual QString ChooseBackup(QWidget *parent, const std::filesystem::path &folder,
+                               const std::function<void()> &showFolder) = 0;
 };
 
 class QtDialogs : public UiDialogs {
@@ -65,6 +71,8 @@ public:
   NoPrinterChoice NoPrinter(QWidget *parent) override;
   QString DevicePath(QWidget *parent, const QString &current) override;
   QPageSize::PageSizeId Paper() override;
+  QString ChooseBackup(QWidget *parent, const std::filesystem::path &folder,
+                       const std::function<void()> &showFolder) override;
 };
 
 } // namespace kv508::ui

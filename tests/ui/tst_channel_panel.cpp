@@ -247,7 +247,9 @@ private slots:
     const ChannelRecord before = r;
     Retype(f, "txtRxFreq", QStringLiteral("136.975"));
     f.Leave();
-    QCOMPARE(Said(f.host), QStringLiteral("!Rx frequency: Data Error!!"));
+    QCOMPARE(Said(f.host),
+             QStringLiteral("!Rx frequency: Data Error!!\r\nThe frequency must be between "
+                            "137 and 174 MHz on the 25 kHz raster."));
     QTRY_COMPARE(QApplication::focusWidget(), W(f, "txtRxFreq"));
     QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("136.975"));
     QVERIFY(r == before);

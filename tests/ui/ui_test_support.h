@@ -14,6 +14,7 @@
 #include "ui/port_menu.h"
 #include "ui/radio_commands.h"
 #include "ui/ui_dialogs.h"
+#include "ui/ui_text.h"
 
 #include <QAction>
 #include <QStringList>
@@ -81,6 +82,11 @@ public:
     if (!beforeProgram)
       return {};
     return {FindingsAnswer::Choice::ProgramAnyway, -1};
+  }
+  // Answers from openAnswers too: the backup chosen.
+  QString ChooseBackup(QWidget *, const std::filesystem::path &folder,
+                       const std::function<void()> &) override {
+    return Ask(QStringLiteral("backups"), ui::QtFromPath(folder), openAnswers);
   }
 
   std::deque<QString> openAnswers; // then cancelled

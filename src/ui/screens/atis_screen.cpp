@@ -53,7 +53,7 @@ AtisScreen::AtisScreen(ScreenContext &context) : PanelScreen(context, "fraAtis",
   identity_->Attach(code_, DigitsHint(kAtisCodeDigits));
   binder_.Committed(code_, QStringLiteral("ATIS Code"),
                     Field(&RadioSettings::Atis, &AtisSetup::AtisCode),
-                    FixedDigitsRule(kAtisCodeDigits, std::string::npos, "ATISNo"),
+                    FixedDigitsRule(kAtisCodeDigits, std::string::npos, "ATISNo", "An ATIS code has 10 digits."),
                     Binder::Hooks{}.Changed([this] { ShowCodeState(); }));
   fromMmsi_ = new QPushButton(QStringLiteral("From MMSI"), p);
   fromMmsi_->setObjectName(QStringLiteral("cmdAtisFromMmsi"));

@@ -239,7 +239,7 @@ TextRule<double> ChannelPanelScreen::FrequencyRule(CommitLineEdit *edit, const c
               return std::nullopt;
             return f;
           },
-          title};
+          title, "The frequency must be between 137 and 174 MHz on the 25 kHz raster."};
 }
 
 ChannelRecord &ChannelPanelScreen::Record(RadioData &data) {

@@ -5,6 +5,7 @@
 #include "model/mmsi_identity.h"
 #include "ui/help_topics.h"
 #include "ui/layout_rules.h"
+#include "ui/nav_tree.h"
 #include "ui/screens/char_filter.h"
 #include "ui/screens/commit_line_edit.h"
 #include "ui/screens/identity_note.h"
@@ -105,6 +106,7 @@ void DirectoryEntryScreen::Bind() {
                           return std::optional<std::string>(
                               typed.trimmed().isEmpty() ? stored : FromQt(typed));
                         },
+                        {},
                         {}});
   // An emptied MMSI frees the entry: it goes without asking.
   binder_.Committed(mmsi_, QStringLiteral("MMSI"), entry(&DirectoryEntry::Mmsid),
@@ -114,7 +116,7 @@ void DirectoryEntryScreen::Bind() {
                                           [this](const QString &typed, const std::string &) {
                                             return StoredMmsi(Kind(), FromQt(typed));
                                           },
-                                          "MMSI"},
+                                          "MMSI", "An MMSI has 9 digits."},
                     Binder::Hooks{}
                         .Changed([this] {
                           binder_.Fill();
@@ -156,10 +158,23 @@ void DirectoryEntryScreen::AfterFill() {
   const Directory &entries = Entries(session().data);
   const int n = Request().record;
   if (DirectoryEntryState(entries, n) == EntryState::FirstFree && !MayEnableEntry(entries, n))
-    session().host.Message(Icon::Exclamation,
-                           IsGroup() ? "Group Directory" : "Individual Directory", "Data Error!!",
-                           Buttons::Ok);
+    session().host.Message(
+        Icon::Exclamation, IsGroup() ? "Group Directory" : "Individual Directory",
+        "Data Error!!\r\nEnter a name and an MMSI for entry " + std::to_string(n - 1) +
+            " before adding entry " + std::to_string(n) + ".",
+        Buttons::Ok);
   ShowEntryState();
+}
+
+bool DirectoryEntryScreen::CommitEdit() {
+  if (!PanelScreen::CommitEdit())
+    return false;
+  DirectoryEntry &entry = Entry(session().data);
+  if (entry.Enable && entry.TagName.empty() && entry.Mmsid.empty())
+    context().ShowHint(DirectoryEntryText(Request().directory, Request().record) +
+                       QStringLiteral(" is switched on but has neither name nor MMSI: the radio "
+                                      "will not get it."));
+  return true;
 }
 
 void DirectoryEntryScreen::ShowEntryState() {
@@ -209,8 +224,12 @@ void DirectoryEntryScreen::DeleteClicked(bool checked) {
     ShowEntryState();
     return;
   }
+  // Which entry goes, as the tree names it: "Memory ID2: PILOT, 232000456".
+  DirectoryEntry &entry = Entry(session().data);
+  const std::string what = FromQt(DirectoryEntryText(Request().directory, Request().record)) +
+                           ": " + entry.TagName + ", " + MmsiOfStored(entry.Mmsid);
   const Answer answer = session().host.Message(Icon::Critical, session().state.TitleText,
-                                               "Are you sure ?", Buttons::YesNo);
+                                               "Are you sure ?\r\n" + what, Buttons::YesNo);
   if (answer != Answer::Yes) {
     delete_->setChecked(false);
     return;

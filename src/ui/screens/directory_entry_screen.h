@@ -24,6 +24,8 @@ private:
   void Bind();
   void BeforeFill() override;
   void AfterFill() override;
+  // Leaving an entry switched on with neither name nor MMSI says so: the radio never gets it.
+  bool CommitEdit() override;
   Directory &Entries(RadioData &data) const;
   DirectoryEntry &Entry(RadioData &data);
   DirectoryKind Kind() const;

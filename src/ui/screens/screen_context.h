@@ -33,6 +33,8 @@ public:
   virtual bool RunClear(int mode, const EditPlace &place) = 0;
   // frmMmsiConfirm: the own MMSI typed again before `typed` is stored.
   virtual UiDialogs::Repeat RepeatOwnMmsi(const QString &typed, const QString &info) = 0;
+  // The status bar's hint line, until the next control's hint.
+  virtual void ShowHint(const QString &hint) = 0;
 };
 
 } // namespace kv508::ui
