@@ -56,8 +56,8 @@ AtisScreen::AtisScreen(ScreenContext &context) : PanelScreen(context, "fraAtis",
   groups->addStretch();
   auto *codeRow = new QHBoxLayout;
   codeRow->addWidget(codeLabel_);
-  codeRow->addWidget(code_);
-  codeRow->addStretch();
+  // The code box takes the width the window offers.
+  codeRow->addWidget(code_, 1);
   auto *layout = new QVBoxLayout(p);
   layout->addLayout(groups);
   layout->addLayout(codeRow);
