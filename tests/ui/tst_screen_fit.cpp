@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -33,6 +34,7 @@
 
 using namespace kv508;
 using namespace kv508::testing;
+namespace keys = kv508::ui::keys;
 
 namespace {
 
@@ -53,8 +55,9 @@ QString Where(const QWidget *w, const QString &text, int need, int room) {
 int LineEditRoom(const QLineEdit *edit) {
   QStyleOptionFrame option;
   option.initFrom(edit);
-  option.lineWidth =
-      edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+  option.lineWidth = edit->hasFrame()
+                         ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                         : 0;
   const QRect r = edit->style()
                       ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
                       .marginsRemoved(edit->textMargins());
@@ -77,11 +80,10 @@ int ButtonRoom(const QAbstractButton *button) {
   QStyleOptionButton option;
   option.initFrom(button);
   option.text = button->text();
-  const QStyle::SubElement contents = qobject_cast<const QCheckBox *>(button)
-                                          ? QStyle::SE_CheckBoxContents
-                                      : qobject_cast<const QRadioButton *>(button)
-                                          ? QStyle::SE_RadioButtonContents
-                                          : QStyle::SE_PushButtonContents;
+  const QStyle::SubElement contents =
+      qobject_cast<const QCheckBox *>(button)      ? QStyle::SE_CheckBoxContents
+      : qobject_cast<const QRadioButton *>(button) ? QStyle::SE_RadioButtonContents
+                                                   : QStyle::SE_PushButtonContents;
   return button->style()->subElementRect(contents, &option, button).width();
 }
 
@@ -186,11 +188,19 @@ struct Shown {
 };
 
 QList<Shown> EveryScreen() {
-  QList<Shown> screens{{keys::kGeneral, -1}, {keys::kUsable, -1}, {keys::kCommon, -1},
-                       {keys::kDsc, 0},      {keys::kDsc, 1},     {keys::kDsc, 2},
-                       {keys::kDsc, 3},      {keys::kAtis, -1},   {keys::kWeather, -1},
-                       {keys::kExpChannel, -1}, {keys::ChannelKey(3, 1), -1},
-                       {keys::kMemoryIds, -1}, {keys::kGroupIds, -1}};
+  QList<Shown> screens{{keys::kGeneral, -1},
+                       {keys::kUsable, -1},
+                       {keys::kCommon, -1},
+                       {keys::kDsc, 0},
+                       {keys::kDsc, 1},
+                       {keys::kDsc, 2},
+                       {keys::kDsc, 3},
+                       {keys::kAtis, -1},
+                       {keys::kWeather, -1},
+                       {keys::kExpChannel, -1},
+                       {keys::ChannelKey(3, 1), -1},
+                       {keys::kMemoryIds, -1},
+                       {keys::kGroupIds, -1}};
   for (int g = 0; g < 3; ++g)
     screens << Shown{keys::GroupKey(g), -1} << Shown{keys::ChannelKey(g, 2), -1};
   screens << Shown{keys::EntryKey(0, 1), -1} << Shown{keys::EntryKey(1, 1), -1};
@@ -232,7 +242,6 @@ void ScreenFitTest::everyScreenFits() {
   const bool whole = w.width() < room.width() && w.height() < room.height();
   if (scale == 1.0)
     QVERIFY2(whole, qPrintable(QStringLiteral("start size %1x%2").arg(w.width()).arg(w.height())));
-  QCOMPARE(w.size(), w.StartSize());
 
   auto *scroll = f.Widget<QScrollArea>(QStringLiteral("scrScreens"));
   const QString shots = qEnvironmentVariable("KV508_FIT_SHOTS");
@@ -249,8 +258,8 @@ void ScreenFitTest::everyScreenFits() {
       if (grid->isVisible())
         CheckGrid(grid, whole, here);
     }
-    if (whole && (scroll->horizontalScrollBar()->isVisible() ||
-                  scroll->verticalScrollBar()->isVisible()))
+    if (whole &&
+        (scroll->horizontalScrollBar()->isVisible() || scroll->verticalScrollBar()->isVisible()))
       here << QStringLiteral("the screen scrolls");
     for (const QString &cut : here)
       cuts << screen.key + QLatin1Char('/') + QString::number(screen.page) + QStringLiteral(": ") +
@@ -277,8 +286,8 @@ void ScreenFitTest::placeHeading() {
   auto *place = f.Widget<QLabel>(QStringLiteral("lblPlace"));
   int slot16 = -1;
   for (int n = d.CHCAN.Lower(); n <= d.CHCAN.Upper() && slot16 < 0; ++n) {
-    if (ui::FindNodeByKey(f.Window().tree(), keys::ChannelKey(2, n))->text(0).startsWith(
-            QLatin1String("CH16")))
+    const QString text = ui::FindNodeByKey(f.Window().tree(), keys::ChannelKey(2, n))->text(0);
+    if (text == QLatin1String("CH16") || text == QLatin1String("CH16[Enable]"))
       slot16 = n;
   }
   QVERIFY(slot16 >= 0);
@@ -357,8 +366,8 @@ void ScreenFitTest::hintsAndTabOrder() {
     reached << QApplication::focusWidget()->objectName();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
-  QCOMPARE(reached.mid(0, 5), (QStringList{"chkChEnable", "txtChDisp_0", "txtChDisp_1",
-                                           "txtRxFreq", "txtTxFreq"}));
+  QCOMPARE(reached.mid(0, 5),
+           (QStringList{"chkChEnable", "txtChDisp_0", "txtChDisp_1", "txtRxFreq", "txtTxFreq"}));
 
   // The DSC screen's tab bar has no hint of its own: it clears the field's.
   f.ShowNode(keys::kDsc);
