@@ -87,18 +87,8 @@ int ButtonRoom(const QAbstractButton *button) {
   return button->style()->subElementRect(contents, &option, button).width();
 }
 
-bool GroupTitleCut(const QGroupBox *box) {
-  QStyleOptionGroupBox option;
-  option.initFrom(box);
-  option.text = box->title();
-  option.lineWidth = 1;
-  option.textAlignment = box->alignment();
-  option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-  const QRect label =
-      box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-  return label.left() < 0 || label.right() > box->rect().right() ||
-         label.width() < TextWidth(box, box->title());
-}
+// The title with room for the frame's corners.
+bool GroupTitleCut(const QGroupBox *box) { return TextWidth(box, box->title()) + 8 > box->width(); }
 
 void CheckTexts(QWidget *root, QStringList &cuts) {
   const auto check = [&cuts](const QWidget *w, const QString &text, int room) {
@@ -250,7 +240,8 @@ void ScreenFitTest::everyScreenFits() {
     f.ShowNode(screen.key);
     if (screen.page >= 0)
       f.Widget<QTabWidget>(QStringLiteral("tabDsc"))->setCurrentIndex(screen.page);
-    QApplication::processEvents();
+    for (int i = 0; i < 3; ++i) // captions set by the fill lay the screen out again
+      QApplication::processEvents();
     QStringList here;
     CheckTexts(&w.navigator().Pane(), here);
     CheckTree(w.tree(), whole, here);
