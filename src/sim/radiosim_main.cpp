@@ -189,6 +189,65 @@ private:
   std::vector<std::pair<std::vector<std::uint8_t>, int>> pending_;
 };
 
+// The memory the radio starts with and the faults it plays.
+bool PrepareEngine(const Options &options, RadioEngine &engine) {
+  if (!options.image.empty()) {
+    std::string error;
+    const std::optional<MemoryImage> image = LoadImage(options.image, error);
+    if (!image) {
+      std::fprintf(stderr, "kv508-radiosim: %s\n", error.c_str());
+      return false;
+    }
+    engine = RadioEngine(*image);
+  }
+  engine.Faults() = options.faults;
+  return true;
+}
+
+void InstallStopHandlers() {
+  struct sigaction action {};
+  action.sa_handler = OnStopSignal;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+  std::signal(SIGPIPE, SIG_IGN);
+}
+
+// Answers until stopped; false when the device could not be made.
+bool Serve(const Options &options, RadioEngine &engine, int &status) {
+  PtyServer server(options.server);
+  std::string error;
+  if (!server.Open(error)) {
+    std::fprintf(stderr, "kv508-radiosim: %s\n", error.c_str());
+    return false;
+  }
+  std::printf("%s\n", server.DevicePath().c_str());
+  std::fflush(stdout);
+
+  EngineLine line(engine);
+  server.Serve(line, stopRequested);
+  if (server.LogError() != 0) {
+    std::fprintf(stderr, "kv508-radiosim: --log %s: %s\n", options.logFile.c_str(),
+                 std::strerror(server.LogError()));
+    status = kFailed;
+  }
+  return true;
+}
+
+int SaveOnExit(const Options &options, const RadioEngine &engine) {
+  if (options.saveOnExit.empty())
+    return kSuccess;
+  const MemoryImage &memory = engine.Memory();
+  const std::error_code ec =
+      SafeWriteFile(options.saveOnExit,
+                    std::string_view(reinterpret_cast<const char *>(memory.data()), memory.size()));
+  if (!ec)
+    return kSuccess;
+  std::fprintf(stderr, "kv508-radiosim: %s: %s\n", options.saveOnExit.c_str(),
+               ec.message().c_str());
+  return kFailed;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -212,16 +271,8 @@ int main(int argc, char **argv) {
   }
 
   RadioEngine engine;
-  if (!options.image.empty()) {
-    std::string error;
-    const std::optional<MemoryImage> image = LoadImage(options.image, error);
-    if (!image) {
-      std::fprintf(stderr, "kv508-radiosim: %s\n", error.c_str());
-      return kFailed;
-    }
-    engine = RadioEngine(*image);
-  }
-  engine.Faults() = options.faults;
+  if (!PrepareEngine(options, engine))
+    return kFailed;
 
   std::FILE *log = nullptr;
   if (!options.logFile.empty()) {
@@ -234,46 +285,15 @@ int main(int argc, char **argv) {
     options.server.log = log;
   }
 
-  struct sigaction action {};
-  action.sa_handler = OnStopSignal;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
-  std::signal(SIGPIPE, SIG_IGN);
-
+  InstallStopHandlers();
   int status = kSuccess;
-  {
-    PtyServer server(options.server);
-    std::string error;
-    if (!server.Open(error)) {
-      std::fprintf(stderr, "kv508-radiosim: %s\n", error.c_str());
-      if (log != nullptr)
-        std::fclose(log);
-      return kFailed;
-    }
-    std::printf("%s\n", server.DevicePath().c_str());
-    std::fflush(stdout);
-
-    EngineLine line(engine);
-    server.Serve(line, stopRequested);
-    if (server.LogError() != 0) {
-      std::fprintf(stderr, "kv508-radiosim: --log %s: %s\n", options.logFile.c_str(),
-                   std::strerror(server.LogError()));
-      status = kFailed;
-    }
+  if (!Serve(options, engine, status)) {
+    if (log != nullptr)
+      std::fclose(log);
+    return kFailed;
   }
-
-  if (!options.saveOnExit.empty()) {
-    const MemoryImage &memory = engine.Memory();
-    const std::error_code ec = SafeWriteFile(
-        options.saveOnExit,
-        std::string_view(reinterpret_cast<const char *>(memory.data()), memory.size()));
-    if (ec) {
-      std::fprintf(stderr, "kv508-radiosim: %s: %s\n", options.saveOnExit.c_str(),
-                   ec.message().c_str());
-      status = kFailed;
-    }
-  }
+  if (SaveOnExit(options, engine) != kSuccess)
+    status = kFailed;
   if (log != nullptr && std::fclose(log) != 0 && status == kSuccess) {
     std::fprintf(stderr, "kv508-radiosim: --log %s: %s\n", options.logFile.c_str(),
                  std::strerror(errno));

@@ -24,9 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   for (K kind : {K::Individual, K::Group, K::Expansion, K::Channels}) {
     for (kv508::ImportMode mode : {kv508::ImportMode::Replace, kv508::ImportMode::Merge}) {
       const kv508::ImportPreview preview = kv508::PreviewImport(kind, read.table, demo, mode);
-      kv508::RadioSettings settings = demo;
-      if (preview.Ok())
+      if (preview.Ok()) {
+        kv508::RadioSettings settings = demo;
         kv508::ApplyImport(preview, settings);
+      }
       (void)kv508::PreviewSummary(preview);
     }
   }
