@@ -121,7 +121,7 @@ MainWindow::~MainWindow() {
 void MainWindow::CreateParts() {
   navigator_ = new Navigator(session_, centralWidget(),
                              [this](const QString &hint) { SetStatusHint(hint); });
-  panes_ = new PaneLayout(centralWidget(), &navigator_->Tree(), &navigator_->Screens());
+  panes_ = new PaneLayout(centralWidget(), &navigator_->Tree(), &navigator_->Pane());
   edits_ = new EditController(
       session_, *navigator_, [this] { Refresh(); }, [this] { StateChanged(); }, this);
   journal_ = new JournalKeeper(session_, host_, options_.journalFolder, this);
@@ -156,13 +156,11 @@ void MainWindow::CreateShortcuts() {
   }
   connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, help_,
           &HelpMenu::ForFocus);
-  // Every control's hint appears when it gets the focus.
+  // Every control's hint appears when it gets the focus; a control without
+  // one clears the hint of the control before.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-    if (!now || !isAncestorOf(now))
-      return;
-    const QString hint = HintFor(now);
-    if (!hint.isNull())
-      SetStatusHint(hint);
+    if (now && isAncestorOf(now))
+      SetStatusHint(HintFor(now));
   });
 }
 

@@ -61,6 +61,9 @@ public:
   // The start-up sequence; false when no model is offered ("Unknown model!!"),
   // after which the window is closed.
   bool StartUp();
+  // The size the window starts at when no size is remembered: every screen
+  // and every tree text in full, within the screen the window is on.
+  QSize StartSize();
   // Shows the data anew: tree, screen, caption, Edit menu and hex dump.
   void Refresh();
 
@@ -107,6 +110,8 @@ private:
   void SetStatusHint(const QString &hint);
   void LoadLogoOnce();
   void StorePlacement();
+  // The remembered size and position, else the start size.
+  void PlaceWindow();
 
   Options options_;
   UiHost host_;

@@ -24,9 +24,14 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
+#include <QScreen>
+
+#include <algorithm>
+#include <optional>
 
 namespace kv508::ui {
 
@@ -60,7 +65,6 @@ bool MainWindow::StartUp() {
   hexDumpAction_->setVisible(state.DebugMode);
   ports_->Restore(options_.defaultToSimulatedRadio);
 
-  resize(kMinWidthPx, kMinHeightPx);
   (void)ChannelTable();
   (void)WxTable();
   {
@@ -69,6 +73,7 @@ bool MainWindow::StartUp() {
     navigator_->ShowGeneral();
     edits_->Loaded();
   }
+  PlaceWindow();
   SetStatusHint(QString());
   help_->SetHelpFile(SelectHelpFile(options_.programDir, session_.model.AtisCapable));
   panes_->HexDump()->setVisible(state.DebugMode && hexDumpAction_->isChecked());
@@ -112,12 +117,40 @@ void MainWindow::closeEvent(QCloseEvent *event) {
   event->accept();
 }
 
+QSize MainWindow::StartSize() {
+  // What the menus, tool bar and status bar take around the panes.
+  layout()->activate();
+  const QSize chrome = size() - centralWidget()->size();
+  const QSize pane = navigator_->PaneHint();
+  const int margin = ToPixels(kScreenMarginTwips);
+  QSize start(WindowWidthFor(navigator_->TreeHint(), pane.width()),
+              std::max(kMinHeightPx, chrome.height() + pane.height() + 2 * margin));
+  if (const QScreen *shown = screen())
+    start = start.boundedTo(shown->availableGeometry().size());
+  return start.expandedTo(minimumSize());
+}
+
+void MainWindow::PlaceWindow() {
+  const std::optional<prefs::WindowPlacement> stored = prefs::Placement(session_.settings);
+  if (stored) {
+    const QRect frame(ToPixels(stored->left), ToPixels(stored->top), ToPixels(stored->width),
+                      ToPixels(stored->height));
+    // Only where a screen still shows it: a screen may have gone since.
+    if (const QScreen *shown = QGuiApplication::screenAt(frame.center())) {
+      resize(frame.size().boundedTo(shown->availableGeometry().size()).expandedTo(minimumSize()));
+      move(frame.topLeft());
+      return;
+    }
+  }
+  resize(StartSize());
+}
+
+// The position of the frame and the size inside it, as PlaceWindow takes them.
 void MainWindow::StorePlacement() {
   if (isMinimized())
     return;
-  const QRect frame = frameGeometry();
-  prefs::SetPlacement(session_.settings, {ToTwips(frame.x()), ToTwips(frame.y()),
-                                          ToTwips(frame.width()), ToTwips(frame.height())});
+  prefs::SetPlacement(session_.settings, {ToTwips(pos().x()), ToTwips(pos().y()), ToTwips(width()),
+                                          ToTwips(height())});
 }
 
 namespace {

@@ -20,7 +20,12 @@
 #include "ui/ui_text.h"
 
 #include <QHash>
+#include <QFont>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollArea>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace kv508::ui {
 
@@ -35,7 +40,30 @@ Navigator::Navigator(Session &session, QWidget *parent, HintShown hint)
   SetHelpTopic(tree_, kHelpTree);
   connect(tree_, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem *current) { OnCurrentItemChanged(current); });
-  screens_ = new ScreenArea(parent);
+  // Long node texts scroll rather than being cut.
+  tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  tree_->header()->setStretchLastSection(false);
+  tree_->setTextElideMode(Qt::ElideNone);
+
+  pane_ = new QWidget(parent);
+  pane_->setObjectName(QStringLiteral("fraPane"));
+  place_ = new QLabel(pane_);
+  place_->setObjectName(QStringLiteral("lblPlace"));
+  QFont bold = place_->font();
+  bold.setBold(true);
+  place_->setFont(bold);
+  place_->hide();
+  scroll_ = new QScrollArea(pane_);
+  scroll_->setObjectName(QStringLiteral("scrScreens"));
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);
+  scroll_->setWidgetResizable(true);
+  screens_ = new ScreenArea;
+  scroll_->setWidget(screens_);
+  auto *layout = new QVBoxLayout(pane_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(place_);
+  layout->addWidget(scroll_, 1);
 }
 
 void Navigator::RegisterScreens(ScreenContext &context) {
@@ -50,6 +78,14 @@ void Navigator::RegisterScreens(ScreenContext &context) {
   screens_->Register(std::make_unique<DirectoryEntryScreen>(context));
   screens_->Register(std::make_unique<ChannelPanelScreen>(context));
 }
+
+QSize Navigator::PaneHint() const {
+  const QSize screens = screens_->sizeHint().expandedTo(screens_->minimumSizeHint());
+  const int heading = place_->sizeHint().height() + pane_->layout()->spacing();
+  return {screens.width(), screens.height() + heading};
+}
+
+int Navigator::TreeHint() const { return TreeTextWidth(*tree_); }
 
 QString Navigator::SelectedKey() const { return NodeKey(tree_->currentItem()); }
 
@@ -141,7 +177,11 @@ void Navigator::ShowScreenFor(QTreeWidgetItem *node) {
   shownKey_ = NodeKey(node);
   {
     BusyScope busy(state);
-    screens_->Show(ScreenForNode(NodeKey(node->parent()), shownKey_), session_.data);
+    const ScreenRequest request = ScreenForNode(NodeKey(node->parent()), shownKey_);
+    screens_->Show(request, session_.data);
+    const QString place = PlaceText(session_.data, request);
+    place_->setText(place);
+    place_->setVisible(!place.isEmpty());
   }
   hint_(keptHint_.isEmpty() ? kSelectionHint : keptHint_);
   keptHint_.clear();

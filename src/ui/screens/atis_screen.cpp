@@ -66,9 +66,9 @@ AtisScreen::AtisScreen(ScreenContext &context) : PanelScreen(context, "fraAtis",
   groups->addStretch();
   auto *codeRow = new QHBoxLayout;
   codeRow->addWidget(codeLabel_);
-  codeRow->addWidget(code_);
+  // The code box takes the width the window offers.
+  codeRow->addWidget(code_, 1);
   codeRow->addWidget(fromMmsi_);
-  codeRow->addStretch();
   auto *layout = new QVBoxLayout(p);
   layout->addLayout(groups);
   layout->addLayout(codeRow);

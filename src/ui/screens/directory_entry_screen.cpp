@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace kv508::ui {
 
 namespace {
@@ -57,8 +59,12 @@ DirectoryEntryScreen::DirectoryEntryScreen(ScreenContext &context)
   identity_->Attach(mmsi_, {});
 
   Restrict(name_, kNameAlphabet, kNameMaxLength);
-  name_->setFixedWidth(ToPixels(2200));
-  mmsi_->setFixedWidth(ToPixels(1800));
+  // The longest name and MMSI show in full whatever the font.
+  FitChars(name_, kNameMaxLength, QLatin1Char('W'));
+  FitChars(mmsi_, 9);
+  name_->setFixedWidth(std::max(ToPixels(2200), name_->minimumWidth()));
+  mmsi_->setFixedWidth(std::max(ToPixels(1800), mmsi_->minimumWidth()));
+  SetHint(name_, QStringLiteral("A maximum of %1 characters").arg(kNameMaxLength));
   name_->commitOnEnter = true;
   mmsi_->commitOnEnter = true;
   SetHelpTopic(name_, kHelpDirectoryName);

@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace kv508::ui {
 
 namespace {
@@ -84,7 +86,8 @@ QGroupBox *DscBasicPage::BuildUserMmsi(Binder &binder) {
   count_->setObjectName(QStringLiteral("txtFCount"));
   count_->setReadOnly(true);
   count_->setFocusPolicy(Qt::NoFocus);
-  count_->setMaximumWidth(48);
+  FitChars(count_, 3);
+  count_->setMaximumWidth(std::max(48, count_->minimumWidth()));
   clear_ = new QPushButton(QStringLiteral("MMSI Clear"), box);
   clear_->setObjectName(QStringLiteral("cmdFClear"));
   SetHint(clear_, QStringLiteral("A Click Inicializes the number of User MMSI setting permission"));

@@ -113,7 +113,7 @@ int main(int argc, char **argv) {
   kv508::ui::MainWindow window(host, settings, dialogs, options);
   if (!window.StartUp())
     return 1;
-  window.resize(820, 560);
+  // At the size a first start gives.
   window.show();
 
   QTimer::singleShot(500, [&] {
