@@ -19,8 +19,8 @@
 #include "ui/screens/widget_props.h"
 #include "ui/ui_text.h"
 
-#include <QHash>
 #include <QFont>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>

@@ -1,8 +1,8 @@
 #include "ui/ui_dialogs.h"
 
+#include "ui/backups_dialog.h"
 #include "ui/check_dialog.h"
 #include "ui/mmsi_repeat_dialog.h"
-#include "ui/backups_dialog.h"
 
 #include <QDesktopServices>
 #include <QDir>

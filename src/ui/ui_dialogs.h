@@ -2,14 +2,14 @@
 
 // The common dialogs the windows ask through, so that tests can answer them.
 
-#include <QPageSize>
 #include "check/finding.h"
+#include <QPageSize>
 
 #include <QString>
 
-#include <vector>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 class QPrinter;
 class QWidget;

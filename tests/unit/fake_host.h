@@ -20,7 +20,7 @@ struct RecordedMessage {
   std::string text;
   Buttons buttons;
   std::vector<std::string> choices = {}; // a Choose question's buttons
-  std::size_t statusesBefore = 0; // how many status lines came before the message
+  std::size_t statusesBefore = 0;        // how many status lines came before the message
 };
 
 class FakeHost : public Host {

@@ -51,10 +51,10 @@ AtisScreen::AtisScreen(ScreenContext &context) : PanelScreen(context, "fraAtis",
   code_ = NewDigitField(p, QStringLiteral("txtATIScode"), kAtisCodeDigits);
   identity_ = new IdentityNote(p, QStringLiteral("lblAtisInfo"), QStringLiteral("imgAtisWarning"));
   identity_->Attach(code_, DigitsHint(kAtisCodeDigits));
-  binder_.Committed(code_, QStringLiteral("ATIS Code"),
-                    Field(&RadioSettings::Atis, &AtisSetup::AtisCode),
-                    FixedDigitsRule(kAtisCodeDigits, std::string::npos, "ATISNo", "An ATIS code has 10 digits."),
-                    Binder::Hooks{}.Changed([this] { ShowCodeState(); }));
+  binder_.Committed(
+      code_, QStringLiteral("ATIS Code"), Field(&RadioSettings::Atis, &AtisSetup::AtisCode),
+      FixedDigitsRule(kAtisCodeDigits, std::string::npos, "ATISNo", "An ATIS code has 10 digits."),
+      Binder::Hooks{}.Changed([this] { ShowCodeState(); }));
   fromMmsi_ = new QPushButton(QStringLiteral("From MMSI"), p);
   fromMmsi_->setObjectName(QStringLiteral("cmdAtisFromMmsi"));
   SetHint(fromMmsi_, QStringLiteral("9 followed by the User MMSI of the DSC Setup"));

@@ -74,8 +74,8 @@ QGroupBox *DscBasicPage::BuildUserMmsi(Binder &binder) {
   identity_ = new IdentityNote(box, QStringLiteral("lblUserMmsiInfo"),
                                QStringLiteral("imgUserMmsiWarning"));
   identity_->Attach(userMmsi_, DigitsHint(kUserMmsiDigits));
-  TextRule<std::string> rule = FixedDigitsRule(kUserMmsiDigits, kUserMmsiDigits, "User MMSI",
-                                                  "An MMSI has 9 digits.");
+  TextRule<std::string> rule =
+      FixedDigitsRule(kUserMmsiDigits, kUserMmsiDigits, "User MMSI", "An MMSI has 9 digits.");
   rule.confirm = [this](const std::string &value, const std::string &stored) {
     return ConfirmOwnMmsi(value, stored);
   };
