@@ -72,11 +72,11 @@ template <class T> struct TextRule {
   // under `refusedTitle`, the field keeps the focus.
   std::function<std::optional<T>(const QString &typed, const T &stored)> parse;
   std::string refusedTitle;
+  // The rule a refused text broke: the second line of "Data Error!!".
+  std::string broken = {};
   // Asked before a value other than the stored one is stored; false stores
   // nothing: the field shows the stored value again and keeps the focus.
   std::function<bool(const T &value, const T &stored)> confirm = {};
-  // The rule a refused text broke: the second line of "Data Error!!".
-  std::string broken;
 };
 
 // A field of exactly `digits` digits or empty (the User MMSI, the ATIS code):
