@@ -56,6 +56,10 @@ public:
   bool PrinterInstalled() override { return false; }
   NoPrinterChoice NoPrinter(QWidget *) override { return NoPrinterChoice::Cancel; }
   QString DevicePath(QWidget *, const QString &) override { return {}; }
+  QString ChooseBackup(QWidget *, const std::filesystem::path &,
+                       const std::function<void()> &) override {
+    return {};
+  }
 };
 
 double MedianMs(std::vector<double> samples) {

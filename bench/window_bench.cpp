@@ -54,6 +54,10 @@ public:
   bool PrinterInstalled() override { return false; }
   NoPrinterChoice NoPrinter(QWidget *) override { return NoPrinterChoice::Cancel; }
   QString DevicePath(QWidget *, const QString &) override { return {}; }
+  QString ChooseBackup(QWidget *, const std::filesystem::path &,
+                       const std::function<void()> &) override {
+    return {};
+  }
   QString file;
 };
 
