@@ -51,6 +51,9 @@ int Needed(const QTableView &grid, int column) {
 // country stay in view.
 void FitColumns(ScreenGrid &grid) {
   grid.SetColumnTwips(kColumnTwips);
+  // A larger font needs more than the radio's widths.
+  for (int column = kNumber; column <= kIdentity; ++column)
+    grid.setColumnWidth(column, std::max(grid.columnWidth(column), Needed(grid, column)));
   int over = Needed(grid, kIdentity) - grid.viewport()->width();
   for (int column = kNumber; column < kIdentity; ++column)
     over += grid.columnWidth(column);

@@ -28,6 +28,11 @@ IdentityNote::IdentityNote(QWidget *parent, const QString &infoName, const QStri
   icon_->setPixmap(
       style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(kIconPixels, kIconPixels));
   icon_->setFixedSize(kIconPixels, kIconPixels);
+  // The row keeps the icon's height when there is no warning, so that a
+  // warning appearing does not grow the screen past the window.
+  QSizePolicy keep = icon_->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  icon_->setSizePolicy(keep);
   icon_->hide();
   info_ = new QLabel(this);
   info_->setObjectName(infoName);
