@@ -96,6 +96,152 @@ void WhenShown(QWidget &window, const char *name, std::function<void(QDialog &)>
   poll->start(100);
 }
 
+// The main window, then a read of the simulated radio with its dialog.
+void ShootRead(kv508::ui::MainWindow &window, ShowHost &host, const QDir &out) {
+  Save(&window, out, "main-window.png");
+
+  bool shot = false;
+  host.onProgress = [&](int percent) {
+    if (shot || percent < 40)
+      return;
+    shot = true;
+    if (QWidget *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
+      Save(d, out, "transfer-dialog.png");
+  };
+  WhenOpen([&] {
+    if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
+      d->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+  });
+  window.findChild<QAction *>(QStringLiteral("mnuTransferRead"))->trigger();
+  host.onProgress = nullptr;
+
+  QTreeWidget &tree = window.tree();
+  tree.expandItem(tree.topLevelItem(0));
+  tree.expandItem(tree.topLevelItem(2));
+  tree.expandItem(tree.topLevelItem(2)->child(0));
+  Save(&window, out, "main-window-after-read.png");
+}
+
+void ShootScreens(kv508::ui::MainWindow &window, const QDir &out) {
+  // The editing screens, with the settings just read.
+  const struct {
+    const char *node;
+    const char *file;
+    int dscPage;
+  } screens[] = {
+      {"PU", "screen-group-grid.png", -1},
+      {"PU 40", "screen-channel.png", -1},
+      {"ExpChannel", "screen-exp-grid.png", -1},
+      {"E 1", "screen-exp-channel.png", -1},
+      {"PW", "screen-weather.png", -1},
+      {"Usable", "screen-usable.png", -1},
+      {"Common", "screen-common.png", -1},
+      {"DSC", "screen-dsc-basic.png", -1},
+      {"DSC", "screen-dsc-advanced.png", 2},
+      {"DSC", "screen-dsc-calls.png", 1},
+      {"ATIS", "screen-atis.png", -1},
+      {"SM", "screen-directory.png", -1},
+      {"SM 2", "screen-directory-entry.png", -1},
+  };
+  for (const auto &screen : screens) {
+    window.navigator().SelectNodeByKey(QLatin1String(screen.node));
+    if (screen.dscPage >= 0) {
+      if (auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabDsc")))
+        tabs->setCurrentIndex(screen.dscPage);
+    }
+    Save(&window, out, screen.file);
+  }
+}
+
+void ShootChecks(kv508::ui::MainWindow &window, ShowDialogs &dialogs, const QDir &out) {
+  kv508::RadioData &data = window.session().data;
+  // Two entries the check warns about: a group among the Memory IDs, and
+  // the MMSI of entry 2 once more. Then the list File > Check Settings shows.
+  data.CHMMSID[4] = {.Enable = true, .TagName = "FLEET", .Mmsid = "0232000010"};
+  data.CHMMSID[5] = {.Enable = true, .TagName = "", .Mmsid = data.CHMMSID[2].Mmsid};
+  window.Refresh();
+  window.navigator().SelectNodeByKey(QStringLiteral("SM 4"));
+  Save(&window, out, "screen-directory-warning.png");
+  WhenOpen([&] {
+    if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmCheck"))) {
+      Save(d, out, "check-dialog.png");
+      d->reject();
+    }
+  });
+  window.findChild<QAction *>(QStringLiteral("mnuFileCheck"))->trigger();
+  WhenOpen([&] {
+    if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmMmsiConfirm"))) {
+      d->findChild<QLineEdit *>(QStringLiteral("txtMmsiAgain"))->setText(QStringLiteral("2570"));
+      Save(d, out, "mmsi-confirm.png");
+      d->reject();
+    }
+  });
+  dialogs.RepeatOwnMmsi(&window, QStringLiteral("257000123"),
+                        QString::fromUtf8("Ship \u00B7 Norway"));
+  window.navigator().SelectNodeByKey(QStringLiteral("General"));
+}
+
+// Compare with Radio after three edits, then Test Connection.
+void ShootCompare(kv508::ui::MainWindow &window, const QDir &out) {
+  kv508::RadioData &data = window.session().data;
+  data.CHUSA[32].ChTag = "CALL16";
+  data.CHMMSID[4] = {.Enable = true, .TagName = "PILOT", .Mmsid = "2320007770"};
+  data.DscBasic.BeepOut[2] = !data.DscBasic.BeepOut[2];
+  WhenOpen([&] {
+    if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
+      d->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+  });
+  WhenShown(window, "frmCompare", [&](QDialog &d) {
+    d.resize(600, 300);
+    Save(&d, out, "compare-window.png");
+    d.reject();
+  });
+  window.findChild<QAction *>(QStringLiteral("mnuTransferCompare"))->trigger();
+  WhenShown(window, "frmTestConnection", [&](QDialog &d) {
+    d.findChild<QPushButton *>(QStringLiteral("cmdTest"))->click();
+    Save(&d, out, "test-connection.png");
+    d.reject();
+  });
+  window.findChild<QAction *>(QStringLiteral("mnuOptionsTestConnection"))->trigger();
+}
+
+// The report window, the import's preview, the cards and the about box.
+void ShootDialogs(kv508::ui::MainWindow &window, ShowDialogs &dialogs, const QDir &out) {
+  WhenOpen([&] {
+    if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmPrn"))) {
+      QTimer::singleShot(1200, [&, d] {
+        Save(d, out, "report-window.png");
+        d->accept();
+      });
+    }
+  });
+  window.printing().PrintToFile();
+
+  QTemporaryDir files;
+  dialogs.open = files.filePath(QStringLiteral("contacts.csv"));
+  QFile contacts(dialogs.open);
+  if (contacts.open(QIODevice::WriteOnly))
+    contacts.write(kContacts);
+  contacts.close();
+  WhenOpen([&] {
+    if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmImport"))) {
+      Save(d, out, "import-dialog.png");
+      d->reject();
+    }
+  });
+  window.exchange().Import(kv508::ExchangeKind::Individual);
+  dialogs.save = out.filePath(QStringLiteral("cards.pdf"));
+  window.exchange().ExportCardsPdf();
+
+  WhenOpen([&] {
+    if (QWidget *about = QApplication::activeModalWidget()) {
+      Save(about, out, "about.png");
+      about->close();
+    }
+  });
+  window.help().About();
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -117,138 +263,11 @@ int main(int argc, char **argv) {
   window.show();
 
   QTimer::singleShot(500, [&] {
-    Save(&window, out, "main-window.png");
-
-    bool shot = false;
-    host.onProgress = [&](int percent) {
-      if (shot || percent < 40)
-        return;
-      shot = true;
-      if (QWidget *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
-        Save(d, out, "transfer-dialog.png");
-    };
-    WhenOpen([&] {
-      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
-        d->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-    });
-    window.findChild<QAction *>(QStringLiteral("mnuTransferRead"))->trigger();
-    host.onProgress = nullptr;
-
-    QTreeWidget &tree = window.tree();
-    tree.expandItem(tree.topLevelItem(0));
-    tree.expandItem(tree.topLevelItem(2));
-    tree.expandItem(tree.topLevelItem(2)->child(0));
-    Save(&window, out, "main-window-after-read.png");
-
-    // The editing screens, with the settings just read.
-    const struct {
-      const char *node;
-      const char *file;
-      int dscPage;
-    } screens[] = {
-        {"PU", "screen-group-grid.png", -1},
-        {"PU 40", "screen-channel.png", -1},
-        {"ExpChannel", "screen-exp-grid.png", -1},
-        {"E 1", "screen-exp-channel.png", -1},
-        {"PW", "screen-weather.png", -1},
-        {"Usable", "screen-usable.png", -1},
-        {"Common", "screen-common.png", -1},
-        {"DSC", "screen-dsc-basic.png", -1},
-        {"DSC", "screen-dsc-advanced.png", 2},
-        {"DSC", "screen-dsc-calls.png", 1},
-        {"ATIS", "screen-atis.png", -1},
-        {"SM", "screen-directory.png", -1},
-        {"SM 2", "screen-directory-entry.png", -1},
-    };
-    for (const auto &screen : screens) {
-      window.navigator().SelectNodeByKey(QLatin1String(screen.node));
-      if (screen.dscPage >= 0) {
-        if (auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabDsc")))
-          tabs->setCurrentIndex(screen.dscPage);
-      }
-      Save(&window, out, screen.file);
-    }
-    // Two entries the check warns about: a group among the Memory IDs, and
-    // the MMSI of entry 2 once more. Then the list File > Check Settings shows.
-    kv508::RadioData &data = window.session().data;
-    data.CHMMSID[4] = {.Enable = true, .TagName = "FLEET", .Mmsid = "0232000010"};
-    data.CHMMSID[5] = {.Enable = true, .TagName = "", .Mmsid = data.CHMMSID[2].Mmsid};
-    window.Refresh();
-    window.navigator().SelectNodeByKey(QStringLiteral("SM 4"));
-    Save(&window, out, "screen-directory-warning.png");
-    WhenOpen([&] {
-      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmCheck"))) {
-        Save(d, out, "check-dialog.png");
-        d->reject();
-      }
-    });
-    window.findChild<QAction *>(QStringLiteral("mnuFileCheck"))->trigger();
-    WhenOpen([&] {
-      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmMmsiConfirm"))) {
-        d->findChild<QLineEdit *>(QStringLiteral("txtMmsiAgain"))->setText(QStringLiteral("2570"));
-        Save(d, out, "mmsi-confirm.png");
-        d->reject();
-      }
-    });
-    dialogs.RepeatOwnMmsi(&window, QStringLiteral("257000123"),
-                          QString::fromUtf8("Ship \u00B7 Norway"));
-    window.navigator().SelectNodeByKey(QStringLiteral("General"));
-
-    // Compare with Radio after three edits, then Test Connection.
-    data.CHUSA[32].ChTag = "CALL16";
-    data.CHMMSID[4] = {.Enable = true, .TagName = "PILOT", .Mmsid = "2320007770"};
-    data.DscBasic.BeepOut[2] = !data.DscBasic.BeepOut[2];
-    WhenOpen([&] {
-      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
-        d->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-    });
-    WhenShown(window, "frmCompare", [&](QDialog &d) {
-      d.resize(600, 300);
-      Save(&d, out, "compare-window.png");
-      d.reject();
-    });
-    window.findChild<QAction *>(QStringLiteral("mnuTransferCompare"))->trigger();
-    WhenShown(window, "frmTestConnection", [&](QDialog &d) {
-      d.findChild<QPushButton *>(QStringLiteral("cmdTest"))->click();
-      Save(&d, out, "test-connection.png");
-      d.reject();
-    });
-    window.findChild<QAction *>(QStringLiteral("mnuOptionsTestConnection"))->trigger();
-
-    WhenOpen([&] {
-      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmPrn"))) {
-        QTimer::singleShot(1200, [&, d] {
-          Save(d, out, "report-window.png");
-          d->accept();
-        });
-      }
-    });
-    window.printing().PrintToFile();
-
-    QTemporaryDir files;
-    dialogs.open = files.filePath(QStringLiteral("contacts.csv"));
-    QFile contacts(dialogs.open);
-    if (contacts.open(QIODevice::WriteOnly))
-      contacts.write(kContacts);
-    contacts.close();
-    WhenOpen([&] {
-      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmImport"))) {
-        Save(d, out, "import-dialog.png");
-        d->reject();
-      }
-    });
-    window.exchange().Import(kv508::ExchangeKind::Individual);
-    dialogs.save = out.filePath(QStringLiteral("cards.pdf"));
-    window.exchange().ExportCardsPdf();
-
-    WhenOpen([&] {
-      if (QWidget *about = QApplication::activeModalWidget()) {
-        Save(about, out, "about.png");
-        about->close();
-      }
-    });
-    window.help().About();
-
+    ShootRead(window, host, out);
+    ShootScreens(window, out);
+    ShootChecks(window, dialogs, out);
+    ShootCompare(window, out);
+    ShootDialogs(window, dialogs, out);
     // A sample of the printed report, when asked for.
     if (argc > 2) {
       QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
