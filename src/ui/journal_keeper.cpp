@@ -30,9 +30,12 @@ bool JournalKeeper::OfferLeftover() {
   std::optional<LeftoverJournal> left = LeftoverJournal::Find(folder_);
   if (!left)
     return false;
-  const std::string question = std::string(kApplicationTitle) +
-                               " did not close properly. Restore the unsaved changes from " +
-                               left->TimeText(std::time(nullptr)) + "?";
+  // Appended piece by piece: GCC 12 sees a false out-of-bounds copy in the
+  // chain of temporaries that operator+ makes here.
+  std::string question = kApplicationTitle;
+  question += " did not close properly. Restore the unsaved changes from ";
+  question += left->TimeText(std::time(nullptr));
+  question += '?';
   if (host_.Message(Icon::Question, session_.state.TitleText, question, Buttons::RestoreDiscard) !=
       Answer::Yes) {
     left->Remove();
