@@ -3,10 +3,13 @@
 #include "app/platform.h"
 #include "app/safe_save.h"
 #include "app/session.h"
+#include "image/fields.h"
+#include "image/layout.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <fstream>
 #include <string_view>
 #include <system_error>
 
@@ -163,6 +166,28 @@ std::string BackupTimeText(std::time_t time) {
       std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local) == 0)
     return "?";
   return text;
+}
+
+std::string BackupOwnMmsi(const fs::path &file) {
+  std::ifstream in(file, std::ios::binary);
+  std::error_code ec;
+  if (!in || fs::file_size(file, ec) != static_cast<std::uintmax_t>(kImageSize) || ec)
+    return {};
+  MemoryImage image{};
+  in.read(reinterpret_cast<char *>(image.data()), kImageSize);
+  if (in.gcount() != kImageSize)
+    return {};
+  const std::string digits = Bcd5Read(image, layout::kUserMmsi).substr(0, 9);
+  // Erased (0xFF) or never set (zeroes): no MMSI of the radio's own.
+  if (digits.size() < 9 || digits == "000000000")
+    return {};
+  return digits;
+}
+
+BackupColumns DescribeBackup(const BackupEntry &entry) {
+  std::string mmsi = BackupOwnMmsi(entry.file);
+  return {BackupTimeText(entry.time), BackupKindText(entry.kind), entry.model,
+          mmsi.empty() ? "-" : mmsi};
 }
 
 int PruneBackups(const fs::path &folder, std::time_t now) {

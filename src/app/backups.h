@@ -55,6 +55,18 @@ std::vector<BackupEntry> ListBackups(const std::filesystem::path &folder);
 // "2024-05-01 09:30:15" in local time.
 std::string BackupTimeText(std::time_t time);
 
+// What the backup lists show of one backup, in their column order.
+struct BackupColumns {
+  std::string time;  // "2024-05-01 09:30:15"
+  std::string kind;  // "read" / "program"
+  std::string model; // as written in the name
+  std::string mmsi;  // the radio's own MMSI in the image; "-" when none or unreadable
+};
+BackupColumns DescribeBackup(const BackupEntry &entry);
+// The own MMSI stored in a backup image (9 digits); empty when the file is no
+// image or holds none.
+std::string BackupOwnMmsi(const std::filesystem::path &file);
+
 // Deletes the backups that are neither among the newest kBackupsKept nor
 // younger than kBackupKeptSeconds. Returns how many were deleted.
 int PruneBackups(const std::filesystem::path &folder, std::time_t now);

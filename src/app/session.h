@@ -9,6 +9,7 @@
 #include "app/edit_log.h"
 #include "app/host.h"
 #include "app/user_settings.h"
+#include "model/mid_table.h"
 #include "model/radio_data.h"
 
 #include <array>
@@ -68,6 +69,10 @@ struct Session {
   BackupOptions backups; // off until a front end names the folder
   EditLog edits{data, state};
   DataObserver *observer = nullptr;
+  // The MID table of the program folder, loaded once by a front end; empty
+  // (countries unknown) until then or when it could not be read.
+  MidTable mids;
+  std::string midsProblem; // why it is empty and where it was looked for
 
   // Tells the observer that RadioData was replaced. Inside a ReplacingData
   // scope it is told once, when the outermost scope ends.

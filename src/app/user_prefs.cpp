@@ -2,6 +2,8 @@
 
 #include "app/config.h"
 
+#include <charconv>
+
 namespace kv508::prefs {
 
 namespace {
@@ -11,6 +13,15 @@ constexpr const char *kDestinations = "IniFilePath";
 
 std::string DestinationKey(int variant) { return "IniFileName_" + std::to_string(variant); }
 std::string TrueFalse(bool on) { return on ? "True" : "False"; }
+
+std::optional<int> Twips(UserSettings &settings, const char *key) {
+  const std::string text = settings.Get(kSettings, key, "");
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
+    return std::nullopt;
+  return value;
+}
 } // namespace
 
 std::string LastModel(UserSettings &settings) { return settings.Get(kSettings, "lastmodel", "1"); }
@@ -62,6 +73,16 @@ void SetPlacement(UserSettings &settings, const WindowPlacement &placement) {
   settings.Set(kSettings, "MainTop", std::to_string(placement.top));
   settings.Set(kSettings, "MainWidth", std::to_string(placement.width));
   settings.Set(kSettings, "MainHeight", std::to_string(placement.height));
+}
+
+std::optional<WindowPlacement> Placement(UserSettings &settings) {
+  const auto left = Twips(settings, "MainLeft");
+  const auto top = Twips(settings, "MainTop");
+  const auto width = Twips(settings, "MainWidth");
+  const auto height = Twips(settings, "MainHeight");
+  if (!left || !top || !width || !height || *width <= 0 || *height <= 0)
+    return std::nullopt;
+  return WindowPlacement{*left, *top, *width, *height};
 }
 
 } // namespace kv508::prefs

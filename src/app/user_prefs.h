@@ -6,6 +6,7 @@
 
 #include "app/user_settings.h"
 
+#include <optional>
 #include <string>
 
 namespace kv508::prefs {
@@ -42,5 +43,8 @@ struct WindowPlacement {
   int height = 0;
 };
 void SetPlacement(UserSettings &settings, const WindowPlacement &placement);
+// The frame stored last; nothing when none is stored, a value does not parse
+// or the frame has no area.
+std::optional<WindowPlacement> Placement(UserSettings &settings);
 
 } // namespace kv508::prefs

@@ -141,11 +141,10 @@ private:
       for (const IdentityWarning &warning : MmsiWarnings(kind, entry.Mmsid, mids_))
         Add(where, warning);
       const std::string mmsi = MmsiOfStored(entry.Mmsid);
-      if (const int same = SameMmsiEntry(directory, n); same != 0 && same < n) {
-        Add(Severity::Warning, where,
-            "MMSI " + mmsi + " is also " + (memory ? "Memory ID " : "Group ID ") +
-                std::to_string(same),
-            "Delete one of the two entries");
+      // A pair is named once, at its second entry.
+      if (const int same = SameMmsiEntry(directory, n); same < n) {
+        if (auto warning = SameMmsiWarning(directory, n, same, kind))
+          Add(where, *warning);
       }
       if (Blank(entry.TagName)) {
         Add(Severity::Warning, where, "MMSI " + mmsi + " has no name",

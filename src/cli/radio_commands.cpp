@@ -142,8 +142,9 @@ int RunBackups(Context &ctx) {
   if (entries.empty())
     std::printf("No backups in %s\n", folder.c_str());
   for (const BackupEntry &entry : entries) {
-    std::printf("%s  %-7s  %s\n", BackupTimeText(entry.time).c_str(), BackupKindText(entry.kind),
-                entry.file.c_str());
+    const BackupColumns shown = DescribeBackup(entry);
+    std::printf("%s  %-7s  %-13s  %-9s  %s\n", shown.time.c_str(), shown.kind.c_str(),
+                shown.model.c_str(), shown.mmsi.c_str(), entry.file.c_str());
   }
   return kSuccess;
 }

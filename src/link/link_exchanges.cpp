@@ -49,13 +49,24 @@ bool Link::Connect() {
   CancelRequested = false;
   LineLost = false;
   SyncRefused = false;
+  connectStartMs_ = lastHeardMs_ = session_.host.NowMs();
+  attempt_ = 1;
+  silenceStatus_.clear();
+  const bool connected = ConnectSteps();
+  connectStartMs_ = -1;
+  return connected;
+}
+
+// Every step checks for a cancel first: the next send would forget it and
+// the user would wait out every try.
+bool Link::ConnectSteps() {
   if (!OpenHandshakePort()) {
     PortOpenFailed();
     return false;
   }
 
   bool woke = false;
-  for (int probe = 0; probe < 3 && !woke; ++probe) {
+  for (int probe = 0; probe < 3 && !woke && !CancelRequested; ++probe) {
     SendByte('P');
     if (WaitByte('P', 1) == WaitOutcome::Done) {
       SendByte('0');
@@ -63,6 +74,8 @@ bool Link::Connect() {
     }
   }
   // A radio that does not answer the probe may still take the speed switch.
+  if (CancelRequested)
+    return false;
   if (!woke)
     Monitor("sync failed!!");
 
@@ -98,7 +111,8 @@ bool Link::Connect() {
     return false;
   }
   session_.host.Pause(1000);
-  return SyncCommand();
+  lastHeardMs_ = session_.host.NowMs();
+  return !CancelRequested && SyncCommand();
 }
 
 void Link::PortOpenFailed() {
@@ -112,6 +126,10 @@ bool Link::SyncCommand() {
     int tries = RetryCount;
     bool acknowledged = false;
     for (;;) {
+      if (CancelRequested)
+        return false;
+      if (phase == 1)
+        attempt_ = RetryCount - tries + 1;
       Monitor("sending '#CMDSY'...(" + std::to_string(phase) + ")");
       SendLine("#CMDSY");
       const WaitOutcome outcome = ReceiveAck();

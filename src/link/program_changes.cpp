@@ -88,13 +88,15 @@ void TransferSession::WriteChanges() {
     return;
   }
   link.Monitor("radio writing...");
+  std::vector<int> blocks;
+  for (const ProgramStep &step : steps)
+    blocks.push_back(step.address);
+  const long writeBytes = static_cast<long>(steps.size()) * kBlockSize;
+  StartWriteRun(writeBytes, blocks.size());
   WriteSteps(steps);
-  if (!link.ExchangeFailed && !link.CancelRequested && verify_) {
-    std::vector<int> blocks;
-    for (const ProgramStep &step : steps)
-      blocks.push_back(step.address);
+  StartVerifyPhase(writeBytes);
+  if (!link.ExchangeFailed && !link.CancelRequested && verify_)
     VerifyProgram(blocks);
-  }
   if (!link.ExchangeFailed && !link.CancelRequested)
     Complete();
 }

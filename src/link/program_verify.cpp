@@ -5,7 +5,6 @@
 #include "link/protocol.h"
 #include "link/transfer.h"
 
-#include <cmath>
 #include <vector>
 
 namespace kv508 {
@@ -24,9 +23,11 @@ void TransferSession::VerifyProgram(const std::vector<int> &blocks) {
     return;
   }
   std::vector<std::uint8_t> buffer(kImageSize, 0);
-  ShowProgress(0);
+  const long total = static_cast<long>(blocks.size()) * kBlockSize;
   for (std::size_t i = 0; i < blocks.size(); ++i) {
-    ShowProgress(std::lround(100.0 * static_cast<double>(i) / static_cast<double>(blocks.size())));
+    const long done = static_cast<long>(i) * kBlockSize;
+    ShowBlockProgress(done, total);
+    ShowBlockStatus("Verifying", done, total);
     link.ReadBlock(buffer.data(), blocks[i], kBlockSize);
     if (link.ExchangeFailed || link.CancelRequested)
       break;

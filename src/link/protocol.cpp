@@ -111,6 +111,7 @@ bool Link::Expired(std::int64_t deadline) { return session_.host.NowMs() > deadl
 
 bool Link::PollByte(std::int64_t deadline, std::uint8_t &byte) {
   session_.host.Yield();
+  ShowSilence();
   if (port_.LineLost()) {
     LineLost = true;
     return false;
@@ -126,7 +127,22 @@ bool Link::PollByte(std::int64_t deadline, std::uint8_t &byte) {
   if (got.empty())
     return false;
   byte = got.front();
+  lastHeardMs_ = session_.host.NowMs();
   return true;
+}
+
+void Link::ShowSilence() {
+  if (connectStartMs_ < 0)
+    return;
+  const std::int64_t now = session_.host.NowMs();
+  if (now - lastHeardMs_ < 1000)
+    return;
+  std::string text = "No answer yet: attempt " + std::to_string(attempt_) + ", " +
+                     std::to_string((now - connectStartMs_) / 1000) + " s";
+  if (text == silenceStatus_)
+    return;
+  silenceStatus_ = std::move(text);
+  session_.host.Status(silenceStatus_);
 }
 
 void Link::DiscardEcho(int count) {
@@ -245,6 +261,7 @@ WaitOutcome Link::ReceiveAck() {
 void Link::Write(const Bytes &bytes) {
   // A failed write shows up as the missing echo that follows it.
   port_.Write(bytes);
+  lastHeardMs_ = session_.host.NowMs();
 }
 
 void Link::Purge() { port_.Purge(); }

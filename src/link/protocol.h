@@ -114,7 +114,8 @@ public:
   WaitOutcome ReceiveLineText(int seconds, std::string &text);
   WaitOutcome ReceiveAck();
 
-  // Exchanges.
+  // Exchanges. While Connect waits on a silent radio the status line says so
+  // ("No answer yet: attempt 2, 14 s"); a cancel ends it before the next step.
   bool Connect();
   bool SyncCommand();
   bool StatusCheck();
@@ -154,9 +155,17 @@ private:
   // Steps after the acknowledgement of a status request: the "#CEPSD" line.
   StatusReply ReceiveStatus();
 
+  bool ConnectSteps();
+  // During Connect: the status line once nothing came for a second.
+  void ShowSilence();
+
   Session &session_;
   Port &port_;
   std::string caption_;
+  std::int64_t connectStartMs_ = -1; // -1: not connecting
+  std::int64_t lastHeardMs_ = 0;     // the last byte sent or received while connecting
+  int attempt_ = 1;                  // the synchronisation try under way
+  std::string silenceStatus_;
 };
 
 } // namespace kv508

@@ -41,6 +41,7 @@ constexpr int kMmsiLastByte = layout::kUserMmsiCount;
 
 // The highest block address of the programming plan, and the clear-all loop's first.
 constexpr int kWriteAllLast = 20736;
+constexpr long kWriteAllBytes = kWriteAllLast + kBlockSize;
 constexpr int kClearAllFirst = layout::kMemoryIdSlots;
 
 void Fill(MemoryImage &image, Area area, std::uint8_t value) {
@@ -158,18 +159,36 @@ void TransferSession::ShowStatus(const std::string &text) {
 
 void TransferSession::ShowBlockStatus(const char *verb, long done, long total) {
   Host &host = session_.host;
-  if (done <= 0)
+  const long runDone = runDoneBefore_ + done;
+  const long runTotal = std::max(runTotal_, runDoneBefore_ + total);
+  if (runDone <= 0)
     loopStartMs_ = host.NowMs();
   std::string text = std::string(verb) + " " + std::to_string(done / 1024) + " of " +
                      std::to_string((total + 1023) / 1024) + " KB";
   const std::int64_t elapsed = host.NowMs() - loopStartMs_;
   // Before a second has passed the rate says little.
-  if (done > 0 && done < total && elapsed >= 1000) {
-    const std::int64_t left = elapsed * (total - done) / done;
+  if (runDone > 0 && runDone < runTotal && elapsed >= 1000) {
+    const std::int64_t left = elapsed * (runTotal - runDone) / runDone;
     text += ", about " + std::to_string((left + 999) / 1000) + " s left";
   }
   ShowStatus(text);
 }
+
+void TransferSession::ShowBlockProgress(long done, long total) {
+  ShowProgress(Percent(static_cast<double>(runDoneBefore_ + done),
+                       static_cast<double>(std::max(runTotal_, runDoneBefore_ + total))));
+}
+
+void TransferSession::ShowFinalStatus() {
+  ShowStatus(succeeded_ ? "Done" : link_->CancelRequested ? "Cancelled." : kStoppedStatus);
+}
+
+void TransferSession::StartWriteRun(long writeBytes, std::size_t verifyBlocks) {
+  runDoneBefore_ = 0;
+  runTotal_ = writeBytes + (verify_ ? static_cast<long>(verifyBlocks) * kBlockSize : 0);
+}
+
+void TransferSession::StartVerifyPhase(long writeBytes) { runDoneBefore_ = writeBytes; }
 
 void TransferSession::StartRun(int mode) {
   link_->SetCaption(TransferCaption(mode));
@@ -183,7 +202,9 @@ void TransferSession::StartRun(int mode) {
 TransferResult TransferSession::EndRun(TransferResult result) {
   Link &link = *link_;
   ShowProgress(0);
-  ShowStatus(succeeded_ ? "Done." : link.CancelRequested ? "Cancelled." : kStoppedStatus);
+  ShowFinalStatus();
+  runDoneBefore_ = 0;
+  runTotal_ = 0;
   session_.host.SetWaitCursor(false);
   session_.state.Busy = false;
   result.succeeded = succeeded_;
@@ -341,6 +362,7 @@ bool TransferSession::ProductCodeCheck() {
 
 void TransferSession::Complete() {
   succeeded_ = true;
+  ShowFinalStatus();
   link_->Monitor("");
   session_.host.Message(Icon::Information, link_->Caption(), "Complete!!");
 }
@@ -411,15 +433,16 @@ void TransferSession::ProgramToRadio() {
     return;
   Link &link = *link_;
   link.Monitor("radio writing...");
-  WriteAll();
-  if (!link.ExchangeFailed && !link.CancelRequested && verify_) {
-    std::vector<int> blocks;
-    for (const ProgramStep &step : ProgramPlan()) {
-      if (step.Writes())
-        blocks.push_back(step.address);
-    }
-    VerifyProgram(blocks);
+  std::vector<int> blocks;
+  for (const ProgramStep &step : ProgramPlan()) {
+    if (step.Writes())
+      blocks.push_back(step.address);
   }
+  StartWriteRun(kWriteAllBytes, blocks.size());
+  WriteAll();
+  StartVerifyPhase(kWriteAllBytes);
+  if (!link.ExchangeFailed && !link.CancelRequested && verify_)
+    VerifyProgram(blocks);
   if (!link.ExchangeFailed && !link.CancelRequested)
     Complete();
 }
@@ -446,8 +469,8 @@ void TransferSession::WriteAll() {
   }
   ShowProgress(0);
   for (const ProgramStep &step : ProgramPlan()) {
-    ShowProgress(Percent(step.address, kWriteAllLast));
-    ShowBlockStatus("Programming", step.address, kWriteAllLast + kBlockSize);
+    ShowBlockProgress(step.address, kWriteAllLast);
+    ShowBlockStatus("Programming", step.address, kWriteAllBytes);
     if (!step.Writes())
       session_.host.Pause(50);
     else if (!WriteStep(step))
@@ -482,9 +505,8 @@ void TransferSession::WriteSteps(const std::vector<ProgramStep> &steps) {
   ShowProgress(0);
   const long count = static_cast<long>(steps.size());
   for (long i = 0; i < count; ++i) {
-    ShowProgress(Percent(static_cast<double>(i), static_cast<double>(count)));
-    ShowStatus("Programming block " + std::to_string(i + 1) + " of " + std::to_string(count) +
-               "...");
+    ShowBlockProgress(i * kBlockSize, count * kBlockSize);
+    ShowBlockStatus("Programming", i * kBlockSize, count * kBlockSize);
     if (!WriteStep(steps[static_cast<std::size_t>(i)]))
       break;
   }

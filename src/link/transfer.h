@@ -163,8 +163,18 @@ private:
   void ShowProgress(long percent);
   // The status line; the host hears of it only when the text changes.
   void ShowStatus(const std::string &text);
-  // "Reading 12 of 32 KB, about 9 s left" while a block loop runs.
+  // "Reading 12 of 32 KB, about 9 s left" while a block loop runs. The time
+  // left and the bar cover the whole run: a program with verify is one run
+  // whose verify phase starts at runDoneBefore_ of runTotal_ bytes.
   void ShowBlockStatus(const char *verb, long done, long total);
+  // The bar of a block loop, as a share of the whole run.
+  void ShowBlockProgress(long done, long total);
+  // "Done" before the "Complete!!" message, not the last progress text.
+  void ShowFinalStatus();
+  // A write followed by the verify of these blocks as one run for the bar and
+  // the time left.
+  void StartWriteRun(long writeBytes, std::size_t verifyBlocks);
+  void StartVerifyPhase(long writeBytes);
 
   Session &session_;
   Port &port_;
@@ -181,6 +191,8 @@ private:
   std::string portName_;
   std::string status_;
   std::int64_t loopStartMs_ = 0;
+  long runDoneBefore_ = 0; // bytes of earlier phases of the run
+  long runTotal_ = 0;      // bytes of the whole run; 0: the loop is the run
 };
 
 } // namespace kv508

@@ -165,6 +165,16 @@ int SameMmsiEntry(const Directory &directory, int n) {
   return 0;
 }
 
+std::optional<IdentityWarning> SameMmsiWarning(const Directory &directory, int n, int other,
+                                               MmsiPlace place) {
+  if (other == 0 || !directory.Contains(n))
+    return std::nullopt;
+  return IdentityWarning{"MMSI " + MmsiOfStored(directory[n].Mmsid) + " is also " +
+                             (place == MmsiPlace::GroupId ? "Group ID " : "Memory ID ") +
+                             std::to_string(other),
+                         "Delete one of the two entries"};
+}
+
 AtisCodeCheck CheckAtisCode(std::string_view code, const MidTable &mids) {
   if (code.empty())
     return {AtisCodeState::Empty, 0};

@@ -75,6 +75,11 @@ std::vector<IdentityWarning> MmsiWarnings(MmsiPlace place, std::string_view stor
 // is none or entry n's MMSI is empty. MMSIs are compared by their nine digits.
 int SameMmsiEntry(const Directory &directory, int n);
 
+// "MMSI 232005678 is also Memory ID 1" for entry n when `other` (from
+// SameMmsiEntry) is not 0; nothing otherwise.
+std::optional<IdentityWarning> SameMmsiWarning(const Directory &directory, int n, int other,
+                                               MmsiPlace place);
+
 enum class AtisCodeState {
   Empty,
   Fits,           // 9 + MID + six digits, the MID allocated (or no table to ask)

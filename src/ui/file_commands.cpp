@@ -1,16 +1,19 @@
 #include "ui/file_commands.h"
 
+#include "app/backups.h"
 #include "app/hex_file.h"
 #include "app/new_data.h"
 #include "app/session.h"
 #include "files/dat_file.h"
 #include "ui/edit_controller.h"
+#include "ui/help_menu.h"
 #include "ui/navigator.h"
 #include "ui/node_keys.h"
 #include "ui/ui_dialogs.h"
 #include "ui/ui_host.h"
 #include "ui/ui_text.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QTimer>
@@ -128,25 +131,46 @@ void FileCommands::Restore() {
   std::error_code ec;
   if (!folder.empty())
     std::filesystem::create_directories(folder, ec);
-  const QString file =
-      parts_.dialogs.OpenFileName(&parts_.window, FilterFor(FileKind::Image), QtFromPath(folder));
+  const WindowParts parts = parts_;
+  const QString file = parts_.dialogs.ChooseBackup(&parts_.window, folder, [parts] {
+    HelpMenu::ShowBackupFolder(parts, QApplication::activeModalWidget());
+  });
   parts_.ActivateAgain();
   if (file.isEmpty())
     return;
+  const std::filesystem::path path = PathFromQt(file);
+  if (RestoreFile(path) && onRestored_)
+    onRestored_(RestoredText(path));
+}
+
+bool FileCommands::RestoreFile(const std::filesystem::path &path) {
   Session &session = parts_.session;
   ReplacingData replacing(session);
   WorkingScope working(parts_.host);
-  const std::filesystem::path path = PathFromQt(file);
   MessageContext context(parts_.host, Reading("Restoring", path.string()));
   bool read = false;
   parts_.edits.Apply(
       {"Restore Backup", FromQt(keys::kGeneral), ""},
       [&](RadioData &) { read = ReadHexFile(session, path); }, StepKind::Bulk);
   if (!read)
-    return;
+    return false;
   // A restored image belongs to no file: saving it asks for a name.
   session.state.CurrentFilePath.clear();
   parts_.navigator.ShowGeneral();
+  return true;
+}
+
+QString FileCommands::RestoredText(const std::filesystem::path &path) {
+  BackupEntry entry;
+  if (!ParseBackupName(path.filename().string(), entry))
+    return tr("Showing the backup %1, not saved").arg(QtFromPath(path.filename()));
+  entry.file = path;
+  const BackupColumns shown = DescribeBackup(entry);
+  QString text = tr("Showing the backup of %1 (%2, %3")
+                     .arg(ToQt(shown.time), ToQt(shown.kind), ToQt(shown.model));
+  if (shown.mmsi != "-")
+    text += tr(", MMSI %1").arg(ToQt(shown.mmsi));
+  return text + tr("), not saved");
 }
 
 void FileCommands::OpenRecent(const QString &file) {

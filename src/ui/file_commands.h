@@ -11,6 +11,9 @@
 #include <QObject>
 #include <QString>
 
+#include <filesystem>
+#include <functional>
+
 class QMenu;
 class QTimer;
 
@@ -28,6 +31,8 @@ public:
   void Open();
   // Loads a backup image as unsaved data, one undo step.
   void Restore();
+  // Told which backup is shown after a restore ("Showing the backup of ...").
+  void OnRestored(std::function<void(const QString &)> told) { onRestored_ = std::move(told); }
   void Save() { SaveTo(true); }
   void SaveAs() { SaveTo(false); }
   bool SaveTo(bool useCurrentPath);
@@ -54,10 +59,13 @@ private:
   void RememberFile(FileKind kind, const QString &file);
   void RefreshRecentMenu();
   bool ReadyToReplace();
+  bool RestoreFile(const std::filesystem::path &path);
+  static QString RestoredText(const std::filesystem::path &path);
 
   WindowParts parts_;
   QTimer *newTimer_;
   QMenu *recentMenu_ = nullptr;
+  std::function<void(const QString &)> onRestored_;
 };
 
 } // namespace kv508::ui

@@ -19,6 +19,8 @@ const char *FolderKey(FileKind kind) {
   case FileKind::Report:
   case FileKind::Pdf:
     return "ReportFolder";
+  case FileKind::Csv:
+    return "CsvFolder";
   }
   return "SettingsFolder";
 }
@@ -36,19 +38,6 @@ bool HasSuffix(const QString &file, const char *suffix) {
   return QFileInfo(file).suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
 }
 
-QString SuffixFor(FileKind kind) {
-  switch (kind) {
-  case FileKind::Settings:
-    return QStringLiteral(".dat");
-  case FileKind::Image:
-    return QStringLiteral(".hex");
-  case FileKind::Report:
-    return QStringLiteral(".txt");
-  case FileKind::Pdf:
-    return QStringLiteral(".pdf");
-  }
-  return {};
-}
 } // namespace
 
 QString FilterFor(FileKind kind) {
@@ -61,6 +50,24 @@ QString FilterFor(FileKind kind) {
     return QStringLiteral("Text files(*.txt);;All files(*.*)");
   case FileKind::Pdf:
     return QStringLiteral("PDF files(*.pdf);;All files(*.*)");
+  case FileKind::Csv:
+    return QStringLiteral("CSV files(*.csv);;All files(*.*)");
+  }
+  return {};
+}
+
+QString SuffixFor(FileKind kind) {
+  switch (kind) {
+  case FileKind::Settings:
+    return QStringLiteral(".dat");
+  case FileKind::Image:
+    return QStringLiteral(".hex");
+  case FileKind::Report:
+    return QStringLiteral(".txt");
+  case FileKind::Pdf:
+    return QStringLiteral(".pdf");
+  case FileKind::Csv:
+    return QStringLiteral(".csv");
   }
   return {};
 }

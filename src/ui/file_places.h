@@ -11,10 +11,12 @@
 
 namespace kv508::ui {
 
-enum class FileKind { Settings, Image, Report, Pdf };
+enum class FileKind { Settings, Image, Report, Pdf, Csv };
 
 // "dat files(*.dat);;All files(*.*)" and the like.
 QString FilterFor(FileKind kind);
+// ".dat", ".hex", ".txt", ".pdf", ".csv"
+QString SuffixFor(FileKind kind);
 // The name as typed, with the kind's extension when the name has none.
 QString WithDefaultSuffix(const QString &file, FileKind kind);
 // .dat and .hex files open from the Recent Files list and by drop; others are not ours.

@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -58,18 +60,24 @@ void HelpMenu::ShowTopic(int topic, const std::string &messageTitle) {
   window_->ShowTopic(QtFromPath(helpFile_), topic);
 }
 
-void HelpMenu::ShowBackupFolder() {
-  const std::filesystem::path &folder = parts_.session.backups.folder;
-  const std::string &title = parts_.session.state.TitleText;
+void HelpMenu::ShowBackupFolder() { ShowBackupFolder(parts_, &parts_.window); }
+
+void HelpMenu::ShowBackupFolder(const WindowParts &parts, QWidget *parent) {
+  const std::filesystem::path &folder = parts.session.backups.folder;
+  const std::string &title = parts.session.state.TitleText;
   std::error_code ec;
   if (!folder.empty())
     std::filesystem::create_directories(folder, ec);
   if (folder.empty()) {
-    parts_.host.Message(Icon::Exclamation, title,
-                        "Backups are off: there is no per-user data folder.", Buttons::Ok);
-  } else if (ec || !parts_.dialogs.ShowFolder(&parts_.window, QtFromPath(folder))) {
-    parts_.host.Message(Icon::Exclamation, title,
-                        "The backup folder " + folder.string() + " cannot be opened.", Buttons::Ok);
+    parts.host.Message(Icon::Exclamation, title,
+                       "Backups are off: there is no per-user data folder.", Buttons::Ok);
+  } else if (ec || !parts.dialogs.ShowFolder(parent, QtFromPath(folder))) {
+    // Without a file manager the path still lets the user get there.
+    if (parts.host.Message(Icon::Exclamation, title,
+                           "The backup folder " + folder.string() +
+                               " cannot be opened.\r\nCopy its path to the clipboard?",
+                           Buttons::YesNo) == Answer::Yes)
+      QGuiApplication::clipboard()->setText(QtFromPath(folder));
   }
 }
 

@@ -31,6 +31,9 @@ public:
   // Without a help file the message carries the title of the window that asked.
   void ShowTopic(int topic, const std::string &messageTitle);
   void ShowBackupFolder();
+  // Opens the backup folder in the file manager; without one, offers to copy
+  // its path. Also Restore Backup's Show in Folder.
+  static void ShowBackupFolder(const WindowParts &parts, QWidget *parent);
   void About();
   void CloseHelp();
 

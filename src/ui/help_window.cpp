@@ -2,13 +2,18 @@
 
 #include "app/app_state.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kv508::ui {
 
-HelpWindow::HelpWindow(QWidget *owner) : QWidget(nullptr, Qt::Window) {
+HelpWindow::HelpWindow(QWidget *owner) : QWidget(nullptr, Qt::Window), owner_(owner) {
   setObjectName(QStringLiteral("frmHelp"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(tr("%1 Help").arg(QLatin1String(kApplicationTitle)));
@@ -21,12 +26,41 @@ HelpWindow::HelpWindow(QWidget *owner) : QWidget(nullptr, Qt::Window) {
   auto *layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
+  for (const QKeySequence &keys :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    auto *close = new QShortcut(keys, this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+  }
+}
+
+void HelpWindow::PlaceOnOwnersScreen() {
+  QScreen *screen =
+      owner_ && owner_->screen() ? owner_->screen() : QGuiApplication::primaryScreen();
+  if (!screen)
+    return;
+  const QRect room = screen->availableGeometry();
+  QRect frame(QPoint(0, 0), size().boundedTo(room.size() - QSize(16, 48)));
+  const QRect ownerFrame = owner_ ? owner_->frameGeometry() : room;
+  frame.moveTopLeft(ownerFrame.topRight() + QPoint(8, 0));
+  if (frame.right() > room.right())
+    frame.moveRight(room.right() - 8);
+  if (frame.bottom() > room.bottom() - 40)
+    frame.moveBottom(room.bottom() - 40);
+  frame.moveLeft(std::max(frame.left(), room.left()));
+  frame.moveTop(std::max(frame.top(), room.top()));
+  resize(frame.size());
+  move(frame.topLeft());
 }
 
 void HelpWindow::ShowTopic(const QString &helpFile, int topic) {
   QUrl url = QUrl::fromLocalFile(helpFile);
   url.setFragment(QString::number(topic));
   browser_->setSource(url);
+  if (!placed_) {
+    PlaceOnOwnersScreen();
+    placed_ = true;
+  }
   show();
   raise();
   activateWindow();

@@ -2,6 +2,7 @@
 
 // The help viewer: the model's HTML help page, opened at a topic number.
 
+#include <QPointer>
 #include <QWidget>
 
 class QTextBrowser;
@@ -16,6 +17,11 @@ public:
   void ShowTopic(const QString &helpFile, int topic);
 
 private:
+  // Fully on the screen that holds the owner, beside it where there is room.
+  void PlaceOnOwnersScreen();
+
+  QPointer<QWidget> owner_;
+  bool placed_ = false;
   QTextBrowser *browser_;
 };
 

@@ -30,9 +30,8 @@ bool JournalKeeper::OfferLeftover() {
   std::optional<LeftoverJournal> left = LeftoverJournal::Find(folder_);
   if (!left)
     return false;
-  // Appended piece by piece: GCC 12 sees a false out-of-bounds copy in the
-  // chain of temporaries that operator+ makes here.
-  std::string question = kApplicationTitle;
+  // Appended piece by piece: GCC 12 at -O2 warns falsely about chained + here.
+  std::string question(kApplicationTitle);
   question += " did not close properly. Restore the unsaved changes from ";
   question += left->TimeText(std::time(nullptr));
   question += '?';

@@ -29,6 +29,21 @@ inline int TreeWidthForWindow(int windowTwips) {
   return tree;
 }
 
+// The narrowest window, at least the minimum, whose tree (as a resize lays it
+// out) is `treePx` wide and whose screen area is `screenPx` wide.
+inline int WindowWidthFor(int treePx, int screenPx) {
+  constexpr int kWidestPx = 100000;
+  const int around = ToPixels(kScreenGapTwips) + ToPixels(kScreenMarginTwips);
+  int window = kMinWidthPx;
+  while (window < kWidestPx) {
+    const int tree = ToPixels(TreeWidthForWindow(ToTwips(window)));
+    if (tree >= treePx && window - tree - around >= screenPx)
+      break;
+    ++window;
+  }
+  return window;
+}
+
 // While dragging, the splitter bar stays 2,500 twips from either edge.
 inline int ClampSplitterDrag(int xTwips, int windowTwips) {
   int upper = windowTwips - kSplitterDragMarginTwips;

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "ui/edit_controller.h"
+#include "ui/exchange_commands.h"
 #include "ui/file_commands.h"
 #include "ui/help_menu.h"
 #include "ui/hex_dump.h"
@@ -25,6 +26,7 @@
 #include <QMenu>
 #include <QResizeEvent>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTreeWidget>
 
 // The icons are compiled into this static library; its resources must be
@@ -38,8 +40,10 @@ namespace {
 // The window as the editing screens see it.
 class WindowContext : public ScreenContext {
 public:
-  WindowContext(Session &session, Navigator &navigator, EditController &edits, RadioCommands &radio)
-      : session_(session), navigator_(navigator), edits_(edits), radio_(radio) {}
+  WindowContext(Session &session, Navigator &navigator, EditController &edits, RadioCommands &radio,
+                UiDialogs &dialogs, QWidget &window, std::function<void(const QString &)> hint)
+      : session_(session), navigator_(navigator), edits_(edits), radio_(radio), dialogs_(dialogs),
+        window_(window), hint_(std::move(hint)) {}
   Session &session() override { return session_; }
   bool Apply(const EditPlace &place, const EditLog::Change &change, StepKind kind) override {
     return edits_.Apply(place, change, kind);
@@ -49,12 +53,22 @@ public:
   void SelectNodeByKey(const QString &key) override { navigator_.SelectNodeByKey(key); }
   bool CommitActiveEdit() override { return navigator_.CommitActiveEdit(); }
   bool RunClear(int mode, const EditPlace &place) override { return radio_.Clear(mode, place); }
+  UiDialogs::Repeat RepeatOwnMmsi(const QString &typed, const QString &info) override {
+    const UiDialogs::Repeat answer = dialogs_.RepeatOwnMmsi(&window_, typed, info);
+    if (window_.isVisible())
+      window_.activateWindow();
+    return answer;
+  }
+  void ShowHint(const QString &hint) override { hint_(hint); }
 
 private:
   Session &session_;
   Navigator &navigator_;
   EditController &edits_;
   RadioCommands &radio_;
+  UiDialogs &dialogs_;
+  QWidget &window_;
+  std::function<void(const QString &)> hint_;
 };
 
 } // namespace
@@ -86,6 +100,15 @@ MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, O
   CreateToolBar(*this);
   CreateStatusBar();
   CreateShortcuts();
+  // Which backup is shown, from a restore until other data or a save.
+  restored_ = new QLabel(statusBar());
+  restored_->setObjectName(QStringLiteral("sbRestored"));
+  restored_->hide();
+  statusBar()->insertWidget(0, restored_, 3);
+  files_->OnRestored([this](const QString &text) {
+    restored_->setText(text);
+    restored_->show();
+  });
 }
 
 MainWindow::~MainWindow() {
@@ -98,7 +121,7 @@ MainWindow::~MainWindow() {
 void MainWindow::CreateParts() {
   navigator_ = new Navigator(session_, centralWidget(),
                              [this](const QString &hint) { SetStatusHint(hint); });
-  panes_ = new PaneLayout(centralWidget(), &navigator_->Tree(), &navigator_->Screens());
+  panes_ = new PaneLayout(centralWidget(), &navigator_->Tree(), &navigator_->Pane());
   edits_ = new EditController(
       session_, *navigator_, [this] { Refresh(); }, [this] { StateChanged(); }, this);
   journal_ = new JournalKeeper(session_, host_, options_.journalFolder, this);
@@ -106,6 +129,7 @@ void MainWindow::CreateParts() {
                           *this,    *navigator_, *edits_,  [this] { RefreshHexDump(); }};
   files_ = new FileCommands(parts);
   printing_ = new PrintCommands(parts);
+  exchange_ = new ExchangeCommands(parts);
   help_ = new HelpMenu(parts);
   models_ = new ModelMenu(parts, *files_, options_.programDir / "global.ini",
                           [this](const QString &model) { statusPanels_[2]->setText(model); });
@@ -115,7 +139,9 @@ void MainWindow::CreateParts() {
   radio_ = new RadioCommands(parts, *ports_, *files_, [this](int topic, const std::string &title) {
     help_->ShowTopic(topic, title);
   });
-  screenContext_ = std::make_unique<WindowContext>(session_, *navigator_, *edits_, *radio_);
+  screenContext_ =
+      std::make_unique<WindowContext>(session_, *navigator_, *edits_, *radio_, dialogs_, *this,
+                                      [this](const QString &hint) { navigator_->KeepHint(hint); });
   navigator_->RegisterScreens(*screenContext_);
 }
 
@@ -130,13 +156,11 @@ void MainWindow::CreateShortcuts() {
   }
   connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, help_,
           &HelpMenu::ForFocus);
-  // Every control's hint appears when it gets the focus.
+  // Every control's hint appears when it gets the focus; a control without
+  // one clears the hint of the control before.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-    if (!now || !isAncestorOf(now))
-      return;
-    const QString hint = HintFor(now);
-    if (!hint.isNull())
-      SetStatusHint(hint);
+    if (now && isAncestorOf(now))
+      SetStatusHint(HintFor(now));
   });
 }
 
@@ -145,6 +169,7 @@ ScreenArea &MainWindow::screens() { return navigator_->Screens(); }
 PortProvider &MainWindow::ports() { return ports_->Provider(); }
 
 void MainWindow::Refresh() {
+  restored_->hide();
   navigator_->Refresh();
   UpdateCaption();
   RefreshHexDump();

@@ -24,6 +24,7 @@ class QTreeWidget;
 namespace kv508::ui {
 
 class EditController;
+class ExchangeCommands;
 class FileCommands;
 class HelpMenu;
 class JournalKeeper;
@@ -60,6 +61,9 @@ public:
   // The start-up sequence; false when no model is offered ("Unknown model!!"),
   // after which the window is closed.
   bool StartUp();
+  // The size the window starts at when no size is remembered: every screen
+  // and every tree text in full, within the screen the window is on.
+  QSize StartSize();
   // Shows the data anew: tree, screen, caption, Edit menu and hex dump.
   void Refresh();
 
@@ -71,6 +75,7 @@ public:
   FileCommands &files() { return *files_; }
   RadioCommands &radio() { return *radio_; }
   PrintCommands &printing() { return *printing_; }
+  ExchangeCommands &exchange() { return *exchange_; }
   ModelMenu &models() { return *models_; }
   HelpMenu &help() { return *help_; }
   PortMenu &portMenu() { return *ports_; }
@@ -105,6 +110,8 @@ private:
   void SetStatusHint(const QString &hint);
   void LoadLogoOnce();
   void StorePlacement();
+  // The remembered size and position, else the start size.
+  void PlaceWindow();
 
   Options options_;
   UiHost host_;
@@ -117,6 +124,7 @@ private:
   FileCommands *files_ = nullptr;
   RadioCommands *radio_ = nullptr;
   PrintCommands *printing_ = nullptr;
+  ExchangeCommands *exchange_ = nullptr;
   ModelMenu *models_ = nullptr;
   HelpMenu *help_ = nullptr;
   JournalKeeper *journal_ = nullptr;
@@ -125,6 +133,7 @@ private:
 
   PaneLayout *panes_ = nullptr;
   QLabel *statusPanels_[3] = {};
+  QLabel *restored_ = nullptr;
   QAction *hexDumpAction_ = nullptr;
 
   bool logoLoaded_ = false;

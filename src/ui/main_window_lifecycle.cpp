@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 
 #include "app/config.h"
+#include "app/mid_table_file.h"
 #include "app/new_data.h"
 #include "app/user_prefs.h"
 #include "model/tables.h"
@@ -23,9 +24,14 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
+#include <QScreen>
+
+#include <algorithm>
+#include <optional>
 
 namespace kv508::ui {
 
@@ -46,6 +52,8 @@ bool MainWindow::StartUp() {
     return false;
   }
   ApplyModelSelection(session_, selection);
+  session_.midsProblem.clear();
+  session_.mids = LoadMidTable(options_.programDir, session_.midsProblem);
   models_->Offer(selection.OfferedModels, selection.ShowEditMenu);
 
   // One of each pair of transfer buttons is shown.
@@ -57,7 +65,6 @@ bool MainWindow::StartUp() {
   hexDumpAction_->setVisible(state.DebugMode);
   ports_->Restore(options_.defaultToSimulatedRadio);
 
-  resize(kMinWidthPx, kMinHeightPx);
   (void)ChannelTable();
   (void)WxTable();
   {
@@ -66,6 +73,7 @@ bool MainWindow::StartUp() {
     navigator_->ShowGeneral();
     edits_->Loaded();
   }
+  PlaceWindow();
   SetStatusHint(QString());
   help_->SetHelpFile(SelectHelpFile(options_.programDir, session_.model.AtisCapable));
   panes_->HexDump()->setVisible(state.DebugMode && hexDumpAction_->isChecked());
@@ -75,6 +83,9 @@ bool MainWindow::StartUp() {
 
   host_.SetWaitCursor(false);
   setEnabled(true);
+  // The program runs on without countries; it says once where it looked.
+  if (!session_.midsProblem.empty())
+    host_.Message(Icon::Exclamation, kApplicationTitle, session_.midsProblem, Buttons::Ok);
   journal_->OfferLeftover();
   return true;
 }
@@ -87,7 +98,11 @@ void MainWindow::UpdateCaption() {
                QFileInfo(QFile::decodeName(QByteArray::fromStdString(state.CurrentFilePath)))
                    .fileName()
                    .toLower();
-  setWindowTitle(caption);
+  // The desktop's mark of unsaved changes, exactly while DataChanged.
+  setWindowTitle(caption + QStringLiteral("[*]"));
+  setWindowModified(state.DataChanged);
+  if (restored_ && !state.CurrentFilePath.empty())
+    restored_->hide();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
@@ -102,12 +117,40 @@ void MainWindow::closeEvent(QCloseEvent *event) {
   event->accept();
 }
 
+QSize MainWindow::StartSize() {
+  // What the menus, tool bar and status bar take around the panes.
+  layout()->activate();
+  const QSize chrome = size() - centralWidget()->size();
+  const QSize pane = navigator_->PaneHint();
+  const int margin = ToPixels(kScreenMarginTwips);
+  QSize start(WindowWidthFor(navigator_->TreeHint(), pane.width()),
+              std::max(kMinHeightPx, chrome.height() + pane.height() + 2 * margin));
+  if (const QScreen *shown = screen())
+    start = start.boundedTo(shown->availableGeometry().size());
+  return start.expandedTo(minimumSize());
+}
+
+void MainWindow::PlaceWindow() {
+  const std::optional<prefs::WindowPlacement> stored = prefs::Placement(session_.settings);
+  if (stored) {
+    const QRect frame(ToPixels(stored->left), ToPixels(stored->top), ToPixels(stored->width),
+                      ToPixels(stored->height));
+    // Only where a screen still shows it: a screen may have gone since.
+    if (const QScreen *shown = QGuiApplication::screenAt(frame.center())) {
+      resize(frame.size().boundedTo(shown->availableGeometry().size()).expandedTo(minimumSize()));
+      move(frame.topLeft());
+      return;
+    }
+  }
+  resize(StartSize());
+}
+
+// The position of the frame and the size inside it, as PlaceWindow takes them.
 void MainWindow::StorePlacement() {
   if (isMinimized())
     return;
-  const QRect frame = frameGeometry();
-  prefs::SetPlacement(session_.settings, {ToTwips(frame.x()), ToTwips(frame.y()),
-                                          ToTwips(frame.width()), ToTwips(frame.height())});
+  prefs::SetPlacement(session_.settings, {ToTwips(pos().x()), ToTwips(pos().y()), ToTwips(width()),
+                                          ToTwips(height())});
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 
 #include "ui/edit_controller.h"
+#include "ui/exchange_commands.h"
 #include "ui/file_commands.h"
 #include "ui/model_menu.h"
 #include "ui/port_menu.h"
@@ -46,6 +47,8 @@ void MainWindow::CreateFileMenu() {
       {"mnuFilePrintToFile", tr("P&rint to File"), [this] { printing_->PrintToFile(); }, {}},
       {"mnuFileExportPdf", tr("&Export PDF..."), [this] { printing_->ExportPdf(); }, {}},
       {nullptr, {}, {}, {}},
+      {"mnuFileCheck", tr("&Check Settings..."), [this] { radio_->CheckSettings(); }, {}},
+      {nullptr, {}, {}, {}},
   };
   for (const Entry &entry : entries) {
     if (!entry.name) {
@@ -56,6 +59,8 @@ void MainWindow::CreateFileMenu() {
     action->setShortcut(entry.keys);
     connect(action, &QAction::triggered, this, entry.command);
   }
+  exchange_->AddMenus(file);
+  file->addSeparator();
   files_->AddRecentMenu(file);
   file->addSeparator();
   QAction *exit = AddAction(file, "mnuFileExit", tr("E&xit"));

@@ -4,8 +4,12 @@
 #include "ui/node_keys.h"
 #include "ui/ui_text.h"
 
+#include <QFontMetrics>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+
+#include <algorithm>
 
 namespace kv508::ui {
 
@@ -115,13 +119,57 @@ void RefreshNodeTexts(QTreeWidget &tree, const RadioData &data) {
                     bank[n].Enable);
     });
   }
-  const QString entryTexts[2] = {QStringLiteral("Memory ID"), QStringLiteral("Group ID")};
   for (int d = 0; d < 2; ++d) {
     const Directory &entries = d == 0 ? data.CHMMSID : data.CHGRPID;
     RefreshChildren(FindNodeByKey(tree, keys::DirectoryKey(d)), [&](int n) {
-      return Marked(entryTexts[d] + QString::number(n), entries.Contains(n) && entries[n].Enable);
+      return Marked(DirectoryEntryText(d, n), entries.Contains(n) && entries[n].Enable);
     });
   }
+}
+
+QString DirectoryEntryText(int directory, int entry) {
+  return (directory == 0 ? QStringLiteral("Memory ID") : QStringLiteral("Group ID")) +
+         QString::number(entry);
+}
+
+QString PlaceText(const RadioData &data, const ScreenRequest &request) {
+  const QString separator = QStringLiteral(" \u00B7 ");
+  const int n = request.record;
+  if (request.kind == ScreenKind::ChannelPanel || request.kind == ScreenKind::ExpPanel) {
+    const int g = request.bank;
+    if (g < 0 || g > 3 || !data.GroupBank(g).Contains(n))
+      return {};
+    const std::string &status = data.ChannelGroups[static_cast<std::size_t>(g)].StatusName;
+    const QString group =
+        status.empty() ? kGroupTexts[g]
+                       : kGroupTexts[g] + QStringLiteral(" (") + ToQt(status) + QLatin1Char(')');
+    return group + separator +
+           (g == 3 ? QStringLiteral("EXP") + QString::number(n)
+                   : ChannelNodeText(data.GroupBank(g)[n]));
+  }
+  if (request.kind == ScreenKind::DirectoryEntry &&
+      (request.directory == 0 || request.directory == 1))
+    return request.directory == 0 ? QStringLiteral("Individual Directory") + separator +
+                                        QStringLiteral("Memory ID") + QString::number(n)
+                                  : QStringLiteral("Group Directory") + separator +
+                                        QStringLiteral("Group ID") + QString::number(n);
+  return {};
+}
+
+int TreeTextWidth(QTreeWidget &tree) {
+  const QFontMetrics metrics = tree.fontMetrics();
+  // The item's own margins and the focus frame around its text.
+  const int itemMargins = 2 * (tree.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
+  int widest = 0;
+  for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
+    int depth = 1;
+    for (const QTreeWidgetItem *up = (*it)->parent(); up; up = up->parent())
+      ++depth;
+    widest = std::max(widest, depth * tree.indentation() +
+                                  metrics.horizontalAdvance((*it)->text(0)) + itemMargins);
+  }
+  return widest + 2 * tree.frameWidth() +
+         tree.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &tree);
 }
 
 QString NodeKey(const QTreeWidgetItem *node) {

@@ -19,7 +19,13 @@
 #include "ui/screens/widget_props.h"
 #include "ui/ui_text.h"
 
+#include <QFont>
+#include <QHash>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollArea>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace kv508::ui {
 
@@ -34,7 +40,30 @@ Navigator::Navigator(Session &session, QWidget *parent, HintShown hint)
   SetHelpTopic(tree_, kHelpTree);
   connect(tree_, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem *current) { OnCurrentItemChanged(current); });
-  screens_ = new ScreenArea(parent);
+  // Long node texts scroll rather than being cut.
+  tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  tree_->header()->setStretchLastSection(false);
+  tree_->setTextElideMode(Qt::ElideNone);
+
+  pane_ = new QWidget(parent);
+  pane_->setObjectName(QStringLiteral("fraPane"));
+  place_ = new QLabel(pane_);
+  place_->setObjectName(QStringLiteral("lblPlace"));
+  QFont bold = place_->font();
+  bold.setBold(true);
+  place_->setFont(bold);
+  place_->hide();
+  scroll_ = new QScrollArea(pane_);
+  scroll_->setObjectName(QStringLiteral("scrScreens"));
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);
+  scroll_->setWidgetResizable(true);
+  screens_ = new ScreenArea;
+  scroll_->setWidget(screens_);
+  auto *layout = new QVBoxLayout(pane_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(place_);
+  layout->addWidget(scroll_, 1);
 }
 
 void Navigator::RegisterScreens(ScreenContext &context) {
@@ -50,13 +79,31 @@ void Navigator::RegisterScreens(ScreenContext &context) {
   screens_->Register(std::make_unique<ChannelPanelScreen>(context));
 }
 
+QSize Navigator::PaneHint() const {
+  const QSize screens = screens_->sizeHint().expandedTo(screens_->minimumSizeHint());
+  const int heading = place_->sizeHint().height() + pane_->layout()->spacing();
+  return {screens.width(), screens.height() + heading};
+}
+
+int Navigator::TreeHint() const { return TreeTextWidth(*tree_); }
+
 QString Navigator::SelectedKey() const { return NodeKey(tree_->currentItem()); }
 
 void Navigator::Rebuild() {
   const QString key = SelectedKey();
+  // The user's place in the tree outlives a rebuild: the open nodes stay open.
+  QHash<QString, bool> expanded;
+  for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+    if ((*it)->childCount() > 0)
+      expanded.insert(NodeKey(*it), (*it)->isExpanded());
+  }
   selecting_ = true;
   BuildTree(*tree_, session_.data, session_.model.AtisCapable);
   shape_ = TreeShape(session_.data);
+  for (auto it = expanded.cbegin(); it != expanded.cend(); ++it) {
+    if (QTreeWidgetItem *node = FindNodeByKey(*tree_, it.key()))
+      node->setExpanded(it.value());
+  }
   QTreeWidgetItem *node = FindNodeByKey(*tree_, key);
   tree_->setCurrentItem(node);
   selecting_ = false;
@@ -130,9 +177,14 @@ void Navigator::ShowScreenFor(QTreeWidgetItem *node) {
   shownKey_ = NodeKey(node);
   {
     BusyScope busy(state);
-    screens_->Show(ScreenForNode(NodeKey(node->parent()), shownKey_), session_.data);
+    const ScreenRequest request = ScreenForNode(NodeKey(node->parent()), shownKey_);
+    screens_->Show(request, session_.data);
+    const QString place = PlaceText(session_.data, request);
+    place_->setText(place);
+    place_->setVisible(!place.isEmpty());
   }
-  hint_(kSelectionHint);
+  hint_(keptHint_.isEmpty() ? kSelectionHint : keptHint_);
+  keptHint_.clear();
   state.OperationIncomplete = false;
 }
 

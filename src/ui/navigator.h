@@ -7,10 +7,13 @@
 #include "app/undo_history.h"
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 
 #include <functional>
 
+class QLabel;
+class QScrollArea;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -35,6 +38,13 @@ public:
 
   QTreeWidget &Tree() const { return *tree_; }
   ScreenArea &Screens() const { return *screens_; }
+  // What stands right of the tree: the heading of the place shown and the
+  // screen area, which scrolls when the window is smaller than its screen.
+  QWidget &Pane() const { return *pane_; }
+  // The room the pane needs for its largest screen under the heading, and
+  // the width the tree needs for its longest text.
+  QSize PaneHint() const;
+  int TreeHint() const;
   QString SelectedKey() const;
 
   // The data were replaced: the tree is built again, the selected node kept
@@ -52,6 +62,12 @@ public:
   bool CommitActiveEdit();
   // The status bar's hint.
   void Hint(const QString &hint) { hint_(hint); }
+  // What the screen being left has to say: shown instead of the tree's hint
+  // when the next screen appears.
+  void KeepHint(const QString &hint) {
+    keptHint_ = hint;
+    hint_(hint);
+  }
 
 private:
   void Rebuild();
@@ -62,8 +78,12 @@ private:
 
   Session &session_;
   HintShown hint_;
+  QString keptHint_;
   QTreeWidget *tree_;
   ScreenArea *screens_;
+  QWidget *pane_;
+  QLabel *place_;
+  QScrollArea *scroll_;
   QString shownKey_; // the node whose screen is shown; empty after a reset
   int shape_ = -1;
   bool selecting_ = false;

@@ -18,6 +18,10 @@
 #include <QPrinter>
 #include <QTemporaryFile>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace kv508::ui {
 
 PrintCommands::PrintCommands(WindowParts parts) : QObject(&parts.window), parts_(parts) {}
@@ -54,6 +58,34 @@ void PrintCommands::Print() {
     PrintReportTo(printer);
 }
 
+namespace {
+
+// An existing file keeps its permissions; a new one gets those the user's
+// umask leaves of read and write for all.
+QFileDevice::Permissions SavedFilePermissions(const QString &target) {
+  if (QFile::exists(target))
+    return QFile::permissions(target);
+  QFileDevice::Permissions all = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                 QFileDevice::ReadUser | QFileDevice::WriteUser |
+                                 QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                 QFileDevice::ReadOther | QFileDevice::WriteOther;
+#ifdef Q_OS_UNIX
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  if (mask & S_IWGRP)
+    all &= ~QFileDevice::WriteGroup;
+  if (mask & S_IWOTH)
+    all &= ~QFileDevice::WriteOther;
+  if (mask & S_IRGRP)
+    all &= ~QFileDevice::ReadGroup;
+  if (mask & S_IROTH)
+    all &= ~QFileDevice::ReadOther;
+#endif
+  return all;
+}
+
+} // namespace
+
 void PrintCommands::ExportPdf() {
   if (!parts_.navigator.CommitActiveEdit())
     return;
@@ -85,7 +117,9 @@ void PrintCommands::ExportPdf() {
       written =
           PrintReport(BuildReport(parts_.session.data, parts_.session.model), printer, Header());
     }
-    written = written && (!QFile::exists(target) || QFile::remove(target)) &&
+    // The temporary file is the owner's alone; the PDF gets what any saved file gets.
+    written = written && QFile::setPermissions(part.fileName(), SavedFilePermissions(target)) &&
+              (!QFile::exists(target) || QFile::remove(target)) &&
               QFile::rename(part.fileName(), target);
     if (written)
       part.setAutoRemove(false);

@@ -5,6 +5,7 @@
 #include "diff/radio_compare.h"
 #include "image/radio_ranges.h"
 #include "link/transfer.h"
+#include "ui/check_commands.h"
 #include "ui/compare_window.h"
 #include "ui/connection_dialog.h"
 #include "ui/edit_controller.h"
@@ -27,6 +28,8 @@ RadioCommands::RadioCommands(WindowParts parts, TransferPorts &ports, FileComman
 void RadioCommands::Program() {
   if (!parts_.navigator.CommitActiveEdit())
     return;
+  if (!CheckBeforeProgram(parts_))
+    return;
   // The radio's own MMSI is guarded inside the run, once the radio has been read.
   Run(kTransferProgram);
   parts_.refreshHexDump();
@@ -45,6 +48,7 @@ void RadioCommands::Read() {
   parts_.edits.Loaded();
 }
 
+void RadioCommands::CheckSettings() { ShowSettingsCheck(parts_); }
 void RadioCommands::Compare() {
   if (!parts_.navigator.CommitActiveEdit())
     return;

@@ -34,6 +34,8 @@ public:
 
   void Program();
   void Read();
+  // File > Check Settings: the check's findings at any time.
+  void CheckSettings();
   // Reads the radio and shows frmCompare; its changes go to the radio in the
   // same connection, or the radio's values into the data.
   void Compare();

@@ -17,6 +17,8 @@ ScreenArea::ScreenArea(QWidget *parent) : QStackedWidget(parent) {
   logo_ = new QLabel(general_);
   logo_->setObjectName(QStringLiteral("picLogo"));
   logo_->setAlignment(Qt::AlignCenter);
+  // The logo shows what room there is; it never sizes the screens.
+  logo_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   layout->addWidget(logo_);
 
   empty_ = new QWidget(this);

@@ -194,7 +194,7 @@ void TransferDialog::UsePort() {
   QString text = tr("Port: %1").arg(ports_.Name());
   const QString description = ports_.Description();
   if (!description.isEmpty())
-    text += QStringLiteral("  ") + description;
+    text += QStringLiteral(", ") + description;
   portLabel_->setText(text);
   portLabel_->setToolTip(text);
 }

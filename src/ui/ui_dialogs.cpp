@@ -1,9 +1,14 @@
 #include "ui/ui_dialogs.h"
 
+#include "ui/backups_dialog.h"
+#include "ui/check_dialog.h"
+#include "ui/mmsi_repeat_dialog.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,6 +21,29 @@ namespace kv508::ui {
 
 bool UiDialogs::ShowFolder(QWidget *, const QString &folder) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+UiDialogs::Repeat UiDialogs::RepeatOwnMmsi(QWidget *parent, const QString &typed,
+                                           const QString &info) {
+  MmsiRepeatDialog dialog(info, parent);
+  if (dialog.exec() != QDialog::Accepted)
+    return Repeat::Cancelled;
+  return dialog.Typed() == typed ? Repeat::Same : Repeat::Different;
+}
+
+UiDialogs::FindingsAnswer UiDialogs::ShowFindings(QWidget *parent,
+                                                  const std::vector<Finding> &findings,
+                                                  const QString &note, bool beforeProgram) {
+  CheckDialog dialog(findings, note, beforeProgram, parent);
+  dialog.exec();
+  return dialog.Answer();
+}
+
+QString QtDialogs::ChooseBackup(QWidget *parent, const std::filesystem::path &folder,
+                                const std::function<void()> &showFolder) {
+  BackupsDialog dialog(folder, showFolder, parent);
+  dialog.exec();
+  return dialog.Chosen();
 }
 
 QString QtDialogs::OpenFileName(QWidget *parent, const QString &filter, const QString &folder) {
@@ -38,12 +66,26 @@ QString QtDialogs::SaveFileName(QWidget *parent, const QString &filter, const QS
   return dialog.selectedFiles().first();
 }
 
+QPageSize::PageSizeId UiDialogs::Paper() {
+  const QLocale locale;
+  return locale.measurementSystem() == QLocale::ImperialUSSystem ||
+                 locale.territory() == QLocale::Canada
+             ? QPageSize::Letter
+             : QPageSize::A4;
+}
+
+QPageSize::PageSizeId QtDialogs::Paper() {
+  const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+  const QPageSize paper = printer.isNull() ? QPageSize() : printer.defaultPageSize();
+  return paper.isValid() && paper.id() != QPageSize::Custom ? paper.id() : UiDialogs::Paper();
+}
+
 bool QtDialogs::PrinterInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 UiDialogs::NoPrinterChoice QtDialogs::NoPrinter(QWidget *parent) {
   QMessageBox box(QMessageBox::Information, QObject::tr("Print"),
                   QObject::tr("No printer is installed on this computer.\n\nYou can look at "
-                              "the report in Print Preview, or save it as a PDF file and print "
+                              "the pages in Print Preview, or save them as a PDF file and print "
                               "that elsewhere."),
                   QMessageBox::NoButton, parent);
   QPushButton *preview = box.addButton(QObject::tr("Print Pre&view"), QMessageBox::AcceptRole);

@@ -2,7 +2,14 @@
 
 // The common dialogs the windows ask through, so that tests can answer them.
 
+#include "check/finding.h"
+#include <QPageSize>
+
 #include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <vector>
 
 class QPrinter;
 class QWidget;
@@ -29,6 +36,29 @@ public:
   virtual QString DevicePath(QWidget *parent, const QString &current) = 0;
   // Opens the folder in the desktop's file manager; false when that failed.
   virtual bool ShowFolder(QWidget *parent, const QString &folder);
+  // The paper printed on: the default printer's, else the locale's (Letter in
+  // the United States and Canada, A4 elsewhere).
+  virtual QPageSize::PageSizeId Paper();
+
+  // frmMmsiConfirm: the own MMSI asked for again before `typed` (nine digits)
+  // is stored. `info` is the kind and country of what was typed; `typed`
+  // itself is not shown, so the second typing is a real one.
+  enum class Repeat { Same, Different, Cancelled };
+  virtual Repeat RepeatOwnMmsi(QWidget *parent, const QString &typed, const QString &info);
+  // frmCheck: the findings of the check, with Program Anyway and Cancel
+  // before programming, else with Close. `note` says what the check could not
+  // look at (empty for nothing).
+  struct FindingsAnswer {
+    enum class Choice { Close, ProgramAnyway, ShowLine };
+    Choice choice = Choice::Close;
+    int line = -1; // ShowLine: the finding whose line was double-clicked
+  };
+  virtual FindingsAnswer ShowFindings(QWidget *parent, const std::vector<Finding> &findings,
+                                      const QString &note, bool beforeProgram);
+  // The backup list of Restore Backup; the file chosen, empty when cancelled.
+  // `showFolder` is its Show in Folder button.
+  virtual QString ChooseBackup(QWidget *parent, const std::filesystem::path &folder,
+                               const std::function<void()> &showFolder) = 0;
 };
 
 class QtDialogs : public UiDialogs {
@@ -40,6 +70,9 @@ public:
   bool PrinterInstalled() override;
   NoPrinterChoice NoPrinter(QWidget *parent) override;
   QString DevicePath(QWidget *parent, const QString &current) override;
+  QPageSize::PageSizeId Paper() override;
+  QString ChooseBackup(QWidget *parent, const std::filesystem::path &folder,
+                       const std::function<void()> &showFolder) override;
 };
 
 } // namespace kv508::ui

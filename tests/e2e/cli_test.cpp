@@ -277,7 +277,9 @@ TEST(CliWrite, VerifiedWriteChangesOnlyTheWrittenRangesAndIsListedNewestFirst) {
   EXPECT_EQ(RunCli(dir, {"backups"}).out, "No backups in " + folder.string() + "\n");
   fs::create_directories(folder);
   const fs::path older = folder / "2020-01-02_030405_TR4100-TR4300_read.hex";
-  WriteText(older, Image(32768, '\0'));
+  Image olderImage(32768, '\0');
+  olderImage.replace(416, 5, "\x23\x20\x00\x45\x60", 5); // the own MMSI 232000456
+  WriteText(older, olderImage);
   ASSERT_EQ(RunCli(dir, {"new", "-o", dir / "in.hex"}).exitCode, 0);
   const Image in = ReadText(dir / "in.hex"), radio = NoiseRadioMemory(21);
   RadioSim sim(dir / "sim", radio);
@@ -293,9 +295,10 @@ TEST(CliWrite, VerifiedWriteChangesOnlyTheWrittenRangesAndIsListedNewestFirst) {
   ASSERT_EQ(backups.size(), 2u);
   const std::string when = std::regex_replace(backups[1].filename().string(),
                                               std::regex("(.{10})_(..)(..)(..)_.*"), "$1 $2:$3:$4");
-  EXPECT_EQ(RunCli(dir, {"backups"}).out, when + "  program  " + backups[1].string() +
-                                              "\n2020-01-02 03:04:05  read     " + older.string() +
-                                              "\n");
+  EXPECT_EQ(RunCli(dir, {"backups"}).out,
+            when + "  program  TR4100-TR4300  -          " + backups[1].string() +
+                "\n2020-01-02 03:04:05  read     TR4100-TR4300  232000456  " + older.string() +
+                "\n");
 }
 
 // A radio lost in the middle of a read is named with the device and the

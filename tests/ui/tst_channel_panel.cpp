@@ -7,6 +7,7 @@
 #include "image/layout.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
+#include "ui/screens/widget_props.h"
 #include "ui/ui_text.h"
 
 #include <QAbstractItemView>
@@ -147,7 +148,7 @@ private slots:
   }
 
   // An expansion channel shows its record, editable; each control stores the
-  // choice, and the tone choosers of one element exclude each other.
+  // choice, but the tone choosers and Comp only show what they hold.
   void expansionChannelControls() {
     WindowFixture f;
     QVERIFY(StartOnChannels(f));
@@ -168,21 +169,22 @@ private slots:
       act();
       return f.S().state.DataChanged;
     };
-    auto *ctcss = W<QComboBox>(f, "cmbCtcss_1");
-    auto *dcs = W<QComboBox>(f, "cmbDcs_1");
-    auto *comp = W(f, "chkComp");
     QVERIFY(changes([&] { Click(f, "chkPowerUp"); }) && r.PowUp);
     QVERIFY(changes([&] { Click(f, "optWide"); }) && !r.Narrow);
-    QVERIFY(!comp->isEnabled());
-    QVERIFY(changes([&] { WindowFixture::Choose(dcs, 3); }) && r.Dcs[1] == 3);
-    QVERIFY(comp->isEnabled());
-    QVERIFY(changes([&] { Click(f, "chkComp"); }) && r.Cmp);
-    WindowFixture::Choose(ctcss, 4);
-    QVERIFY(r.Ctcss[1] == 4 && r.Dcs[1] == 0 && dcs->currentIndex() == 0 && !comp->isEnabled());
-    WindowFixture::Choose(W<QComboBox>(f, "cmbDcs_0"), 1);
-    QVERIFY(r.Dcs[0] == 1 && r.Ctcss[1] == 4 && !comp->isEnabled());
-    WindowFixture::Choose(dcs, 1);
-    QVERIFY(ctcss->currentIndex() == 0 && r.Ctcss[1] == 0 && comp->isEnabled());
+
+    // Tones and Comp are kept by neither the radio nor the settings file: they
+    // show what a CSV import brought, and cannot be changed.
+    r.Dcs[1] = 3;
+    r.Cmp = true;
+    f.ShowNode(QStringLiteral("E 6"));
+    f.ShowNode(QStringLiteral("E 5"));
+    QCOMPARE(W<QComboBox>(f, "cmbDcs_1")->currentIndex(), 3);
+    QVERIFY(W<QCheckBox>(f, "chkComp")->isChecked());
+    for (const char *name : {"cmbCtcss_0", "cmbCtcss_1", "cmbDcs_0", "cmbDcs_1", "chkComp"}) {
+      QVERIFY2(!W(f, name)->isEnabled(), name);
+      QVERIFY2(W(f, name)->toolTip().contains(QLatin1String("neither programmed")), name);
+      QCOMPARE(ui::HintFor(W(f, name)), W(f, name)->toolTip());
+    }
 
     // Back to a plan channel: its own display, locked.
     f.ShowNode(QStringLiteral("PU 40"));
@@ -247,7 +249,9 @@ private slots:
     const ChannelRecord before = r;
     Retype(f, "txtRxFreq", QStringLiteral("136.975"));
     f.Leave();
-    QCOMPARE(Said(f.host), QStringLiteral("!Rx frequency: Data Error!!"));
+    QCOMPARE(Said(f.host),
+             QStringLiteral("!Rx frequency: Data Error!!\r\nThe frequency must be between "
+                            "137 and 174 MHz on the 25 kHz raster."));
     QTRY_COMPARE(QApplication::focusWidget(), W(f, "txtRxFreq"));
     QCOMPARE(W<QLineEdit>(f, "txtRxFreq")->text(), QStringLiteral("136.975"));
     QVERIFY(r == before);

@@ -90,8 +90,12 @@ private slots:
     const char *off = "000100";
     const std::tuple<const char *, const char *, const char *, const char *> rows[] = {
         {"SM 2", "", "011011", ""},
-        {"SM 4", "name", off, "Individual Directory: Data Error!!"},
-        {"SG 4", "mmsi", off, "Group Directory: Data Error!!"},
+        {"SM 4", "name", off,
+         "Individual Directory: Data Error!!\r\nEnter a name and an MMSI for entry 3 before "
+         "adding entry 4."},
+        {"SG 4", "mmsi", off,
+         "Group Directory: Data Error!!\r\nEnter a name and an MMSI for entry 3 before adding "
+         "entry 4."},
     };
     for (const auto &[key, emptied, state, refusal] : rows) {
       const QString prefix = QString::fromLatin1(key).left(2);
@@ -123,8 +127,13 @@ private slots:
     QCOMPARE(p.State(), QStringLiteral("011011"));
     QCOMPARE(QApplication::focusWidget(), p.name);
     QCOMPARE(NodeText(f, "SG", 4), QStringLiteral("Group ID4[Enable]"));
+    // Left with neither name nor MMSI: the hint line says the radio will not get it.
     f.ShowNode(QStringLiteral("SG 5"));
-    QCOMPARE(f.host.Texts(), std::vector<std::string>{"Data Error!!"});
+    QCOMPARE(f.StatusHint(), QStringLiteral("Group ID4 is switched on but has neither name nor "
+                                            "MMSI: the radio will not get it."));
+    QCOMPARE(f.host.Texts(),
+             std::vector<std::string>{"Data Error!!\r\nEnter a name and an MMSI for entry 4 "
+                                      "before adding entry 5."});
     QVERIFY(!p.enable->isEnabled());
   }
 
@@ -148,7 +157,10 @@ private slots:
       } else {
         f.host.answers.push_back(how == std::string("yes") ? Answer::Yes : Answer::No);
         Tick(p.remove);
-        QCOMPARE(f.host.Texts(), std::vector<std::string>{"Are you sure ?"});
+        const std::string what = (prefix == std::string("SM") ? "Memory ID" : "Group ID") +
+                                 std::to_string(entry) + ": " + before[entry].TagName + ", " +
+                                 before[entry].Mmsid.substr(0, 9);
+        QCOMPARE(f.host.Texts(), std::vector<std::string>{"Are you sure ?\r\n" + what});
         QCOMPARE(f.host.messages[0].title, f.S().state.TitleText);
         QVERIFY(f.host.messages[0].icon == Icon::Critical &&
                 f.host.messages[0].buttons == Buttons::YesNo);
@@ -192,7 +204,7 @@ private slots:
 
     f.Type(p.mmsi, QStringLiteral("12345678"));
     f.Leave();
-    QCOMPARE(Refusal(f), QStringLiteral("MMSI: Data Error!!"));
+    QCOMPARE(Refusal(f), QStringLiteral("MMSI: Data Error!!\r\nAn MMSI has 9 digits."));
     QCOMPARE(dir[3].Mmsid, std::string("3111111110"));
     QTRY_COMPARE(QApplication::focusWidget(), p.mmsi);
     QCOMPARE(ui::NodeKey(f.Window().tree().currentItem()), QStringLiteral("SM 3"));
@@ -212,9 +224,10 @@ private slots:
     UseEntries(f.S().data.CHGRPID, 2);
     auto *grid = f.Widget<ui::ScreenGrid>(QStringLiteral("MSFlexGrid2"));
     const QAbstractItemModel &model = *grid->model();
+    // The radio's own three columns (the kind and country after them has tests of its own).
     const auto row = [&](int r) {
       QStringList cells;
-      for (int c = 0; c < model.columnCount(); ++c)
+      for (int c = 0; c < 3; ++c)
         cells << model.index(r, c).data().toString();
       return cells.join('|');
     };

@@ -13,6 +13,7 @@
 #include "link/test_ports.h"
 #include "link/transfer.h"
 #include "report/report.h"
+#include "ui/backups_dialog.h"
 #include "ui/nav_tree.h"
 #include "ui/screen_area.h"
 #include "ui/ui_text.h"
@@ -35,6 +36,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 
 using namespace kv508;
 using namespace kv508::testing;
@@ -250,6 +252,7 @@ private slots:
   void printedAndExportedPages();
   void viewAfterEachCommand();
   void bulkChangesAreOneStep();
+  void modifiedMarkBackupListAndOpenNodes();
   void editsSurviveAWindowThatDies();
 };
 
@@ -260,7 +263,7 @@ void MainWindowTest::startUpWithoutDebugMode() {
   f.settings.Set("Settings", "hexvisible", "True");
   QVERIFY(f.Start());
   ui::MainWindow &w = f.Window();
-  QCOMPARE(w.windowTitle(), kCaption);
+  QCOMPARE(w.windowTitle().remove(QStringLiteral("[*]")), kCaption);
   QVERIFY(!W<QMenu>(f, "mnuEditModel")->menuAction()->isVisible());
   QCOMPARE(f.settings.Values().size(), std::size_t(1));
   QVERIFY(f.host.messages.empty() && !f.S().state.DataChanged);
@@ -361,7 +364,7 @@ void MainWindowTest::refusedFieldKeepsScreenAndBlocksCommands() {
   w.files().Save();
   w.radio().Read();
   QCoreApplication::processEvents();
-  QCOMPARE(f.host.Texts(), Texts{"Data Error!!"}); // the commands do not repeat it
+  QCOMPARE(f.host.Texts(), Texts{"Data Error!!\r\nAn MMSI has 9 digits."});   // not repeated
   QVERIFY(f.S().state.DataChanged && f.S().data.DscBasic.UserMmsi == stored); // New never ran
   QVERIFY(f.dialogs.asked.isEmpty());
 
@@ -411,7 +414,8 @@ void MainWindowTest::debugModeHexDumpAndImageCommands() {
   f.host.answers.push_back(Answer::No);
   QTest::keyClick(&w.tree(), Qt::Key_F2, Qt::ControlModifier);
   QVERIFY(f.S().data.CHMMSID[1].TagName.empty() && !f.S().state.DataChanged);
-  QCOMPARE(w.windowTitle(), kCaption + QStringLiteral(" - radio.hex"));
+  QCOMPARE(w.windowTitle().remove(QStringLiteral("[*]")),
+           kCaption + QStringLiteral(" - radio.hex"));
   QTest::keyClick(&w.tree(), Qt::Key_F3, Qt::ControlModifier); // a cancelled dialog
   QVERIFY(f.S().state.OperationIncomplete);
 }
@@ -446,7 +450,8 @@ void MainWindowTest::modelAndDestinationMenus() {
   QCOMPARE(f.settings.Get("Settings", "lastmodel", ""), std::string("2"));
   QTRY_VERIFY(!f.S().state.DataChanged);
   QVERIFY(!ui::FindNodeByKey(w.tree(), QStringLiteral("ATIS")));
-  QCOMPARE(w.windowTitle(), QStringLiteral("KV508  PC Program for Unknown model"));
+  QCOMPARE(w.windowTitle().remove(QStringLiteral("[*]")),
+           QStringLiteral("KV508  PC Program for Unknown model"));
 }
 
 void MainWindowTest::saveAsAndRecentFilesAndDrops() {
@@ -462,7 +467,8 @@ void MainWindowTest::saveAsAndRecentFilesAndDrops() {
     f.Action("mnuFileSaveAs")->trigger();
   }
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:dat files(*.dat);;All files(*.*)"));
-  QCOMPARE(f.Window().windowTitle(), kCaption + QStringLiteral(" - boat5.dat"));
+  QCOMPARE(f.Window().windowTitle().remove(QStringLiteral("[*]")),
+           kCaption + QStringLiteral(" - boat5.dat"));
   QVERIFY(!f.S().state.DataChanged && !f.S().state.OperationIncomplete);
   f.Action("mnuFileSave")->trigger(); // asks no more
   QCOMPARE(f.dialogs.asked.size(), 10);
@@ -577,7 +583,8 @@ void MainWindowTest::undoStepsFollowSaveAndOpen() {
   f.dialogs.openAnswers = {f.folder.File(QStringLiteral("boat.dat"))};
   f.Action("mnuFileOpen")->trigger();
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("open:dat files(*.dat);;All files(*.*)"));
-  QCOMPARE(f.Window().windowTitle(), kCaption + QStringLiteral(" - boat.dat"));
+  QCOMPARE(f.Window().windowTitle().remove(QStringLiteral("[*]")),
+           kCaption + QStringLiteral(" - boat.dat"));
   QCOMPARE(SelectedKey(f), QStringLiteral("Common"));
   QVERIFY(!f.Action("mnuEditUndo")->isEnabled() && !f.Action("mnuEditRedo")->isEnabled());
   QCOMPARE(MenuText(f, "mnuEditUndo"), QStringLiteral("Undo"));
@@ -610,7 +617,7 @@ void MainWindowTest::readFromRadio() {
   QCOMPARE(f.S().data.Image[5000], memory[5000]);
   QVERIFY(f.S().state.CurrentFilePath.empty() && !f.S().state.DataChanged);
   QVERIFY(!f.S().state.Busy && f.Window().isEnabled());
-  QCOMPARE(f.Window().windowTitle(), kCaption);
+  QCOMPARE(f.Window().windowTitle().remove(QStringLiteral("[*]")), kCaption);
   QCOMPARE(SelectedKey(f), QStringLiteral("General"));
   QCOMPARE(NodeText(f, "SM 1"), QStringLiteral("Memory ID1[Enable]"));
 }
@@ -780,7 +787,7 @@ void MainWindowTest::restoreAndShowBackups() {
     QVERIFY(f.S().data.Image == before && !f.S().state.DataChanged);
     QCOMPARE(f.S().state.CurrentFilePath, std::string("/data/boat.dat"));
   }
-  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("open:hex files(*.hex);;All files(*.*)"));
+  QCOMPARE(f.dialogs.asked.last(), QStringLiteral("backups"));
   const QString folder = ui::QtFromPath(f.backupFolder);
   QCOMPARE(f.dialogs.folders.back(), folder);
 
@@ -788,7 +795,7 @@ void MainWindowTest::restoreAndShowBackups() {
   f.Action("mnuFileRestore")->trigger();
   QVERIFY(f.S().data.Image == radio);
   QVERIFY(f.S().state.DataChanged && f.S().state.CurrentFilePath.empty());
-  QCOMPARE(f.Window().windowTitle(), kCaption);
+  QCOMPARE(f.Window().windowTitle().remove(QStringLiteral("[*]")), kCaption);
 
   f.host.messages.clear();
   f.Action("mnuHelpBackups")->trigger();
@@ -796,7 +803,9 @@ void MainWindowTest::restoreAndShowBackups() {
   QVERIFY(QDir(folder).exists() && f.host.messages.empty());
   f.dialogs.folderShown = false;
   f.Action("mnuHelpBackups")->trigger();
-  QCOMPARE(LastText(f), "The backup folder " + f.backupFolder.string() + " cannot be opened.");
+  QCOMPARE(LastText(f), "The backup folder " + f.backupFolder.string() +
+                            " cannot be opened.\r\nCopy its path to the clipboard?");
+  QCOMPARE(f.host.messages.back().buttons, Buttons::YesNo);
   f.S().backups.folder.clear();
   f.Action("mnuHelpBackups")->trigger();
   QCOMPARE(LastText(f), std::string("Backups are off: there is no per-user data folder."));
@@ -928,7 +937,8 @@ void MainWindowTest::viewAfterEachCommand() {
     QStringList tree = TreeOutline(f.Window().tree());
     tree.replaceInStrings(QStringLiteral("  "), QString());
     seen << QStringList{SelectedKey(f), panel ? panel->objectName() : QString(),
-                        f.Window().windowTitle().remove(kCaption), f.StatusHint(), tree.join(',')}
+                        f.Window().windowTitle().remove(QStringLiteral("[*]")).remove(kCaption),
+                        f.StatusHint(), tree.join(',')}
                 .join('|');
   };
   // A file with only Group1, opened while Weather is selected.
@@ -989,6 +999,74 @@ void MainWindowTest::viewAfterEachCommand() {
                      "General|fraGeneral|" + other + "||" + noAtis,        // Model
                      "DSC|fraDsc|" + other + "|" + tree + "|" + noAtis,    // Clear
                  }));
+}
+
+// The title's modified mark follows DataChanged; the backup list shows the
+// backups newest first with what tells them apart, and the status bar names
+// the one restored; the tree keeps its open nodes when a group goes.
+void MainWindowTest::modifiedMarkBackupListAndOpenNodes() {
+  RadioFixture f;
+  QVERIFY(f.StartWithRadio());
+  QVERIFY(f.Activate());
+  QVERIFY(f.Window().windowTitle().endsWith(QLatin1String("[*]")));
+  QVERIFY(!f.Window().isWindowModified());
+  f.ShowNode(QStringLiteral("Usable"));
+  QTreeWidget &tree = f.Window().tree();
+  for (const char *key : {"SM", "PU"})
+    ui::FindNodeByKey(tree, QLatin1String(key))->setExpanded(true);
+  ui::FindNodeByKey(tree, QStringLiteral("General"))->setExpanded(false);
+  Click(W<QCheckBox>(f, "chkUsable_1")); // a group goes: the tree is built again
+  QVERIFY(f.Window().isWindowModified());
+  for (const char *key : {"SM", "PU"})
+    QVERIFY2(ui::FindNodeByKey(tree, QLatin1String(key))->isExpanded(), key);
+  QCOMPARE(SelectedKey(f), QStringLiteral("Usable"));
+  f.Action("mnuEditUndo")->trigger();
+  QVERIFY(!f.Window().isWindowModified() && !f.S().state.DataChanged);
+  QVERIFY(ui::FindNodeByKey(tree, QStringLiteral("SM"))->isExpanded());
+
+  std::filesystem::create_directories(f.backupFolder);
+  RadioData data;
+  BuildDefaultImage(data, 1);
+  MemoryImage image = data.Image;
+  const std::uint8_t mmsi[] = {0x23, 0x20, 0x00, 0x45, 0x60}; // 232000456
+  std::copy(std::begin(mmsi), std::end(mmsi), image.begin() + layout::kUserMmsi);
+  const auto write = [&](const char *name, const MemoryImage &bytes) {
+    const std::filesystem::path file = f.backupFolder / name;
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char *>(bytes.data()), kImageSize);
+    return ui::QtFromPath(file);
+  };
+  write("2024-06-14_080000_TR4100-TR4300_program.hex", data.Image);
+  const QString newest = write("2024-06-15_093005_TR4100-TR4300_read.hex", image);
+  write("notes.txt", image);
+  bool folderAsked = false;
+  ui::BackupsDialog list(f.backupFolder, [&folderAsked] { folderAsked = true; });
+  QCOMPARE(list.objectName(), QStringLiteral("frmBackups"));
+  QCOMPARE(list.windowTitle(), QStringLiteral("Restore Backup"));
+  auto *rows = list.findChild<QTreeWidget *>(QStringLiteral("lstBackups"));
+  QStringList shown;
+  for (int i = 0; i < rows->topLevelItemCount(); ++i) {
+    QStringList cells;
+    for (int c = 0; c < 4; ++c)
+      cells << rows->topLevelItem(i)->text(c);
+    shown << cells.join('|');
+  }
+  QCOMPARE(shown, QStringList({"2024-06-15 09:30:05|read|TR4100-TR4300|232000456",
+                               "2024-06-14 08:00:00|program|TR4100-TR4300|-"}));
+  Press(list, "cmdShowFolder");
+  QVERIFY(folderAsked);
+  Press(list, "cmdRestore");
+  QCOMPARE(list.Chosen(), newest);
+
+  f.dialogs.openAnswers = {newest};
+  f.Action("mnuFileRestore")->trigger();
+  QVERIFY(f.S().data.Image == image && f.Window().isWindowModified());
+  auto *restored = W<QLabel>(f, "sbRestored");
+  QVERIFY(restored->isVisibleTo(&f.Window()));
+  QCOMPARE(restored->text(), QStringLiteral("Showing the backup of 2024-06-15 09:30:05 (read, "
+                                            "TR4100-TR4300, MMSI 232000456), not saved"));
+  f.Action("mnuEditUndo")->trigger();
+  QVERIFY(!restored->isVisibleTo(&f.Window()));
 }
 
 // A clear and a restored backup are one undo step each, named after what

@@ -279,7 +279,7 @@ private slots:
       mmsi->selectAll();
       f.Paste(mmsi, QStringLiteral("21123456"));
       f.Leave();
-      QCOMPARE(Said(f.host), QStringLiteral("!User MMSI: Data Error!!"));
+      QCOMPARE(Said(f.host), QStringLiteral("!User MMSI: Data Error!!\r\nAn MMSI has 9 digits."));
       QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(mmsi));
       QCOMPARE(d.DscBasic.UserMmsi, mmsiBefore);
       // The other pages wait for the number.
@@ -300,8 +300,10 @@ private slots:
       f.Type(code, QStringLiteral("123456789"));
       f.Leave();
       // The page change asked for the number again.
-      QCOMPARE(Said(f.host), QStringLiteral("!User MMSI: Data Error!!\n!User MMSI: Data Error!!\n"
-                                            "!ATISNo: Data Error!!"));
+      const QString refused = QStringLiteral("!User MMSI: Data Error!!\r\nAn MMSI has 9 digits.\n");
+      QCOMPARE(Said(f.host),
+               refused + refused +
+                   QStringLiteral("!ATISNo: Data Error!!\r\nAn ATIS code has 10 digits."));
       QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(code));
       QCOMPARE(code->text(), QStringLiteral("123456789"));
       QCOMPARE(d.Atis.AtisCode, codeBefore);

@@ -41,6 +41,7 @@ WindowFixture::WindowFixture(const std::string &globalIni, const std::string &ar
   host.unscriptedChoice = 1;
   if (!globalIni.empty())
     folder.WriteText(QStringLiteral("global.ini"), globalIni);
+  folder.WriteText(QStringLiteral("mid-countries.csv"), kMidTable);
 }
 
 bool WindowFixture::Start() {

@@ -14,6 +14,7 @@
 #include "ui/port_menu.h"
 #include "ui/radio_commands.h"
 #include "ui/ui_dialogs.h"
+#include "ui/ui_text.h"
 
 #include <QAction>
 #include <QStringList>
@@ -33,6 +34,8 @@ namespace kv508::testing {
 // global.ini texts: model 1 with ATIS, and models 1 and 2.
 inline const std::string kAtisIni = "[model1]\nuse=1\natis=True\n";
 inline const std::string kTwoModelsIni = kAtisIni + "[model2]\nuse=1\natis=False\n";
+// The MID table every program folder gets: a few countries.
+inline const std::string kMidTable = "mid,country\n219,Denmark\n232,United Kingdom\n257,Norway\n";
 
 // Records what was asked in `asked` ("open:"/"save:" and the filter, "folder:"
 // and the folder, "printer", "noprinter", "device") and answers from the script.
@@ -62,6 +65,29 @@ public:
     asked << QStringLiteral("folder:") + folder;
     return folderShown;
   }
+  // The own MMSI typed again and the check's findings are answered here
+  // (the same MMSI, Program Anyway) unless a test drives the real dialogs.
+  Repeat RepeatOwnMmsi(QWidget *parent, const QString &typed, const QString &info) override {
+    repeats << info;
+    return realDialogs ? UiDialogs::RepeatOwnMmsi(parent, typed, info) : repeatAnswer;
+  }
+  FindingsAnswer ShowFindings(QWidget *parent, const std::vector<Finding> &findings,
+                              const QString &note, bool beforeProgram) override {
+    QStringList lines;
+    for (const Finding &finding : findings)
+      lines << QString::fromStdString(FindingLine(finding));
+    findingsShown.push_back(lines);
+    if (realDialogs)
+      return UiDialogs::ShowFindings(parent, findings, note, beforeProgram);
+    if (!beforeProgram)
+      return {};
+    return {FindingsAnswer::Choice::ProgramAnyway, -1};
+  }
+  // Answers from openAnswers too: the backup chosen.
+  QString ChooseBackup(QWidget *, const std::filesystem::path &folder,
+                       const std::function<void()> &) override {
+    return Ask(QStringLiteral("backups"), ui::QtFromPath(folder), openAnswers);
+  }
 
   std::deque<QString> openAnswers; // then cancelled
   std::deque<QString> saveAnswers; // then cancelled
@@ -72,6 +98,10 @@ public:
   bool folderShown = true;
   QStringList asked;
   QStringList folders; // the folder each file dialog started in
+  bool realDialogs = false;
+  Repeat repeatAnswer = Repeat::Same;
+  QStringList repeats;                    // the kind and country each repeat showed
+  std::vector<QStringList> findingsShown; // the lines of each findings list
 
 private:
   QString Ask(const QString &what, const QString &folder, std::deque<QString> &answers) {

@@ -20,13 +20,14 @@ struct RecordedMessage {
   std::string text;
   Buttons buttons;
   std::vector<std::string> choices = {}; // a Choose question's buttons
+  std::size_t statusesBefore = 0;        // how many status lines came before the message
 };
 
 class FakeHost : public Host {
 public:
   Answer Message(Icon icon, const std::string &title, const std::string &text,
                  Buttons buttons) override {
-    messages.push_back({icon, title, text, buttons, {}});
+    messages.push_back({icon, title, text, buttons, {}, statuses.size()});
     if (!answers.empty()) {
       Answer a = answers.front();
       answers.pop_front();
@@ -39,7 +40,7 @@ public:
   }
   int Choose(Icon icon, const std::string &title, const std::string &text,
              const std::vector<std::string> &buttons) override {
-    questions.push_back({icon, title, text, Buttons::Ok, buttons});
+    questions.push_back({icon, title, text, Buttons::Ok, buttons, statuses.size()});
     if (!choices.empty()) {
       const int choice = choices.front();
       choices.pop_front();
@@ -57,6 +58,7 @@ public:
   void Monitor(const std::string &text) override { monitor.push_back(text); }
   void Progress(int percent) override { progress.push_back(percent); }
   void Reason(const std::string &text) override { reasons.push_back(text); }
+  void Status(const std::string &text) override { statuses.push_back(text); }
 
   std::vector<std::string> Texts() const {
     std::vector<std::string> out;
@@ -73,6 +75,7 @@ public:
   std::vector<std::string> monitor;
   std::vector<int> progress;
   std::vector<std::string> reasons;
+  std::vector<std::string> statuses;
   std::function<void()> onYield;
   std::int64_t now = 0;
 };

@@ -2,10 +2,12 @@
 
 #include "app/session.h"
 #include "model/convert.h"
+#include "model/mmsi_identity.h"
 #include "model/setup_rules.h"
 #include "ui/help_topics.h"
 #include "ui/screens/char_filter.h"
 #include "ui/screens/commit_line_edit.h"
+#include "ui/screens/identity_note.h"
 #include "ui/screens/widget_props.h"
 #include "ui/screens/widgets.h"
 #include "ui/ui_text.h"
@@ -14,6 +16,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -46,9 +49,16 @@ AtisScreen::AtisScreen(ScreenContext &context) : PanelScreen(context, "fraAtis",
 
   codeLabel_ = NewLabel(p, QStringLiteral("ATIS Code"), QStringLiteral("lblATISCode"));
   code_ = NewDigitField(p, QStringLiteral("txtATIScode"), kAtisCodeDigits);
-  binder_.Committed(code_, QStringLiteral("ATIS Code"),
-                    Field(&RadioSettings::Atis, &AtisSetup::AtisCode),
-                    FixedDigitsRule(kAtisCodeDigits, std::string::npos, "ATISNo"));
+  identity_ = new IdentityNote(p, QStringLiteral("lblAtisInfo"), QStringLiteral("imgAtisWarning"));
+  identity_->Attach(code_, DigitsHint(kAtisCodeDigits));
+  binder_.Committed(
+      code_, QStringLiteral("ATIS Code"), Field(&RadioSettings::Atis, &AtisSetup::AtisCode),
+      FixedDigitsRule(kAtisCodeDigits, std::string::npos, "ATISNo", "An ATIS code has 10 digits."),
+      Binder::Hooks{}.Changed([this] { ShowCodeState(); }));
+  fromMmsi_ = new QPushButton(QStringLiteral("From MMSI"), p);
+  fromMmsi_->setObjectName(QStringLiteral("cmdAtisFromMmsi"));
+  SetHint(fromMmsi_, QStringLiteral("9 followed by the User MMSI of the DSC Setup"));
+  QObject::connect(fromMmsi_, &QPushButton::clicked, p, [this] { CodeFromMmsi(); });
 
   auto *groups = new QHBoxLayout;
   groups->addWidget(atisGroup);
@@ -56,11 +66,13 @@ AtisScreen::AtisScreen(ScreenContext &context) : PanelScreen(context, "fraAtis",
   groups->addStretch();
   auto *codeRow = new QHBoxLayout;
   codeRow->addWidget(codeLabel_);
-  codeRow->addWidget(code_);
-  codeRow->addStretch();
+  // The code box takes the width the window offers.
+  codeRow->addWidget(code_, 1);
+  codeRow->addWidget(fromMmsi_);
   auto *layout = new QVBoxLayout(p);
   layout->addLayout(groups);
   layout->addLayout(codeRow);
+  layout->addWidget(identity_);
   layout->addStretch();
 }
 
@@ -79,6 +91,33 @@ void AtisScreen::AfterFill() {
                                      [](const ChannelGroupSetup &g) { return g.Enable; });
   code_->setEnabled(anyUsable);
   codeLabel_->setEnabled(anyUsable);
+  ShowCodeState();
+}
+
+void AtisScreen::ShowCodeState() {
+  const Session &s = session();
+  const std::string &code = s.data.Atis.AtisCode;
+  std::vector<IdentityWarning> warnings;
+  if (std::optional<IdentityWarning> warning = AtisCodeWarning(code, s.mids))
+    warnings.push_back(*warning);
+  identity_->Show(AtisInfoText(code, s.mids), warnings, s);
+  const std::optional<std::string> derived = AtisCodeFromMmsi(s.data.DscBasic.UserMmsi);
+  fromMmsi_->setEnabled(code_->isEnabled() && derived.has_value());
+  fromMmsi_->setToolTip(derived ? QStringLiteral("Sets the ATIS code to %1").arg(ToQt(*derived))
+                                : QStringLiteral("There is no User MMSI on the DSC Setup"));
+}
+
+void AtisScreen::CodeFromMmsi() {
+  // A code being typed is finished first, so that it is not stored over the new one.
+  if (!CommitEdit())
+    return;
+  const std::optional<std::string> derived = AtisCodeFromMmsi(session().data.DscBasic.UserMmsi);
+  if (!derived)
+    return;
+  Apply(QStringLiteral("ATIS Code"), code_,
+        [&derived](RadioData &d) { d.Atis.AtisCode = *derived; });
+  binder_.Fill();
+  ShowCodeState();
 }
 
 } // namespace kv508::ui

@@ -9,10 +9,12 @@
 
 class QCheckBox;
 class QLabel;
+class QPushButton;
 
 namespace kv508::ui {
 
 class CommitLineEdit;
+class IdentityNote;
 
 class AtisScreen : public PanelScreen {
 public:
@@ -21,11 +23,17 @@ public:
 
 private:
   void AfterFill() override;
+  // Whether the code fits the rule, and what From MMSI would give.
+  void ShowCodeState();
+  // 9 followed by the own MMSI, as one edit of the code.
+  void CodeFromMmsi();
 
   std::array<QCheckBox *, 4> atis_{};
   std::array<QCheckBox *, 4> killer_{};
   CommitLineEdit *code_;
   QLabel *codeLabel_;
+  QPushButton *fromMmsi_;
+  IdentityNote *identity_;
 };
 
 } // namespace kv508::ui

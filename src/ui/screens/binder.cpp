@@ -12,12 +12,13 @@
 
 namespace kv508::ui {
 
-TextRule<std::string> FixedDigitsRule(int digits, std::size_t shown, std::string refusedTitle) {
+TextRule<std::string> FixedDigitsRule(int digits, std::size_t shown, std::string refusedTitle,
+                                      std::string broken) {
   return {[shown](const std::string &stored) { return ToQt(stored.substr(0, shown)); },
           [digits](const QString &typed, const std::string &) {
             return StoreTypedMmsi(FromQt(typed), digits, false);
           },
-          std::move(refusedTitle)};
+          std::move(refusedTitle), std::move(broken)};
 }
 
 RadioData &Binder::Data() const { return screen_.session().data; }
@@ -125,8 +126,15 @@ void Binder::Fill() {
   }
 }
 
-void Binder::TellUser(const std::string &title) const {
-  screen_.session().host.Message(Icon::Exclamation, title, "Data Error!!", Buttons::Ok);
+void Binder::TellUser(const std::string &title, const std::string &broken) const {
+  screen_.session().host.Message(Icon::Exclamation, title,
+                                 broken.empty() ? "Data Error!!" : "Data Error!!\r\n" + broken,
+                                 Buttons::Ok);
+}
+
+void Binder::Declined(CommitLineEdit *edit, const QString &shown) const {
+  edit->ShowStored(shown);
+  screen_.context().SetPending(false);
 }
 
 void Binder::MarkPending(CommitLineEdit *edit) const {

@@ -72,12 +72,18 @@ template <class T> struct TextRule {
   // under `refusedTitle`, the field keeps the focus.
   std::function<std::optional<T>(const QString &typed, const T &stored)> parse;
   std::string refusedTitle;
+  // Asked before a value other than the stored one is stored; false stores
+  // nothing: the field shows the stored value again and keeps the focus.
+  std::function<bool(const T &value, const T &stored)> confirm = {};
+  // The rule a refused text broke: the second line of "Data Error!!".
+  std::string broken;
 };
 
 // A field of exactly `digits` digits or empty (the User MMSI, the ATIS code):
 // shows at most `shown` characters of the stored value and stores the
 // ten-digit form the image codec uses.
-TextRule<std::string> FixedDigitsRule(int digits, std::size_t shown, std::string refusedTitle);
+TextRule<std::string> FixedDigitsRule(int digits, std::size_t shown, std::string refusedTitle,
+                                      std::string broken);
 
 class Binder : public QObject {
 public:
@@ -161,8 +167,10 @@ private:
              const EditLog::Change &change, const Hooks &hooks, StepKind kind = StepKind::Edit);
   bool Editable() const;
   RadioData &Data() const;
-  void TellUser(const std::string &title) const;
+  void TellUser(const std::string &title, const std::string &broken) const;
   void MarkPending(CommitLineEdit *edit) const;
+  // A typed value the user did not confirm: the field shows the stored one again.
+  void Declined(CommitLineEdit *edit, const QString &shown) const;
 
   PanelScreen &screen_;
   std::vector<Binding> bindings_;
@@ -177,7 +185,11 @@ void Binder::Committed(CommitLineEdit *edit, const QString &name, Access<T> fiel
   edit->check = [this, index, edit, name, field, rule, hooks] {
     const std::optional<T> value = rule.parse(edit->text(), field(Data()));
     if (!value) {
-      TellUser(rule.refusedTitle);
+      TellUser(rule.refusedTitle, rule.broken);
+      return false;
+    }
+    if (rule.confirm && !(*value == field(Data())) && !rule.confirm(*value, field(Data()))) {
+      Declined(edit, rule.show(field(Data())));
       return false;
     }
     Store(

@@ -21,6 +21,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kv508::ui {
 
 // The line that leads from one box of the enable cascade to the next; it is
@@ -86,8 +88,9 @@ void ChannelPanelScreen::BuildWidgets() {
   for (int k = 0; k < 2; ++k) {
     disp_[k] = new QLineEdit(p);
     disp_[k]->setObjectName(Indexed("txtChDisp", k));
-    disp_[k]->setFixedWidth(dispWidths[k]);
     Restrict(disp_[k], kChannelDisplayAlphabet, dispLengths[k]);
+    FitChars(disp_[k], dispLengths[k], QLatin1Char('W'));
+    disp_[k]->setFixedWidth(std::max(dispWidths[k], disp_[k]->minimumWidth()));
     dispRow->addWidget(disp_[k]);
   }
   SetHint(disp_[0], QStringLiteral("Indispensable 2 figures."));
@@ -102,8 +105,10 @@ void ChannelPanelScreen::BuildWidgets() {
   nameLabel_ = NewLabel(p, QStringLiteral("CH Name"), QStringLiteral("lblChName"));
   name_ = new QLineEdit(p);
   name_->setObjectName(QStringLiteral("txtChName"));
-  name_->setFixedWidth(ToPixels(2400));
   Restrict(name_, kNameAlphabet, kNameLength);
+  FitChars(name_, kNameLength, QLatin1Char('W'));
+  name_->setFixedWidth(std::max(ToPixels(2400), name_->minimumWidth()));
+  SetHint(name_, QStringLiteral("A maximum of %1 characters").arg(kNameLength));
   SetHelpTopic(name_, kHelpChannelName);
   grid->addWidget(nameLabel_, 5, 0);
   grid->addWidget(name_, 5, 1, 1, 2);
@@ -147,7 +152,8 @@ void ChannelPanelScreen::BuildFrequencies(QGridLayout *grid) {
     auto *edit = new CommitLineEdit(p);
     edit->setObjectName(QLatin1String(name));
     edit->setMaxLength(8);
-    edit->setFixedWidth(ToPixels(1100));
+    FitChars(edit, 8);
+    edit->setFixedWidth(std::max(ToPixels(1100), edit->minimumWidth()));
     unitLabel = NewLabel(p, QStringLiteral("MHz"), QLatin1String(unit));
     grid->addWidget(captionLabel, row, 0);
     grid->addWidget(edit, row, 1);
@@ -239,7 +245,7 @@ TextRule<double> ChannelPanelScreen::FrequencyRule(CommitLineEdit *edit, const c
               return std::nullopt;
             return f;
           },
-          title};
+          title, "The frequency must be between 137 and 174 MHz on the 25 kHz raster."};
 }
 
 ChannelRecord &ChannelPanelScreen::Record(RadioData &data) {
@@ -302,7 +308,6 @@ void ChannelPanelScreen::ApplyRules() {
   scanMemory_->setEnabled(e.scanMemory);
   scramblerLabel_->setEnabled(e.scrambler);
   scrambler_->setEnabled(e.scrambler);
-  tones_->SetEnables(e.fields, e.comp);
 }
 
 void ChannelPanelScreen::EnableChanged() {

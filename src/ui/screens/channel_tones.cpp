@@ -1,6 +1,7 @@
 #include "ui/screens/channel_tones.h"
 
 #include "model/tables.h"
+#include "ui/screens/widget_props.h"
 #include "ui/screens/widgets.h"
 #include "ui/ui_text.h"
 
@@ -10,6 +11,10 @@
 #include <QLabel>
 
 namespace kv508::ui {
+
+const QString ChannelTones::kNotKeptHint =
+    QStringLiteral("Tones and Comp are neither programmed into the radio nor saved in a "
+                   "settings file.");
 
 namespace {
 
@@ -84,16 +89,11 @@ ChannelTones::ChannelTones(QWidget *parent, Binder &binder, Access<Tones> ctcss,
   grid->addWidget(comp_, 2, 3);
   binder.Check(comp_, QStringLiteral("Comp"), std::move(comp));
   grid->setColumnStretch(4, 1);
-}
-
-void ChannelTones::SetEnables(bool fields, bool comp) {
-  for (QLabel *l : labels_)
-    l->setEnabled(fields);
-  for (int k = 0; k < 2; ++k) {
-    ctcss_[k]->setEnabled(fields);
-    dcs_[k]->setEnabled(fields);
+  for (QWidget *w : findChildren<QWidget *>()) {
+    w->setEnabled(false);
+    SetHint(w, kNotKeptHint);
+    w->setToolTip(kNotKeptHint);
   }
-  comp_->setEnabled(comp);
 }
 
 } // namespace kv508::ui

@@ -2,10 +2,12 @@
 
 // The RX and TX tone choosers (CTCSS and DCS) of an expansion channel and its
 // "Comp" box. A channel uses either a CTCSS tone or a DCS code per direction,
-// never both.
+// never both. Neither the radio's image nor the settings file keeps them, so
+// they show what a CSV import brought, disabled, with the reason as their hint.
 
 #include "ui/screens/binder.h"
 
+#include <QString>
 #include <QWidget>
 
 #include <array>
@@ -27,7 +29,8 @@ public:
   ChannelTones(QWidget *parent, Binder &binder, Access<Tones> ctcss, Access<Tones> dcs,
                Access<bool> comp, std::function<void()> rules);
 
-  void SetEnables(bool fields, bool comp);
+  // Why the choosers cannot be used.
+  static const QString kNotKeptHint;
 
 private:
   std::array<QComboBox *, 2> ctcss_{};

@@ -2,10 +2,13 @@
 
 #include "app/session.h"
 #include "model/convert.h"
+#include "model/mmsi_identity.h"
 #include "ui/help_topics.h"
 #include "ui/layout_rules.h"
+#include "ui/nav_tree.h"
 #include "ui/screens/char_filter.h"
 #include "ui/screens/commit_line_edit.h"
+#include "ui/screens/identity_note.h"
 #include "ui/screens/widget_props.h"
 #include "ui/screens/widgets.h"
 #include "ui/ui_text.h"
@@ -15,6 +18,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace kv508::ui {
 
@@ -50,10 +55,16 @@ DirectoryEntryScreen::DirectoryEntryScreen(ScreenContext &context)
   groupLabel_ = NewLabel(p, QStringLiteral("0"), QStringLiteral("lblGroup"));
   mmsi_ = new MmsiEdit(p);
   mmsi_->setObjectName(QStringLiteral("txtGMMSI"));
+  identity_ = new IdentityNote(p, QStringLiteral("lblMmsiInfo"), QStringLiteral("imgMmsiWarning"));
+  identity_->Attach(mmsi_, {});
 
   Restrict(name_, kNameAlphabet, kNameMaxLength);
-  name_->setFixedWidth(ToPixels(2200));
-  mmsi_->setFixedWidth(ToPixels(1800));
+  // The longest name and MMSI show in full whatever the font.
+  FitChars(name_, kNameMaxLength, QLatin1Char('W'));
+  FitChars(mmsi_, 9);
+  name_->setFixedWidth(std::max(ToPixels(2200), name_->minimumWidth()));
+  mmsi_->setFixedWidth(std::max(ToPixels(1800), mmsi_->minimumWidth()));
+  SetHint(name_, QStringLiteral("A maximum of %1 characters").arg(kNameMaxLength));
   name_->commitOnEnter = true;
   mmsi_->commitOnEnter = true;
   SetHelpTopic(name_, kHelpDirectoryName);
@@ -82,7 +93,8 @@ void DirectoryEntryScreen::BuildLayout() {
   mmsiRow->addStretch();
   layout->addWidget(mmsiLabel_, 2, 0);
   layout->addLayout(mmsiRow, 2, 1);
-  layout->setRowStretch(3, 1);
+  layout->addWidget(identity_, 3, 1);
+  layout->setRowStretch(4, 1);
   layout->setColumnStretch(1, 1);
 }
 
@@ -100,6 +112,7 @@ void DirectoryEntryScreen::Bind() {
                           return std::optional<std::string>(
                               typed.trimmed().isEmpty() ? stored : FromQt(typed));
                         },
+                        {},
                         {}});
   // An emptied MMSI frees the entry: it goes without asking.
   binder_.Committed(mmsi_, QStringLiteral("MMSI"), entry(&DirectoryEntry::Mmsid),
@@ -109,7 +122,7 @@ void DirectoryEntryScreen::Bind() {
                                           [this](const QString &typed, const std::string &) {
                                             return StoredMmsi(Kind(), FromQt(typed));
                                           },
-                                          "MMSI"},
+                                          "MMSI", "An MMSI has 9 digits."},
                     Binder::Hooks{}
                         .Changed([this] {
                           binder_.Fill();
@@ -142,7 +155,7 @@ void DirectoryEntryScreen::BeforeFill() {
   const int digits = TypedMmsiLength(Kind());
   if (RestrictedLength(mmsi_) != digits)
     Restrict(mmsi_, kDigitAlphabet, digits);
-  SetHint(mmsi_, DigitsHint(digits));
+  identity_->SetBoxHint(DigitsHint(digits));
   groupLabel_->setVisible(IsGroup());
   nameLabel_->setText(IsGroup() ? QStringLiteral("Group Name") : QStringLiteral("Station Name"));
 }
@@ -151,10 +164,23 @@ void DirectoryEntryScreen::AfterFill() {
   const Directory &entries = Entries(session().data);
   const int n = Request().record;
   if (DirectoryEntryState(entries, n) == EntryState::FirstFree && !MayEnableEntry(entries, n))
-    session().host.Message(Icon::Exclamation,
-                           IsGroup() ? "Group Directory" : "Individual Directory", "Data Error!!",
-                           Buttons::Ok);
+    session().host.Message(
+        Icon::Exclamation, IsGroup() ? "Group Directory" : "Individual Directory",
+        "Data Error!!\r\nEnter a name and an MMSI for entry " + std::to_string(n - 1) +
+            " before adding entry " + std::to_string(n) + ".",
+        Buttons::Ok);
   ShowEntryState();
+}
+
+bool DirectoryEntryScreen::CommitEdit() {
+  if (!PanelScreen::CommitEdit())
+    return false;
+  DirectoryEntry &entry = Entry(session().data);
+  if (entry.Enable && entry.TagName.empty() && entry.Mmsid.empty())
+    context().ShowHint(DirectoryEntryText(Request().directory, Request().record) +
+                       QStringLiteral(" is switched on but has neither name nor MMSI: the radio "
+                                      "will not get it."));
+  return true;
 }
 
 void DirectoryEntryScreen::ShowEntryState() {
@@ -169,6 +195,23 @@ void DirectoryEntryScreen::ShowEntryState() {
   enable_->setEnabled(state == EntryState::FirstFree && MayEnableEntry(entries, n));
   delete_->setChecked(!inUse);
   delete_->setEnabled(inUse);
+  ShowIdentity();
+}
+
+void DirectoryEntryScreen::ShowIdentity() {
+  Session &s = session();
+  const Directory &entries = Entries(s.data);
+  const int n = Request().record;
+  if (!entries.Contains(n)) {
+    identity_->Show({}, {}, s);
+    return;
+  }
+  const MmsiPlace place = IsGroup() ? MmsiPlace::GroupId : MmsiPlace::MemoryId;
+  const std::string &mmsi = entries[n].Mmsid;
+  std::vector<IdentityWarning> warnings = MmsiWarnings(place, mmsi, s.mids);
+  if (auto same = SameMmsiWarning(entries, n, SameMmsiEntry(entries, n), place))
+    warnings.push_back(*same);
+  identity_->Show(MmsiInfoText(mmsi, s.mids), warnings, s);
 }
 
 void DirectoryEntryScreen::EnableClicked(bool checked) {
@@ -187,8 +230,12 @@ void DirectoryEntryScreen::DeleteClicked(bool checked) {
     ShowEntryState();
     return;
   }
+  // Which entry goes, as the tree names it: "Memory ID2: PILOT, 232000456".
+  DirectoryEntry &entry = Entry(session().data);
+  const std::string what = FromQt(DirectoryEntryText(Request().directory, Request().record)) +
+                           ": " + entry.TagName + ", " + MmsiOfStored(entry.Mmsid);
   const Answer answer = session().host.Message(Icon::Critical, session().state.TitleText,
-                                               "Are you sure ?", Buttons::YesNo);
+                                               "Are you sure ?\r\n" + what, Buttons::YesNo);
   if (answer != Answer::Yes) {
     delete_->setChecked(false);
     return;

@@ -12,6 +12,7 @@ class QLabel;
 namespace kv508::ui {
 
 class CommitLineEdit;
+class IdentityNote;
 
 class DirectoryEntryScreen : public PanelScreen {
 public:
@@ -23,12 +24,16 @@ private:
   void Bind();
   void BeforeFill() override;
   void AfterFill() override;
+  // Leaving an entry switched on with neither name nor MMSI says so: the radio never gets it.
+  bool CommitEdit() override;
   Directory &Entries(RadioData &data) const;
   DirectoryEntry &Entry(RadioData &data);
   DirectoryKind Kind() const;
   bool IsGroup() const { return Kind() == DirectoryKind::GroupId; }
   // Arms the panel for the entry's state: in use, the first free one, or beyond.
   void ShowEntryState();
+  // The kind and country of the entry's MMSI and what does not fit its directory.
+  void ShowIdentity();
   void EnableClicked(bool checked);
   void DeleteClicked(bool checked);
 
@@ -40,6 +45,7 @@ private:
   QLabel *groupLabel_;
   QCheckBox *enable_;
   QCheckBox *delete_;
+  IdentityNote *identity_;
 };
 
 } // namespace kv508::ui

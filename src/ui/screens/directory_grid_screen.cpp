@@ -2,22 +2,74 @@
 
 #include "app/session.h"
 #include "model/directory_rules.h"
+#include "model/mmsi_identity.h"
 #include "ui/layout_rules.h"
 #include "ui/node_keys.h"
 #include "ui/screens/screen_context.h"
 #include "ui/screens/screen_grid.h"
 #include "ui/ui_text.h"
 
+#include <QEvent>
+#include <QHeaderView>
+
+#include <algorithm>
+
 namespace kv508::ui {
 
 namespace {
-enum Column { kNumber, kName, kMmsi };
+
+enum Column { kNumber, kName, kMmsi, kIdentity };
+// The radio's own list has the first three; the kind and country come after them.
+constexpr std::initializer_list<int> kColumnTwips = {800, 2500, 2150};
+
+// Runs `fit` whenever the watched widget changes its size.
+class ResizeWatch : public QObject {
+public:
+  ResizeWatch(QWidget *watched, std::function<void()> fit)
+      : QObject(watched), fit_(std::move(fit)) {
+    watched->installEventFilter(this);
+  }
+
+protected:
+  bool eventFilter(QObject *, QEvent *event) override {
+    if (event->type() == QEvent::Resize)
+      fit_();
+    return false;
+  }
+
+private:
+  std::function<void()> fit_;
+};
+
+int Needed(const QTableView &grid, int column) {
+  const QAbstractItemView &view = grid; // where sizeHintForColumn is public
+  return std::max(view.sizeHintForColumn(column), grid.horizontalHeader()->sectionSizeHint(column));
+}
+
+// The radio's columns keep their widths while there is room. In a narrow
+// window they give up what their texts do not need, so that the kind and
+// country stay in view.
+void FitColumns(ScreenGrid &grid) {
+  grid.SetColumnTwips(kColumnTwips);
+  int over = Needed(grid, kIdentity) - grid.viewport()->width();
+  for (int column = kNumber; column < kIdentity; ++column)
+    over += grid.columnWidth(column);
+  for (const int column : {kName, kMmsi, kNumber}) {
+    const int spare = std::min(over, grid.columnWidth(column) - Needed(grid, column));
+    if (spare <= 0)
+      continue;
+    grid.setColumnWidth(column, grid.columnWidth(column) - spare);
+    over -= spare;
+  }
+}
+
 } // namespace
 
 class DirectoryListModel : public GridModel {
 public:
   DirectoryListModel(Session &session, QObject *parent)
-      : GridModel({QStringLiteral("No."), QStringLiteral("STATION NAME"), QStringLiteral("MMSI")},
+      : GridModel({QStringLiteral("No."), QStringLiteral("STATION NAME"), QStringLiteral("MMSI"),
+                   QStringLiteral("KIND \u00B7 COUNTRY")},
                   parent),
         session_(session) {}
 
@@ -53,6 +105,8 @@ protected:
       return ToQt(entries[n].TagName);
     case kMmsi:
       return ToQt(ShownMmsi(entries[n].Mmsid));
+    case kIdentity:
+      return Utf8ToQt(MmsiInfoText(entries[n].Mmsid, session_.mids));
     default:
       return {};
     }
@@ -66,13 +120,14 @@ private:
 DirectoryGridScreen::DirectoryGridScreen(ScreenContext &context)
     : GridScreen(context, "fraDirectoryList", kScreenMarginTwips) {
   entries_ = new DirectoryListModel(context.session(), panel_.get());
-  Attach(new ScreenGrid(panel_.get()), "MSFlexGrid2", entries_, {800, 2500, 2150}, 0);
+  Attach(new ScreenGrid(panel_.get()), "MSFlexGrid2", entries_, kColumnTwips, 0);
+  new ResizeWatch(grid_->viewport(), [this] { FitColumns(*grid_); });
 }
 
 void DirectoryGridScreen::Load(const ScreenRequest &request) {
   entries_->SetDirectory(request.directory);
   entries_->Reload();
-  grid_->SetColumnTwips({800, 2500, 2150});
+  FitColumns(*grid_);
 }
 
 QString DirectoryGridScreen::KeyOfRow(int row) const {

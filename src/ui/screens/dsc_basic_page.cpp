@@ -3,10 +3,13 @@
 #include "app/image_facts.h"
 #include "app/session.h"
 #include "model/convert.h"
+#include "model/mmsi_identity.h"
 #include "model/setup_rules.h"
 #include "ui/screens/binder.h"
 #include "ui/screens/char_filter.h"
 #include "ui/screens/commit_line_edit.h"
+#include "ui/screens/identity_note.h"
+#include "ui/screens/screen_context.h"
 #include "ui/screens/widget_props.h"
 #include "ui/screens/widgets.h"
 #include "ui/ui_text.h"
@@ -17,6 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace kv508::ui {
 
@@ -36,7 +41,8 @@ template <class T> Access<T> Basic(std::array<T, 4> DscBasicSetup::*member, int 
 
 } // namespace
 
-DscBasicPage::DscBasicPage(Session &session, Binder &binder) : session_(session) {
+DscBasicPage::DscBasicPage(ScreenContext &context, Binder &binder)
+    : context_(context), session_(context.session()) {
   setObjectName(QStringLiteral("fraDscBasic"));
   auto *layout = new QGridLayout(this);
   layout->addWidget(BuildGroups(binder), 0, 0);
@@ -65,14 +71,23 @@ QGroupBox *DscBasicPage::BuildGroups(Binder &binder) {
 QGroupBox *DscBasicPage::BuildUserMmsi(Binder &binder) {
   auto *box = new QGroupBox(QStringLiteral("UserMMSI"), this);
   userMmsi_ = NewDigitField(box, QStringLiteral("txtUserMMSI"), kUserMmsiDigits);
+  identity_ = new IdentityNote(box, QStringLiteral("lblUserMmsiInfo"),
+                               QStringLiteral("imgUserMmsiWarning"));
+  identity_->Attach(userMmsi_, DigitsHint(kUserMmsiDigits));
+  TextRule<std::string> rule =
+      FixedDigitsRule(kUserMmsiDigits, kUserMmsiDigits, "User MMSI", "An MMSI has 9 digits.");
+  rule.confirm = [this](const std::string &value, const std::string &stored) {
+    return ConfirmOwnMmsi(value, stored);
+  };
   binder.Committed(userMmsi_, QStringLiteral("User MMSI"),
-                   Field(&RadioSettings::DscBasic, &DscBasicSetup::UserMmsi),
-                   FixedDigitsRule(kUserMmsiDigits, kUserMmsiDigits, "User MMSI"));
+                   Field(&RadioSettings::DscBasic, &DscBasicSetup::UserMmsi), rule,
+                   Binder::Hooks{}.Changed([this] { ShowIdentity(); }));
   count_ = new QLineEdit(box);
   count_->setObjectName(QStringLiteral("txtFCount"));
   count_->setReadOnly(true);
   count_->setFocusPolicy(Qt::NoFocus);
-  count_->setMaximumWidth(48);
+  FitChars(count_, 3);
+  count_->setMaximumWidth(std::max(48, count_->minimumWidth()));
   clear_ = new QPushButton(QStringLiteral("MMSI Clear"), box);
   clear_->setObjectName(QStringLiteral("cmdFClear"));
   SetHint(clear_, QStringLiteral("A Click Inicializes the number of User MMSI setting permission"));
@@ -80,6 +95,11 @@ QGroupBox *DscBasicPage::BuildUserMmsi(Binder &binder) {
   grid->addWidget(userMmsi_, 0, 0);
   grid->addWidget(count_, 0, 1);
   grid->addWidget(clear_, 0, 2);
+  grid->addWidget(identity_, 1, 0, 1, 3);
+  // The note's line is paid for with tighter margins: the page is full at the smallest window.
+  const QMargins margins = grid->contentsMargins();
+  grid->setContentsMargins(margins.left(), 2, margins.right(), 2);
+  grid->setVerticalSpacing(2);
   return box;
 }
 
@@ -119,6 +139,39 @@ void DscBasicPage::ShowStored() {
   for (int k = 0; k < 4; ++k)
     groupNames_[k]->setText(ToQt(BracketedStatusName(session_.data, k)));
   ShowCount();
+  ShowIdentity();
+}
+
+void DscBasicPage::ShowIdentity() {
+  const std::string &mmsi = session_.data.DscBasic.UserMmsi;
+  identity_->Show(MmsiInfoText(mmsi, session_.mids),
+                  MmsiWarnings(MmsiPlace::OwnMmsi, mmsi, session_.mids), session_);
+}
+
+bool DscBasicPage::ConfirmOwnMmsi(const std::string &value, const std::string &stored) {
+  // An emptied box names no MMSI, so there is nothing to type twice.
+  if (value.empty())
+    return true;
+  const std::string typed = MmsiOfStored(value);
+  QString info = Utf8ToQt(MmsiInfoText(value, session_.mids));
+  const std::vector<IdentityWarning> warnings =
+      MmsiWarnings(MmsiPlace::OwnMmsi, value, session_.mids);
+  if (!warnings.empty())
+    info += QLatin1Char('\n') + WarningText(warnings);
+  switch (context_.RepeatOwnMmsi(ToQt(typed), info)) {
+  case UiDialogs::Repeat::Same:
+    return true;
+  case UiDialogs::Repeat::Different:
+    session_.host.Message(Icon::Exclamation, "User MMSI",
+                          "The MMSI typed again differs from the one typed first.\r\n"
+                          "Nothing was stored: the User MMSI stays " +
+                              (stored.empty() ? std::string("empty") : MmsiOfStored(stored)) + ".",
+                          Buttons::Ok);
+    return false;
+  case UiDialogs::Repeat::Cancelled:
+    break;
+  }
+  return false;
 }
 
 void DscBasicPage::ShowCount() { count_->setText(QString::number(UserMmsiCount(session_.data))); }

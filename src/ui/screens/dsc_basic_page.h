@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
 
 class QGroupBox;
 class QLabel;
@@ -20,14 +21,18 @@ namespace kv508::ui {
 
 class Binder;
 class CommitLineEdit;
+class IdentityNote;
+class ScreenContext;
 
 class DscBasicPage : public QWidget {
 public:
-  DscBasicPage(Session &session, Binder &binder);
+  DscBasicPage(ScreenContext &context, Binder &binder);
 
-  // The group labels and the count from the data (the binder shows the rest).
+  // The group labels, the count and the kind of the own MMSI from the data
+  // (the binder shows the rest).
   void ShowStored();
   void ShowCount();
+  void ShowIdentity();
 
   CommitLineEdit *UserMmsi() const { return userMmsi_; }
   QPushButton *ClearButton() const { return clear_; }
@@ -37,10 +42,14 @@ private:
   QGroupBox *BuildUserMmsi(Binder &binder);
   QGroupBox *BuildPosition(Binder &binder);
   QGroupBox *BuildBeeps(Binder &binder);
+  // A new own MMSI is typed twice before it is stored.
+  bool ConfirmOwnMmsi(const std::string &value, const std::string &stored);
 
+  ScreenContext &context_;
   Session &session_;
   std::array<QLabel *, 4> groupNames_{};
   CommitLineEdit *userMmsi_ = nullptr;
+  IdentityNote *identity_ = nullptr;
   QLineEdit *count_ = nullptr;
   QPushButton *clear_ = nullptr;
 };

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -69,7 +70,10 @@ DscScreen::DscScreen(ScreenContext &context) : PanelScreen(context, "fraDsc", kH
   QWidget *p = panel_.get();
   tabs_ = new QTabWidget(p);
   tabs_->setObjectName(QStringLiteral("tabDsc"));
-  basic_ = new DscBasicPage(session(), binder_);
+  // Every tab shows in full: scroll arrows would hide one and take no focus.
+  tabs_->tabBar()->setUsesScrollButtons(false);
+  tabs_->tabBar()->setElideMode(Qt::ElideNone);
+  basic_ = new DscBasicPage(context, binder_);
   const DscAdvancedPages advanced = BuildDscAdvancedPages(binder_);
   tabs_->addTab(basic_, QStringLiteral("Basic Setup"));
   tabs_->addTab(advanced.first, QStringLiteral("Advanced Setup1"));

@@ -42,6 +42,7 @@ void GridScreen::Fill(const ScreenRequest &request) {
   if (model_->rowCount() > 0)
     grid_->setCurrentIndex(model_->index(0, 0));
   grid_->scrollToTop();
+  grid_->FitColumns();
 }
 
 } // namespace kv508::ui

@@ -4,6 +4,7 @@
 // window itself, so the window does not grow with every screen.
 
 #include "app/edit_log.h"
+#include "ui/ui_dialogs.h"
 
 #include <QString>
 
@@ -30,6 +31,10 @@ public:
   // Runs a clear mode of the transfer dialog as one undo step; true when the
   // radio was cleared.
   virtual bool RunClear(int mode, const EditPlace &place) = 0;
+  // frmMmsiConfirm: the own MMSI typed again before `typed` is stored.
+  virtual UiDialogs::Repeat RepeatOwnMmsi(const QString &typed, const QString &info) = 0;
+  // The status bar's hint line, until the next control's hint.
+  virtual void ShowHint(const QString &hint) = 0;
 };
 
 } // namespace kv508::ui

@@ -5,6 +5,9 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace kv508::ui {
 
@@ -54,9 +57,32 @@ ScreenGrid::ScreenGrid(QWidget *parent) : QTableView(parent) {
 }
 
 void ScreenGrid::SetColumnTwips(std::initializer_list<int> widths) {
-  int column = 0;
-  for (int twips : widths)
-    setColumnWidth(column++, ToPixels(twips));
+  twips_.assign(widths);
+  for (int column = 0; column < static_cast<int>(twips_.size()); ++column)
+    setColumnWidth(column, LeastWidth(column));
+}
+
+int ScreenGrid::LeastWidth(int column) const {
+  const int twips = column < static_cast<int>(twips_.size()) ? twips_[column] : 0;
+  return std::max(ToPixels(twips), horizontalHeader()->sectionSizeHint(column));
+}
+
+// Only the rows in view are measured, so a long list costs no more than a short one.
+void ScreenGrid::FitColumns() {
+  if (!model())
+    return;
+  for (int column = 0; column < model()->columnCount(); ++column)
+    setColumnWidth(column, std::max(LeastWidth(column), sizeHintForColumn(column)));
+}
+
+QSize ScreenGrid::sizeHint() const {
+  QSize size = QTableView::sizeHint();
+  if (!model())
+    return size;
+  int width = 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  for (int column = 0; column < model()->columnCount(); ++column)
+    width += std::max(LeastWidth(column), columnWidth(column));
+  return {std::max(size.width(), width), size.height()};
 }
 
 void ScreenGrid::keyPressEvent(QKeyEvent *event) {

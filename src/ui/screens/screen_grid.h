@@ -9,6 +9,7 @@
 #include <QTableView>
 
 #include <initializer_list>
+#include <vector>
 
 namespace kv508::ui {
 
@@ -36,14 +37,24 @@ class ScreenGrid : public QTableView {
   Q_OBJECT
 public:
   explicit ScreenGrid(QWidget *parent = nullptr);
-  // Column widths in twips.
+  // Column widths in twips: the least each column takes.
   void SetColumnTwips(std::initializer_list<int> widths);
+  // Widens the columns whose heading or shown cells need more room.
+  void FitColumns();
+  // Room for every column side by side.
+  QSize sizeHint() const override;
 
 signals:
   void JumpRequested(int row);
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
+
+private:
+  // The least width of a column: its twips or its heading.
+  int LeastWidth(int column) const;
+
+  std::vector<int> twips_;
 };
 
 } // namespace kv508::ui

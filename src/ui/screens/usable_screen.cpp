@@ -97,6 +97,7 @@ void UsableScreen::AddGroup(int k, QWidget *parent, QGridLayout *grid, int row) 
                                             return std::optional<std::string>(
                                                 StoreTypedStatusName(FromQt(typed)));
                                           },
+                                          {},
                                           {}},
                     Binder::Hooks{}.Changed([this] { ShowExpCaptions(); }));
   binder_.ItemValue(priority_[k], QStringLiteral("Priority CH"),

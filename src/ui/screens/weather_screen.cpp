@@ -67,6 +67,7 @@ void WeatherScreen::AddRow(QGridLayout *grid, int i) {
   row.name = new QLineEdit(p);
   row.name->setObjectName(Indexed("txtWxName", i));
   Restrict(row.name, kNameAlphabet, kNameLength);
+  FitChars(row.name, kNameLength, QLatin1Char('W'));
   SetHint(row.name, kNameHint);
   SetHelpTopic(row.name, kHelpChannelName);
   row.enable->installEventFilter(marker_);

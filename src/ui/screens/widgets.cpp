@@ -8,6 +8,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace kv508::ui {
 
@@ -38,9 +41,26 @@ QString DigitsHint(int digits) {
   return QStringLiteral("Numeric Only. Indispensable %1 figures.").arg(digits);
 }
 
+void FitChars(QLineEdit *edit, int count, QChar sample) {
+  // As QLineEdit measures its own size: the text, its margins and the frame.
+  constexpr int kInnerMargins = 2 * 2 + 2;
+  const QMargins margins = edit->textMargins();
+  const int text = edit->fontMetrics().horizontalAdvance(QString(count, sample));
+  QStyleOptionFrame option;
+  option.initFrom(edit);
+  option.lineWidth = edit->hasFrame()
+                         ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                         : 0;
+  const QSize inner(text + margins.left() + margins.right() + kInnerMargins,
+                    edit->sizeHint().height());
+  edit->setMinimumWidth(
+      edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, inner, edit).width());
+}
+
 CommitLineEdit *NewDigitField(QWidget *parent, const QString &name, int digits) {
   auto *field = new CommitLineEdit(parent);
   field->setObjectName(name);
+  FitChars(field, digits);
   Restrict(field, kDigitAlphabet, digits);
   SetHint(field, DigitsHint(digits));
   return field;

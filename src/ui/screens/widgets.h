@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace kv508::ui {
@@ -29,6 +30,9 @@ QLabel *NewLabel(QWidget *parent, const QString &text, const QString &name = {})
 QCheckBox *NewBox(QWidget *parent, const QString &name, const QString &caption, int helpTopic = 0);
 // "Numeric Only. Indispensable 9 figures." for a field of that many digits.
 QString DigitsHint(int digits);
+// Keeps a field at least wide enough for `count` of `sample` in its font, so
+// that what it holds is never cut.
+void FitChars(QLineEdit *edit, int count, QChar sample = QLatin1Char('0'));
 // A field that takes at most `digits` digits, typed or pasted, with its hint.
 CommitLineEdit *NewDigitField(QWidget *parent, const QString &name, int digits);
 

@@ -1,12 +1,15 @@
 // kv508-screenshots: opens the main window, the transfer dialog during a read
-// of the simulated radio, the report window, Compare with Radio after a few
-// edits, Test Connection and the about box, and saves a picture of each; with
-// a second argument it also prints the report into that PDF file.
+// of the simulated radio, the editing screens, the check's list, the repeat of
+// the own MMSI, the report window, the preview of a CSV import, Compare with
+// Radio after a few edits, Test Connection and the about box, and saves a
+// picture of each, and the cards as cards.pdf; with a second argument it also
+// prints the report into that PDF file.
 // scripts/screenshot runs it under Xvfb for the README.
 
 #include "app/config.h"
 #include "app/user_prefs.h"
 #include "report/report.h"
+#include "ui/exchange_commands.h"
 #include "ui/help_menu.h"
 #include "ui/main_window.h"
 #include "ui/navigator.h"
@@ -21,9 +24,12 @@
 #include <QDate>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -54,6 +60,25 @@ void Save(QWidget *widget, const QDir &folder, const char *name) {
     std::printf("%s\n", qPrintable(path));
 }
 
+// The file dialogs answer with the file a picture needs.
+class ShowDialogs : public kv508::ui::QtDialogs {
+public:
+  QString OpenFileName(QWidget *, const QString &, const QString &) override { return open; }
+  QString SaveFileName(QWidget *, const QString &, const QString &, const QString &) override {
+    return save;
+  }
+  QString open;
+  QString save;
+};
+
+// Contacts as a spreadsheet keeps them, for the import's preview.
+const char kContacts[] = "Name;MMSI;Position;Notes\r\n"
+                         "HARBOUR;232000123;1;VHF 12\r\n"
+                         "PILOT BOAT;232000456;2;\r\n"
+                         "\"MARINA; FUEL\";232001111;3;\r\n"
+                         "\"BLUE \"\"HERON\"\"\";235009876;4;\r\n"
+                         "WINDSONG;23200;5;\r\n";
+
 // Runs fn once the modal window that opens next is up.
 void WhenOpen(std::function<void()> fn) { QTimer::singleShot(300, std::move(fn)); }
 
@@ -81,14 +106,14 @@ int main(int argc, char **argv) {
   ShowHost host;
   kv508::MemoryUserSettings settings;
   kv508::prefs::SetPortSource(settings, "sim");
-  kv508::ui::QtDialogs dialogs;
+  ShowDialogs dialogs;
   kv508::ui::MainWindow::Options options;
   options.programDir =
       kv508::LocateProgramFolder(kv508::ui::PathFromQt(QApplication::applicationDirPath()));
   kv508::ui::MainWindow window(host, settings, dialogs, options);
   if (!window.StartUp())
     return 1;
-  window.resize(820, 560);
+  // At the size a first start gives.
   window.show();
 
   QTimer::singleShot(500, [&] {
@@ -143,10 +168,33 @@ int main(int argc, char **argv) {
       }
       Save(&window, out, screen.file);
     }
+    // Two entries the check warns about: a group among the Memory IDs, and
+    // the MMSI of entry 2 once more. Then the list File > Check Settings shows.
+    kv508::RadioData &data = window.session().data;
+    data.CHMMSID[4] = {.Enable = true, .TagName = "FLEET", .Mmsid = "0232000010"};
+    data.CHMMSID[5] = {.Enable = true, .TagName = "", .Mmsid = data.CHMMSID[2].Mmsid};
+    window.Refresh();
+    window.navigator().SelectNodeByKey(QStringLiteral("SM 4"));
+    Save(&window, out, "screen-directory-warning.png");
+    WhenOpen([&] {
+      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmCheck"))) {
+        Save(d, out, "check-dialog.png");
+        d->reject();
+      }
+    });
+    window.findChild<QAction *>(QStringLiteral("mnuFileCheck"))->trigger();
+    WhenOpen([&] {
+      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmMmsiConfirm"))) {
+        d->findChild<QLineEdit *>(QStringLiteral("txtMmsiAgain"))->setText(QStringLiteral("2570"));
+        Save(d, out, "mmsi-confirm.png");
+        d->reject();
+      }
+    });
+    dialogs.RepeatOwnMmsi(&window, QStringLiteral("257000123"),
+                          QString::fromUtf8("Ship \u00B7 Norway"));
     window.navigator().SelectNodeByKey(QStringLiteral("General"));
 
     // Compare with Radio after three edits, then Test Connection.
-    kv508::RadioData &data = window.session().data;
     data.CHUSA[32].ChTag = "CALL16";
     data.CHMMSID[4] = {.Enable = true, .TagName = "PILOT", .Mmsid = "2320007770"};
     data.DscBasic.BeepOut[2] = !data.DscBasic.BeepOut[2];
@@ -176,6 +224,22 @@ int main(int argc, char **argv) {
       }
     });
     window.printing().PrintToFile();
+
+    QTemporaryDir files;
+    dialogs.open = files.filePath(QStringLiteral("contacts.csv"));
+    QFile contacts(dialogs.open);
+    if (contacts.open(QIODevice::WriteOnly))
+      contacts.write(kContacts);
+    contacts.close();
+    WhenOpen([&] {
+      if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmImport"))) {
+        Save(d, out, "import-dialog.png");
+        d->reject();
+      }
+    });
+    window.exchange().Import(kv508::ExchangeKind::Individual);
+    dialogs.save = out.filePath(QStringLiteral("cards.pdf"));
+    window.exchange().ExportCardsPdf();
 
     WhenOpen([&] {
       if (QWidget *about = QApplication::activeModalWidget()) {

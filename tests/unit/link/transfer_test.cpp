@@ -259,5 +259,75 @@ TEST_F(TransferTest, ARadioThatRefusesTheConnectionIsToldFromOneThatIsSilent) {
                   "turning it on), and try again."});
 }
 
+// A program with verify is one run: the bar never goes back, the time left
+// counts the verify from the first block, and the last status line is the
+// outcome, shown before "Complete!!".
+TEST_F(TransferTest, AVerifiedProgramTellsBothPhasesAndEndsWithItsOutcome) {
+  auto statusOf = [this](const std::string &prefix) {
+    for (const std::string &text : host.statuses) {
+      if (text.rfind(prefix, 0) == 0)
+        return text;
+    }
+    return std::string("none");
+  };
+  int seconds[2] = {0, 0};
+  for (bool verify : {false, true}) {
+    SCOPED_TRACE(verify);
+    Reset();
+    transfer.SetVerifyAfterProgram(verify);
+    ASSERT_TRUE(transfer.Run(kTransferProgram).succeeded);
+    EXPECT_EQ(host.statuses.back(), "Done");
+    ASSERT_EQ(Shown(), Texts{"Program to Radio: Complete!!"});
+    EXPECT_EQ(host.messages[0].statusesBefore, host.statuses.size()); // "Done" came first
+    EXPECT_EQ(statusOf("Programming 0 "), "Programming 0 of 21 KB");
+    EXPECT_EQ(statusOf("Verifying 0 "), verify ? "Verifying 0 of 20 KB, about 106 s left" : "none");
+    const std::string last = statusOf("Programming 20 of 21 KB, about ");
+    seconds[verify] = std::atoi(last.c_str() + 31);
+    std::vector<int> bar(host.progress.begin(), host.progress.end() - 1); // then 0 at the end
+    EXPECT_TRUE(std::is_sorted(bar.begin(), bar.end()));
+    EXPECT_EQ(bar.back(), 100);
+  }
+  // Near the end of programming the verify is still ahead.
+  EXPECT_EQ(seconds[0], 2);
+  EXPECT_GT(seconds[1], 100);
+}
+
+// A radio that says nothing: the status line counts the tries and the seconds,
+// and Cancel ends the wait before the next try.
+TEST_F(TransferTest, ASilentPortShowsItsTriesAndCancelEndsTheWait) {
+  ScriptedPort silent;
+  TransferSession quiet(session, silent);
+  EXPECT_FALSE(quiet.Run(kTransferRead).connected);
+  Texts firstOfEachTry, last;
+  for (const std::string &text : host.statuses) {
+    if (text.rfind("No answer yet: attempt ", 0) != 0)
+      continue;
+    if (firstOfEachTry.empty() || text.compare(0, 25, firstOfEachTry.back(), 0, 25) != 0)
+      firstOfEachTry.push_back(text);
+    last = {text};
+  }
+  EXPECT_EQ(firstOfEachTry,
+            (Texts{"No answer yet: attempt 1, 1 s", "No answer yet: attempt 2, 18 s",
+                   "No answer yet: attempt 3, 29 s"}));
+  EXPECT_EQ(last, Texts{"No answer yet: attempt 3, 39 s"});
+  const std::int64_t whole = host.now;
+
+  for (std::int64_t at : {500, 4500, 5600, 20000}) {
+    SCOPED_TRACE(at);
+    host = testing::FakeHost{};
+    silent.writes.clear();
+    host.onYield = [this, &quiet, at] {
+      if (host.now >= at)
+        quiet.RequestCancel();
+    };
+    const TransferResult result = quiet.Run(kTransferRead);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_LT(host.now, at + 1100); // at most the pause after the speed switch
+    EXPECT_LT(host.now, whole);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.statuses.back(), "Cancelled.");
+  }
+}
+
 } // namespace
 } // namespace kv508

@@ -127,6 +127,10 @@ TEST(SameMmsiEntry, ComparesTheNineDigitsOfOtherEntries) {
   EXPECT_EQ(SameMmsiEntry(directory, 3), 0);
   EXPECT_EQ(SameMmsiEntry(directory, 4), 0); // empty
   EXPECT_EQ(SameMmsiEntry(directory, 9), 0); // outside
+  EXPECT_EQ(
+      SameMmsiWarning(directory, 2, 1, MmsiPlace::GroupId),
+      (IdentityWarning{"MMSI 232001234 is also Group ID 1", "Delete one of the two entries"}));
+  EXPECT_FALSE(SameMmsiWarning(directory, 3, 0, MmsiPlace::MemoryId));
 }
 
 TEST(AtisCode, NineThenAMidThenSixDigits) {
