@@ -34,8 +34,8 @@ expect() { # expect OFFERS -- words...
 }
 
 cases=(
-  "backups cards check clear convert diff export import new ports read report write|"
-  "cards check clear convert|c"
+  "backups cards check clear compare convert diff doctor export import new ports read report write|"
+  "cards check clear compare convert|c"
   "clear|--debug cl"
   "all distress-log dsc-log dsc-tx-log group individual mmsi waypoint|--port sim clear "
   "distress-log dsc-log dsc-tx-log|clear --port sim d"
@@ -51,6 +51,9 @@ cases=(
   "--verify|write --port sim --veri"
   "--no-atis --no-backup|--no-"
   "|ports "
+  "|--port sim doctor "
+  "boat.dat boat.hex|compare --port sim boat."
+  "--changes-only|write --port sim --cha"
   "|backups "
   "boat.hex|--base boat.h"
 )
