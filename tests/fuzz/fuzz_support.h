@@ -30,6 +30,7 @@ public:
     case Buttons::OkCancel:
       return agreements_++ < 2 ? Answer::Ok : Answer::Cancel;
     case Buttons::YesNo:
+    case Buttons::RestoreDiscard:
       return Answer::No;
     case Buttons::YesNoCancel:
       return Answer::Cancel;
