@@ -35,6 +35,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
       listing.back() += c;
   }
   kv508::DestinationNames(listing, "_07D0");
-  kv508::DestinationFilePath(fuzz.session, listing.front());
   return 0;
 }
