@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include "ui/screens/screen_access.h"
+
 #include "ui/edit_controller.h"
 #include "ui/exchange_commands.h"
 #include "ui/file_commands.h"
@@ -78,6 +80,7 @@ MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, O
     : QMainWindow(parent), options_(std::move(options)), host_(host), session_(host_, settings),
       dialogs_(dialogs), places_(settings) {
   InitUiResources();
+  WatchDialogs();
   setObjectName(QStringLiteral("frmMain"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/kv508.svg")));
   setMinimumSize(kMinWidthPx, kMinHeightPx);

@@ -19,6 +19,7 @@
 #include "ui/screens/widget_props.h"
 #include "ui/ui_text.h"
 
+#include <QAbstractItemView>
 #include <QFont>
 #include <QHash>
 #include <QHeaderView>
@@ -36,6 +37,7 @@ Navigator::Navigator(Session &session, QWidget *parent, HintShown hint)
   tree_->setHeaderHidden(true);
   tree_->setColumnCount(1);
   tree_->setUniformRowHeights(true);
+  tree_->setAccessibleName(tr("Settings"));
   SetHint(tree_, kSelectionHint);
   SetHelpTopic(tree_, kHelpTree);
   connect(tree_, &QTreeWidget::currentItemChanged, this,
@@ -60,6 +62,7 @@ Navigator::Navigator(Session &session, QWidget *parent, HintShown hint)
   scroll_->setWidgetResizable(true);
   screens_ = new ScreenArea;
   scroll_->setWidget(screens_);
+  screens_->SetTabStart(tree_);
   auto *layout = new QVBoxLayout(pane_);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(place_);
@@ -182,6 +185,11 @@ void Navigator::ShowScreenFor(QTreeWidgetItem *node) {
     const QString place = PlaceText(session_.data, request);
     place_->setText(place);
     place_->setVisible(!place.isEmpty());
+    // A grid is read out by the node it lists.
+    if (QWidget *panel = screens_->ActivePanel()) {
+      for (auto *grid : panel->findChildren<QAbstractItemView *>())
+        grid->setAccessibleName(node->text(0));
+    }
   }
   hint_(keptHint_.isEmpty() ? kSelectionHint : keptHint_);
   keptHint_.clear();

@@ -1,12 +1,32 @@
 #include "ui/screen_area.h"
 
 #include "model/radio_data.h"
+#include "ui/screens/screen_access.h"
 #include "ui/solid_fill.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QVBoxLayout>
 
 namespace kv508::ui {
+
+namespace {
+
+// The Alt+letters the menu bar takes, which no label may take too.
+QString MenuLetters(const QWidget *window) {
+  QString letters;
+  if (const auto *bar = window->findChild<QMenuBar *>()) {
+    for (const QAction *action : bar->actions()) {
+      const QString text = action->text();
+      const qsizetype at = text.indexOf(QLatin1Char('&'));
+      if (at >= 0 && at + 1 < text.size())
+        letters += text[at + 1].toLower();
+    }
+  }
+  return letters;
+}
+
+} // namespace
 
 ScreenArea::ScreenArea(QWidget *parent) : QStackedWidget(parent) {
   setObjectName(QStringLiteral("fraScreens"));
@@ -56,8 +76,12 @@ void ScreenArea::Show(const ScreenRequest &request, const RadioData &data) {
                                                          : empty_;
   panel->setEnabled(true);
   setCurrentWidget(panel);
-  if (active_)
+  if (active_) {
     active_->Fill(request);
+    NameControls(panel);
+    AssignMnemonics(panel, MenuLetters(window()));
+    OrderTabs(panel, tabStart_);
+  }
 }
 
 QWidget *ScreenArea::ActivePanel() const {

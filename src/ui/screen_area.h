@@ -33,6 +33,8 @@ public:
   void Show(const ScreenRequest &request, const RadioData &data);
 
   QWidget *ActivePanel() const;
+  // Where Tab comes from into a screen and goes back to after its last control.
+  void SetTabStart(QWidget *widget) { tabStart_ = widget; }
   QLabel *Logo() const { return logo_; }
 
 private:
@@ -40,6 +42,7 @@ private:
   QWidget *empty_;
   QLabel *logo_;
   EditorScreen *active_ = nullptr;
+  QWidget *tabStart_ = nullptr;
   std::vector<std::unique_ptr<EditorScreen>> owned_;
   std::map<ScreenKind, EditorScreen *> screens_;
 };

@@ -49,6 +49,7 @@ void CreateToolBar(QMainWindow &window) {
     a->setToolTip(QLatin1String(b.tip));
     a->setStatusTip(QLatin1String(b.tip));
     const QString entry = QLatin1String(b.menuEntry);
+    a->setProperty("menuEntry", entry);
     // The two transfer buttons say what they do beside their pictures.
     if (entry.startsWith(QLatin1String("mnuTransfer"))) {
       if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(a)))

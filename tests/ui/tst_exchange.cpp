@@ -143,12 +143,14 @@ private slots:
     const RadioData before = f.S().data;
     const QString file = f.folder.File(QStringLiteral("contacts.csv"));
     f.folder.WriteText(QStringLiteral("contacts.csv"), kSpreadsheet);
-    QStringList replaced, merged;
+    QStringList replaced, merged, keyboard;
     QVERIFY(RunImport(f, QStringLiteral("Individual"), file, [&](QDialog &d) {
+      keyboard = KeyboardFaults(&d);
       replaced = Shown(d);
       Press(d, "optMerge");
       merged = Shown(d);
     }));
+    QVERIFY2(keyboard.isEmpty(), qPrintable(keyboard.join('\n')));
     const QString stored = QStringLiteral(" | name \"PIER; \"W\"\" is stored as \"PIER W\"");
     const QString refused = QStringLiteral("4 | refused |  |  | MMSI \"12345\" is not 9 digits");
     QCOMPARE(replaced, QStringList({

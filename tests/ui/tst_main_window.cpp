@@ -608,8 +608,13 @@ void MainWindowTest::readFromRadio() {
   f.S().state.CurrentFilePath = "/data/old.dat";
   f.ShowNode(QStringLiteral("SG"));
   std::uint64_t sentBeforeOk = 1;
-  f.Run("Read", [&](QDialog &) { sentBeforeOk = f.radio->Engine().Counters().bytesFromPc; });
+  QStringList keyboard;
+  f.Run("Read", [&](QDialog &d) {
+    sentBeforeOk = f.radio->Engine().Counters().bytesFromPc;
+    keyboard = KeyboardFaults(&d);
+  });
   QVERIFY(f.dialogSeen && !f.Dialog());
+  QVERIFY2(keyboard.isEmpty(), qPrintable(keyboard.join('\n')));
   QCOMPARE(sentBeforeOk, std::uint64_t(0));
   QCOMPARE(f.host.Texts(), (Texts{kQuestion, "Complete!!"}));
   QCOMPARE(f.S().data.CHMMSID[1].TagName, std::string("HARBOUR"));
@@ -854,7 +859,9 @@ void MainWindowTest::reportTextImageAndSave() {
   QString shown, afterTyping;
   bool stillOpen = false;
   Texts failure;
+  QStringList keyboard;
   ReportWindowRun run(f, [&](QDialog &window, QPlainTextEdit &text) {
+    keyboard = KeyboardFaults(&window);
     shown = text.toPlainText();
     text.setFocus();
     QTest::keyClicks(&text, QStringLiteral("EDITED"));
@@ -867,6 +874,7 @@ void MainWindowTest::reportTextImageAndSave() {
     window.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
   });
   QTRY_VERIFY(run.done);
+  QVERIFY2(keyboard.isEmpty(), qPrintable(keyboard.join('\n')));
   QCOMPARE(run.firstText, QStringLiteral("Now, making text image. Please wait..."));
   QCOMPARE(shown, ui::DisplayText(RenderTextImage(report)));
   QVERIFY(stillOpen && afterTyping == shown);

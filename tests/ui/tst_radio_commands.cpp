@@ -107,13 +107,15 @@ private slots:
     const QString text = f.folder.File(QStringLiteral("compare.txt"));
     f.dialogs.saveAnswers = {text};
     f.host.answers = {Answer::No};
-    QStringList rows, summary;
+    QStringList rows, summary, keyboard;
     QVERIFY(f.Compare([&](QDialog &w) {
+      keyboard = KeyboardFaults(&w);
       rows = Rows(w, "tvCompare");
       summary << w.findChild<QLabel *>(QStringLiteral("lblSummary"))->text();
       Press(w, "cmdSaveText");
       Press(w, "cmdUseRadio");
     }));
+    QVERIFY2(keyboard.isEmpty(), qPrintable(keyboard.join('\n')));
     QCOMPARE(rows, (QStringList{
                        QStringLiteral("DSC Setup/BeepOut[2]|On|Off"),
                        QStringLiteral("Group1/CH 16 ChTag|DISTRESS|CALL16"),

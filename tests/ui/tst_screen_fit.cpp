@@ -7,6 +7,7 @@
 
 #include "ui/nav_tree.h"
 #include "ui/node_keys.h"
+#include "ui/screens/screen_access.h"
 #include "ui/screens/widget_props.h"
 
 #include <QAbstractButton>
@@ -100,7 +101,8 @@ void CheckTexts(QWidget *root, QStringList &cuts) {
     if (!w->isVisible())
       continue;
     if (auto *label = qobject_cast<QLabel *>(w); label && !label->wordWrap())
-      check(label, label->text(), label->contentsRect().width() - 2 * label->margin());
+      check(label, ui::PlainText(label->text()),
+            label->contentsRect().width() - 2 * label->margin());
     else if (auto *edit = qobject_cast<QLineEdit *>(w))
       check(edit, edit->displayText(), LineEditRoom(edit));
     else if (auto *box = qobject_cast<QComboBox *>(w))
@@ -172,31 +174,6 @@ void LongestTexts(RadioData &d) {
   entry.Mmsid = "888888888";
 }
 
-struct Shown {
-  QString key;
-  int page; // of the DSC screen; -1 for none
-};
-
-QList<Shown> EveryScreen() {
-  QList<Shown> screens{{keys::kGeneral, -1},
-                       {keys::kUsable, -1},
-                       {keys::kCommon, -1},
-                       {keys::kDsc, 0},
-                       {keys::kDsc, 1},
-                       {keys::kDsc, 2},
-                       {keys::kDsc, 3},
-                       {keys::kAtis, -1},
-                       {keys::kWeather, -1},
-                       {keys::kExpChannel, -1},
-                       {keys::ChannelKey(3, 1), -1},
-                       {keys::kMemoryIds, -1},
-                       {keys::kGroupIds, -1}};
-  for (int g = 0; g < 3; ++g)
-    screens << Shown{keys::GroupKey(g), -1} << Shown{keys::ChannelKey(g, 2), -1};
-  screens << Shown{keys::EntryKey(0, 1), -1} << Shown{keys::EntryKey(1, 1), -1};
-  return screens;
-}
-
 } // namespace
 
 class ScreenFitTest : public QObject {
@@ -236,12 +213,8 @@ void ScreenFitTest::everyScreenFits() {
   auto *scroll = f.Widget<QScrollArea>(QStringLiteral("scrScreens"));
   const QString shots = qEnvironmentVariable("KV508_FIT_SHOTS");
   QStringList cuts;
-  for (const Shown &screen : EveryScreen()) {
-    f.ShowNode(screen.key);
-    if (screen.page >= 0)
-      f.Widget<QTabWidget>(QStringLiteral("tabDsc"))->setCurrentIndex(screen.page);
-    for (int i = 0; i < 3; ++i) // captions set by the fill lay the screen out again
-      QApplication::processEvents();
+  for (const ScreenShown &screen : EveryScreen()) {
+    ShowScreen(f, screen);
     QStringList here;
     CheckTexts(&w.navigator().Pane(), here);
     CheckTree(w.tree(), whole, here);

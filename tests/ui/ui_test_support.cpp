@@ -1,13 +1,22 @@
 #include "ui_test_support.h"
 
+#include "ui/node_keys.h"
 #include "ui/ui_text.h"
+
+#include <QAccessible>
+#include <QApplication>
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QTreeWidget>
+
+#include <algorithm>
+#include <set>
 
 namespace kv508::testing {
 
@@ -97,6 +106,141 @@ QStringList TreeOutline(QTreeWidget &tree) {
   for (int i = 0; i < tree.topLevelItemCount(); ++i)
     walk(tree.topLevelItem(i), 0);
   return lines;
+}
+
+QList<ScreenShown> EveryScreen() {
+  namespace keys = ui::keys;
+  QList<ScreenShown> screens{{keys::kGeneral, -1},
+                             {keys::kUsable, -1},
+                             {keys::kCommon, -1},
+                             {keys::kDsc, 0},
+                             {keys::kDsc, 1},
+                             {keys::kDsc, 2},
+                             {keys::kDsc, 3},
+                             {keys::kAtis, -1},
+                             {keys::kWeather, -1},
+                             {keys::kExpChannel, -1},
+                             {keys::ChannelKey(3, 1), -1},
+                             {keys::kMemoryIds, -1},
+                             {keys::kGroupIds, -1}};
+  for (int g = 0; g < 3; ++g)
+    screens << ScreenShown{keys::GroupKey(g), -1} << ScreenShown{keys::ChannelKey(g, 2), -1};
+  screens << ScreenShown{keys::EntryKey(0, 1), -1} << ScreenShown{keys::EntryKey(1, 1), -1};
+  return screens;
+}
+
+void ShowScreen(WindowFixture &f, const ScreenShown &screen) {
+  f.ShowNode(screen.key);
+  if (screen.page >= 0)
+    f.Widget<QTabWidget>(QStringLiteral("tabDsc"))->setCurrentIndex(screen.page);
+  for (int i = 0; i < 3; ++i) // captions set by the fill lay the screen out again
+    QApplication::processEvents();
+}
+
+QString Name(QWidget *w) {
+  QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);
+  if (!face)
+    return {};
+  return w->accessibleName().isEmpty() ? face->text(QAccessible::Name) : w->accessibleName();
+}
+
+QString Id(const QWidget *w) {
+  return w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName();
+}
+
+QList<QWidget *> Controls(QWidget *container) {
+  QList<QWidget *> found;
+  for (QWidget *w : container->findChildren<QWidget *>()) {
+    // Of a group of option buttons Tab reaches the one chosen; arrows move on.
+    auto *option = qobject_cast<QRadioButton *>(w);
+    if (option && option->autoExclusive() && !option->isChecked())
+      continue;
+    if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+      found << w;
+  }
+  return found;
+}
+
+namespace {
+
+QRect Place(const QWidget *w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
+
+// True when `a` must be read before `b`: above it in the same column, or left
+// of it in the same row.
+bool ReadBefore(const QRect &a, const QRect &b) {
+  const bool sameColumn = a.left() <= b.right() && b.left() <= a.right();
+  const bool sameRow = (a.center().y() >= b.top() && a.center().y() <= b.bottom()) ||
+                       (b.center().y() >= a.top() && b.center().y() <= a.bottom());
+  return (sameColumn && a.bottom() < b.top()) || (sameRow && a.right() < b.left());
+}
+
+// The two widgets that hold `a` and `b` side by side: the children of their
+// nearest common parent. Reading order holds between them.
+std::pair<const QWidget *, const QWidget *> SideBySide(const QWidget *a, const QWidget *b) {
+  for (const QWidget *x = a; x->parentWidget(); x = x->parentWidget()) {
+    for (const QWidget *y = b; y->parentWidget(); y = y->parentWidget()) {
+      if (x->parentWidget() == y->parentWidget())
+        return {x, y};
+    }
+  }
+  return {a, b};
+}
+
+} // namespace
+
+QStringList KeyboardFaults(QWidget *container, QWidget *from) {
+  QStringList faults;
+  const QList<QWidget *> controls = Controls(container);
+  for (QWidget *w : controls) {
+    if (Name(w).isEmpty())
+      faults << Id(w) + " has no name";
+  }
+  if (!container->window()->isActiveWindow()) {
+    container->window()->activateWindow();
+    if (!QTest::qWaitForWindowActive(container->window()))
+      return faults << "the window does not become active";
+  }
+  if (!from && !QApplication::focusWidget())
+    QTest::keyClick(container->window(), Qt::Key_Tab);
+  QWidget *start = from ? from : QApplication::focusWidget();
+  if (!start)
+    return faults << "nothing has the focus";
+  start->setFocus(Qt::TabFocusReason);
+  QList<QWidget *> visited;
+  if (!from)
+    visited << start;
+  for (int i = 0; i <= controls.size() + 2; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget *now = QApplication::focusWidget();
+    if (now == start)
+      break;
+    visited << now;
+  }
+  if (QApplication::focusWidget() != start)
+    faults << "Tab does not come back to " + Id(start);
+  const std::set<QWidget *> once(visited.begin(), visited.end());
+  if (once.size() != static_cast<std::size_t>(visited.size()))
+    faults << "Tab visits a control twice";
+  for (QWidget *w : controls) {
+    if (!once.count(w))
+      faults << "Tab skips " + Id(w);
+  }
+  // Round the circle, the order starts at the first control read.
+  if (!from && !visited.isEmpty()) {
+    const auto first = std::min_element(visited.begin(), visited.end(), [](auto *a, auto *b) {
+      const QRect ra = Place(a), rb = Place(b);
+      return std::pair(ra.top(), ra.left()) < std::pair(rb.top(), rb.left());
+    });
+    std::rotate(visited.begin(), first, visited.end());
+  }
+  for (qsizetype i = 0; i < visited.size(); ++i) {
+    for (qsizetype j = i + 1; j < visited.size(); ++j) {
+      const auto [earlier, later] = SideBySide(visited[i], visited[j]);
+      if (ReadBefore(Place(later), Place(earlier)))
+        faults << Id(visited[j]) + " should come before " + Id(visited[i]);
+    }
+  }
+  return faults;
 }
 
 } // namespace kv508::testing

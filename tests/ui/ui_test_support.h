@@ -177,6 +177,31 @@ struct WindowFixture {
   WindowFixture f{__VA_ARGS__};                                                                    \
   QVERIFY(f.Start())
 
+// A screen to look at: a tree node and, for the DSC screen, its page.
+struct ScreenShown {
+  QString key;
+  int page; // of the DSC screen; -1 for none
+};
+// Every kind of screen once, the DSC screen with each page; channel groups,
+// channels and directory entries need every group switched on.
+QList<ScreenShown> EveryScreen();
+// Shows the screen and lets it lay itself out.
+void ShowScreen(WindowFixture &f, const ScreenShown &screen);
+
+// What a screen reader says a control is.
+QString Name(QWidget *w);
+// The object name, else the class.
+QString Id(const QWidget *w);
+// What Tab must reach in `container`: every visible, enabled widget that takes
+// the focus by Tab and hands it to no other.
+QList<QWidget *> Controls(QWidget *container);
+// What keeps `container` from keyboard and screen-reader use: a control
+// without a name, one Tab skips or visits twice, one out of reading order (above
+// or left of one Tab reached before it). Tab starts at `from` and must come
+// back to it; with none it starts at the focus inside `container` and must
+// come round to it.
+QStringList KeyboardFaults(QWidget *container, QWidget *from = nullptr);
+
 // The texts of the tree in order, children indented by two blanks per level,
 // children of channel groups and directories left out.
 QStringList TreeOutline(QTreeWidget &tree);

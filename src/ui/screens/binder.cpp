@@ -4,6 +4,7 @@
 #include "model/mmsi_rules.h"
 #include "ui/screens/char_filter.h"
 #include "ui/screens/panel_screen.h"
+#include "ui/screens/screen_access.h"
 #include "ui/ui_text.h"
 
 #include <QAbstractButton>
@@ -68,6 +69,7 @@ void Binder::AddList(QComboBox *box, const QString &name, Number field, Mapping 
       box->setCurrentIndex(-1);
   };
   const std::size_t index = Add(fill, hooks.rule);
+  Named(box, name);
   // activated is the user's choice only, never a fill.
   connect(box, &QComboBox::activated, this, [=, this](int item) {
     const int value = mapping == Mapping::Boolean    ? (item != 0 ? 1 : 0)
@@ -85,6 +87,7 @@ void Binder::OnOff(QComboBox *box, const QString &name, Access<bool> field, Hook
 
 void Binder::Check(QAbstractButton *box, const QString &name, Access<bool> field, Hooks hooks) {
   const std::size_t index = Add([this, box, field] { box->setChecked(field(Data())); }, hooks.rule);
+  Named(box, name);
   connect(box, &QAbstractButton::clicked, this, [=, this](bool checked) {
     Store(
         index, name, box, [&](RadioData &d) { field(d) = checked; }, hooks);
@@ -109,12 +112,21 @@ void Binder::Choice(QAbstractButton *whenTrue, QAbstractButton *whenFalse, const
 void Binder::Text(QLineEdit *edit, const QString &name, Access<std::string> field, Hooks hooks) {
   const std::size_t index =
       Add([this, edit, field] { ShowText(edit, ToQt(field(Data()))); }, hooks.rule);
+  Named(edit, name);
   connect(edit, &QLineEdit::textEdited, this, [=, this] {
     const std::string text = FromQt(edit->text());
     Store(
         index, name, edit, [&](RadioData &d) { field(d) = text; }, hooks, StepKind::Typing);
   });
   connect(edit, &QLineEdit::editingFinished, this, [this] { screen_.context().FinishTyping(); });
+}
+
+void Binder::Named(QWidget *widget, const QString &name) {
+  auto *button = qobject_cast<QAbstractButton *>(widget);
+  if (button && !button->text().trimmed().isEmpty())
+    return;
+  SetStepName(widget, name);
+  widget->setAccessibleName(name);
 }
 
 void Binder::Fill() {

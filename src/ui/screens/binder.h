@@ -161,6 +161,8 @@ private:
 
   void AddList(QComboBox *box, const QString &name, Number field, Mapping mapping, Missing missing,
                Hooks hooks);
+  // A control without a caption of its own is read out by its undo step's name.
+  static void Named(QWidget *widget, const QString &name);
   std::size_t Add(Rule fill, Rule rule);
   // One user change through the panel's edit path; false when it was refused.
   bool Store(std::size_t binding, const QString &name, const QWidget *widget,
@@ -182,6 +184,7 @@ void Binder::Committed(CommitLineEdit *edit, const QString &name, Access<T> fiel
   const std::size_t index = Add(
       [this, edit, field, show = rule.show] { edit->ShowStored(show(field(Data()))); }, hooks.rule);
   MarkPending(edit);
+  Named(edit, name);
   edit->check = [this, index, edit, name, field, rule, hooks] {
     const std::optional<T> value = rule.parse(edit->text(), field(Data()));
     if (!value) {

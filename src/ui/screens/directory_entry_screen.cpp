@@ -57,6 +57,9 @@ DirectoryEntryScreen::DirectoryEntryScreen(ScreenContext &context)
   mmsi_->setObjectName(QStringLiteral("txtGMMSI"));
   identity_ = new IdentityNote(p, QStringLiteral("lblMmsiInfo"), QStringLiteral("imgMmsiWarning"));
   identity_->Attach(mmsi_, {});
+  // The group MMSI's fixed 0 stands between the label and its field.
+  nameLabel_->setBuddy(name_);
+  mmsiLabel_->setBuddy(mmsi_);
 
   Restrict(name_, kNameAlphabet, kNameMaxLength);
   // The longest name and MMSI show in full whatever the font.

@@ -61,7 +61,9 @@ QGroupBox *DscBasicPage::BuildGroups(Binder &binder) {
     auto *list = NewList(box, Indexed("cmbUsableDsc", k), kOffOnChoices);
     binder.OnOff(list, QStringLiteral("DSC ") + QLatin1String(kGroupCaptions[k]),
                  Basic(&DscBasicSetup::DscGroup, k));
-    grid->addWidget(NewLabel(box, QLatin1String(kGroupCaptions[k])), k, 0);
+    QLabel *caption = NewLabel(box, QLatin1String(kGroupCaptions[k]));
+    caption->setBuddy(list); // not the status name between them
+    grid->addWidget(caption, k, 0);
     grid->addWidget(groupNames_[k], k, 1);
     grid->addWidget(list, k, 2);
   }

@@ -12,7 +12,10 @@ constexpr char kHintProperty[] = "hint";
 constexpr char kHelpTopicProperty[] = "helpTopic";
 } // namespace
 
-void SetHint(QWidget *widget, const QString &hint) { widget->setProperty(kHintProperty, hint); }
+void SetHint(QWidget *widget, const QString &hint) {
+  widget->setProperty(kHintProperty, hint);
+  widget->setAccessibleDescription(hint);
+}
 
 void SetHelpTopic(QWidget *widget, int topic) { widget->setProperty(kHelpTopicProperty, topic); }
 
