@@ -49,7 +49,8 @@ public:
 class NoDialogs : public ui::UiDialogs {
 public:
   QString OpenFileName(QWidget *, const QString &, const QString &) override { return {}; }
-  QString SaveFileName(QWidget *, const QString &, const QString &, const QString &) override {
+  QString SaveFileName(QWidget *, const QString &, const QString &, const QString &,
+                       const QString &) override {
     return {};
   }
   bool SetUpPrinter(QWidget *, QPrinter &) override { return false; }

@@ -47,7 +47,8 @@ public:
 class OneFile : public ui::UiDialogs {
 public:
   QString OpenFileName(QWidget *, const QString &, const QString &) override { return file; }
-  QString SaveFileName(QWidget *, const QString &, const QString &, const QString &) override {
+  QString SaveFileName(QWidget *, const QString &, const QString &, const QString &,
+                       const QString &) override {
     return file;
   }
   bool SetUpPrinter(QWidget *, QPrinter &) override { return false; }

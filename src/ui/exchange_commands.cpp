@@ -114,8 +114,8 @@ void ExchangeCommands::Export(ExchangeKind kind) {
   const QString name = QString::fromStdString(ExchangeKindName(kind));
   QString target = parts_.dialogs.SaveFileName(
       &parts_.window, FilterFor(FileKind::Csv), parts_.places.StartFolder(FileKind::Csv),
-      Proposed(QLatin1Char('-') + name + SuffixFor(FileKind::Csv),
-               name + SuffixFor(FileKind::Csv)));
+      Proposed(QLatin1Char('-') + name + SuffixFor(FileKind::Csv), name + SuffixFor(FileKind::Csv)),
+      tr("Export %1").arg(Title(kind)));
   parts_.ActivateAgain();
   target = WithDefaultSuffix(target, FileKind::Csv);
   if (target.isEmpty())
@@ -239,7 +239,8 @@ void ExchangeCommands::ExportCardsPdf() {
     return;
   QString target = parts_.dialogs.SaveFileName(
       &parts_.window, FilterFor(FileKind::Pdf), parts_.places.StartFolder(FileKind::Pdf),
-      Proposed(QStringLiteral("-cards.pdf"), QStringLiteral("cards.pdf")));
+      Proposed(QStringLiteral("-cards.pdf"), QStringLiteral("cards.pdf")),
+      tr("Export Cards as PDF"));
   parts_.ActivateAgain();
   target = WithDefaultSuffix(target, FileKind::Pdf);
   if (target.isEmpty())

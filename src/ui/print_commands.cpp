@@ -96,7 +96,8 @@ void PrintCommands::ExportPdf() {
           : QFileInfo(QFile::decodeName(QByteArray::fromStdString(current))).completeBaseName() +
                 QStringLiteral(".pdf");
   QString target = parts_.dialogs.SaveFileName(&parts_.window, FilterFor(FileKind::Pdf),
-                                               parts_.places.StartFolder(FileKind::Pdf), proposed);
+                                               parts_.places.StartFolder(FileKind::Pdf), proposed,
+                                               tr("Export PDF"));
   parts_.ActivateAgain();
   if (target.isEmpty())
     return;

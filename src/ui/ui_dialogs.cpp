@@ -51,8 +51,8 @@ QString QtDialogs::OpenFileName(QWidget *parent, const QString &filter, const QS
 }
 
 QString QtDialogs::SaveFileName(QWidget *parent, const QString &filter, const QString &folder,
-                                const QString &proposedName) {
-  QFileDialog dialog(parent, QObject::tr("Save As"), folder, filter);
+                                const QString &proposedName, const QString &title) {
+  QFileDialog dialog(parent, title.isEmpty() ? QObject::tr("Save As") : title, folder, filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // "dat files(*.dat);;..." gives "dat", so that the overwrite question names the real file.
   const QRegularExpressionMatch suffix =

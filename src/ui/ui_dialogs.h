@@ -24,8 +24,9 @@ public:
   virtual QString OpenFileName(QWidget *parent, const QString &filter, const QString &folder) = 0;
   // Asks before an existing file is overwritten; a name typed without an
   // extension gets the filter's first one.
+  // `title` says what the save is for ("Export PDF"); empty: "Save As".
   virtual QString SaveFileName(QWidget *parent, const QString &filter, const QString &folder,
-                               const QString &proposedName) = 0;
+                               const QString &proposedName, const QString &title = {}) = 0;
   // The printer dialog; false when cancelled.
   virtual bool SetUpPrinter(QWidget *parent, QPrinter &printer) = 0;
   virtual bool PrinterInstalled() = 0;
@@ -65,7 +66,7 @@ class QtDialogs : public UiDialogs {
 public:
   QString OpenFileName(QWidget *parent, const QString &filter, const QString &folder) override;
   QString SaveFileName(QWidget *parent, const QString &filter, const QString &folder,
-                       const QString &proposedName) override;
+                       const QString &proposedName, const QString &title = {}) override;
   bool SetUpPrinter(QWidget *parent, QPrinter &printer) override;
   bool PrinterInstalled() override;
   NoPrinterChoice NoPrinter(QWidget *parent) override;

@@ -911,6 +911,7 @@ void MainWindowTest::printedAndExportedPages() {
   f.dialogs.saveAnswers.push_back(f.folder.File(QStringLiteral("boat1")));
   f.Action("mnuFileExportPdf")->trigger();
   QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:PDF files(*.pdf);;All files(*.*)"));
+  QCOMPARE(f.dialogs.titles.last(), QStringLiteral("Export PDF"));
   QVERIFY(f.host.messages.empty());
   const QList<QStringList> exported = PdfPages(f.folder.File(QStringLiteral("boat1.pdf")));
   QCOMPARE(exported.size(), pages.size());

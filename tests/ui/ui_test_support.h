@@ -44,8 +44,9 @@ public:
   QString OpenFileName(QWidget *, const QString &filter, const QString &folder) override {
     return Ask(QStringLiteral("open:") + filter, folder, openAnswers);
   }
-  QString SaveFileName(QWidget *, const QString &filter, const QString &folder,
-                       const QString &) override {
+  QString SaveFileName(QWidget *, const QString &filter, const QString &folder, const QString &,
+                       const QString &title) override {
+    titles << title;
     return Ask(QStringLiteral("save:") + filter, folder, saveAnswers);
   }
   bool SetUpPrinter(QWidget *, QPrinter &p) override {
@@ -97,6 +98,7 @@ public:
   NoPrinterChoice noPrinterChoice = NoPrinterChoice::Cancel;
   bool folderShown = true;
   QStringList asked;
+  QStringList titles;  // of each save dialog
   QStringList folders; // the folder each file dialog started in
   bool realDialogs = false;
   Repeat repeatAnswer = Repeat::Same;

@@ -64,7 +64,8 @@ void Save(QWidget *widget, const QDir &folder, const char *name) {
 class ShowDialogs : public kv508::ui::QtDialogs {
 public:
   QString OpenFileName(QWidget *, const QString &, const QString &) override { return open; }
-  QString SaveFileName(QWidget *, const QString &, const QString &, const QString &) override {
+  QString SaveFileName(QWidget *, const QString &, const QString &, const QString &,
+                       const QString &) override {
     return save;
   }
   QString open;
