@@ -1,7 +1,5 @@
 #include "ui/main_window.h"
 
-#include "ui/screens/screen_access.h"
-
 #include "ui/edit_controller.h"
 #include "ui/exchange_commands.h"
 #include "ui/file_commands.h"
@@ -16,10 +14,12 @@
 #include "ui/print_commands.h"
 #include "ui/radio_commands.h"
 #include "ui/screen_area.h"
+#include "ui/screens/screen_access.h"
 #include "ui/screens/screen_context.h"
 #include "ui/screens/widget_props.h"
 #include "ui/toolbar.h"
 #include "ui/ui_text.h"
+#include "ui/window_context.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -36,44 +36,6 @@
 static void InitUiResources() { Q_INIT_RESOURCE(ui_resources); }
 
 namespace kv508::ui {
-
-namespace {
-
-// The window as the editing screens see it.
-class WindowContext : public ScreenContext {
-public:
-  WindowContext(Session &session, Navigator &navigator, EditController &edits, RadioCommands &radio,
-                UiDialogs &dialogs, QWidget &window, std::function<void(const QString &)> hint)
-      : session_(session), navigator_(navigator), edits_(edits), radio_(radio), dialogs_(dialogs),
-        window_(window), hint_(std::move(hint)) {}
-  Session &session() override { return session_; }
-  bool Apply(const EditPlace &place, const EditLog::Change &change, StepKind kind) override {
-    return edits_.Apply(place, change, kind);
-  }
-  void FinishTyping() override { edits_.FinishTyping(); }
-  void SetPending(bool typed) override { edits_.SetPending(typed); }
-  void SelectNodeByKey(const QString &key) override { navigator_.SelectNodeByKey(key); }
-  bool CommitActiveEdit() override { return navigator_.CommitActiveEdit(); }
-  bool RunClear(int mode, const EditPlace &place) override { return radio_.Clear(mode, place); }
-  UiDialogs::Repeat RepeatOwnMmsi(const QString &typed, const QString &info) override {
-    const UiDialogs::Repeat answer = dialogs_.RepeatOwnMmsi(&window_, typed, info);
-    if (window_.isVisible())
-      window_.activateWindow();
-    return answer;
-  }
-  void ShowHint(const QString &hint) override { hint_(hint); }
-
-private:
-  Session &session_;
-  Navigator &navigator_;
-  EditController &edits_;
-  RadioCommands &radio_;
-  UiDialogs &dialogs_;
-  QWidget &window_;
-  std::function<void(const QString &)> hint_;
-};
-
-} // namespace
 
 MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, Options options,
                        QWidget *parent)
