@@ -10,6 +10,7 @@
 #include "ui/import_dialog.h"
 #include "ui/navigator.h"
 #include "ui/node_keys.h"
+#include "ui/print_commands.h"
 #include "ui/ui_dialogs.h"
 #include "ui/ui_host.h"
 #include "ui/ui_text.h"
@@ -199,26 +200,13 @@ cards::CardFooter ExchangeCommands::Footer() const {
 }
 
 void ExchangeCommands::PrintCards() {
-  if (!parts_.navigator.CommitActiveEdit())
-    return;
-  UiDialogs &dialogs = parts_.dialogs;
-  if (!dialogs.PrinterInstalled()) {
-    const UiDialogs::NoPrinterChoice choice = dialogs.NoPrinter(&parts_.window);
-    parts_.ActivateAgain();
-    if (choice == UiDialogs::NoPrinterChoice::Preview)
-      PreviewCards();
-    else if (choice == UiDialogs::NoPrinterChoice::Pdf)
-      ExportCardsPdf();
-    return;
-  }
-  QPrinter printer(QPrinter::HighResolution);
-  const bool accepted = dialogs.SetUpPrinter(&parts_.window, printer);
-  parts_.ActivateAgain();
-  if (!accepted)
-    return;
-  WorkingScope working(parts_.host);
-  cards::PrintCards(cards::BuildCards(parts_.session.data, parts_.session.model), printer,
-                    Footer());
+  const auto print = [this](QPrinter &printer) {
+    WorkingScope working(parts_.host);
+    cards::PrintCards(cards::BuildCards(parts_.session.data, parts_.session.model), printer,
+                      Footer());
+  };
+  PrintOrOffer(
+      parts_, print, [this] { PreviewCards(); }, [this] { ExportCardsPdf(); });
 }
 
 void ExchangeCommands::PreviewCards() {

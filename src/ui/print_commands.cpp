@@ -38,24 +38,31 @@ void PrintCommands::PrintReportTo(QPrinter &printer) {
   PrintReport(BuildReport(parts_.session.data, parts_.session.model), printer, Header());
 }
 
-void PrintCommands::Print() {
-  if (!parts_.navigator.CommitActiveEdit())
+void PrintOrOffer(WindowParts &parts, const std::function<void(QPrinter &)> &print,
+                  const std::function<void()> &preview, const std::function<void()> &pdf) {
+  if (!parts.navigator.CommitActiveEdit())
     return;
-  UiDialogs &dialogs = parts_.dialogs;
+  UiDialogs &dialogs = parts.dialogs;
   if (!dialogs.PrinterInstalled()) {
-    const UiDialogs::NoPrinterChoice choice = dialogs.NoPrinter(&parts_.window);
-    parts_.ActivateAgain();
+    const UiDialogs::NoPrinterChoice choice = dialogs.NoPrinter(&parts.window);
+    parts.ActivateAgain();
     if (choice == UiDialogs::NoPrinterChoice::Preview)
-      Preview();
+      preview();
     else if (choice == UiDialogs::NoPrinterChoice::Pdf)
-      ExportPdf();
+      pdf();
     return;
   }
   QPrinter printer(QPrinter::HighResolution);
-  const bool accepted = dialogs.SetUpPrinter(&parts_.window, printer);
-  parts_.ActivateAgain();
+  const bool accepted = dialogs.SetUpPrinter(&parts.window, printer);
+  parts.ActivateAgain();
   if (accepted)
-    PrintReportTo(printer);
+    print(printer);
+}
+
+void PrintCommands::Print() {
+  PrintOrOffer(
+      parts_, [this](QPrinter &printer) { PrintReportTo(printer); }, [this] { Preview(); },
+      [this] { ExportPdf(); });
 }
 
 namespace {

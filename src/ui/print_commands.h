@@ -7,11 +7,18 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QPrinter;
 
 namespace kv508::ui {
 
 struct RunningHeader;
+
+// Prints with `print` on the printer the user sets up; without a printer
+// installed, offers the preview or a PDF instead.
+void PrintOrOffer(WindowParts &parts, const std::function<void(QPrinter &)> &print,
+                  const std::function<void()> &preview, const std::function<void()> &pdf);
 
 class PrintCommands : public QObject {
 public:

@@ -42,5 +42,4 @@ private:
   std::function<void(const QString &)> hint_;
 };
 
-
 } // namespace kv508::ui
