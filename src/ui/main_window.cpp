@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "ui/appearance.h"
 #include "ui/edit_controller.h"
 #include "ui/exchange_commands.h"
 #include "ui/file_commands.h"
@@ -71,12 +72,19 @@ private:
   std::function<void(const QString &)> hint_;
 };
 
+// The stored scheme is applied before the window itself is made: a window not
+// yet shown would keep the palette it was made with.
+QWidget *WithStoredAppearance(UserSettings &settings, QWidget *parent) {
+  ApplyAppearance(prefs::AppearanceChoice(settings));
+  return parent;
+}
+
 } // namespace
 
 MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, Options options,
                        QWidget *parent)
-    : QMainWindow(parent), options_(std::move(options)), host_(host), session_(host_, settings),
-      dialogs_(dialogs), places_(settings) {
+    : QMainWindow(WithStoredAppearance(settings, parent)), options_(std::move(options)),
+      host_(host), session_(host_, settings), dialogs_(dialogs), places_(settings) {
   InitUiResources();
   setObjectName(QStringLiteral("frmMain"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/kv508.svg")));
