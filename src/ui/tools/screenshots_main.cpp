@@ -246,16 +246,16 @@ void ShootDialogs(kv508::ui::MainWindow &window, ShowDialogs &dialogs, const QDi
   window.help().About();
 }
 
-// A read, then the window with its tree open and a few screens, each saved
-// with the suffix: the pictures of one appearance.
+// A read, then the window with its tree open on the channel list, saved with
+// the suffix; with `all` also the transfer dialog and three screens.
 void ShootLook(kv508::ui::MainWindow &window, ShowHost &host, const QDir &out,
-               const QString &suffix, bool screens) {
+               const QString &suffix, bool all) {
   const auto name = [&](const char *base) {
     return (QLatin1String(base) + suffix + QStringLiteral(".png")).toLatin1();
   };
   bool shot = false;
   host.onProgress = [&](int percent) {
-    if (shot || percent < 40)
+    if (shot || percent < 40 || !all)
       return;
     shot = true;
     if (QWidget *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
@@ -271,9 +271,9 @@ void ShootLook(kv508::ui::MainWindow &window, ShowHost &host, const QDir &out,
   tree.expandItem(tree.topLevelItem(0));
   tree.expandItem(tree.topLevelItem(2));
   tree.expandItem(tree.topLevelItem(2)->child(0));
-  window.navigator().SelectNodeByKey(QStringLiteral("PU 40"));
+  window.navigator().SelectNodeByKey(QStringLiteral("PU"));
   Save(&window, out, name("main-window").constData());
-  if (!screens)
+  if (!all)
     return;
   for (const auto &[node, file] : {std::pair{"PU 40", "screen-channel"},
                                    {"DSC", "screen-dsc-basic"},
