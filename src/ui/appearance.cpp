@@ -88,8 +88,7 @@ public:
     widget->installEventFilter(this);
   }
   bool eventFilter(QObject *, QEvent *event) override {
-    if (event->type() == QEvent::PaletteChange ||
-        event->type() == QEvent::ApplicationPaletteChange)
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
       changed_();
     return false;
   }

@@ -23,10 +23,9 @@ public:
 
   void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override {
     const QPalette palette = QApplication::palette();
-    const QColor ink = mode == QIcon::Selected ? palette.color(QPalette::HighlightedText)
-                       : mode == QIcon::Disabled
-                           ? PictureInk(palette, QPalette::Disabled)
-                           : PictureInk(palette);
+    const QColor ink = mode == QIcon::Selected   ? palette.color(QPalette::HighlightedText)
+                       : mode == QIcon::Disabled ? PictureInk(palette, QPalette::Disabled)
+                                                 : PictureInk(palette);
     painter->save();
     if (mode == QIcon::Disabled)
       painter->setOpacity(kDisabledOpacity);

@@ -14,9 +14,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
-#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStyle>
@@ -83,9 +83,9 @@ std::optional<Pair> TextPair(const QWidget *w) {
   if (qobject_cast<const QLineEdit *>(w))
     return Pair{Colour(w, QPalette::Text), Colour(w, QPalette::Base), text};
   if (auto *box = qobject_cast<const QComboBox *>(w))
-    return box->isEditable() ? Pair{Colour(w, QPalette::Text), Colour(w, QPalette::Base), text}
-                             : Pair{Colour(w, QPalette::ButtonText), Colour(w, QPalette::Button),
-                                    text};
+    return box->isEditable()
+               ? Pair{Colour(w, QPalette::Text), Colour(w, QPalette::Base), text}
+               : Pair{Colour(w, QPalette::ButtonText), Colour(w, QPalette::Button), text};
   if (qobject_cast<const QPushButton *>(w))
     return Pair{Colour(w, QPalette::ButtonText), Colour(w, QPalette::Button), text};
   if (qobject_cast<const QToolButton *>(w))
@@ -129,10 +129,11 @@ void CheckWidgets(const QWidget *root, QStringList &faults) {
 }
 
 QStringList EveryScreen() {
-  QStringList screens{keys::kGeneral, keys::kUsable,    keys::kCommon,    keys::kDsc,
-                      keys::kAtis,    keys::kWeather,   keys::kExpChannel, keys::kMemoryIds,
-                      keys::kGroupIds, keys::GroupKey(0), keys::ChannelKey(0, 40),
-                      keys::ChannelKey(3, 1), keys::EntryKey(0, 1)};
+  QStringList screens{
+      keys::kGeneral,      keys::kUsable,     keys::kCommon,           keys::kDsc,
+      keys::kAtis,         keys::kWeather,    keys::kExpChannel,       keys::kMemoryIds,
+      keys::kGroupIds,     keys::GroupKey(0), keys::ChannelKey(0, 40), keys::ChannelKey(3, 1),
+      keys::EntryKey(0, 1)};
   return screens;
 }
 
@@ -141,9 +142,8 @@ double EdgeShare(const QImage &image, const QColor &window) {
   int edges = 0;
   int seen = 0;
   const auto alpha = [&](int x, int y) {
-    return x < 0 || y < 0 || x >= image.width() || y >= image.height()
-               ? 0
-               : qAlpha(image.pixel(x, y));
+    return x < 0 || y < 0 || x >= image.width() || y >= image.height() ? 0
+                                                                       : qAlpha(image.pixel(x, y));
   };
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
@@ -215,8 +215,8 @@ void AppearanceTest::everyScreenReadable() {
 // The outlines of every picture but the program's own icon stand out from the
 // window in both schemes, and an icon is drawn at the pixel ratio asked for.
 void AppearanceTest::picturesReadable() {
-  const char *pictures[] = {"new",   "open",  "save", "print", "program",
-                            "read",  "pc",    "radio", "cable"};
+  const char *pictures[] = {"new",  "open", "save",  "print", "program",
+                            "read", "pc",   "radio", "cable"};
   for (const prefs::Appearance scheme : kSchemes) {
     ui::ApplyAppearance(scheme);
     const QColor window = QApplication::palette().color(QPalette::Window);
@@ -225,8 +225,8 @@ void AppearanceTest::picturesReadable() {
       const QPixmap pixmap = icon.pixmap(QSize(48, 48), 2.0);
       QCOMPARE(pixmap.size(), QSize(96, 96));
       QCOMPARE(pixmap.devicePixelRatio(), 2.0);
-      const double share = EdgeShare(pixmap.toImage().convertToFormat(QImage::Format_ARGB32),
-                                      window);
+      const double share =
+          EdgeShare(pixmap.toImage().convertToFormat(QImage::Format_ARGB32), window);
       QVERIFY2(share >= 0.7, qPrintable(QStringLiteral("%1 in %2: %3 of the outline stands out")
                                             .arg(picture, Name(scheme))
                                             .arg(share, 0, 'f', 2)));
@@ -271,8 +271,7 @@ void AppearanceTest::choiceStoredAndApplied() {
   QApplication::processEvents();
   QCOMPARE(f.settings.Get("Settings", "Appearance", ""), std::string("System"));
   QCOMPARE(QApplication::palette().color(QPalette::Window), system.color(QPalette::Window));
-  QCOMPARE(rx->palette().color(QPalette::Base),
-           system.color(QPalette::Disabled, QPalette::Window));
+  QCOMPARE(rx->palette().color(QPalette::Base), system.color(QPalette::Disabled, QPalette::Window));
 
   // At the next start: the stored scheme; a text that names none is System.
   for (const auto &[stored, window, menu] :
