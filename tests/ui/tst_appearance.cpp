@@ -16,14 +16,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QScopeGuard>
-#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace kv508;
@@ -46,12 +43,8 @@ double Contrast(const QColor &a, const QColor &b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QPalette::ColorGroup Group(const QWidget *w) {
-  return w->isEnabled() ? QPalette::Active : QPalette::Disabled;
-}
-
 QColor Colour(const QWidget *w, QPalette::ColorRole role) {
-  return w->palette().color(Group(w), role);
+  return w->palette().color(w->isEnabled() ? QPalette::Active : QPalette::Disabled, role);
 }
 
 // What a widget is drawn on: the nearest ancestor that fills its background.
@@ -65,79 +58,44 @@ QColor Behind(const QWidget *w) {
   return Colour(w, QPalette::Window);
 }
 
-// Text needs 4.5:1, disabled text and marks 3:1.
-struct Pair {
-  QColor ink;
-  QColor paper;
-  double need;
-};
-
-std::optional<Pair> TextPair(const QWidget *w) {
-  const double text = w->isEnabled() ? 4.5 : 3.0;
-  if (w->objectName().startsWith(QLatin1String("lin")))
-    return Pair{Colour(w, w->autoFillBackground() ? w->backgroundRole() : QPalette::WindowText),
-                Behind(w), 3.0};
-  if (auto *label = qobject_cast<const QLabel *>(w); label && !label->text().isEmpty())
-    return Pair{Colour(w, w->foregroundRole()),
-                w->autoFillBackground() ? Colour(w, w->backgroundRole()) : Behind(w), text};
-  if (qobject_cast<const QLineEdit *>(w))
-    return Pair{Colour(w, QPalette::Text), Colour(w, QPalette::Base), text};
-  if (auto *box = qobject_cast<const QComboBox *>(w))
-    return box->isEditable()
-               ? Pair{Colour(w, QPalette::Text), Colour(w, QPalette::Base), text}
-               : Pair{Colour(w, QPalette::ButtonText), Colour(w, QPalette::Button), text};
-  if (qobject_cast<const QPushButton *>(w))
-    return Pair{Colour(w, QPalette::ButtonText), Colour(w, QPalette::Button), text};
-  if (qobject_cast<const QToolButton *>(w))
-    return Pair{Colour(w, QPalette::ButtonText), Behind(w), text};
+// The ink of a text or mark and what it is drawn on; none for other widgets.
+std::optional<std::pair<QColor, QColor>> InkAndPaper(const QWidget *w) {
+  using P = QPalette;
+  const auto roles = [w](P::ColorRole ink, P::ColorRole paper) {
+    return std::pair{Colour(w, ink), Colour(w, paper)};
+  };
+  const auto onParent = [w](P::ColorRole ink) { return std::pair{Colour(w, ink), Behind(w)}; };
+  auto *box = qobject_cast<const QComboBox *>(w);
+  auto *label = qobject_cast<const QLabel *>(w);
+  if (w->objectName().startsWith(QLatin1String("lin"))) // the connector lines
+    return onParent(w->autoFillBackground() ? w->backgroundRole() : P::WindowText);
+  if (label)
+    return label->text().isEmpty() ? std::nullopt : std::optional(onParent(P::WindowText));
+  if (qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractItemView *>(w) ||
+      (box && box->isEditable()))
+    return roles(P::Text, P::Base);
+  if (box || qobject_cast<const QPushButton *>(w))
+    return roles(P::ButtonText, P::Button);
   if (qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QGroupBox *>(w) ||
       qobject_cast<const QTabBar *>(w))
-    return Pair{Colour(w, QPalette::WindowText), Behind(w), text};
-  if (qobject_cast<const QAbstractItemView *>(w))
-    return Pair{Colour(w, QPalette::Text), Colour(w, QPalette::Base), text};
+    return onParent(P::WindowText);
   return std::nullopt;
 }
 
-// Rows that bring a colour of their own, within view.
-void CheckRows(const QAbstractItemView *view, QStringList &faults) {
-  const QAbstractItemModel *model = view->model();
-  if (!model)
-    return;
-  const QColor base = Colour(view, QPalette::Base);
-  for (int row = 0; row < std::min(model->rowCount(), 40); ++row) {
-    for (int c = 0; c < model->columnCount(); ++c) {
-      const QVariant brush = model->index(row, c).data(Qt::ForegroundRole);
-      if (brush.isValid() && Contrast(brush.value<QBrush>().color(), base) < 4.5)
-        faults << QStringLiteral("%1 row %2 column %3").arg(view->objectName()).arg(row).arg(c);
-    }
-  }
-}
-
-void CheckWidgets(const QWidget *root, QStringList &faults) {
+// Text needs 4.5:1; disabled text and lines 3:1.
+void CheckWidgets(const QWidget *root, const QString &where, QStringList &faults) {
   for (const QWidget *w : root->findChildren<QWidget *>()) {
-    if (!w->isVisible())
-      continue;
-    if (const std::optional<Pair> pair = TextPair(w);
-        pair && Contrast(pair->ink, pair->paper) < pair->need)
-      faults << QStringLiteral("%1 (%2): %3 on %4, %5:1")
-                    .arg(w->objectName(), QLatin1String(w->metaObject()->className()),
-                         pair->ink.name(), pair->paper.name())
-                    .arg(Contrast(pair->ink, pair->paper), 0, 'f', 2);
-    if (auto *view = qobject_cast<const QAbstractItemView *>(w))
-      CheckRows(view, faults);
+    const auto pair = w->isVisible() ? InkAndPaper(w) : std::nullopt;
+    const bool text = w->isEnabled() && !w->objectName().startsWith(QLatin1String("lin"));
+    if (pair && Contrast(pair->first, pair->second) < (text ? 4.5 : 3.0))
+      faults << QStringLiteral("%1 %2: %3 on %4, %5:1")
+                    .arg(where, w->objectName(), pair->first.name(), pair->second.name())
+                    .arg(Contrast(pair->first, pair->second), 0, 'f', 2);
   }
 }
 
-QStringList EveryScreen() {
-  QStringList screens{
-      keys::kGeneral,      keys::kUsable,     keys::kCommon,           keys::kDsc,
-      keys::kAtis,         keys::kWeather,    keys::kExpChannel,       keys::kMemoryIds,
-      keys::kGroupIds,     keys::GroupKey(0), keys::ChannelKey(0, 40), keys::ChannelKey(3, 1),
-      keys::EntryKey(0, 1)};
-  return screens;
-}
-
-// Edge pixels of a picture: opaque ones next to transparent ones.
+// The share of a picture's outline (opaque pixels within two of a transparent
+// one) that stands out from the window by 2.5:1.
 double EdgeShare(const QImage &image, const QColor &window) {
   int edges = 0;
   int seen = 0;
@@ -193,21 +151,20 @@ void AppearanceTest::everyScreenReadable() {
     f.Window().Refresh();
     QVERIFY(f.Activate());
     QStringList faults;
-    for (const QString &key : EveryScreen()) {
+    auto *tabs = f.Widget<QTabWidget>(QStringLiteral("tabDsc"));
+    for (const QString &key :
+         {keys::kGeneral, keys::kUsable, keys::kCommon, keys::kDsc, keys::kAtis, keys::kWeather,
+          keys::kExpChannel, keys::kMemoryIds, keys::kGroupIds, keys::GroupKey(0),
+          keys::ChannelKey(0, 40), keys::ChannelKey(3, 1), keys::EntryKey(0, 1)}) {
       f.ShowNode(key);
-      auto *tabs = f.Widget<QTabWidget>(QStringLiteral("tabDsc"));
-      const int pages = key == keys::kDsc ? tabs->count() : 1;
-      for (int page = 0; page < pages; ++page) {
+      for (int page = 0; page < (key == keys::kDsc ? tabs->count() : 1); ++page) {
         if (key == keys::kDsc)
           tabs->setCurrentIndex(page);
         QApplication::processEvents();
-        QStringList here;
-        CheckWidgets(&f.Window(), here);
-        for (const QString &fault : here)
-          faults << QStringLiteral("%1 %2/%3: %4").arg(Name(scheme), key).arg(page).arg(fault);
+        CheckWidgets(&f.Window(), QStringLiteral("%1 %2/%3").arg(Name(scheme), key).arg(page),
+                     faults);
       }
     }
-    faults.removeDuplicates();
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
   }
 }
@@ -248,22 +205,14 @@ void AppearanceTest::choiceStoredAndApplied() {
   f.ShowNode(keys::ChannelKey(0, 40));
   auto *rx = f.Widget<QLineEdit>(QStringLiteral("txtRxFreq"));
   QVERIFY(rx->isReadOnly());
-  const auto checked = [&] {
-    QStringList on;
-    for (const char *name : {"mnuAppearanceSystem", "mnuAppearanceLight", "mnuAppearanceDark"})
-      if (f.Action(name)->isChecked())
-        on << QLatin1String(name);
-    return on.join(QLatin1Char(','));
-  };
-  QCOMPARE(checked(), QStringLiteral("mnuAppearanceSystem"));
+  QVERIFY(f.Action("mnuAppearanceSystem")->isChecked());
 
   f.Action("mnuAppearanceDark")->trigger();
   QApplication::processEvents();
   QCOMPARE(f.settings.Get("Settings", "Appearance", ""), std::string("Dark"));
-  QCOMPARE(checked(), QStringLiteral("mnuAppearanceDark"));
-  QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
+  QVERIFY(f.Action("mnuAppearanceDark")->isChecked());
   const QPalette dark = ui::DarkPalette();
-  QVERIFY(ui::IsDark(f.Window().tree().palette()));
+  QCOMPARE(f.Window().tree().palette().color(QPalette::Base), dark.color(QPalette::Base));
   QCOMPARE(rx->palette().color(QPalette::Base), dark.color(QPalette::Disabled, QPalette::Window));
   QCOMPARE(rx->palette().color(QPalette::Text), dark.color(QPalette::Text));
 
