@@ -68,6 +68,23 @@ void SetVerifyAfterWriting(UserSettings &settings, bool on) {
   settings.Set(kSettings, "VerifyAfterWriting", TrueFalse(on));
 }
 
+namespace {
+constexpr const char *kAppearanceNames[] = {"System", "Light", "Dark"};
+}
+
+Appearance AppearanceChoice(UserSettings &settings) {
+  const std::string text = settings.Get(kSettings, "Appearance", "System");
+  for (int i = 0; i < 3; ++i) {
+    if (text == kAppearanceNames[i])
+      return static_cast<Appearance>(i);
+  }
+  return Appearance::System;
+}
+
+void SetAppearanceChoice(UserSettings &settings, Appearance appearance) {
+  settings.Set(kSettings, "Appearance", kAppearanceNames[static_cast<int>(appearance)]);
+}
+
 void SetPlacement(UserSettings &settings, const WindowPlacement &placement) {
   settings.Set(kSettings, "MainLeft", std::to_string(placement.left));
   settings.Set(kSettings, "MainTop", std::to_string(placement.top));

@@ -35,6 +35,12 @@ void SetPortDevice(UserSettings &settings, const std::string &device);
 bool VerifyAfterWriting(UserSettings &settings);
 void SetVerifyAfterWriting(UserSettings &settings, bool on);
 
+// The desktop's colours: the system's, or a light or dark scheme of the program's own.
+enum class Appearance { System, Light, Dark };
+// System when none is stored or the stored text names no scheme.
+Appearance AppearanceChoice(UserSettings &settings);
+void SetAppearanceChoice(UserSettings &settings, Appearance appearance);
+
 // The main window's frame, in twips.
 struct WindowPlacement {
   int left = 0;

@@ -1,6 +1,7 @@
 #include "ui/help_window.h"
 
 #include "app/app_state.h"
+#include "ui/appearance.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -10,8 +11,34 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace kv508::ui {
+
+namespace {
+
+// The help page's colours are meant for a light page; on a dark one its
+// headings, rules and code boxes take these instead.
+constexpr std::pair<const char *, const char *> kDarkColours[] = {
+    {"#12467e", "#8cc2ff"}, {"#c8d4e0", "#4f5a66"}, {"#eef2f6", "#3b4149"}};
+
+class HelpBrowser : public QTextBrowser {
+public:
+  using QTextBrowser::QTextBrowser;
+  QVariant loadResource(int type, const QUrl &name) override {
+    QVariant resource = QTextBrowser::loadResource(type, name);
+    if (type != QTextDocument::HtmlResource || !IsDark(palette()))
+      return resource;
+    QString html = resource.userType() == QMetaType::QByteArray
+                       ? QString::fromUtf8(resource.toByteArray())
+                       : resource.toString();
+    for (const auto &[light, dark] : kDarkColours)
+      html.replace(QLatin1String(light), QLatin1String(dark), Qt::CaseInsensitive);
+    return html;
+  }
+};
+
+} // namespace
 
 HelpWindow::HelpWindow(QWidget *owner) : QWidget(nullptr, Qt::Window), owner_(owner) {
   setObjectName(QStringLiteral("frmHelp"));
@@ -20,8 +47,12 @@ HelpWindow::HelpWindow(QWidget *owner) : QWidget(nullptr, Qt::Window), owner_(ow
   if (owner)
     setWindowIcon(owner->windowIcon());
   resize(720, 560);
-  browser_ = new QTextBrowser(this);
+  browser_ = new HelpBrowser(this);
   browser_->setObjectName(QStringLiteral("txtHelp"));
+  WhenPaletteChanges(browser_, [this] {
+    if (!browser_->source().isEmpty())
+      browser_->reload();
+  });
   browser_->setOpenExternalLinks(true);
   auto *layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -1,5 +1,7 @@
 #include "ui/import_dialog.h"
 
+#include "ui/appearance.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -40,17 +42,18 @@ QString StateText(RowState state) {
   return {};
 }
 
-// Refused rows stand out; rows that change nothing step back.
-QColor StateColour(RowState state) {
+// Refused rows stand out; rows that change nothing step back. Each colour
+// has a variant for light and for dark lists.
+QColor StateColour(RowState state, bool dark) {
   switch (state) {
   case RowState::Added:
-    return QColor(0x1B, 0x6E, 0x20);
+    return dark ? QColor(0x7C, 0xCF, 0x7F) : QColor(0x1B, 0x6E, 0x20);
   case RowState::Refused:
-    return QColor(0xB0, 0x00, 0x20);
+    return dark ? QColor(0xFF, 0x80, 0x8A) : QColor(0xB0, 0x00, 0x20);
   case RowState::Removed:
-    return QColor(0x9A, 0x4D, 0x00);
+    return dark ? QColor(0xF0, 0xA8, 0x50) : QColor(0x9A, 0x4D, 0x00);
   case RowState::Unchanged:
-    return QColor(0x70, 0x70, 0x70);
+    return dark ? QColor(0xA0, 0xA0, 0xA0) : QColor(0x70, 0x70, 0x70);
   case RowState::Changed:
     break;
   }
@@ -169,7 +172,7 @@ void ImportDialog::Fill() {
                                       StateText(row.state), Utf8(row.place),
                                       changes.join(QStringLiteral("; ")), Utf8(row.note)});
     item->setTextAlignment(kLine, Qt::AlignRight | Qt::AlignVCenter);
-    if (const QColor colour = StateColour(row.state); colour.isValid()) {
+    if (const QColor colour = StateColour(row.state, IsDark(rows_->palette())); colour.isValid()) {
       for (int c = 0; c < kColumns; ++c)
         item->setForeground(c, colour);
     }

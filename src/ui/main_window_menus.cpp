@@ -3,6 +3,7 @@
 
 #include "ui/main_window.h"
 
+#include "ui/appearance.h"
 #include "ui/edit_controller.h"
 #include "ui/exchange_commands.h"
 #include "ui/file_commands.h"
@@ -96,6 +97,7 @@ void MainWindow::CreateOptionsMenu() {
   options->addMenu(ports);
   connect(AddAction(options, "mnuOptionsTestConnection", tr("&Test Connection...")),
           &QAction::triggered, radio_, &RadioCommands::TestConnection);
+  options->addMenu(CreateAppearanceMenu(this, session_.settings));
   hexDumpAction_ = AddAction(options, "mnuOptionsHexdump", tr("Hexdump"));
   hexDumpAction_->setCheckable(true);
   hexDumpAction_->setVisible(false);

@@ -23,7 +23,7 @@ PaneLayout::PaneLayout(QWidget *central, QWidget *tree, QWidget *screens)
 
   dragBar_ = new QWidget(central);
   dragBar_->setObjectName(QStringLiteral("picSplitter"));
-  FillSolid(dragBar_, QColor(0x80, 0x80, 0x80));
+  FillSolid(dragBar_, QPalette::Dark);
   dragBar_->hide();
 
   hexDump_ = new QListWidget(central);

@@ -43,7 +43,7 @@ ScreenArea::ScreenArea(QWidget *parent) : QStackedWidget(parent) {
 
   empty_ = new QWidget(this);
   empty_->setObjectName(QStringLiteral("fraEmpty"));
-  FillSolid(empty_, QColor(0xC0, 0xC0, 0xC0));
+  FillSolid(empty_, QPalette::Mid);
 
   addWidget(general_);
   addWidget(empty_);

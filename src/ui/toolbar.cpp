@@ -3,6 +3,8 @@
 
 #include "ui/toolbar.h"
 
+#include "ui/svg_picture.h"
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -16,23 +18,23 @@ void CreateToolBar(QMainWindow &window) {
   bar->setObjectName(QStringLiteral("Toolbar1"));
   bar->setMovable(false);
   bar->setIconSize(QSize(20, 20));
-  const auto icon = [](const char *theme, const char *own) {
-    return QIcon::fromTheme(QLatin1String(theme), QIcon(QLatin1String(own)));
-  };
+  // The program's own pictures rather than the desktop theme's: drawn in the
+  // palette's ink, they read in a light and in a dark scheme alike.
+  const auto icon = [](const char *own) { return SvgIcon(QLatin1String(own)); };
   struct Button {
     const char *key; // null: a separator
     const char *tip;
     QIcon icon;
     const char *menuEntry;
   };
-  const QIcon program(QStringLiteral(":/icons/program.svg"));
-  const QIcon read(QStringLiteral(":/icons/read.svg"));
+  const QIcon program = icon(":/icons/program.svg");
+  const QIcon read = icon(":/icons/read.svg");
   const Button buttons[] = {
-      {"New", "New", icon("document-new", ":/icons/new.svg"), "mnuFileNew"},
-      {"Open", "Open...", icon("document-open", ":/icons/open.svg"), "mnuFileOpen"},
-      {"Save", "Save", icon("document-save", ":/icons/save.svg"), "mnuFileSave"},
+      {"New", "New", icon(":/icons/new.svg"), "mnuFileNew"},
+      {"Open", "Open...", icon(":/icons/open.svg"), "mnuFileOpen"},
+      {"Save", "Save", icon(":/icons/save.svg"), "mnuFileSave"},
       {nullptr, nullptr, {}, nullptr},
-      {"Print", "Print", icon("document-print", ":/icons/print.svg"), "mnuFilePrint"},
+      {"Print", "Print", icon(":/icons/print.svg"), "mnuFilePrint"},
       {nullptr, nullptr, {}, nullptr},
       {"Program", "Program to Radio", program, "mnuTransferProgram"},
       {"Program2", "Program to Radio", program, "mnuTransferProgram"},

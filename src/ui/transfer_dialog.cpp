@@ -40,7 +40,8 @@ QWidget *Picture(QWidget *parent, const char *name, const char *resource) {
   return SvgPicture(parent, name, QLatin1String(resource), kPictureSize);
 }
 
-// The per cent written over the bar: light on the filled part, dark on the rest.
+// The per cent written over the bar: in the selection's text colour on the
+// filled part, in the window's on the rest.
 class PercentText : public QWidget {
 public:
   explicit PercentText(QWidget *parent) : QWidget(parent) {
@@ -59,10 +60,10 @@ protected:
     const QRect filled(0, 0, width() * percent_ / 100, height());
     const QRect empty(filled.right() + 1, 0, width() - filled.width(), height());
     painter.setClipRect(filled);
-    painter.setPen(Qt::white);
+    painter.setPen(palette().color(QPalette::HighlightedText));
     painter.drawText(rect(), Qt::AlignCenter, Text());
     painter.setClipRect(empty);
-    painter.setPen(Qt::black);
+    painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(rect(), Qt::AlignCenter, Text());
   }
 
@@ -119,10 +120,10 @@ TransferDialog::TransferDialog(Session &session, UiHost &host, TransferPorts &po
   progress_ = new QWidget(this);
   progress_->setObjectName(QStringLiteral("pictProgress"));
   progress_->setGeometry(14, 206, kWidth - 28, 16);
-  FillSolid(progress_, QColor(0xE4, 0xE4, 0xE4));
+  FillSolid(progress_, QPalette::Midlight);
   percent_ = new QWidget(progress_);
   percent_->setObjectName(QStringLiteral("lblPercent"));
-  FillSolid(percent_, QColor(0x1E, 0x5A, 0xC8));
+  FillSolid(percent_, QPalette::Highlight);
   percentText_ = new PercentText(progress_);
   percentText_->setGeometry(0, 0, progress_->width(), progress_->height());
 

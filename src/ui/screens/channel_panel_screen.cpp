@@ -3,6 +3,7 @@
 #include "app/session.h"
 #include "model/convert.h"
 #include "model/tables.h"
+#include "ui/appearance.h"
 #include "ui/help_topics.h"
 #include "ui/layout_rules.h"
 #include "ui/screens/channel_tones.h"
@@ -10,8 +11,10 @@
 #include "ui/screens/commit_line_edit.h"
 #include "ui/screens/widget_props.h"
 #include "ui/screens/widgets.h"
+#include "ui/solid_fill.h"
 #include "ui/ui_text.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -33,11 +36,7 @@ public:
     setObjectName(QLatin1String(name));
     setFixedSize(ToPixels(210), ToPixels(300));
   }
-  void SetLit(bool lit) {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, lit ? QColor(0, 0, 0) : QColor(0x80, 0x80, 0x80));
-    setPalette(p);
-  }
+  void SetLit(bool lit) { ShowLit(this, lit); }
 
 protected:
   void paintEvent(QPaintEvent *) override {
@@ -164,11 +163,18 @@ void ChannelPanelScreen::BuildFrequencies(QGridLayout *grid) {
   tx_ = frequency(3, "lblTxFreq", "txtTxFreq", "lblTxUnit", "Tx Frequency", txLabel_, txUnit_);
   SetHint(rx_, QStringLiteral("Rx frequency"));
   SetHint(tx_, QStringLiteral("Tx frequency"));
-  editablePalette_ = rx_->palette();
-  lockedPalette_ = editablePalette_;
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-    lockedPalette_.setColor(group, QPalette::Base,
-                            p->palette().color(QPalette::Disabled, QPalette::Window));
+  WhenPaletteChanges(p, [this] { ShowLocked(); });
+}
+
+// A locked field has the window's disabled colour behind its text, in the
+// palette of the moment.
+void ChannelPanelScreen::ShowLocked() {
+  QPalette locked;
+  locked.setColor(QPalette::Base,
+                  QApplication::palette(panel_.get()).color(QPalette::Disabled, QPalette::Window));
+  for (QLineEdit *edit :
+       {disp_[0], disp_[1], static_cast<QLineEdit *>(rx_), static_cast<QLineEdit *>(tx_)})
+    edit->setPalette(edit->isReadOnly() ? locked : QPalette());
 }
 
 void ChannelPanelScreen::BuildCascade(QGridLayout *grid) {
@@ -274,8 +280,8 @@ void ChannelPanelScreen::SetMode() {
   for (QLineEdit *edit :
        {disp_[0], disp_[1], static_cast<QLineEdit *>(rx_), static_cast<QLineEdit *>(tx_)}) {
     edit->setReadOnly(plan);
-    edit->setPalette(plan ? lockedPalette_ : editablePalette_);
   }
+  ShowLocked();
   txEnable_->setVisible(plan);
   duplex_->setVisible(plan);
   lowPowerLine_->setVisible(plan);

@@ -8,8 +8,6 @@
 #include "model/radio_data.h"
 #include "ui/screens/panel_screen.h"
 
-#include <QPalette>
-
 #include <array>
 
 class QCheckBox;
@@ -50,6 +48,7 @@ private:
   ChannelMode Mode() const { return Expansion() ? ChannelMode::Expansion : ChannelMode::Plan; }
   TextRule<double> FrequencyRule(CommitLineEdit *edit, const char *title);
   void SetMode();
+  void ShowLocked();
   void ShowPlanFields(const ChannelRecord &record);
   void ApplyRules();
   void EnableChanged();
@@ -81,8 +80,6 @@ private:
   QRadioButton *narrow_ = nullptr;
   QRadioButton *wide_ = nullptr;
   ChannelTones *tones_ = nullptr;
-  QPalette editablePalette_;
-  QPalette lockedPalette_;
 };
 
 } // namespace kv508::ui

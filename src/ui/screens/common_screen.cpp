@@ -17,15 +17,13 @@ namespace kv508::ui {
 
 namespace {
 
-// The lines that tie Resume Time and PTT SCAN Clear to SCAN show whether they apply.
-const QColor kLineOn(0x12, 0x46, 0x7E);
-const QColor kLineOff(0xA0, 0xA0, 0xA0);
-
 using S = QStringList;
 
 QFrame *NewLine(QWidget *parent, const QString &name, bool vertical) {
   auto *line = new QFrame(parent);
   line->setObjectName(name);
+  // The lines that tie Resume Time and PTT SCAN Clear to SCAN show whether they apply.
+  FillSolid(line, QPalette::WindowText);
   if (vertical)
     line->setFixedWidth(2);
   else
@@ -159,7 +157,7 @@ void CommonScreen::EnableScanGroup() {
   for (QWidget *w : scanGroup_)
     w->setEnabled(on);
   for (QFrame *line : scanLines_)
-    FillSolid(line, on ? kLineOn : kLineOff);
+    ShowLit(line, on);
 }
 
 } // namespace kv508::ui

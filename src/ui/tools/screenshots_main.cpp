@@ -4,6 +4,9 @@
 // Radio after a few edits, Test Connection and the about box, and saves a
 // picture of each, and the cards as cards.pdf; with a second argument it also
 // prints the report into that PDF file.
+// With --dark first it takes the main window, the transfer dialog and three
+// screens in the dark scheme instead (*-dark.png); with --scaled the main
+// window at twice the size of a pixel (main-window-200.png).
 // scripts/screenshot runs it under Xvfb for the README.
 
 #include "app/config.h"
@@ -34,6 +37,7 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -243,9 +247,55 @@ void ShootDialogs(kv508::ui::MainWindow &window, ShowDialogs &dialogs, const QDi
   window.help().About();
 }
 
+// A read, then the window with its tree open on the channel list, saved with
+// the suffix; with `all` also the transfer dialog and three screens.
+void ShootLook(kv508::ui::MainWindow &window, ShowHost &host, const QDir &out,
+               const QString &suffix, bool all) {
+  const auto name = [&](const char *base) {
+    return (QLatin1String(base) + suffix + QStringLiteral(".png")).toLatin1();
+  };
+  bool shot = false;
+  host.onProgress = [&](int percent) {
+    if (shot || percent < 40 || !all)
+      return;
+    shot = true;
+    if (QWidget *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
+      Save(d, out, name("transfer-dialog").constData());
+  };
+  WhenOpen([&] {
+    if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
+      d->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+  });
+  window.findChild<QAction *>(QStringLiteral("mnuTransferRead"))->trigger();
+  host.onProgress = nullptr;
+  QTreeWidget &tree = window.tree();
+  tree.expandItem(tree.topLevelItem(0));
+  tree.expandItem(tree.topLevelItem(2));
+  tree.expandItem(tree.topLevelItem(2)->child(0));
+  window.navigator().SelectNodeByKey(QStringLiteral("PU"));
+  Save(&window, out, name("main-window").constData());
+  if (!all)
+    return;
+  for (const auto &[node, file] : {std::pair{"PU 40", "screen-channel"},
+                                   {"DSC", "screen-dsc-basic"},
+                                   {"Common", "screen-common"}}) {
+    window.navigator().SelectNodeByKey(QLatin1String(node));
+    Save(&window, out, name(file).constData());
+  }
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
+  const QString look = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+  const bool dark = look == QLatin1String("--dark");
+  const bool scaled = look == QLatin1String("--scaled");
+  if (dark || scaled) {
+    --argc;
+    ++argv;
+  }
+  if (scaled)
+    qputenv("QT_SCALE_FACTOR", "2");
   QApplication app(argc, argv);
   const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
   QDir().mkpath(out.path());
@@ -253,6 +303,8 @@ int main(int argc, char **argv) {
   ShowHost host;
   kv508::MemoryUserSettings settings;
   kv508::prefs::SetPortSource(settings, "sim");
+  if (dark)
+    kv508::prefs::SetAppearanceChoice(settings, kv508::prefs::Appearance::Dark);
   ShowDialogs dialogs;
   kv508::ui::MainWindow::Options options;
   options.programDir =
@@ -263,6 +315,14 @@ int main(int argc, char **argv) {
   // At the size a first start gives.
   window.show();
 
+  if (dark || scaled) {
+    QTimer::singleShot(500, [&] {
+      ShootLook(window, host, out, dark ? QStringLiteral("-dark") : QStringLiteral("-200"), dark);
+      window.session().state.DataChanged = false;
+      window.close();
+    });
+    return QApplication::exec();
+  }
   QTimer::singleShot(500, [&] {
     ShootRead(window, host, out);
     ShootScreens(window, out);
