@@ -35,6 +35,10 @@ void SetPortDevice(UserSettings &settings, const std::string &device);
 bool VerifyAfterWriting(UserSettings &settings);
 void SetVerifyAfterWriting(UserSettings &settings, bool on);
 
+// The language of the desktop: "" follows the system, else "en", "de" or "es".
+std::string Language(UserSettings &settings);
+void SetLanguage(UserSettings &settings, const std::string &code);
+
 // The main window's frame, in twips.
 struct WindowPlacement {
   int left = 0;

@@ -12,12 +12,17 @@
 
 #include <algorithm>
 
+#include <string_view>
+
 namespace kv508::ui {
 
 namespace {
 
 QString Counted(qsizetype n, const char *one) {
-  return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(one)).arg(n == 1 ? "" : "s");
+  const bool error = std::string_view(one) == "error";
+  if (n == 1)
+    return error ? CheckDialog::tr("1 error") : CheckDialog::tr("1 warning");
+  return (error ? CheckDialog::tr("%1 errors") : CheckDialog::tr("%1 warnings")).arg(n);
 }
 
 QPushButton *Button(QWidget *parent, const QString &text, const char *name) {
@@ -37,7 +42,7 @@ QString FindingsCount(const std::vector<Finding> &findings) {
     return Counted(warnings, "warning");
   if (warnings == 0)
     return Counted(errors, "error");
-  return Counted(errors, "error") + QStringLiteral(" and ") + Counted(warnings, "warning");
+  return CheckDialog::tr("%1 and %2").arg(Counted(errors, "error"), Counted(warnings, "warning"));
 }
 
 CheckDialog::CheckDialog(const std::vector<Finding> &findings, const QString &note,

@@ -4,6 +4,7 @@
 // report on paper, on screen, as text and as a PDF.
 
 #include "ui/window_parts.h"
+#include <QCoreApplication>
 
 #include <QObject>
 
@@ -14,6 +15,8 @@ namespace kv508::ui {
 struct RunningHeader;
 
 class PrintCommands : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(PrintCommands)
+
 public:
   explicit PrintCommands(WindowParts parts);
 

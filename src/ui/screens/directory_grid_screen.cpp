@@ -71,8 +71,8 @@ void FitColumns(ScreenGrid &grid) {
 class DirectoryListModel : public GridModel {
 public:
   DirectoryListModel(Session &session, QObject *parent)
-      : GridModel({QStringLiteral("No."), QStringLiteral("STATION NAME"), QStringLiteral("MMSI"),
-                   QStringLiteral("KIND \u00B7 COUNTRY")},
+      : GridModel({GridModel::tr("No."), GridModel::tr("STATION NAME"), GridModel::tr("MMSI"),
+                   GridModel::tr("KIND \u00B7 COUNTRY")},
                   parent),
         session_(session) {}
 
@@ -91,7 +91,7 @@ public:
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (section == kName && orientation == Qt::Horizontal && role == Qt::DisplayRole)
-      return IsGroup() ? QStringLiteral("GROUP NAME") : QStringLiteral("STATION NAME");
+      return IsGroup() ? GridModel::tr("GROUP NAME") : GridModel::tr("STATION NAME");
     return GridModel::headerData(section, orientation, role);
   }
 

@@ -54,12 +54,12 @@ DscBasicPage::DscBasicPage(ScreenContext &context, Binder &binder)
 }
 
 QGroupBox *DscBasicPage::BuildGroups(Binder &binder) {
-  auto *box = new QGroupBox(QStringLiteral("Usable DSC CH Group"), this);
+  auto *box = new QGroupBox(tr("Usable DSC CH Group"), this);
   auto *grid = new QGridLayout(box);
   for (int k = 0; k < 4; ++k) {
     groupNames_[k] = NewLabel(box, {}, Indexed("lblUsableDsc", k));
-    auto *list = NewList(box, Indexed("cmbUsableDsc", k), kOffOnChoices);
-    binder.OnOff(list, QStringLiteral("DSC ") + QLatin1String(kGroupCaptions[k]),
+    auto *list = NewList(box, Indexed("cmbUsableDsc", k), OffOnChoices());
+    binder.OnOff(list, tr("DSC ") + QLatin1String(kGroupCaptions[k]),
                  Basic(&DscBasicSetup::DscGroup, k));
     grid->addWidget(NewLabel(box, QLatin1String(kGroupCaptions[k])), k, 0);
     grid->addWidget(groupNames_[k], k, 1);
@@ -69,7 +69,7 @@ QGroupBox *DscBasicPage::BuildGroups(Binder &binder) {
 }
 
 QGroupBox *DscBasicPage::BuildUserMmsi(Binder &binder) {
-  auto *box = new QGroupBox(QStringLiteral("UserMMSI"), this);
+  auto *box = new QGroupBox(tr("UserMMSI"), this);
   userMmsi_ = NewDigitField(box, QStringLiteral("txtUserMMSI"), kUserMmsiDigits);
   identity_ = new IdentityNote(box, QStringLiteral("lblUserMmsiInfo"),
                                QStringLiteral("imgUserMmsiWarning"));
@@ -79,7 +79,7 @@ QGroupBox *DscBasicPage::BuildUserMmsi(Binder &binder) {
   rule.confirm = [this](const std::string &value, const std::string &stored) {
     return ConfirmOwnMmsi(value, stored);
   };
-  binder.Committed(userMmsi_, QStringLiteral("User MMSI"),
+  binder.Committed(userMmsi_, tr("User MMSI"),
                    Field(&RadioSettings::DscBasic, &DscBasicSetup::UserMmsi), rule,
                    Binder::Hooks{}.Changed([this] { ShowIdentity(); }));
   count_ = new QLineEdit(box);
@@ -88,9 +88,9 @@ QGroupBox *DscBasicPage::BuildUserMmsi(Binder &binder) {
   count_->setFocusPolicy(Qt::NoFocus);
   FitChars(count_, 3);
   count_->setMaximumWidth(std::max(48, count_->minimumWidth()));
-  clear_ = new QPushButton(QStringLiteral("MMSI Clear"), box);
+  clear_ = new QPushButton(tr("MMSI Clear"), box);
   clear_->setObjectName(QStringLiteral("cmdFClear"));
-  SetHint(clear_, QStringLiteral("A Click Inicializes the number of User MMSI setting permission"));
+  SetHint(clear_, tr("A Click Inicializes the number of User MMSI setting permission"));
   auto *grid = new QGridLayout(box);
   grid->addWidget(userMmsi_, 0, 0);
   grid->addWidget(count_, 0, 1);
@@ -107,13 +107,13 @@ QGroupBox *DscBasicPage::BuildPosition(Binder &binder) {
   auto *box = new QGroupBox(this);
   auto *grid = new QGridLayout(box);
   for (int k = 0; k < 4; ++k) {
-    auto *onOff = NewList(box, Indexed("cmbUsableDscPosRequest", k), kOffOnChoices);
-    auto *lowHi = NewList(box, Indexed("cmbUsableDscPosRequestTX", k), kLowHiChoices);
+    auto *onOff = NewList(box, Indexed("cmbUsableDscPosRequest", k), OffOnChoices());
+    auto *lowHi = NewList(box, Indexed("cmbUsableDscPosRequestTX", k), LowHiChoices());
     const QString row = QLatin1String(kPosRows[k]);
     binder.OnOff(onOff, row, Basic(&DscBasicSetup::PosRequest, k),
                  Binder::Hooks{}.Enabling(
                      [onOff, lowHi] { lowHi->setEnabled(onOff->currentIndex() != 0); }));
-    binder.OnOff(lowHi, row + QStringLiteral(" TX"), Basic(&DscBasicSetup::PosRequestTx, k));
+    binder.OnOff(lowHi, row + tr(" TX"), Basic(&DscBasicSetup::PosRequestTx, k));
     grid->addWidget(NewLabel(box, row), k, 0);
     grid->addWidget(onOff, k, 1);
     grid->addWidget(lowHi, k, 2);
@@ -122,12 +122,12 @@ QGroupBox *DscBasicPage::BuildPosition(Binder &binder) {
 }
 
 QGroupBox *DscBasicPage::BuildBeeps(Binder &binder) {
-  auto *box = new QGroupBox(QStringLiteral("DSC Beep Output"), this);
+  auto *box = new QGroupBox(tr("DSC Beep Output"), this);
   auto *grid = new QGridLayout(box);
   for (int k = 0; k < 8; ++k) {
-    auto *list = NewList(box, Indexed("cmbUsableDscBeepOut", k), kOffOnChoices);
+    auto *list = NewList(box, Indexed("cmbUsableDscBeepOut", k), OffOnChoices());
     const QString row = QLatin1String(kBeepRows[k]);
-    binder.OnOff(list, row + QStringLiteral(" Beep"),
+    binder.OnOff(list, row + tr(" Beep"),
                  Field(&RadioSettings::DscBasic, &DscBasicSetup::BeepOut, k));
     grid->addWidget(NewLabel(box, row), k, 0);
     grid->addWidget(list, k, 1);

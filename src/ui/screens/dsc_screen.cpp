@@ -28,7 +28,7 @@ QWidget *BuildDisplayPage(Binder &binder) {
   page->setObjectName(QStringLiteral("fraDscDisplay"));
   auto *grid = new QGridLayout(page);
   for (int k = 0; k < 3; ++k) {
-    auto *box = NewList(page, Indexed("cmbDscDisplay", k), kOffOnChoices);
+    auto *box = NewList(page, Indexed("cmbDscDisplay", k), OffOnChoices());
     const QString row = QLatin1String(kDisplayRows[k]);
     binder.OnOff(box, row, Field(&RadioSettings::DscDisplay, k));
     grid->addWidget(NewLabel(page, row), k, 0);
@@ -75,10 +75,10 @@ DscScreen::DscScreen(ScreenContext &context) : PanelScreen(context, "fraDsc", kH
   tabs_->tabBar()->setElideMode(Qt::ElideNone);
   basic_ = new DscBasicPage(context, binder_);
   const DscAdvancedPages advanced = BuildDscAdvancedPages(binder_);
-  tabs_->addTab(basic_, QStringLiteral("Basic Setup"));
-  tabs_->addTab(advanced.first, QStringLiteral("Advanced Setup1"));
-  tabs_->addTab(advanced.second, QStringLiteral("Advanced Setup2"));
-  tabs_->addTab(BuildDisplayPage(binder_), QStringLiteral("Display Setup"));
+  tabs_->addTab(basic_, tr("Basic Setup"));
+  tabs_->addTab(advanced.first, tr("Advanced Setup1"));
+  tabs_->addTab(advanced.second, tr("Advanced Setup2"));
+  tabs_->addTab(BuildDisplayPage(binder_), tr("Display Setup"));
   auto *layout = new QVBoxLayout(p);
   layout->addWidget(tabs_);
   PageChosen(0);
@@ -86,7 +86,7 @@ DscScreen::DscScreen(ScreenContext &context) : PanelScreen(context, "fraDsc", kH
 
   QPushButton *mmsiClear = basic_->ClearButton();
   QObject::connect(mmsiClear, &QPushButton::clicked, p, [this, mmsiClear] {
-    RunClear(kClearMmsi, QStringLiteral("MMSI Clear"), mmsiClear);
+    RunClear(kClearMmsi, tr("MMSI Clear"), mmsiClear);
     basic_->ShowCount();
   });
   for (const ClearButton &clear : advanced.clearButtons) {
