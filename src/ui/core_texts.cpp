@@ -147,7 +147,8 @@ const char *const kTemplates[] = {
     QT_TRANSLATE_NOOP("CoreText", "Opening %1."),
     QT_TRANSLATE_NOOP("CoreText", "Opening %1:"),
     // The desktop's own questions and notes, asked through the same host.
-    QT_TRANSLATE_NOOP("CoreText", "The check found nothing: the radio will hold the settings as shown."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The check found nothing: the radio will hold the settings as shown."),
     QT_TRANSLATE_NOOP("CoreText", "The file %1 is no longer there."),
     QT_TRANSLATE_NOOP("CoreText", "It has been taken off the Recent Files list."),
     QT_TRANSLATE_NOOP("CoreText", "KMT data has changed."),
@@ -157,20 +158,28 @@ const char *const kTemplates[] = {
     QT_TRANSLATE_NOOP("CoreText", "Backups are off: there is no per-user data folder."),
     QT_TRANSLATE_NOOP("CoreText", "The backup folder %1 cannot be opened."),
     QT_TRANSLATE_NOOP("CoreText", "Copy its path to the clipboard?"),
-    QT_TRANSLATE_NOOP("CoreText", "Unable to display Help Contents. There is no Help associated with this project."),
-    QT_TRANSLATE_NOOP("CoreText", "KV508 did not close properly. Restore the unsaved changes from %1?"),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "Unable to display Help Contents. There is no Help associated with this project."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "KV508 did not close properly. Restore the unsaved changes from %1?"),
     QT_TRANSLATE_NOOP("CoreText", "There is no serial port COM%1 on this computer."),
-    QT_TRANSLATE_NOOP("CoreText", "Choose another entry of Options > SerialPort, or the simulated radio to try the program without one."),
+    QT_TRANSLATE_NOOP("CoreText", "Choose another entry of Options > SerialPort, or the simulated "
+                                  "radio to try the program without one."),
     QT_TRANSLATE_NOOP("CoreText", "An ATIS code has 10 digits."),
-    QT_TRANSLATE_NOOP("CoreText", "The frequency must be between 137 and 174 MHz on the 25 kHz raster."),
-    QT_TRANSLATE_NOOP("CoreText", "The User MMSI and its setting count in the radio will be erased."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The frequency must be between 137 and 174 MHz on the 25 kHz raster."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The User MMSI and its setting count in the radio will be erased."),
     QT_TRANSLATE_NOOP("CoreText", "The DSC log in the radio will be erased."),
     QT_TRANSLATE_NOOP("CoreText", "The distress log in the radio will be erased."),
     QT_TRANSLATE_NOOP("CoreText", "The individual directory in the radio will be erased."),
     QT_TRANSLATE_NOOP("CoreText", "The group directory in the radio will be erased."),
     QT_TRANSLATE_NOOP("CoreText", "The waypoint directory in the radio will be erased."),
     QT_TRANSLATE_NOOP("CoreText", "The DSC TX log in the radio will be erased."),
-    QT_TRANSLATE_NOOP("CoreText", "The DSC log, the distress log, the DSC TX log and the individual, group and waypoint directories in the radio will be erased."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The DSC log, the distress log, the DSC TX log and the individual, group and "
+                      "waypoint directories in the radio will be erased."),
     QT_TRANSLATE_NOOP("CoreText", "Do you want to continue?"),
 };
 
@@ -272,9 +281,8 @@ bool CoreTextKnown(const std::string &line) {
   if (Whole(text))
     return true;
   const QStringList sentences = Sentences(text);
-  return sentences.size() > 1 &&
-         std::all_of(sentences.begin(), sentences.end(),
-                     [](const QString &s) { return Whole(s).has_value(); });
+  return sentences.size() > 1 && std::all_of(sentences.begin(), sentences.end(),
+                                             [](const QString &s) { return Whole(s).has_value(); });
 }
 
 std::vector<QString> CoreTextTemplates() {

@@ -50,11 +50,14 @@ private slots:
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("progress") << "de" << "Reading 12 of 32 KB, about 9 s left"
+    QTest::newRow("progress") << "de"
+                              << "Reading 12 of 32 KB, about 9 s left"
                               << "Lese 12 von 32 KB, noch etwa 9 s";
-    QTest::newRow("value with %") << "es" << "Connecting to COM%2..."
+    QTest::newRow("value with %") << "es"
+                                  << "Connecting to COM%2..."
                                   << "Conectando con COM%2...";
-    QTest::newRow("lines") << "de" << "Data Error!!\r\nAn MMSI has 9 digits."
+    QTest::newRow("lines") << "de"
+                           << "Data Error!!\r\nAn MMSI has 9 digits."
                            << "Datenfehler!!\r\nEine MMSI hat 9 Ziffern.";
     QTest::newRow("sentences") << "es"
                                << "This radio's own MMSI is 211000001. The data would "
@@ -62,9 +65,12 @@ private slots:
                                << "El MMSI propio de esta radio es 211000001. Los datos lo "
                                   "eliminarían. La mayoría de las radios aceptan un MMSI "
                                   "propio nuevo solo una vez.";
-    QTest::newRow("unknown") << "de" << "/tmp/x.dat: Permission denied"
+    QTest::newRow("unknown") << "de"
+                             << "/tmp/x.dat: Permission denied"
                              << "/tmp/x.dat: Permission denied";
-    QTest::newRow("english") << "en" << "Data Error!!" << "Data Error!!";
+    QTest::newRow("english") << "en"
+                             << "Data Error!!"
+                             << "Data Error!!";
   }
   void translatesCoreTexts() {
     QFETCH(QString, language);

@@ -16,6 +16,7 @@
 #include "ui/print_commands.h"
 #include "ui/qt_host.h"
 #include "ui/report_printer.h"
+#include "ui/translations.h"
 #include "ui/ui_dialogs.h"
 #include "ui/ui_text.h"
 
@@ -246,6 +247,8 @@ void ShootDialogs(kv508::ui::MainWindow &window, ShowDialogs &dialogs, const QDi
 
 int main(int argc, char **argv) {
   QApplication app(argc, argv);
+  // KV508_LANGUAGE=de takes the pictures in German.
+  kv508::ui::InstallTranslations(qEnvironmentVariable("KV508_LANGUAGE", QStringLiteral("en")));
   const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
   QDir().mkpath(out.path());
 
