@@ -1049,6 +1049,158 @@ Abhilfe: %2</translation>
         <source>Do you want to continue?</source>
         <translation>Möchten Sie fortfahren?</translation>
     </message>
+    <message>
+        <source>Open the port</source>
+        <translation>Schnittstelle öffnen</translation>
+    </message>
+    <message>
+        <source>Handshake</source>
+        <translation>Verbindungsaufbau</translation>
+    </message>
+    <message>
+        <source>Product check</source>
+        <translation>Produktprüfung</translation>
+    </message>
+    <message>
+        <source>not run</source>
+        <translation>nicht ausgeführt</translation>
+    </message>
+    <message>
+        <source>no such port</source>
+        <translation>Schnittstelle fehlt</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>belegt</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>OK, working speed %1 baud</source>
+        <translation>OK, Arbeitsgeschwindigkeit %1 Baud</translation>
+    </message>
+    <message>
+        <source>the port would not switch to the working speed</source>
+        <translation>die Schnittstelle schaltete nicht auf die Arbeitsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>the radio answered with an error</source>
+        <translation>das Funkgerät antwortete mit einem Fehler</translation>
+    </message>
+    <message>
+        <source>an answer that is not the radio&apos;s</source>
+        <translation>eine Antwort, die nicht vom Funkgerät stammt</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>OK, product code %1</source>
+        <translation>OK, Produktcode %1</translation>
+    </message>
+    <message>
+        <source>product code %1</source>
+        <translation>Produktcode %1</translation>
+    </message>
+    <message>
+        <source>There is no port %1.</source>
+        <translation>Es gibt keine Schnittstelle %1.</translation>
+    </message>
+    <message>
+        <source>Plug the cable in and choose its port in Options &gt; SerialPort (kv508-cli ports lists the ports of this computer).</source>
+        <translation>Stecken Sie das Kabel ein und wählen Sie seine Schnittstelle unter Optionen &gt; Serielle Schnittstelle (kv508-cli ports listet die Schnittstellen dieses Computers).</translation>
+    </message>
+    <message>
+        <source>This user may not open %1.</source>
+        <translation>Dieser Benutzer darf %1 nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Add yourself to the %1 group: sudo usermod -aG %2 $USER, then log out and in again.</source>
+        <translation>Fügen Sie sich der Gruppe %1 hinzu: sudo usermod -aG %2 $USER, dann ab- und wieder anmelden.</translation>
+    </message>
+    <message>
+        <source>Another program has %1 open.</source>
+        <translation>Ein anderes Programm hat %1 geöffnet.</translation>
+    </message>
+    <message>
+        <source>Close the other program (a terminal program, other radio software). A modem manager may take a USB serial adapter for half a minute after it is plugged in: wait and test again, or stop it (sudo systemctl stop ModemManager).</source>
+        <translation>Schließen Sie das andere Programm (ein Terminalprogramm, andere Funksoftware). Ein Modem-Manager kann einen USB-Seriell-Adapter nach dem Einstecken eine halbe Minute belegen: warten und erneut testen oder ihn anhalten (sudo systemctl stop ModemManager).</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Choose another port in Options &gt; SerialPort, or plug the cable in again.</source>
+        <translation>Wählen Sie eine andere Schnittstelle unter Optionen &gt; Serielle Schnittstelle oder stecken Sie das Kabel neu ein.</translation>
+    </message>
+    <message>
+        <source>%1 refused the working speed: %2.</source>
+        <translation>%1 lehnte die Arbeitsgeschwindigkeit ab: %2.</translation>
+    </message>
+    <message>
+        <source>Try the low-speed link (start kv508 with /E; kv508-cli --low-speed).</source>
+        <translation>Versuchen Sie die langsame Verbindung (kv508 mit /E starten; kv508-cli --low-speed).</translation>
+    </message>
+    <message>
+        <source>The radio refused the handshake.</source>
+        <translation>Das Funkgerät lehnte den Verbindungsaufbau ab.</translation>
+    </message>
+    <message>
+        <source>Turn the radio off, then on again in PC CONTROL mode (hold [DISTRESS] and [CALL] while turning it on), and test again.</source>
+        <translation>Schalten Sie das Funkgerät aus und im Modus PC CONTROL wieder ein ([DISTRESS] und [CALL] beim Einschalten gedrückt halten) und testen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Something answered on %1, but not as the radio does.</source>
+        <translation>An %1 hat etwas geantwortet, aber nicht wie das Funkgerät.</translation>
+    </message>
+    <message>
+        <source>Check that this port is the one the radio&apos;s cable is plugged into, and try the low-speed link (start kv508 with /E; kv508-cli --low-speed).</source>
+        <translation>Prüfen Sie, ob das Kabel des Funkgeräts in dieser Schnittstelle steckt, und versuchen Sie die langsame Verbindung (kv508 mit /E starten; kv508-cli --low-speed).</translation>
+    </message>
+    <message>
+        <source>The test was cancelled.</source>
+        <translation>Der Test wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 went away: %2.</source>
+        <translation>%1 ist verschwunden: %2.</translation>
+    </message>
+    <message>
+        <source>Plug the cable in again, then test again.</source>
+        <translation>Stecken Sie das Kabel neu ein und testen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The radio stopped answering on %1.</source>
+        <translation>Das Funkgerät antwortet an %1 nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Check that the cable is plugged into this port and into the radio, and that the radio shows PC CONTROL (hold [DISTRESS] and [CALL] while turning it on). Some cables only work at the low speed: try the low-speed link (start kv508 with /E; kv508-cli --low-speed).</source>
+        <translation>Prüfen Sie, ob das Kabel in dieser Schnittstelle und im Funkgerät steckt und das Funkgerät PC CONTROL anzeigt ([DISTRESS] und [CALL] beim Einschalten gedrückt halten). Manche Kabel arbeiten nur langsam: Versuchen Sie die langsame Verbindung (kv508 mit /E starten; kv508-cli --low-speed).</translation>
+    </message>
+    <message>
+        <source>The model chosen, %1, is not one this program can program.</source>
+        <translation>Das gewählte Modell %1 kann dieses Programm nicht programmieren.</translation>
+    </message>
+    <message>
+        <source>Choose the radio&apos;s model in Edit &gt; Model (kv508-cli --model N).</source>
+        <translation>Wählen Sie das Modell des Funkgeräts unter Bearbeiten &gt; Modell (kv508-cli --model N).</translation>
+    </message>
+    <message>
+        <source>This radio is not one this program can program.</source>
+        <translation>Dieses Funkgerät kann dieses Programm nicht programmieren.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryEntryScreen</name>
@@ -1190,6 +1342,66 @@ Abhilfe: %2</translation>
         <source> Beep</source>
         <translation> Ton</translation>
     </message>
+    <message>
+        <source>Group1</source>
+        <translation>Gruppe1</translation>
+    </message>
+    <message>
+        <source>Group2</source>
+        <translation>Gruppe2</translation>
+    </message>
+    <message>
+        <source>Group3</source>
+        <translation>Gruppe3</translation>
+    </message>
+    <message>
+        <source>EXP CH Group</source>
+        <translation>EXP-Kanalgruppe</translation>
+    </message>
+    <message>
+        <source>Distress Cancel Call</source>
+        <translation>Notruf-Widerruf</translation>
+    </message>
+    <message>
+        <source>Standby Mode</source>
+        <translation>Bereitschaft</translation>
+    </message>
+    <message>
+        <source>POS Request</source>
+        <translation>Positionsanfrage</translation>
+    </message>
+    <message>
+        <source>POS Reporting</source>
+        <translation>Positionsmeldung</translation>
+    </message>
+    <message>
+        <source>Send Distress Alert</source>
+        <translation>Notalarm senden</translation>
+    </message>
+    <message>
+        <source>Received All Ships</source>
+        <translation>Empfang: alle Schiffe</translation>
+    </message>
+    <message>
+        <source>Received Individual</source>
+        <translation>Empfang: Einzelanruf</translation>
+    </message>
+    <message>
+        <source>Received Group</source>
+        <translation>Empfang: Gruppenanruf</translation>
+    </message>
+    <message>
+        <source>Received Geographic</source>
+        <translation>Empfang: Gebietsanruf</translation>
+    </message>
+    <message>
+        <source>Received POS Request</source>
+        <translation>Empfang: Positionsanfrage</translation>
+    </message>
+    <message>
+        <source>Received POS Reporting</source>
+        <translation>Empfang: Positionsmeldung</translation>
+    </message>
 </context>
 <context>
     <name>DscScreen</name>
@@ -1212,6 +1424,18 @@ Abhilfe: %2</translation>
     <message>
         <source>MMSI Clear</source>
         <translation>MMSI löschen</translation>
+    </message>
+    <message>
+        <source>Individual ACK Menu</source>
+        <translation>Menü Einzelbestätigung</translation>
+    </message>
+    <message>
+        <source>Individual ACK Message Menu</source>
+        <translation>Menü Einzelbestätigung mit Nachricht</translation>
+    </message>
+    <message>
+        <source>POS Request ACK Menu</source>
+        <translation>Menü Bestätigung Positionsanfrage</translation>
     </message>
 </context>
 <context>
@@ -1728,6 +1952,29 @@ Sie können die Seiten in der Druckvorschau ansehen oder als PDF-Datei speichern
     </message>
 </context>
 <context>
+    <name>TransferDialog</name>
+    <message>
+        <source>1.Connect the KMT cable between the PC serial port and the radio.</source>
+        <translation>1. Verbinden Sie die serielle Schnittstelle des PCs und das Funkgerät mit dem KMT-Kabel.</translation>
+    </message>
+    <message>
+        <source>2.On the radio, press and hold [DISTRESS] and [CALL] keys while</source>
+        <translation>2. Halten Sie am Funkgerät [DISTRESS] und [CALL] gedrückt,</translation>
+    </message>
+    <message>
+        <source>   turning the power on.</source>
+        <translation>   während Sie es einschalten.</translation>
+    </message>
+    <message>
+        <source>   The Radio display will show PC CONTROL.</source>
+        <translation>   Das Funkgerät zeigt dann PC CONTROL an.</translation>
+    </message>
+    <message>
+        <source>3.Press the [OK] button to start.</source>
+        <translation>3. Drücken Sie [OK], um zu beginnen.</translation>
+    </message>
+</context>
+<context>
     <name>UsableScreen</name>
     <message>
         <source>Usable Channel Groups</source>
@@ -1783,6 +2030,25 @@ Sie können die Seiten in der Druckvorschau ansehen oder als PDF-Datei speichern
     <message>
         <source>A maximum of 12 characters</source>
         <translation>Höchstens 12 Zeichen</translation>
+    </message>
+</context>
+<context>
+    <name>WidgetProps</name>
+    <message>
+        <source>[Up]/[Down]:Change of a Selection item.</source>
+        <translation>[Auf]/[Ab]: Auswahl ändern.</translation>
+    </message>
+    <message>
+        <source>[Space]:An effective and invalid change.</source>
+        <translation>[Leertaste]: ein- und ausschalten.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]/[Left]/[Right]:Change of a Selection item.</source>
+        <translation>[Auf]/[Ab]/[Links]/[Rechts]: Auswahl ändern.</translation>
+    </message>
+    <message>
+        <source>[Double click],[Enter]:Jump the Setting screen.</source>
+        <translation>[Doppelklick],[Eingabe]: zur Einstellungsseite springen.</translation>
     </message>
 </context>
 <context>

@@ -1049,6 +1049,158 @@ Solución: %2</translation>
         <source>Do you want to continue?</source>
         <translation>¿Desea continuar?</translation>
     </message>
+    <message>
+        <source>Open the port</source>
+        <translation>Abrir el puerto</translation>
+    </message>
+    <message>
+        <source>Handshake</source>
+        <translation>Establecimiento de conexión</translation>
+    </message>
+    <message>
+        <source>Product check</source>
+        <translation>Comprobación del producto</translation>
+    </message>
+    <message>
+        <source>not run</source>
+        <translation>no realizado</translation>
+    </message>
+    <message>
+        <source>no such port</source>
+        <translation>el puerto no existe</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>en uso</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>OK, working speed %1 baud</source>
+        <translation>OK, velocidad de trabajo %1 baudios</translation>
+    </message>
+    <message>
+        <source>the port would not switch to the working speed</source>
+        <translation>el puerto no cambió a la velocidad de trabajo</translation>
+    </message>
+    <message>
+        <source>the radio answered with an error</source>
+        <translation>la radio respondió con un error</translation>
+    </message>
+    <message>
+        <source>an answer that is not the radio&apos;s</source>
+        <translation>una respuesta que no es de la radio</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>sin respuesta</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <source>OK, product code %1</source>
+        <translation>OK, código de producto %1</translation>
+    </message>
+    <message>
+        <source>product code %1</source>
+        <translation>código de producto %1</translation>
+    </message>
+    <message>
+        <source>There is no port %1.</source>
+        <translation>No existe el puerto %1.</translation>
+    </message>
+    <message>
+        <source>Plug the cable in and choose its port in Options &gt; SerialPort (kv508-cli ports lists the ports of this computer).</source>
+        <translation>Conecte el cable y elija su puerto en Opciones &gt; Puerto serie (kv508-cli ports lista los puertos de este ordenador).</translation>
+    </message>
+    <message>
+        <source>This user may not open %1.</source>
+        <translation>Este usuario no puede abrir %1.</translation>
+    </message>
+    <message>
+        <source>Add yourself to the %1 group: sudo usermod -aG %2 $USER, then log out and in again.</source>
+        <translation>Añádase al grupo %1: sudo usermod -aG %2 $USER, luego cierre la sesión y vuelva a entrar.</translation>
+    </message>
+    <message>
+        <source>Another program has %1 open.</source>
+        <translation>Otro programa tiene %1 abierto.</translation>
+    </message>
+    <message>
+        <source>Close the other program (a terminal program, other radio software). A modem manager may take a USB serial adapter for half a minute after it is plugged in: wait and test again, or stop it (sudo systemctl stop ModemManager).</source>
+        <translation>Cierre el otro programa (un programa de terminal, otro software de radio). Un gestor de módems puede ocupar un adaptador USB-serie medio minuto tras conectarlo: espere y pruebe de nuevo, o deténgalo (sudo systemctl stop ModemManager).</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>No se pudo abrir %1: %2.</translation>
+    </message>
+    <message>
+        <source>Choose another port in Options &gt; SerialPort, or plug the cable in again.</source>
+        <translation>Elija otro puerto en Opciones &gt; Puerto serie, o vuelva a conectar el cable.</translation>
+    </message>
+    <message>
+        <source>%1 refused the working speed: %2.</source>
+        <translation>%1 rechazó la velocidad de trabajo: %2.</translation>
+    </message>
+    <message>
+        <source>Try the low-speed link (start kv508 with /E; kv508-cli --low-speed).</source>
+        <translation>Pruebe el enlace de baja velocidad (inicie kv508 con /E; kv508-cli --low-speed).</translation>
+    </message>
+    <message>
+        <source>The radio refused the handshake.</source>
+        <translation>La radio rechazó el establecimiento de conexión.</translation>
+    </message>
+    <message>
+        <source>Turn the radio off, then on again in PC CONTROL mode (hold [DISTRESS] and [CALL] while turning it on), and test again.</source>
+        <translation>Apague la radio y vuelva a encenderla en modo PC CONTROL (mantenga pulsadas [DISTRESS] y [CALL] al encenderla) y pruebe de nuevo.</translation>
+    </message>
+    <message>
+        <source>Something answered on %1, but not as the radio does.</source>
+        <translation>Algo respondió en %1, pero no como lo hace la radio.</translation>
+    </message>
+    <message>
+        <source>Check that this port is the one the radio&apos;s cable is plugged into, and try the low-speed link (start kv508 with /E; kv508-cli --low-speed).</source>
+        <translation>Compruebe que el cable de la radio está conectado a este puerto y pruebe el enlace de baja velocidad (inicie kv508 con /E; kv508-cli --low-speed).</translation>
+    </message>
+    <message>
+        <source>The test was cancelled.</source>
+        <translation>La prueba se canceló.</translation>
+    </message>
+    <message>
+        <source>%1 went away: %2.</source>
+        <translation>%1 desapareció: %2.</translation>
+    </message>
+    <message>
+        <source>Plug the cable in again, then test again.</source>
+        <translation>Vuelva a conectar el cable y pruebe de nuevo.</translation>
+    </message>
+    <message>
+        <source>The radio stopped answering on %1.</source>
+        <translation>La radio dejó de responder en %1.</translation>
+    </message>
+    <message>
+        <source>Check that the cable is plugged into this port and into the radio, and that the radio shows PC CONTROL (hold [DISTRESS] and [CALL] while turning it on). Some cables only work at the low speed: try the low-speed link (start kv508 with /E; kv508-cli --low-speed).</source>
+        <translation>Compruebe que el cable está conectado a este puerto y a la radio, y que la radio muestra PC CONTROL (mantenga pulsadas [DISTRESS] y [CALL] al encenderla). Algunos cables solo funcionan a baja velocidad: pruebe el enlace de baja velocidad (inicie kv508 con /E; kv508-cli --low-speed).</translation>
+    </message>
+    <message>
+        <source>The model chosen, %1, is not one this program can program.</source>
+        <translation>Este programa no puede programar el modelo elegido, %1.</translation>
+    </message>
+    <message>
+        <source>Choose the radio&apos;s model in Edit &gt; Model (kv508-cli --model N).</source>
+        <translation>Elija el modelo de la radio en Editar &gt; Modelo (kv508-cli --model N).</translation>
+    </message>
+    <message>
+        <source>This radio is not one this program can program.</source>
+        <translation>Este programa no puede programar esta radio.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryEntryScreen</name>
@@ -1190,6 +1342,66 @@ Solución: %2</translation>
         <source> Beep</source>
         <translation> pitido</translation>
     </message>
+    <message>
+        <source>Group1</source>
+        <translation>Grupo1</translation>
+    </message>
+    <message>
+        <source>Group2</source>
+        <translation>Grupo2</translation>
+    </message>
+    <message>
+        <source>Group3</source>
+        <translation>Grupo3</translation>
+    </message>
+    <message>
+        <source>EXP CH Group</source>
+        <translation>Grupo de canales EXP</translation>
+    </message>
+    <message>
+        <source>Distress Cancel Call</source>
+        <translation>Cancelación de socorro</translation>
+    </message>
+    <message>
+        <source>Standby Mode</source>
+        <translation>Modo de espera</translation>
+    </message>
+    <message>
+        <source>POS Request</source>
+        <translation>Petición de posición</translation>
+    </message>
+    <message>
+        <source>POS Reporting</source>
+        <translation>Informe de posición</translation>
+    </message>
+    <message>
+        <source>Send Distress Alert</source>
+        <translation>Enviar alerta de socorro</translation>
+    </message>
+    <message>
+        <source>Received All Ships</source>
+        <translation>Recibida: todos los barcos</translation>
+    </message>
+    <message>
+        <source>Received Individual</source>
+        <translation>Recibida: individual</translation>
+    </message>
+    <message>
+        <source>Received Group</source>
+        <translation>Recibida: grupo</translation>
+    </message>
+    <message>
+        <source>Received Geographic</source>
+        <translation>Recibida: geográfica</translation>
+    </message>
+    <message>
+        <source>Received POS Request</source>
+        <translation>Recibida: petición de posición</translation>
+    </message>
+    <message>
+        <source>Received POS Reporting</source>
+        <translation>Recibido: informe de posición</translation>
+    </message>
 </context>
 <context>
     <name>DscScreen</name>
@@ -1212,6 +1424,18 @@ Solución: %2</translation>
     <message>
         <source>MMSI Clear</source>
         <translation>Borrar MMSI</translation>
+    </message>
+    <message>
+        <source>Individual ACK Menu</source>
+        <translation>Menú de confirmación individual</translation>
+    </message>
+    <message>
+        <source>Individual ACK Message Menu</source>
+        <translation>Menú de mensaje de confirmación individual</translation>
+    </message>
+    <message>
+        <source>POS Request ACK Menu</source>
+        <translation>Menú de confirmación de petición de posición</translation>
     </message>
 </context>
 <context>
@@ -1728,6 +1952,29 @@ Puede ver las páginas en la vista previa o guardarlas como archivo PDF e imprim
     </message>
 </context>
 <context>
+    <name>TransferDialog</name>
+    <message>
+        <source>1.Connect the KMT cable between the PC serial port and the radio.</source>
+        <translation>1. Conecte el cable KMT entre el puerto serie del PC y la radio.</translation>
+    </message>
+    <message>
+        <source>2.On the radio, press and hold [DISTRESS] and [CALL] keys while</source>
+        <translation>2. En la radio, mantenga pulsadas las teclas [DISTRESS] y [CALL]</translation>
+    </message>
+    <message>
+        <source>   turning the power on.</source>
+        <translation>   mientras la enciende.</translation>
+    </message>
+    <message>
+        <source>   The Radio display will show PC CONTROL.</source>
+        <translation>   La pantalla de la radio mostrará PC CONTROL.</translation>
+    </message>
+    <message>
+        <source>3.Press the [OK] button to start.</source>
+        <translation>3. Pulse el botón [OK] para empezar.</translation>
+    </message>
+</context>
+<context>
     <name>UsableScreen</name>
     <message>
         <source>Usable Channel Groups</source>
@@ -1783,6 +2030,25 @@ Puede ver las páginas en la vista previa o guardarlas como archivo PDF e imprim
     <message>
         <source>A maximum of 12 characters</source>
         <translation>Como máximo 12 caracteres</translation>
+    </message>
+</context>
+<context>
+    <name>WidgetProps</name>
+    <message>
+        <source>[Up]/[Down]:Change of a Selection item.</source>
+        <translation>[Arriba]/[Abajo]: cambiar la selección.</translation>
+    </message>
+    <message>
+        <source>[Space]:An effective and invalid change.</source>
+        <translation>[Espacio]: activar y desactivar.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]/[Left]/[Right]:Change of a Selection item.</source>
+        <translation>[Arriba]/[Abajo]/[Izquierda]/[Derecha]: cambiar la selección.</translation>
+    </message>
+    <message>
+        <source>[Double click],[Enter]:Jump the Setting screen.</source>
+        <translation>[Doble clic],[Intro]: ir a la pantalla de ajustes.</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "ui/check_dialog.h"
+#include "ui/core_texts.h"
 
 #include "ui/ui_text.h"
 
@@ -68,7 +69,7 @@ CheckDialog::CheckDialog(const std::vector<Finding> &findings, const QString &no
   const QIcon error = style()->standardIcon(QStyle::SP_MessageBoxCritical);
   const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
   for (const Finding &finding : findings) {
-    auto *item = new QListWidgetItem(ToQt(FindingLine(finding)), list_);
+    auto *item = new QListWidgetItem(CoreText(FindingLine(finding)), list_);
     item->setIcon(finding.severity == Severity::Error ? error : warning);
   }
   list_->setCurrentRow(0);

@@ -139,6 +139,61 @@ const char *const kTemplates[] = {
     QT_TRANSLATE_NOOP("CoreText", "The MMSI typed again differs from the one typed first."),
     QT_TRANSLATE_NOOP("CoreText", "Nothing was stored: the User MMSI stays empty."),
     QT_TRANSLATE_NOOP("CoreText", "Nothing was stored: the User MMSI stays %1."),
+    // Test Connection: its steps, results, causes and fixes.
+    QT_TRANSLATE_NOOP("CoreText", "Open the port"),
+    QT_TRANSLATE_NOOP("CoreText", "Handshake"),
+    QT_TRANSLATE_NOOP("CoreText", "Product check"),
+    QT_TRANSLATE_NOOP("CoreText", "not run"),
+    QT_TRANSLATE_NOOP("CoreText", "no such port"),
+    QT_TRANSLATE_NOOP("CoreText", "permission denied"),
+    QT_TRANSLATE_NOOP("CoreText", "in use"),
+    QT_TRANSLATE_NOOP("CoreText", "cannot open"),
+    QT_TRANSLATE_NOOP("CoreText", "OK, working speed %1 baud"),
+    QT_TRANSLATE_NOOP("CoreText", "the port would not switch to the working speed"),
+    QT_TRANSLATE_NOOP("CoreText", "the radio answered with an error"),
+    QT_TRANSLATE_NOOP("CoreText", "an answer that is not the radio's"),
+    QT_TRANSLATE_NOOP("CoreText", "no answer"),
+    QT_TRANSLATE_NOOP("CoreText", "cancelled"),
+    QT_TRANSLATE_NOOP("CoreText", "OK, product code %1"),
+    QT_TRANSLATE_NOOP("CoreText", "product code %1"),
+    QT_TRANSLATE_NOOP("CoreText", "There is no port %1."),
+    QT_TRANSLATE_NOOP("CoreText", "Plug the cable in and choose its port in Options > SerialPort "
+                                  "(kv508-cli ports lists the ports of this computer)."),
+    QT_TRANSLATE_NOOP("CoreText", "This user may not open %1."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "Add yourself to the %1 group: sudo usermod -aG %2 $USER, then log out and in again."),
+    QT_TRANSLATE_NOOP("CoreText", "Another program has %1 open."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Close the other program (a terminal program, other radio software). A modem "
+                      "manager may take a USB serial adapter for half a minute after it is plugged "
+                      "in: wait and test again, or stop it (sudo systemctl stop ModemManager)."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 could not be opened: %2."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Choose another port in Options > SerialPort, or plug the cable in again."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 refused the working speed: %2."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Try the low-speed link (start kv508 with /E; kv508-cli --low-speed)."),
+    QT_TRANSLATE_NOOP("CoreText", "The radio refused the handshake."),
+    QT_TRANSLATE_NOOP("CoreText", "Turn the radio off, then on again in PC CONTROL mode (hold "
+                                  "[DISTRESS] and [CALL] while turning it on), and test again."),
+    QT_TRANSLATE_NOOP("CoreText", "Something answered on %1, but not as the radio does."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Check that this port is the one the radio's cable is plugged into, and try "
+                      "the low-speed link (start kv508 with /E; kv508-cli --low-speed)."),
+    QT_TRANSLATE_NOOP("CoreText", "The test was cancelled."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 went away: %2."),
+    QT_TRANSLATE_NOOP("CoreText", "Plug the cable in again, then test again."),
+    QT_TRANSLATE_NOOP("CoreText", "The radio stopped answering on %1."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "Check that the cable is plugged into this port and into the radio, and that the radio "
+        "shows PC CONTROL (hold [DISTRESS] and [CALL] while turning it on). Some cables only work "
+        "at the low speed: try the low-speed link (start kv508 with /E; kv508-cli --low-speed)."),
+    QT_TRANSLATE_NOOP("CoreText", "The model chosen, %1, is not one this program can program."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Choose the radio's model in Edit > Model (kv508-cli --model N)."),
+    QT_TRANSLATE_NOOP("CoreText", "This radio is not one this program can program."),
     // What the desktop was doing when a file failed.
     QT_TRANSLATE_NOOP("CoreText", "Saving %1."),
     QT_TRANSLATE_NOOP("CoreText", "Saving %1:"),

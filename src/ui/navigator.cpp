@@ -36,7 +36,7 @@ Navigator::Navigator(Session &session, QWidget *parent, HintShown hint)
   tree_->setHeaderHidden(true);
   tree_->setColumnCount(1);
   tree_->setUniformRowHeights(true);
-  SetHint(tree_, kSelectionHint);
+  SetHint(tree_, SelectionHint());
   SetHelpTopic(tree_, kHelpTree);
   connect(tree_, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem *current) { OnCurrentItemChanged(current); });
@@ -151,14 +151,14 @@ void Navigator::OnCurrentItemChanged(QTreeWidgetItem *current) {
   if (selecting_)
     return;
   if (session_.state.Busy) {
-    hint_(kSelectionHint);
+    hint_(SelectionHint());
     return;
   }
   NodeClick(current);
 }
 
 void Navigator::NodeClick(QTreeWidgetItem *node) {
-  hint_(kSelectionHint);
+  hint_(SelectionHint());
   if (!node || NodeKey(node) == shownKey_)
     return;
   if (!CommitActiveEdit()) {
@@ -183,7 +183,7 @@ void Navigator::ShowScreenFor(QTreeWidgetItem *node) {
     place_->setText(place);
     place_->setVisible(!place.isEmpty());
   }
-  hint_(keptHint_.isEmpty() ? kSelectionHint : keptHint_);
+  hint_(keptHint_.isEmpty() ? SelectionHint() : keptHint_);
   keptHint_.clear();
   state.OperationIncomplete = false;
 }

@@ -129,8 +129,8 @@ void ChannelPanelScreen::BuildWidgets() {
   narrow_->setObjectName(QStringLiteral("optNarrow"));
   wide_ = new QRadioButton(tr("Wide"), bandwidth_);
   wide_->setObjectName(QStringLiteral("optWide"));
-  SetHint(narrow_, kSelectionHint);
-  SetHint(wide_, kSelectionHint);
+  SetHint(narrow_, SelectionHint());
+  SetHint(wide_, SelectionHint());
   bandRow->addWidget(narrow_);
   bandRow->addWidget(wide_);
   bandRow->addStretch();

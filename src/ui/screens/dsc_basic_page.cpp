@@ -28,12 +28,21 @@ namespace kv508::ui {
 namespace {
 
 constexpr int kUserMmsiDigits = 9;
-const char *const kGroupCaptions[] = {"Group1", "Group2", "Group3", "EXP CH Group"};
-const char *const kPosRows[] = {"Distress Cancel Call", "Standby Mode", "POS Request",
-                                "POS Reporting"};
-const char *const kBeepRows[] = {
-    "Send Distress Alert", "Received All Ships",   "Received Individual",    "Received Group",
-    "Received Geographic", "Received POS Request", "Received POS Reporting", "POS Reporting"};
+const char *const kGroupCaptions[] = {
+    QT_TRANSLATE_NOOP("DscBasicPage", "Group1"), QT_TRANSLATE_NOOP("DscBasicPage", "Group2"),
+    QT_TRANSLATE_NOOP("DscBasicPage", "Group3"), QT_TRANSLATE_NOOP("DscBasicPage", "EXP CH Group")};
+const char *const kPosRows[] = {QT_TRANSLATE_NOOP("DscBasicPage", "Distress Cancel Call"),
+                                QT_TRANSLATE_NOOP("DscBasicPage", "Standby Mode"),
+                                QT_TRANSLATE_NOOP("DscBasicPage", "POS Request"),
+                                QT_TRANSLATE_NOOP("DscBasicPage", "POS Reporting")};
+const char *const kBeepRows[] = {QT_TRANSLATE_NOOP("DscBasicPage", "Send Distress Alert"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "Received All Ships"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "Received Individual"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "Received Group"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "Received Geographic"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "Received POS Request"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "Received POS Reporting"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "POS Reporting")};
 
 template <class T> Access<T> Basic(std::array<T, 4> DscBasicSetup::*member, int k) {
   return Field(&RadioSettings::DscBasic, member, k);
@@ -59,9 +68,8 @@ QGroupBox *DscBasicPage::BuildGroups(Binder &binder) {
   for (int k = 0; k < 4; ++k) {
     groupNames_[k] = NewLabel(box, {}, Indexed("lblUsableDsc", k));
     auto *list = NewList(box, Indexed("cmbUsableDsc", k), OffOnChoices());
-    binder.OnOff(list, tr("DSC ") + QLatin1String(kGroupCaptions[k]),
-                 Basic(&DscBasicSetup::DscGroup, k));
-    grid->addWidget(NewLabel(box, QLatin1String(kGroupCaptions[k])), k, 0);
+    binder.OnOff(list, tr("DSC ") + tr(kGroupCaptions[k]), Basic(&DscBasicSetup::DscGroup, k));
+    grid->addWidget(NewLabel(box, tr(kGroupCaptions[k])), k, 0);
     grid->addWidget(groupNames_[k], k, 1);
     grid->addWidget(list, k, 2);
   }
@@ -109,7 +117,7 @@ QGroupBox *DscBasicPage::BuildPosition(Binder &binder) {
   for (int k = 0; k < 4; ++k) {
     auto *onOff = NewList(box, Indexed("cmbUsableDscPosRequest", k), OffOnChoices());
     auto *lowHi = NewList(box, Indexed("cmbUsableDscPosRequestTX", k), LowHiChoices());
-    const QString row = QLatin1String(kPosRows[k]);
+    const QString row = tr(kPosRows[k]);
     binder.OnOff(onOff, row, Basic(&DscBasicSetup::PosRequest, k),
                  Binder::Hooks{}.Enabling(
                      [onOff, lowHi] { lowHi->setEnabled(onOff->currentIndex() != 0); }));
@@ -126,7 +134,7 @@ QGroupBox *DscBasicPage::BuildBeeps(Binder &binder) {
   auto *grid = new QGridLayout(box);
   for (int k = 0; k < 8; ++k) {
     auto *list = NewList(box, Indexed("cmbUsableDscBeepOut", k), OffOnChoices());
-    const QString row = QLatin1String(kBeepRows[k]);
+    const QString row = tr(kBeepRows[k]);
     binder.OnOff(list, row + tr(" Beep"),
                  Field(&RadioSettings::DscBasic, &DscBasicSetup::BeepOut, k));
     grid->addWidget(NewLabel(box, row), k, 0);

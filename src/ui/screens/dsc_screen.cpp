@@ -20,8 +20,9 @@ namespace kv508::ui {
 
 namespace {
 
-const char *const kDisplayRows[] = {"Individual ACK Menu", "Individual ACK Message Menu",
-                                    "POS Request ACK Menu"};
+const char *const kDisplayRows[] = {QT_TRANSLATE_NOOP("DscScreen", "Individual ACK Menu"),
+                                    QT_TRANSLATE_NOOP("DscScreen", "Individual ACK Message Menu"),
+                                    QT_TRANSLATE_NOOP("DscScreen", "POS Request ACK Menu")};
 
 QWidget *BuildDisplayPage(Binder &binder) {
   auto *page = new QWidget;
@@ -29,7 +30,7 @@ QWidget *BuildDisplayPage(Binder &binder) {
   auto *grid = new QGridLayout(page);
   for (int k = 0; k < 3; ++k) {
     auto *box = NewList(page, Indexed("cmbDscDisplay", k), OffOnChoices());
-    const QString row = QLatin1String(kDisplayRows[k]);
+    const QString row = DscScreen::tr(kDisplayRows[k]);
     binder.OnOff(box, row, Field(&RadioSettings::DscDisplay, k));
     grid->addWidget(NewLabel(page, row), k, 0);
     grid->addWidget(box, k, 1);
