@@ -1201,6 +1201,218 @@ Abhilfe: %2</translation>
         <source>This radio is not one this program can program.</source>
         <translation>Dieses Funkgerät kann dieses Programm nicht programmieren.</translation>
     </message>
+    <message>
+        <source>Ship</source>
+        <translation>Schiff</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Coast station</source>
+        <translation>Küstenfunkstelle</translation>
+    </message>
+    <message>
+        <source>SAR aircraft</source>
+        <translation>SAR-Luftfahrzeug</translation>
+    </message>
+    <message>
+        <source>Handheld VHF</source>
+        <translation>UKW-Handfunkgerät</translation>
+    </message>
+    <message>
+        <source>Craft of a parent ship</source>
+        <translation>Beiboot eines Mutterschiffs</translation>
+    </message>
+    <message>
+        <source>Aid to navigation</source>
+        <translation>Navigationshilfe</translation>
+    </message>
+    <message>
+        <source>AIS-SART</source>
+        <translation>AIS-SART</translation>
+    </message>
+    <message>
+        <source>Man-overboard device</source>
+        <translation>Mann-über-Bord-Gerät</translation>
+    </message>
+    <message>
+        <source>EPIRB-AIS</source>
+        <translation>EPIRB-AIS</translation>
+    </message>
+    <message>
+        <source>Not a valid MMSI</source>
+        <translation>Keine gültige MMSI</translation>
+    </message>
+    <message>
+        <source>a ship station</source>
+        <translation>eine Schiffsfunkstelle</translation>
+    </message>
+    <message>
+        <source>a group MMSI</source>
+        <translation>eine Gruppen-MMSI</translation>
+    </message>
+    <message>
+        <source>a coast station</source>
+        <translation>eine Küstenfunkstelle</translation>
+    </message>
+    <message>
+        <source>a SAR aircraft</source>
+        <translation>ein SAR-Luftfahrzeug</translation>
+    </message>
+    <message>
+        <source>a handheld VHF</source>
+        <translation>ein UKW-Handfunkgerät</translation>
+    </message>
+    <message>
+        <source>a craft of a parent ship</source>
+        <translation>ein Beiboot eines Mutterschiffs</translation>
+    </message>
+    <message>
+        <source>an aid to navigation</source>
+        <translation>eine Navigationshilfe</translation>
+    </message>
+    <message>
+        <source>an AIS-SART</source>
+        <translation>ein AIS-SART</translation>
+    </message>
+    <message>
+        <source>a man-overboard device</source>
+        <translation>ein Mann-über-Bord-Gerät</translation>
+    </message>
+    <message>
+        <source>an EPIRB-AIS</source>
+        <translation>eine EPIRB-AIS</translation>
+    </message>
+    <message>
+        <source>not a valid MMSI</source>
+        <translation>keine gültige MMSI</translation>
+    </message>
+    <message>
+        <source>Unknown country code %1</source>
+        <translation>Unbekannte Landeskennung %1</translation>
+    </message>
+    <message>
+        <source>MID %1</source>
+        <translation>MID %1</translation>
+    </message>
+    <message>
+        <source>Not 10 digits</source>
+        <translation>Nicht 10 Ziffern</translation>
+    </message>
+    <message>
+        <source>Not 9 + MID + 6 digits</source>
+        <translation>Nicht 9 + MID + 6 Ziffern</translation>
+    </message>
+    <message>
+        <source>The own MMSI %1 is %2, not a ship or handheld station.</source>
+        <translation>Die eigene MMSI %1 ist %2, keine Schiffs- oder Handfunkstelle.</translation>
+    </message>
+    <message>
+        <source>The own MMSI %1 is %2.</source>
+        <translation>Die eigene MMSI %1 ist %2.</translation>
+    </message>
+    <message>
+        <source>Type the MMSI of this boat from its radio licence.</source>
+        <translation>Geben Sie die MMSI dieses Boots aus seiner Funklizenz ein.</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is %2, not a station.</source>
+        <translation>Die MMSI %1 ist %2, keine Funkstelle.</translation>
+    </message>
+    <message>
+        <source>Move it to the Group Directory, or correct the MMSI.</source>
+        <translation>Verschieben Sie sie ins Gruppenverzeichnis oder berichtigen Sie die MMSI.</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is also Group ID %2.</source>
+        <translation>Die MMSI %1 ist auch Gruppen-ID %2.</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is also Memory ID %2.</source>
+        <translation>Die MMSI %1 ist auch Speicher-ID %2.</translation>
+    </message>
+    <message>
+        <source>Delete one of the two entries.</source>
+        <translation>Löschen Sie einen der beiden Einträge.</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is %2.</source>
+        <translation>Die MMSI %1 ist %2.</translation>
+    </message>
+    <message>
+        <source>Correct the MMSI.</source>
+        <translation>Berichtigen Sie die MMSI.</translation>
+    </message>
+    <message>
+        <source>Group MMSI %1 is %2.</source>
+        <translation>Die Gruppen-MMSI %1 ist %2.</translation>
+    </message>
+    <message>
+        <source>Correct the group MMSI.</source>
+        <translation>Berichtigen Sie die Gruppen-MMSI.</translation>
+    </message>
+    <message>
+        <source>The own MMSI %1 has the unknown country code %2.</source>
+        <translation>Die eigene MMSI %1 hat die unbekannte Landeskennung %2.</translation>
+    </message>
+    <message>
+        <source>Group MMSI %1 has the unknown country code %2.</source>
+        <translation>Die Gruppen-MMSI %1 hat die unbekannte Landeskennung %2.</translation>
+    </message>
+    <message>
+        <source>MMSI %1 has the unknown country code %2.</source>
+        <translation>Die MMSI %1 hat die unbekannte Landeskennung %2.</translation>
+    </message>
+    <message>
+        <source>ATIS code %1 has the unknown country code %2.</source>
+        <translation>Der ATIS-Code %1 hat die unbekannte Landeskennung %2.</translation>
+    </message>
+    <message>
+        <source>Check the MMSI, digit by digit.</source>
+        <translation>Prüfen Sie die MMSI Ziffer für Ziffer.</translation>
+    </message>
+    <message>
+        <source>ATIS code %1 is not 9 + MID + 6 digits.</source>
+        <translation>Der ATIS-Code %1 ist nicht 9 + MID + 6 Ziffern.</translation>
+    </message>
+    <message>
+        <source>Use 9 followed by the boat&apos;s MMSI, or the code of its ATIS licence.</source>
+        <translation>Verwenden Sie 9, gefolgt von der MMSI des Boots, oder den Code seiner ATIS-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Import Memory IDs</source>
+        <translation>Speicher-IDs importieren</translation>
+    </message>
+    <message>
+        <source>Import Group IDs</source>
+        <translation>Gruppen-IDs importieren</translation>
+    </message>
+    <message>
+        <source>Import EXP Channels</source>
+        <translation>EXP-Kanäle importieren</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanäle importieren</translation>
+    </message>
+    <message>
+        <source>Use the Radio&apos;s Values</source>
+        <translation>Werte des Funkgeräts übernehmen</translation>
+    </message>
+    <message>
+        <source>Restoring %1.</source>
+        <translation>Beim Wiederherstellen von %1.</translation>
+    </message>
+    <message>
+        <source>Restoring %1:</source>
+        <translation>Beim Wiederherstellen von %1:</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryEntryScreen</name>
@@ -1509,6 +1721,29 @@ Abhilfe: %2</translation>
     <message>
         <source>), not saved</source>
         <translation>), nicht gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>FilePlaces</name>
+    <message>
+        <source>dat files(*.dat);;All files(*.*)</source>
+        <translation>Dat-Dateien(*.dat);;Alle Dateien(*.*)</translation>
+    </message>
+    <message>
+        <source>hex files(*.hex);;All files(*.*)</source>
+        <translation>Hex-Dateien(*.hex);;Alle Dateien(*.*)</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt);;All files(*.*)</source>
+        <translation>Textdateien(*.txt);;Alle Dateien(*.*)</translation>
+    </message>
+    <message>
+        <source>PDF files(*.pdf);;All files(*.*)</source>
+        <translation>PDF-Dateien(*.pdf);;Alle Dateien(*.*)</translation>
+    </message>
+    <message>
+        <source>CSV files(*.csv);;All files(*.*)</source>
+        <translation>CSV-Dateien(*.csv);;Alle Dateien(*.*)</translation>
     </message>
 </context>
 <context>
@@ -2087,6 +2322,10 @@ Sie können die Seiten in der Druckvorschau ansehen oder als PDF-Datei speichern
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>

@@ -1201,6 +1201,218 @@ Solución: %2</translation>
         <source>This radio is not one this program can program.</source>
         <translation>Este programa no puede programar esta radio.</translation>
     </message>
+    <message>
+        <source>Ship</source>
+        <translation>Barco</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Coast station</source>
+        <translation>Estación costera</translation>
+    </message>
+    <message>
+        <source>SAR aircraft</source>
+        <translation>Aeronave SAR</translation>
+    </message>
+    <message>
+        <source>Handheld VHF</source>
+        <translation>VHF portátil</translation>
+    </message>
+    <message>
+        <source>Craft of a parent ship</source>
+        <translation>Embarcación auxiliar de buque nodriza</translation>
+    </message>
+    <message>
+        <source>Aid to navigation</source>
+        <translation>Ayuda a la navegación</translation>
+    </message>
+    <message>
+        <source>AIS-SART</source>
+        <translation>AIS-SART</translation>
+    </message>
+    <message>
+        <source>Man-overboard device</source>
+        <translation>Dispositivo de hombre al agua</translation>
+    </message>
+    <message>
+        <source>EPIRB-AIS</source>
+        <translation>EPIRB-AIS</translation>
+    </message>
+    <message>
+        <source>Not a valid MMSI</source>
+        <translation>MMSI no válido</translation>
+    </message>
+    <message>
+        <source>a ship station</source>
+        <translation>una estación de barco</translation>
+    </message>
+    <message>
+        <source>a group MMSI</source>
+        <translation>un MMSI de grupo</translation>
+    </message>
+    <message>
+        <source>a coast station</source>
+        <translation>una estación costera</translation>
+    </message>
+    <message>
+        <source>a SAR aircraft</source>
+        <translation>una aeronave SAR</translation>
+    </message>
+    <message>
+        <source>a handheld VHF</source>
+        <translation>un VHF portátil</translation>
+    </message>
+    <message>
+        <source>a craft of a parent ship</source>
+        <translation>una embarcación auxiliar de un buque nodriza</translation>
+    </message>
+    <message>
+        <source>an aid to navigation</source>
+        <translation>una ayuda a la navegación</translation>
+    </message>
+    <message>
+        <source>an AIS-SART</source>
+        <translation>un AIS-SART</translation>
+    </message>
+    <message>
+        <source>a man-overboard device</source>
+        <translation>un dispositivo de hombre al agua</translation>
+    </message>
+    <message>
+        <source>an EPIRB-AIS</source>
+        <translation>una EPIRB-AIS</translation>
+    </message>
+    <message>
+        <source>not a valid MMSI</source>
+        <translation>un MMSI no válido</translation>
+    </message>
+    <message>
+        <source>Unknown country code %1</source>
+        <translation>Código de país desconocido %1</translation>
+    </message>
+    <message>
+        <source>MID %1</source>
+        <translation>MID %1</translation>
+    </message>
+    <message>
+        <source>Not 10 digits</source>
+        <translation>No tiene 10 dígitos</translation>
+    </message>
+    <message>
+        <source>Not 9 + MID + 6 digits</source>
+        <translation>No es 9 + MID + 6 dígitos</translation>
+    </message>
+    <message>
+        <source>The own MMSI %1 is %2, not a ship or handheld station.</source>
+        <translation>El MMSI propio %1 es %2, no una estación de barco ni portátil.</translation>
+    </message>
+    <message>
+        <source>The own MMSI %1 is %2.</source>
+        <translation>El MMSI propio %1 es %2.</translation>
+    </message>
+    <message>
+        <source>Type the MMSI of this boat from its radio licence.</source>
+        <translation>Escriba el MMSI de este barco según su licencia de radio.</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is %2, not a station.</source>
+        <translation>El MMSI %1 es %2, no una estación.</translation>
+    </message>
+    <message>
+        <source>Move it to the Group Directory, or correct the MMSI.</source>
+        <translation>Muévalo al directorio de grupos o corrija el MMSI.</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is also Group ID %2.</source>
+        <translation>El MMSI %1 es también la ID de grupo %2.</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is also Memory ID %2.</source>
+        <translation>El MMSI %1 es también la ID de memoria %2.</translation>
+    </message>
+    <message>
+        <source>Delete one of the two entries.</source>
+        <translation>Borre una de las dos entradas.</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is %2.</source>
+        <translation>El MMSI %1 es %2.</translation>
+    </message>
+    <message>
+        <source>Correct the MMSI.</source>
+        <translation>Corrija el MMSI.</translation>
+    </message>
+    <message>
+        <source>Group MMSI %1 is %2.</source>
+        <translation>El MMSI de grupo %1 es %2.</translation>
+    </message>
+    <message>
+        <source>Correct the group MMSI.</source>
+        <translation>Corrija el MMSI de grupo.</translation>
+    </message>
+    <message>
+        <source>The own MMSI %1 has the unknown country code %2.</source>
+        <translation>El MMSI propio %1 tiene el código de país desconocido %2.</translation>
+    </message>
+    <message>
+        <source>Group MMSI %1 has the unknown country code %2.</source>
+        <translation>El MMSI de grupo %1 tiene el código de país desconocido %2.</translation>
+    </message>
+    <message>
+        <source>MMSI %1 has the unknown country code %2.</source>
+        <translation>El MMSI %1 tiene el código de país desconocido %2.</translation>
+    </message>
+    <message>
+        <source>ATIS code %1 has the unknown country code %2.</source>
+        <translation>El código ATIS %1 tiene el código de país desconocido %2.</translation>
+    </message>
+    <message>
+        <source>Check the MMSI, digit by digit.</source>
+        <translation>Compruebe el MMSI cifra por cifra.</translation>
+    </message>
+    <message>
+        <source>ATIS code %1 is not 9 + MID + 6 digits.</source>
+        <translation>El código ATIS %1 no es 9 + MID + 6 dígitos.</translation>
+    </message>
+    <message>
+        <source>Use 9 followed by the boat&apos;s MMSI, or the code of its ATIS licence.</source>
+        <translation>Use 9 seguido del MMSI del barco, o el código de su licencia ATIS.</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Restaurar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Import Memory IDs</source>
+        <translation>Importar ID de memoria</translation>
+    </message>
+    <message>
+        <source>Import Group IDs</source>
+        <translation>Importar ID de grupo</translation>
+    </message>
+    <message>
+        <source>Import EXP Channels</source>
+        <translation>Importar canales EXP</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importar canales</translation>
+    </message>
+    <message>
+        <source>Use the Radio&apos;s Values</source>
+        <translation>Usar los valores de la radio</translation>
+    </message>
+    <message>
+        <source>Restoring %1.</source>
+        <translation>Al restaurar %1.</translation>
+    </message>
+    <message>
+        <source>Restoring %1:</source>
+        <translation>Al restaurar %1:</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryEntryScreen</name>
@@ -1509,6 +1721,29 @@ Solución: %2</translation>
     <message>
         <source>), not saved</source>
         <translation>), sin guardar</translation>
+    </message>
+</context>
+<context>
+    <name>FilePlaces</name>
+    <message>
+        <source>dat files(*.dat);;All files(*.*)</source>
+        <translation>Archivos dat(*.dat);;Todos los archivos(*.*)</translation>
+    </message>
+    <message>
+        <source>hex files(*.hex);;All files(*.*)</source>
+        <translation>Archivos hex(*.hex);;Todos los archivos(*.*)</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt);;All files(*.*)</source>
+        <translation>Archivos de texto(*.txt);;Todos los archivos(*.*)</translation>
+    </message>
+    <message>
+        <source>PDF files(*.pdf);;All files(*.*)</source>
+        <translation>Archivos PDF(*.pdf);;Todos los archivos(*.*)</translation>
+    </message>
+    <message>
+        <source>CSV files(*.csv);;All files(*.*)</source>
+        <translation>Archivos CSV(*.csv);;Todos los archivos(*.*)</translation>
     </message>
 </context>
 <context>
@@ -2087,6 +2322,10 @@ Puede ver las páginas en la vista previa o guardarlas como archivo PDF e imprim
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
     </message>
 </context>
 <context>

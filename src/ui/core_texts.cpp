@@ -194,6 +194,62 @@ const char *const kTemplates[] = {
     QT_TRANSLATE_NOOP("CoreText",
                       "Choose the radio's model in Edit > Model (kv508-cli --model N)."),
     QT_TRANSLATE_NOOP("CoreText", "This radio is not one this program can program."),
+    // The kind and country of an MMSI or ATIS code, and what is wrong with one.
+    QT_TRANSLATE_NOOP("CoreText", "Ship"),
+    QT_TRANSLATE_NOOP("CoreText", "Group"),
+    QT_TRANSLATE_NOOP("CoreText", "Coast station"),
+    QT_TRANSLATE_NOOP("CoreText", "SAR aircraft"),
+    QT_TRANSLATE_NOOP("CoreText", "Handheld VHF"),
+    QT_TRANSLATE_NOOP("CoreText", "Craft of a parent ship"),
+    QT_TRANSLATE_NOOP("CoreText", "Aid to navigation"),
+    QT_TRANSLATE_NOOP("CoreText", "AIS-SART"),
+    QT_TRANSLATE_NOOP("CoreText", "Man-overboard device"),
+    QT_TRANSLATE_NOOP("CoreText", "EPIRB-AIS"),
+    QT_TRANSLATE_NOOP("CoreText", "Not a valid MMSI"),
+    QT_TRANSLATE_NOOP("CoreText", "a ship station"),
+    QT_TRANSLATE_NOOP("CoreText", "a group MMSI"),
+    QT_TRANSLATE_NOOP("CoreText", "a coast station"),
+    QT_TRANSLATE_NOOP("CoreText", "a SAR aircraft"),
+    QT_TRANSLATE_NOOP("CoreText", "a handheld VHF"),
+    QT_TRANSLATE_NOOP("CoreText", "a craft of a parent ship"),
+    QT_TRANSLATE_NOOP("CoreText", "an aid to navigation"),
+    QT_TRANSLATE_NOOP("CoreText", "an AIS-SART"),
+    QT_TRANSLATE_NOOP("CoreText", "a man-overboard device"),
+    QT_TRANSLATE_NOOP("CoreText", "an EPIRB-AIS"),
+    QT_TRANSLATE_NOOP("CoreText", "not a valid MMSI"),
+    QT_TRANSLATE_NOOP("CoreText", "Unknown country code %1"),
+    QT_TRANSLATE_NOOP("CoreText", "MID %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Not 10 digits"),
+    QT_TRANSLATE_NOOP("CoreText", "Not 9 + MID + 6 digits"),
+    QT_TRANSLATE_NOOP("CoreText", "The own MMSI %1 is %2, not a ship or handheld station."),
+    QT_TRANSLATE_NOOP("CoreText", "The own MMSI %1 is %2."),
+    QT_TRANSLATE_NOOP("CoreText", "Type the MMSI of this boat from its radio licence."),
+    QT_TRANSLATE_NOOP("CoreText", "MMSI %1 is %2, not a station."),
+    QT_TRANSLATE_NOOP("CoreText", "Move it to the Group Directory, or correct the MMSI."),
+    QT_TRANSLATE_NOOP("CoreText", "MMSI %1 is also Group ID %2."),
+    QT_TRANSLATE_NOOP("CoreText", "MMSI %1 is also Memory ID %2."),
+    QT_TRANSLATE_NOOP("CoreText", "Delete one of the two entries."),
+    QT_TRANSLATE_NOOP("CoreText", "MMSI %1 is %2."),
+    QT_TRANSLATE_NOOP("CoreText", "Correct the MMSI."),
+    QT_TRANSLATE_NOOP("CoreText", "Group MMSI %1 is %2."),
+    QT_TRANSLATE_NOOP("CoreText", "Correct the group MMSI."),
+    QT_TRANSLATE_NOOP("CoreText", "The own MMSI %1 has the unknown country code %2."),
+    QT_TRANSLATE_NOOP("CoreText", "Group MMSI %1 has the unknown country code %2."),
+    QT_TRANSLATE_NOOP("CoreText", "MMSI %1 has the unknown country code %2."),
+    QT_TRANSLATE_NOOP("CoreText", "ATIS code %1 has the unknown country code %2."),
+    QT_TRANSLATE_NOOP("CoreText", "Check the MMSI, digit by digit."),
+    QT_TRANSLATE_NOOP("CoreText", "ATIS code %1 is not 9 + MID + 6 digits."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Use 9 followed by the boat's MMSI, or the code of its ATIS licence."),
+    // Steps of the Edit menu named by the window's commands.
+    QT_TRANSLATE_NOOP("CoreText", "Restore Backup"),
+    QT_TRANSLATE_NOOP("CoreText", "Import Memory IDs"),
+    QT_TRANSLATE_NOOP("CoreText", "Import Group IDs"),
+    QT_TRANSLATE_NOOP("CoreText", "Import EXP Channels"),
+    QT_TRANSLATE_NOOP("CoreText", "Import Channels"),
+    QT_TRANSLATE_NOOP("CoreText", "Use the Radio's Values"),
+    QT_TRANSLATE_NOOP("CoreText", "Restoring %1."),
+    QT_TRANSLATE_NOOP("CoreText", "Restoring %1:"),
     // What the desktop was doing when a file failed.
     QT_TRANSLATE_NOOP("CoreText", "Saving %1."),
     QT_TRANSLATE_NOOP("CoreText", "Saving %1:"),
@@ -271,6 +327,11 @@ const std::vector<Template> &Templates() {
   return templates;
 }
 
+std::optional<QString> Whole(const QString &line);
+
+// A value that is itself a text of the list ("a coast station") is translated too.
+QString Value(const QString &value) { return Whole(value).value_or(value); }
+
 // %1 ... of the translation replaced in one pass, so a value holding "%2" stays as it is.
 QString Fill(const QString &translation, const QRegularExpressionMatch &match) {
   QString out;
@@ -278,7 +339,7 @@ QString Fill(const QString &translation, const QRegularExpressionMatch &match) {
     const QChar c = translation[i];
     if (c == QLatin1Char('%') && i + 1 < translation.size() && translation[i + 1].isDigit() &&
         translation[i + 1] != QLatin1Char('0')) {
-      out += match.captured(QStringLiteral("v") + translation[i + 1]);
+      out += Value(match.captured(QStringLiteral("v") + translation[i + 1]));
       ++i;
     } else {
       out += c;
@@ -313,16 +374,25 @@ QString Line(const QString &line) {
   return sentences.join(QLatin1Char(' '));
 }
 
-} // namespace
-
-QString CoreText(const std::string &text) {
-  const QString source = ToQt(text);
+QString Translated(const QString &source) {
   if (LanguageInUse() == QLatin1String("en"))
     return source;
   QStringList lines = source.split(QStringLiteral("\r\n"));
   for (QString &line : lines)
     line = Line(line);
   return lines.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+QString CoreText(const std::string &text) { return Translated(ToQt(text)); }
+
+QString CoreTextUtf8(const std::string &text) {
+  const QString separator = QStringLiteral(" \u00B7 ");
+  QStringList parts = Utf8ToQt(text).split(separator);
+  for (QString &part : parts)
+    part = Translated(part);
+  return parts.join(separator);
 }
 
 std::string CoreTextBytes(const std::string &text) {

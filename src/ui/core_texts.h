@@ -14,6 +14,9 @@
 namespace kv508::ui {
 
 QString CoreText(const std::string &text);
+// A UTF-8 text of the core (an MMSI's kind and country): each part between
+// middle dots as above.
+QString CoreTextUtf8(const std::string &text);
 // The same, as the Windows-1252 bytes the Host passes on.
 std::string CoreTextBytes(const std::string &text);
 

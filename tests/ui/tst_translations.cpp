@@ -65,6 +65,14 @@ private slots:
                                << "El MMSI propio de esta radio es 211000001. Los datos lo "
                                   "eliminarían. La mayoría de las radios aceptan un MMSI "
                                   "propio nuevo solo una vez.";
+    QTest::newRow("value that is a text") << "de"
+                                          << "The own MMSI 002191234 is a coast station, not a "
+                                             "ship or handheld station. Type the MMSI of this "
+                                             "boat from its radio licence."
+                                          << "Die eigene MMSI 002191234 ist eine "
+                                             "Küstenfunkstelle, keine Schiffs- oder "
+                                             "Handfunkstelle. Geben Sie die MMSI dieses Boots "
+                                             "aus seiner Funklizenz ein.";
     QTest::newRow("unknown") << "de"
                              << "/tmp/x.dat: Permission denied"
                              << "/tmp/x.dat: Permission denied";
@@ -78,6 +86,13 @@ private slots:
     QFETCH(QString, shown);
     ui::InstallTranslations(language);
     QCOMPARE(ui::CoreText(english.toLatin1().toStdString()), shown);
+  }
+
+  // An MMSI's kind is translated, the country from the MID table is not.
+  void translatesIdentityNotes() {
+    ui::InstallTranslations(QStringLiteral("es"));
+    QCOMPARE(ui::CoreTextUtf8("Coast station \u00b7 K\u00f8benhavn"),
+             QStringLiteral("Estación costera · København"));
   }
 
   // The texts the link builds with values in them are all in the list.

@@ -1,4 +1,5 @@
 #include "ui/screens/directory_grid_screen.h"
+#include "ui/core_texts.h"
 
 #include "app/session.h"
 #include "model/directory_rules.h"
@@ -109,7 +110,7 @@ protected:
     case kMmsi:
       return ToQt(ShownMmsi(entries[n].Mmsid));
     case kIdentity:
-      return Utf8ToQt(MmsiInfoText(entries[n].Mmsid, session_.mids));
+      return CoreTextUtf8(MmsiInfoText(entries[n].Mmsid, session_.mids));
     default:
       return {};
     }

@@ -1,4 +1,5 @@
 #include "ui/screens/dsc_basic_page.h"
+#include "ui/core_texts.h"
 
 #include "app/image_facts.h"
 #include "app/session.h"
@@ -161,7 +162,7 @@ bool DscBasicPage::ConfirmOwnMmsi(const std::string &value, const std::string &s
   if (value.empty())
     return true;
   const std::string typed = MmsiOfStored(value);
-  QString info = Utf8ToQt(MmsiInfoText(value, session_.mids));
+  QString info = CoreTextUtf8(MmsiInfoText(value, session_.mids));
   const std::vector<IdentityWarning> warnings =
       MmsiWarnings(MmsiPlace::OwnMmsi, value, session_.mids);
   if (!warnings.empty())
