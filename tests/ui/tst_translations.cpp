@@ -1,6 +1,7 @@
 // The desktop in German and Spanish: menus, screens and the messages the core
 // builds, which are translated where the window shows them.
 
+#include "app/user_prefs.h"
 #include "link/transfer.h"
 #include "ui/core_texts.h"
 #include "ui/screens/screen_context.h"
@@ -36,12 +37,35 @@ private slots:
     QVERIFY2(titles.contains(QStringLiteral("Maßeinheiten")), qPrintable(titles.join(',')));
     QVERIFY(titles.contains(QStringLiteral("Sendemodus beim Start")));
 
+    // Qt's own dialog texts come along.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+
     // A core message with a value in it, through the window's host.
     f.S().host.Message(Icon::Critical, "Read from Radio", NoAnswerMessage("/dev/ttyUSB0"));
     const RecordedMessage &shown = f.host.messages.back();
     QCOMPARE(ui::ToQt(shown.title), QStringLiteral("Aus dem Funkgerät lesen"));
     QCOMPARE(ui::ToQt(shown.text).split(QStringLiteral("\r\n")).first(),
              QStringLiteral("Das Funkgerät hat an /dev/ttyUSB0 nicht geantwortet."));
+  }
+
+  // Options > Language keeps the choice for the next start and says so; the
+  // window stays in the language it started in.
+  void languageMenuStoresTheChoice() {
+    KV508_START_WINDOW(f);
+    QAction *system = f.Action("mnuLanguage_");
+    QAction *german = f.Action("mnuLanguage_de");
+    QVERIFY(system && german);
+    QVERIFY(system->isChecked());
+    german->trigger();
+    QVERIFY(german->isChecked() && !system->isChecked());
+    QCOMPARE(prefs::Language(f.settings), std::string("de"));
+    QCOMPARE(f.host.messages.back().text,
+             std::string("The language changes the next time KV508 starts."));
+    QCOMPARE(f.window->findChild<QMenu *>(QStringLiteral("mnuFile"))->title(),
+             QStringLiteral("&File"));
+    const std::size_t said = f.host.messages.size();
+    german->trigger(); // the same choice again: nothing to say
+    QCOMPARE(f.host.messages.size(), said);
   }
 
   // Values are carried into the translation, sentences are matched one by one,
