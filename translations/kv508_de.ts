@@ -2190,7 +2190,7 @@ Sie können die Seiten in der Druckvorschau ansehen oder als PDF-Datei speichern
     <name>TransferDialog</name>
     <message>
         <source>1.Connect the KMT cable between the PC serial port and the radio.</source>
-        <translation>1. Verbinden Sie die serielle Schnittstelle des PCs und das Funkgerät mit dem KMT-Kabel.</translation>
+        <translation>1. Verbinden Sie PC und Funkgerät mit dem KMT-Kabel.</translation>
     </message>
     <message>
         <source>2.On the radio, press and hold [DISTRESS] and [CALL] keys while</source>

@@ -2190,11 +2190,11 @@ Puede ver las páginas en la vista previa o guardarlas como archivo PDF e imprim
     <name>TransferDialog</name>
     <message>
         <source>1.Connect the KMT cable between the PC serial port and the radio.</source>
-        <translation>1. Conecte el cable KMT entre el puerto serie del PC y la radio.</translation>
+        <translation>1. Conecte el PC y la radio con el cable KMT.</translation>
     </message>
     <message>
         <source>2.On the radio, press and hold [DISTRESS] and [CALL] keys while</source>
-        <translation>2. En la radio, mantenga pulsadas las teclas [DISTRESS] y [CALL]</translation>
+        <translation>2. En la radio, mantenga pulsadas [DISTRESS] y [CALL]</translation>
     </message>
     <message>
         <source>   turning the power on.</source>
