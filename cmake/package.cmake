@@ -41,6 +41,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialog texts in the user's language; the program loads them when present.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # The programs are stripped and their debug symbols go into kv508-dbgsym (by
 # build id); CPACK_STRIP_FILES would strip them before they could be split off.
 set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)

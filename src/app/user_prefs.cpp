@@ -85,6 +85,12 @@ void SetAppearanceChoice(UserSettings &settings, Appearance appearance) {
   settings.Set(kSettings, "Appearance", kAppearanceNames[static_cast<int>(appearance)]);
 }
 
+std::string Language(UserSettings &settings) { return settings.Get(kSettings, "Language", ""); }
+
+void SetLanguage(UserSettings &settings, const std::string &code) {
+  settings.Set(kSettings, "Language", code);
+}
+
 void SetPlacement(UserSettings &settings, const WindowPlacement &placement) {
   settings.Set(kSettings, "MainLeft", std::to_string(placement.left));
   settings.Set(kSettings, "MainTop", std::to_string(placement.top));

@@ -41,6 +41,10 @@ enum class Appearance { System, Light, Dark };
 Appearance AppearanceChoice(UserSettings &settings);
 void SetAppearanceChoice(UserSettings &settings, Appearance appearance);
 
+// The language of the desktop: "" follows the system, else "en", "de" or "es".
+std::string Language(UserSettings &settings);
+void SetLanguage(UserSettings &settings, const std::string &code);
+
 // The main window's frame, in twips.
 struct WindowPlacement {
   int left = 0;

@@ -12,7 +12,7 @@ namespace kv508::ui {
 
 namespace {
 
-QString VersionText() { return QStringLiteral("Version " KV508_VERSION); }
+QString VersionText() { return AboutDialog::tr("Version %1").arg(QLatin1String(KV508_VERSION)); }
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "ui/check_dialog.h"
+#include "ui/core_texts.h"
 
 #include "ui/ui_text.h"
 
@@ -12,12 +13,17 @@
 
 #include <algorithm>
 
+#include <string_view>
+
 namespace kv508::ui {
 
 namespace {
 
 QString Counted(qsizetype n, const char *one) {
-  return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(one)).arg(n == 1 ? "" : "s");
+  const bool error = std::string_view(one) == "error";
+  if (n == 1)
+    return error ? CheckDialog::tr("1 error") : CheckDialog::tr("1 warning");
+  return (error ? CheckDialog::tr("%1 errors") : CheckDialog::tr("%1 warnings")).arg(n);
 }
 
 QPushButton *Button(QWidget *parent, const QString &text, const char *name) {
@@ -37,7 +43,7 @@ QString FindingsCount(const std::vector<Finding> &findings) {
     return Counted(warnings, "warning");
   if (warnings == 0)
     return Counted(errors, "error");
-  return Counted(errors, "error") + QStringLiteral(" and ") + Counted(warnings, "warning");
+  return CheckDialog::tr("%1 and %2").arg(Counted(errors, "error"), Counted(warnings, "warning"));
 }
 
 CheckDialog::CheckDialog(const std::vector<Finding> &findings, const QString &note,
@@ -63,7 +69,7 @@ CheckDialog::CheckDialog(const std::vector<Finding> &findings, const QString &no
   const QIcon error = style()->standardIcon(QStyle::SP_MessageBoxCritical);
   const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
   for (const Finding &finding : findings) {
-    auto *item = new QListWidgetItem(ToQt(FindingLine(finding)), list_);
+    auto *item = new QListWidgetItem(CoreText(FindingLine(finding)), list_);
     item->setIcon(finding.severity == Severity::Error ? error : warning);
   }
   list_->setCurrentRow(0);

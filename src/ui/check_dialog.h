@@ -6,6 +6,7 @@
 // line double-clicked closes the list so that its screen can be shown.
 
 #include "ui/ui_dialogs.h"
+#include <QCoreApplication>
 
 #include <QDialog>
 
@@ -16,6 +17,8 @@ class QListWidget;
 namespace kv508::ui {
 
 class CheckDialog : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(CheckDialog)
+
 public:
   CheckDialog(const std::vector<Finding> &findings, const QString &note, bool beforeProgram,
               QWidget *parent = nullptr);

@@ -1,4 +1,5 @@
 #include "ui/compare_window.h"
+#include "ui/core_texts.h"
 
 #include "ui/ui_text.h"
 
@@ -77,7 +78,8 @@ CompareWindow::CompareWindow(const RadioComparison &comparison, QWidget *parent)
 void CompareWindow::Fill(const RadioComparison &comparison) {
   if (comparison.error) {
     summary_->setText(tr("The data cannot be programmed: %1")
-                          .arg(DisplayText(EncodeErrorMessage(*comparison.error))));
+                          .arg(CoreText(EncodeErrorMessage(*comparison.error))
+                                   .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
   } else if (comparison.Same()) {
     summary_->setText(tr("The radio holds the settings of the data being edited."));
   } else {

@@ -6,6 +6,7 @@
 // the Radio's Values, Save as Text... or Close.
 
 #include "diff/radio_compare.h"
+#include <QCoreApplication>
 
 #include <QDialog>
 
@@ -21,6 +22,8 @@ namespace kv508::ui {
 enum class CompareChoice { Close, ProgramChanges, UseRadioValues };
 
 class CompareWindow : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(CompareWindow)
+
 public:
   CompareWindow(const RadioComparison &comparison, QWidget *parent);
 

@@ -1,4 +1,5 @@
 #include "ui/connection_dialog.h"
+#include "ui/core_texts.h"
 
 #include "ui/transfer_dialog.h"
 #include "ui/ui_host.h"
@@ -125,8 +126,8 @@ void ConnectionDialog::RunTest() {
 void ConnectionDialog::Show(const ConnectionDiagnosis &d) {
   steps_->clear();
   for (const ConnectionStep &step : d.steps) {
-    auto *row =
-        new QTreeWidgetItem(steps_, {ToQt(step.name), StateText(step.state), ToQt(step.result)});
+    auto *row = new QTreeWidgetItem(
+        steps_, {CoreText(step.name), StateText(step.state), CoreText(step.result)});
     if (step.state == StepState::Failed) {
       QFont bold = row->font(1);
       bold.setBold(true);
@@ -139,7 +140,7 @@ void ConnectionDialog::Show(const ConnectionDiagnosis &d) {
   else if (d.cancelled)
     advice_->setText(tr("Cancelled."));
   else if (!d.cause.empty())
-    advice_->setText(tr("Likely cause: %1\nFix: %2").arg(ToQt(d.cause), ToQt(d.fix)));
+    advice_->setText(tr("Likely cause: %1\nFix: %2").arg(CoreText(d.cause), CoreText(d.fix)));
 }
 
 void ConnectionDialog::reject() {

@@ -7,6 +7,7 @@
 
 #include "app/session.h"
 #include "link/connection_test.h"
+#include <QCoreApplication>
 
 #include <QDialog>
 
@@ -23,6 +24,8 @@ class TransferPorts;
 class UiHost;
 
 class ConnectionDialog : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(ConnectionDialog)
+
 public:
   ConnectionDialog(Session &session, UiHost &host, TransferPorts &ports, QWidget *parent);
 

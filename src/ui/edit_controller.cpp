@@ -1,4 +1,5 @@
 #include "ui/edit_controller.h"
+#include "ui/core_texts.h"
 
 #include "app/session.h"
 #include "ui/navigator.h"
@@ -75,7 +76,8 @@ void EditController::UpdateActions() {
     return;
   const EditLog &log = session_.edits;
   const auto text = [](const QString &command, const EditPlace *place) {
-    return place && !place->name.empty() ? command + QLatin1Char(' ') + ToQt(place->name) : command;
+    return place && !place->name.empty() ? command + QLatin1Char(' ') + CoreText(place->name)
+                                         : command;
   };
   undo_->setText(text(tr("&Undo"), log.NextUndo()));
   undo_->setEnabled(log.CanUndo());

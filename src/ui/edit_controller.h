@@ -6,6 +6,7 @@
 // control that changed.
 
 #include "app/edit_log.h"
+#include <QCoreApplication>
 
 #include <QObject>
 
@@ -23,6 +24,8 @@ namespace kv508::ui {
 class Navigator;
 
 class EditController : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(EditController)
+
 public:
   // `refresh` is the window's one refresh after the data were replaced;
   // `stateChanged` runs whenever the history or DataChanged may have changed.

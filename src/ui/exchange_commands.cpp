@@ -34,12 +34,14 @@ struct List {
 };
 
 constexpr List kLists[] = {
-    {ExchangeKind::Individual, "Individual", QT_TR_NOOP("&Individual Directory..."),
-     "Import Memory IDs"},
-    {ExchangeKind::Group, "Group", QT_TR_NOOP("&Group Directory..."), "Import Group IDs"},
-    {ExchangeKind::Expansion, "Expansion", QT_TR_NOOP("E&xpansion Channels..."),
-     "Import EXP Channels"},
-    {ExchangeKind::Channels, "Channels", QT_TR_NOOP("&Channels..."), "Import Channels"},
+    {ExchangeKind::Individual, "Individual",
+     QT_TRANSLATE_NOOP("ExchangeCommands", "&Individual Directory..."), "Import Memory IDs"},
+    {ExchangeKind::Group, "Group", QT_TRANSLATE_NOOP("ExchangeCommands", "&Group Directory..."),
+     "Import Group IDs"},
+    {ExchangeKind::Expansion, "Expansion",
+     QT_TRANSLATE_NOOP("ExchangeCommands", "E&xpansion Channels..."), "Import EXP Channels"},
+    {ExchangeKind::Channels, "Channels", QT_TRANSLATE_NOOP("ExchangeCommands", "&Channels..."),
+     "Import Channels"},
 };
 
 const List &ListOf(ExchangeKind kind) {
@@ -51,7 +53,9 @@ const List &ListOf(ExchangeKind kind) {
 }
 
 QString Title(ExchangeKind kind) {
-  return QObject::tr(ListOf(kind).text).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
+  return ExchangeCommands::tr(ListOf(kind).text)
+      .remove(QLatin1Char('&'))
+      .remove(QStringLiteral("..."));
 }
 
 // The list's node: its directory, the expansion channels, or the plan bank of

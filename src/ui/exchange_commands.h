@@ -7,6 +7,7 @@
 
 #include "exchange/import_preview.h"
 #include "ui/window_parts.h"
+#include <QCoreApplication>
 
 #include <QObject>
 #include <QString>
@@ -22,6 +23,8 @@ struct CardFooter;
 namespace kv508::ui {
 
 class ExchangeCommands : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(ExchangeCommands)
+
 public:
   explicit ExchangeCommands(WindowParts parts);
 

@@ -7,6 +7,7 @@
 
 #include "ui/file_places.h"
 #include "ui/window_parts.h"
+#include <QCoreApplication>
 
 #include <QObject>
 #include <QString>
@@ -20,6 +21,8 @@ class QTimer;
 namespace kv508::ui {
 
 class FileCommands : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(FileCommands)
+
 public:
   explicit FileCommands(WindowParts parts);
 

@@ -1,5 +1,6 @@
 #include "ui/file_places.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -43,15 +44,15 @@ bool HasSuffix(const QString &file, const char *suffix) {
 QString FilterFor(FileKind kind) {
   switch (kind) {
   case FileKind::Settings:
-    return QStringLiteral("dat files(*.dat);;All files(*.*)");
+    return QCoreApplication::translate("FilePlaces", "dat files(*.dat);;All files(*.*)");
   case FileKind::Image:
-    return QStringLiteral("hex files(*.hex);;All files(*.*)");
+    return QCoreApplication::translate("FilePlaces", "hex files(*.hex);;All files(*.*)");
   case FileKind::Report:
-    return QStringLiteral("Text files(*.txt);;All files(*.*)");
+    return QCoreApplication::translate("FilePlaces", "Text files(*.txt);;All files(*.*)");
   case FileKind::Pdf:
-    return QStringLiteral("PDF files(*.pdf);;All files(*.*)");
+    return QCoreApplication::translate("FilePlaces", "PDF files(*.pdf);;All files(*.*)");
   case FileKind::Csv:
-    return QStringLiteral("CSV files(*.csv);;All files(*.*)");
+    return QCoreApplication::translate("FilePlaces", "CSV files(*.csv);;All files(*.*)");
   }
   return {};
 }

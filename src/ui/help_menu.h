@@ -4,6 +4,7 @@
 // the transfer dialog's Help button), the backup folder and the about box.
 
 #include "ui/window_parts.h"
+#include <QCoreApplication>
 
 #include <QObject>
 #include <QPointer>
@@ -19,6 +20,8 @@ namespace kv508::ui {
 class HelpWindow;
 
 class HelpMenu : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(HelpMenu)
+
 public:
   explicit HelpMenu(WindowParts parts);
   void AddMenu(QMenuBar *bar);

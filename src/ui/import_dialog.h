@@ -7,6 +7,7 @@
 // offered while an accepted row changes something; refused rows are left out.
 
 #include "exchange/import_preview.h"
+#include <QCoreApplication>
 
 #include <QDialog>
 
@@ -18,6 +19,8 @@ class QTreeWidget;
 namespace kv508::ui {
 
 class ImportDialog : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(ImportDialog)
+
 public:
   // The table and the settings must outlive the dialog; `title` names the
   // list ("Individual Directory").

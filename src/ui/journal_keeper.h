@@ -7,6 +7,7 @@
 // unclean end.
 
 #include "app/journal.h"
+#include <QCoreApplication>
 
 #include <QObject>
 
@@ -23,6 +24,8 @@ struct Session;
 namespace kv508::ui {
 
 class JournalKeeper : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(JournalKeeper)
+
 public:
   // An empty folder keeps no journal.
   JournalKeeper(Session &session, Host &host, std::filesystem::path folder, QObject *parent);

@@ -3,10 +3,12 @@
 #include "app/app_state.h"
 #include "app/config.h"
 #include "app/journal.h"
+#include "app/user_prefs.h"
 #include "link/qt_serial_port.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
 #include "ui/qt_user_settings.h"
+#include "ui/translations.h"
 #include "ui/ui_dialogs.h"
 #include "ui/ui_text.h"
 
@@ -49,8 +51,9 @@ int main(int argc, char **argv) {
   const kv508::RunFlags flags =
       kv508::ParseRunFlags(kv508::ui::FromQt(arguments.join(QLatin1Char(' '))));
 
-  kv508::ui::QtHost host;
   kv508::ui::QtUserSettings settings;
+  kv508::ui::QtHost host;
+  kv508::ui::InstallTranslations(QString::fromStdString(kv508::prefs::Language(settings)));
   kv508::ui::QtDialogs dialogs;
   kv508::ui::MainWindow::Options options;
   options.programDir =

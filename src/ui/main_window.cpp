@@ -38,43 +38,7 @@ static void InitUiResources() { Q_INIT_RESOURCE(ui_resources); }
 
 namespace kv508::ui {
 
-<<<<<<< HEAD
-=======
 namespace {
-
-// The window as the editing screens see it.
-class WindowContext : public ScreenContext {
-public:
-  WindowContext(Session &session, Navigator &navigator, EditController &edits, RadioCommands &radio,
-                UiDialogs &dialogs, QWidget &window, std::function<void(const QString &)> hint)
-      : session_(session), navigator_(navigator), edits_(edits), radio_(radio), dialogs_(dialogs),
-        window_(window), hint_(std::move(hint)) {}
-  Session &session() override { return session_; }
-  bool Apply(const EditPlace &place, const EditLog::Change &change, StepKind kind) override {
-    return edits_.Apply(place, change, kind);
-  }
-  void FinishTyping() override { edits_.FinishTyping(); }
-  void SetPending(bool typed) override { edits_.SetPending(typed); }
-  void SelectNodeByKey(const QString &key) override { navigator_.SelectNodeByKey(key); }
-  bool CommitActiveEdit() override { return navigator_.CommitActiveEdit(); }
-  bool RunClear(int mode, const EditPlace &place) override { return radio_.Clear(mode, place); }
-  UiDialogs::Repeat RepeatOwnMmsi(const QString &typed, const QString &info) override {
-    const UiDialogs::Repeat answer = dialogs_.RepeatOwnMmsi(&window_, typed, info);
-    if (window_.isVisible())
-      window_.activateWindow();
-    return answer;
-  }
-  void ShowHint(const QString &hint) override { hint_(hint); }
-
-private:
-  Session &session_;
-  Navigator &navigator_;
-  EditController &edits_;
-  RadioCommands &radio_;
-  UiDialogs &dialogs_;
-  QWidget &window_;
-  std::function<void(const QString &)> hint_;
-};
 
 // The stored scheme is applied before the window itself is made: a window not
 // yet shown would keep the palette it was made with.
@@ -85,7 +49,6 @@ QWidget *WithStoredAppearance(UserSettings &settings, QWidget *parent) {
 
 } // namespace
 
->>>>>>> i27dark
 MainWindow::MainWindow(Host &host, UserSettings &settings, UiDialogs &dialogs, Options options,
                        QWidget *parent)
     : QMainWindow(WithStoredAppearance(settings, parent)), options_(std::move(options)),

@@ -7,6 +7,7 @@
 #include "ui/edit_controller.h"
 #include "ui/exchange_commands.h"
 #include "ui/file_commands.h"
+#include "ui/language_menu.h"
 #include "ui/model_menu.h"
 #include "ui/port_menu.h"
 #include "ui/print_commands.h"
@@ -102,6 +103,7 @@ void MainWindow::CreateOptionsMenu() {
   hexDumpAction_->setCheckable(true);
   hexDumpAction_->setVisible(false);
   connect(hexDumpAction_, &QAction::triggered, this, &MainWindow::ToggleHexDump);
+  new LanguageMenu(session_.settings, host_, options, kApplicationTitle);
 }
 
 void MainWindow::CreateStatusBar() {

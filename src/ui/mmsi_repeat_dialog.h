@@ -5,6 +5,7 @@
 // the dealer. The dialog shows the kind and country of the first typing, never
 // its digits, and takes no paste: the second typing must be a real one.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 
@@ -13,6 +14,8 @@ class QPushButton;
 namespace kv508::ui {
 
 class MmsiRepeatDialog : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(MmsiRepeatDialog)
+
 public:
   // `info`: the kind and country of the MMSI typed first ("Ship · Norway").
   explicit MmsiRepeatDialog(const QString &info, QWidget *parent = nullptr);

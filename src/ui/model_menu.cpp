@@ -24,7 +24,7 @@ void ModelMenu::AddModelMenu(QMenu *editMenu) {
   modelMenu_ = editMenu->addMenu(tr("&Model"));
   modelMenu_->setObjectName(QStringLiteral("mnuEditModel"));
   for (int i = 0; i < 10; ++i) {
-    QAction *a = modelMenu_->addAction(QStringLiteral("model %1").arg(i + 1));
+    QAction *a = modelMenu_->addAction(tr("model %1").arg(i + 1));
     a->setObjectName(QStringLiteral("mnuModel_%1").arg(i));
     a->setCheckable(true);
     a->setEnabled(false);

@@ -5,6 +5,7 @@
 
 #include "app/session.h"
 #include "ui/window_parts.h"
+#include <QCoreApplication>
 
 #include <QObject>
 
@@ -22,6 +23,8 @@ namespace kv508::ui {
 class FileCommands;
 
 class ModelMenu : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(ModelMenu)
+
 public:
   // `shown` receives the name of the model in use for the status bar.
   ModelMenu(WindowParts parts, FileCommands &files, std::filesystem::path globalIni,

@@ -4,6 +4,7 @@
 #include "ui/node_keys.h"
 #include "ui/ui_text.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QStyle>
 #include <QTreeWidget>
@@ -16,9 +17,9 @@ namespace kv508::ui {
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
-const QString kEnableMark = QStringLiteral("[Enable]");
+QString EnableMark() { return QCoreApplication::translate("NavTree", "[Enable]"); }
 
-QString Marked(const QString &text, bool enabled) { return enabled ? text + kEnableMark : text; }
+QString Marked(const QString &text, bool enabled) { return enabled ? text + EnableMark() : text; }
 
 QTreeWidgetItem *Add(QTreeWidget &tree, QTreeWidgetItem *parent, const QString &text,
                      const QString &key) {
@@ -46,8 +47,13 @@ void RefreshChildren(QTreeWidgetItem *node, const std::function<QString(int)> &t
     SetText(node->child(i), text(keys::RecordOfKey(NodeKey(node->child(i)))));
 }
 
-const QString kGroupTexts[4] = {QStringLiteral("Group1"), QStringLiteral("Group2"),
-                                QStringLiteral("Group3"), QStringLiteral("EXP Channel")};
+// The group nodes' texts, by group.
+QString GroupText(int g) {
+  static const char *const kTexts[4] = {
+      QT_TRANSLATE_NOOP("NavTree", "Group1"), QT_TRANSLATE_NOOP("NavTree", "Group2"),
+      QT_TRANSLATE_NOOP("NavTree", "Group3"), QT_TRANSLATE_NOOP("NavTree", "EXP Channel")};
+  return QCoreApplication::translate("NavTree", kTexts[g]);
+}
 
 QString ChannelNodeText(const ChannelRecord &record) {
   const ChannelTableArray &table = ChannelTable();
@@ -65,28 +71,31 @@ int TreeShape(const RadioData &data) {
 
 void BuildTree(QTreeWidget &tree, const RadioData &data, bool atisCapable) {
   tree.clear();
-  QTreeWidgetItem *general = Add(tree, nullptr, QStringLiteral("General"), keys::kGeneral);
-  Add(tree, general, QStringLiteral("Usable CH Group Setup"), keys::kUsable);
-  Add(tree, general, QStringLiteral("Common Setup"), keys::kCommon);
-  Add(tree, general, QStringLiteral("DSC Setup"), keys::kDsc);
+  QTreeWidgetItem *general =
+      Add(tree, nullptr, QCoreApplication::translate("NavTree", "General"), keys::kGeneral);
+  Add(tree, general, QCoreApplication::translate("NavTree", "Usable CH Group Setup"),
+      keys::kUsable);
+  Add(tree, general, QCoreApplication::translate("NavTree", "Common Setup"), keys::kCommon);
+  Add(tree, general, QCoreApplication::translate("NavTree", "DSC Setup"), keys::kDsc);
   if (atisCapable)
-    Add(tree, general, QStringLiteral("ATIS Setup"), keys::kAtis);
+    Add(tree, general, QCoreApplication::translate("NavTree", "ATIS Setup"), keys::kAtis);
 
-  QTreeWidgetItem *program =
-      Add(tree, nullptr, QStringLiteral("Programable Channel"), keys::kProgram);
+  QTreeWidgetItem *program = Add(
+      tree, nullptr, QCoreApplication::translate("NavTree", "Programable Channel"), keys::kProgram);
   for (int g = 0; g < 3; ++g) {
     if (!data.ChannelGroups[static_cast<std::size_t>(g)].Enable)
       continue;
-    QTreeWidgetItem *group = Add(tree, program, kGroupTexts[g], keys::GroupKey(g));
+    QTreeWidgetItem *group = Add(tree, program, GroupText(g), keys::GroupKey(g));
     const ChannelBank &bank = data.GroupBank(g);
     AddItems(tree, group, bank.Lower(), std::min(bank.Upper(), kPlanBankSize - 1),
              [g](int n) { return keys::ChannelKey(g, n); });
   }
-  Add(tree, program, QStringLiteral("Weather"), keys::kWeather);
+  Add(tree, program, QCoreApplication::translate("NavTree", "Weather"), keys::kWeather);
 
-  QTreeWidgetItem *dsc = Add(tree, nullptr, QStringLiteral("DSC"), keys::kDscSetting);
-  const QString directoryTexts[2] = {QStringLiteral("Individual Directory"),
-                                     QStringLiteral("Group Directory")};
+  QTreeWidgetItem *dsc =
+      Add(tree, nullptr, QCoreApplication::translate("NavTree", "DSC"), keys::kDscSetting);
+  const QString directoryTexts[2] = {QCoreApplication::translate("NavTree", "Individual Directory"),
+                                     QCoreApplication::translate("NavTree", "Group Directory")};
   for (int d = 0; d < 2; ++d) {
     const Directory &entries = d == 0 ? data.CHMMSID : data.CHGRPID;
     QTreeWidgetItem *node = Add(tree, dsc, directoryTexts[d], keys::DirectoryKey(d));
@@ -95,7 +104,7 @@ void BuildTree(QTreeWidget &tree, const RadioData &data, bool atisCapable) {
   }
 
   if (data.ChannelGroups[3].Enable) {
-    QTreeWidgetItem *exp = Add(tree, nullptr, kGroupTexts[3], keys::kExpChannel);
+    QTreeWidgetItem *exp = Add(tree, nullptr, GroupText(3), keys::kExpChannel);
     AddItems(tree, exp, data.CHEXP.Lower(), data.CHEXP.Upper(),
              [](int n) { return keys::ChannelKey(3, n); });
   }
@@ -109,13 +118,14 @@ void RefreshNodeTexts(QTreeWidget &tree, const RadioData &data) {
       continue;
     const std::string &status = data.ChannelGroups[static_cast<std::size_t>(g)].StatusName;
     SetText(node, status.empty()
-                      ? kGroupTexts[g]
-                      : kGroupTexts[g] + QLatin1Char('(') + ToQt(status) + QLatin1Char(')'));
+                      ? GroupText(g)
+                      : GroupText(g) + QLatin1Char('(') + ToQt(status) + QLatin1Char(')'));
     const ChannelBank &bank = data.GroupBank(g);
     RefreshChildren(node, [&bank, g](int n) {
       if (!bank.Contains(n))
         return QString();
-      return Marked(g == 3 ? QStringLiteral("EXP") + QString::number(n) : ChannelNodeText(bank[n]),
+      return Marked(g == 3 ? QCoreApplication::translate("NavTree", "EXP") + QString::number(n)
+                           : ChannelNodeText(bank[n]),
                     bank[n].Enable);
     });
   }
@@ -128,7 +138,8 @@ void RefreshNodeTexts(QTreeWidget &tree, const RadioData &data) {
 }
 
 QString DirectoryEntryText(int directory, int entry) {
-  return (directory == 0 ? QStringLiteral("Memory ID") : QStringLiteral("Group ID")) +
+  return (directory == 0 ? QCoreApplication::translate("NavTree", "Memory ID")
+                         : QCoreApplication::translate("NavTree", "Group ID")) +
          QString::number(entry);
 }
 
@@ -141,18 +152,19 @@ QString PlaceText(const RadioData &data, const ScreenRequest &request) {
       return {};
     const std::string &status = data.ChannelGroups[static_cast<std::size_t>(g)].StatusName;
     const QString group =
-        status.empty() ? kGroupTexts[g]
-                       : kGroupTexts[g] + QStringLiteral(" (") + ToQt(status) + QLatin1Char(')');
+        status.empty() ? GroupText(g)
+                       : GroupText(g) + QStringLiteral(" (") + ToQt(status) + QLatin1Char(')');
     return group + separator +
-           (g == 3 ? QStringLiteral("EXP") + QString::number(n)
+           (g == 3 ? QCoreApplication::translate("NavTree", "EXP") + QString::number(n)
                    : ChannelNodeText(data.GroupBank(g)[n]));
   }
   if (request.kind == ScreenKind::DirectoryEntry &&
       (request.directory == 0 || request.directory == 1))
-    return request.directory == 0 ? QStringLiteral("Individual Directory") + separator +
-                                        QStringLiteral("Memory ID") + QString::number(n)
-                                  : QStringLiteral("Group Directory") + separator +
-                                        QStringLiteral("Group ID") + QString::number(n);
+    return request.directory == 0
+               ? QCoreApplication::translate("NavTree", "Individual Directory") + separator +
+                     QCoreApplication::translate("NavTree", "Memory ID") + QString::number(n)
+               : QCoreApplication::translate("NavTree", "Group Directory") + separator +
+                     QCoreApplication::translate("NavTree", "Group ID") + QString::number(n);
   return {};
 }
 

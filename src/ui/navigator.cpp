@@ -38,7 +38,7 @@ Navigator::Navigator(Session &session, QWidget *parent, HintShown hint)
   tree_->setColumnCount(1);
   tree_->setUniformRowHeights(true);
   tree_->setAccessibleName(tr("Settings"));
-  SetHint(tree_, kSelectionHint);
+  SetHint(tree_, SelectionHint());
   SetHelpTopic(tree_, kHelpTree);
   connect(tree_, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem *current) { OnCurrentItemChanged(current); });
@@ -154,14 +154,14 @@ void Navigator::OnCurrentItemChanged(QTreeWidgetItem *current) {
   if (selecting_)
     return;
   if (session_.state.Busy) {
-    hint_(kSelectionHint);
+    hint_(SelectionHint());
     return;
   }
   NodeClick(current);
 }
 
 void Navigator::NodeClick(QTreeWidgetItem *node) {
-  hint_(kSelectionHint);
+  hint_(SelectionHint());
   if (!node || NodeKey(node) == shownKey_)
     return;
   if (!CommitActiveEdit()) {
@@ -191,7 +191,7 @@ void Navigator::ShowScreenFor(QTreeWidgetItem *node) {
         grid->setAccessibleName(node->text(0));
     }
   }
-  hint_(keptHint_.isEmpty() ? kSelectionHint : keptHint_);
+  hint_(keptHint_.isEmpty() ? SelectionHint() : keptHint_);
   keptHint_.clear();
   state.OperationIncomplete = false;
 }

@@ -5,6 +5,7 @@
 // always agree; a rebuilt tree keeps the selected node when it still exists.
 
 #include "app/undo_history.h"
+#include <QCoreApplication>
 
 #include <QObject>
 #include <QSize>
@@ -28,6 +29,8 @@ class ScreenArea;
 class ScreenContext;
 
 class Navigator : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(Navigator)
+
 public:
   using HintShown = std::function<void(const QString &)>;
 

@@ -4,6 +4,7 @@
 // splitter the user drags, the screen area on the right and, in debug mode,
 // the hex dump along the bottom. Laid out in twips as the window always was.
 
+#include <QCoreApplication>
 #include <QObject>
 
 class QListWidget;
@@ -12,6 +13,8 @@ class QWidget;
 namespace kv508::ui {
 
 class PaneLayout : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(PaneLayout)
+
 public:
   // Lays out the tree and the screens inside `central`, with a splitter and a
   // hex dump list of its own.

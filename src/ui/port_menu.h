@@ -6,6 +6,7 @@
 
 #include "ui/port_provider.h"
 #include "ui/transfer_dialog.h"
+#include <QCoreApplication>
 
 #include <QObject>
 
@@ -25,6 +26,8 @@ namespace kv508::ui {
 class UiDialogs;
 
 class PortMenu : public QObject, public TransferPorts {
+  Q_DECLARE_TR_FUNCTIONS(PortMenu)
+
 public:
   // `shown` receives the status-bar text of the choice.
   PortMenu(Session &session, UiDialogs &dialogs, QMenu *menu, bool lowSpeedLink,

@@ -4,6 +4,7 @@
 // report on paper, on screen, as text and as a PDF.
 
 #include "ui/window_parts.h"
+#include <QCoreApplication>
 
 #include <QObject>
 
@@ -21,6 +22,8 @@ void PrintOrOffer(WindowParts &parts, const std::function<void(QPrinter &)> &pri
                   const std::function<void()> &preview, const std::function<void()> &pdf);
 
 class PrintCommands : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(PrintCommands)
+
 public:
   explicit PrintCommands(WindowParts parts);
 

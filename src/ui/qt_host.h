@@ -4,6 +4,7 @@
 // monotonic clock.
 
 #include "app/host.h"
+#include <QCoreApplication>
 
 #include <QElapsedTimer>
 
@@ -12,6 +13,8 @@ class QMessageBox;
 namespace kv508::ui {
 
 class QtHost : public Host {
+  Q_DECLARE_TR_FUNCTIONS(QtHost)
+
 public:
   QtHost();
   Answer Message(Icon icon, const std::string &title, const std::string &text,

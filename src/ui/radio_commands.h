@@ -9,6 +9,7 @@
 #include "app/undo_history.h"
 #include "model/radio_data.h"
 #include "ui/window_parts.h"
+#include <QCoreApplication>
 
 #include <QObject>
 
@@ -27,6 +28,8 @@ class TransferPorts;
 enum class CompareChoice;
 
 class RadioCommands : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(RadioCommands)
+
 public:
   using Help = std::function<void(int topic, const std::string &title)>;
 

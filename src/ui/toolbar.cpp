@@ -6,6 +6,7 @@
 #include "ui/svg_picture.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QToolBar>
@@ -14,7 +15,7 @@
 namespace kv508::ui {
 
 void CreateToolBar(QMainWindow &window) {
-  QToolBar *bar = window.addToolBar(QObject::tr("Toolbar"));
+  QToolBar *bar = window.addToolBar(QCoreApplication::translate("Toolbar", "Toolbar"));
   bar->setObjectName(QStringLiteral("Toolbar1"));
   bar->setMovable(false);
   bar->setIconSize(QSize(20, 20));
@@ -30,26 +31,32 @@ void CreateToolBar(QMainWindow &window) {
   const QIcon program = icon(":/icons/program.svg");
   const QIcon read = icon(":/icons/read.svg");
   const Button buttons[] = {
-      {"New", "New", icon(":/icons/new.svg"), "mnuFileNew"},
-      {"Open", "Open...", icon(":/icons/open.svg"), "mnuFileOpen"},
-      {"Save", "Save", icon(":/icons/save.svg"), "mnuFileSave"},
+      {QT_TRANSLATE_NOOP("Toolbar", "New"), QT_TRANSLATE_NOOP("Toolbar", "New"),
+       icon(":/icons/new.svg"), "mnuFileNew"},
+      {QT_TRANSLATE_NOOP("Toolbar", "Open"), QT_TRANSLATE_NOOP("Toolbar", "Open..."),
+       icon(":/icons/open.svg"), "mnuFileOpen"},
+      {QT_TRANSLATE_NOOP("Toolbar", "Save"), QT_TRANSLATE_NOOP("Toolbar", "Save"),
+       icon(":/icons/save.svg"), "mnuFileSave"},
       {nullptr, nullptr, {}, nullptr},
-      {"Print", "Print", icon(":/icons/print.svg"), "mnuFilePrint"},
+      {QT_TRANSLATE_NOOP("Toolbar", "Print"), QT_TRANSLATE_NOOP("Toolbar", "Print"),
+       icon(":/icons/print.svg"), "mnuFilePrint"},
       {nullptr, nullptr, {}, nullptr},
-      {"Program", "Program to Radio", program, "mnuTransferProgram"},
-      {"Program2", "Program to Radio", program, "mnuTransferProgram"},
-      {"Read", "Read from Radio", read, "mnuTransferRead"},
-      {"Read2", "Read from Radio", read, "mnuTransferRead"},
+      {QT_TRANSLATE_NOOP("Toolbar", "Program"), QT_TRANSLATE_NOOP("Toolbar", "Program to Radio"),
+       program, "mnuTransferProgram"},
+      {"Program2", QT_TRANSLATE_NOOP("Toolbar", "Program to Radio"), program, "mnuTransferProgram"},
+      {QT_TRANSLATE_NOOP("Toolbar", "Read"), QT_TRANSLATE_NOOP("Toolbar", "Read from Radio"), read,
+       "mnuTransferRead"},
+      {"Read2", QT_TRANSLATE_NOOP("Toolbar", "Read from Radio"), read, "mnuTransferRead"},
   };
   for (const Button &b : buttons) {
     if (!b.key) {
       bar->addSeparator();
       continue;
     }
-    QAction *a = bar->addAction(b.icon, QLatin1String(b.key));
+    QAction *a = bar->addAction(b.icon, QCoreApplication::translate("Toolbar", b.key));
     a->setObjectName(QLatin1String(b.key));
-    a->setToolTip(QLatin1String(b.tip));
-    a->setStatusTip(QLatin1String(b.tip));
+    a->setToolTip(QCoreApplication::translate("Toolbar", b.tip));
+    a->setStatusTip(a->toolTip());
     const QString entry = QLatin1String(b.menuEntry);
     a->setProperty("menuEntry", entry);
     // The two transfer buttons say what they do beside their pictures.

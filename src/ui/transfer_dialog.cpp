@@ -1,4 +1,5 @@
 #include "ui/transfer_dialog.h"
+#include "ui/core_texts.h"
 
 #include "ui/layout_rules.h"
 #include "ui/solid_fill.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -29,11 +31,13 @@ constexpr int kSaveTraceWidth = 96;
 bool Programs(int mode) { return mode == kTransferProgram || mode == kTransferProgramChanges; }
 
 const char *const kInstructions[] = {
-    "1.Connect the KMT cable between the PC serial port and the radio.",
-    "2.On the radio, press and hold [DISTRESS] and [CALL] keys while",
-    "   turning the power on.",
-    "   The Radio display will show PC CONTROL.",
-    "3.Press the [OK] button to start.",
+    QT_TRANSLATE_NOOP("TransferDialog",
+                      "1.Connect the KMT cable between the PC serial port and the radio."),
+    QT_TRANSLATE_NOOP("TransferDialog",
+                      "2.On the radio, press and hold [DISTRESS] and [CALL] keys while"),
+    QT_TRANSLATE_NOOP("TransferDialog", "   turning the power on."),
+    QT_TRANSLATE_NOOP("TransferDialog", "   The Radio display will show PC CONTROL."),
+    QT_TRANSLATE_NOOP("TransferDialog", "3.Press the [OK] button to start."),
 };
 
 QWidget *Picture(QWidget *parent, const char *name, const char *resource) {
@@ -81,11 +85,11 @@ TransferDialog::TransferDialog(Session &session, UiHost &host, TransferPorts &po
   setWindowModality(Qt::WindowModal);
   host_.SetWaitCursor(true);
   setFixedSize(kWidth, kHeight);
-  setWindowTitle(ToQt(TransferCaption(mode)));
+  setWindowTitle(CoreText(TransferCaption(mode)));
 
   QStringList lines;
   for (const char *line : kInstructions)
-    lines << QLatin1String(line);
+    lines << QCoreApplication::translate("TransferDialog", line);
   message_ = new QLabel(lines.join(QLatin1Char('\n')), this);
   message_->setObjectName(QStringLiteral("lblmess"));
   message_->setGeometry(14, 6, kWidth - 28, 80);
@@ -241,7 +245,7 @@ void TransferDialog::SetRunning(bool running) {
 
 void TransferDialog::SetMode(int mode) {
   mode_ = mode;
-  setWindowTitle(ToQt(TransferCaption(mode)));
+  setWindowTitle(CoreText(TransferCaption(mode)));
   PlacePictures();
 }
 

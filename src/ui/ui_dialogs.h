@@ -3,6 +3,7 @@
 // The common dialogs the windows ask through, so that tests can answer them.
 
 #include "check/finding.h"
+#include <QCoreApplication>
 #include <QPageSize>
 
 #include <QString>
@@ -17,6 +18,8 @@ class QWidget;
 namespace kv508::ui {
 
 class UiDialogs {
+  Q_DECLARE_TR_FUNCTIONS(UiDialogs)
+
 public:
   virtual ~UiDialogs() = default;
   // Filters are in Qt's form ("dat files(*.dat);;All files(*.*)"); an empty

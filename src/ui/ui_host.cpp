@@ -1,5 +1,7 @@
 #include "ui/ui_host.h"
 
+#include "ui/core_texts.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 
@@ -13,16 +15,21 @@
 
 namespace kv508::ui {
 
-Answer UiHost::Message(Icon icon, const std::string &title, const std::string &text,
+Answer UiHost::Message(Icon icon, const std::string &englishTitle, const std::string &englishText,
                        Buttons buttons) {
+  const std::string title = CoreTextBytes(englishTitle);
   const bool failure = icon == Icon::Critical || icon == Icon::Exclamation;
   if (!activity_ || !failure || buttons != Buttons::Ok)
-    return inner_.Message(icon, title, text, buttons);
+    return inner_.Message(icon, title, CoreTextBytes(englishText), buttons);
   const std::string why = activity_->why ? activity_->why() : std::string();
   if (why.empty() && activity_->onlyWithReason)
-    return inner_.Message(icon, title, text, buttons);
-  std::string shown = text + "\r\n\r\n" + activity_->doing;
-  shown += why.empty() ? "." : ":\r\n" + why;
+    return inner_.Message(icon, title, CoreTextBytes(englishText), buttons);
+  std::string shown = englishText + "\r\n\r\n" + activity_->doing;
+  shown += why.empty() ? "." : ":";
+  // The system's reason stays as the system gave it.
+  shown = CoreTextBytes(shown);
+  if (!why.empty())
+    shown += "\r\n" + why;
   return inner_.Message(icon, title, shown, buttons);
 }
 
@@ -78,7 +85,16 @@ void UiHost::Reason(const std::string &text) {
   inner_.Reason(text);
 }
 
-void UiHost::Status(const std::string &text) {
+int UiHost::Choose(Icon icon, const std::string &title, const std::string &text,
+                   const std::vector<std::string> &choices) {
+  std::vector<std::string> shown;
+  for (const std::string &choice : choices)
+    shown.push_back(CoreTextBytes(choice));
+  return inner_.Choose(icon, CoreTextBytes(title), CoreTextBytes(text), shown);
+}
+
+void UiHost::Status(const std::string &english) {
+  const std::string text = CoreTextBytes(english);
   if (view_.status)
     view_.status(text);
   inner_.Status(text);

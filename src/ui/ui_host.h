@@ -21,10 +21,9 @@ public:
   // being done and why it failed, when a MessageContext says so.
   Answer Message(Icon icon, const std::string &title, const std::string &text,
                  Buttons buttons) override;
+  // Titles, texts and buttons in the language in use (core_texts.h).
   int Choose(Icon icon, const std::string &title, const std::string &text,
-             const std::vector<std::string> &choices) override {
-    return inner_.Choose(icon, title, text, choices);
-  }
+             const std::vector<std::string> &choices) override;
   void Yield() override { inner_.Yield(); }
   void Pause(int ms) override { inner_.Pause(ms); }
   void RepaintPause(int ms) override { inner_.RepaintPause(ms); }

@@ -3,6 +3,7 @@
 // grid cell shows less than its whole text (measured with the font metrics).
 // KV508_FIT_SHOTS=<folder> also saves a picture of each screen there.
 
+#include "ui/translations.h"
 #include "ui_test_support.h"
 
 #include "ui/nav_tree.h"
@@ -181,8 +182,12 @@ class ScreenFitTest : public QObject {
 private slots:
   void everyScreenFits_data() {
     QTest::addColumn<qreal>("scale");
-    QTest::newRow("100 %") << 1.0;
-    QTest::newRow("200 %") << 2.0;
+    QTest::addColumn<QString>("language");
+    QTest::newRow("100 %") << 1.0 << "en";
+    QTest::newRow("200 %") << 2.0 << "en";
+    // Longer labels must fit as well.
+    QTest::newRow("100 % de") << 1.0 << "de";
+    QTest::newRow("100 % es") << 1.0 << "es";
   }
   void everyScreenFits();
   void placeHeading();
@@ -192,6 +197,9 @@ private slots:
 
 void ScreenFitTest::everyScreenFits() {
   QFETCH(qreal, scale);
+  QFETCH(QString, language);
+  QCOMPARE(ui::InstallTranslations(language), language);
+  const auto english = qScopeGuard([] { ui::RemoveTranslations(); });
   const QFont desktop = QApplication::font();
   QFont font = desktop;
   font.setPointSizeF(desktop.pointSizeF() * scale);

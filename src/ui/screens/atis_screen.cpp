@@ -29,35 +29,34 @@ constexpr int kAtisCodeDigits = 10;
 
 AtisScreen::AtisScreen(ScreenContext &context) : PanelScreen(context, "fraAtis", kHelpAtis) {
   QWidget *p = panel_.get();
-  auto *atisGroup = new QGroupBox(QStringLiteral("Usable ATIS CH Group"), p);
+  auto *atisGroup = new QGroupBox(tr("Usable ATIS CH Group"), p);
   auto *atisLayout = new QVBoxLayout(atisGroup);
-  auto *killerGroup = new QGroupBox(QStringLiteral("Usable ATIS Killer CH Group"), p);
+  auto *killerGroup = new QGroupBox(tr("Usable ATIS Killer CH Group"), p);
   auto *killerLayout = new QVBoxLayout(killerGroup);
   for (int k = 0; k < 4; ++k) {
     const auto index = static_cast<std::size_t>(k);
-    const QString group =
-        k == 3 ? QStringLiteral("EXP CH Group") : QStringLiteral("Group%1").arg(k + 1);
+    const QString group = k == 3 ? tr("EXP CH Group") : tr("Group%1").arg(k + 1);
     atis_[index] = NewBox(atisGroup, Indexed("chkATISChGroup", k), QString());
     killer_[index] = NewBox(killerGroup, Indexed("chkATISKiller", k), QString());
-    binder_.Check(atis_[index], QStringLiteral("ATIS ") + group,
+    binder_.Check(atis_[index], tr("ATIS ") + group,
                   Field(&RadioSettings::Atis, &AtisSetup::UsableAtisChGroup, k));
-    binder_.Check(killer_[index], QStringLiteral("ATIS Killer ") + group,
+    binder_.Check(killer_[index], tr("ATIS Killer ") + group,
                   Field(&RadioSettings::Atis, &AtisSetup::UsableAtisKikkerChGroup, k));
     atisLayout->addWidget(atis_[index]);
     killerLayout->addWidget(killer_[index]);
   }
 
-  codeLabel_ = NewLabel(p, QStringLiteral("ATIS Code"), QStringLiteral("lblATISCode"));
+  codeLabel_ = NewLabel(p, tr("ATIS Code"), QStringLiteral("lblATISCode"));
   code_ = NewDigitField(p, QStringLiteral("txtATIScode"), kAtisCodeDigits);
   identity_ = new IdentityNote(p, QStringLiteral("lblAtisInfo"), QStringLiteral("imgAtisWarning"));
   identity_->Attach(code_, DigitsHint(kAtisCodeDigits));
   binder_.Committed(
-      code_, QStringLiteral("ATIS Code"), Field(&RadioSettings::Atis, &AtisSetup::AtisCode),
+      code_, tr("ATIS Code"), Field(&RadioSettings::Atis, &AtisSetup::AtisCode),
       FixedDigitsRule(kAtisCodeDigits, std::string::npos, "ATISNo", "An ATIS code has 10 digits."),
       Binder::Hooks{}.Changed([this] { ShowCodeState(); }));
-  fromMmsi_ = new QPushButton(QStringLiteral("From MMSI"), p);
+  fromMmsi_ = new QPushButton(tr("From MMSI"), p);
   fromMmsi_->setObjectName(QStringLiteral("cmdAtisFromMmsi"));
-  SetHint(fromMmsi_, QStringLiteral("9 followed by the User MMSI of the DSC Setup"));
+  SetHint(fromMmsi_, tr("9 followed by the User MMSI of the DSC Setup"));
   QObject::connect(fromMmsi_, &QPushButton::clicked, p, [this] { CodeFromMmsi(); });
 
   auto *groups = new QHBoxLayout;
@@ -103,8 +102,8 @@ void AtisScreen::ShowCodeState() {
   identity_->Show(AtisInfoText(code, s.mids), warnings, s);
   const std::optional<std::string> derived = AtisCodeFromMmsi(s.data.DscBasic.UserMmsi);
   fromMmsi_->setEnabled(code_->isEnabled() && derived.has_value());
-  fromMmsi_->setToolTip(derived ? QStringLiteral("Sets the ATIS code to %1").arg(ToQt(*derived))
-                                : QStringLiteral("There is no User MMSI on the DSC Setup"));
+  fromMmsi_->setToolTip(derived ? tr("Sets the ATIS code to %1").arg(ToQt(*derived))
+                                : tr("There is no User MMSI on the DSC Setup"));
 }
 
 void AtisScreen::CodeFromMmsi() {
@@ -114,8 +113,7 @@ void AtisScreen::CodeFromMmsi() {
   const std::optional<std::string> derived = AtisCodeFromMmsi(session().data.DscBasic.UserMmsi);
   if (!derived)
     return;
-  Apply(QStringLiteral("ATIS Code"), code_,
-        [&derived](RadioData &d) { d.Atis.AtisCode = *derived; });
+  Apply(tr("ATIS Code"), code_, [&derived](RadioData &d) { d.Atis.AtisCode = *derived; });
   binder_.Fill();
   ShowCodeState();
 }

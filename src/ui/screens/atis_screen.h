@@ -4,6 +4,7 @@
 // suppressed, and the ATIS code. Only models with ATIS have its node.
 
 #include "ui/screens/panel_screen.h"
+#include <QCoreApplication>
 
 #include <array>
 
@@ -17,6 +18,8 @@ class CommitLineEdit;
 class IdentityNote;
 
 class AtisScreen : public PanelScreen {
+  Q_DECLARE_TR_FUNCTIONS(AtisScreen)
+
 public:
   explicit AtisScreen(ScreenContext &context);
   std::vector<ScreenKind> Kinds() const override { return {ScreenKind::Atis}; }

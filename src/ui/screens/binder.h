@@ -11,6 +11,7 @@
 #include "app/edit_log.h"
 #include "model/radio_data.h"
 #include "ui/screens/commit_line_edit.h"
+#include <QCoreApplication>
 
 #include <QObject>
 #include <QString>
@@ -86,6 +87,8 @@ TextRule<std::string> FixedDigitsRule(int digits, std::size_t shown, std::string
                                       std::string broken);
 
 class Binder : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(Binder)
+
 public:
   using Rule = std::function<void()>;
   // What a binding does besides storing: Hooks{}.Enabling(rule).Changed(action).Also(change).

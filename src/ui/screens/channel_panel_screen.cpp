@@ -76,11 +76,10 @@ void ChannelPanelScreen::BuildWidgets() {
   const int margin = ToPixels(100);
   grid->setContentsMargins(margin, margin, margin, margin);
 
-  enable_ =
-      NewBox(p, QStringLiteral("chkChEnable"), QStringLiteral("CH Enable"), kHelpChannelEnable);
+  enable_ = NewBox(p, QStringLiteral("chkChEnable"), tr("CH Enable"), kHelpChannelEnable);
   grid->addWidget(enable_, 0, 0, 1, 3);
 
-  dispLabel_ = NewLabel(p, QStringLiteral("CH Display"), QStringLiteral("lblChDisp"));
+  dispLabel_ = NewLabel(p, tr("CH Display"), QStringLiteral("lblChDisp"));
   auto *dispRow = new QHBoxLayout;
   const int dispWidths[2] = {ToPixels(450), ToPixels(330)};
   const int dispLengths[2] = {2, 1};
@@ -92,8 +91,8 @@ void ChannelPanelScreen::BuildWidgets() {
     disp_[k]->setFixedWidth(std::max(dispWidths[k], disp_[k]->minimumWidth()));
     dispRow->addWidget(disp_[k]);
   }
-  SetHint(disp_[0], QStringLiteral("Indispensable 2 figures."));
-  SetHint(disp_[1], QStringLiteral("Indispensable 1 figures."));
+  SetHint(disp_[0], tr("Indispensable 2 figures."));
+  SetHint(disp_[1], tr("Indispensable 1 figures."));
   dispRow->addStretch();
   grid->addWidget(dispLabel_, 1, 0);
   grid->addLayout(dispRow, 1, 1, 1, 2);
@@ -101,18 +100,18 @@ void ChannelPanelScreen::BuildWidgets() {
   BuildFrequencies(grid);
   BuildCascade(grid);
 
-  nameLabel_ = NewLabel(p, QStringLiteral("CH Name"), QStringLiteral("lblChName"));
+  nameLabel_ = NewLabel(p, tr("CH Name"), QStringLiteral("lblChName"));
   name_ = new QLineEdit(p);
   name_->setObjectName(QStringLiteral("txtChName"));
   Restrict(name_, kNameAlphabet, kNameLength);
   FitChars(name_, kNameLength, QLatin1Char('W'));
   name_->setFixedWidth(std::max(ToPixels(2400), name_->minimumWidth()));
-  SetHint(name_, QStringLiteral("A maximum of %1 characters").arg(kNameLength));
+  SetHint(name_, tr("A maximum of %1 characters").arg(kNameLength));
   SetHelpTopic(name_, kHelpChannelName);
   grid->addWidget(nameLabel_, 5, 0);
   grid->addWidget(name_, 5, 1, 1, 2);
 
-  scramblerLabel_ = NewLabel(p, QStringLiteral("Scrambler"), QStringLiteral("lblScrambler"));
+  scramblerLabel_ = NewLabel(p, tr("Scrambler"), QStringLiteral("lblScrambler"));
   QStringList codes;
   for (int code = 0; code < kScramblerCodes; ++code)
     codes << QString::number(code);
@@ -125,12 +124,12 @@ void ChannelPanelScreen::BuildWidgets() {
   bandwidth_->setObjectName(QStringLiteral("fraBandwidth"));
   auto *bandRow = new QHBoxLayout(bandwidth_);
   bandRow->setContentsMargins(0, 0, 0, 0);
-  narrow_ = new QRadioButton(QStringLiteral("Narrow"), bandwidth_);
+  narrow_ = new QRadioButton(tr("Narrow"), bandwidth_);
   narrow_->setObjectName(QStringLiteral("optNarrow"));
-  wide_ = new QRadioButton(QStringLiteral("Wide"), bandwidth_);
+  wide_ = new QRadioButton(tr("Wide"), bandwidth_);
   wide_->setObjectName(QStringLiteral("optWide"));
-  SetHint(narrow_, kSelectionHint);
-  SetHint(wide_, kSelectionHint);
+  SetHint(narrow_, SelectionHint());
+  SetHint(wide_, SelectionHint());
   bandRow->addWidget(narrow_);
   bandRow->addWidget(wide_);
   bandRow->addStretch();
@@ -153,7 +152,7 @@ void ChannelPanelScreen::BuildFrequencies(QGridLayout *grid) {
     edit->setMaxLength(8);
     FitChars(edit, 8);
     edit->setFixedWidth(std::max(ToPixels(1100), edit->minimumWidth()));
-    unitLabel = NewLabel(p, QStringLiteral("MHz"), QLatin1String(unit));
+    unitLabel = NewLabel(p, tr("MHz"), QLatin1String(unit));
     grid->addWidget(captionLabel, row, 0);
     grid->addWidget(edit, row, 1);
     grid->addWidget(unitLabel, row, 2);
@@ -161,8 +160,8 @@ void ChannelPanelScreen::BuildFrequencies(QGridLayout *grid) {
   };
   rx_ = frequency(2, "lblRxFreq", "txtRxFreq", "lblRxUnit", "Rx Frequency", rxLabel_, rxUnit_);
   tx_ = frequency(3, "lblTxFreq", "txtTxFreq", "lblTxUnit", "Tx Frequency", txLabel_, txUnit_);
-  SetHint(rx_, QStringLiteral("Rx frequency"));
-  SetHint(tx_, QStringLiteral("Tx frequency"));
+  SetHint(rx_, tr("Rx frequency"));
+  SetHint(tx_, tr("Tx frequency"));
   WhenPaletteChanges(p, [this] { ShowLocked(); });
 }
 
@@ -183,13 +182,11 @@ void ChannelPanelScreen::BuildCascade(QGridLayout *grid) {
   // places of "Tx Enable" and "Duplex".
   auto *boxes = new QVBoxLayout;
   boxes->setSpacing(0);
-  txEnable_ = NewBox(p, QStringLiteral("chkTxEnable"), QStringLiteral("Tx Enable"), kHelpTxEnable);
-  lowPower_ =
-      NewBox(p, QStringLiteral("chkLowPower"), QStringLiteral("Low Power Only"), kHelpLowPower);
-  powerUp_ = NewBox(p, QStringLiteral("chkPowerUp"), QStringLiteral("Power Up"), kHelpPowerUp);
-  duplex_ = NewBox(p, QStringLiteral("chkDuplex"), QStringLiteral("Duplex"), kHelpDuplex);
-  scanMemory_ =
-      NewBox(p, QStringLiteral("chkScanMemory"), QStringLiteral("Scan Memory"), kHelpScanMemory);
+  txEnable_ = NewBox(p, QStringLiteral("chkTxEnable"), tr("Tx Enable"), kHelpTxEnable);
+  lowPower_ = NewBox(p, QStringLiteral("chkLowPower"), tr("Low Power Only"), kHelpLowPower);
+  powerUp_ = NewBox(p, QStringLiteral("chkPowerUp"), tr("Power Up"), kHelpPowerUp);
+  duplex_ = NewBox(p, QStringLiteral("chkDuplex"), tr("Duplex"), kHelpDuplex);
+  scanMemory_ = NewBox(p, QStringLiteral("chkScanMemory"), tr("Scan Memory"), kHelpScanMemory);
   lowPowerLine_ = new ConnectorLine("linLowPower", p);
   powerUpLine_ = new ConnectorLine("linPowerUp", p);
   auto *lowRow = new QHBoxLayout;
@@ -217,27 +214,26 @@ void ChannelPanelScreen::Bind() {
     if (Expansion())
       Record(d).TxEnable = true;
   };
-  b.Check(enable_, QStringLiteral("CH Enable"), Rec(&ChannelRecord::Enable),
+  b.Check(enable_, tr("CH Enable"), Rec(&ChannelRecord::Enable),
           Binder::Hooks{}.Changed([this] { EnableChanged(); }));
-  b.Check(txEnable_, QStringLiteral("Tx Enable"), Rec(&ChannelRecord::TxEnable),
+  b.Check(txEnable_, tr("Tx Enable"), Rec(&ChannelRecord::TxEnable),
           Binder::Hooks{}.Enabling(rules));
-  b.Check(lowPower_, QStringLiteral("Low Power Only"), Rec(&ChannelRecord::LowPower),
+  b.Check(lowPower_, tr("Low Power Only"), Rec(&ChannelRecord::LowPower),
           Binder::Hooks{}.Enabling(rules).Also(transmits));
-  b.Check(powerUp_, QStringLiteral("Power Up"), Rec(&ChannelRecord::PowUp),
-          Binder::Hooks{}.Also(transmits));
-  b.Check(duplex_, QStringLiteral("Duplex"), Rec(&ChannelRecord::Duplex),
+  b.Check(powerUp_, tr("Power Up"), Rec(&ChannelRecord::PowUp), Binder::Hooks{}.Also(transmits));
+  b.Check(duplex_, tr("Duplex"), Rec(&ChannelRecord::Duplex),
           Binder::Hooks{}.Changed([this] { ShowPlanRx(); }));
-  b.Check(scanMemory_, QStringLiteral("Scan Memory"), Rec(&ChannelRecord::ScanMemory));
-  b.Text(name_, QStringLiteral("CH Name"), Rec(&ChannelRecord::ChTag));
-  b.ListIndex(scrambler_, QStringLiteral("Scrambler"), Rec(&ChannelRecord::Scramble));
+  b.Check(scanMemory_, tr("Scan Memory"), Rec(&ChannelRecord::ScanMemory));
+  b.Text(name_, tr("CH Name"), Rec(&ChannelRecord::ChTag));
+  b.ListIndex(scrambler_, tr("Scrambler"), Rec(&ChannelRecord::Scramble));
   // Plan channels show their display from the label; their fields are locked.
-  b.Text(disp_[0], QStringLiteral("CH Display"), Rec(&ChannelRecord::CHDisplayL));
-  b.Text(disp_[1], QStringLiteral("CH Display"), Rec(&ChannelRecord::CHDisplayR));
-  b.Committed(rx_, QStringLiteral("Rx Frequency"), Rec(&ChannelRecord::Rxfreq),
+  b.Text(disp_[0], tr("CH Display"), Rec(&ChannelRecord::CHDisplayL));
+  b.Text(disp_[1], tr("CH Display"), Rec(&ChannelRecord::CHDisplayR));
+  b.Committed(rx_, tr("Rx Frequency"), Rec(&ChannelRecord::Rxfreq),
               FrequencyRule(rx_, "Rx frequency"));
-  b.Committed(tx_, QStringLiteral("Tx Frequency"), Rec(&ChannelRecord::Txfreq),
+  b.Committed(tx_, tr("Tx Frequency"), Rec(&ChannelRecord::Txfreq),
               FrequencyRule(tx_, "Tx frequency"));
-  b.Choice(narrow_, wide_, QStringLiteral("Bandwidth"), Rec(&ChannelRecord::Narrow));
+  b.Choice(narrow_, wide_, tr("Bandwidth"), Rec(&ChannelRecord::Narrow));
 }
 
 TextRule<double> ChannelPanelScreen::FrequencyRule(CommitLineEdit *edit, const char *title) {

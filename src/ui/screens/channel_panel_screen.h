@@ -7,6 +7,7 @@
 #include "model/channel_rules.h"
 #include "model/radio_data.h"
 #include "ui/screens/panel_screen.h"
+#include <QCoreApplication>
 
 #include <array>
 
@@ -24,6 +25,8 @@ class CommitLineEdit;
 class ConnectorLine;
 
 class ChannelPanelScreen : public PanelScreen {
+  Q_DECLARE_TR_FUNCTIONS(ChannelPanelScreen)
+
 public:
   explicit ChannelPanelScreen(ScreenContext &context);
 

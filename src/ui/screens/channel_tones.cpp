@@ -48,10 +48,10 @@ ChannelTones::ChannelTones(QWidget *parent, Binder &binder, Access<Tones> ctcss,
   setObjectName(QStringLiteral("fraTones"));
   auto *grid = new QGridLayout(this);
   grid->setContentsMargins(0, 0, 0, 0);
-  labels_ = {NewLabel(this, QStringLiteral("CTCSS"), QStringLiteral("lblCtcss")),
-             NewLabel(this, QStringLiteral("DCS"), QStringLiteral("lblDcs")),
-             NewLabel(this, QStringLiteral("RX Tone"), QStringLiteral("lblRxTone")),
-             NewLabel(this, QStringLiteral("TX Tone"), QStringLiteral("lblTxTone"))};
+  labels_ = {NewLabel(this, tr("CTCSS"), QStringLiteral("lblCtcss")),
+             NewLabel(this, tr("DCS"), QStringLiteral("lblDcs")),
+             NewLabel(this, tr("RX Tone"), QStringLiteral("lblRxTone")),
+             NewLabel(this, tr("TX Tone"), QStringLiteral("lblTxTone"))};
   grid->addWidget(labels_[0], 0, 1);
   grid->addWidget(labels_[1], 0, 2);
   grid->addWidget(labels_[2], 1, 0);
@@ -60,7 +60,7 @@ ChannelTones::ChannelTones(QWidget *parent, Binder &binder, Access<Tones> ctcss,
   // The lists never change, so they are filled once.
   const QStringList ctcssItems = Items(BuildCtcssList);
   const QStringList dcsItems = Items(BuildDcsList);
-  const QString directions[2] = {QStringLiteral("RX Tone"), QStringLiteral("TX Tone")};
+  const QString directions[2] = {tr("RX Tone"), tr("TX Tone")};
   for (int k = 0; k < 2; ++k) {
     ctcss_[k] = ToneList(this, Indexed("cmbCtcss", k), ctcssItems);
     dcs_[k] = ToneList(this, Indexed("cmbDcs", k), dcsItems);
@@ -72,22 +72,22 @@ ChannelTones::ChannelTones(QWidget *parent, Binder &binder, Access<Tones> ctcss,
     // "Off"; the lists then show the record again.
     const auto showAgain = [&binder] { binder.Fill(); };
     binder.ListIndex(
-        ctcss_[k], directions[k] + QStringLiteral(" CTCSS"), ctcssOf,
+        ctcss_[k], directions[k] + tr(" CTCSS"), ctcssOf,
         Binder::Hooks{}.Enabling(rules).Changed(showAgain).Also([ctcssOf, dcsOf](RadioData &d) {
           if (ctcssOf(d) != 0)
             dcsOf(d) = 0;
         }));
     binder.ListIndex(
-        dcs_[k], directions[k] + QStringLiteral(" DCS"), dcsOf,
+        dcs_[k], directions[k] + tr(" DCS"), dcsOf,
         Binder::Hooks{}.Enabling(rules).Changed(showAgain).Also([ctcssOf, dcsOf](RadioData &d) {
           if (dcsOf(d) != 0)
             ctcssOf(d) = 0;
         }));
   }
-  comp_ = new QCheckBox(QStringLiteral("Comp"), this);
+  comp_ = new QCheckBox(tr("Comp"), this);
   comp_->setObjectName(QStringLiteral("chkComp"));
   grid->addWidget(comp_, 2, 3);
-  binder.Check(comp_, QStringLiteral("Comp"), std::move(comp));
+  binder.Check(comp_, tr("Comp"), std::move(comp));
   grid->setColumnStretch(4, 1);
   for (QWidget *w : findChildren<QWidget *>()) {
     w->setEnabled(false);

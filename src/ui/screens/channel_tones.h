@@ -6,6 +6,7 @@
 // they show what a CSV import brought, disabled, with the reason as their hint.
 
 #include "ui/screens/binder.h"
+#include <QCoreApplication>
 
 #include <QString>
 #include <QWidget>
@@ -21,6 +22,8 @@ class QLabel;
 namespace kv508::ui {
 
 class ChannelTones : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(ChannelTones)
+
 public:
   using Tones = std::array<std::int16_t, 2>;
 

@@ -61,38 +61,34 @@ CommonScreen::CommonScreen(ScreenContext &context)
 }
 
 QGroupBox *CommonScreen::BuildStart() {
-  auto *box = new QGroupBox(QStringLiteral("Starting TX Mode"), panel_.get());
+  auto *box = new QGroupBox(tr("Starting TX Mode"), panel_.get());
   auto *txPo = NewList(box, QStringLiteral("cmbCommonTXPo"),
-                       S{QStringLiteral("Lo Po Only"), QStringLiteral("Lo Po on Changing CH"),
-                         QStringLiteral("Last TX Po")});
-  binder_.ListIndex(txPo, QStringLiteral("TX Po Display"), Common(&CommonSetup::TxPoDisplay));
-  Rows(box, {{QStringLiteral("TX Po Display"), txPo}});
+                       S{tr("Lo Po Only"), tr("Lo Po on Changing CH"), tr("Last TX Po")});
+  binder_.ListIndex(txPo, tr("TX Po Display"), Common(&CommonSetup::TxPoDisplay));
+  Rows(box, {{tr("TX Po Display"), txPo}});
   return box;
 }
 
 QGroupBox *CommonScreen::BuildScanning() {
-  auto *box = new QGroupBox(QStringLiteral("Scanning Function"), panel_.get());
-  scan_ = NewList(box, QStringLiteral("cmbCommonScan"), kOffOnChoices);
+  auto *box = new QGroupBox(tr("Scanning Function"), panel_.get());
+  scan_ = NewList(box, QStringLiteral("cmbCommonScan"), OffOnChoices());
   auto *resume = NewList(box, QStringLiteral("cmbCommonResume"),
-                         S{QStringLiteral("Off"), QStringLiteral("1Sec"), QStringLiteral("2Sec"),
-                           QStringLiteral("3Sec"), QStringLiteral("4Sec"), QStringLiteral("5Sec")});
-  auto *pttScan = NewList(box, QStringLiteral("cmbCommonPTTSCAN"), kOffOnChoices);
-  auto *dual = NewList(box, QStringLiteral("cmbCommonDual"), kOffOnChoices);
-  QLabel *resumeLabel =
-      NewLabel(box, QStringLiteral("Resume Time"), QStringLiteral("lblCommonResume"));
-  QLabel *pttLabel =
-      NewLabel(box, QStringLiteral("PTT SCAN Clear"), QStringLiteral("lblCommonPTTSCAN"));
+                         S{tr("Off"), tr("1Sec"), tr("2Sec"), tr("3Sec"), tr("4Sec"), tr("5Sec")});
+  auto *pttScan = NewList(box, QStringLiteral("cmbCommonPTTSCAN"), OffOnChoices());
+  auto *dual = NewList(box, QStringLiteral("cmbCommonDual"), OffOnChoices());
+  QLabel *resumeLabel = NewLabel(box, tr("Resume Time"), QStringLiteral("lblCommonResume"));
+  QLabel *pttLabel = NewLabel(box, tr("PTT SCAN Clear"), QStringLiteral("lblCommonPTTSCAN"));
   scanGroup_ = {resumeLabel, resume, pttLabel, pttScan};
   scanLines_ = {NewLine(box, QStringLiteral("linScan_0"), true),
                 NewLine(box, QStringLiteral("linScan_1"), false),
                 NewLine(box, QStringLiteral("linScan_2"), false)};
-  binder_.OnOff(scan_, QStringLiteral("SCAN"), Common(&CommonSetup::Scan),
+  binder_.OnOff(scan_, tr("SCAN"), Common(&CommonSetup::Scan),
                 Binder::Hooks{}.Enabling([this] { EnableScanGroup(); }));
-  binder_.ListIndex(resume, QStringLiteral("Resume Time"), Common(&CommonSetup::ResumeTime));
-  binder_.OnOff(pttScan, QStringLiteral("PTT SCAN Clear"), Common(&CommonSetup::PttScanClear));
-  binder_.OnOff(dual, QStringLiteral("Dual Watch"), Common(&CommonSetup::DualWatch));
+  binder_.ListIndex(resume, tr("Resume Time"), Common(&CommonSetup::ResumeTime));
+  binder_.OnOff(pttScan, tr("PTT SCAN Clear"), Common(&CommonSetup::PttScanClear));
+  binder_.OnOff(dual, tr("Dual Watch"), Common(&CommonSetup::DualWatch));
   auto *grid = new QGridLayout(box);
-  grid->addWidget(NewLabel(box, QStringLiteral("SCAN")), 0, 0, 1, 3);
+  grid->addWidget(NewLabel(box, tr("SCAN")), 0, 0, 1, 3);
   grid->addWidget(scan_, 0, 3);
   grid->addWidget(scanLines_[0], 1, 0, 2, 1, Qt::AlignHCenter);
   grid->addWidget(scanLines_[1], 1, 1);
@@ -101,54 +97,51 @@ QGroupBox *CommonScreen::BuildScanning() {
   grid->addWidget(scanLines_[2], 2, 1);
   grid->addWidget(pttLabel, 2, 2);
   grid->addWidget(pttScan, 2, 3);
-  grid->addWidget(NewLabel(box, QStringLiteral("Dual Watch")), 3, 0, 1, 3);
+  grid->addWidget(NewLabel(box, tr("Dual Watch")), 3, 0, 1, 3);
   grid->addWidget(dual, 3, 3);
   return box;
 }
 
 QGroupBox *CommonScreen::BuildDisplay() {
-  auto *box = new QGroupBox(QStringLiteral("Display"), panel_.get());
-  auto *time = NewList(box, QStringLiteral("cmbCommonTimedisplay"),
-                       S{QStringLiteral("UTC"), QStringLiteral("Local")});
+  auto *box = new QGroupBox(tr("Display"), panel_.get());
+  auto *time = NewList(box, QStringLiteral("cmbCommonTimedisplay"), S{tr("UTC"), tr("Local")});
   auto *offset = NewList(box, QStringLiteral("cmbCommonOffset"), {});
   int value = -24;
   for (const std::string &text : OffsetTimeList())
     offset->addItem(ToQt(text), value++);
   auto *format = NewList(box, QStringLiteral("cmbCommonFormat"),
                          S{QStringLiteral("12H"), QStringLiteral("24H")});
-  binder_.OnOff(time, QStringLiteral("Time Display"), Common(&CommonSetup::TimeDisplay));
+  binder_.OnOff(time, tr("Time Display"), Common(&CommonSetup::TimeDisplay));
   // A stored offset outside the list keeps the list's selection, as the other lists do.
-  binder_.ItemValue(offset, QStringLiteral("Offset"), Common(&CommonSetup::OffsetTime),
+  binder_.ItemValue(offset, tr("Offset"), Common(&CommonSetup::OffsetTime),
                     Binder::Missing::KeepSelection);
-  binder_.OnOff(format, QStringLiteral("Format"), Common(&CommonSetup::Format));
+  binder_.OnOff(format, tr("Format"), Common(&CommonSetup::Format));
   auto *grid = new QGridLayout(box);
   grid->addWidget(time, 0, 0);
-  grid->addWidget(NewLabel(box, QStringLiteral("Offset")), 1, 0);
+  grid->addWidget(NewLabel(box, tr("Offset")), 1, 0);
   grid->addWidget(offset, 1, 1);
-  grid->addWidget(NewLabel(box, QStringLiteral("Format")), 2, 0);
+  grid->addWidget(NewLabel(box, tr("Format")), 2, 0);
   grid->addWidget(format, 2, 1);
   return box;
 }
 
 QGroupBox *CommonScreen::BuildWeather() {
-  auto *box = new QGroupBox(QStringLiteral("Weather CH Function"), panel_.get());
+  auto *box = new QGroupBox(tr("Weather CH Function"), panel_.get());
   auto *weater = NewList(box, QStringLiteral("cmbCommonWeater"),
-                         S{QStringLiteral("Off"), QStringLiteral("On Wx"),
-                           QStringLiteral("On Scan"), QStringLiteral("Wx and Scan")});
-  binder_.ListIndex(weater, QStringLiteral("Weather Alert"), Common(&CommonSetup::Weater));
-  Rows(box, {{QStringLiteral("Weather Alert"), weater}});
+                         S{tr("Off"), tr("On Wx"), tr("On Scan"), tr("Wx and Scan")});
+  binder_.ListIndex(weater, tr("Weather Alert"), Common(&CommonSetup::Weater));
+  Rows(box, {{tr("Weather Alert"), weater}});
   return box;
 }
 
 QGroupBox *CommonScreen::BuildUnits() {
-  auto *box = new QGroupBox(QStringLiteral("Units of Measure"), panel_.get());
-  auto *sog = NewList(box, QStringLiteral("cmbCommonSOG"),
-                      S{QStringLiteral("KTS"), QStringLiteral("MPH"), QStringLiteral("KMH")});
-  auto *distance = NewList(box, QStringLiteral("cmbCommonDistance"),
-                           S{QStringLiteral("Nm"), QStringLiteral("Sm"), QStringLiteral("Km")});
-  binder_.ListIndex(sog, QStringLiteral("SOG"), Common(&CommonSetup::Sog));
-  binder_.ListIndex(distance, QStringLiteral("Distance"), Common(&CommonSetup::Distance));
-  Rows(box, {{QStringLiteral("SOG"), sog}, {QStringLiteral("Distance"), distance}});
+  auto *box = new QGroupBox(tr("Units of Measure"), panel_.get());
+  auto *sog = NewList(box, QStringLiteral("cmbCommonSOG"), S{tr("KTS"), tr("MPH"), tr("KMH")});
+  auto *distance =
+      NewList(box, QStringLiteral("cmbCommonDistance"), S{tr("Nm"), tr("Sm"), tr("Km")});
+  binder_.ListIndex(sog, tr("SOG"), Common(&CommonSetup::Sog));
+  binder_.ListIndex(distance, tr("Distance"), Common(&CommonSetup::Distance));
+  Rows(box, {{tr("SOG"), sog}, {tr("Distance"), distance}});
   return box;
 }
 

@@ -4,6 +4,7 @@
 // weather channel function and units of measure.
 
 #include "ui/screens/panel_screen.h"
+#include <QCoreApplication>
 
 #include <vector>
 
@@ -14,6 +15,8 @@ class QGroupBox;
 namespace kv508::ui {
 
 class CommonScreen : public PanelScreen {
+  Q_DECLARE_TR_FUNCTIONS(CommonScreen)
+
 public:
   explicit CommonScreen(ScreenContext &context);
   std::vector<ScreenKind> Kinds() const override { return {ScreenKind::Common}; }

@@ -45,12 +45,12 @@ protected:
 DirectoryEntryScreen::DirectoryEntryScreen(ScreenContext &context)
     : PanelScreen(context, "fraDirectory") {
   QWidget *p = panel_.get();
-  enable_ = NewBox(p, QStringLiteral("chkGEnable"), QStringLiteral("Enable"), kHelpDirectoryBoxes);
-  delete_ = NewBox(p, QStringLiteral("chkGDelete"), QStringLiteral("Delete"), kHelpDirectoryBoxes);
+  enable_ = NewBox(p, QStringLiteral("chkGEnable"), tr("Enable"), kHelpDirectoryBoxes);
+  delete_ = NewBox(p, QStringLiteral("chkGDelete"), tr("Delete"), kHelpDirectoryBoxes);
   nameLabel_ = NewLabel(p, {}, QStringLiteral("lblTag"));
   name_ = new CommitLineEdit(p);
   name_->setObjectName(QStringLiteral("txtGPosi"));
-  mmsiLabel_ = NewLabel(p, QStringLiteral("MMSI"), QStringLiteral("lblMmsi"));
+  mmsiLabel_ = NewLabel(p, tr("MMSI"), QStringLiteral("lblMmsi"));
   // A group MMSI always starts with 0; the user types the eight digits after it.
   groupLabel_ = NewLabel(p, QStringLiteral("0"), QStringLiteral("lblGroup"));
   mmsi_ = new MmsiEdit(p);
@@ -67,7 +67,7 @@ DirectoryEntryScreen::DirectoryEntryScreen(ScreenContext &context)
   FitChars(mmsi_, 9);
   name_->setFixedWidth(std::max(ToPixels(2200), name_->minimumWidth()));
   mmsi_->setFixedWidth(std::max(ToPixels(1800), mmsi_->minimumWidth()));
-  SetHint(name_, QStringLiteral("A maximum of %1 characters").arg(kNameMaxLength));
+  SetHint(name_, tr("A maximum of %1 characters").arg(kNameMaxLength));
   name_->commitOnEnter = true;
   mmsi_->commitOnEnter = true;
   SetHelpTopic(name_, kHelpDirectoryName);
@@ -108,7 +108,7 @@ void DirectoryEntryScreen::Bind() {
   };
   // A blank name is not stored: the box shows the stored one again. The box
   // shows what the radio stores of a longer name read from a file.
-  binder_.Committed(name_, QStringLiteral("Name"), entry(&DirectoryEntry::TagName),
+  binder_.Committed(name_, tr("Name"), entry(&DirectoryEntry::TagName),
                     TextRule<std::string>{
                         [](const std::string &stored) { return ToQt(stored).left(kNameMaxLength); },
                         [](const QString &typed, const std::string &stored) {
@@ -118,7 +118,7 @@ void DirectoryEntryScreen::Bind() {
                         {},
                         {}});
   // An emptied MMSI frees the entry: it goes without asking.
-  binder_.Committed(mmsi_, QStringLiteral("MMSI"), entry(&DirectoryEntry::Mmsid),
+  binder_.Committed(mmsi_, tr("MMSI"), entry(&DirectoryEntry::Mmsid),
                     TextRule<std::string>{[this](const std::string &stored) {
                                             return ToQt(TypedMmsi(Kind(), stored));
                                           },
@@ -160,7 +160,7 @@ void DirectoryEntryScreen::BeforeFill() {
     Restrict(mmsi_, kDigitAlphabet, digits);
   identity_->SetBoxHint(DigitsHint(digits));
   groupLabel_->setVisible(IsGroup());
-  nameLabel_->setText(IsGroup() ? QStringLiteral("Group Name") : QStringLiteral("Station Name"));
+  nameLabel_->setText(IsGroup() ? tr("Group Name") : tr("Station Name"));
 }
 
 void DirectoryEntryScreen::AfterFill() {

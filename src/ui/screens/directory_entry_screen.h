@@ -5,6 +5,7 @@
 
 #include "model/directory_rules.h"
 #include "ui/screens/panel_screen.h"
+#include <QCoreApplication>
 
 class QCheckBox;
 class QLabel;
@@ -15,6 +16,8 @@ class CommitLineEdit;
 class IdentityNote;
 
 class DirectoryEntryScreen : public PanelScreen {
+  Q_DECLARE_TR_FUNCTIONS(DirectoryEntryScreen)
+
 public:
   explicit DirectoryEntryScreen(ScreenContext &context);
   std::vector<ScreenKind> Kinds() const override { return {ScreenKind::DirectoryEntry}; }

@@ -1,4 +1,5 @@
 #include "ui/screens/directory_grid_screen.h"
+#include "ui/core_texts.h"
 
 #include "app/session.h"
 #include "model/directory_rules.h"
@@ -71,8 +72,8 @@ void FitColumns(ScreenGrid &grid) {
 class DirectoryListModel : public GridModel {
 public:
   DirectoryListModel(Session &session, QObject *parent)
-      : GridModel({QStringLiteral("No."), QStringLiteral("STATION NAME"), QStringLiteral("MMSI"),
-                   QStringLiteral("KIND \u00B7 COUNTRY")},
+      : GridModel({GridModel::tr("No."), GridModel::tr("STATION NAME"), GridModel::tr("MMSI"),
+                   GridModel::tr("KIND \u00B7 COUNTRY")},
                   parent),
         session_(session) {}
 
@@ -91,7 +92,7 @@ public:
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (section == kName && orientation == Qt::Horizontal && role == Qt::DisplayRole)
-      return IsGroup() ? QStringLiteral("GROUP NAME") : QStringLiteral("STATION NAME");
+      return IsGroup() ? GridModel::tr("GROUP NAME") : GridModel::tr("STATION NAME");
     return GridModel::headerData(section, orientation, role);
   }
 
@@ -109,7 +110,7 @@ protected:
     case kMmsi:
       return ToQt(ShownMmsi(entries[n].Mmsid));
     case kIdentity:
-      return Utf8ToQt(MmsiInfoText(entries[n].Mmsid, session_.mids));
+      return CoreTextUtf8(MmsiInfoText(entries[n].Mmsid, session_.mids));
     default:
       return {};
     }

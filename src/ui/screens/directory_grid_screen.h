@@ -4,12 +4,15 @@
 // or not; a double-click or Enter opens the entry's own screen.
 
 #include "ui/screens/grid_screen.h"
+#include <QCoreApplication>
 
 namespace kv508::ui {
 
 class DirectoryListModel;
 
 class DirectoryGridScreen : public GridScreen {
+  Q_DECLARE_TR_FUNCTIONS(DirectoryGridScreen)
+
 public:
   explicit DirectoryGridScreen(ScreenContext &context);
   std::vector<ScreenKind> Kinds() const override { return {ScreenKind::DirectoryGrid}; }

@@ -2,11 +2,13 @@
 
 #include "app/transfer_mode.h"
 #include "model/dsc_calls.h"
+#include "ui/core_texts.h"
 #include "ui/screens/binder.h"
 #include "ui/screens/widget_props.h"
 #include "ui/screens/widgets.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +18,8 @@ namespace kv508::ui {
 
 namespace {
 
+QString Tr(const char *text) { return QCoreApplication::translate("DscAdvancedPages", text); }
+
 struct ClearRow {
   const char *label;
   int button; // fixes the object name
@@ -24,31 +28,38 @@ struct ClearRow {
 };
 // Top to bottom as the page shows them.
 constexpr ClearRow kClearRows[] = {
-    {"ALL Clear", 6, kClearAll, "Clear All"},
-    {"DSC Log", 5, kClearDscLog, "Clear DSC Log"},
-    {"Distress Log", 3, kClearDistressLog, "Clear Distress Log"},
-    {"Individual Directory", 0, kClearIndividual, "Clear Individual Directory"},
-    {"Group Directory", 1, kClearGroup, "Clear Group Directory"},
-    {"Waypoint Directory", 2, kClearWaypoint, "Clear Waypoint Directory"},
-    {"DSC TX Log", 4, kClearDscTxLog, "Clear DSC TX Log"},
+    {QT_TRANSLATE_NOOP("DscAdvancedPages", "ALL Clear"), 6, kClearAll,
+     QT_TRANSLATE_NOOP("DscAdvancedPages", "Clear All")},
+    {QT_TRANSLATE_NOOP("DscAdvancedPages", "DSC Log"), 5, kClearDscLog,
+     QT_TRANSLATE_NOOP("DscAdvancedPages", "Clear DSC Log")},
+    {QT_TRANSLATE_NOOP("DscAdvancedPages", "Distress Log"), 3, kClearDistressLog,
+     QT_TRANSLATE_NOOP("DscAdvancedPages", "Clear Distress Log")},
+    {QT_TRANSLATE_NOOP("DscAdvancedPages", "Individual Directory"), 0, kClearIndividual,
+     QT_TRANSLATE_NOOP("DscAdvancedPages", "Clear Individual Directory")},
+    {QT_TRANSLATE_NOOP("DscAdvancedPages", "Group Directory"), 1, kClearGroup,
+     QT_TRANSLATE_NOOP("DscAdvancedPages", "Clear Group Directory")},
+    {QT_TRANSLATE_NOOP("DscAdvancedPages", "Waypoint Directory"), 2, kClearWaypoint,
+     QT_TRANSLATE_NOOP("DscAdvancedPages", "Clear Waypoint Directory")},
+    {QT_TRANSLATE_NOOP("DscAdvancedPages", "DSC TX Log"), 4, kClearDscTxLog,
+     QT_TRANSLATE_NOOP("DscAdvancedPages", "Clear DSC TX Log")},
 };
 
 QGroupBox *NewCallBlock(QWidget *page, Binder &binder, const DscCallKind &kind) {
-  auto *group = new QGroupBox(QLatin1String(kind.title), page);
+  auto *group = new QGroupBox(CoreText(kind.title), page);
   auto *grid = new QGridLayout(group);
   for (int k = 0; k < 4; ++k) {
-    auto *onOff = NewList(group, Indexed(kind.controlName, k), kOffOnChoices);
+    auto *onOff = NewList(group, Indexed(kind.controlName, k), OffOnChoices());
     auto *lowHi =
-        NewList(group, Indexed((std::string(kind.controlName) + "TX").c_str(), k), kLowHiChoices);
-    const QString row = QLatin1String(kind.title) + QLatin1Char(' ') +
-                        QLatin1String(kDscCallCategories[static_cast<std::size_t>(k)]);
+        NewList(group, Indexed((std::string(kind.controlName) + "TX").c_str(), k), LowHiChoices());
+    const QString row = CoreText(kind.title) + QLatin1Char(' ') +
+                        CoreText(kDscCallCategories[static_cast<std::size_t>(k)]);
     binder.OnOff(onOff, row, Field(&RadioSettings::DscAdvanced, kind.on, k),
                  Binder::Hooks{}.Enabling(
                      [onOff, lowHi] { lowHi->setEnabled(onOff->currentIndex() != 0); }));
-    binder.OnOff(lowHi, row + QStringLiteral(" TX"),
+    binder.OnOff(lowHi, row + QCoreApplication::translate("DscAdvancedPages", " TX"),
                  Field(&RadioSettings::DscAdvanced, kind.tx, k));
-    grid->addWidget(NewLabel(group, QLatin1String(kDscCallCategories[static_cast<std::size_t>(k)])),
-                    k, 0);
+    grid->addWidget(NewLabel(group, CoreText(kDscCallCategories[static_cast<std::size_t>(k)])), k,
+                    0);
     grid->addWidget(onOff, k, 1);
     grid->addWidget(lowHi, k, 2);
   }
@@ -56,19 +67,18 @@ QGroupBox *NewCallBlock(QWidget *page, Binder &binder, const DscCallKind &kind) 
 }
 
 QGroupBox *NewClearBox(QWidget *page, DscAdvancedPages &pages) {
-  auto *clear = new QGroupBox(QStringLiteral("Clear"), page);
+  auto *clear = new QGroupBox(QCoreApplication::translate("DscAdvancedPages", "Clear"), page);
   auto *grid = new QGridLayout(clear);
   // Two columns of buttons under the call blocks, so that every label shows in full.
   int item = 0;
   for (const ClearRow &r : kClearRows) {
-    auto *button = new QPushButton(QStringLiteral("Clear"), clear);
+    auto *button = new QPushButton(QCoreApplication::translate("DscAdvancedPages", "Clear"), clear);
     button->setObjectName(Indexed("cmdFclearLog", r.button));
-    SetHint(button, QStringLiteral("A Click Inicializes the log"));
-    pages.clearButtons[static_cast<std::size_t>(r.button)] = {button, r.mode,
-                                                              QLatin1String(r.name)};
+    SetHint(button, QCoreApplication::translate("DscAdvancedPages", "A Click Inicializes the log"));
+    pages.clearButtons[static_cast<std::size_t>(r.button)] = {button, r.mode, Tr(r.name)};
     const int row = item % 4;
     const int pair = item / 4 * 2;
-    grid->addWidget(NewLabel(clear, QLatin1String(r.label)), row, pair);
+    grid->addWidget(NewLabel(clear, Tr(r.label)), row, pair);
     grid->addWidget(button, row, pair + 1);
     ++item;
   }

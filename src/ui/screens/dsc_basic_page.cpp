@@ -1,4 +1,5 @@
 #include "ui/screens/dsc_basic_page.h"
+#include "ui/core_texts.h"
 
 #include "app/image_facts.h"
 #include "app/session.h"
@@ -28,12 +29,21 @@ namespace kv508::ui {
 namespace {
 
 constexpr int kUserMmsiDigits = 9;
-const char *const kGroupCaptions[] = {"Group1", "Group2", "Group3", "EXP CH Group"};
-const char *const kPosRows[] = {"Distress Cancel Call", "Standby Mode", "POS Request",
-                                "POS Reporting"};
-const char *const kBeepRows[] = {
-    "Send Distress Alert", "Received All Ships",   "Received Individual",    "Received Group",
-    "Received Geographic", "Received POS Request", "Received POS Reporting", "POS Reporting"};
+const char *const kGroupCaptions[] = {
+    QT_TRANSLATE_NOOP("DscBasicPage", "Group1"), QT_TRANSLATE_NOOP("DscBasicPage", "Group2"),
+    QT_TRANSLATE_NOOP("DscBasicPage", "Group3"), QT_TRANSLATE_NOOP("DscBasicPage", "EXP CH Group")};
+const char *const kPosRows[] = {QT_TRANSLATE_NOOP("DscBasicPage", "Distress Cancel Call"),
+                                QT_TRANSLATE_NOOP("DscBasicPage", "Standby Mode"),
+                                QT_TRANSLATE_NOOP("DscBasicPage", "POS Request"),
+                                QT_TRANSLATE_NOOP("DscBasicPage", "POS Reporting")};
+const char *const kBeepRows[] = {QT_TRANSLATE_NOOP("DscBasicPage", "Send Distress Alert"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "Received All Ships"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "Received Individual"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "Received Group"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "Received Geographic"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "Received POS Request"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "Received POS Reporting"),
+                                 QT_TRANSLATE_NOOP("DscBasicPage", "POS Reporting")};
 
 template <class T> Access<T> Basic(std::array<T, 4> DscBasicSetup::*member, int k) {
   return Field(&RadioSettings::DscBasic, member, k);
@@ -54,14 +64,13 @@ DscBasicPage::DscBasicPage(ScreenContext &context, Binder &binder)
 }
 
 QGroupBox *DscBasicPage::BuildGroups(Binder &binder) {
-  auto *box = new QGroupBox(QStringLiteral("Usable DSC CH Group"), this);
+  auto *box = new QGroupBox(tr("Usable DSC CH Group"), this);
   auto *grid = new QGridLayout(box);
   for (int k = 0; k < 4; ++k) {
     groupNames_[k] = NewLabel(box, {}, Indexed("lblUsableDsc", k));
-    auto *list = NewList(box, Indexed("cmbUsableDsc", k), kOffOnChoices);
-    binder.OnOff(list, QStringLiteral("DSC ") + QLatin1String(kGroupCaptions[k]),
-                 Basic(&DscBasicSetup::DscGroup, k));
-    QLabel *caption = NewLabel(box, QLatin1String(kGroupCaptions[k]));
+    auto *list = NewList(box, Indexed("cmbUsableDsc", k), OffOnChoices());
+    binder.OnOff(list, tr("DSC ") + tr(kGroupCaptions[k]), Basic(&DscBasicSetup::DscGroup, k));
+    QLabel *caption = NewLabel(box, tr(kGroupCaptions[k]));
     caption->setBuddy(list); // not the status name between them
     grid->addWidget(caption, k, 0);
     grid->addWidget(groupNames_[k], k, 1);
@@ -71,7 +80,7 @@ QGroupBox *DscBasicPage::BuildGroups(Binder &binder) {
 }
 
 QGroupBox *DscBasicPage::BuildUserMmsi(Binder &binder) {
-  auto *box = new QGroupBox(QStringLiteral("UserMMSI"), this);
+  auto *box = new QGroupBox(tr("UserMMSI"), this);
   userMmsi_ = NewDigitField(box, QStringLiteral("txtUserMMSI"), kUserMmsiDigits);
   identity_ = new IdentityNote(box, QStringLiteral("lblUserMmsiInfo"),
                                QStringLiteral("imgUserMmsiWarning"));
@@ -81,7 +90,7 @@ QGroupBox *DscBasicPage::BuildUserMmsi(Binder &binder) {
   rule.confirm = [this](const std::string &value, const std::string &stored) {
     return ConfirmOwnMmsi(value, stored);
   };
-  binder.Committed(userMmsi_, QStringLiteral("User MMSI"),
+  binder.Committed(userMmsi_, tr("User MMSI"),
                    Field(&RadioSettings::DscBasic, &DscBasicSetup::UserMmsi), rule,
                    Binder::Hooks{}.Changed([this] { ShowIdentity(); }));
   count_ = new QLineEdit(box);
@@ -90,9 +99,9 @@ QGroupBox *DscBasicPage::BuildUserMmsi(Binder &binder) {
   count_->setFocusPolicy(Qt::NoFocus);
   FitChars(count_, 3);
   count_->setMaximumWidth(std::max(48, count_->minimumWidth()));
-  clear_ = new QPushButton(QStringLiteral("MMSI Clear"), box);
+  clear_ = new QPushButton(tr("MMSI Clear"), box);
   clear_->setObjectName(QStringLiteral("cmdFClear"));
-  SetHint(clear_, QStringLiteral("A Click Inicializes the number of User MMSI setting permission"));
+  SetHint(clear_, tr("A Click Inicializes the number of User MMSI setting permission"));
   auto *grid = new QGridLayout(box);
   grid->addWidget(userMmsi_, 0, 0);
   grid->addWidget(count_, 0, 1);
@@ -109,13 +118,13 @@ QGroupBox *DscBasicPage::BuildPosition(Binder &binder) {
   auto *box = new QGroupBox(this);
   auto *grid = new QGridLayout(box);
   for (int k = 0; k < 4; ++k) {
-    auto *onOff = NewList(box, Indexed("cmbUsableDscPosRequest", k), kOffOnChoices);
-    auto *lowHi = NewList(box, Indexed("cmbUsableDscPosRequestTX", k), kLowHiChoices);
-    const QString row = QLatin1String(kPosRows[k]);
+    auto *onOff = NewList(box, Indexed("cmbUsableDscPosRequest", k), OffOnChoices());
+    auto *lowHi = NewList(box, Indexed("cmbUsableDscPosRequestTX", k), LowHiChoices());
+    const QString row = tr(kPosRows[k]);
     binder.OnOff(onOff, row, Basic(&DscBasicSetup::PosRequest, k),
                  Binder::Hooks{}.Enabling(
                      [onOff, lowHi] { lowHi->setEnabled(onOff->currentIndex() != 0); }));
-    binder.OnOff(lowHi, row + QStringLiteral(" TX"), Basic(&DscBasicSetup::PosRequestTx, k));
+    binder.OnOff(lowHi, row + tr(" TX"), Basic(&DscBasicSetup::PosRequestTx, k));
     grid->addWidget(NewLabel(box, row), k, 0);
     grid->addWidget(onOff, k, 1);
     grid->addWidget(lowHi, k, 2);
@@ -124,12 +133,12 @@ QGroupBox *DscBasicPage::BuildPosition(Binder &binder) {
 }
 
 QGroupBox *DscBasicPage::BuildBeeps(Binder &binder) {
-  auto *box = new QGroupBox(QStringLiteral("DSC Beep Output"), this);
+  auto *box = new QGroupBox(tr("DSC Beep Output"), this);
   auto *grid = new QGridLayout(box);
   for (int k = 0; k < 8; ++k) {
-    auto *list = NewList(box, Indexed("cmbUsableDscBeepOut", k), kOffOnChoices);
-    const QString row = QLatin1String(kBeepRows[k]);
-    binder.OnOff(list, row + QStringLiteral(" Beep"),
+    auto *list = NewList(box, Indexed("cmbUsableDscBeepOut", k), OffOnChoices());
+    const QString row = tr(kBeepRows[k]);
+    binder.OnOff(list, row + tr(" Beep"),
                  Field(&RadioSettings::DscBasic, &DscBasicSetup::BeepOut, k));
     grid->addWidget(NewLabel(box, row), k, 0);
     grid->addWidget(list, k, 1);
@@ -155,7 +164,7 @@ bool DscBasicPage::ConfirmOwnMmsi(const std::string &value, const std::string &s
   if (value.empty())
     return true;
   const std::string typed = MmsiOfStored(value);
-  QString info = Utf8ToQt(MmsiInfoText(value, session_.mids));
+  QString info = CoreTextUtf8(MmsiInfoText(value, session_.mids));
   const std::vector<IdentityWarning> warnings =
       MmsiWarnings(MmsiPlace::OwnMmsi, value, session_.mids);
   if (!warnings.empty())

@@ -3,6 +3,7 @@
 // The "Basic Setup" page of the DSC screen: DSC per channel group, the User
 // MMSI with its setting count, position request and the beep outputs.
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <array>
@@ -25,6 +26,8 @@ class IdentityNote;
 class ScreenContext;
 
 class DscBasicPage : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(DscBasicPage)
+
 public:
   DscBasicPage(ScreenContext &context, Binder &binder);
 

@@ -20,16 +20,17 @@ namespace kv508::ui {
 
 namespace {
 
-const char *const kDisplayRows[] = {"Individual ACK Menu", "Individual ACK Message Menu",
-                                    "POS Request ACK Menu"};
+const char *const kDisplayRows[] = {QT_TRANSLATE_NOOP("DscScreen", "Individual ACK Menu"),
+                                    QT_TRANSLATE_NOOP("DscScreen", "Individual ACK Message Menu"),
+                                    QT_TRANSLATE_NOOP("DscScreen", "POS Request ACK Menu")};
 
 QWidget *BuildDisplayPage(Binder &binder) {
   auto *page = new QWidget;
   page->setObjectName(QStringLiteral("fraDscDisplay"));
   auto *grid = new QGridLayout(page);
   for (int k = 0; k < 3; ++k) {
-    auto *box = NewList(page, Indexed("cmbDscDisplay", k), kOffOnChoices);
-    const QString row = QLatin1String(kDisplayRows[k]);
+    auto *box = NewList(page, Indexed("cmbDscDisplay", k), OffOnChoices());
+    const QString row = DscScreen::tr(kDisplayRows[k]);
     binder.OnOff(box, row, Field(&RadioSettings::DscDisplay, k));
     grid->addWidget(NewLabel(page, row), k, 0);
     grid->addWidget(box, k, 1);
@@ -75,10 +76,10 @@ DscScreen::DscScreen(ScreenContext &context) : PanelScreen(context, "fraDsc", kH
   tabs_->tabBar()->setElideMode(Qt::ElideNone);
   basic_ = new DscBasicPage(context, binder_);
   const DscAdvancedPages advanced = BuildDscAdvancedPages(binder_);
-  tabs_->addTab(basic_, QStringLiteral("Basic Setup"));
-  tabs_->addTab(advanced.first, QStringLiteral("Advanced Setup1"));
-  tabs_->addTab(advanced.second, QStringLiteral("Advanced Setup2"));
-  tabs_->addTab(BuildDisplayPage(binder_), QStringLiteral("Display Setup"));
+  tabs_->addTab(basic_, tr("Basic Setup"));
+  tabs_->addTab(advanced.first, tr("Advanced Setup1"));
+  tabs_->addTab(advanced.second, tr("Advanced Setup2"));
+  tabs_->addTab(BuildDisplayPage(binder_), tr("Display Setup"));
   auto *layout = new QVBoxLayout(p);
   layout->addWidget(tabs_);
   PageChosen(0);
@@ -86,7 +87,7 @@ DscScreen::DscScreen(ScreenContext &context) : PanelScreen(context, "fraDsc", kH
 
   QPushButton *mmsiClear = basic_->ClearButton();
   QObject::connect(mmsiClear, &QPushButton::clicked, p, [this, mmsiClear] {
-    RunClear(kClearMmsi, QStringLiteral("MMSI Clear"), mmsiClear);
+    RunClear(kClearMmsi, tr("MMSI Clear"), mmsiClear);
     basic_->ShowCount();
   });
   for (const ClearButton &clear : advanced.clearButtons) {

@@ -4,6 +4,7 @@
 // the buttons that clear the User MMSI and the radio's logs and directories.
 
 #include "ui/screens/panel_screen.h"
+#include <QCoreApplication>
 
 #include <string>
 
@@ -15,6 +16,8 @@ namespace kv508::ui {
 class DscBasicPage;
 
 class DscScreen : public PanelScreen {
+  Q_DECLARE_TR_FUNCTIONS(DscScreen)
+
 public:
   explicit DscScreen(ScreenContext &context);
   std::vector<ScreenKind> Kinds() const override { return {ScreenKind::Dsc}; }

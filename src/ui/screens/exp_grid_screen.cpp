@@ -15,9 +15,9 @@ namespace kv508::ui {
 class ExpGridModel : public GridModel {
 public:
   ExpGridModel(RadioData &data, QObject *parent)
-      : GridModel({QStringLiteral("CH"), QStringLiteral("ENABLE"), QStringLiteral("DISP"),
-                   QStringLiteral("RX[MHz]"), QStringLiteral("TX[MHz]"), QStringLiteral("LOW"),
-                   QStringLiteral("UP"), QStringLiteral("MEM"), QStringLiteral("CH Name")},
+      : GridModel({GridModel::tr("CH"), GridModel::tr("ENABLE"), GridModel::tr("DISP"),
+                   GridModel::tr("RX[MHz]"), GridModel::tr("TX[MHz]"), GridModel::tr("LOW"),
+                   GridModel::tr("UP"), GridModel::tr("MEM"), GridModel::tr("CH Name")},
                   parent),
         data_(data) {}
 

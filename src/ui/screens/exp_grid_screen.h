@@ -4,12 +4,15 @@
 // channel's screen.
 
 #include "ui/screens/grid_screen.h"
+#include <QCoreApplication>
 
 namespace kv508::ui {
 
 class ExpGridModel;
 
 class ExpGridScreen : public GridScreen {
+  Q_DECLARE_TR_FUNCTIONS(ExpGridScreen)
+
 public:
   explicit ExpGridScreen(ScreenContext &context);
   std::vector<ScreenKind> Kinds() const override { return {ScreenKind::ExpGrid}; }

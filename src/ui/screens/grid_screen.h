@@ -5,6 +5,7 @@
 // the first row, and a double-click or Enter on a row opens the row's own node.
 
 #include "ui/screens/editor_screen.h"
+#include <QCoreApplication>
 
 #include <QString>
 
@@ -18,6 +19,8 @@ class ScreenContext;
 class ScreenGrid;
 
 class GridScreen : public EditorScreen {
+  Q_DECLARE_TR_FUNCTIONS(GridScreen)
+
 public:
   ~GridScreen() override;
 

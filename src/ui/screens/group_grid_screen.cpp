@@ -20,9 +20,9 @@ bool IsPlanBank(int bank) { return bank >= 0 && bank <= 2; }
 class GroupGridModel : public GridModel {
 public:
   GroupGridModel(RadioData &data, QObject *parent)
-      : GridModel({QStringLiteral("CH"), QStringLiteral("RX[MHz]"), QStringLiteral("TX[MHz]"),
-                   QStringLiteral("TX"), QStringLiteral("LOW"), QStringLiteral("UP"),
-                   QStringLiteral("DUP"), QStringLiteral("MEM"), QStringLiteral("CH Name")},
+      : GridModel({GridModel::tr("CH"), GridModel::tr("RX[MHz]"), GridModel::tr("TX[MHz]"),
+                   GridModel::tr("TX"), GridModel::tr("LOW"), GridModel::tr("UP"),
+                   GridModel::tr("DUP"), GridModel::tr("MEM"), GridModel::tr("CH Name")},
                   parent),
         data_(data) {}
 

@@ -4,6 +4,7 @@
 // opens its channel's screen; typing a channel number moves to its row.
 
 #include "ui/screens/grid_screen.h"
+#include <QCoreApplication>
 
 namespace kv508::ui {
 
@@ -11,6 +12,8 @@ class GroupGridModel;
 class GroupGridView;
 
 class GroupGridScreen : public GridScreen {
+  Q_DECLARE_TR_FUNCTIONS(GroupGridScreen)
+
 public:
   explicit GroupGridScreen(ScreenContext &context);
   std::vector<ScreenKind> Kinds() const override { return {ScreenKind::GroupGrid}; }

@@ -1,4 +1,5 @@
 #include "ui/screens/identity_note.h"
+#include "ui/core_texts.h"
 
 #include "app/session.h"
 #include "ui/screens/widget_props.h"
@@ -17,7 +18,7 @@ constexpr int kIconPixels = 16;
 QString WarningText(const std::vector<IdentityWarning> &warnings) {
   QStringList lines;
   for (const IdentityWarning &w : warnings)
-    lines << ToQt(w.what + ". " + w.fix + ".");
+    lines << CoreTextUtf8(w.what + ". " + w.fix + ".");
   return lines.join(QLatin1Char('\n'));
 }
 
@@ -53,7 +54,7 @@ void IdentityNote::Attach(QWidget *box, const QString &boxHint) {
 
 void IdentityNote::Show(const std::string &info, const std::vector<IdentityWarning> &warnings,
                         const Session &session) {
-  info_->setText(Utf8ToQt(info));
+  info_->setText(CoreTextUtf8(info));
   // Without the table a country is a MID number; the tooltip says why.
   info_->setToolTip(!info.empty() && !session.mids.Loaded() ? SystemToQt(session.midsProblem)
                                                             : QString());

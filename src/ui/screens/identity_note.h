@@ -6,6 +6,7 @@
 // (ahead of its usual hint) and into the icon's tooltip.
 
 #include "model/mmsi_identity.h"
+#include <QCoreApplication>
 
 #include <QString>
 #include <QWidget>
@@ -22,6 +23,8 @@ struct Session;
 namespace kv508::ui {
 
 class IdentityNote : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(IdentityNote)
+
 public:
   // infoName, iconName: the object names of the text and of the icon.
   IdentityNote(QWidget *parent, const QString &infoName, const QString &iconName);

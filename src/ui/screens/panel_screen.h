@@ -8,6 +8,7 @@
 #include "ui/screens/binder.h"
 #include "ui/screens/editor_screen.h"
 #include "ui/screens/screen_context.h"
+#include <QCoreApplication>
 
 #include <QString>
 
@@ -22,6 +23,8 @@ struct Session;
 namespace kv508::ui {
 
 class PanelScreen : public EditorScreen {
+  Q_DECLARE_TR_FUNCTIONS(PanelScreen)
+
 public:
   ~PanelScreen() override;
 

@@ -49,7 +49,7 @@ ScreenGrid::ScreenGrid(QWidget *parent) : QTableView(parent) {
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setStretchLastSection(true);
-  SetHint(this, kGridHint);
+  SetHint(this, GridHint());
   connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
     if (index.isValid())
       emit JumpRequested(index.row());

@@ -5,6 +5,7 @@
 // view on which a double-click or Enter jumps to the row's own screen.
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTableView>
 
@@ -14,6 +15,8 @@
 namespace kv508::ui {
 
 class GridModel : public QAbstractTableModel {
+  Q_DECLARE_TR_FUNCTIONS(GridModel)
+
 public:
   GridModel(QStringList headers, QObject *parent);
 

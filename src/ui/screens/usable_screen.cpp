@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,14 +23,16 @@ namespace kv508::ui {
 
 namespace {
 
-const QString kStatusNameHint = QStringLiteral("max 4 charactors.");
+QString StatusNameHint() {
+  return QCoreApplication::translate("UsableScreen", "max 4 charactors.");
+}
 
 ChannelGroupSetup &Group(RadioData &d, int k) {
   return d.ChannelGroups[static_cast<std::size_t>(k)];
 }
 
 QString GroupName(int k) {
-  return k == 3 ? QStringLiteral("EXP CH Group") : QStringLiteral("Group%1").arg(k + 1);
+  return k == 3 ? UsableScreen::tr("EXP CH Group") : UsableScreen::tr("Group%1").arg(k + 1);
 }
 
 } // namespace
@@ -37,9 +40,9 @@ QString GroupName(int k) {
 UsableScreen::UsableScreen(ScreenContext &context)
     : PanelScreen(context, "fraUsable", kHelpUsable) {
   QWidget *p = panel_.get();
-  auto *groups = new QGroupBox(QStringLiteral("Usable Channel Groups"), p);
+  auto *groups = new QGroupBox(tr("Usable Channel Groups"), p);
   auto *grid = new QGridLayout(groups);
-  auto *expansion = new QGroupBox(QStringLiteral("Expansion Channel Groups"), p);
+  auto *expansion = new QGroupBox(tr("Expansion Channel Groups"), p);
   auto *expLayout = new QVBoxLayout(expansion);
   auto *expGrid = new QGridLayout;
   for (int k = 0; k < 3; ++k)
@@ -50,7 +53,7 @@ UsableScreen::UsableScreen(ScreenContext &context)
   auto *expBoxes = new QHBoxLayout;
   for (int k = 0; k < 3; ++k) {
     exp_[k] = NewBox(expansion, Indexed("chkEXP", k), QString());
-    binder_.Check(exp_[k], QStringLiteral("EXP with %1").arg(GroupName(k)),
+    binder_.Check(exp_[k], tr("EXP with %1").arg(GroupName(k)),
                   Field(&RadioSettings::ChannelGroups, 3, &ChannelGroupSetup::ExpChGroup, k));
     expBoxes->addWidget(exp_[k]);
   }
@@ -65,13 +68,13 @@ UsableScreen::UsableScreen(ScreenContext &context)
 
 void UsableScreen::AddGroup(int k, QWidget *parent, QGridLayout *grid, int row) {
   usable_[k] = NewBox(parent, Indexed("chkUsable", k), GroupName(k));
-  nameLabel_[k] = NewLabel(parent, QStringLiteral("Status Name"));
+  nameLabel_[k] = NewLabel(parent, tr("Status Name"));
   name_[k] = new CommitLineEdit(parent);
   name_[k]->setObjectName(Indexed("txtUsable", k));
   name_[k]->commitOnEnter = true;
   Restrict(name_[k], kStatusNameAlphabet, 0);
-  SetHint(name_[k], kStatusNameHint);
-  priorityLabel_[k] = NewLabel(parent, QStringLiteral("Priority CH"));
+  SetHint(name_[k], StatusNameHint());
+  priorityLabel_[k] = NewLabel(parent, tr("Priority CH"));
   priority_[k] = NewList(parent, Indexed("cmbUsablePri", k), {});
   // Sized by a fixed width: measuring 240 labels on every show is too slow.
   priority_[k]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -90,7 +93,7 @@ void UsableScreen::AddGroup(int k, QWidget *parent, QGridLayout *grid, int row) 
                       if (k < 3 && !Group(d, k).Enable)
                         Group(d, 3).ExpChGroup[static_cast<std::size_t>(k)] = false;
                     }));
-  binder_.Committed(name_[k], QStringLiteral("Status Name"),
+  binder_.Committed(name_[k], tr("Status Name"),
                     Field(&RadioSettings::ChannelGroups, k, &ChannelGroupSetup::StatusName),
                     TextRule<std::string>{[](const std::string &stored) { return ToQt(stored); },
                                           [](const QString &typed, const std::string &) {
@@ -100,7 +103,7 @@ void UsableScreen::AddGroup(int k, QWidget *parent, QGridLayout *grid, int row) 
                                           {},
                                           {}},
                     Binder::Hooks{}.Changed([this] { ShowExpCaptions(); }));
-  binder_.ItemValue(priority_[k], QStringLiteral("Priority CH"),
+  binder_.ItemValue(priority_[k], tr("Priority CH"),
                     Field(&RadioSettings::ChannelGroups, k, &ChannelGroupSetup::PriorityCh),
                     Binder::Missing::NoSelection);
 }

@@ -4,6 +4,7 @@
 // names and priority channels, and the plan groups the expansion group joins.
 
 #include "ui/screens/panel_screen.h"
+#include <QCoreApplication>
 
 #include <array>
 
@@ -17,6 +18,8 @@ namespace kv508::ui {
 class CommitLineEdit;
 
 class UsableScreen : public PanelScreen {
+  Q_DECLARE_TR_FUNCTIONS(UsableScreen)
+
 public:
   explicit UsableScreen(ScreenContext &context);
   std::vector<ScreenKind> Kinds() const override { return {ScreenKind::Usable}; }

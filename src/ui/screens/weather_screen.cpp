@@ -11,6 +11,7 @@
 #include "ui/ui_text.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -22,8 +23,12 @@ namespace kv508::ui {
 namespace {
 
 constexpr int kNameLength = 16;
-const QString kEnableHint = QStringLiteral("Select[x]Enable/[]Disable.");
-const QString kNameHint = QStringLiteral("A maximum of 12 characters");
+QString EnableHint() {
+  return QCoreApplication::translate("WeatherScreen", "Select[x]Enable/[]Disable.");
+}
+QString NameHint() {
+  return QCoreApplication::translate("WeatherScreen", "A maximum of 12 characters");
+}
 const QString kMarker = QStringLiteral(">");
 const QString kNoMarker = QStringLiteral(" ");
 
@@ -46,9 +51,9 @@ WeatherScreen::WeatherScreen(ScreenContext &context) : PanelScreen(context, "fra
   QWidget *p = panel_.get();
   marker_ = new FocusMarker(p);
   auto *grid = new QGridLayout;
-  grid->addWidget(NewLabel(p, QStringLiteral("Enable")), 0, 1);
-  grid->addWidget(NewLabel(p, QStringLiteral("Scan Memory")), 0, 2);
-  grid->addWidget(NewLabel(p, QStringLiteral("CH Name")), 0, 3);
+  grid->addWidget(NewLabel(p, tr("Enable")), 0, 1);
+  grid->addWidget(NewLabel(p, tr("Scan Memory")), 0, 2);
+  grid->addWidget(NewLabel(p, tr("CH Name")), 0, 3);
   for (int i = 0; i < kRows; ++i)
     AddRow(grid, i);
   grid->setColumnMinimumWidth(3, ToPixels(2400));
@@ -62,22 +67,22 @@ void WeatherScreen::AddRow(QGridLayout *grid, int i) {
   Row &row = rows_[static_cast<std::size_t>(i)];
   row.label = NewLabel(p, ToQt(WxChannelLabel(i)));
   row.enable = NewBox(p, Indexed("chkWxEnable", i), kNoMarker, kHelpChannelEnable);
-  SetHint(row.enable, kEnableHint);
+  SetHint(row.enable, EnableHint());
   row.scan = NewBox(p, Indexed("chkWxScan", i), kNoMarker, kHelpScanMemory);
   row.name = new QLineEdit(p);
   row.name->setObjectName(Indexed("txtWxName", i));
   Restrict(row.name, kNameAlphabet, kNameLength);
   FitChars(row.name, kNameLength, QLatin1Char('W'));
-  SetHint(row.name, kNameHint);
+  SetHint(row.name, NameHint());
   SetHelpTopic(row.name, kHelpChannelName);
   row.enable->installEventFilter(marker_);
   row.scan->installEventFilter(marker_);
 
   // The column headings name a row's edits.
-  binder_.Check(row.enable, QStringLiteral("Enable"), Rec(i, &ChannelRecord::Enable),
+  binder_.Check(row.enable, tr("Enable"), Rec(i, &ChannelRecord::Enable),
                 Binder::Hooks{}.Enabling([this, i] { ApplyRowRule(i); }));
-  binder_.Check(row.scan, QStringLiteral("Scan Memory"), Rec(i, &ChannelRecord::ScanMemory));
-  binder_.Text(row.name, QStringLiteral("CH Name"), Rec(i, &ChannelRecord::ChTag));
+  binder_.Check(row.scan, tr("Scan Memory"), Rec(i, &ChannelRecord::ScanMemory));
+  binder_.Text(row.name, tr("CH Name"), Rec(i, &ChannelRecord::ChTag));
 
   grid->addWidget(row.label, i + 1, 0);
   grid->addWidget(row.enable, i + 1, 1, Qt::AlignHCenter);

@@ -5,6 +5,7 @@
 
 #include "model/radio_data.h"
 #include "ui/screens/panel_screen.h"
+#include <QCoreApplication>
 
 #include <array>
 
@@ -16,6 +17,8 @@ class QLineEdit;
 namespace kv508::ui {
 
 class WeatherScreen : public PanelScreen {
+  Q_DECLARE_TR_FUNCTIONS(WeatherScreen)
+
 public:
   static constexpr int kRows = kWxBankSize;
 

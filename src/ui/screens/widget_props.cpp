@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QVariant>
 
 namespace kv508::ui {
@@ -11,6 +12,21 @@ namespace {
 constexpr char kHintProperty[] = "hint";
 constexpr char kHelpTopicProperty[] = "helpTopic";
 } // namespace
+
+QString ListHint() {
+  return QCoreApplication::translate("WidgetProps", "[Up]/[Down]:Change of a Selection item.");
+}
+QString CheckHint() {
+  return QCoreApplication::translate("WidgetProps", "[Space]:An effective and invalid change.");
+}
+QString SelectionHint() {
+  return QCoreApplication::translate("WidgetProps",
+                                     "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+}
+QString GridHint() {
+  return QCoreApplication::translate("WidgetProps",
+                                     "[Double click],[Enter]:Jump the Setting screen.");
+}
 
 void SetHint(QWidget *widget, const QString &hint) {
   widget->setProperty(kHintProperty, hint);
@@ -26,11 +42,11 @@ QString HintFor(const QWidget *widget) {
   if (own.isValid())
     return own.toString();
   if (qobject_cast<const QComboBox *>(widget))
-    return kListHint;
+    return ListHint();
   if (qobject_cast<const QCheckBox *>(widget))
-    return kCheckHint;
+    return CheckHint();
   if (qobject_cast<const QAbstractItemView *>(widget))
-    return kGridHint;
+    return GridHint();
   return {};
 }
 

@@ -9,11 +9,11 @@ class QWidget;
 
 namespace kv508::ui {
 
-inline const QString kListHint = QStringLiteral("[Up]/[Down]:Change of a Selection item.");
-inline const QString kCheckHint = QStringLiteral("[Space]:An effective and invalid change.");
-inline const QString kSelectionHint =
-    QStringLiteral("[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
-inline const QString kGridHint = QStringLiteral("[Double click],[Enter]:Jump the Setting screen.");
+// The hints of the kinds of widget, in the language in use.
+QString ListHint();
+QString CheckHint();
+QString SelectionHint();
+QString GridHint();
 
 void SetHint(QWidget *widget, const QString &hint);
 void SetHelpTopic(QWidget *widget, int topic);

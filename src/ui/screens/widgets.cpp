@@ -7,12 +7,23 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
 namespace kv508::ui {
+
+QStringList OffOnChoices() {
+  return {QCoreApplication::translate("Widgets", "Off"),
+          QCoreApplication::translate("Widgets", "On")};
+}
+
+QStringList LowHiChoices() {
+  return {QCoreApplication::translate("Widgets", "Low"),
+          QCoreApplication::translate("Widgets", "Hi")};
+}
 
 QComboBox *NewList(QWidget *parent, const QString &name, const QStringList &choices) {
   auto *box = new QComboBox(parent);
@@ -38,7 +49,8 @@ QCheckBox *NewBox(QWidget *parent, const QString &name, const QString &caption, 
 }
 
 QString DigitsHint(int digits) {
-  return QStringLiteral("Numeric Only. Indispensable %1 figures.").arg(digits);
+  return QCoreApplication::translate("Widgets", "Numeric Only. Indispensable %1 figures.")
+      .arg(digits);
 }
 
 void FitChars(QLineEdit *edit, int count, QChar sample) {

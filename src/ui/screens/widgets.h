@@ -16,8 +16,9 @@ namespace kv508::ui {
 
 class CommitLineEdit;
 
-inline const QStringList kOffOnChoices = {QStringLiteral("Off"), QStringLiteral("On")};
-inline const QStringList kLowHiChoices = {QStringLiteral("Low"), QStringLiteral("Hi")};
+// Built when asked for, so that they come in the language in use.
+QStringList OffOnChoices();
+QStringList LowHiChoices();
 
 // "name_k" for index k of an indexed control.
 inline QString Indexed(const char *name, int k) {

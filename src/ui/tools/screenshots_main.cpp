@@ -19,6 +19,7 @@
 #include "ui/print_commands.h"
 #include "ui/qt_host.h"
 #include "ui/report_printer.h"
+#include "ui/translations.h"
 #include "ui/ui_dialogs.h"
 #include "ui/ui_text.h"
 
@@ -297,6 +298,8 @@ int main(int argc, char **argv) {
   if (scaled)
     qputenv("QT_SCALE_FACTOR", "2");
   QApplication app(argc, argv);
+  // KV508_LANGUAGE=de takes the pictures in German.
+  kv508::ui::InstallTranslations(qEnvironmentVariable("KV508_LANGUAGE", QStringLiteral("en")));
   const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
   QDir().mkpath(out.path());
 
