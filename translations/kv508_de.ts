@@ -1413,6 +1413,158 @@ Abhilfe: %2</translation>
         <source>Restoring %1:</source>
         <translation>Beim Wiederherstellen von %1:</translation>
     </message>
+    <message>
+        <source>warning: %1: %2. %3.</source>
+        <translation>Warnung: %1: %2. %3.</translation>
+    </message>
+    <message>
+        <source>error: %1: %2. %3.</source>
+        <translation>Fehler: %1: %2. %3.</translation>
+    </message>
+    <message>
+        <source>Common Setup</source>
+        <translation>Allgemeine Einstellungen</translation>
+    </message>
+    <message>
+        <source>DSC Setup</source>
+        <translation>DSC-Einstellungen</translation>
+    </message>
+    <message>
+        <source>ATIS Setup</source>
+        <translation>ATIS-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Usable CH Group Setup</source>
+        <translation>Nutzbare Kanalgruppen</translation>
+    </message>
+    <message>
+        <source>Receive frequency</source>
+        <translation>Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Transmit frequency</source>
+        <translation>Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>%1 has the priority channel %2, which is no channel of the group.</source>
+        <translation>%1 hat den Prioritätskanal %2, der kein Kanal der Gruppe ist.</translation>
+    </message>
+    <message>
+        <source>The priority channel CH%1 of %2 is not switched on in the group.</source>
+        <translation>Der Prioritätskanal CH%1 von %2 ist in der Gruppe nicht eingeschaltet.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is none of its %3 choices.</source>
+        <translation>%1 enthält %2, keinen seiner %3 Werte.</translation>
+    </message>
+    <message>
+        <source>DSC is switched on for %1, but there is no own MMSI.</source>
+        <translation>DSC ist für %1 eingeschaltet, aber es gibt keine eigene MMSI.</translation>
+    </message>
+    <message>
+        <source>ATIS is switched on for %1, but there is no ATIS code.</source>
+        <translation>ATIS ist für %1 eingeschaltet, aber es gibt keinen ATIS-Code.</translation>
+    </message>
+    <message>
+        <source>MMSI %1 has no name.</source>
+        <translation>MMSI %1 hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 %2 MHz is outside 137-174 MHz, which the radio cannot tune.</source>
+        <translation>%1 %2 MHz liegt außerhalb von 137-174 MHz, das Funkgerät kann sie nicht einstellen.</translation>
+    </message>
+    <message>
+        <source>%1 %2 MHz is off the 25 kHz raster, which the radio cannot tune.</source>
+        <translation>%1 %2 MHz liegt nicht im 25-kHz-Raster, das Funkgerät kann sie nicht einstellen.</translation>
+    </message>
+    <message>
+        <source>%1 is that of channel %2, kept for distress and DSC.</source>
+        <translation>%1 ist die von Kanal %2, der für Notrufe und DSC freigehalten wird.</translation>
+    </message>
+    <message>
+        <source>%1 %2 becomes %3 in the radio.</source>
+        <translation>%1 %2 wird im Funkgerät zu %3.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 does not fit the radio: Program to Radio and convert refuse the data.</source>
+        <translation>%1 = %2 passt nicht ins Funkgerät: Ins Funkgerät schreiben und Umwandeln lehnen die Daten ab.</translation>
+    </message>
+    <message>
+        <source>Choose a priority channel of %1.</source>
+        <translation>Wählen Sie einen Prioritätskanal von %1.</translation>
+    </message>
+    <message>
+        <source>Switch channel %1 on, or choose another priority channel.</source>
+        <translation>Schalten Sie Kanal %1 ein oder wählen Sie einen anderen Prioritätskanal.</translation>
+    </message>
+    <message>
+        <source>Choose one of the %1 choices.</source>
+        <translation>Wählen Sie einen der Werte für %1.</translation>
+    </message>
+    <message>
+        <source>Type the boat&apos;s MMSI in User MMSI.</source>
+        <translation>Geben Sie die MMSI des Bootes unter Eigene MMSI ein.</translation>
+    </message>
+    <message>
+        <source>Type the ATIS code, or take it from the own MMSI.</source>
+        <translation>Geben Sie den ATIS-Code ein oder übernehmen Sie ihn aus der eigenen MMSI.</translation>
+    </message>
+    <message>
+        <source>Give the entry a name of at most 11 characters.</source>
+        <translation>Geben Sie dem Eintrag einen Namen mit höchstens 11 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Type a frequency from 137 to 174 MHz in steps of 25 kHz.</source>
+        <translation>Geben Sie eine Frequenz von 137 bis 174 MHz in 25-kHz-Schritten ein.</translation>
+    </message>
+    <message>
+        <source>Use another frequency for this channel.</source>
+        <translation>Verwenden Sie für diesen Kanal eine andere Frequenz.</translation>
+    </message>
+    <message>
+        <source>Use at most %1 characters of 0-9 A-Z a-z - + ( ) . * / , and blank.</source>
+        <translation>Verwenden Sie höchstens %1 Zeichen aus 0-9 A-Z a-z - + ( ) . * / , und Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>Type the MMSI again, digits only.</source>
+        <translation>Geben Sie die MMSI erneut ein, nur Ziffern.</translation>
+    </message>
+    <message>
+        <source>Type the own MMSI again: 9 digits.</source>
+        <translation>Geben Sie die eigene MMSI erneut ein: 9 Ziffern.</translation>
+    </message>
+    <message>
+        <source>Type the ATIS code again: 10 digits.</source>
+        <translation>Geben Sie den ATIS-Code erneut ein: 10 Ziffern.</translation>
+    </message>
+    <message>
+        <source>Choose an offset from the list.</source>
+        <translation>Wählen Sie eine Zeitverschiebung aus der Liste.</translation>
+    </message>
+    <message>
+        <source>Choose the priority channel again.</source>
+        <translation>Wählen Sie den Prioritätskanal erneut.</translation>
+    </message>
+    <message>
+        <source>The channel allows no duplex: the radio keeps it simplex.</source>
+        <translation>Der Kanal erlaubt kein Duplex: das Funkgerät lässt ihn auf Simplex.</translation>
+    </message>
+    <message>
+        <source>Set it again on its screen.</source>
+        <translation>Stellen Sie es auf seiner Seite erneut ein.</translation>
+    </message>
+    <message>
+        <source>The radio ends the directory at the first entry without an MMSI: give every entry in use an MMSI.</source>
+        <translation>Das Funkgerät beendet das Verzeichnis beim ersten Eintrag ohne MMSI: geben Sie jedem benutzten Eintrag eine MMSI.</translation>
+    </message>
+    <message>
+        <source>Switch a channel of the group on, or the group off.</source>
+        <translation>Schalten Sie einen Kanal der Gruppe ein oder die Gruppe aus.</translation>
+    </message>
+    <message>
+        <source>Correct the value; the rest of the data is checked once it fits.</source>
+        <translation>Korrigieren Sie den Wert; die übrigen Daten werden geprüft, sobald er passt.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryEntryScreen</name>

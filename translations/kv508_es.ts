@@ -1413,6 +1413,158 @@ Solución: %2</translation>
         <source>Restoring %1:</source>
         <translation>Al restaurar %1:</translation>
     </message>
+    <message>
+        <source>warning: %1: %2. %3.</source>
+        <translation>aviso: %1: %2. %3.</translation>
+    </message>
+    <message>
+        <source>error: %1: %2. %3.</source>
+        <translation>error: %1: %2. %3.</translation>
+    </message>
+    <message>
+        <source>Common Setup</source>
+        <translation>Configuración común</translation>
+    </message>
+    <message>
+        <source>DSC Setup</source>
+        <translation>Configuración DSC</translation>
+    </message>
+    <message>
+        <source>ATIS Setup</source>
+        <translation>Configuración ATIS</translation>
+    </message>
+    <message>
+        <source>Usable CH Group Setup</source>
+        <translation>Grupos de canales utilizables</translation>
+    </message>
+    <message>
+        <source>Receive frequency</source>
+        <translation>Frecuencia de recepción</translation>
+    </message>
+    <message>
+        <source>Transmit frequency</source>
+        <translation>Frecuencia de transmisión</translation>
+    </message>
+    <message>
+        <source>%1 has the priority channel %2, which is no channel of the group.</source>
+        <translation>%1 tiene el canal prioritario %2, que no es un canal del grupo.</translation>
+    </message>
+    <message>
+        <source>The priority channel CH%1 of %2 is not switched on in the group.</source>
+        <translation>El canal prioritario CH%1 de %2 no está activado en el grupo.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is none of its %3 choices.</source>
+        <translation>%1 contiene %2, que no es ninguna de sus %3 opciones.</translation>
+    </message>
+    <message>
+        <source>DSC is switched on for %1, but there is no own MMSI.</source>
+        <translation>DSC está activado para %1, pero no hay MMSI propio.</translation>
+    </message>
+    <message>
+        <source>ATIS is switched on for %1, but there is no ATIS code.</source>
+        <translation>ATIS está activado para %1, pero no hay código ATIS.</translation>
+    </message>
+    <message>
+        <source>MMSI %1 has no name.</source>
+        <translation>El MMSI %1 no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>%1 %2 MHz is outside 137-174 MHz, which the radio cannot tune.</source>
+        <translation>%1 %2 MHz está fuera de 137-174 MHz, la radio no puede sintonizarla.</translation>
+    </message>
+    <message>
+        <source>%1 %2 MHz is off the 25 kHz raster, which the radio cannot tune.</source>
+        <translation>%1 %2 MHz no está en la trama de 25 kHz, la radio no puede sintonizarla.</translation>
+    </message>
+    <message>
+        <source>%1 is that of channel %2, kept for distress and DSC.</source>
+        <translation>%1 es la del canal %2, reservado para socorro y DSC.</translation>
+    </message>
+    <message>
+        <source>%1 %2 becomes %3 in the radio.</source>
+        <translation>%1 %2 pasa a ser %3 en la radio.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 does not fit the radio: Program to Radio and convert refuse the data.</source>
+        <translation>%1 = %2 no cabe en la radio: Programar la radio y convertir rechazan los datos.</translation>
+    </message>
+    <message>
+        <source>Choose a priority channel of %1.</source>
+        <translation>Elija un canal prioritario de %1.</translation>
+    </message>
+    <message>
+        <source>Switch channel %1 on, or choose another priority channel.</source>
+        <translation>Active el canal %1 o elija otro canal prioritario.</translation>
+    </message>
+    <message>
+        <source>Choose one of the %1 choices.</source>
+        <translation>Elija una de las opciones de %1.</translation>
+    </message>
+    <message>
+        <source>Type the boat&apos;s MMSI in User MMSI.</source>
+        <translation>Escriba el MMSI del barco en MMSI propio.</translation>
+    </message>
+    <message>
+        <source>Type the ATIS code, or take it from the own MMSI.</source>
+        <translation>Escriba el código ATIS o tómelo del MMSI propio.</translation>
+    </message>
+    <message>
+        <source>Give the entry a name of at most 11 characters.</source>
+        <translation>Dé a la entrada un nombre de 11 caracteres como máximo.</translation>
+    </message>
+    <message>
+        <source>Type a frequency from 137 to 174 MHz in steps of 25 kHz.</source>
+        <translation>Escriba una frecuencia de 137 a 174 MHz en pasos de 25 kHz.</translation>
+    </message>
+    <message>
+        <source>Use another frequency for this channel.</source>
+        <translation>Use otra frecuencia para este canal.</translation>
+    </message>
+    <message>
+        <source>Use at most %1 characters of 0-9 A-Z a-z - + ( ) . * / , and blank.</source>
+        <translation>Use como máximo %1 caracteres de 0-9 A-Z a-z - + ( ) . * / , y espacio.</translation>
+    </message>
+    <message>
+        <source>Type the MMSI again, digits only.</source>
+        <translation>Escriba el MMSI de nuevo, solo cifras.</translation>
+    </message>
+    <message>
+        <source>Type the own MMSI again: 9 digits.</source>
+        <translation>Escriba el MMSI propio de nuevo: 9 cifras.</translation>
+    </message>
+    <message>
+        <source>Type the ATIS code again: 10 digits.</source>
+        <translation>Escriba el código ATIS de nuevo: 10 cifras.</translation>
+    </message>
+    <message>
+        <source>Choose an offset from the list.</source>
+        <translation>Elija un desfase de la lista.</translation>
+    </message>
+    <message>
+        <source>Choose the priority channel again.</source>
+        <translation>Elija el canal prioritario de nuevo.</translation>
+    </message>
+    <message>
+        <source>The channel allows no duplex: the radio keeps it simplex.</source>
+        <translation>El canal no admite dúplex: la radio lo deja en símplex.</translation>
+    </message>
+    <message>
+        <source>Set it again on its screen.</source>
+        <translation>Vuelva a ajustarlo en su pantalla.</translation>
+    </message>
+    <message>
+        <source>The radio ends the directory at the first entry without an MMSI: give every entry in use an MMSI.</source>
+        <translation>La radio termina el directorio en la primera entrada sin MMSI: dé un MMSI a cada entrada en uso.</translation>
+    </message>
+    <message>
+        <source>Switch a channel of the group on, or the group off.</source>
+        <translation>Active un canal del grupo o desactive el grupo.</translation>
+    </message>
+    <message>
+        <source>Correct the value; the rest of the data is checked once it fits.</source>
+        <translation>Corrija el valor; el resto de los datos se comprueba cuando quepa.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryEntryScreen</name>

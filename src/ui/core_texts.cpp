@@ -292,6 +292,53 @@ const char *const kTemplates[] = {
                       "The DSC log, the distress log, the DSC TX log and the individual, group and "
                       "waypoint directories in the radio will be erased."),
     QT_TRANSLATE_NOOP("CoreText", "Do you want to continue?"),
+    // The check's findings: "warning: PLACE: WHAT. FIX.", each part a text of its own.
+    QT_TRANSLATE_NOOP("CoreText", "warning: %1: %2. %3."),
+    QT_TRANSLATE_NOOP("CoreText", "error: %1: %2. %3."),
+    QT_TRANSLATE_NOOP("CoreText", "Common Setup"),
+    QT_TRANSLATE_NOOP("CoreText", "DSC Setup"),
+    QT_TRANSLATE_NOOP("CoreText", "ATIS Setup"),
+    QT_TRANSLATE_NOOP("CoreText", "Usable CH Group Setup"),
+    QT_TRANSLATE_NOOP("CoreText", "Receive frequency"),
+    QT_TRANSLATE_NOOP("CoreText", "Transmit frequency"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "%1 has the priority channel %2, which is no channel of the group."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The priority channel CH%1 of %2 is not switched on in the group."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 holds %2, which is none of its %3 choices."),
+    QT_TRANSLATE_NOOP("CoreText", "DSC is switched on for %1, but there is no own MMSI."),
+    QT_TRANSLATE_NOOP("CoreText", "ATIS is switched on for %1, but there is no ATIS code."),
+    QT_TRANSLATE_NOOP("CoreText", "MMSI %1 has no name."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 %2 MHz is outside 137-174 MHz, which the radio cannot tune."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "%1 %2 MHz is off the 25 kHz raster, which the radio cannot tune."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 is that of channel %2, kept for distress and DSC."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 %2 becomes %3 in the radio."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "%1 = %2 does not fit the radio: Program to Radio and convert refuse the data."),
+    QT_TRANSLATE_NOOP("CoreText", "Choose a priority channel of %1."),
+    QT_TRANSLATE_NOOP("CoreText", "Switch channel %1 on, or choose another priority channel."),
+    QT_TRANSLATE_NOOP("CoreText", "Choose one of the %1 choices."),
+    QT_TRANSLATE_NOOP("CoreText", "Type the boat's MMSI in User MMSI."),
+    QT_TRANSLATE_NOOP("CoreText", "Type the ATIS code, or take it from the own MMSI."),
+    QT_TRANSLATE_NOOP("CoreText", "Give the entry a name of at most 11 characters."),
+    QT_TRANSLATE_NOOP("CoreText", "Type a frequency from 137 to 174 MHz in steps of 25 kHz."),
+    QT_TRANSLATE_NOOP("CoreText", "Use another frequency for this channel."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Use at most %1 characters of 0-9 A-Z a-z - + ( ) . * / , and blank."),
+    QT_TRANSLATE_NOOP("CoreText", "Type the MMSI again, digits only."),
+    QT_TRANSLATE_NOOP("CoreText", "Type the own MMSI again: 9 digits."),
+    QT_TRANSLATE_NOOP("CoreText", "Type the ATIS code again: 10 digits."),
+    QT_TRANSLATE_NOOP("CoreText", "Choose an offset from the list."),
+    QT_TRANSLATE_NOOP("CoreText", "Choose the priority channel again."),
+    QT_TRANSLATE_NOOP("CoreText", "The channel allows no duplex: the radio keeps it simplex."),
+    QT_TRANSLATE_NOOP("CoreText", "Set it again on its screen."),
+    QT_TRANSLATE_NOOP("CoreText", "The radio ends the directory at the first entry without an "
+                                  "MMSI: give every entry in use an MMSI."),
+    QT_TRANSLATE_NOOP("CoreText", "Switch a channel of the group on, or the group off."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Correct the value; the rest of the data is checked once it fits."),
 };
 
 struct Template {
@@ -329,8 +376,16 @@ const std::vector<Template> &Templates() {
 
 std::optional<QString> Whole(const QString &line);
 
-// A value that is itself a text of the list ("a coast station") is translated too.
-QString Value(const QString &value) { return Whole(value).value_or(value); }
+// A value that is itself a text of the list ("a coast station"), or a
+// sentence of it without its full stop, is translated too.
+QString Value(const QString &value) {
+  if (std::optional<QString> whole = Whole(value))
+    return *whole;
+  if (std::optional<QString> sentence = Whole(value + QLatin1Char('.'));
+      sentence && sentence->endsWith(QLatin1Char('.')))
+    return sentence->chopped(1);
+  return value;
+}
 
 // %1 ... of the translation replaced in one pass, so a value holding "%2" stays as it is.
 QString Fill(const QString &translation, const QRegularExpressionMatch &match) {

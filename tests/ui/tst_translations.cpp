@@ -2,6 +2,7 @@
 // builds, which are translated where the window shows them.
 
 #include "app/user_prefs.h"
+#include "check/settings_check.h"
 #include "link/transfer.h"
 #include "ui/core_texts.h"
 #include "ui/screens/screen_context.h"
@@ -134,6 +135,37 @@ private slots:
   }
 
   // The core's texts travel as Windows-1252 bytes: every translation must fit.
+  // Every finding of the check before programming is known whole, so that the
+  // list shows no English sentence inside a German line.
+  void findingsAreTranslated() {
+    KV508_START_WINDOW(f);
+    RadioData &d = f.S().data;
+    d.ChannelGroups[0].Enable = true;
+    d.DscBasic.DscGroup[0] = true;
+    d.DscBasic.UserMmsi.clear();
+    d.Atis.AtisCode.clear();
+    d.Atis.UsableAtisChGroup[0] = true;
+    d.Common.Sog = 7;
+    d.CHMMSID[1] = {true, "", "2320056780", d.CHMMSID[1].Member};
+    d.CHEXP[1].Enable = true;
+    d.CHEXP[1].Rxfreq = 180.0;
+    d.CHEXP[1].Txfreq = 156.8;
+    const std::vector<Finding> findings = CheckSettings(d, f.S().model, f.S().mids);
+    QVERIFY(findings.size() >= 5);
+    QStringList unknown;
+    for (const Finding &finding : findings) {
+      if (!ui::CoreTextKnown(FindingLine(finding)))
+        unknown << QString::fromStdString(FindingLine(finding));
+    }
+    QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join('\n')));
+    QCOMPARE(ui::InstallTranslations(QStringLiteral("de")), QStringLiteral("de"));
+    QCOMPARE(ui::CoreText("warning: DSC Setup: DSC is switched on for Group1, but there is no own "
+                          "MMSI. Type the boat's MMSI in User MMSI."),
+             QStringLiteral("Warnung: DSC-Einstellungen: DSC ist für Group1 eingeschaltet, aber es "
+                            "gibt keine eigene MMSI. Geben Sie die MMSI des Bootes unter Eigene "
+                            "MMSI ein."));
+  }
+
   void coreTranslationsFitTheCoreCharacters() {
     for (const char *language : {"de", "es"}) {
       QCOMPARE(ui::InstallTranslations(QLatin1String(language)), QLatin1String(language));
