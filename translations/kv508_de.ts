@@ -1565,6 +1565,170 @@ Abhilfe: %2</translation>
         <source>Correct the value; the rest of the data is checked once it fits.</source>
         <translation>Korrigieren Sie den Wert; die übrigen Daten werden geprüft, sobald er passt.</translation>
     </message>
+    <message>
+        <source>%1 added, %2 changed, %3 unchanged, %4 refused, %5 removed</source>
+        <translation>%1 neu, %2 geändert, %3 unverändert, %4 abgelehnt, %5 entfernt</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 unchanged, %4 refused</source>
+        <translation>%1 neu, %2 geändert, %3 unverändert, %4 abgelehnt</translation>
+    </message>
+    <message>
+        <source>column %1 appears twice</source>
+        <translation>Spalte %1 kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>no column %1</source>
+        <translation>keine Spalte %1</translation>
+    </message>
+    <message>
+        <source>columns ignored: %1</source>
+        <translation>nicht beachtete Spalten: %1</translation>
+    </message>
+    <message>
+        <source>name missing</source>
+        <translation>Name fehlt</translation>
+    </message>
+    <message>
+        <source>name %1 has no character the radio can show</source>
+        <translation>Name %1 hat kein Zeichen, das das Funkgerät anzeigen kann</translation>
+    </message>
+    <message>
+        <source>name %1 is stored as %2</source>
+        <translation>Name %1 wird als %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is also on line %2</source>
+        <translation>MMSI %1 steht auch in Zeile %2</translation>
+    </message>
+    <message>
+        <source>position %1 is also on line %2</source>
+        <translation>Position %1 steht auch in Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1 is also on line %2</source>
+        <translation>%1 steht auch in Zeile %2</translation>
+    </message>
+    <message>
+        <source>beyond the %1 entries of the directory</source>
+        <translation>jenseits der %1 Einträge des Verzeichnisses</translation>
+    </message>
+    <message>
+        <source>the directory is full (%1 entries)</source>
+        <translation>das Verzeichnis ist voll (%1 Einträge)</translation>
+    </message>
+    <message>
+        <source>low_power cannot be set on %1</source>
+        <translation>low_power kann für %1 nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>power_up needs low_power</source>
+        <translation>power_up braucht low_power</translation>
+    </message>
+    <message>
+        <source>power_up cannot be set on %1</source>
+        <translation>power_up kann für %1 nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be duplex</source>
+        <translation>%1 kann nicht Duplex sein</translation>
+    </message>
+    <message>
+        <source>scan cannot be set on %1</source>
+        <translation>scan kann für %1 nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>bank %1 is not USA, INTL or CAN</source>
+        <translation>bank %1 ist nicht USA, INTL oder CAN</translation>
+    </message>
+    <message>
+        <source>unknown channel label %1</source>
+        <translation>unbekannte Kanalbezeichnung %1</translation>
+    </message>
+    <message>
+        <source>an enabled channel needs a display of 2 characters and a receive frequency</source>
+        <translation>ein eingeschalteter Kanal braucht eine Anzeige aus 2 Zeichen und eine Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>more than %1 fields</source>
+        <translation>mehr als %1 Felder</translation>
+    </message>
+    <message>
+        <source>a quoted field never ends</source>
+        <translation>ein Feld in Anführungszeichen endet nie</translation>
+    </message>
+    <message>
+        <source>more than %1 rows</source>
+        <translation>mehr als %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>a NUL byte: this is not a text file</source>
+        <translation>ein NUL-Byte: dies ist keine Textdatei</translation>
+    </message>
+    <message>
+        <source>byte %1 is text neither in UTF-8 nor in Windows-1252</source>
+        <translation>Byte %1 ist weder UTF-8- noch Windows-1252-Text</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>die Datei ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>only a header, no rows</source>
+        <translation>nur eine Kopfzeile, keine Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 is not 1 or 0</source>
+        <translation>%1 ist nicht 1 oder 0</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of MHz</source>
+        <translation>%1 ist keine Zahl von MHz</translation>
+    </message>
+    <message>
+        <source>%1 is outside 137 to 174 MHz</source>
+        <translation>%1 liegt außerhalb von 137 bis 174 MHz</translation>
+    </message>
+    <message>
+        <source>%1 is off the 25 kHz raster</source>
+        <translation>%1 liegt nicht im 25-kHz-Raster</translation>
+    </message>
+    <message>
+        <source>%1 is no CTCSS tone or DCS code</source>
+        <translation>%1 ist weder CTCSS-Ton noch DCS-Code</translation>
+    </message>
+    <message>
+        <source>%1 is not Narrow or Wide</source>
+        <translation>%1 ist nicht Narrow oder Wide</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 3 characters</source>
+        <translation>%1 ist länger als 3 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 has characters the display cannot show</source>
+        <translation>%1 hat Zeichen, die die Anzeige nicht darstellen kann</translation>
+    </message>
+    <message>
+        <source>%1 is not 9 digits</source>
+        <translation>%1 hat nicht 9 Ziffern</translation>
+    </message>
+    <message>
+        <source>%1 is not 0 and 8 digits</source>
+        <translation>%1 ist nicht 0 und 8 Ziffern</translation>
+    </message>
+    <message>
+        <source>%1 is not a number from 1 to %2</source>
+        <translation>%1 ist keine Zahl von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 has a decimal comma, read only in files separated by semicolons; use a point</source>
+        <translation>%1 hat ein Dezimalkomma, das nur in Dateien mit Semikolon als Trenner gelesen wird; verwenden Sie einen Punkt</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryEntryScreen</name>

@@ -1565,6 +1565,170 @@ Solución: %2</translation>
         <source>Correct the value; the rest of the data is checked once it fits.</source>
         <translation>Corrija el valor; el resto de los datos se comprueba cuando quepa.</translation>
     </message>
+    <message>
+        <source>%1 added, %2 changed, %3 unchanged, %4 refused, %5 removed</source>
+        <translation>%1 nuevas, %2 cambiadas, %3 sin cambios, %4 rechazadas, %5 eliminadas</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 unchanged, %4 refused</source>
+        <translation>%1 nuevas, %2 cambiadas, %3 sin cambios, %4 rechazadas</translation>
+    </message>
+    <message>
+        <source>column %1 appears twice</source>
+        <translation>la columna %1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>no column %1</source>
+        <translation>no hay columna %1</translation>
+    </message>
+    <message>
+        <source>columns ignored: %1</source>
+        <translation>columnas ignoradas: %1</translation>
+    </message>
+    <message>
+        <source>name missing</source>
+        <translation>falta el nombre</translation>
+    </message>
+    <message>
+        <source>name %1 has no character the radio can show</source>
+        <translation>el nombre %1 no tiene ningún carácter que la radio pueda mostrar</translation>
+    </message>
+    <message>
+        <source>name %1 is stored as %2</source>
+        <translation>el nombre %1 se guarda como %2</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is also on line %2</source>
+        <translation>el MMSI %1 también está en la línea %2</translation>
+    </message>
+    <message>
+        <source>position %1 is also on line %2</source>
+        <translation>la posición %1 también está en la línea %2</translation>
+    </message>
+    <message>
+        <source>%1 is also on line %2</source>
+        <translation>%1 también está en la línea %2</translation>
+    </message>
+    <message>
+        <source>beyond the %1 entries of the directory</source>
+        <translation>más allá de las %1 entradas del directorio</translation>
+    </message>
+    <message>
+        <source>the directory is full (%1 entries)</source>
+        <translation>el directorio está lleno (%1 entradas)</translation>
+    </message>
+    <message>
+        <source>low_power cannot be set on %1</source>
+        <translation>low_power no se puede activar en %1</translation>
+    </message>
+    <message>
+        <source>power_up needs low_power</source>
+        <translation>power_up necesita low_power</translation>
+    </message>
+    <message>
+        <source>power_up cannot be set on %1</source>
+        <translation>power_up no se puede activar en %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be duplex</source>
+        <translation>%1 no puede ser dúplex</translation>
+    </message>
+    <message>
+        <source>scan cannot be set on %1</source>
+        <translation>scan no se puede activar en %1</translation>
+    </message>
+    <message>
+        <source>bank %1 is not USA, INTL or CAN</source>
+        <translation>bank %1 no es USA, INTL ni CAN</translation>
+    </message>
+    <message>
+        <source>unknown channel label %1</source>
+        <translation>etiqueta de canal desconocida %1</translation>
+    </message>
+    <message>
+        <source>an enabled channel needs a display of 2 characters and a receive frequency</source>
+        <translation>un canal activado necesita una indicación de 2 caracteres y una frecuencia de recepción</translation>
+    </message>
+    <message>
+        <source>more than %1 fields</source>
+        <translation>más de %1 campos</translation>
+    </message>
+    <message>
+        <source>a quoted field never ends</source>
+        <translation>un campo entre comillas no termina nunca</translation>
+    </message>
+    <message>
+        <source>more than %1 rows</source>
+        <translation>más de %1 filas</translation>
+    </message>
+    <message>
+        <source>a NUL byte: this is not a text file</source>
+        <translation>un byte NUL: no es un archivo de texto</translation>
+    </message>
+    <message>
+        <source>byte %1 is text neither in UTF-8 nor in Windows-1252</source>
+        <translation>el byte %1 no es texto ni en UTF-8 ni en Windows-1252</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>el archivo es mayor de %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>only a header, no rows</source>
+        <translation>solo una cabecera, sin filas</translation>
+    </message>
+    <message>
+        <source>%1 is not 1 or 0</source>
+        <translation>%1 no es 1 ni 0</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of MHz</source>
+        <translation>%1 no es un número de MHz</translation>
+    </message>
+    <message>
+        <source>%1 is outside 137 to 174 MHz</source>
+        <translation>%1 está fuera de 137 a 174 MHz</translation>
+    </message>
+    <message>
+        <source>%1 is off the 25 kHz raster</source>
+        <translation>%1 no está en la trama de 25 kHz</translation>
+    </message>
+    <message>
+        <source>%1 is no CTCSS tone or DCS code</source>
+        <translation>%1 no es un tono CTCSS ni un código DCS</translation>
+    </message>
+    <message>
+        <source>%1 is not Narrow or Wide</source>
+        <translation>%1 no es Narrow ni Wide</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 3 characters</source>
+        <translation>%1 tiene más de 3 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 has characters the display cannot show</source>
+        <translation>%1 tiene caracteres que la pantalla no puede mostrar</translation>
+    </message>
+    <message>
+        <source>%1 is not 9 digits</source>
+        <translation>%1 no tiene 9 cifras</translation>
+    </message>
+    <message>
+        <source>%1 is not 0 and 8 digits</source>
+        <translation>%1 no es 0 y 8 cifras</translation>
+    </message>
+    <message>
+        <source>%1 is not a number from 1 to %2</source>
+        <translation>%1 no es un número de 1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 has a decimal comma, read only in files separated by semicolons; use a point</source>
+        <translation>%1 tiene una coma decimal, que solo se lee en archivos separados por punto y coma; use un punto</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryEntryScreen</name>

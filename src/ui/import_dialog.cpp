@@ -1,5 +1,7 @@
 #include "ui/import_dialog.h"
 
+#include "ui/core_texts.h"
+
 #include "ui/appearance.h"
 
 #include <QButtonGroup>
@@ -170,7 +172,7 @@ void ImportDialog::Fill() {
       changes << Utf8(change);
     auto *item = new QTreeWidgetItem({row.line > 0 ? QString::number(row.line) : QString(),
                                       StateText(row.state), Utf8(row.place),
-                                      changes.join(QStringLiteral("; ")), Utf8(row.note)});
+                                      changes.join(QStringLiteral("; ")), CoreTextUtf8(row.note)});
     item->setTextAlignment(kLine, Qt::AlignRight | Qt::AlignVCenter);
     if (const QColor colour = StateColour(row.state, IsDark(rows_->palette())); colour.isValid()) {
       for (int c = 0; c < kColumns; ++c)
@@ -183,9 +185,9 @@ void ImportDialog::Fill() {
   for (int c = 0; c < kColumns; ++c)
     rows_->resizeColumnToContents(c);
 
-  QString summary = preview_.Ok()
-                        ? Utf8(PreviewSummary(preview_)) + QLatin1Char('.')
-                        : tr("Line %1: %2").arg(preview_.errorLine).arg(Utf8(preview_.error));
+  QString summary =
+      preview_.Ok() ? CoreTextUtf8(PreviewSummary(preview_)) + QLatin1Char('.')
+                    : tr("Line %1: %2").arg(preview_.errorLine).arg(CoreTextUtf8(preview_.error));
   if (!ChangesSomething(preview_))
     summary += QLatin1Char(' ') + tr("Nothing to import.");
   else if (preview_.Count(RowState::Refused) > 0)
@@ -193,7 +195,7 @@ void ImportDialog::Fill() {
   summary_->setText(summary);
   QStringList notes;
   for (const std::string &note : preview_.notes)
-    notes << Utf8(note);
+    notes << CoreTextUtf8(note);
   notes_->setText(notes.join(QLatin1Char('\n')));
   notes_->setVisible(!notes.isEmpty());
   import_->setEnabled(ChangesSomething(preview_));

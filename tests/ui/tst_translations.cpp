@@ -166,6 +166,16 @@ private slots:
                             "MMSI ein."));
   }
 
+  // The import preview's reasons: the sentence translated, the file's column
+  // names and values as they stand.
+  void importReasonsAreTranslated() {
+    QCOMPARE(ui::InstallTranslations(QStringLiteral("es")), QStringLiteral("es"));
+    QCOMPARE(ui::CoreTextUtf8("rx_mhz \"180.000\" is outside 137 to 174 MHz"),
+             QStringLiteral("rx_mhz \"180.000\" está fuera de 137 a 174 MHz"));
+    QCOMPARE(ui::CoreTextUtf8("0 added, 2 changed, 0 unchanged, 1 refused, 1 removed"),
+             QStringLiteral("0 nuevas, 2 cambiadas, 0 sin cambios, 1 rechazadas, 1 eliminadas"));
+  }
+
   void coreTranslationsFitTheCoreCharacters() {
     for (const char *language : {"de", "es"}) {
       QCOMPARE(ui::InstallTranslations(QLatin1String(language)), QLatin1String(language));
