@@ -102,17 +102,17 @@ void WhenShown(QWidget &window, const char *name, std::function<void(QDialog &)>
   poll->start(100);
 }
 
-// The main window, then a read of the simulated radio with its dialog.
-void ShootRead(kv508::ui::MainWindow &window, ShowHost &host, const QDir &out) {
-  Save(&window, out, "main-window.png");
-
-  bool shot = false;
+// Reads the simulated radio, saving the transfer dialog once it is under way
+// as `dialogFile` (none: no picture), and opens the tree on the channel list.
+void ReadWithDialog(kv508::ui::MainWindow &window, ShowHost &host, const QDir &out,
+                    const char *dialogFile) {
+  bool shot = dialogFile == nullptr;
   host.onProgress = [&](int percent) {
     if (shot || percent < 40)
       return;
     shot = true;
     if (QWidget *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
-      Save(d, out, "transfer-dialog.png");
+      Save(d, out, dialogFile);
   };
   WhenOpen([&] {
     if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
@@ -120,11 +120,17 @@ void ShootRead(kv508::ui::MainWindow &window, ShowHost &host, const QDir &out) {
   });
   window.findChild<QAction *>(QStringLiteral("mnuTransferRead"))->trigger();
   host.onProgress = nullptr;
-
   QTreeWidget &tree = window.tree();
   tree.expandItem(tree.topLevelItem(0));
   tree.expandItem(tree.topLevelItem(2));
   tree.expandItem(tree.topLevelItem(2)->child(0));
+}
+
+// The main window, then a read of the simulated radio with its dialog.
+void ShootRead(kv508::ui::MainWindow &window, ShowHost &host, const QDir &out) {
+  Save(&window, out, "main-window.png");
+
+  ReadWithDialog(window, host, out, "transfer-dialog.png");
   Save(&window, out, "main-window-after-read.png");
 }
 
@@ -255,24 +261,7 @@ void ShootLook(kv508::ui::MainWindow &window, ShowHost &host, const QDir &out,
   const auto name = [&](const char *base) {
     return (QLatin1String(base) + suffix + QStringLiteral(".png")).toLatin1();
   };
-  bool shot = false;
-  host.onProgress = [&](int percent) {
-    if (shot || percent < 40 || !all)
-      return;
-    shot = true;
-    if (QWidget *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
-      Save(d, out, name("transfer-dialog").constData());
-  };
-  WhenOpen([&] {
-    if (auto *d = window.findChild<QDialog *>(QStringLiteral("frmRadio")))
-      d->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-  });
-  window.findChild<QAction *>(QStringLiteral("mnuTransferRead"))->trigger();
-  host.onProgress = nullptr;
-  QTreeWidget &tree = window.tree();
-  tree.expandItem(tree.topLevelItem(0));
-  tree.expandItem(tree.topLevelItem(2));
-  tree.expandItem(tree.topLevelItem(2)->child(0));
+  ReadWithDialog(window, host, out, all ? name("transfer-dialog").constData() : nullptr);
   window.navigator().SelectNodeByKey(QStringLiteral("PU"));
   Save(&window, out, name("main-window").constData());
   if (!all)
